@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+#include <optional>
+
+// The command line: `selvadoro SUBCOMMAND ...` runs headless and prints
+// UTF-8. Each subcommand calls the same code as the windows.
+namespace commandline {
+
+// True when the arguments (after the program name and --cartella) name a
+// subcommand, so that the program must not start its windows.
+bool wantsCommand(const QStringList& args);
+
+// Runs the subcommand; returns the exit status (2 for a usage error).
+int run(const QStringList& args, QTextStream& out, QTextStream& err);
+
+QString usage();
+
+}  // namespace commandline

@@ -1,0 +1,65 @@
+#include "app/GuiApplication.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "app/GuiSeams.h"
+#include "app/Paths.h"
+#include "app/TfrmAvvio.h"
+#include "hunters/TfrmAnagrafica.h"
+
+GuiApplication::GuiApplication()
+    : launcher_(std::make_unique<TfrmAvvio>()), hunters_(std::make_unique<TfrmAnagrafica>()) {
+    launcher_->setCardWindow(QStringLiteral("Anagrafica"), hunters_.get());
+    QObject::connect(launcher_.get(), &TfrmAvvio::quitRequested, qApp, &QApplication::quit,
+                     Qt::QueuedConnection);
+}
+
+GuiApplication::~GuiApplication() = default;
+
+void GuiApplication::start() { launcher_->showMaximized(); }
+
+void setUpItalian(QApplication& app) {
+    // Dates "dd/mm/yyyy" and the decimal comma; the program writes its dates
+    // with an explicit format, so only the Italian conventions matter here.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+
+    // Qt's own texts ("Sì", "No", "Annulla"): first the copy delivered beside
+    // the program, then the system's.
+    auto* translator = new QTranslator(&app);
+    const QStringList folders{QDir(paths::programFolder()).filePath(QStringLiteral("translations")),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    for (const QString& folder : folders) {
+        if (translator->load(QStringLiteral("qtbase_it"), folder)) {
+            QApplication::installTranslator(translator);
+            break;
+        }
+    }
+}
+
+int runGui(QApplication& app) {
+    setUpItalian(app);
+    app.setQuitOnLastWindowClosed(false);
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/anagrafica.svg")));
+
+    QtMessages messages;
+    QtDesktop desktop;
+    QtAlertSound sound;
+    seams::setMessages(&messages);
+    seams::setDesktop(&desktop);
+    seams::setAlertSound(&sound);
+
+    int result;
+    {
+        GuiApplication windows;
+        windows.start();
+        result = QApplication::exec();
+    }
+    seams::setMessages(nullptr);
+    seams::setDesktop(nullptr);
+    seams::setAlertSound(nullptr);
+    return result;
+}

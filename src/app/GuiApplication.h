@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+
+class QApplication;
+class TfrmAvvio;
+class TfrmAnagrafica;
+
+// The windows that live for the whole run, created once at start-up.
+class GuiApplication {
+public:
+    GuiApplication();
+    ~GuiApplication();
+
+    TfrmAvvio& launcher() { return *launcher_; }
+    TfrmAnagrafica& hunters() { return *hunters_; }
+
+    // Shows the first window.
+    void start();
+
+private:
+    std::unique_ptr<TfrmAvvio> launcher_;
+    std::unique_ptr<TfrmAnagrafica> hunters_;
+};
+
+// Sets the Italian texts of Qt's own dialogs and the date and number
+// settings. Call once, after the application object exists.
+void setUpItalian(QApplication& app);
+
+// The whole graphical run: settings, seams, windows, event loop.
+int runGui(QApplication& app);

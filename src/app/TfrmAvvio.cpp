@@ -1,0 +1,147 @@
+#include "app/TfrmAvvio.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/Seams.h"
+#include "archive/CardWindow.h"
+
+namespace {
+
+QToolButton* pictureButton(QWidget* parent, const QString& name, const char* icon, int size) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
+    button->setIconSize(QSize(size, size));
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+}  // namespace
+
+TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TfrmAvvio"));
+    setWindowTitle(QStringLiteral(" Selvadoro"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/anagrafica.svg")));
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addStretch(1);
+    auto* centre = new QHBoxLayout;
+    outer->addLayout(centre);
+    outer->addStretch(1);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("shpPannello"));
+    panel->setStyleSheet(QStringLiteral(
+        "QFrame#shpPannello { background: white; border: 2px solid #8fb8e0; border-radius: 6px; }"
+        "QPushButton { background: #2d5f96; color: white; font: bold 11pt; padding: 6px; "
+        "border: none; border-radius: 3px; }"
+        "QPushButton:disabled { background: #a9b8c8; color: #eef2f6; }"));
+    centre->addStretch(1);
+    centre->addWidget(panel);
+    centre->addStretch(1);
+
+    auto* content = new QVBoxLayout(panel);
+    content->setContentsMargins(24, 12, 24, 12);
+
+    auto* title = new QLabel(QStringLiteral("Selvadoro"), panel);
+    title->setObjectName(QStringLiteral("imgTitolo"));
+    title->setAlignment(Qt::AlignCenter);
+    title->setStyleSheet(QStringLiteral("font: bold 28pt; color: #2d5f96; border: none;"));
+    auto* subtitle = new QLabel(
+        QStringLiteral("Gli archivi dell'associazione venatoria"), panel);
+    subtitle->setObjectName(QStringLiteral("imgSottotitolo"));
+    subtitle->setAlignment(Qt::AlignCenter);
+    subtitle->setStyleSheet(QStringLiteral("font: italic 13pt; color: #4a6f96; border: none;"));
+    content->addWidget(title);
+    content->addWidget(subtitle);
+
+    auto* tiles = new QGridLayout;
+    tiles->setSpacing(18);
+    addTile(tiles, 0, 0, QStringLiteral("Anagrafica"), QStringLiteral("Anagrafica Cacciatori"),
+            "anagrafica");
+    addTile(tiles, 0, 1, QStringLiteral("Squadre"), QStringLiteral("Archivio Squadre"), "squadre");
+    addTile(tiles, 0, 2, QStringLiteral("Comunicazioni"), QStringLiteral("Invio Comunicazioni"),
+            "comunicazioni");
+    addTile(tiles, 1, 0, QStringLiteral("Armi"), QStringLiteral("Schedario Armi"), "armi");
+    addTile(tiles, 1, 1, QStringLiteral("Battute"), QStringLiteral("Battute di Caccia"), "battute");
+    addTile(tiles, 1, 2, QStringLiteral("Scadenze"), QStringLiteral("Scadenze e Pagamenti"),
+            "scadenze");
+    content->addLayout(tiles);
+
+    auto* bottom = new QHBoxLayout;
+    auto* imgSito = pictureButton(panel, QStringLiteral("imgSito"), "sito", 24);
+    imgSito->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    imgSito->setText(makerSite());
+    imgSito->setToolTip(QStringLiteral("Visita il sito web di Selvadoro."));
+    auto* imgEsci = pictureButton(panel, QStringLiteral("imgEsci"), "esci", 32);
+    imgEsci->setToolTip(QStringLiteral("Esci da Selvadoro."));
+    bottom->addStretch(1);
+    bottom->addWidget(imgSito);
+    bottom->addStretch(1);
+    bottom->addWidget(imgEsci);
+    content->addLayout(bottom);
+
+    connect(imgSito, &QToolButton::clicked, this,
+            [] { seams::desktop().shellOpen(TfrmAvvio::makerSite()); });
+    connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::quitRequested);
+}
+
+QString TfrmAvvio::makerSite() { return QStringLiteral("https://www.selvadoro.it"); }
+
+void TfrmAvvio::addTile(QGridLayout* grid, int row, int column, const QString& tile,
+                        const QString& caption, const char* icon) {
+    auto* box = new QVBoxLayout;
+    box->setSpacing(0);
+    auto* picture = pictureButton(this, QStringLiteral("img") + tile, icon, 96);
+    picture->setToolTip(caption);
+    auto* bar = new QPushButton(caption, this);
+    bar->setObjectName(QStringLiteral("btn") + tile);
+    bar->setCursor(Qt::PointingHandCursor);
+    bar->setFocusPolicy(Qt::NoFocus);
+    picture->setEnabled(false);
+    bar->setEnabled(false);
+    box->addWidget(picture, 0, Qt::AlignHCenter);
+    box->addWidget(bar);
+    grid->addLayout(box, row, column);
+    connect(picture, &QToolButton::clicked, this, [this, tile] { openArchive(tile); });
+    connect(bar, &QPushButton::clicked, this, [this, tile] { openArchive(tile); });
+}
+
+void TfrmAvvio::setCardWindow(const QString& tile, QWidget* card) {
+    cards_.insert(tile, card);
+    findChild<QToolButton*>(QStringLiteral("img") + tile)->setEnabled(card != nullptr);
+    findChild<QPushButton*>(QStringLiteral("btn") + tile)->setEnabled(card != nullptr);
+    if (auto* cardWindow = qobject_cast<CardWindow*>(card)) {
+        connect(cardWindow, &CardWindow::closed, this, [this] { showMaximized(); });
+    }
+}
+
+void TfrmAvvio::openArchive(const QString& tile) {
+    QWidget* card = cards_.value(tile);
+    if (!card) return;
+    card->showMaximized();
+    hide();
+}
+
+void TfrmAvvio::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, QColor(0x46, 0x82, 0xB4));  // steel blue
+    gradient.setColorAt(1, Qt::white);
+    painter.fillRect(rect(), gradient);
+}
+
+void TfrmAvvio::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Q_EMIT quitRequested();
+}

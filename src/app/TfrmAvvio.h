@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+
+// The launcher " Selvadoro": one tile per archive, each showing that
+// archive's card window and hiding the launcher. Closing it ends the
+// program.
+class TfrmAvvio : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TfrmAvvio(QWidget* parent = nullptr);
+
+    // Makes a tile open its card window; a tile without one stays disabled.
+    // When the card window closes, the launcher shows again.
+    void setCardWindow(const QString& tile, QWidget* card);
+
+    // Opens the archive of a tile ("Anagrafica", "Squadre", ...).
+    void openArchive(const QString& tile);
+
+    static QString makerSite();
+
+Q_SIGNALS:
+    // The user ended the program (imgEsci or the close box).
+    void quitRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void addTile(class QGridLayout* grid, int row, int column, const QString& tile,
+                 const QString& caption, const char* icon);
+
+    QHash<QString, QWidget*> cards_;
+};

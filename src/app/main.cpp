@@ -1,0 +1,35 @@
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+#include "app/CommandLine.h"
+#include "app/GuiApplication.h"
+#include "app/Paths.h"
+
+int main(int argc, char** argv) {
+    QStringList args;
+    for (int i = 0; i < argc; ++i) args.append(QString::fromLocal8Bit(argv[i]));
+
+    QString error;
+    QStringList remaining = args;
+    const bool folderOk = paths::configure(remaining, &error);
+    if (!folderOk || commandline::wantsCommand(remaining)) {
+        QCoreApplication app(argc, argv);
+        paths::configure(args, &error);  // now the executable's folder is known
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        out.setEncoding(QStringConverter::Utf8);
+        err.setEncoding(QStringConverter::Utf8);
+        if (!folderOk) {
+            err << error << "\n\n" << commandline::usage();
+            return 2;
+        }
+        return commandline::run(args, out, err);
+    }
+
+    QApplication app(argc, argv);
+    paths::configure(args, &error);
+    return runGui(app);
+}

@@ -1,0 +1,583 @@
+#include "archive/CardWindow.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/Paths.h"
+#include "app/Seams.h"
+#include "archive/ArchiveMessages.h"
+#include "archive/RecordCodec.h"
+#include "archive/RecordFile.h"
+#include "archive/TextRules.h"
+#include "deadlines/TfrmCalendario.h"
+
+namespace {
+
+const QString kYes = QStringLiteral("Sì");
+const QString kNo = QStringLiteral("No");
+
+QString widgetText(const QWidget* w) {
+    if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
+    if (auto* m = qobject_cast<const QPlainTextEdit*>(w)) {
+        // Memos store their line breaks as carriage return and line feed.
+        QString t = m->toPlainText();
+        t.replace(u'\n', QLatin1String("\r\n"));
+        return t;
+    }
+    if (auto* check = qobject_cast<const QCheckBox*>(w)) return check->isChecked() ? kYes : kNo;
+    if (auto* combo = qobject_cast<const QComboBox*>(w)) return combo->currentText();
+    if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+    return {};
+}
+
+void setWidgetText(QWidget* w, const QString& text) {
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        e->setText(text);
+        e->setCursorPosition(0);
+    } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
+        QString t = text;
+        t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        m->setPlainText(t);
+    } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+        // Anything but "Sì" or "No" leaves the box as it was.
+        if (text == kYes) check->setChecked(true);
+        if (text == kNo) check->setChecked(false);
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        combo->setCurrentIndex(-1);
+        combo->setEditText(text);
+    } else if (auto* l = qobject_cast<QLabel*>(w)) {
+        l->setText(text);
+    }
+}
+
+QLineEdit* lineEditOf(QWidget* w) {
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e;
+    if (auto* c = qobject_cast<QComboBox*>(w)) return c->lineEdit();
+    return nullptr;
+}
+
+QString suffixOf(const QString& control) {
+    return control.startsWith(QLatin1String("txt")) ? control.mid(3) : control;
+}
+
+bool isPureModifier(int key) {
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+           key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_CapsLock ||
+           key == Qt::Key_NumLock;
+}
+
+}  // namespace
+
+CardWindow::CardWindow(CardDefinition definition, QWidget* parent)
+    : QWidget(parent), definition_(std::move(definition)) {
+    setObjectName(QString::fromLatin1(definition_.windowName));
+    setWindowTitle(definition_.caption);
+    buildFrame();
+    buildFields();
+}
+
+CardWindow::~CardWindow() = default;
+
+QString CardWindow::recordFilePath() const {
+    return paths::dataFile(QString::fromLatin1(definition_.layout->fileName));
+}
+
+void CardWindow::buildFrame() {
+    setAutoFillBackground(true);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(6, 6, 6, 0);
+    outer->setSpacing(6);
+
+    auto* toolbarFrame = new QFrame(this);
+    toolbarFrame->setObjectName(QStringLiteral("panToolbar"));
+    toolbar_ = new QHBoxLayout(toolbarFrame);
+    toolbar_->setContentsMargins(0, 0, 0, 0);
+    toolbar_->setSpacing(10);
+    toolbar_->addStretch(1);
+    outer->addWidget(toolbarFrame);
+
+    panRecord_ = new QFrame(this);
+    panRecord_->setObjectName(QStringLiteral("panRecord"));
+    panRecord_->setFrameShape(QFrame::StyledPanel);
+    outer->addWidget(panRecord_, 1);
+
+    btnFocus_ = new QPushButton(this);
+    btnFocus_->setObjectName(QStringLiteral("btnFocus"));
+    btnFocus_->setFixedSize(0, 0);
+    btnFocus_->setFocusPolicy(Qt::NoFocus);
+    btnFocus_->setFlat(true);
+    outer->addWidget(btnFocus_);
+
+    panInfo_ = new QLabel(definition_.readyText, this);
+    panInfo_->setObjectName(QStringLiteral("panInfo"));
+    panInfo_->setStyleSheet(
+        QStringLiteral("QLabel { background: #1f4e8c; color: white; padding: 3px 8px; }"));
+    outer->addWidget(panInfo_);
+
+    lblPosizione_ = new QLabel(this);
+    lblPosizione_->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione_->setAlignment(Qt::AlignCenter);
+    lblPosizione_->setMinimumWidth(60);
+    QFont bold = lblPosizione_->font();
+    bold.setBold(true);
+    bold.setPointSize(12);
+    lblPosizione_->setFont(bold);
+
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(toolbarFrame),
+                       static_cast<QWidget*>(panRecord_), static_cast<QWidget*>(panInfo_)}) {
+        w->installEventFilter(this);
+    }
+}
+
+void CardWindow::buildFields() {
+    const RecordLayout& layout = *definition_.layout;
+    QFont editFont(QStringLiteral("Verdana"), 12);
+    editFont.setBold(true);
+
+    for (const CardField& spec : definition_.fields) {
+        const QString name = QString::fromLatin1(spec.control);
+        const qsizetype index = layout.indexOfControl(name);
+        Q_ASSERT_X(index >= 0, "CardWindow", "a card field without a record field");
+        const int capacity = index >= 0 ? layout.fields[index].capacity : 255;
+        QWidget* w = nullptr;
+        switch (spec.kind) {
+            case CardFieldKind::Edit:
+            case CardFieldKind::CalendarDate: {
+                auto* e = new QLineEdit(panRecord_);
+                e->setMaxLength(capacity);
+                e->setReadOnly(spec.kind == CardFieldKind::CalendarDate);
+                connect(e, &QLineEdit::textEdited, this,
+                        [this, e, typing = spec.typing] { applyTyping(e, typing); });
+                w = e;
+                break;
+            }
+            case CardFieldKind::Memo:
+                w = new QPlainTextEdit(panRecord_);
+                break;
+            case CardFieldKind::Check:
+                w = new QCheckBox(QString::fromUtf8(spec.label), panRecord_);
+                break;
+            case CardFieldKind::Combo: {
+                auto* c = new QComboBox(panRecord_);
+                c->setEditable(true);
+                c->setInsertPolicy(QComboBox::NoInsert);
+                c->lineEdit()->setMaxLength(capacity);
+                connect(c->lineEdit(), &QLineEdit::textEdited, this,
+                        [this, c, typing = spec.typing] { applyTyping(c, typing); });
+                w = c;
+                break;
+            }
+        }
+        w->setObjectName(name);
+        if (spec.kind != CardFieldKind::Check) {
+            w->setFont(editFont);
+            auto* label = new QLabel(QString::fromUtf8(spec.label), panRecord_);
+            label->setBuddy(w);
+            labels_.insert(name, label);
+        }
+        w->installEventFilter(this);
+        controls_.insert(name, w);
+        fieldSpecs_.insert(w, &spec);
+
+        auto* effect = new QFrame(panRecord_);
+        effect->setObjectName(QStringLiteral("eff") + suffixOf(name));
+        effect->setStyleSheet(QStringLiteral(
+            "QFrame { background: #ffff00; border: 2px solid qlineargradient(x1:0, y1:0, x2:0, "
+            "y2:1, stop:0 #ffd800, stop:1 #ffffff); border-radius: 3px; }"));
+        effect->hide();
+        highlights_.insert(name, effect);
+    }
+
+    // Hidden state of the card that the record stores too (attachment slots).
+    for (const FieldSpec& field : layout.fields) {
+        const QString name = QString::fromLatin1(field.control);
+        if (controls_.contains(name)) continue;
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        label->hide();
+        controls_.insert(name, label);
+    }
+}
+
+void CardWindow::finishLayout() {
+    QWidget* previousField = nullptr;
+    for (const CardField& spec : definition_.fields) {
+        QWidget* w = control(QString::fromLatin1(spec.control));
+        if (previousField) setTabOrder(previousField, w);
+        previousField = w;
+    }
+}
+
+QWidget* CardWindow::control(const QString& name) const { return controls_.value(name); }
+
+QLabel* CardWindow::fieldLabel(const QString& control) const { return labels_.value(control); }
+
+QToolButton* CardWindow::toolButton(const QString& name) const {
+    return findChild<QToolButton*>(name);
+}
+
+void CardWindow::addToolGroup(std::initializer_list<ToolSpec> buttons) {
+    auto* group = new QFrame(this);
+    group->setObjectName(QStringLiteral("grpToolbar%1").arg(toolbar_->count()));
+    group->setStyleSheet(QStringLiteral(
+        "QFrame#%1 { background: white; border: 1px solid #9bb7d4; border-radius: 4px; }")
+                             .arg(group->objectName()));
+    group->installEventFilter(this);
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(2);
+    for (const ToolSpec& spec : buttons) {
+        if (QString::fromLatin1(spec.name) == QLatin1String("lblPosizione")) {
+            row->addWidget(lblPosizione_);
+            continue;
+        }
+        auto* button = new QToolButton(group);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(spec.icon))));
+        button->setIconSize(QSize(32, 32));
+        button->setAutoRaise(true);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setToolTip(spec.hint);
+        button->setFocusPolicy(Qt::NoFocus);
+        hints_.insert(button, spec.hint);
+        button->installEventFilter(this);
+        connect(button, &QToolButton::clicked, this, spec.action);
+        row->addWidget(button);
+    }
+    toolbar_->insertWidget(toolbar_->count() - 1, group);
+}
+
+CardWindow::ToolSpec CardWindow::newTool() {
+    return {"cmdNuovo", "nuovo", definition_.newHint, [this] { clearCard(); }};
+}
+
+CardWindow::ToolSpec CardWindow::saveTool() {
+    return {"cmdSalva", "salva", definition_.saveHint, [this] { save(); }};
+}
+
+CardWindow::ToolSpec CardWindow::duplicateTool() {
+    return {"cmdDuplica", "duplica", definition_.duplicateHint, [this] { duplicate(); }};
+}
+
+CardWindow::ToolSpec CardWindow::exitTool() {
+    return {"cmdEsci", "esci", QStringLiteral("Esci da questa schermata di lavoro."),
+            [this] { close(); }};
+}
+
+void CardWindow::addNavigationGroup() {
+    addToolGroup({
+        {"cmdPrimo", "primo", QStringLiteral("Visualizza la prima scheda in archivio."),
+         [this] { first(); }},
+        {"cmdIndietro", "indietro",
+         QStringLiteral("Visualizza la scheda precedente in archivio."), [this] { previous(); }},
+        {"lblPosizione", "", QString(), {}},
+        {"cmdAvanti", "avanti", QStringLiteral("Visualizza la scheda successiva in archivio."),
+         [this] { next(); }},
+        {"cmdUltimo", "ultimo", QStringLiteral("Visualizza l'ultima scheda in archivio."),
+         [this] { last(); }},
+    });
+}
+
+const CardField* CardWindow::fieldOf(const QObject* control) const {
+    return fieldSpecs_.value(control, nullptr);
+}
+
+bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (const auto hint = hints_.constFind(watched); hint != hints_.constEnd()) {
+        if (event->type() == QEvent::Enter) panInfo_->setText(*hint);
+        if (event->type() == QEvent::Leave) panInfo_->clear();
+        return false;
+    }
+    if (const CardField* spec = fieldOf(watched)) {
+        auto* field = static_cast<QWidget*>(watched);
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                return handleFieldKey(field, *spec, static_cast<QKeyEvent*>(event));
+            case QEvent::FocusIn:
+                enterField(field, *spec);
+                break;
+            case QEvent::FocusOut:
+                if (currentField_ == field) leaveField(field, *spec);
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+    if (event->type() == QEvent::Enter) panInfo_->clear();
+    return QWidget::eventFilter(watched, event);
+}
+
+bool CardWindow::handleFieldKey(QWidget* field, const CardField& spec, QKeyEvent* key) {
+    const int code = key->key();
+    if (spec.kind == CardFieldKind::CalendarDate) {
+        if (code == Qt::Key_Backspace || code == Qt::Key_Delete) {
+            setWidgetText(field, QString());
+            return true;
+        }
+        if (code == Qt::Key_Tab || code == Qt::Key_Backtab || isPureModifier(code) ||
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            return false;
+        }
+        openDateImport(field, QString::fromLatin1(spec.dateTag));
+        return true;
+    }
+    if (code == Qt::Key_Return || code == Qt::Key_Enter) {
+        if (!spec.enterNext) return false;
+        if (QWidget* next = control(QString::fromLatin1(spec.enterNext))) next->setFocus();
+        return true;
+    }
+    const QString typed = key->text();
+    if (typed.isEmpty()) return false;
+    const QChar c = typed.front();
+    const bool editingKey = c == u'\b' || c == QChar(0x7F);
+    if (spec.filter != KeyFilter::None && !editingKey) {
+        const bool allowed =
+            (c >= u'0' && c <= u'9') || (spec.filter == KeyFilter::Amount && c == u',');
+        if (!allowed) return true;
+    }
+    if (spec.typingLimit > 0 && c.isPrint()) {
+        if (QLineEdit* edit = lineEditOf(field)) {
+            if (edit->text().size() - edit->selectedText().size() >= spec.typingLimit) return true;
+        }
+    }
+    return false;
+}
+
+void CardWindow::applyTyping(QWidget* field, Typing typing) {
+    QLineEdit* edit = lineEditOf(field);
+    if (!edit || typing == Typing::AsTyped) return;
+    const QString before = edit->text();
+    QString after = text::trimBlanks(before);
+    if (typing == Typing::UpperTrimmed) after = after.toUpper();
+    if (after == before) return;
+    // Keep the cursor where the user was typing, less the blanks removed
+    // before it.
+    qsizetype leading = 0;
+    while (leading < before.size() && before.at(leading).unicode() <= 0x20) ++leading;
+    const int cursor = edit->cursorPosition();
+    edit->setText(after);
+    edit->setCursorPosition(qBound(0, cursor - static_cast<int>(leading),
+                                   static_cast<int>(after.size())));
+}
+
+void CardWindow::enterField(QWidget* field, const CardField& spec) {
+    currentField_ = field;
+    if (QFrame* effect = highlights_.value(QString::fromLatin1(spec.control))) {
+        effect->setGeometry(field->geometry().adjusted(-4, -4, 4, 4));
+        effect->show();
+        effect->lower();
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(field)) {
+        // The drop-down starts with no selection; the typed text stays.
+        const QString text = combo->currentText();
+        combo->setCurrentIndex(-1);
+        combo->setEditText(text);
+    }
+}
+
+void CardWindow::leaveField(QWidget* field, const CardField& spec) {
+    if (currentField_ == field) currentField_ = nullptr;
+    if (QFrame* effect = highlights_.value(QString::fromLatin1(spec.control))) effect->hide();
+    if (spec.onLeave) setWidgetText(field, spec.onLeave(widgetText(field)));
+}
+
+void CardWindow::openDateImport(QWidget* field, const QString& tag) {
+    Q_UNUSED(field);
+    TfrmCalendario dialog(this);
+    dialog.setMemory(tag);
+    dialog.exec();
+}
+
+qsizetype CardWindow::position() const { return lblPosizione_->text().toLongLong(); }
+
+void CardWindow::setPosition(qsizetype number) {
+    lblPosizione_->setText(number > 0 ? QString::number(number) : QString());
+}
+
+FieldValues CardWindow::cardValues() const {
+    FieldValues values;
+    for (const FieldSpec& field : definition_.layout->fields) {
+        values.append(widgetText(control(QString::fromLatin1(field.control))));
+    }
+    return values;
+}
+
+void CardWindow::loadValues(const FieldValues& stored, qsizetype number) {
+    const RecordLayout& layout = *definition_.layout;
+    for (std::size_t i = 0; i < layout.fields.size(); ++i) {
+        const auto index = static_cast<qsizetype>(i);
+        QWidget* w = control(QString::fromLatin1(layout.fields[i].control));
+        if (w && index < stored.size()) {
+            setWidgetText(w, codec::displayText(layout.encoding, stored.at(index)));
+        }
+    }
+    setPosition(number);
+}
+
+void CardWindow::setFieldText(const QString& name, const QString& text) {
+    if (QWidget* w = control(name)) setWidgetText(w, text);
+}
+
+bool CardWindow::loadRecord(qsizetype number) {
+    RecordFile file(recordFilePath(), definition_.layout->recordSize());
+    QByteArray record;
+    const bool ok = file.open(RecordFile::Access::Read) && file.readAt(number - 1, &record);
+    file.close();
+    if (!ok) {
+        showAccessError(false);
+        return false;
+    }
+    loadValues(codec::decode(*definition_.layout, record), number);
+    return true;
+}
+
+void CardWindow::first() {
+    RecordFile file(recordFilePath(), definition_.layout->recordSize());
+    if (!file.open(RecordFile::Access::Read)) return showAccessError(false);
+    const qsizetype count = file.count();
+    file.close();
+    if (count == 0) return showEmptyArchive();
+    loadRecord(1);
+}
+
+void CardWindow::previous() {
+    RecordFile file(recordFilePath(), definition_.layout->recordSize());
+    if (!file.open(RecordFile::Access::Read)) return showAccessError(false);
+    const qsizetype count = file.count();
+    file.close();
+    const qsizetype shown = position();
+    if (shown == 1) return;
+    if (count == 0) return showEmptyArchive();
+    loadRecord(shown <= 2 ? 1 : shown - 1);
+}
+
+void CardWindow::next() {
+    RecordFile file(recordFilePath(), definition_.layout->recordSize());
+    if (!file.open(RecordFile::Access::Read)) return showAccessError(false);
+    const qsizetype count = file.count();
+    file.close();
+    const qsizetype shown = position();
+    if (count == 0) {
+        setPosition(0);
+        return showEmptyArchive();
+    }
+    if (shown < count) loadRecord(shown + 1);
+}
+
+void CardWindow::last() {
+    RecordFile file(recordFilePath(), definition_.layout->recordSize());
+    if (!file.open(RecordFile::Access::Read)) return showAccessError(false);
+    const qsizetype count = file.count();
+    file.close();
+    if (count == 0) return showEmptyArchive();
+    loadRecord(count);
+}
+
+void CardWindow::save() {
+    // Leave the field being edited, so that its text is final (an amount is
+    // formatted) before the card is read.
+    btnFocus_->setFocus();
+    if (currentField_) {
+        if (const CardField* spec = fieldOf(currentField_)) leaveField(currentField_, *spec);
+    }
+    const FieldValues values = cardValues();
+    if (definition_.check) {
+        if (const auto failed = definition_.check(values)) {
+            if (failed->kind == SaveCheck::Kind::Warning) {
+                seams::messages().warning(failed->message);
+            } else {
+                seams::messages().plain(failed->message);
+            }
+            if (QWidget* w = control(failed->focusControl)) w->setFocus();
+            return;
+        }
+    }
+    const QByteArray record = codec::encode(*definition_.layout, values);
+    RecordFile file(recordFilePath(), definition_.layout->recordSize());
+    if (!file.open(RecordFile::Access::Write)) {
+        return showAccessError(definition_.plainAccessErrorOnSave);
+    }
+    const qsizetype shown = position();
+    if (shown > 0) {
+        const bool ok = file.writeAt(shown - 1, record);
+        file.close();
+        if (!ok) return showAccessError(definition_.plainAccessErrorOnSave);
+        seams::messages().information(archivemsg::recordUpdated());
+    } else {
+        const qsizetype number = file.append(record);
+        file.close();
+        if (number == 0) return showAccessError(definition_.plainAccessErrorOnSave);
+        setPosition(number);
+        seams::messages().information(archivemsg::recordInserted());
+    }
+}
+
+void CardWindow::clearCard() {
+    for (const CardField& spec : definition_.fields) {
+        QWidget* w = control(QString::fromLatin1(spec.control));
+        if (auto* check = qobject_cast<QCheckBox*>(w)) {
+            check->setChecked(false);
+        } else {
+            setWidgetText(w, QString::fromUtf8(spec.defaultText));
+        }
+    }
+    clearAttachmentLabels();
+    setPosition(0);
+    focusFirstField();
+}
+
+void CardWindow::duplicate() {
+    if (position() == 0) return seams::messages().warning(archivemsg::duplicateNeedsStoredCard());
+    clearAttachmentLabels();
+    setPosition(0);
+    focusFirstField();
+    seams::messages().information(archivemsg::duplicateReady());
+}
+
+void CardWindow::clearAttachmentLabels() {
+    for (const char* name : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02",
+                             "lblDesc03"}) {
+        if (auto* label = qobject_cast<QLabel*>(control(QString::fromLatin1(name)))) {
+            label->clear();
+        }
+    }
+}
+
+void CardWindow::focusFirstField() {
+    if (!definition_.fields.empty()) {
+        if (QWidget* w = control(QString::fromLatin1(definition_.fields.front().control))) {
+            w->setFocus();
+        }
+    }
+}
+
+void CardWindow::showAccessError(bool plain) {
+    if (plain) {
+        seams::messages().plain(archivemsg::accessError());
+    } else {
+        seams::messages().error(archivemsg::accessError());
+    }
+}
+
+void CardWindow::showEmptyArchive() { seams::messages().information(archivemsg::emptyArchive()); }
+
+void CardWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) clearCard();
+}
+
+void CardWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) Q_EMIT closed();
+}

@@ -1,0 +1,173 @@
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <span>
+
+#include "archive/RecordLayout.h"
+#include "archive/SaveCheck.h"
+
+class QBoxLayout;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+enum class CardFieldKind {
+    Edit,          // one-line edit
+    Memo,          // multi-line edit
+    Check,         // check box, stored "Sì" / "No"
+    Combo,         // edit with a drop-down list
+    CalendarDate,  // read-only edit filled by the date import window
+};
+
+enum class KeyFilter {
+    None,
+    Digits,  // only 0-9 can be typed
+    Amount,  // 0-9 and the comma
+};
+
+enum class Typing {
+    AsTyped,
+    UpperTrimmed,  // shown trimmed and upper-cased while typing
+    Trimmed,       // shown trimmed while typing
+};
+
+// One field of a card, bound by its control name to a field of the
+// archive's record layout.
+struct CardField {
+    const char* control;
+    const char* label;
+    CardFieldKind kind = CardFieldKind::Edit;
+    KeyFilter filter = KeyFilter::None;
+    Typing typing = Typing::AsTyped;
+    int typingLimit = 0;               // 0: the field's capacity
+    const char* enterNext = nullptr;   // Enter moves the focus there
+    const char* dateTag = nullptr;     // window tag of a calendar date field
+    const char* defaultText = "";      // set by Clear
+    QString (*onLeave)(const QString&) = nullptr;  // applied when the field is left
+};
+
+// What makes one archive's card window: its record layout, its fields and
+// the texts and checks that differ between archives.
+struct CardDefinition {
+    const char* windowName;
+    QString caption;
+    const RecordLayout* layout;
+    std::span<const CardField> fields;
+    QString readyText;  // status line until the mouse first moves
+    QString newHint;
+    QString saveHint;
+    QString duplicateHint;
+    bool canDuplicate = true;
+    bool plainAccessErrorOnSave = false;
+    std::function<std::optional<SaveCheck>(const FieldValues&)> check;
+};
+
+// The card window shared by the archives: a toolbar, the card panel with
+// the archive's fields, the status line. It shows one record at a time;
+// the position label holds the number of the record shown, or is empty for
+// a card not yet stored, and decides whether Save overwrites or appends.
+class CardWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CardWindow(CardDefinition definition, QWidget* parent = nullptr);
+    ~CardWindow() override;
+
+    const CardDefinition& definition() const { return definition_; }
+    QString recordFilePath() const;
+
+    // The number of the record shown, 0 for a new card.
+    qsizetype position() const;
+
+    // The card's texts in layout order, as the controls hold them.
+    FieldValues cardValues() const;
+    // Loads stored texts into the card and sets the position label.
+    void loadValues(const FieldValues& stored, qsizetype number);
+    // Reads record `number` from the archive and loads it; false (after the
+    // access-error message) when it cannot be read.
+    bool loadRecord(qsizetype number);
+
+    QWidget* control(const QString& name) const;
+    // Sets one field's text, as the pickers and the date import window do.
+    void setFieldText(const QString& control, const QString& text);
+
+    // The toolbar actions.
+    void first();
+    void previous();
+    void next();
+    void last();
+    void save();
+    void clearCard();
+    void duplicate();
+
+Q_SIGNALS:
+    // The window was closed (its exit button or close box) and hidden.
+    void closed();
+
+protected:
+    // Adds a group of toolbar buttons; each button shows its hint in the
+    // status line and as a tooltip.
+    struct ToolSpec {
+        const char* name;
+        const char* icon;
+        QString hint;
+        std::function<void()> action;
+    };
+    void addToolGroup(std::initializer_list<ToolSpec> buttons);
+    QToolButton* toolButton(const QString& name) const;
+
+    // The buttons every card has, for the archives to place in their groups.
+    ToolSpec newTool();
+    ToolSpec saveTool();
+    ToolSpec duplicateTool();
+    ToolSpec exitTool();
+    // First, previous, the position label, next, last.
+    void addNavigationGroup();
+
+    // The card panel, for the archive to lay its fields out.
+    QFrame* cardPanel() const { return panRecord_; }
+    QLabel* fieldLabel(const QString& control) const;
+
+    // Opens the date import window for a calendar date field.
+    virtual void openDateImport(QWidget* field, const QString& tag);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    // Call once the fields are laid out: sets the tab order and the field
+    // highlights.
+    void finishLayout();
+
+private:
+    void buildFrame();
+    void buildFields();
+    const CardField* fieldOf(const QObject* control) const;
+    bool handleFieldKey(QWidget* field, const CardField& spec, QKeyEvent* key);
+    void enterField(QWidget* field, const CardField& spec);
+    void leaveField(QWidget* field, const CardField& spec);
+    void applyTyping(QWidget* field, Typing typing);
+    void setPosition(qsizetype number);
+    void showAccessError(bool plain);
+    void showEmptyArchive();
+    void clearAttachmentLabels();
+    void focusFirstField();
+
+    CardDefinition definition_;
+    QBoxLayout* toolbar_ = nullptr;
+    QFrame* panRecord_ = nullptr;
+    QLabel* lblPosizione_ = nullptr;
+    QLabel* panInfo_ = nullptr;
+    QPushButton* btnFocus_ = nullptr;
+    QHash<QString, QWidget*> controls_;
+    QHash<QString, QLabel*> labels_;
+    QHash<QString, QFrame*> highlights_;
+    QHash<const QObject*, const CardField*> fieldSpecs_;
+    QHash<const QObject*, QString> hints_;
+    QWidget* currentField_ = nullptr;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include "archive/RecordLayout.h"
+
+// Converts a whole record between its field texts and its bytes on disk.
+namespace codec {
+
+// The text as it is stored: trimmed for length-prefixed fields, unchanged
+// for zero-terminated ones, then cut to the field's capacity.
+QString storedText(FieldEncoding encoding, const QString& text, int capacity);
+
+// The bytes of a record. Missing values are stored empty; bytes after a
+// field's text are zeros.
+QByteArray encode(const RecordLayout& layout, const FieldValues& values);
+
+// The field texts of a record buffer of layout.recordSize() bytes, as stored
+// (not trimmed). A length byte larger than the capacity reads the capacity.
+FieldValues decode(const RecordLayout& layout, QByteArrayView record);
+
+// The text a card shows for a stored value: trimmed for length-prefixed
+// archives, unchanged for zero-terminated ones.
+QString displayText(FieldEncoding encoding, const QString& stored);
+
+}  // namespace codec

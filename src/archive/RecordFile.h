@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <functional>
+
+// A file of fixed-size records with no header: record n (from 1) occupies
+// bytes (n - 1) * size to n * size - 1. Bytes of an incomplete last record
+// are not a record. Each user action opens the file, works and closes it;
+// while it is open the action holds a lock shared with other readers
+// (Access::Read) or held alone (Access::Write), so that an append computes
+// its record number without racing another station.
+class RecordFile {
+public:
+    enum class Access { Read, Write };
+
+    RecordFile(QString path, qsizetype recordSize);
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    // Opens the file for reading and writing, creating it empty when missing,
+    // and takes the lock. Positioned at record 1 (index 0).
+    bool open(Access access);
+    bool isOpen() const { return file_.isOpen(); }
+
+    qsizetype count() const;
+    qsizetype position() const { return position_; }
+    bool atEnd() const { return position_ >= count(); }
+
+    // Reads the record with 0-based index; the position becomes index + 1.
+    bool readAt(qsizetype index, QByteArray* record);
+    bool readNext(QByteArray* record) { return readAt(position_, record); }
+
+    // Overwrites the record with 0-based index (index == count appends) in
+    // one write; the position becomes index + 1.
+    bool writeAt(qsizetype index, const QByteArray& record);
+    // Writes after the last complete record; returns its record number, or
+    // 0 on failure. Needs Access::Write.
+    qsizetype append(const QByteArray& record);
+
+    void close();
+    QString errorString() const { return error_; }
+
+    // Opens with a shared lock, hands every complete record in order to
+    // visit (which may stop the scan by returning false), and closes.
+    // Returns false when the file could not be opened or read; the records
+    // visited before the failure stay visited.
+    using Visitor = std::function<bool(qsizetype number, const QByteArray& record)>;
+    static bool scan(const QString& path, qsizetype recordSize, const Visitor& visit,
+                     QString* error = nullptr);
+
+private:
+    bool fail(const QString& message);
+
+    QFile file_;
+    qsizetype recordSize_;
+    qsizetype position_ = 0;
+    bool locked_ = false;
+    QString error_;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstddef>
+#include <span>
+
+// How the fields of one record file are stored.
+enum class FieldEncoding {
+    // One length byte, then up to N characters (N + 1 bytes). Texts are
+    // trimmed when saved and when loaded into a card.
+    LengthPrefixed,
+    // Up to N characters followed by a zero byte (N + 1 bytes). Texts are
+    // stored and loaded as typed.
+    ZeroTerminated,
+};
+
+// One field of a record: its name in the record type, its capacity N in
+// characters and the name of the card control bound to it.
+struct FieldSpec {
+    const char* name;
+    int capacity;
+    const char* control;
+};
+
+// The field texts of one record, in layout order.
+using FieldValues = QStringList;
+
+// A record file's layout: the fields in file order and their encoding.
+struct RecordLayout {
+    const char* fileName;
+    FieldEncoding encoding;
+    std::span<const FieldSpec> fields;
+
+    qsizetype recordSize() const;
+    qsizetype offsetOf(qsizetype fieldIndex) const;
+    // Index of the field with the given field or control name, -1 if none.
+    qsizetype indexOfField(QStringView name) const;
+    qsizetype indexOfControl(QStringView control) const;
+};
+
+// Record size of a field table, usable in static_assert.
+template <std::size_t N>
+constexpr int recordSizeOf(const std::array<FieldSpec, N>& fields) {
+    int size = 0;
+    for (const FieldSpec& f : fields) size += f.capacity + 1;
+    return size;
+}
+
+// A record type is declared once, as a list macro F(Field, capacity, control);
+// these expand it into the struct members, the field table and the
+// conversions between the struct and its FieldValues.
+#define SELVADORO_DECLARE_MEMBER(field, capacity, control) QString field;
+#define SELVADORO_FIELD_SPEC(field, capacity, control) FieldSpec{#field, capacity, #control},
+#define SELVADORO_TO_VALUE(field, capacity, control) values.append(record.field);
+#define SELVADORO_FROM_VALUE(field, capacity, control) \
+    record.field = index < values.size() ? values.at(index) : QString();      \
+    ++index;

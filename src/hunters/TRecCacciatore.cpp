@@ -1,0 +1,114 @@
+#include "hunters/TRecCacciatore.h"
+
+#include "archive/FieldRules.h"
+#include "archive/TextRules.h"
+
+namespace {
+
+constexpr std::array kHunterFields{SELVADORO_HUNTER_FIELDS(SELVADORO_FIELD_SPEC)};
+static_assert(recordSizeOf(kHunterFields) == hunters::kRecordSize);
+static_assert(kHunterFields.size() == 50);
+
+const QString kDateFormatHint =
+    QStringLiteral("Per poter salvare la scheda è necessario indicare una data valida nel formato "
+                   "gg/mm/aaaa.");
+
+}  // namespace
+
+const RecordLayout& TRecCacciatore::layout() {
+    static const RecordLayout layout{hunters::kFileName, FieldEncoding::LengthPrefixed,
+                                     kHunterFields};
+    return layout;
+}
+
+TRecCacciatore TRecCacciatore::fromValues(const FieldValues& values) {
+    TRecCacciatore record;
+    qsizetype index = 0;
+    SELVADORO_HUNTER_FIELDS(SELVADORO_FROM_VALUE)
+    return record;
+}
+
+FieldValues TRecCacciatore::toValues() const {
+    const TRecCacciatore& record = *this;
+    FieldValues values;
+    values.reserve(static_cast<qsizetype>(kHunterFields.size()));
+    SELVADORO_HUNTER_FIELDS(SELVADORO_TO_VALUE)
+    return values;
+}
+
+namespace hunters {
+
+std::optional<SaveCheck> checkForSave(const TRecCacciatore& card) {
+    using text::trimBlanks;
+    const auto warning = [](const char* what, const char* control) {
+        return SaveCheck{SaveCheck::Kind::Warning,
+                         QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") +
+                             QString::fromUtf8(what),
+                         QString::fromLatin1(control)};
+    };
+    if (trimBlanks(card.Cognome).isEmpty()) {
+        return warning("il cognome del cacciatore.", "txtCognome");
+    }
+    if (trimBlanks(card.Nome).isEmpty()) return warning("il nome del cacciatore.", "txtNome");
+    if (!trimBlanks(card.DataNasc).isEmpty() && card.DataNasc.size() < 10) {
+        return warning("la data di nascita nel formato gg/mm/aaaa.", "txtDataNasc");
+    }
+    const QString issue = trimBlanks(card.Decorrenza);
+    const QString expiry = trimBlanks(card.Scadenza);
+    if (issue.isEmpty()) {
+        return warning("la data di rilascio del porto di fucile.", "txtDecorrenza");
+    }
+    if (expiry.isEmpty()) {
+        return warning("la data di scadenza del porto di fucile.", "txtScadenza");
+    }
+    const auto issueDate = fieldrules::parseDate(issue);
+    if (!issueDate) {
+        return SaveCheck{SaveCheck::Kind::Plain,
+                         QStringLiteral("Attenzione: la data di rilascio del porto di fucile ") +
+                             issue + QStringLiteral(" non esiste.\n\r\n\r") + kDateFormatHint,
+                         QStringLiteral("txtDecorrenza")};
+    }
+    const auto expiryDate = fieldrules::parseDate(expiry);
+    if (!expiryDate) {
+        return SaveCheck{SaveCheck::Kind::Plain,
+                         QStringLiteral("Attenzione: la data di scadenza del porto di fucile ") +
+                             expiry + QStringLiteral(" non esiste.\n\r\n\r") + kDateFormatHint,
+                         QStringLiteral("txtScadenza")};
+    }
+    if (*issueDate > *expiryDate) {
+        return SaveCheck{
+            SaveCheck::Kind::Plain,
+            QStringLiteral("Attenzione: la data di scadenza del porto di fucile (") + expiry +
+                QStringLiteral(") non può essere anteriore a quella di rilascio (") + issue +
+                QStringLiteral(").\n\r\n\rPer poter salvare la scheda è necessario indicare un "
+                               "intervallo di tempo valido."),
+            QString()};
+    }
+    if (trimBlanks(card.Preavviso).isEmpty()) {
+        return warning("i giorni di preavviso.", "txtPreavviso");
+    }
+    return std::nullopt;
+}
+
+QString formatTaxAmount(const QString& text) {
+    const QString zero = QStringLiteral("0,00");
+    if (text::trimBlanks(text).isEmpty()) return zero;
+    const auto cents = fieldrules::amountCents(text);
+    if (!cents) return zero;
+    QString result = fieldrules::shortestAmount(*cents);
+    if (!result.contains(u',')) result += QLatin1String(",00");
+    if (result.size() >= 2 && result.at(result.size() - 2) == u',') result += u'0';
+    return result;
+}
+
+const QStringList& provinces() {
+    static const QStringList list = QStringLiteral(
+        "AG AL AN AO AP AQ AR AT AV BA BG BI BL BN BO BR BS BT BZ CA CB CE CH CI CL CN CO CR CS "
+        "CT CZ EE EN FC FE FG FI FM FO FR GE GO GR IM IS KR LC LE LI LO LT LU MB MC MD ME MI MN "
+        "MO MS MT NA NO NU OG OR OT PA PC PD PE PG PI PN PO PR PT PU PV PZ RA RC RE RG RI RM RN "
+        "RO SA SI SO SP SR SS SV TA TE TN TO TP TR TS TV UD VA VB VC VE VI VR VT VV")
+                                       .split(u' ');
+    return list;
+}
+
+}  // namespace hunters

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QApplication>
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/Paths.h"
+#include "support/TestSeams.h"
+
+// Each test works in its own empty data folder, with fresh doubles.
+class DataFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        paths::setDataFolder(folder.path());
+        testSeams().messages = FakeMessages();
+        testSeams().desktop = FakeDesktop();
+        testSeams().clock.set(QDateTime(QDate(2024, 3, 7), QTime(10, 30)));
+    }
+
+    QString dataPath(const QString& name) const { return folder.filePath(name); }
+
+    QByteArray readFile(const QString& name) const {
+        QFile f(dataPath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    void writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile f(dataPath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(f.write(bytes), bytes.size());
+    }
+
+    FakeMessages& messages() { return testSeams().messages; }
+    FakeDesktop& desktop() { return testSeams().desktop; }
+
+    QTemporaryDir folder;
+};
+
+// Runs `handle` on the next modal window as soon as it is shown; the
+// handler interacts with it and closes it.
+inline void whenModal(std::function<void(QWidget*)> handle) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, handle = std::move(handle)] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            handle(modal);
+        }
+    });
+    timer->start();
+}
