@@ -1,29 +1,53 @@
 #include "app/CommandLine.h"
 
+#include <array>
+
 namespace commandline {
+namespace {
+
+int help(const QStringList&, QTextStream& out, QTextStream&) {
+    out << usage();
+    return 0;
+}
+
+// Every subcommand: its name, the line of the usage text, what runs it.
+// args holds the subcommand's own arguments, after its name.
+struct Command {
+    const char* name;
+    const char* usageLine;
+    int (*run)(const QStringList& args, QTextStream& out, QTextStream& err);
+};
+
+const std::array kCommands{
+    Command{"aiuto", "aiuto                      mostra questo testo", &help},
+};
+
+}  // namespace
 
 bool wantsCommand(const QStringList& args) {
     return args.size() > 1 && !args.at(1).startsWith(QLatin1String("-"));
 }
 
 QString usage() {
-    return QStringLiteral(
+    QString text = QStringLiteral(
         "Uso: selvadoro [--cartella CARTELLA] [COMANDO ...]\n"
         "\n"
         "Senza comando si apre il programma. La cartella dei dati è quella del\n"
         "programma, oppure quella indicata da --cartella o da SELVADORO_CARTELLA.\n"
         "\n"
-        "Comandi:\n"
-        "  aiuto            mostra questo testo\n");
+        "Comandi:\n");
+    for (const Command& command : kCommands) {
+        text += QStringLiteral("  ") + QString::fromUtf8(command.usageLine) + u'\n';
+    }
+    return text;
 }
 
 int run(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const QString command = args.value(1);
-    if (command == QLatin1String("aiuto")) {
-        out << usage();
-        return 0;
+    const QString name = args.value(1);
+    for (const Command& command : kCommands) {
+        if (name == QLatin1String(command.name)) return command.run(args.mid(2), out, err);
     }
-    err << "Comando sconosciuto: " << command << "\n\n" << usage();
+    err << "Comando sconosciuto: " << name << "\n\n" << usage();
     return 2;
 }
 

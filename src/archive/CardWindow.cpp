@@ -1,5 +1,6 @@
 #include "archive/CardWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -135,6 +137,7 @@ void CardWindow::buildFrame() {
 
     for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(toolbarFrame),
                        static_cast<QWidget*>(panRecord_), static_cast<QWidget*>(panInfo_)}) {
+        w->setMouseTracking(true);
         w->installEventFilter(this);
     }
 }
@@ -232,6 +235,7 @@ void CardWindow::addToolGroup(std::initializer_list<ToolSpec> buttons) {
     group->setStyleSheet(QStringLiteral(
         "QFrame#%1 { background: white; border: 1px solid #9bb7d4; border-radius: 4px; }")
                              .arg(group->objectName()));
+    group->setMouseTracking(true);
     group->installEventFilter(this);
     auto* row = new QHBoxLayout(group);
     row->setContentsMargins(4, 2, 4, 2);
@@ -314,7 +318,14 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (event->type() == QEvent::Enter) panInfo_->clear();
+    // Moving the mouse over any other part of the window clears the status
+    // line (a move over a button reaches its group too, and is skipped).
+    if (event->type() == QEvent::MouseMove) {
+        const auto* move = static_cast<QMouseEvent*>(event);
+        if (!hints_.contains(QApplication::widgetAt(move->globalPosition().toPoint()))) {
+            panInfo_->clear();
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -45,6 +45,19 @@ protected:
     QTemporaryDir folder;
 };
 
+// Types a text key by key, as the keyboard would; characters beyond ASCII
+// arrive as key events carrying their text.
+inline void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+        }
+    }
+}
+
 // Runs `handle` on the next modal window as soon as it is shown; the
 // handler interacts with it and closes it.
 inline void whenModal(std::function<void(QWidget*)> handle) {
