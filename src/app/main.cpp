@@ -1,8 +1,6 @@
 #include <QApplication>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
-
-#include <cstdio>
 
 #include "app/CommandLine.h"
 #include "app/GuiApplication.h"
@@ -16,7 +14,9 @@ int main(int argc, char** argv) {
     QStringList remaining = args;
     const bool folderOk = paths::configure(remaining, &error);
     if (!folderOk || commandline::wantsCommand(remaining)) {
-        QCoreApplication app(argc, argv);
+        // Headless: no widget is created, and documents are drawn offscreen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
         paths::configure(args, &error);  // now the executable's folder is known
         QTextStream out(stdout);
         QTextStream err(stderr);
