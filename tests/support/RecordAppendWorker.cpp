@@ -2,8 +2,11 @@
 // run several of these at once against the same file.
 //   record_append_worker PATH RECORD_SIZE WORKER_ID COUNT
 // Each record is filled with the text "<worker>:<sequence>;" repeated.
+//   record_append_worker PATH RECORD_SIZE hold
+// Takes the writing lock, prints "locked" and waits to be killed.
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QThread>
 
 #include <cstdio>
 
@@ -11,6 +14,13 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    if (argc == 4 && QByteArray(argv[3]) == "hold") {
+        RecordFile file(QString::fromLocal8Bit(argv[1]), QByteArray(argv[2]).toLongLong());
+        if (!file.open(RecordFile::Access::Write)) return 1;
+        std::printf("locked\n");
+        std::fflush(stdout);
+        for (;;) QThread::sleep(1);
+    }
     if (argc != 5) {
         std::fprintf(stderr, "usage: record_append_worker PATH RECORD_SIZE WORKER_ID COUNT\n");
         return 2;

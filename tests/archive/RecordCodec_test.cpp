@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "archive/RecordCodec.h"
+
+namespace {
+
+// Two small layouts: three fields of capacities 5, 50 and 1.
+constexpr std::array kFields{FieldSpec{"A", 5, "txtA"}, FieldSpec{"B", 50, "txtB"},
+                             FieldSpec{"C", 1, "chkC"}};
+const RecordLayout kPrefixed{"p.pro", FieldEncoding::LengthPrefixed, kFields};
+const RecordLayout kTerminated{"z.pro", FieldEncoding::ZeroTerminated, kFields};
+constexpr int kSize = 6 + 51 + 2;
+
+TEST(RecordCodec, LengthPrefixedFieldsAreTrimmedCutAndCounted) {
+    const QByteArray bytes = codec::encode(
+        kPrefixed, {QStringLiteral("  Rossi  "), QString(60, u'x'), QStringLiteral("Sì")});
+    QByteArray expected(kSize, '\0');
+    expected.replace(0, 6, QByteArray("\x05Rossi"));
+    expected[6] = 50;
+    expected.replace(7, 50, QByteArray(50, 'x'));
+    expected.replace(57, 2, QByteArray("\x01S"));
+    EXPECT_EQ(bytes, expected);
+}
+
+TEST(RecordCodec, ZeroTerminatedFieldsKeepTheirBlanksAndLineBreaks) {
+    const QByteArray bytes = codec::encode(
+        kTerminated, {QStringLiteral("  Ro"), QStringLiteral("a\r\nb"), QStringLiteral("No")});
+    QByteArray expected(kSize, '\0');
+    expected.replace(0, 4, QByteArray("  Ro"));
+    expected.replace(6, 4, QByteArray("a\r\nb"));
+    expected.replace(57, 1, QByteArray("N"));
+    EXPECT_EQ(bytes, expected);
+    EXPECT_EQ(codec::decode(kTerminated, bytes),
+              (FieldValues{QStringLiteral("  Ro"), QStringLiteral("a\r\nb"), QStringLiteral("N")}));
+}
+
+TEST(RecordCodec, DecodingIgnoresWhatFollowsTheText) {
+    struct Case {
+        const char* name;
+        const RecordLayout* layout;
+        QByteArray firstField;  // 6 bytes
+        QString read;
+    } cases[] = {
+        {"older, longer value behind", &kPrefixed, QByteArray("\x02" "abcde", 6), QStringLiteral("ab")},
+        {"length past the capacity", &kPrefixed, QByteArray("\xFF" "abcde", 6), QStringLiteral("abcde")},
+        {"blanks kept as stored", &kPrefixed, QByteArray("\x03 a ", 4) + QByteArray(2, '\0'), QStringLiteral(" a ")},
+        {"text after the zero", &kTerminated, QByteArray("ab\0cd\0", 6), QStringLiteral("ab")},
+        {"no zero at all", &kTerminated, QByteArray("abcdef", 6), QStringLiteral("abcdef")},
+        {"Windows-1252 bytes", &kTerminated, QByteArray("\x80\xE8\0\0\0\0", 6), QStringLiteral("€è")},
+    };
+    for (const Case& c : cases) {
+        QByteArray record(kSize, '\0');
+        record.replace(0, 6, c.firstField);
+        EXPECT_EQ(codec::decode(*c.layout, record).front(), c.read) << c.name;
+    }
+    EXPECT_EQ(codec::displayText(FieldEncoding::LengthPrefixed, QStringLiteral(" a ")),
+              QStringLiteral("a"));
+    EXPECT_EQ(codec::displayText(FieldEncoding::ZeroTerminated, QStringLiteral(" a ")),
+              QStringLiteral(" a "));
+}
+
+}  // namespace
