@@ -32,7 +32,14 @@ public:
     void stop() override {}
 };
 
+class NoPrinting final : public Printing {
+public:
+    void preview(const report::PreparedReport&) override {}
+    void print(const report::PreparedReport&) override {}
+};
+
 SystemClock systemClock;
+NoPrinting noPrinting;
 SilentMessages silentMessages;
 NoDesktop noDesktop;
 NoSound noSound;
@@ -41,6 +48,7 @@ Messages* currentMessages = &silentMessages;
 Desktop* currentDesktop = &noDesktop;
 const Clock* currentClock = &systemClock;
 AlertSound* currentSound = &noSound;
+Printing* currentPrinting = &noPrinting;
 
 }  // namespace
 
@@ -49,9 +57,11 @@ Messages& messages() { return *currentMessages; }
 Desktop& desktop() { return *currentDesktop; }
 const Clock& clock() { return *currentClock; }
 AlertSound& alertSound() { return *currentSound; }
+Printing& printing() { return *currentPrinting; }
 
 void setMessages(Messages* m) { currentMessages = m ? m : &silentMessages; }
 void setDesktop(Desktop* d) { currentDesktop = d ? d : &noDesktop; }
 void setClock(const Clock* c) { currentClock = c ? c : &systemClock; }
 void setAlertSound(AlertSound* s) { currentSound = s ? s : &noSound; }
+void setPrinting(Printing* p) { currentPrinting = p ? p : &noPrinting; }
 }  // namespace seams

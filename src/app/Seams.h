@@ -50,6 +50,19 @@ public:
     virtual void stop() = 0;
 };
 
+namespace report {
+struct PreparedReport;
+}
+
+// Printing of prepared reports: a preview from which the user may print,
+// or the print dialog.
+class Printing {
+public:
+    virtual ~Printing() = default;
+    virtual void preview(const report::PreparedReport& prepared) = 0;
+    virtual void print(const report::PreparedReport& prepared) = 0;
+};
+
 // The instances in use. Each setter takes a non-owned pointer; the system
 // clock is installed from the start.
 namespace seams {
@@ -57,9 +70,11 @@ Messages& messages();
 Desktop& desktop();
 const Clock& clock();
 AlertSound& alertSound();
+Printing& printing();
 
 void setMessages(Messages* messages);
 void setDesktop(Desktop* desktop);
 void setClock(const Clock* clock);
 void setAlertSound(AlertSound* sound);
+void setPrinting(Printing* printing);
 }  // namespace seams

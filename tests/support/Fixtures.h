@@ -23,6 +23,7 @@ protected:
         paths::setDataFolder(folder.path());
         testSeams().messages = FakeMessages();
         testSeams().desktop = FakeDesktop();
+        testSeams().printing = FakePrinting();
         testSeams().clock.set(QDateTime(QDate(2024, 3, 7), QTime(10, 30)));
     }
 
@@ -41,6 +42,7 @@ protected:
 
     FakeMessages& messages() { return testSeams().messages; }
     FakeDesktop& desktop() { return testSeams().desktop; }
+    FakePrinting& printing() { return testSeams().printing; }
 
     QTemporaryDir folder;
 };

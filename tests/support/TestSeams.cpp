@@ -1,5 +1,7 @@
 #include "support/TestSeams.h"
 
+#include "report/Report.h"
+
 bool FakeMessages::confirm(const QString& text) {
     shown.append({ShownMessage::Kind::Confirm, text});
     return answers.isEmpty() ? true : answers.takeFirst();
@@ -27,4 +29,12 @@ QString FakeDesktop::saveFileName(const QString& title, const QString& folder,
 TestSeams& testSeams() {
     static TestSeams seams;
     return seams;
+}
+
+void FakePrinting::preview(const report::PreparedReport& prepared) {
+    jobs.append({true, prepared.texts(), static_cast<int>(prepared.pages.size())});
+}
+
+void FakePrinting::print(const report::PreparedReport& prepared) {
+    jobs.append({false, prepared.texts(), static_cast<int>(prepared.pages.size())});
 }

@@ -67,11 +67,25 @@ public:
     int stops = 0;
 };
 
+class FakePrinting final : public Printing {
+public:
+    void preview(const report::PreparedReport& prepared) override;
+    void print(const report::PreparedReport& prepared) override;
+    // Every prepared report handed over, and whether it went to the preview.
+    struct Job {
+        bool preview;
+        QStringList texts;
+        int pageCount;
+    };
+    QList<Job> jobs;
+};
+
 // The doubles every window test runs with.
 struct TestSeams {
     FakeMessages messages;
     FakeDesktop desktop;
     FixedClock clock;
     FakeSound sound;
+    FakePrinting printing;
 };
 TestSeams& testSeams();

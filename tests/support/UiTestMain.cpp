@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     seams::setDesktop(&doubles.desktop);
     seams::setClock(&doubles.clock);
     seams::setAlertSound(&doubles.sound);
+    seams::setPrinting(&doubles.printing);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
