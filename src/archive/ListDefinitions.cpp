@@ -1,0 +1,35 @@
+#include "archive/ListDefinitions.h"
+
+#include "archive/TextRules.h"
+
+const PickerMode* SearchDefinition::picker(const QString& tag) const {
+    for (const PickerMode& mode : pickers) {
+        if (tag == QLatin1String(mode.tag)) return &mode;
+    }
+    return nullptr;
+}
+
+QList<Criterion> SearchDefinition::criteriaWith(const QStringList& texts) const {
+    QList<Criterion> result;
+    for (qsizetype i = 0; i < criteria.size(); ++i) {
+        result.append({layout->indexOfField(QString::fromLatin1(criteria.at(i).field)),
+                       texts.value(i)});
+    }
+    return result;
+}
+
+ListResult SummaryDefinition::build(const QString& path, const QDate& today) const {
+    return summaryRecords(
+        *layout, path, [&](const FieldValues& values) { return condition(values, today); },
+        itemText);
+}
+
+ExportColumn fieldColumn(const RecordLayout& layout, const char* name, const char* header,
+                         int gridWidth, int exportWidth, const char* field) {
+    const qsizetype index = layout.indexOfField(QString::fromLatin1(field));
+    Q_ASSERT_X(index >= 0, "fieldColumn", field);
+    return ExportColumn{name, QString::fromUtf8(header), gridWidth, exportWidth,
+                        [index](const FieldValues& values) {
+                            return text::trimBlanks(values.value(index));
+                        }};
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "archive/RecordLayout.h"
+#include "archive/RecordList.h"
+#include "archive/Spreadsheet.h"
+
+// What makes one archive's search, summary and export windows: tables that
+// the generic windows and the command line read.
+
+struct SearchCriterionSpec {
+    const char* control;  // txtCognome
+    const char* caption;  // "Cognome:"
+    const char* field;    // Cognome
+};
+
+// What a double-click does for one window tag: load the record into the
+// archive's card, or write some of its values into fields of another card.
+struct PickerMode {
+    struct Assignment {
+        const char* control;
+        std::function<QString(const FieldValues&)> value;
+    };
+    const char* tag;     // "anagrafica", "armi", "squadre_caposquadra"...
+    const char* window;  // the card window that receives the record or values
+    bool loadsRecord;    // true: load the record into the window's card
+    QList<Assignment> assignments;
+};
+
+struct SearchDefinition {
+    const char* windowName;  // TfrmTrovaAnagrafica
+    QString caption;
+    const RecordLayout* layout;
+    QList<SearchCriterionSpec> criteria;  // tab order and Enter chain
+    ItemTextFn itemText;
+    QString printTitle;
+    QList<PickerMode> pickers;
+
+    const PickerMode* picker(const QString& tag) const;
+    // The criteria with the texts typed for them, in order.
+    QList<Criterion> criteriaWith(const QStringList& texts) const;
+};
+
+struct SummaryDefinition {
+    const char* windowName;  // TfrmContrattiScaduti
+    const char* commandName;  // for the command line: "porto-scadenza"
+    QString caption;
+    const RecordLayout* layout;
+    // The condition depends on today, which the caller gives.
+    std::function<Verdict(const FieldValues&, const QDate& today)> condition;
+    ItemTextFn itemText;
+    QString printTitle;
+    const char* cardWindow;  // where a double-click loads the record
+
+    ListResult build(const QString& path, const QDate& today) const;
+};
+
+struct ExportDefinition {
+    const char* windowName;  // TfrmExpAnagrafica
+    QString caption;
+    const RecordLayout* layout;
+    QString fileName;   // "Anagrafica_Cacciatori.xls", in the data folder
+    QString sheetName;
+    QList<ExportColumn> columns;
+};
+
+// The windows' and the command line's view of one archive.
+struct ArchiveLists {
+    const char* name;  // as the command line names it: "anagrafica"
+    const SearchDefinition* search;
+    const ExportDefinition* exporter;
+    QList<const SummaryDefinition*> summaries;
+};
+
+// A column showing one field, trimmed.
+ExportColumn fieldColumn(const RecordLayout& layout, const char* name, const char* header,
+                         int gridWidth, int exportWidth, const char* field);

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+#include "archive/RecordLayout.h"
+
+// The lines of search results and summaries. A line is the item text of one
+// record, fixed-width, and carries that record's number, so that choosing a
+// line opens exactly that record.
+struct ListLine {
+    qsizetype record = 0;
+    QString text;
+    bool operator==(const ListLine&) const = default;
+};
+
+// The item text of a record, from its field texts as loaded (trimmed for
+// length-prefixed archives).
+using ItemTextFn = std::function<QString(const FieldValues&)>;
+
+// x cut, or padded with blanks, to exactly w characters.
+QString pad(const QString& x, qsizetype width);
+
+// The field texts of a record buffer as a card would show them.
+FieldValues loadedValues(const RecordLayout& layout, QByteArrayView record);
+
+struct ListResult {
+    QList<ListLine> lines;  // in list order
+    bool ok = true;         // false: the file could not be used (lines read so far kept)
+    QString error;
+};
+
+// One search criterion: the field it looks in and the text typed.
+struct Criterion {
+    qsizetype field;
+    QString text;
+};
+
+// Number of criteria in use: those whose trimmed text is not empty.
+qsizetype criteriaInUse(const QList<Criterion>& criteria);
+
+// True when the record matches: at least criteriaInUse() of the criteria
+// occur, lower-cased and as typed (blanks included), within the lower-cased
+// field. With no criterion in use every record matches.
+bool matches(const FieldValues& values, const QList<Criterion>& criteria, qsizetype inUse);
+
+// Scans the archive (creating it when missing, as every action does) and
+// lists the matching records, sorted.
+ListResult searchRecords(const RecordLayout& layout, const QString& path,
+                         const QList<Criterion>& criteria, const ItemTextFn& itemText);
+
+// What a summary's condition says of one record.
+enum class Verdict { Include, Skip, Stop };
+using ConditionFn = std::function<Verdict(const FieldValues&)>;
+
+// Scans the archive and lists the records the condition includes, sorted;
+// a Stop ends the list at that record. A failure stops it silently too
+// (ok is false only when the file could not be used).
+ListResult summaryRecords(const RecordLayout& layout, const QString& path,
+                          const ConditionFn& condition, const ItemTextFn& itemText);
+
+// Ascending alphabetical order of the texts, letter case ignored (then
+// case, then record number, so the order is always the same).
+void sortLines(QList<ListLine>& lines);
+
+// Find-in-list: the index to select for `text` given the selected index
+// (-1 for none: the first line counts as selected) and the memory of the
+// last text searched, which it updates. A new text starts at the first
+// line, the same text again starts after the selected line, both wrapping
+// around; when nothing matches the selection stays. -1 for an empty list.
+qsizetype findInList(const QList<ListLine>& lines, qsizetype selected, const QString& text,
+                     QString& memory);
+
+// The record a chosen line stands for, with its texts as loaded: the
+// record of the line's number when it still gives the same item text;
+// otherwise (the file changed) the last record whose item text, trimmed,
+// equals the line's. std::nullopt when none does or the file cannot be read.
+struct FoundRecord {
+    qsizetype number;
+    FieldValues values;
+};
+std::optional<FoundRecord> recordForLine(const RecordLayout& layout, const QString& path,
+                                         const ListLine& line, const ItemTextFn& itemText);

@@ -1,0 +1,160 @@
+#include "archive/Spreadsheet.h"
+
+#include <QSaveFile>
+
+#include "archive/Cp1252.h"
+#include "archive/RecordFile.h"
+#include "archive/RecordList.h"
+#include "archive/TextRules.h"
+
+ExportGridModel::ExportGridModel(QList<ExportColumn> columns, QObject* parent)
+    : QAbstractTableModel(parent), columns_(std::move(columns)) {}
+
+bool ExportGridModel::fill(const RecordLayout& layout, const QString& path) {
+    beginResetModel();
+    rows_.clear();
+    const bool ok = RecordFile::scan(path, layout.recordSize(),
+                                     [&](qsizetype number, const QByteArray& record) {
+                                         const FieldValues values = loadedValues(layout, record);
+                                         QStringList row{QString::number(number)};
+                                         for (const ExportColumn& column : columns_) {
+                                             row.append(text::trimBlanks(column.value(values)));
+                                         }
+                                         rows_.append(row);
+                                         return true;
+                                     });
+    endResetModel();
+    return ok;
+}
+
+int ExportGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ExportGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size()) + 1;
+}
+
+QVariant ExportGridModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid()) return {};
+    return rows_.at(index.row()).value(index.column());
+}
+
+QVariant ExportGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+    return section == 0 ? QStringLiteral("N.") : columns_.value(section - 1).header;
+}
+
+namespace spreadsheet {
+namespace {
+
+constexpr const char* kHead[] = {
+    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+    "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+    "xmlns=\"http://www.w3.org/TR/REC-html40\">",
+    "<head>",
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">",
+    "<!--[if gte mso 9]><xml>",
+    "<x:ExcelWorkbook>",
+    "<x:ExcelWorksheets>",
+    "<x:ExcelWorksheet>",
+};
+
+constexpr const char* kOptions[] = {
+    "<x:WorksheetOptions>",
+    "<x:Selected/>",
+    "<x:Panes>",
+    "<x:Pane>",
+    "<x:Number>1</x:Number>",
+    "<x:ActiveRow>3</x:ActiveRow>",
+    "</x:Pane>",
+    "</x:Panes>",
+    "<x:ProtectContents>False</x:ProtectContents>",
+    "<x:ProtectObjects>False</x:ProtectObjects>",
+    "<x:ProtectScenarios>False</x:ProtectScenarios>",
+    "</x:WorksheetOptions>",
+    "</x:ExcelWorksheet>",
+    "</x:ExcelWorksheets>",
+    "</x:ExcelWorkbook>",
+    "</xml><![endif]-->",
+    "</head>",
+    "<body>",
+    "<table x:str>",
+};
+
+// Writes the fragments one after the other; `out` takes Windows-1252 bytes.
+template <typename Rows, typename Out>
+void writeFragments(const QString& sheetName, const QList<HeaderCell>& header, const Rows& rows,
+                    qsizetype firstColumn, Out&& out) {
+    for (const char* fragment : kHead) out(QByteArray(fragment));
+    out("<x:Name>" + cp1252::encode(escaped(sheetName)) + "</x:Name>");
+    for (const char* fragment : kOptions) out(QByteArray(fragment));
+    out(QByteArray("<tr>"));
+    for (const HeaderCell& cell : header) {
+        out("<td style=\"text-align: left; font-weight: bold;\" width=" +
+            QByteArray::number(cell.width) + ">" + cp1252::encode(escaped(cell.title)) + "</td>");
+    }
+    out(QByteArray("</tr>"));
+    for (const QStringList& row : rows) {
+        QByteArray line("<tr>");
+        for (qsizetype c = firstColumn; c < firstColumn + header.size(); ++c) {
+            // sdnum marks the cell as text, so "007" or a CAP keeps its zeros.
+            line += "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" +
+                    cp1252::encode(escaped(text::trimBlanks(row.value(c)))) + "</td>";
+        }
+        out(line + "</tr>");
+    }
+    out(QByteArray("</table>"));
+    out(QByteArray("</body>"));
+    out(QByteArray("</html>"));
+}
+
+template <typename Rows>
+bool writeFile(const QString& path, const QString& sheetName, const QList<HeaderCell>& header,
+               const Rows& rows, qsizetype firstColumn, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    writeFragments(sheetName, header, rows, firstColumn,
+                   [&](const QByteArray& bytes) { file.write(bytes); });
+    if (!file.commit()) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QString escaped(const QString& text) {
+    QString out = text;
+    out.replace(u'&', QLatin1String("&amp;"));
+    out.replace(u'<', QLatin1String("&lt;"));
+    out.replace(u'>', QLatin1String("&gt;"));
+    return out;
+}
+
+QByteArray document(const QString& sheetName, const QList<HeaderCell>& header,
+                    const QList<QStringList>& rows) {
+    QByteArray all;
+    writeFragments(sheetName, header, rows, 0, [&](const QByteArray& bytes) { all += bytes; });
+    return all;
+}
+
+bool write(const QString& path, const QString& sheetName, const QList<HeaderCell>& header,
+           const QList<QStringList>& rows, QString* error) {
+    return writeFile(path, sheetName, header, rows, 0, error);
+}
+
+bool writeGrid(const QString& path, const QString& sheetName, const ExportGridModel& grid,
+               QString* error) {
+    QList<HeaderCell> header;
+    for (const ExportColumn& column : grid.columns()) {
+        header.append({column.header, column.exportWidth});
+    }
+    return writeFile(path, sheetName, header, grid.rows(), 1, error);
+}
+
+}  // namespace spreadsheet

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+#include "archive/RecordLayout.h"
+
+// One column of an archive's export grid and file.
+struct ExportColumn {
+    const char* name;    // grid column, "colCodFisc"
+    QString header;      // grid header and header cell of the file
+    int gridWidth;
+    int exportWidth;
+    std::function<QString(const FieldValues&)> value;  // from the texts as loaded
+};
+
+// The rows of an export grid: column 0 holds the record number, then one
+// text per export column. Read-only.
+class ExportGridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit ExportGridModel(QList<ExportColumn> columns, QObject* parent = nullptr);
+
+    // Fills the rows from the archive, one per record in record-number order.
+    // A failure stops the filling silently, keeping the rows read so far;
+    // returns false then.
+    bool fill(const RecordLayout& layout, const QString& path);
+
+    const QList<ExportColumn>& columns() const { return columns_; }
+    const QList<QStringList>& rows() const { return rows_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QList<ExportColumn> columns_;
+    QList<QStringList> rows_;  // [record number, value of column 1, ...]
+};
+
+// The spreadsheet file: an HTML table with the office worksheet header, in
+// Windows-1252, with no line break. Written to a temporary file renamed
+// into place, so a failure never leaves half a file where a good one stood.
+namespace spreadsheet {
+
+struct HeaderCell {
+    QString title;
+    int width;
+};
+
+// The whole file as it is written (for tests and small exports).
+QByteArray document(const QString& sheetName, const QList<HeaderCell>& header,
+                    const QList<QStringList>& rows);
+
+// Writes the file; each row holds the values of the header's columns.
+bool write(const QString& path, const QString& sheetName, const QList<HeaderCell>& header,
+           const QList<QStringList>& rows, QString* error = nullptr);
+
+// Writes the rows of an export grid (its column 0, the record number, is
+// not exported).
+bool writeGrid(const QString& path, const QString& sheetName, const ExportGridModel& grid,
+               QString* error = nullptr);
+
+// "&", "<" and ">" as HTML entities, so that a cell keeps its whole text.
+QString escaped(const QString& text);
+
+}  // namespace spreadsheet

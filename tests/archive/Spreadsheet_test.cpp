@@ -1,0 +1,91 @@
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "archive/Spreadsheet.h"
+#include "hunters/HunterLists.h"
+#include "support/HunterArchive.h"
+
+namespace {
+
+// The fixed head of every export file, written out here fragment by fragment.
+QByteArray head(const QByteArray& sheet) {
+    return QByteArray(
+               "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+               "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+               "xmlns=\"http://www.w3.org/TR/REC-html40\">"
+               "<head>"
+               "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+               "<!--[if gte mso 9]><xml>"
+               "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet><x:Name>") +
+           sheet +
+           "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane>"
+           "<x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
+           "<x:ProtectContents>False</x:ProtectContents>"
+           "<x:ProtectObjects>False</x:ProtectObjects>"
+           "<x:ProtectScenarios>False</x:ProtectScenarios>"
+           "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
+           "</xml><![endif]--></head><body><table x:str>";
+}
+
+QByteArray cell(const QByteArray& value) {
+    return "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" + value + "</td>";
+}
+
+TEST(Spreadsheet, WritesTheDocumentFragmentByFragment) {
+    const QByteArray file = spreadsheet::document(
+        QStringLiteral("Foglio"), {{QStringLiteral("Nome"), 250}, {QStringLiteral("A<B & C>"), 300}},
+        {{QStringLiteral("  Città "), QStringLiteral("x <b>Rossi</b> y")},
+         {QStringLiteral("007"), QString()}});
+    const QByteArray expected =
+        head("Foglio") +
+        "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Nome</td>"
+        "<td style=\"text-align: left; font-weight: bold;\" width=300>A&lt;B &amp; C&gt;</td>"
+        "</tr><tr>" +
+        cell("Citt\xE0") + cell("x &lt;b&gt;Rossi&lt;/b&gt; y") + "</tr><tr>" + cell("007") +
+        cell("") + "</tr></table></body></html>";
+    EXPECT_EQ(file, expected);
+    EXPECT_FALSE(file.contains('\n'));
+    EXPECT_FALSE(file.contains('\r'));
+}
+
+TEST(Spreadsheet, ExportsTheHuntersGridWithoutTheRecordNumber) {
+    QTemporaryDir dir;
+    const QString archive = dir.filePath(QStringLiteral("Cacciatori.pro"));
+    ASSERT_TRUE(writeHunters(archive, {{"Rossi", "Mario", "RSSMRA"}, {"Bianchi", "Anna"},
+                                       {"Verdi", "Ugo", "", "", "", "", "", "", "", "", "nota"}}));
+    const ExportDefinition& definition = hunters::exporter();
+    ExportGridModel grid(definition.columns);
+    ASSERT_TRUE(grid.fill(*definition.layout, archive));
+    ASSERT_EQ(grid.rowCount(), 3);
+    EXPECT_EQ(grid.columnCount(), 26);
+    EXPECT_EQ(grid.data(grid.index(2, 0), Qt::DisplayRole).toString(), QStringLiteral("3"));
+    EXPECT_EQ(grid.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+              QStringLiteral("N."));
+
+    const QString xls = dir.filePath(QStringLiteral("Anagrafica_Cacciatori.xls"));
+    ASSERT_TRUE(spreadsheet::writeGrid(xls, definition.sheetName, grid));
+    QFile file(xls);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith(head("Anagrafica Cacciatori")));
+    EXPECT_TRUE(bytes.endsWith("</tr></table></body></html>"));
+    EXPECT_EQ(bytes.count("font-weight: bold;"), 25);
+    EXPECT_EQ(bytes.count("<tr>"), 4);
+    EXPECT_EQ(bytes.count("sdnum"), 75);
+    EXPECT_TRUE(bytes.contains("width=250>Cognome e nome</td>"));
+    EXPECT_TRUE(bytes.contains("width=300>Note</td></tr><tr>" + cell("Rossi Mario") +
+                               cell("RSSMRA")));
+    EXPECT_TRUE(bytes.contains(cell("nota") + "</tr></table>"));
+}
+
+TEST(Spreadsheet, AFailedWriteLeavesTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("manca/x.xls"));
+    QString error;
+    EXPECT_FALSE(spreadsheet::write(path, QStringLiteral("S"), {}, {}, &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+}  // namespace
