@@ -1,0 +1,113 @@
+#include "app/CommandLists.h"
+
+#include <QFile>
+
+#include "app/Archives.h"
+#include "app/CommandLine.h"
+#include "app/Paths.h"
+#include "app/Seams.h"
+#include "archive/FieldRules.h"
+
+namespace commandline {
+namespace {
+
+int usageError(QTextStream& err, const QString& message) {
+    err << message << "\n\n" << usage();
+    return 2;
+}
+
+// The archive file of a layout, which must already exist: the command line
+// never creates archives.
+bool archivePath(const RecordLayout& layout, QString* path, QTextStream& err) {
+    *path = paths::dataFile(QString::fromLatin1(layout.fileName));
+    if (QFile::exists(*path)) return true;
+    err << "Archivio non trovato: " << *path << "\n";
+    return false;
+}
+
+void printLines(const QList<ListLine>& lines, QTextStream& out) {
+    for (const ListLine& line : lines) out << line.record << '\t' << line.text << '\n';
+}
+
+const ArchiveLists* archiveArgument(const QStringList& args, QTextStream& err) {
+    const ArchiveLists* archive = archives::named(args.value(0));
+    if (!archive) usageError(err, QStringLiteral("Archivio sconosciuto: ") + args.value(0));
+    return archive;
+}
+
+}  // namespace
+
+int runSearch(const QStringList& args, QTextStream& out, QTextStream& err) {
+    const ArchiveLists* archive = archiveArgument(args, err);
+    if (!archive) return 2;
+    const SearchDefinition& search = *archive->search;
+    QStringList texts(search.criteria.size());
+    for (const QString& arg : args.mid(1)) {
+        const qsizetype equals = arg.indexOf(u'=');
+        qsizetype criterion = -1;
+        for (qsizetype i = 0; equals > 0 && i < search.criteria.size(); ++i) {
+            if (arg.left(equals) == QLatin1String(search.criteria.at(i).field)) criterion = i;
+        }
+        if (criterion < 0) {
+            QStringList fields;
+            for (const SearchCriterionSpec& c : search.criteria) fields.append(QString::fromLatin1(c.field));
+            return usageError(err, QStringLiteral("Criterio non valido: %1 (campi: %2)")
+                                       .arg(arg, fields.join(QStringLiteral(", "))));
+        }
+        texts[criterion] = arg.mid(equals + 1);
+    }
+    QString path;
+    if (!archivePath(*search.layout, &path, err)) return 1;
+    const ListResult result =
+        searchRecords(*search.layout, path, search.criteriaWith(texts), search.itemText);
+    if (!result.ok) {
+        err << "Impossibile leggere l'archivio: " << result.error << "\n";
+        return 1;
+    }
+    printLines(result.lines, out);
+    return 0;
+}
+
+int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
+    const ArchiveLists* archive = archiveArgument(args, err);
+    if (!archive) return 2;
+    const ExportDefinition& definition = *archive->exporter;
+    QString target = paths::dataFile(definition.fileName);
+    const QStringList options = args.mid(1);
+    if (options.size() == 2 && options.at(0) == QLatin1String("--file")) {
+        target = options.at(1);
+    } else if (!options.isEmpty()) {
+        return usageError(err, QStringLiteral("Opzioni non valide: ") + options.join(u' '));
+    }
+    QString path;
+    if (!archivePath(*definition.layout, &path, err)) return 1;
+    ExportGridModel grid(definition.columns);
+    grid.fill(*definition.layout, path);
+    QString error;
+    if (!spreadsheet::writeGrid(target, definition.sheetName, grid, &error)) {
+        err << "Attenzione: il sistema non permette di esportare i dati (" << error << ").\n";
+        return 1;
+    }
+    out << "Esportate " << grid.rowCount() << " schede in " << target << "\n";
+    return 0;
+}
+
+int runSummary(const QStringList& args, QTextStream& out, QTextStream& err) {
+    const SummaryDefinition* summary = archives::summaryNamed(args.value(0));
+    if (!summary) return usageError(err, QStringLiteral("Riepilogo sconosciuto: ") + args.value(0));
+    QDate today = seams::clock().today();
+    const QStringList options = args.mid(1);
+    if (options.size() == 2 && options.at(0) == QLatin1String("--oggi")) {
+        const auto date = fieldrules::parseDate(options.at(1));
+        if (!date) return usageError(err, QStringLiteral("Data non valida: ") + options.at(1));
+        today = *date;
+    } else if (!options.isEmpty()) {
+        return usageError(err, QStringLiteral("Opzioni non valide: ") + options.join(u' '));
+    }
+    QString path;
+    if (!archivePath(*summary->layout, &path, err)) return 1;
+    printLines(summary->build(path, today).lines, out);
+    return 0;
+}
+
+}  // namespace commandline

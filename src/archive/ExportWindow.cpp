@@ -1,0 +1,124 @@
+#include "archive/ExportWindow.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/Paths.h"
+#include "app/Seams.h"
+
+ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent)
+    : QDialog(parent), definition_(definition), grid_(new ExportGridModel(definition.columns, this)) {
+    setObjectName(QString::fromLatin1(definition.windowName));
+    setWindowTitle(definition.caption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(1100, 620);
+    setMouseTracking(true);
+    installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    auto* imgLogo = new QLabel(QStringLiteral("Esportazione in Microsoft Excel"), this);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setStyleSheet(QStringLiteral("font: bold 14pt; color: #2d5f96;"));
+    top->addWidget(imgLogo);
+    top->addStretch(1);
+    auto* icoHand = new QLabel(QStringLiteral("Esporta archivio ➜"), this);
+    icoHand->setObjectName(QStringLiteral("icoHand"));
+    top->addWidget(icoHand);
+    QToolButton* cmdEsporta = addButton("cmdEsporta", "esporta",
+                                        QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    top->addWidget(cmdEsporta);
+    top->addSpacing(20);
+    QToolButton* cmdEsci =
+        addButton("cmdEsci", "esci", QStringLiteral("Esci da questo ambiente di lavoro."));
+    top->addWidget(cmdEsci);
+    layout->addLayout(top);
+
+    grdRecords_ = new QTableView(this);
+    grdRecords_->setObjectName(QStringLiteral("grdRecords"));
+    grdRecords_->setModel(grid_);
+    grdRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdRecords_->setAlternatingRowColors(true);
+    grdRecords_->verticalHeader()->hide();
+    grdRecords_->verticalHeader()->setDefaultSectionSize(21);
+    grdRecords_->setColumnWidth(0, 60);
+    for (qsizetype c = 0; c < definition.columns.size(); ++c) {
+        grdRecords_->setColumnWidth(static_cast<int>(c) + 1, definition.columns.at(c).gridWidth);
+    }
+    grdRecords_->setMouseTracking(true);
+    grdRecords_->viewport()->setMouseTracking(true);
+    grdRecords_->viewport()->installEventFilter(this);
+    layout->addWidget(grdRecords_, 1);
+
+    panInfo_ = new QLabel(QStringLiteral("Esportazione archivio in Microsoft Excel."), this);
+    panInfo_->setObjectName(QStringLiteral("panInfo"));
+    panInfo_->setStyleSheet(
+        QStringLiteral("QLabel { background: #1f4e8c; color: white; padding: 3px 8px; }"));
+    layout->addWidget(panInfo_);
+
+    connect(cmdEsporta, &QToolButton::clicked, this, &ExportWindow::exportFile);
+    connect(cmdEsci, &QToolButton::clicked, this, &ExportWindow::reject);
+}
+
+QToolButton* ExportWindow::addButton(const char* name, const char* icon, const QString& hint) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
+    button->setIconSize(QSize(40, 40));
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setToolTip(hint);
+    hints_.insert(button, hint);
+    button->installEventFilter(this);
+    return button;
+}
+
+QString ExportWindow::filePath() const { return paths::dataFile(definition_.fileName); }
+
+void ExportWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    fillGrid();
+}
+
+void ExportWindow::fillGrid() {
+    grid_->fill(*definition_.layout,
+                paths::dataFile(QString::fromLatin1(definition_.layout->fileName)));
+}
+
+void ExportWindow::exportFile() {
+    if (!seams::messages().confirm(QStringLiteral(
+            "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero "
+            "di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"))) {
+        return;
+    }
+    if (!spreadsheet::writeGrid(filePath(), definition_.sheetName, *grid_)) {
+        seams::messages().plain(QStringLiteral(
+            "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
+            "file di Excel non sia già aperto."));
+        return;
+    }
+    if (seams::messages().confirm(QStringLiteral(
+            "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il "
+            "file di Excel?"))) {
+        seams::desktop().shellOpen(u'"' + filePath() + u'"');
+    }
+}
+
+bool ExportWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (const auto hint = hints_.constFind(watched); hint != hints_.constEnd()) {
+        if (event->type() == QEvent::Enter) panInfo_->setText(*hint);
+        if (event->type() == QEvent::Leave) panInfo_->clear();
+    } else if (event->type() == QEvent::MouseMove) {
+        panInfo_->clear();
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+
+#include "archive/ListDefinitions.h"
+
+class QLabel;
+class QTableView;
+class QToolButton;
+
+// The export window of an archive ("TfrmExpAnagrafica"...): the whole
+// archive in a read-only grid, and the button that writes the grid to the
+// archive's spreadsheet file in the data folder and offers to open it.
+class ExportWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit ExportWindow(const ExportDefinition& definition, QWidget* parent = nullptr);
+
+    void fillGrid();
+    void exportFile();
+    QString filePath() const;
+    const ExportGridModel& grid() const { return *grid_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QToolButton* addButton(const char* name, const char* icon, const QString& hint);
+
+    const ExportDefinition& definition_;
+    ExportGridModel* grid_;
+    QTableView* grdRecords_;
+    QLabel* panInfo_;
+    QHash<QObject*, QString> hints_;
+};

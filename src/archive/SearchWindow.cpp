@@ -1,0 +1,176 @@
+#include "archive/SearchWindow.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+#include "app/Paths.h"
+#include "app/Seams.h"
+#include "archive/ArchiveMessages.h"
+#include "archive/GuiListActions.h"
+#include "archive/RecordListWidget.h"
+
+namespace {
+
+QString suffixOf(const QString& control) {
+    return control.startsWith(QLatin1String("txt")) ? control.mid(3) : control;
+}
+
+}  // namespace
+
+SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent)
+    : QDialog(parent), definition_(definition) {
+    setObjectName(QString::fromLatin1(definition.windowName));
+    setWindowTitle(definition.caption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(1000, 600);
+
+    auto* stack = new QStackedLayout(this);
+
+    panAvvio_ = new QFrame(this);
+    panAvvio_->setObjectName(QStringLiteral("panAvvio"));
+    auto* start = new QVBoxLayout(panAvvio_);
+    auto* explanation = new QLabel(
+        QStringLiteral("Compilare uno o più campi con il testo da cercare, anche parziale, e "
+                       "premere Cerca. Lasciando vuoti tutti i campi si ottiene l'elenco "
+                       "completo delle schede in archivio."),
+        panAvvio_);
+    explanation->setWordWrap(true);
+    start->addWidget(explanation);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(10);
+    const qsizetype rows = (definition.criteria.size() + 1) / 2;
+    for (qsizetype i = 0; i < definition.criteria.size(); ++i) {
+        const SearchCriterionSpec& spec = definition.criteria.at(i);
+        auto* edit = new QLineEdit(panAvvio_);
+        edit->setObjectName(QString::fromLatin1(spec.control));
+        auto* effect = new QFrame(panAvvio_);
+        effect->setObjectName(QStringLiteral("eff") + suffixOf(edit->objectName()));
+        effect->setStyleSheet(QStringLiteral("QFrame { background: #ffff00; border-radius: 3px; }"));
+        effect->hide();
+        highlights_.insert(edit, effect);
+        edit->installEventFilter(this);
+        criteria_.append(edit);
+        const int row = static_cast<int>(i % rows);
+        const int column = static_cast<int>(i / rows) * 2;
+        grid->addWidget(new QLabel(QString::fromUtf8(spec.caption), panAvvio_), row, column);
+        grid->addWidget(edit, row, column + 1);
+    }
+    start->addLayout(grid);
+    start->addStretch(1);
+
+    lblAttendere_ = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panAvvio_);
+    lblAttendere_->setObjectName(QStringLiteral("lblAttendere"));
+    lblAttendere_->hide();
+    auto* buttons = new QHBoxLayout;
+    auto* btnCerca = new QPushButton(QStringLiteral("Cerca"), panAvvio_);
+    btnCerca->setObjectName(QStringLiteral("btnCerca"));
+    auto* btnAnnulla = new QPushButton(QStringLiteral("Chiudi"), panAvvio_);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    buttons->addWidget(lblAttendere_);
+    buttons->addStretch(1);
+    buttons->addWidget(btnCerca);
+    buttons->addWidget(btnAnnulla);
+    start->addLayout(buttons);
+    stack->addWidget(panAvvio_);
+
+    panContainer_ = new QFrame(this);
+    panContainer_->setObjectName(QStringLiteral("panContainer"));
+    auto* results = new QVBoxLayout(panContainer_);
+    list_ = new RecordListWidget(panContainer_);
+    list_->setPrintTitle(definition.printTitle);
+    results->addWidget(list_, 1);
+    lblTrovate_ = new QLabel(panContainer_);
+    lblTrovate_->setObjectName(QStringLiteral("lblTrovate"));
+    results->addWidget(lblTrovate_);
+    stack->addWidget(panContainer_);
+    stack->setCurrentWidget(panAvvio_);
+
+    connect(btnCerca, &QPushButton::pressed, this, [this] {
+        lblAttendere_->show();
+        lblAttendere_->repaint();
+    });
+    connect(btnCerca, &QPushButton::clicked, this, &SearchWindow::search);
+    connect(btnAnnulla, &QPushButton::clicked, this, &SearchWindow::reject);
+    connect(list_->closeButton(), &QPushButton::clicked, this, &SearchWindow::reject);
+    connect(list_, &RecordListWidget::lineChosen, this, &SearchWindow::openChosen);
+}
+
+void SearchWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    list_->resetFind();
+    if (!criteria_.isEmpty() && panAvvio_->isVisible()) criteria_.front()->setFocus();
+}
+
+bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (QFrame* effect = highlights_.value(watched)) {
+        auto* edit = static_cast<QLineEdit*>(watched);
+        if (event->type() == QEvent::FocusIn) {
+            effect->setGeometry(edit->geometry().adjusted(-4, -4, 4, 4));
+            effect->show();
+            effect->lower();
+        } else if (event->type() == QEvent::FocusOut) {
+            effect->hide();
+        } else if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                const qsizetype next = (criteria_.indexOf(edit) + 1) % criteria_.size();
+                criteria_.at(next)->setFocus();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SearchWindow::search() {
+    QStringList texts;
+    for (const QLineEdit* edit : criteria_) texts.append(edit->text());
+    const QList<Criterion> criteria = definition_.criteriaWith(texts);
+    lblConta = QString::number(criteriaInUse(criteria));
+    list_->clear();
+    const ListResult result =
+        searchRecords(*definition_.layout,
+                      paths::dataFile(QString::fromLatin1(definition_.layout->fileName)), criteria,
+                      definition_.itemText);
+    if (!result.ok) {
+        seams::messages().plain(archivemsg::accessError());
+        return;
+    }
+    list_->setLines(result.lines);
+    lblTrovate_->setText(QStringLiteral("Il presente riepilogo contiene %1 schede.")
+                             .arg(result.lines.size()));
+    static_cast<QStackedLayout*>(layout())->setCurrentWidget(panContainer_);
+    list_->resetFind();
+    list_->findBox()->setFocus();
+}
+
+void SearchWindow::openChosen() {
+    const qsizetype index = list_->selectedIndex();
+    if (index >= 0) {
+        const ListLine line = list_->lines().at(index);
+        const PickerMode* mode = definition_.picker(lblMemory);
+        const auto found =
+            recordForLine(*definition_.layout,
+                          paths::dataFile(QString::fromLatin1(definition_.layout->fileName)), line,
+                          definition_.itemText);
+        if (mode && found) applyChosenRecord(*mode, *found);
+    }
+    accept();
+}
+
+void SearchWindow::done(int result) {
+    list_->clear();
+    lblAttendere_->hide();
+    QDialog::done(result);
+}

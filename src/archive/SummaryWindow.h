@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+#include "archive/ListDefinitions.h"
+
+class RecordListWidget;
+
+// A summary list ("TfrmContrattiScaduti"...): as soon as it shows, the
+// records that meet the archive's condition, sorted; a double-click loads
+// the chosen record into the archive's card.
+class SummaryWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit SummaryWindow(const SummaryDefinition& definition, QWidget* parent = nullptr);
+
+    void build();
+    void openChosen();
+    RecordListWidget* list() const { return list_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    const SummaryDefinition& definition_;
+    RecordListWidget* list_;
+};

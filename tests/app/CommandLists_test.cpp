@@ -1,0 +1,98 @@
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "app/CommandLine.h"
+#include "app/Paths.h"
+#include "support/HunterArchive.h"
+
+namespace {
+
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+class ListCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override { paths::setDataFolder(dir.path()); }
+    Run run(const QStringList& args) {
+        Run r;
+        QTextStream out(&r.out);
+        QTextStream err(&r.err);
+        r.status = commandline::run(QStringList{QStringLiteral("selvadoro")} + args, out, err);
+        out.flush();
+        err.flush();
+        return r;
+    }
+    void store(const QList<TestHunter>& hunters) {
+        ASSERT_TRUE(writeHunters(dir.filePath(QStringLiteral("Cacciatori.pro")), hunters));
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(ListCommandsTest, SearchPrintsRecordNumbersAndLinesInListOrder) {
+    store({{"Rossi", "Mario"}, {"Bianchi", "Anna"}, {"Rossetti", "Marta"}});
+    const Run all = run({QStringLiteral("cerca"), QStringLiteral("anagrafica")});
+    EXPECT_EQ(all.status, 0);
+    const QStringList lines = all.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines.at(0).startsWith(QStringLiteral("2\tBianchi Anna ")));
+    EXPECT_TRUE(lines.at(2).startsWith(QStringLiteral("1\tRossi Mario ")));
+
+    const Run some = run({QStringLiteral("cerca"), QStringLiteral("anagrafica"),
+                          QStringLiteral("Cognome=ross"), QStringLiteral("Nome=MART")});
+    EXPECT_EQ(some.status, 0);
+    EXPECT_TRUE(some.out.startsWith(QStringLiteral("3\tRossetti Marta")));
+    EXPECT_EQ(some.out.count(u'\n'), 1);
+}
+
+TEST_F(ListCommandsTest, ExportWritesTheFileOfTheWindow) {
+    store({{"Rossi", "Mario"}});
+    const Run r = run({QStringLiteral("esporta"), QStringLiteral("anagrafica")});
+    EXPECT_EQ(r.status, 0) << qPrintable(r.err);
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Anagrafica_Cacciatori.xls"))));
+    const QString other = dir.filePath(QStringLiteral("altro.xls"));
+    EXPECT_EQ(run({QStringLiteral("esporta"), QStringLiteral("anagrafica"), QStringLiteral("--file"),
+                   other})
+                  .status,
+              0);
+    QFile file(other);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("Rossi Mario"));
+}
+
+TEST_F(ListCommandsTest, SummaryTakesTodayFromTheOption) {
+    store({{"Vicino", "A", "", "", "", "", "", "20/05/2024", "10"},
+           {"Lontano", "B", "", "", "", "", "", "20/05/2024", "9"}});
+    const Run r = run({QStringLiteral("riepilogo"), QStringLiteral("porto-scadenza"),
+                       QStringLiteral("--oggi"), QStringLiteral("10/05/2024")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("1\tVicino A ")));
+    EXPECT_EQ(r.out.count(u'\n'), 1);
+}
+
+TEST_F(ListCommandsTest, MistakesAreReported) {
+    struct Case {
+        QStringList args;
+        int status;
+        const char* message;
+    } cases[] = {
+        {{"cerca", "anagrafica"}, 1, "Archivio non trovato"},  // no archive yet
+        {{"cerca", "bestiame"}, 2, "Archivio sconosciuto"},
+        {{"cerca", "anagrafica", "Sesso=M"}, 2, "Criterio non valido"},
+        {{"esporta", "anagrafica", "--file"}, 2, "Opzioni non valide"},
+        {{"riepilogo", "porto-scadenza", "--oggi", "31/02/2024"}, 2, "Data non valida"},
+        {{"riepilogo", "boh"}, 2, "Riepilogo sconosciuto"},
+    };
+    for (const Case& c : cases) {
+        const Run r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << qPrintable(c.args.join(u' '));
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << qPrintable(r.err);
+        EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Cacciatori.pro"))));
+    }
+}
+
+}  // namespace

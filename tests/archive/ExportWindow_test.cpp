@@ -1,0 +1,88 @@
+#include <QTableView>
+#include <QToolButton>
+
+#include "archive/ExportWindow.h"
+#include "hunters/HunterLists.h"
+#include "support/Fixtures.h"
+#include "support/HunterArchive.h"
+
+namespace {
+
+const QString kXls = QStringLiteral("Anagrafica_Cacciatori.xls");
+
+class ExportWindowTest : public DataFolderTest {
+protected:
+    void SetUp() override {
+        DataFolderTest::SetUp();
+        ASSERT_TRUE(writeHunters(dataPath(QStringLiteral("Cacciatori.pro")),
+                                 {{"Rossi", "Mario", "RSSMRA"}, {"Bianchi", "<b>Anna</b>"}}));
+        window = std::make_unique<ExportWindow>(hunters::exporter());
+        window->show();
+    }
+    void clickExport() {
+        QTest::mouseClick(window->findChild<QToolButton*>(QStringLiteral("cmdEsporta")),
+                          Qt::LeftButton);
+    }
+    const QString askExport = QStringLiteral(
+        "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
+        "schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+    const QString askOpen = QStringLiteral(
+        "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file "
+        "di Excel?");
+    std::unique_ptr<ExportWindow> window;
+};
+
+TEST_F(ExportWindowTest, ShowsTheArchiveInTheGrid) {
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral(" Esporta archivio anagrafico cacciatori in Microsoft Excel"));
+    auto* grid = window->findChild<QTableView*>(QStringLiteral("grdRecords"));
+    ASSERT_EQ(grid->model()->rowCount(), 2);
+    EXPECT_EQ(grid->model()->columnCount(), 26);
+    EXPECT_EQ(grid->model()->index(1, 0).data().toString(), QStringLiteral("2"));
+    EXPECT_EQ(grid->model()->index(1, 1).data().toString(), QStringLiteral("Bianchi <b>Anna</b>"));
+    EXPECT_EQ(grid->columnWidth(1), 250);
+    EXPECT_EQ(grid->columnWidth(25), 300);
+}
+
+TEST_F(ExportWindowTest, ExportsAndOpensTheFileWhenTheUserAgrees) {
+    clickExport();
+    EXPECT_EQ(messages().take(), (QStringList{askExport, askOpen}));
+    const QByteArray file = readFile(kXls);
+    EXPECT_TRUE(file.contains("&lt;b&gt;Anna&lt;/b&gt;"));
+    EXPECT_EQ(file.count("<tr>"), 3);
+    EXPECT_EQ(desktop().opened, QStringList{u'"' + dataPath(kXls) + u'"'});
+}
+
+TEST_F(ExportWindowTest, TheAnswersNoStopWhereTheySay) {
+    messages().answers = {false};
+    clickExport();
+    EXPECT_FALSE(QFile::exists(dataPath(kXls)));
+    EXPECT_EQ(messages().take(), QStringList{askExport});
+
+    messages().answers = {true, false};
+    clickExport();
+    EXPECT_TRUE(QFile::exists(dataPath(kXls)));
+    EXPECT_TRUE(desktop().opened.isEmpty());
+}
+
+TEST_F(ExportWindowTest, AFileThatCannotBeWrittenIsReported) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir(kXls));  // in the way of the file
+    clickExport();
+    ASSERT_EQ(messages().shown.size(), 2);
+    EXPECT_EQ(messages().shown.at(1).kind, ShownMessage::Kind::Plain);
+    EXPECT_EQ(messages().shown.at(1).text,
+              QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                             "Accertarsi che il file di Excel non sia già aperto."));
+    EXPECT_TRUE(desktop().opened.isEmpty());
+}
+
+TEST_F(ExportWindowTest, AnEmptyArchiveExportsTheHeaderOnly) {
+    writeFile(QStringLiteral("Cacciatori.pro"), QByteArray());
+    window->fillGrid();
+    clickExport();
+    const QByteArray file = readFile(kXls);
+    EXPECT_EQ(file.count("<tr>"), 1);
+    EXPECT_EQ(file.count("font-weight: bold;"), 25);
+}
+
+}  // namespace

@@ -1,0 +1,201 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "archive/ArchiveMessages.h"
+#include "archive/RecordListWidget.h"
+#include "archive/SearchWindow.h"
+#include "archive/SummaryWindow.h"
+#include "hunters/HunterLists.h"
+#include "hunters/TfrmAnagrafica.h"
+#include "support/Fixtures.h"
+#include "support/HunterArchive.h"
+
+namespace {
+
+class HunterListWindowTest : public DataFolderTest {
+protected:
+    void SetUp() override {
+        DataFolderTest::SetUp();
+        card.showMaximized();
+    }
+    void store(const QList<TestHunter>& hunters) {
+        ASSERT_TRUE(writeHunters(dataPath(QStringLiteral("Cacciatori.pro")), hunters));
+    }
+    static QStringList texts(const RecordListWidget* list) {
+        QStringList all;
+        for (const ListLine& line : list->lines()) all.append(line.text.left(28).trimmed());
+        return all;
+    }
+    static void doubleClickLine(RecordListWidget* list, int row) {
+        QListView* view = list->view();
+        const QRect item = view->visualRect(view->model()->index(row, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, item.center());
+        QCoreApplication::processEvents();
+    }
+    QString cardText(const char* name) {
+        return card.findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+    }
+    QString cardPosition() {
+        return card.findChild<QLabel*>(QStringLiteral("lblPosizione"))->text();
+    }
+
+    TfrmAnagrafica card;
+};
+
+TEST_F(HunterListWindowTest, SearchListsTheMatchesSortedAndCountsThem) {
+    store({{"Rossi", "Mario"}, {"Bianchi", "Anna"}, {"Rossetti", "Marta"}, {"Rossi", "Luigi"}});
+    SearchWindow window(hunters::search(), &card);
+    window.setMemory(QStringLiteral("anagrafica"));
+    window.show();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral(" Trova cacciatori in archivio"));
+    auto* surname = window.findChild<QLineEdit*>(QStringLiteral("txtCognome"));
+    EXPECT_EQ(QApplication::focusWidget(), surname);
+    typeText(surname, QStringLiteral("ross"));
+    QTest::keyClick(surname, Qt::Key_Return);  // Enter goes to the next criterion
+    auto* name = window.findChild<QLineEdit*>(QStringLiteral("txtNome"));
+    EXPECT_EQ(QApplication::focusWidget(), name);
+    typeText(name, QStringLiteral("MAR"));
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("btnCerca")), Qt::LeftButton);
+
+    EXPECT_TRUE(window.findChild<QWidget*>(QStringLiteral("panContainer"))->isVisible());
+    EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("panAvvio"))->isVisible());
+    EXPECT_EQ(texts(window.list()), (QStringList{"Rossetti Marta", "Rossi Mario"}));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblTrovate"))->text(),
+              QStringLiteral("Il presente riepilogo contiene 2 schede."));
+    EXPECT_EQ(QApplication::focusWidget(), window.list()->findBox());
+    EXPECT_EQ(window.list()->view()->font().family(), QStringLiteral("Courier New"));
+
+    doubleClickLine(window.list(), 1);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(cardText("txtCognome"), QStringLiteral("Rossi"));
+    EXPECT_EQ(cardText("txtNome"), QStringLiteral("Mario"));
+    EXPECT_EQ(cardPosition(), QStringLiteral("1"));
+}
+
+TEST_F(HunterListWindowTest, EachOfTwoEqualLinesOpensItsOwnRecord) {
+    store({{"Rossi", "Mario", "", "", "", "", "", "", "", "", "primo"},
+           {"Rossi", "Mario", "", "", "", "", "", "", "", "", "secondo"}});
+    for (int row : {0, 1}) {
+        SearchWindow window(hunters::search(), &card);
+        window.setMemory(QStringLiteral("anagrafica"));
+        window.show();
+        window.search();
+        doubleClickLine(window.list(), row);
+        EXPECT_EQ(cardPosition(), QString::number(row + 1));
+        EXPECT_EQ(cardText("txtNote"), row == 0 ? u"primo" : u"secondo");
+    }
+}
+
+TEST_F(HunterListWindowTest, DoubleClickWithoutSelectionClosesAndChangesNothing) {
+    store({{"Rossi", "Mario"}});
+    SearchWindow window(hunters::search(), &card);
+    window.setMemory(QStringLiteral("anagrafica"));
+    window.show();
+    window.search();
+    QListView* view = window.list()->view();
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, QPoint(5, view->height() - 30));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(cardPosition(), QString());
+    EXPECT_EQ(cardText("txtCognome"), QString());
+}
+
+TEST_F(HunterListWindowTest, FindInListAndItsEmptyListMessage) {
+    store({{"Mario", "A"}, {"Luigi", "B"}, {"Marta", "C"}});
+    SearchWindow window(hunters::search(), &card);
+    window.show();
+    window.search();
+    typeText(window.list()->findBox(), QStringLiteral("ma"));
+    for (qsizetype expected : {0, 2, 0}) {
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("btnTrova")),
+                          Qt::LeftButton);
+        EXPECT_EQ(window.list()->selectedIndex(), expected);
+    }
+
+    SearchWindow empty(hunters::search(), &card);
+    empty.show();
+    typeText(empty.findChild<QLineEdit*>(QStringLiteral("txtCognome")), QStringLiteral("zzz"));
+    empty.search();
+    QTest::mouseClick(empty.findChild<QPushButton*>(QStringLiteral("btnTrova")), Qt::LeftButton);
+    EXPECT_EQ(messages().take(),
+              QStringList{
+                  QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.")});
+}
+
+TEST_F(HunterListWindowTest, PrintingHandsTheTitleAndEveryLine) {
+    store({{"Rossi", "Mario"}, {"Bianchi", "Anna"}});
+    SearchWindow window(hunters::search(), &card);
+    window.show();
+    window.search();
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("btnStampa")), Qt::LeftButton);
+    ASSERT_EQ(printing().jobs.size(), 1);
+    const FakePrinting::Job& job = printing().jobs.front();
+    EXPECT_FALSE(job.preview);
+    const QString all = job.texts.join(u'\n');
+    EXPECT_TRUE(all.contains(QStringLiteral("Anagrafica cacciatori")));
+    EXPECT_TRUE(all.contains(window.list()->lines().at(0).text));
+    EXPECT_TRUE(all.contains(window.list()->lines().at(1).text));
+    EXPECT_TRUE(all.contains(QStringLiteral("Stampa eseguita in data 07/03/2024")));
+}
+
+TEST_F(HunterListWindowTest, AnUnusableArchiveKeepsTheCriteria) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Cacciatori.pro")));
+    SearchWindow window(hunters::search(), &card);
+    window.show();
+    window.search();
+    EXPECT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown.front().kind, ShownMessage::Kind::Plain);
+    EXPECT_EQ(messages().take(), QStringList{archivemsg::accessError()});
+    EXPECT_TRUE(window.findChild<QWidget*>(QStringLiteral("panAvvio"))->isVisible());
+}
+
+TEST_F(HunterListWindowTest, APickerTagForACardNotOpenChangesNothing) {
+    store({{"Rossi", "Mario"}});
+    SearchWindow window(hunters::search(), &card);
+    window.setMemory(QStringLiteral("armi"));
+    window.show();
+    window.search();
+    doubleClickLine(window.list(), 0);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(cardPosition(), QString());
+}
+
+TEST_F(HunterListWindowTest, TheCardsFindButtonOpensTheSearchOnItself) {
+    store({{"Rossi", "Mario"}});
+    bool opened = false;
+    whenModal([&](QWidget* modal) {
+        auto* window = qobject_cast<SearchWindow*>(modal);
+        ASSERT_NE(window, nullptr);
+        opened = true;
+        EXPECT_EQ(window->objectName(), QStringLiteral("TfrmTrovaAnagrafica"));
+        EXPECT_EQ(window->memory(), QStringLiteral("anagrafica"));
+        window->search();
+        doubleClickLine(window->list(), 0);
+    });
+    QTest::mouseClick(card.findChild<QToolButton*>(QStringLiteral("cmdTrova")), Qt::LeftButton);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(cardPosition(), QStringLiteral("1"));
+}
+
+TEST_F(HunterListWindowTest, PermitSummaryListsOnOpeningAndLoadsTheChosenHunter) {
+    // Today is 07/03/2024 on the test clock.
+    store({{"Scaduto", "A", "", "", "", "", "", "01/01/2024", "0"},
+           {"Lontano", "B", "", "", "", "", "", "01/01/2030", "30"},
+           {"Vicino", "C", "", "", "", "", "", "17/03/2024", "10"}});
+    SummaryWindow window(hunters::permitSummary(), &card);
+    window.show();
+    EXPECT_EQ(window.windowTitle(),
+              QStringLiteral(" Riepilogo cacciatori con porto di fucile in scadenza o scaduto"));
+    EXPECT_EQ(texts(window.list()), (QStringList{"Scaduto A", "Vicino C"}));
+    EXPECT_EQ(QApplication::focusWidget(), window.list()->findBox());
+    doubleClickLine(window.list(), 1);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(cardPosition(), QStringLiteral("3"));
+    EXPECT_EQ(cardText("txtCognome"), QStringLiteral("Vicino"));
+}
+
+}  // namespace
