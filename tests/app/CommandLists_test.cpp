@@ -9,7 +9,7 @@
 
 namespace {
 
-struct Run {
+struct CommandRun {
     int status;
     QString out;
     QString err;
@@ -18,8 +18,8 @@ struct Run {
 class ListCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override { paths::setDataFolder(dir.path()); }
-    Run run(const QStringList& args) {
-        Run r;
+    CommandRun run(const QStringList& args) {
+        CommandRun r;
         QTextStream out(&r.out);
         QTextStream err(&r.err);
         r.status = commandline::run(QStringList{QStringLiteral("selvadoro")} + args, out, err);
@@ -35,14 +35,14 @@ protected:
 
 TEST_F(ListCommandsTest, SearchPrintsRecordNumbersAndLinesInListOrder) {
     store({{"Rossi", "Mario"}, {"Bianchi", "Anna"}, {"Rossetti", "Marta"}});
-    const Run all = run({QStringLiteral("cerca"), QStringLiteral("anagrafica")});
+    const CommandRun all = run({QStringLiteral("cerca"), QStringLiteral("anagrafica")});
     EXPECT_EQ(all.status, 0);
     const QStringList lines = all.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines.at(0).startsWith(QStringLiteral("2\tBianchi Anna ")));
     EXPECT_TRUE(lines.at(2).startsWith(QStringLiteral("1\tRossi Mario ")));
 
-    const Run some = run({QStringLiteral("cerca"), QStringLiteral("anagrafica"),
+    const CommandRun some = run({QStringLiteral("cerca"), QStringLiteral("anagrafica"),
                           QStringLiteral("Cognome=ross"), QStringLiteral("Nome=MART")});
     EXPECT_EQ(some.status, 0);
     EXPECT_TRUE(some.out.startsWith(QStringLiteral("3\tRossetti Marta")));
@@ -51,7 +51,7 @@ TEST_F(ListCommandsTest, SearchPrintsRecordNumbersAndLinesInListOrder) {
 
 TEST_F(ListCommandsTest, ExportWritesTheFileOfTheWindow) {
     store({{"Rossi", "Mario"}});
-    const Run r = run({QStringLiteral("esporta"), QStringLiteral("anagrafica")});
+    const CommandRun r = run({QStringLiteral("esporta"), QStringLiteral("anagrafica")});
     EXPECT_EQ(r.status, 0) << qPrintable(r.err);
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Anagrafica_Cacciatori.xls"))));
     const QString other = dir.filePath(QStringLiteral("altro.xls"));
@@ -67,7 +67,7 @@ TEST_F(ListCommandsTest, ExportWritesTheFileOfTheWindow) {
 TEST_F(ListCommandsTest, SummaryTakesTodayFromTheOption) {
     store({{"Vicino", "A", "", "", "", "", "", "20/05/2024", "10"},
            {"Lontano", "B", "", "", "", "", "", "20/05/2024", "9"}});
-    const Run r = run({QStringLiteral("riepilogo"), QStringLiteral("porto-scadenza"),
+    const CommandRun r = run({QStringLiteral("riepilogo"), QStringLiteral("porto-scadenza"),
                        QStringLiteral("--oggi"), QStringLiteral("10/05/2024")});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("1\tVicino A ")));
@@ -88,7 +88,7 @@ TEST_F(ListCommandsTest, MistakesAreReported) {
         {{"riepilogo", "boh"}, 2, "Riepilogo sconosciuto"},
     };
     for (const Case& c : cases) {
-        const Run r = run(c.args);
+        const CommandRun r = run(c.args);
         EXPECT_EQ(r.status, c.status) << qPrintable(c.args.join(u' '));
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << qPrintable(r.err);
         EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Cacciatori.pro"))));

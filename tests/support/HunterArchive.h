@@ -7,7 +7,17 @@
 
 // A hunter as the tests store it: a few fields, laid byte by byte.
 struct TestHunter {
-    QByteArray surname, name, codFisc, phone, team, enrolled, id, expiry, notice, total, note;
+    QByteArray surname{};
+    QByteArray name{};
+    QByteArray codFisc{};
+    QByteArray phone{};
+    QByteArray team{};
+    QByteArray enrolled{};
+    QByteArray id{};
+    QByteArray expiry{};
+    QByteArray notice{};
+    QByteArray total{};
+    QByteArray note{};
 };
 
 inline QByteArray hunterRecord(const TestHunter& h) {
