@@ -19,13 +19,16 @@ Report listReport(const QString& title, const QStringList& lines) {
     titleText.alignment = Qt::AlignCenter;
     page.bands.append(Band{QStringLiteral("Titolo"), Band::Kind::Title, 38, {titleText}});
 
-    // Each line is 12.822 units high; the band is 10 units taller.
+    // Each line is 12.822 units high; the band is 10 units taller. A line
+    // wider than the paper continues on the next line instead of running
+    // off the sheet.
     const double linesHeight = lines.size() * 12.822;
     TextObject summary;
     summary.name = QStringLiteral("txtRiepilogo");
-    summary.rect = QRectF(0, 0, width, linesHeight);
+    summary.rect = QRectF(0, 5, width, linesHeight);
     summary.text = lines.join(u'\n');
     summary.font = QFont(QStringLiteral("Courier New"), 8);
+    summary.wordWrap = true;
     page.bands.append(
         Band{QStringLiteral("MasterData"), Band::Kind::MasterData, linesHeight + 10, {summary}});
 

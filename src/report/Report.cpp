@@ -1,5 +1,13 @@
 #include "report/Report.h"
 
+#include <QDate>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "report/TextMetrics.h"
+
 namespace report {
 namespace {
 
@@ -58,6 +66,344 @@ QStringList PreparedReport::texts() const {
         }
     }
     return all;
+}
+
+}  // namespace report
+
+// Layout ----------------------------------------------------------------
+
+namespace report {
+namespace {
+
+constexpr double kEpsilon = 1e-6;
+constexpr double kSmallestShrunkPoints = 3;
+constexpr double kShrinkStep = 0.25;
+
+QSizeF paperSize(const QPageSize& size, QPageLayout::Orientation orientation) {
+    const QSizeF millimetres = size.size(QPageSize::Millimeter);
+    QSizeF units(mm(millimetres.width()), mm(millimetres.height()));
+    if (orientation == QPageLayout::Landscape) units.transpose();
+    return units;
+}
+
+// A text object with its final text and font, and its lines.
+struct LaidText {
+    TextObject object;
+    QStringList lines;
+    double pitch = 0;
+
+    double firstLine() const { return object.rect.top() + firstLineOffset(object, lines.size()); }
+    double lineTop(qsizetype index) const { return firstLine() + index * pitch; }
+    double contentBottom() const {
+        const double text = lineTop(lines.size());
+        const bool boxDrawn = object.frame || object.background.alpha() > 0;
+        return boxDrawn ? qMax(text, object.rect.bottom()) : text;
+    }
+};
+
+LaidText layText(const TextObject& source, const QString& date, bool stretch) {
+    LaidText laid;
+    TextObject& text = laid.object;
+    text = source;
+    text.text.replace(QStringLiteral("[DATE]"), date);
+    text.font = layoutFont(text.font);
+    const double width = qMax(0.0, text.rect.width() - 2 * kTextPadding);
+    const auto layOut = [&] {
+        laid.lines = text.wordWrap ? wrapLines(text.text, text.font, width) : text.text.split(u'\n');
+        laid.pitch = lineHeight(text.font);
+    };
+    const auto fits = [&] {
+        if (laid.lines.size() * laid.pitch > text.rect.height() + kEpsilon) return false;
+        if (text.wordWrap) return true;
+        for (const QString& line : laid.lines) {
+            if (textWidth(text.font, line) > width + kEpsilon) return false;
+        }
+        return true;
+    };
+    layOut();
+    if (text.shrinkToFit) {
+        while (!fits() && text.font.pointSizeF() > kSmallestShrunkPoints) {
+            text.font.setPointSizeF(
+                qMax(kSmallestShrunkPoints, text.font.pointSizeF() - kShrinkStep));
+            layOut();
+        }
+    }
+    text.text = laid.lines.join(u'\n');
+    text.wordWrap = false;
+    text.shrinkToFit = false;
+    // In a flowing band a text is never cut: its box grows to hold its lines.
+    if (stretch) {
+        text.rect.setHeight(qMax(text.rect.height(), laid.lines.size() * laid.pitch));
+    }
+    return laid;
+}
+
+Object moved(Object object, double dx, double dy) {
+    std::visit(
+        [&](auto& o) {
+            using T = std::decay_t<decltype(o)>;
+            if constexpr (std::is_same_v<T, LineObject>) {
+                o.line.translate(dx, dy);
+            } else {
+                o.rect.translate(dx, dy);
+            }
+        },
+        object);
+    return object;
+}
+
+// Lays one template page out into as many prepared pages as its master
+// data bands need.
+class PageLayout {
+public:
+    PageLayout(const Page& page, const QString& date, PreparedReport& out)
+        : page_(page), date_(date), out_(out),
+          paper_(paperSize(page.size, page.orientation)) {}
+
+    void run() {
+        const QMarginsF& margins = page_.margins;
+        left_ = margins.left();
+        for (const Object& object : page_.objects) fixed_.append(placed(object, margins.top()));
+        double y = margins.top();
+        double footers = 0;
+        for (const Band& band : page_.bands) {
+            if (band.kind == Band::Kind::Title) {
+                for (const Object& object : band.objects) fixed_.append(placed(object, y));
+                y += band.height;
+            } else if (band.kind == Band::Kind::Footer) {
+                footers += band.height;
+            }
+        }
+        bodyTop_ = y;
+        bodyBottom_ = paper_.height() - margins.bottom() - footers;
+        y = bodyBottom_;
+        for (const Band& band : page_.bands) {
+            if (band.kind != Band::Kind::Footer) continue;
+            for (const Object& object : band.objects) fixed_.append(placed(object, y));
+            y += band.height;
+        }
+        startPage();
+        for (const Band& band : page_.bands) {
+            if (band.kind == Band::Kind::MasterData) flow(band);
+        }
+    }
+
+private:
+    // An object of the page, a title or a footer, at its place on the paper.
+    Object placed(const Object& object, double top) const {
+        if (const auto* text = std::get_if<TextObject>(&object)) {
+            return moved(layText(*text, date_, false).object, left_, top);
+        }
+        return moved(object, left_, top);
+    }
+
+    void startPage() {
+        PreparedPage page;
+        page.size = page_.size;
+        page.orientation = page_.orientation;
+        page.objects = fixed_;
+        out_.pages.append(page);
+        cursor_ = bodyTop_;
+        fresh_ = true;
+    }
+
+    QList<Object>& current() { return out_.pages.last().objects; }
+
+    // Places a master data band below the previous one, continuing it on
+    // further pages where it does not fit: the band is cut between two
+    // lines of every text it crosses, never through a line or a picture.
+    void flow(const Band& band) {
+        QList<LaidText> texts;
+        QList<Object> others;
+        double height = band.height;
+        double contentBottom = 0;
+        for (const Object& object : band.objects) {
+            if (const auto* text = std::get_if<TextObject>(&object)) {
+                LaidText laid = layText(*text, date_, true);
+                height = qMax(height, band.height + laid.object.rect.bottom() - text->rect.bottom());
+                contentBottom = qMax(contentBottom, laid.contentBottom());
+                texts.append(std::move(laid));
+            } else {
+                contentBottom = qMax(contentBottom, bottomOf(object));
+                others.append(object);
+            }
+        }
+
+        double offset = 0;  // how much of the band is already placed
+        for (;;) {
+            const double space = bodyBottom_ - cursor_;
+            if (height - offset <= space + kEpsilon || contentBottom - offset <= space + kEpsilon ||
+                (fresh_ && space <= kEpsilon)) {
+                placeSlice(texts, others, offset, std::numeric_limits<double>::infinity());
+                cursor_ += qMax(0.0, qMin(height - offset, space));
+                fresh_ = false;
+                return;
+            }
+            double cut = safeCut(texts, others, offset, offset + space);
+            if (cut <= offset + kEpsilon) {
+                if (!fresh_) {
+                    startPage();
+                    continue;
+                }
+                cut = offset + space;  // not one line fits on a whole page
+            }
+            placeSlice(texts, others, offset, cut);
+            offset = cut;
+            startPage();
+        }
+    }
+
+    static double bottomOf(const Object& object) {
+        return std::visit(
+            [](const auto& o) {
+                using T = std::decay_t<decltype(o)>;
+                if constexpr (std::is_same_v<T, LineObject>) {
+                    return qMax(o.line.y1(), o.line.y2());
+                } else {
+                    return o.rect.bottom();
+                }
+            },
+            object);
+    }
+
+    // The highest cut at or above `cut` that splits no text line and no
+    // picture (a picture that starts the slice may still be cut).
+    static double safeCut(const QList<LaidText>& texts, const QList<Object>& others,
+                          double offset, double cut) {
+        bool changed = true;
+        while (changed && cut > offset + kEpsilon) {
+            changed = false;
+            for (const LaidText& text : texts) {
+                if (text.pitch <= 0) continue;
+                const double first = text.firstLine();
+                const double index = std::floor((cut - first) / text.pitch);
+                if (index < 0 || index >= text.lines.size()) continue;
+                const double top = first + index * text.pitch;
+                if (top < cut - kEpsilon && cut < top + text.pitch - kEpsilon) {
+                    cut = top;
+                    changed = true;
+                }
+            }
+            for (const Object& object : others) {
+                const auto* picture = std::get_if<PictureObject>(&object);
+                if (!picture) continue;
+                const QRectF& r = picture->rect;
+                if (r.top() > offset + kEpsilon && r.top() < cut - kEpsilon &&
+                    r.bottom() > cut + kEpsilon) {
+                    cut = r.top();
+                    changed = true;
+                }
+            }
+        }
+        return cut;
+    }
+
+    // Puts the part of the band between `from` and `to` (band coordinates)
+    // at the cursor of the current page.
+    void placeSlice(const QList<LaidText>& texts, const QList<Object>& others, double from,
+                    double to) {
+        const double dx = left_;
+        const double dy = cursor_ - from;
+        const auto inside = [&](double top, double bottom) {
+            // Something that ends where the slice ends is inside; something
+            // without height there belongs to the next slice.
+            return top >= from - kEpsilon && bottom <= to + kEpsilon &&
+                   (top < to - kEpsilon || bottom > top + kEpsilon);
+        };
+        for (const LaidText& laid : texts) {
+            const QRectF& r = laid.object.rect;
+            if (inside(r.top(), r.bottom())) {
+                current().append(moved(laid.object, dx, dy));
+                continue;
+            }
+            if (r.bottom() <= from + kEpsilon || r.top() >= to - kEpsilon) continue;
+            QStringList lines;
+            double firstTop = 0;
+            for (qsizetype i = 0; i < laid.lines.size(); ++i) {
+                const double top = laid.lineTop(i);
+                if (top < from - kEpsilon || top >= to - kEpsilon) continue;
+                if (lines.isEmpty()) firstTop = top;
+                lines.append(laid.lines.at(i));
+            }
+            const bool boxDrawn = laid.object.frame || laid.object.background.alpha() > 0;
+            if (lines.isEmpty() && !boxDrawn) continue;
+            TextObject piece = laid.object;
+            const double top = lines.isEmpty() ? qMax(r.top(), from) : firstTop;
+            const double bottom =
+                qMax(qMin(r.bottom(), to), top + lines.size() * laid.pitch);
+            piece.rect = QRectF(r.left(), top, r.width(), bottom - top);
+            piece.text = lines.join(u'\n');
+            piece.alignment = (piece.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop;
+            current().append(moved(piece, dx, dy));
+        }
+        for (const Object& object : others) {
+            if (const auto* shape = std::get_if<ShapeObject>(&object)) {
+                const QRectF& r = shape->rect;
+                if (inside(r.top(), r.bottom())) {
+                    current().append(moved(*shape, dx, dy));
+                    continue;
+                }
+                const double top = qMax(r.top(), from);
+                const double bottom = qMin(r.bottom(), to);
+                if (bottom <= top + kEpsilon) continue;
+                ShapeObject piece = *shape;
+                piece.rect = QRectF(r.left(), top, r.width(), qMax(0.0, bottom - top));
+                current().append(moved(piece, dx, dy));
+            } else if (const auto* line = std::get_if<LineObject>(&object)) {
+                if (const std::optional<LineObject> piece = clipped(*line, from, to)) {
+                    current().append(moved(*piece, dx, dy));
+                }
+            } else if (const auto* picture = std::get_if<PictureObject>(&object)) {
+                const double top = picture->rect.top();
+                if (top >= from - kEpsilon && top < to - kEpsilon) {
+                    current().append(moved(*picture, dx, dy));
+                }
+            }
+        }
+    }
+
+    // The part of a line between two heights; a horizontal line belongs to
+    // the slice that holds its height, the end of a slice excluded.
+    static std::optional<LineObject> clipped(const LineObject& line, double from, double to) {
+        const QPointF a = line.line.p1();
+        const QPointF b = line.line.p2();
+        const double top = qMin(a.y(), b.y());
+        const double bottom = qMax(a.y(), b.y());
+        if (bottom - top <= kEpsilon) {
+            if (top >= from - kEpsilon && top < to - kEpsilon) return line;
+            return std::nullopt;
+        }
+        const double start = qMax(top, from);
+        const double end = qMin(bottom, to);
+        if (end <= start + kEpsilon) return std::nullopt;
+        const auto at = [&](double y) {
+            const double t = (y - a.y()) / (b.y() - a.y());
+            return QPointF(a.x() + t * (b.x() - a.x()), y);
+        };
+        LineObject piece = line;
+        piece.line = QLineF(at(start), at(end));
+        return piece;
+    }
+
+    const Page& page_;
+    const QString date_;
+    PreparedReport& out_;
+    const QSizeF paper_;
+    QList<Object> fixed_;  // page objects, titles and footers of every page
+    double left_ = 0;
+    double bodyTop_ = 0;
+    double bodyBottom_ = 0;
+    double cursor_ = 0;
+    bool fresh_ = true;  // nothing of the master data on the current page yet
+};
+
+}  // namespace
+
+PreparedReport prepare(const Report& report, const QDate& today) {
+    const QString date = today.toString(QStringLiteral("dd/MM/yyyy"));
+    PreparedReport prepared;
+    for (const Page& page : report.pages) PageLayout(page, date, prepared).run();
+    return prepared;
 }
 
 }  // namespace report

@@ -37,7 +37,10 @@ struct TextObject {
     QColor background = Qt::transparent;
     bool frame = false;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
-    bool wordWrap = false;
+    bool wordWrap = false;  // lines wider than the box break at word boundaries
+    // A text that does not fit its box is drawn in a smaller font (down to
+    // 3 points) rather than spilling out of it.
+    bool shrinkToFit = false;
 };
 
 struct LineObject {
@@ -97,7 +100,8 @@ public:
 };
 
 // One laid-out page: absolute positions in report units from the paper's
-// top-left corner, every text final ("[DATE]" replaced).
+// top-left corner, every text final ("[DATE]" replaced, lines broken where
+// they wrap, fonts shrunk where asked, sizes in pixels turned into points).
 struct PreparedPage {
     QPageSize size;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;

@@ -1,0 +1,153 @@
+#include <QDate>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "report/ListReport.h"
+#include "report/TextMetrics.h"
+#include "support/PdfText.h"
+
+namespace {
+
+using report::mm;
+
+const QDate kToday(2024, 3, 7);
+const QString kFooter = QStringLiteral("Stampa eseguita in data 07/03/2024");
+
+QStringList numberedLines(int count) {
+    QStringList lines;
+    for (int i = 1; i <= count; ++i) {
+        lines.append(QStringLiteral("Riga %1  Rossi Mario").arg(i, 5, 10, QLatin1Char('0')));
+    }
+    return lines;
+}
+
+const report::TextObject* onlyText(const report::PreparedPage& page, const QString& name) {
+    const report::TextObject* found = nullptr;
+    for (const report::Object& object : page.objects) {
+        const auto* text = std::get_if<report::TextObject>(&object);
+        if (!text || text->name != name) continue;
+        if (found) return nullptr;  // more than one
+        found = text;
+    }
+    return found;
+}
+
+QList<const report::TextObject*> texts(const report::PreparedPage& page, const QString& name) {
+    QList<const report::TextObject*> found;
+    for (const report::Object& object : page.objects) {
+        const auto* text = std::get_if<report::TextObject>(&object);
+        if (text && text->name == name) found.append(text);
+    }
+    return found;
+}
+
+class PrintedList : public ::testing::TestWithParam<int> {};
+
+// Lists of every length around a page's worth: each page has its title at
+// the top and its footer at the bottom, the lines between them, in order,
+// none lost or repeated, every page but the last full.
+TEST_P(PrintedList, ContinuesOnFurtherPagesWithTitleAndFooterOnEach) {
+    const QStringList lines = numberedLines(GetParam());
+    const report::PreparedReport prepared =
+        report::prepare(report::listReport(QStringLiteral("Elenco cacciatori"), lines), kToday);
+    ASSERT_FALSE(prepared.pages.isEmpty());
+
+    const double pitch = report::lineHeight(QFont(QStringLiteral("Courier New"), 8));
+    const double paperHeight = mm(210);
+    QStringList printed;
+    for (qsizetype p = 0; p < prepared.pages.size(); ++p) {
+        const report::PreparedPage& page = prepared.pages.at(p);
+        EXPECT_EQ(page.orientation, QPageLayout::Landscape);
+        EXPECT_EQ(page.size.id(), QPageSize::A4);
+        const report::TextObject* title = onlyText(page, QStringLiteral("txtTitolo"));
+        const report::TextObject* footer = onlyText(page, QStringLiteral("txtPiede"));
+        ASSERT_NE(title, nullptr);
+        ASSERT_NE(footer, nullptr);
+        EXPECT_EQ(title->text, QStringLiteral("Elenco cacciatori"));
+        EXPECT_NEAR(title->rect.top(), mm(10), 0.01);
+        EXPECT_EQ(footer->text, kFooter);
+        EXPECT_LE(footer->rect.bottom(), paperHeight - mm(10) + 0.01);
+        EXPECT_GT(footer->rect.top(), paperHeight / 2);
+        double linesBottom = 0;
+        for (const report::TextObject* piece : texts(page, QStringLiteral("txtRiepilogo"))) {
+            const QStringList pieceLines = piece->text.split(u'\n');
+            linesBottom = piece->rect.top() + pieceLines.size() * pitch;
+            EXPECT_GE(piece->rect.top(), title->rect.bottom());
+            EXPECT_LE(linesBottom, footer->rect.top() + 0.01);
+            printed += pieceLines;
+        }
+        // A page is left for the next only when one more line would not fit.
+        if (p + 1 < prepared.pages.size()) {
+            EXPECT_GT(linesBottom + pitch, footer->rect.top()) << "page " << p + 1;
+        }
+    }
+    if (lines.isEmpty()) {
+        EXPECT_EQ(prepared.pages.size(), 1);
+    } else {
+        EXPECT_EQ(printed, lines);
+    }
+}
+
+// A page holds 52 lines (with the fonts of the test machine): lists of no
+// line, one line, the boundaries of the first two pages, several pages and
+// a long list.
+INSTANTIATE_TEST_SUITE_P(Lengths, PrintedList,
+                         ::testing::Values(0, 1, 52, 53, 104, 105, 200, 3000));
+
+TEST(PrintedListTemplate, SizesTheLinesAndTheBandAsTheWindowsDo) {
+    report::Report list = report::listReport(QStringLiteral("Titolo"), numberedLines(7));
+    const report::TextObject* lines = list.findText(QStringLiteral("txtRiepilogo"));
+    ASSERT_NE(lines, nullptr);
+    EXPECT_NEAR(lines->rect.height(), 7 * 12.822, 1e-9);
+    EXPECT_NEAR(list.findBand(QStringLiteral("MasterData"))->height, 7 * 12.822 + 10, 1e-9);
+    EXPECT_EQ(list.findText(QStringLiteral("txtTitolo"))->font.family(), QStringLiteral("Verdana"));
+    EXPECT_TRUE(list.findText(QStringLiteral("txtTitolo"))->font.bold());
+    EXPECT_EQ(lines->font.family(), QStringLiteral("Courier New"));
+}
+
+TEST(PrintedListTemplate, WrapsALineWiderThanThePaperInsteadOfLosingIt) {
+    // About 160 characters fit across the paper.
+    const QString wide = QStringLiteral("x").repeated(150) + u' ' + QStringLiteral("y").repeated(150);
+    const report::PreparedReport prepared =
+        report::prepare(report::listReport(QStringLiteral("T"), {wide, QStringLiteral("dopo")}),
+                        kToday);
+    const QList<const report::TextObject*> pieces =
+        texts(prepared.pages.first(), QStringLiteral("txtRiepilogo"));
+    ASSERT_EQ(pieces.size(), 1);
+    EXPECT_EQ(pieces.first()->text.split(u'\n'),
+              (QStringList{QStringLiteral("x").repeated(150), QStringLiteral("y").repeated(150),
+                           QStringLiteral("dopo")}));
+}
+
+TEST(PrintedListTemplate, WritesAPdfWhoseEveryPageReadsBackWithTitleLinesAndFooter) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("elenco.pdf"));
+    QStringList lines;
+    for (const QString& line : numberedLines(80)) lines.append(squeezeBlanks(line));
+    QString error;
+    ASSERT_TRUE(report::writePdf(
+        report::prepare(report::listReport(QStringLiteral("Cacciatori trovati"), lines), kToday),
+        path, &error))
+        << qPrintable(error);
+
+    ASSERT_EQ(pdfPageCount(path), 2);
+    EXPECT_EQ(pdfPageSizes(path), (QStringList{QStringLiteral("842x595"),
+                                               QStringLiteral("842x595")}));
+    const QString first = squeezeBlanks(pdfText(path, 1));
+    const QString second = squeezeBlanks(pdfText(path, 2));
+    for (const QString& page : {first, second}) {
+        EXPECT_TRUE(page.contains(QStringLiteral("Cacciatori trovati"))) << qPrintable(page);
+        EXPECT_TRUE(page.contains(kFooter)) << qPrintable(page);
+    }
+    EXPECT_TRUE(first.contains(lines.first()));
+    EXPECT_FALSE(first.contains(lines.last()));
+    EXPECT_TRUE(second.contains(lines.last()));
+    EXPECT_FALSE(second.contains(lines.first()));
+    // The title is above the lines, the footer below them.
+    EXPECT_LT(second.indexOf(QStringLiteral("Cacciatori trovati")), second.indexOf(lines.last()));
+    EXPECT_LT(second.indexOf(lines.last()), second.indexOf(kFooter));
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+// Reads PDF files back with poppler's tools, as a reader would see them.
+
+// The text of one page (from 1), or of the whole file when page is 0,
+// with its layout kept.
+inline QString pdfText(const QString& path, int page = 0) {
+    QStringList args{QStringLiteral("-layout")};
+    if (page > 0) {
+        args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+             << QString::number(page);
+    }
+    args << path << QStringLiteral("-");
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), args);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The text with every run of blanks made one blank: pdftotext spaces words
+// as it measures them on the page.
+inline QString squeezeBlanks(const QString& text) {
+    QString squeezed = text;
+    return squeezed.replace(QRegularExpression(QStringLiteral("[ \\t]+")), QStringLiteral(" "));
+}
+
+// What pdfinfo says, page sizes included.
+inline QString pdfInfo(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"),
+                  {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                   QStringLiteral("9999"), path});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+inline int pdfPageCount(const QString& path) {
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
+            .match(pdfInfo(path));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// Page sizes in points, rounded, as "595x842", in page order.
+inline QStringList pdfPageSizes(const QString& path) {
+    QStringList sizes;
+    QRegularExpression size(QStringLiteral("Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"));
+    auto it = size.globalMatch(pdfInfo(path));
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        sizes.append(QStringLiteral("%1x%2")
+                         .arg(qRound(m.captured(1).toDouble()))
+                         .arg(qRound(m.captured(2).toDouble())));
+    }
+    return sizes;
+}
+
+// The number of pictures drawn in the file.
+inline int pdfImageCount(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path});
+    process.waitForFinished(60000);
+    // Two heading lines, then one line per picture.
+    const QStringList lines =
+        QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    return qMax(0, int(lines.size()) - 2);
+}
