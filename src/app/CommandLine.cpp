@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "report/CommandStampa.h"
+
 namespace commandline {
 namespace {
 
@@ -20,6 +22,10 @@ struct Command {
 
 const std::array kCommands{
     Command{"aiuto", "aiuto                      mostra questo testo", &help},
+    Command{"stampa",
+            "stampa anagrafica N --pdf FILE\n"
+            "                             scrive in PDF la scheda stampata del record N",
+            &runPrint},
 };
 
 }  // namespace

@@ -109,7 +109,8 @@ LaidText layText(const TextObject& source, const QString& date, bool stretch) {
     text.font = layoutFont(text.font);
     const double width = qMax(0.0, text.rect.width() - 2 * kTextPadding);
     const auto layOut = [&] {
-        laid.lines = text.wordWrap ? wrapLines(text.text, text.font, width) : text.text.split(u'\n');
+        laid.lines =
+            text.wordWrap ? wrapLines(text.text, text.font, width) : text.text.split(u'\n');
         laid.pitch = lineHeight(text.font);
     };
     const auto fits = [&] {
@@ -157,8 +158,7 @@ Object moved(Object object, double dx, double dy) {
 class PageLayout {
 public:
     PageLayout(const Page& page, const QString& date, PreparedReport& out)
-        : page_(page), date_(date), out_(out),
-          paper_(paperSize(page.size, page.orientation)) {}
+        : page_(page), date_(date), out_(out), paper_(paperSize(page.size, page.orientation)) {}
 
     void run() {
         const QMarginsF& margins = page_.margins;
@@ -220,7 +220,8 @@ private:
         for (const Object& object : band.objects) {
             if (const auto* text = std::get_if<TextObject>(&object)) {
                 LaidText laid = layText(*text, date_, true);
-                height = qMax(height, band.height + laid.object.rect.bottom() - text->rect.bottom());
+                height =
+                    qMax(height, band.height + laid.object.rect.bottom() - text->rect.bottom());
                 contentBottom = qMax(contentBottom, laid.contentBottom());
                 texts.append(std::move(laid));
             } else {
@@ -268,15 +269,18 @@ private:
 
     // The highest cut at or above `cut` that splits no text line and no
     // picture (a picture that starts the slice may still be cut).
-    static double safeCut(const QList<LaidText>& texts, const QList<Object>& others,
-                          double offset, double cut) {
+    static double safeCut(const QList<LaidText>& texts, const QList<Object>& others, double offset,
+                          double cut) {
         bool changed = true;
         while (changed && cut > offset + kEpsilon) {
             changed = false;
             for (const LaidText& text : texts) {
                 if (text.pitch <= 0) continue;
                 const double first = text.firstLine();
-                const double index = std::floor((cut - first) / text.pitch);
+                const double position = (cut - first) / text.pitch;
+                // Already between two lines (allowing for rounding).
+                if (std::abs(position - std::round(position)) < 1e-6) continue;
+                const double index = std::floor(position);
                 if (index < 0 || index >= text.lines.size()) continue;
                 const double top = first + index * text.pitch;
                 if (top < cut - kEpsilon && cut < top + text.pitch - kEpsilon) {
@@ -329,8 +333,7 @@ private:
             if (lines.isEmpty() && !boxDrawn) continue;
             TextObject piece = laid.object;
             const double top = lines.isEmpty() ? qMax(r.top(), from) : firstTop;
-            const double bottom =
-                qMax(qMin(r.bottom(), to), top + lines.size() * laid.pitch);
+            const double bottom = qMax(qMin(r.bottom(), to), top + lines.size() * laid.pitch);
             piece.rect = QRectF(r.left(), top, r.width(), bottom - top);
             piece.text = lines.join(u'\n');
             piece.alignment = (piece.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop;

@@ -55,7 +55,8 @@ void drawText(QPainter& painter, const TextObject& text, const Scale& scale) {
 
 void drawPicture(QPainter& painter, const PictureObject& picture, const Scale& scale) {
     if (picture.image.isNull() || picture.rect.isEmpty()) return;
-    const QSizeF size = QSizeF(picture.image.size()).scaled(picture.rect.size(), Qt::KeepAspectRatio);
+    const QSizeF size =
+        QSizeF(picture.image.size()).scaled(picture.rect.size(), Qt::KeepAspectRatio);
     QRectF target(QPointF(), size);
     target.moveCenter(picture.rect.center());
     painter.drawImage(scale(target), picture.image);

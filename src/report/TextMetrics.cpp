@@ -9,11 +9,17 @@
 namespace report {
 namespace {
 
-// A paint device of 96 dots per inch to measure fonts on.
+// Fonts are measured at a fine resolution, where the rounding of glyph
+// advances to whole dots is negligible, and the sizes scaled to report
+// units: measured at 96 dots per inch, a line drawn on a 1200 dpi device
+// could come out wider than the width it was wrapped to.
+constexpr double kMeasuringDpi = 1200;
+constexpr double kToUnits = 96.0 / kMeasuringDpi;
+
 const QPaintDevice* measuringDevice() {
     static const QImage device = [] {
         QImage image(1, 1, QImage::Format_ARGB32);
-        const int dotsPerMetre = qRound(96 / 0.0254);
+        const int dotsPerMetre = qRound(kMeasuringDpi / 0.0254);
         image.setDotsPerMeterX(dotsPerMetre);
         image.setDotsPerMeterY(dotsPerMetre);
         return image;
@@ -23,7 +29,9 @@ const QPaintDevice* measuringDevice() {
 
 QStringList wrapParagraph(const QString& paragraph, const QFont& font, double width,
                           const QFontMetricsF& metrics) {
-    if (paragraph.isEmpty() || metrics.horizontalAdvance(paragraph) <= width) return {paragraph};
+    if (paragraph.isEmpty() || metrics.horizontalAdvance(paragraph) * kToUnits <= width) {
+        return {paragraph};
+    }
     QStringList lines;
     QTextLayout layout(paragraph, font, const_cast<QPaintDevice*>(measuringDevice()));
     QTextOption option;
@@ -31,7 +39,7 @@ QStringList wrapParagraph(const QString& paragraph, const QFont& font, double wi
     layout.setTextOption(option);
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
+        line.setLineWidth(width / kToUnits);
         QString piece = paragraph.mid(line.textStart(), line.textLength());
         while (!piece.isEmpty() && piece.back().isSpace()) piece.chop(1);
         lines.append(piece);
@@ -52,11 +60,11 @@ QFont layoutFont(const QFont& font) {
 }
 
 double lineHeight(const QFont& font) {
-    return QFontMetricsF(layoutFont(font), measuringDevice()).lineSpacing();
+    return QFontMetricsF(layoutFont(font), measuringDevice()).lineSpacing() * kToUnits;
 }
 
 double textWidth(const QFont& font, const QString& text) {
-    return QFontMetricsF(layoutFont(font), measuringDevice()).horizontalAdvance(text);
+    return QFontMetricsF(layoutFont(font), measuringDevice()).horizontalAdvance(text) * kToUnits;
 }
 
 QStringList wrapLines(const QString& text, const QFont& font, double width) {

@@ -7,9 +7,9 @@ namespace report {
 
 struct TextObject;
 
-// Texts are measured at the report's own resolution of 96 dots per inch
-// and without hinting, so that a report lays out the same whatever device
-// it is drawn on; each line is then drawn in its own box of that height.
+// Texts are measured once, in report units and without hinting, so that a
+// report lays out the same whatever device it is drawn on; each line is
+// then drawn in its own box of that height.
 
 // Horizontal room kept between a text and the sides of its box.
 constexpr double kTextPadding = 2;

@@ -1,12 +1,13 @@
+#include "report/Report.h"
+
+#include <gtest/gtest.h>
+
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include "report/Report.h"
 #include "report/TextMetrics.h"
 #include "support/PdfText.h"
 
@@ -38,13 +39,17 @@ report::Page page(QList<Band> masterData) {
     report::Page p;
     p.name = QStringLiteral("Page1");
     p.size = QPageSize(QPageSize::A5);
-    p.bands.append(Band{QStringLiteral("Titolo"), Band::Kind::Title, 40,
-                        {text(QStringLiteral("txtTitolo"), {0, 0, 300, 30},
-                              QStringLiteral("Titolo del [DATE]"))}});
+    p.bands.append(Band{
+        QStringLiteral("Titolo"),
+        Band::Kind::Title,
+        40,
+        {text(QStringLiteral("txtTitolo"), {0, 0, 300, 30}, QStringLiteral("Titolo del [DATE]"))}});
     p.bands += masterData;
-    p.bands.append(Band{QStringLiteral("Piede"), Band::Kind::Footer, 30,
-                        {text(QStringLiteral("txtPiede"), {0, 0, 300, 30},
-                              QStringLiteral("Piede"))}});
+    p.bands.append(
+        Band{QStringLiteral("Piede"),
+             Band::Kind::Footer,
+             30,
+             {text(QStringLiteral("txtPiede"), {0, 0, 300, 30}, QStringLiteral("Piede"))}});
     return p;
 }
 
@@ -93,12 +98,16 @@ TEST(ReportPrepare, StacksBandsAndGrowsATextTallerThanItsBox) {
     const double pitch = report::lineHeight(QFont(QStringLiteral("Arial"), 10));
     // Five lines in a box one line high: the box and its band grow, the
     // next band starts below them.
-    const Band first{QStringLiteral("Primo"), Band::Kind::MasterData, 30,
-                     {text(QStringLiteral("txtPrimo"), {0, 10, 300, pitch},
-                           numbered(5).join(u'\n'))}};
-    const Band second{QStringLiteral("Secondo"), Band::Kind::MasterData, 20,
-                      {text(QStringLiteral("txtSecondo"), {0, 0, 300, 20},
-                            QStringLiteral("dopo"))}};
+    const Band first{
+        QStringLiteral("Primo"),
+        Band::Kind::MasterData,
+        30,
+        {text(QStringLiteral("txtPrimo"), {0, 10, 300, pitch}, numbered(5).join(u'\n'))}};
+    const Band second{
+        QStringLiteral("Secondo"),
+        Band::Kind::MasterData,
+        20,
+        {text(QStringLiteral("txtSecondo"), {0, 0, 300, 20}, QStringLiteral("dopo"))}};
     report::Report r;
     r.pages.append(page({first, second}));
     const report::PreparedReport prepared = report::prepare(r, kToday);
@@ -127,11 +136,15 @@ TEST(ReportPrepare, ContinuesABandOnFurtherPagesCuttingBetweenLines) {
     picture.name = QStringLiteral("imgFirma");
     picture.rect = QRectF(0, textHeight + 10, 60, 60);
     picture.image = QImage(10, 10, QImage::Format_RGB32);
-    const Band list{QStringLiteral("MasterData"), Band::Kind::MasterData, textHeight + 100,
-                    {text(QStringLiteral("txtElenco"), {0, 0, 300, textHeight},
-                          numbered(count).join(u'\n')),
-                     frame, rule, picture}};
-    const Band closing{QStringLiteral("Chiusura"), Band::Kind::MasterData, 20,
+    const Band list{
+        QStringLiteral("MasterData"),
+        Band::Kind::MasterData,
+        textHeight + 100,
+        {text(QStringLiteral("txtElenco"), {0, 0, 300, textHeight}, numbered(count).join(u'\n')),
+         frame, rule, picture}};
+    const Band closing{QStringLiteral("Chiusura"),
+                       Band::Kind::MasterData,
+                       20,
                        {text(QStringLiteral("txtFine"), {0, 0, 300, 20}, QStringLiteral("fine"))}};
     report::Report r;
     r.pages.append(page({list, closing}));
@@ -236,8 +249,8 @@ protected:
 TEST_F(ReportPdf, DrawsEveryPageOnItsOwnPaper) {
     report::Report r;
     report::Page portrait;
-    portrait.objects.append(text(QStringLiteral("txtUno"), {0, 0, 300, 30},
-                                 QStringLiteral("Pagina verticale")));
+    portrait.objects.append(
+        text(QStringLiteral("txtUno"), {0, 0, 300, 30}, QStringLiteral("Pagina verticale")));
     report::PictureObject picture;
     picture.rect = QRectF(0, 40, 100, 50);
     picture.image = QImage(20, 10, QImage::Format_RGB32);
@@ -264,8 +277,8 @@ TEST_F(ReportPdf, DrawsEveryPageOnItsOwnPaper) {
     const QString file = path(QStringLiteral("pagine.pdf"));
     QString error;
     ASSERT_TRUE(report::writePdf(report::prepare(r, kToday), file, &error)) << qPrintable(error);
-    EXPECT_EQ(pdfPageSizes(file), (QStringList{QStringLiteral("595x842"),
-                                               QStringLiteral("595x420")}));
+    EXPECT_EQ(pdfPageSizes(file),
+              (QStringList{QStringLiteral("595x842"), QStringLiteral("595x420")}));
     EXPECT_TRUE(pdfText(file, 1).contains(QStringLiteral("Pagina verticale")));
     EXPECT_TRUE(pdfText(file, 2).contains(QStringLiteral("Pagina orizzontale")));
     EXPECT_EQ(pdfImageCount(file), 1);
@@ -284,7 +297,8 @@ TEST_F(ReportPdf, ReplacesAnExistingFileAndLeavesNoTemporaryFileBehind) {
         text(QStringLiteral("txtUno"), {0, 0, 300, 30}, QStringLiteral("Nuovo contenuto")));
     ASSERT_TRUE(report::writePdf(report::prepare(r, kToday), file));
     EXPECT_TRUE(pdfText(file).contains(QStringLiteral("Nuovo contenuto")));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("scheda.pdf")});
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("scheda.pdf")});
 }
 
 TEST_F(ReportPdf, ReportsAFileThatCannotBeWritten) {

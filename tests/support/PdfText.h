@@ -32,9 +32,8 @@ inline QString squeezeBlanks(const QString& text) {
 // What pdfinfo says, page sizes included.
 inline QString pdfInfo(const QString& path) {
     QProcess process;
-    process.start(QStringLiteral("pdfinfo"),
-                  {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                   QStringLiteral("9999"), path});
+    process.start(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                              QStringLiteral("-l"), QStringLiteral("9999"), path});
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -58,6 +57,31 @@ inline QStringList pdfPageSizes(const QString& path) {
                          .arg(qRound(m.captured(2).toDouble())));
     }
     return sizes;
+}
+
+// A word as pdftotext finds it on a page, with its box in points from the
+// page's top-left corner.
+struct PdfWord {
+    QString text;
+    double left, top, right, bottom;
+};
+
+inline QList<PdfWord> pdfWords(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    QList<PdfWord> words;
+    QRegularExpression word(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    auto it = word.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        words.append({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                      m.captured(3).toDouble(), m.captured(4).toDouble()});
+    }
+    return words;
 }
 
 // The number of pictures drawn in the file.
