@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "checks/CommandControlla.h"
+
 #include "report/CommandStampa.h"
 
 namespace commandline {
@@ -22,6 +24,11 @@ struct Command {
 
 const std::array kCommands{
     Command{"aiuto", "aiuto                      mostra questo testo", &help},
+    Command{"controlla",
+            "controlla cf|piva|iban|carta VALORE\n"
+            "                             controlla un codice fiscale, una partita IVA, un IBAN\n"
+            "                             o un numero di carta di credito",
+            &controlla},
     Command{"stampa",
             "stampa anagrafica N --pdf FILE\n"
             "                             scrive in PDF la scheda stampata del record N",

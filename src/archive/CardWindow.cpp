@@ -245,20 +245,28 @@ void CardWindow::addToolGroup(std::initializer_list<ToolSpec> buttons) {
             row->addWidget(lblPosizione_);
             continue;
         }
-        auto* button = new QToolButton(group);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(spec.icon))));
-        button->setIconSize(QSize(32, 32));
-        button->setAutoRaise(true);
-        button->setCursor(Qt::PointingHandCursor);
-        button->setToolTip(spec.hint);
-        button->setFocusPolicy(Qt::NoFocus);
-        hints_.insert(button, spec.hint);
-        button->installEventFilter(this);
-        connect(button, &QToolButton::clicked, this, spec.action);
-        row->addWidget(button);
+        row->addWidget(makeButton(group, spec, 32));
     }
     toolbar_->insertWidget(toolbar_->count() - 1, group);
+}
+
+QToolButton* CardWindow::addFieldButton(const ToolSpec& spec) {
+    return makeButton(panRecord_, spec, 22);
+}
+
+QToolButton* CardWindow::makeButton(QWidget* parent, const ToolSpec& spec, int iconSize) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(spec.name));
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(spec.icon))));
+    button->setIconSize(QSize(iconSize, iconSize));
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setToolTip(spec.hint);
+    button->setFocusPolicy(Qt::NoFocus);
+    hints_.insert(button, spec.hint);
+    button->installEventFilter(this);
+    connect(button, &QToolButton::clicked, this, spec.action);
+    return button;
 }
 
 CardWindow::ToolSpec CardWindow::newTool() {

@@ -120,6 +120,10 @@ protected:
     };
     void addToolGroup(std::initializer_list<ToolSpec> buttons);
     QToolButton* toolButton(const QString& name) const;
+    // A small picture button of the card panel, placed by the archive
+    // beside a field (a checker, the e-mail button); like the toolbar
+    // buttons it shows its hint in the status line and as a tooltip.
+    QToolButton* addFieldButton(const ToolSpec& spec);
 
     // The buttons every card has, for the archives to place in their groups.
     ToolSpec newTool();
@@ -146,6 +150,7 @@ protected:
 
 private:
     void buildFrame();
+    QToolButton* makeButton(QWidget* parent, const ToolSpec& spec, int iconSize);
     void buildFields();
     const CardField* fieldOf(const QObject* control) const;
     bool handleFieldKey(QWidget* field, const CardField& spec, QKeyEvent* key);

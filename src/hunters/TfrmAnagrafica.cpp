@@ -8,7 +8,10 @@
 
 #include <array>
 
+#include "app/Seams.h"
 #include "archive/TextRules.h"
+#include "archive/TfrmAllegaCartella.h"
+#include "checks/GuiCheckers.h"
 #include "hunters/TRecCacciatore.h"
 
 namespace {
@@ -111,17 +114,17 @@ using Row = std::initializer_list<Cell>;
 
 const std::initializer_list<Row> kLeftRows{
     {{"txtCognome"}, {"txtNome"}},
-    {{"txtCodFisc", 17}, {"txtSesso", 2}, {"txtDataNasc", 11}},
-    {{"txtCittaNasc"}, {"txtStatoNasc", 3}, {"txtIva", 12}},
+    {{"txtCodFisc", 17}, {"btnCodFisc"}, {"txtSesso", 2}, {"txtDataNasc", 11}},
+    {{"txtCittaNasc"}, {"txtStatoNasc", 3}, {"txtIva", 12}, {"btnIva"}},
     {{"txtIndirizzo"}, {"txtCap", 6}},
     {{"txtComuneRes"}, {"txtProvRes", 5}, {"txtStatoCit", 8}},
     {{"txtIngresso"}},
     {{"txtRecapito"}, {"txtTelCasa"}},
     {{"txtTelCel"}, {"txtTelUff"}},
-    {{"txtEmail"}, {"txtPermesso"}},
+    {{"txtEmail"}, {"btnEmail"}, {"txtPermesso"}},
     {{"txtScadePer", 11}, {"txtComuniSog"}},
-    {{"txtIban", 28}, {"txtBanca"}},
-    {{"txtIntestatario"}, {"txtCarta", 20}, {"txtScadeCarta", 9}},
+    {{"txtIban", 28}, {"btnIban"}, {"txtBanca"}},
+    {{"txtIntestatario"}, {"txtCarta", 20}, {"btnCarta"}, {"txtScadeCarta", 9}},
     {{"txtTipoLavoro"}},
     {{"txtPrecedenti"}},
     {{"txtNote"}},
@@ -163,12 +166,35 @@ CardDefinition hunterCard() {
 
 TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : CardWindow(hunterCard(), parent) {
     addToolGroup({newTool(), saveTool()});
+    addToolGroup({{"cmdFile", "allega", QStringLiteral("Allega file alla scheda corrente."),
+                   [this] { TfrmAllegaCartella::showFor(this, QStringLiteral("anagrafica")); }}});
     addNavigationGroup();
     addToolGroup({exitTool()});
 
     auto* provinces = qobject_cast<QComboBox*>(control(QStringLiteral("txtProvRes")));
     provinces->addItems(hunters::provinces());
     provinces->setCurrentIndex(-1);
+
+    // Beside their fields: the checkers, which only report, and the e-mail.
+    const auto fieldText = [this](const char* name) {
+        return qobject_cast<QLineEdit*>(control(QString::fromLatin1(name)))->text();
+    };
+    addFieldButton(
+        {"btnCodFisc", "controlla", QStringLiteral("Controlla il codice fiscale."),
+         [this, fieldText] { checks::showCodiceFiscaleChecker(fieldText("txtCodFisc"), this); }});
+    addFieldButton(
+        {"btnIva", "controlla", QStringLiteral("Controlla il numero di partita IVA."),
+         [this, fieldText] { checks::showPartitaIvaChecker(fieldText("txtIva"), this); }});
+    addFieldButton({"btnIban", "controlla", QStringLiteral("Controlla l'IBAN."),
+                    [this, fieldText] { checks::showIbanChecker(fieldText("txtIban"), this); }});
+    addFieldButton({"btnCarta", "controlla",
+                    QStringLiteral("Controlla il numero di carta di credito."),
+                    [this, fieldText] { checks::showCardChecker(fieldText("txtCarta"), this); }});
+    addFieldButton({"btnEmail", "email", QStringLiteral("Invia una e-mail all'indirizzo indicato."),
+                    [fieldText] {
+                        seams::desktop().shellOpen(QStringLiteral("\"mailto:") +
+                                                   text::trimBlanks(fieldText("txtEmail")) + u'"');
+                    }});
 
     layOutFields();
     finishLayout();
@@ -188,6 +214,10 @@ void TfrmAnagrafica::layOutFields() {
             line->setSpacing(6);
             for (const Cell& cell : row) {
                 const QString name = QString::fromLatin1(cell.control);
+                if (name.startsWith(QLatin1String("btn"))) {
+                    line->addWidget(toolButton(name));
+                    continue;
+                }
                 QWidget* field = control(name);
                 line->addWidget(fieldLabel(name));
                 if (cell.widthInChars > 0) {
