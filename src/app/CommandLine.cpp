@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/CommandGuide.h"
 #include "checks/CommandControlla.h"
 
 #include "report/CommandStampa.h"
@@ -29,6 +30,15 @@ const std::array kCommands{
             "                             controlla un codice fiscale, una partita IVA, un IBAN\n"
             "                             o un numero di carta di credito",
             &controlla},
+    Command{"guida",
+            "guida [ARGOMENTO | --titoli | --pdf FILE]\n"
+            "                             mostra la guida, i titoli dei suoi argomenti,\n"
+            "                             oppure la scrive in PDF",
+            &guideCommand},
+    Command{"password-iniziale",
+            "password-iniziale FILE     scrive un file della password con la password\n"
+            "                             di primo accesso",
+            &firstPasswordCommand},
     Command{"stampa",
             "stampa anagrafica N --pdf FILE\n"
             "                             scrive in PDF la scheda stampata del record N",

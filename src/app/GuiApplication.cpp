@@ -9,18 +9,26 @@
 #include "app/GuiSeams.h"
 #include "app/Paths.h"
 #include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "app/TfrmPassword.h"
 #include "hunters/TfrmAnagrafica.h"
 
 GuiApplication::GuiApplication()
-    : launcher_(std::make_unique<TfrmAvvio>()), hunters_(std::make_unique<TfrmAnagrafica>()) {
+    : password_(std::make_unique<TfrmPassword>()),
+      changePassword_(std::make_unique<TfrmCambiaPassword>()),
+      launcher_(std::make_unique<TfrmAvvio>()), hunters_(std::make_unique<TfrmAnagrafica>()) {
     launcher_->setCardWindow(QStringLiteral("Anagrafica"), hunters_.get());
     QObject::connect(launcher_.get(), &TfrmAvvio::quitRequested, qApp, &QApplication::quit,
+                     Qt::QueuedConnection);
+    password_->setLauncher(launcher_.get());
+    password_->setChangeWindow(changePassword_.get());
+    QObject::connect(password_.get(), &TfrmPassword::quitRequested, qApp, &QApplication::quit,
                      Qt::QueuedConnection);
 }
 
 GuiApplication::~GuiApplication() = default;
 
-void GuiApplication::start() { launcher_->showMaximized(); }
+void GuiApplication::start() { password_->show(); }
 
 void setUpItalian(QApplication& app) {
     // Dates "dd/mm/yyyy" and the decimal comma; the program writes its dates
@@ -43,7 +51,8 @@ void setUpItalian(QApplication& app) {
 int runGui(QApplication& app) {
     setUpItalian(app);
     app.setQuitOnLastWindowClosed(false);
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/anagrafica.svg")));
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/selvadoro.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("selvadoro"));
 
     QtMessages messages;
     QtDesktop desktop;

@@ -4,6 +4,8 @@
 
 class QApplication;
 class TfrmAvvio;
+class TfrmCambiaPassword;
+class TfrmPassword;
 class TfrmAnagrafica;
 
 // The windows that live for the whole run, created once at start-up.
@@ -12,13 +14,18 @@ public:
     GuiApplication();
     ~GuiApplication();
 
+    TfrmPassword& password() { return *password_; }
+    TfrmCambiaPassword& changePassword() { return *changePassword_; }
     TfrmAvvio& launcher() { return *launcher_; }
     TfrmAnagrafica& hunters() { return *hunters_; }
 
-    // Shows the first window.
+    // Shows the first window: the password window.
     void start();
 
 private:
+    // Created in this order; the password windows come first.
+    std::unique_ptr<TfrmPassword> password_;
+    std::unique_ptr<TfrmCambiaPassword> changePassword_;
     std::unique_ptr<TfrmAvvio> launcher_;
     std::unique_ptr<TfrmAnagrafica> hunters_;
 };

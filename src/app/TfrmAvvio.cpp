@@ -9,7 +9,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/ProgramInfo.h"
 #include "app/Seams.h"
+#include "app/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmSplash.h"
 #include "archive/CardWindow.h"
 
 namespace {
@@ -30,7 +34,7 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const char* ico
 TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TfrmAvvio"));
     setWindowTitle(QStringLiteral(" Selvadoro"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/anagrafica.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/selvadoro.svg")));
 
     auto* outer = new QVBoxLayout(this);
     outer->addStretch(1);
@@ -51,6 +55,24 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
 
     auto* content = new QVBoxLayout(panel);
     content->setContentsMargins(24, 12, 24, 12);
+
+    // Small icons at the corners: information and guide at the top,
+    // the splash window at the bottom left.
+    auto* corners = new QHBoxLayout;
+    auto* imgInfo = pictureButton(panel, QStringLiteral("imgInfo"), "info", 32);
+    imgInfo->setToolTip(QStringLiteral("Informazioni su Selvadoro."));
+    auto* imgGuida = pictureButton(panel, QStringLiteral("imgGuida"), "guida", 32);
+    imgGuida->setToolTip(QStringLiteral("Visualizza la guida all'utilizzo del software."));
+    corners->addWidget(imgInfo);
+    corners->addStretch(1);
+    corners->addWidget(imgGuida);
+    content->addLayout(corners);
+    connect(imgInfo, &QToolButton::clicked, this, [this] {
+        TfrmInfo window(this);
+        window.exec();
+    });
+    connect(imgGuida, &QToolButton::clicked, this,
+            [this] { showHelpTopic(this, HelpTopicId::General); });
 
     auto* title = new QLabel(QStringLiteral("Selvadoro"), panel);
     title->setObjectName(QStringLiteral("imgTitolo"));
@@ -78,6 +100,13 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     content->addLayout(tiles);
 
     auto* bottom = new QHBoxLayout;
+    auto* imgCopyright = pictureButton(panel, QStringLiteral("imgCopyright"), "copyright", 32);
+    imgCopyright->setToolTip(QStringLiteral("Visualizza la schermata di presentazione."));
+    bottom->addWidget(imgCopyright);
+    connect(imgCopyright, &QToolButton::clicked, this, [this] {
+        TfrmSplash window(this);
+        window.exec();
+    });
     auto* imgSito = pictureButton(panel, QStringLiteral("imgSito"), "sito", 24);
     imgSito->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     imgSito->setText(makerSite());
@@ -95,7 +124,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::quitRequested);
 }
 
-QString TfrmAvvio::makerSite() { return QStringLiteral("https://www.selvadoro.it"); }
+QString TfrmAvvio::makerSite() { return programinfo::makerSite(); }
 
 void TfrmAvvio::addTile(QGridLayout* grid, int row, int column, const QString& tile,
                         const QString& caption, const char* icon) {

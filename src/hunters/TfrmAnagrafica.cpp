@@ -9,6 +9,7 @@
 #include <array>
 
 #include "app/Seams.h"
+#include "app/TfrmGuida.h"
 #include "archive/TextRules.h"
 #include "archive/TfrmAllegaCartella.h"
 #include "checks/GuiCheckers.h"
@@ -169,7 +170,10 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : CardWindow(hunterCard(), paren
     addToolGroup({{"cmdFile", "allega", QStringLiteral("Allega file alla scheda corrente."),
                    [this] { TfrmAllegaCartella::showFor(this, QStringLiteral("anagrafica")); }}});
     addNavigationGroup();
-    addToolGroup({exitTool()});
+    addToolGroup({{"cmdGuida", "guida",
+                   QStringLiteral("Visualizza la pagina della guida sensibile al contesto."),
+                   [this] { showHelpTopic(this, HelpTopicId::Hunters); }},
+                  exitTool()});
 
     auto* provinces = qobject_cast<QComboBox*>(control(QStringLiteral("txtProvRes")));
     provinces->addItems(hunters::provinces());

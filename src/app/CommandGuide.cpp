@@ -1,0 +1,71 @@
+#include "app/CommandGuide.h"
+
+#include "app/AccessPassword.h"
+#include "app/HelpTopics.h"
+#include "app/PdfGuide.h"
+
+namespace commandline {
+namespace {
+
+void printTopic(const HelpTopic& topic, QTextStream& out) {
+    out << topic.title << '\n' << QString(topic.title.size(), u'=') << "\n\n";
+    out << topic.paragraphs.join(QStringLiteral("\n\n")) << '\n';
+}
+
+QString topicKeys() {
+    QStringList keys;
+    for (const HelpTopic& topic : help::topics()) keys.append(topic.key);
+    return keys.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+int guideCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (args.isEmpty()) {
+        bool first = true;
+        for (const HelpTopic& topic : help::topics()) {
+            if (!first) out << '\n';
+            first = false;
+            printTopic(topic, out);
+        }
+        return 0;
+    }
+    if (args == QStringList{QStringLiteral("--titoli")}) {
+        for (const HelpTopic& topic : help::topics()) out << topic.title << '\n';
+        return 0;
+    }
+    if (args.size() == 2 && args.at(0) == QLatin1String("--pdf") && !args.at(1).isEmpty()) {
+        QString error;
+        if (!writeGuidePdf(args.at(1), &error)) {
+            err << error << '\n';
+            return 1;
+        }
+        return 0;
+    }
+    if (args.size() == 1 && !args.at(0).startsWith(u'-')) {
+        if (const HelpTopic* topic = help::topicByKey(args.at(0))) {
+            printTopic(*topic, out);
+            return 0;
+        }
+        err << "Argomento sconosciuto: " << args.at(0) << ". Argomenti: " << topicKeys() << ".\n";
+        return 2;
+    }
+    err << "Uso: selvadoro guida [ARGOMENTO | --titoli | --pdf FILE]\n"
+        << "Argomenti: " << topicKeys() << ".\n";
+    return 2;
+}
+
+int firstPasswordCommand(const QStringList& args, QTextStream&, QTextStream& err) {
+    if (args.size() != 1 || args.at(0).isEmpty() || args.at(0).startsWith(u'-')) {
+        err << "Uso: selvadoro password-iniziale FILE\n";
+        return 2;
+    }
+    if (!accesspassword::writePasswordFile(
+            args.at(0), accesspassword::normalized(accesspassword::firstAccessPassword()))) {
+        err << "Impossibile scrivere il file della password " << args.at(0) << ".\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace commandline

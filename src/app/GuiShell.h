@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QSize>
+#include <QString>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// Small pieces shared by the shell's windows (password, guide, information,
+// splash).
+
+// A fixed-size dialog without title-bar buttons.
+void makeFixedDialog(QWidget* window, QSize size);
+
+// Moves a window to the centre of its screen, or of another widget.
+void centreOnScreen(QWidget* window);
+void centreOver(QWidget* window, const QWidget* over);
+
+// A link's colour, and its colour while the mouse button is held on it.
+inline constexpr QColor kLinkColour{0x00, 0x00, 0x80};
+inline constexpr QColor kPressedLinkColour{0xFF, 0x8C, 0x00};
+
+// Makes a label and its picture one link: both turn orange while the mouse
+// button is held down on either and dark blue again when it is released;
+// a release over the pressed widget opens the link.
+void makeLink(QLabel* text, QLabel* picture, std::function<void()> open);
+
+// The highlight rectangle shown behind an edit while it has the focus,
+// named `name` ("effPassword").
+void addFocusHighlight(QLineEdit* edit, const QString& name);
+
+// A title picture: an icon (":/icons/<icon>.svg") beside a heading.
+QWidget* titlePicture(QWidget* parent, const char* icon, const QString& heading);
+
+// A picture of one of the program's icons.
+QLabel* iconPicture(QWidget* parent, const QString& name, const char* icon, int size);

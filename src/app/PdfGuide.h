@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Writes the user guide "Guida.pdf": an A4 document with a title page (and
+// the list of topics), then one section per help topic, each on a new page.
+// The file is written under a temporary name and renamed into place. Needs
+// a QGuiApplication (the command line runs on an offscreen one).
+bool writeGuidePdf(const QString& path, QString* error);
