@@ -3,8 +3,8 @@
 #include <array>
 
 #include "app/CommandGuide.h"
+#include "app/CommandLists.h"
 #include "checks/CommandControlla.h"
-
 #include "report/CommandStampa.h"
 
 namespace commandline {
@@ -25,6 +25,23 @@ struct Command {
 
 const std::array kCommands{
     Command{"aiuto", "aiuto                      mostra questo testo", &help},
+    Command{"cerca",
+            "cerca ARCHIVIO [Campo=testo ...]\n"
+            "                             elenca le schede che contengono i testi nei campi\n"
+            "                             indicati (per esempio: cerca anagrafica Cognome=ross)",
+            &runSearch},
+    Command{"esporta",
+            "esporta ARCHIVIO [--file PERCORSO]\n"
+            "                             esporta l'archivio nel file di Excel",
+            &runExport},
+    Command{"riepilogo",
+            "riepilogo porto-scadenza [--oggi gg/mm/aaaa]\n"
+            "                             i cacciatori con porto di fucile in scadenza o scaduto",
+            &runSummary},
+    Command{"stampa",
+            "stampa anagrafica N --pdf FILE\n"
+            "                             scrive in PDF la scheda stampata del record N",
+            &runPrint},
     Command{"controlla",
             "controlla cf|piva|iban|carta VALORE\n"
             "                             controlla un codice fiscale, una partita IVA, un IBAN\n"
@@ -39,10 +56,6 @@ const std::array kCommands{
             "password-iniziale FILE     scrive un file della password con la password\n"
             "                             di primo accesso",
             &firstPasswordCommand},
-    Command{"stampa",
-            "stampa anagrafica N --pdf FILE\n"
-            "                             scrive in PDF la scheda stampata del record N",
-            &runPrint},
 };
 
 }  // namespace

@@ -5,15 +5,21 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 
 #include <array>
 
 #include "app/Seams.h"
 #include "app/TfrmGuida.h"
+#include "archive/ExportWindow.h"
+#include "archive/SearchWindow.h"
+#include "archive/SummaryWindow.h"
 #include "archive/TextRules.h"
 #include "archive/TfrmAllegaCartella.h"
 #include "checks/GuiCheckers.h"
+#include "hunters/HunterLists.h"
 #include "hunters/TRecCacciatore.h"
+#include "hunters/TfrmStampaAnagrafica.h"
 
 namespace {
 
@@ -125,7 +131,7 @@ const std::initializer_list<Row> kLeftRows{
     {{"txtEmail"}, {"btnEmail"}, {"txtPermesso"}},
     {{"txtScadePer", 11}, {"txtComuniSog"}},
     {{"txtIban", 28}, {"btnIban"}, {"txtBanca"}},
-    {{"txtIntestatario"}, {"txtCarta", 20}, {"btnCarta"}, {"txtScadeCarta", 9}},
+    {{"txtIntestatario"}, {"txtCarta", 17}, {"btnCarta"}, {"txtScadeCarta", 9}},
     {{"txtTipoLavoro"}},
     {{"txtPrecedenti"}},
     {{"txtNote"}},
@@ -166,10 +172,35 @@ CardDefinition hunterCard() {
 }  // namespace
 
 TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : CardWindow(hunterCard(), parent) {
-    addToolGroup({newTool(), saveTool()});
+    addToolGroup({newTool(), saveTool(),
+                  {"cmdTrova", "trova", QStringLiteral("Trova una scheda in archivio."), [this] {
+                       SearchWindow window(hunters::search(), this);
+                       window.setMemory(QStringLiteral("anagrafica"));
+                       window.exec();
+                   }}});
     addToolGroup({{"cmdFile", "allega", QStringLiteral("Allega file alla scheda corrente."),
                    [this] { TfrmAllegaCartella::showFor(this, QStringLiteral("anagrafica")); }}});
+    using SheetMode = TfrmStampaAnagrafica::Mode;
+    addToolGroup({{"cmdAnteprima", "anteprima",
+                   QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente."),
+                   [this] { TfrmStampaAnagrafica::showFor(this, SheetMode::Preview); }},
+                  {"cmdStampa", "stampa", QStringLiteral("Stampa la scheda corrente."),
+                   [this] { TfrmStampaAnagrafica::showFor(this, SheetMode::Print); }}});
     addNavigationGroup();
+    addToolGroup(
+        {{"cmdEsporta", "esporta",
+          QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel."),
+          [this] {
+              ExportWindow window(hunters::exporter(), this);
+              window.exec();
+          }},
+         {"cmdScaduti", "avviso",
+          QStringLiteral("Visualizza il riepilogo dei cacciatori con porto di fucile in scadenza o "
+                         "scaduto."),
+          [this] {
+              SummaryWindow window(hunters::permitSummary(), this);
+              window.exec();
+          }}});
     addToolGroup({{"cmdGuida", "guida",
                    QStringLiteral("Visualizza la pagina della guida sensibile al contesto."),
                    [this] { showHelpTopic(this, HelpTopicId::Hunters); }},
