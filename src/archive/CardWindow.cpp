@@ -251,7 +251,7 @@ void CardWindow::addToolGroup(std::initializer_list<ToolSpec> buttons) {
 }
 
 QToolButton* CardWindow::addFieldButton(const ToolSpec& spec) {
-    return makeButton(panRecord_, spec, 22);
+    return makeButton(panRecord_, spec, 18);
 }
 
 QToolButton* CardWindow::makeButton(QWidget* parent, const ToolSpec& spec, int iconSize) {
