@@ -149,7 +149,7 @@ QWidget* titlePicture(QWidget* parent, const char* icon, const QString& heading)
     row->setContentsMargins(12, 8, 12, 8);
     row->addWidget(iconPicture(picture, QString(), icon, 48));
     auto* text = new QLabel(heading, picture);
-    text->setStyleSheet(QStringLiteral("color: white; font: bold 17pt; background: transparent;"));
+    text->setStyleSheet(QStringLiteral("color: white; font: bold 15pt; background: transparent;"));
     row->addWidget(text, 1);
     return picture;
 }

@@ -9,13 +9,19 @@
 
 #include <csignal>
 #endif
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 // Makes file writes fail while it lives, in one of two ways a user meets:
 // a folder without write permission, or a full disk (no file of this
-// process can grow, so every write fails after the file is created). The
-// administrator ignores permissions, so the first one is not always
-// possible: tests check possible() and skip. Keep its scope to the action
-// under test: a full disk stops every file write of the process.
+// process can grow, so every write fails after the file is created). Keep
+// its scope to the action under test: a full disk stops every file write of
+// the process. An administrator ignores permissions, so for the read-only
+// folder the thread gives up that privilege meanwhile (Linux); where that
+// cannot be done, possible() is false and the test skips.
 class WriteFailure {
 public:
     enum class Kind { ReadOnlyFolder, FullDisk };
@@ -29,13 +35,14 @@ public:
             QFile::setPermissions(folder_, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                                                QFile::ExeGroup | QFile::ReadOther |
                                                QFile::ExeOther);
+            dropPermissionOverride();
             QFile probe(folder_ + QStringLiteral("/.probe"));
             possible_ = !probe.open(QIODevice::WriteOnly);
             if (!possible_) probe.remove();
         } else {
 #ifdef Q_OS_UNIX
-            getrlimit(RLIMIT_FSIZE, &saved_);
-            rlimit none = saved_;
+            getrlimit(RLIMIT_FSIZE, &savedLimit_);
+            rlimit none = savedLimit_;
             none.rlim_cur = 0;
             previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
             possible_ = setrlimit(RLIMIT_FSIZE, &none) == 0;
@@ -45,10 +52,11 @@ public:
 
     ~WriteFailure() {
         if (kind_ == Kind::ReadOnlyFolder) {
+            restorePermissionOverride();
             QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         } else {
 #ifdef Q_OS_UNIX
-            setrlimit(RLIMIT_FSIZE, &saved_);
+            setrlimit(RLIMIT_FSIZE, &savedLimit_);
             std::signal(SIGXFSZ, previousHandler_);
 #endif
         }
@@ -62,11 +70,34 @@ public:
     }
 
 private:
+#ifdef Q_OS_LINUX
+    // The capabilities that let the administrator write where permissions
+    // forbid it, taken out of this thread's effective set.
+    void dropPermissionOverride() {
+        capsHeader_ = {_LINUX_CAPABILITY_VERSION_3, 0};
+        if (syscall(SYS_capget, &capsHeader_, savedCaps_) != 0) return;
+        __user_cap_data_struct reduced[2] = {savedCaps_[0], savedCaps_[1]};
+        reduced[0].effective &=
+            ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
+        capsDropped_ = syscall(SYS_capset, &capsHeader_, reduced) == 0;
+    }
+    void restorePermissionOverride() {
+        if (capsDropped_) syscall(SYS_capset, &capsHeader_, savedCaps_);
+    }
+
+    __user_cap_header_struct capsHeader_{};
+    __user_cap_data_struct savedCaps_[2]{};
+    bool capsDropped_ = false;
+#else
+    void dropPermissionOverride() {}
+    void restorePermissionOverride() {}
+#endif
+
     Kind kind_;
     QString folder_;
     bool possible_ = false;
 #ifdef Q_OS_UNIX
-    rlimit saved_{};
+    rlimit savedLimit_{};
     void (*previousHandler_)(int) = SIG_DFL;
 #endif
 };
