@@ -291,4 +291,15 @@ TEST_F(AttachmentsWindowTest, ANameTheRecordsCannotHoldIsStoredAdapted) {
     EXPECT_EQ(attached(QStringLiteral("_ukasz.pdf")), "L");
 }
 
+TEST_F(AttachmentsWindowTest, ATagOfACardNotOpenWritesNothing) {
+    card->setFieldText(QStringLiteral("lblFile01"), QStringLiteral("porto.pdf"));
+    openWindow();
+    window->setMemory(QStringLiteral("squadre"));  // no team card in this run
+    window->setSlot(0, QStringLiteral("altro.pdf"), QStringLiteral("Altro"));
+    click(QStringLiteral("btnApplica"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(cardLabel("lblFile01"), QStringLiteral("porto.pdf"));
+    EXPECT_EQ(cardLabel("lblDesc01"), QString());
+}
+
 }  // namespace
