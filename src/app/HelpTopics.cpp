@@ -212,7 +212,7 @@ QStringList generalGuide() {
         QStringLiteral(
             "L'app Invio Comunicazioni permette di inviare gli stessi messaggi e-mail a tutti i "
             "membri di una squadra di caccia e di conservarne una copia in archivio, consultabile "
-            "in qualsiasi momento. È lo strumento ideale per avvisare i cacciatori "
+            "in qualsiasi momento. E' lo strumento ideale per avvisare i cacciatori "
             "dell'annullamento di una battuta, del rinvio di un'assemblea o di qualsiasi altra "
             "novità."),
         QStringLiteral(
