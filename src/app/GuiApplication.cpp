@@ -12,6 +12,7 @@
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
 #include "hunters/TfrmAnagrafica.h"
+#include "report/GuiPrinting.h"
 
 GuiApplication::GuiApplication()
     : password_(std::make_unique<TfrmPassword>()),
@@ -57,9 +58,11 @@ int runGui(QApplication& app) {
     QtMessages messages;
     QtDesktop desktop;
     QtAlertSound sound;
+    QtPrinting printing;
     seams::setMessages(&messages);
     seams::setDesktop(&desktop);
     seams::setAlertSound(&sound);
+    seams::setPrinting(&printing);
 
     int result;
     {
@@ -70,5 +73,6 @@ int runGui(QApplication& app) {
     seams::setMessages(nullptr);
     seams::setDesktop(nullptr);
     seams::setAlertSound(nullptr);
+    seams::setPrinting(nullptr);
     return result;
 }

@@ -97,7 +97,13 @@ bool render(const PreparedReport& prepared, QPagedPaintDevice& device) {
     for (qsizetype i = 0; i < prepared.pages.size(); ++i) {
         const PreparedPage& page = prepared.pages.at(i);
         if (i > 0) {
-            device.setPageLayout(paperLayout(page));
+            // Printers keep the paper of the first page for the whole job;
+            // a PDF file may change it from page to page.
+            const QPageLayout current = device.pageLayout();
+            if (!current.pageSize().isEquivalentTo(page.size) ||
+                current.orientation() != page.orientation) {
+                device.setPageLayout(paperLayout(page));
+            }
             if (!device.newPage()) {
                 painter.end();
                 return false;

@@ -1,0 +1,135 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "hunters/TfrmAnagrafica.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+class HunterSheetWindows : public DataFolderTest {
+protected:
+    void SetUp() override {
+        DataFolderTest::SetUp();
+        card = std::make_unique<TfrmAnagrafica>();
+        card->showMaximized();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(card.get()));
+    }
+
+    QToolButton* tool(const char* name) {
+        return card->findChild<QToolButton*>(QString::fromLatin1(name));
+    }
+
+    // Clicks a toolbar button and, in the window it opens, the named button;
+    // returns what the window showed.
+    struct Seen {
+        QString window, caption, printText, cancelText;
+    };
+    Seen openAndClick(const char* toolName, const char* buttonName) {
+        Seen seen;
+        whenModal([&](QWidget* modal) {
+            seen.window = modal->objectName();
+            seen.caption = modal->windowTitle();
+            auto* print = modal->findChild<QPushButton*>(QStringLiteral("btnStampa"));
+            auto* cancel = modal->findChild<QPushButton*>(QStringLiteral("btnAnnulla"));
+            if (print) seen.printText = print->text();
+            if (cancel) seen.cancelText = cancel->text();
+            auto* button = modal->findChild<QPushButton*>(QString::fromLatin1(buttonName));
+            if (button) {
+                QTest::mouseClick(button, Qt::LeftButton);
+            } else {
+                modal->close();
+            }
+        });
+        QToolButton* button = tool(toolName);
+        if (button) QTest::mouseClick(button, Qt::LeftButton);
+        return seen;
+    }
+
+    std::unique_ptr<TfrmAnagrafica> card;
+};
+
+struct ModeCase {
+    const char* tool;
+    const char* window;
+    const char* caption;
+    const char* printText;
+    bool preview;
+};
+
+const ModeCase kModes[] = {
+    {"cmdAnteprima", "TfrmAnteprimaAnagrafica", " Anteprima di stampa", "Mostra anteprima", true},
+    {"cmdStampa", "TfrmStampaAnagrafica", " Stampa scheda", "Stampa", false},
+};
+
+// The card as it is on screen, not saved, goes to the preview or to the
+// print dialog as a one-page sheet; the window then closes.
+TEST_F(HunterSheetWindows, HandTheCardAsShownToThePreviewOrThePrintDialog) {
+    card->setFieldText(QStringLiteral("txtCognome"), QStringLiteral("  Rossi "));
+    card->setFieldText(QStringLiteral("txtNome"), QStringLiteral("Mario"));
+    card->setFieldText(QStringLiteral("txtCittaNasc"), QStringLiteral("Perugia"));
+    card->setFieldText(QStringLiteral("txtNote"), QStringLiteral(" non ancora salvata "));
+    for (const ModeCase& mode : kModes) {
+        printing().jobs.clear();
+        const Seen seen = openAndClick(mode.tool, "btnStampa");
+        EXPECT_EQ(seen.window, QString::fromLatin1(mode.window));
+        EXPECT_EQ(seen.caption, QString::fromUtf8(mode.caption));
+        EXPECT_EQ(seen.printText, QString::fromUtf8(mode.printText));
+        EXPECT_EQ(seen.cancelText, QStringLiteral("Annulla"));
+        ASSERT_EQ(printing().jobs.size(), 1) << mode.tool;
+        const FakePrinting::Job& job = printing().jobs.first();
+        EXPECT_EQ(job.preview, mode.preview);
+        EXPECT_EQ(job.pageCount, 1);
+        for (const QString& expected :
+             {QStringLiteral("SCHEDA INFORMATIVA CACCIATORE"), QStringLiteral("Cognome e nome:"),
+              QStringLiteral("Rossi Mario"), QStringLiteral("Perugia  "),
+              QStringLiteral("non ancora salvata"),
+              QStringLiteral("Stampa eseguita in data 07/03/2024 alle ore 10:30:00")}) {
+            EXPECT_TRUE(job.texts.contains(expected)) << mode.tool << ": " << qPrintable(expected);
+        }
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_TRUE(messages().shown.isEmpty());
+    }
+    // Nothing was saved to print it.
+    EXPECT_TRUE(readFile(QStringLiteral("Cacciatori.pro")).isEmpty());
+}
+
+TEST_F(HunterSheetWindows, AnnullaClosesWithoutPrinting) {
+    card->setFieldText(QStringLiteral("txtCognome"), QStringLiteral("Rossi"));
+    for (const ModeCase& mode : kModes) {
+        const Seen seen = openAndClick(mode.tool, "btnAnnulla");
+        EXPECT_EQ(seen.window, QString::fromLatin1(mode.window));
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+    EXPECT_TRUE(printing().jobs.isEmpty());
+}
+
+// Both buttons sit in their own group after the group of New and Save and
+// before the navigation buttons, with their hints.
+TEST_F(HunterSheetWindows, ToolbarButtonsHaveTheirHintsAndPlace) {
+    const struct {
+        const char* name;
+        const char* hint;
+    } buttons[] = {
+        {"cmdAnteprima", "Visualizza l'anteprima di stampa della scheda corrente."},
+        {"cmdStampa", "Stampa la scheda corrente."},
+    };
+    const auto groupIndex = [this](const char* name) {
+        QToolButton* button = tool(name);
+        return button ? button->parentWidget()->objectName().mid(10).toInt() : -1;
+    };
+    for (const auto& b : buttons) {
+        ASSERT_NE(tool(b.name), nullptr) << b.name;
+        EXPECT_EQ(tool(b.name)->toolTip(), QString::fromUtf8(b.hint));
+        EXPECT_FALSE(tool(b.name)->icon().isNull());
+        QTest::mouseMove(tool(b.name));
+        EXPECT_EQ(card->findChild<QLabel*>(QStringLiteral("panInfo"))->text(),
+                  QString::fromUtf8(b.hint));
+    }
+    EXPECT_EQ(groupIndex("cmdAnteprima"), groupIndex("cmdStampa"));
+    EXPECT_GT(groupIndex("cmdAnteprima"), groupIndex("cmdSalva"));
+    EXPECT_LT(groupIndex("cmdAnteprima"), groupIndex("cmdPrimo"));
+}
+
+}  // namespace
