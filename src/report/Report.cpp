@@ -91,9 +91,15 @@ struct LaidText {
     TextObject object;
     QStringList lines;
     double pitch = 0;
+    double first = 0;  // top of the first line
 
-    double firstLine() const { return object.rect.top() + firstLineOffset(object, lines.size()); }
-    double lineTop(qsizetype index) const { return firstLine() + index * pitch; }
+    double lineTop(qsizetype index) const { return first + index * pitch; }
+    // The first line whose top is at or below y (lines.size() if none).
+    qsizetype lineAtOrBelow(double y) const {
+        if (pitch <= 0) return y <= first + kEpsilon ? 0 : lines.size();
+        const double index = std::ceil((y - kEpsilon - first) / pitch);
+        return qsizetype(qBound(0.0, index, double(lines.size())));
+    }
     double contentBottom() const {
         const double text = lineTop(lines.size());
         const bool boxDrawn = object.frame || object.background.alpha() > 0;
@@ -136,6 +142,7 @@ LaidText layText(const TextObject& source, const QString& date, bool stretch) {
     if (stretch) {
         text.rect.setHeight(qMax(text.rect.height(), laid.lines.size() * laid.pitch));
     }
+    laid.first = text.rect.top() + firstLineOffset(text, laid.lines.size());
     return laid;
 }
 
@@ -276,7 +283,7 @@ private:
             changed = false;
             for (const LaidText& text : texts) {
                 if (text.pitch <= 0) continue;
-                const double first = text.firstLine();
+                const double first = text.first;
                 const double position = (cut - first) / text.pitch;
                 // Already between two lines (allowing for rounding).
                 if (std::abs(position - std::round(position)) < 1e-6) continue;
@@ -321,14 +328,10 @@ private:
                 continue;
             }
             if (r.bottom() <= from + kEpsilon || r.top() >= to - kEpsilon) continue;
-            QStringList lines;
-            double firstTop = 0;
-            for (qsizetype i = 0; i < laid.lines.size(); ++i) {
-                const double top = laid.lineTop(i);
-                if (top < from - kEpsilon || top >= to - kEpsilon) continue;
-                if (lines.isEmpty()) firstTop = top;
-                lines.append(laid.lines.at(i));
-            }
+            const qsizetype begin = laid.lineAtOrBelow(from);
+            const qsizetype end = std::isinf(to) ? laid.lines.size() : laid.lineAtOrBelow(to);
+            const QStringList lines = laid.lines.mid(begin, qMax<qsizetype>(0, end - begin));
+            const double firstTop = laid.lineTop(begin);
             const bool boxDrawn = laid.object.frame || laid.object.background.alpha() > 0;
             if (lines.isEmpty() && !boxDrawn) continue;
             TextObject piece = laid.object;
