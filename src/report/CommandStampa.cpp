@@ -95,7 +95,7 @@ int runPrint(const QStringList& args, QTextStream&, QTextStream& err) {
         }
     }
     if (positional.size() != 2 || !pdfGiven) {
-        return usageError(err, QStringLiteral("Uso: selvadoro stampa ARCHIVIO N --pdf FILE"));
+        return usageError(err, QStringLiteral("Uso: selvadoro stampa anagrafica N --pdf FILE"));
     }
     const PrintableArchive* archive = nullptr;
     for (const PrintableArchive& candidate : kPrintable) {

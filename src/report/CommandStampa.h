@@ -5,7 +5,7 @@
 
 namespace commandline {
 
-// stampa ARCHIVIO N --pdf FILE: writes the printed sheet of record N, as
+// stampa anagrafica N --pdf FILE: writes the printed sheet of record N, as
 // the card would print it, to a PDF file.
 int runPrint(const QStringList& args, QTextStream& out, QTextStream& err);
 

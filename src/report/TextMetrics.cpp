@@ -33,7 +33,7 @@ QStringList wrapParagraph(const QString& paragraph, const QFont& font, double wi
         return {paragraph};
     }
     QStringList lines;
-    QTextLayout layout(paragraph, font, const_cast<QPaintDevice*>(measuringDevice()));
+    QTextLayout layout(paragraph, font, measuringDevice());
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
