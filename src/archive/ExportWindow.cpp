@@ -12,6 +12,7 @@
 
 #include "app/Paths.h"
 #include "app/Seams.h"
+#include "app/TfrmGuida.h"
 
 ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent)
     : QDialog(parent), definition_(definition), grid_(new ExportGridModel(definition.columns, this)) {
@@ -36,6 +37,9 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent)
                                         QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
     top->addWidget(cmdEsporta);
     top->addSpacing(20);
+    QToolButton* cmdGuida = addButton(
+        "cmdGuida", "guida", QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    top->addWidget(cmdGuida);
     QToolButton* cmdEsci =
         addButton("cmdEsci", "esci", QStringLiteral("Esci da questo ambiente di lavoro."));
     top->addWidget(cmdEsci);
@@ -64,6 +68,8 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent)
     layout->addWidget(panInfo_);
 
     connect(cmdEsporta, &QToolButton::clicked, this, &ExportWindow::exportFile);
+    connect(cmdGuida, &QToolButton::clicked, this,
+            [this] { showHelpTopic(this, definition_.guide); });
     connect(cmdEsci, &QToolButton::clicked, this, &ExportWindow::reject);
 }
 

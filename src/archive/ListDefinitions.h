@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include "app/HelpTopics.h"
 #include "archive/RecordLayout.h"
 #include "archive/RecordList.h"
 #include "archive/Spreadsheet.h"
@@ -64,6 +65,7 @@ struct ExportDefinition {
     QString fileName;   // "Anagrafica_Cacciatori.xls", in the data folder
     QString sheetName;
     QList<ExportColumn> columns;
+    HelpTopicId guide;  // the topic of the window's Guida button
 };
 
 // The windows' and the command line's view of one archive.

@@ -2,6 +2,7 @@
 
 #include <QSaveFile>
 
+#include "app/ReplaceFile.h"
 #include "archive/Cp1252.h"
 #include "archive/RecordFile.h"
 #include "archive/RecordList.h"
@@ -119,7 +120,7 @@ bool writeFile(const QString& path, const QString& sheetName, const QList<Header
     }
     writeFragments(sheetName, header, rows, firstColumn,
                    [&](const QByteArray& bytes) { file.write(bytes); });
-    if (!file.commit()) {
+    if (!commitReplacing(file)) {
         if (error) *error = file.errorString();
         return false;
     }

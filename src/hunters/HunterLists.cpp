@@ -144,6 +144,7 @@ const ExportDefinition& exporter() {
             fieldColumn(l, "colScadePer", "Data iscrizione", 180, 200, "ScadePer"),
             fieldColumn(l, "colNote", "Note", 300, 300, "Note"),
         },
+        HelpTopicId::HuntersExport,
     };
     return definition;
 }

@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QTableView>
 #include <QToolButton>
 
@@ -74,6 +75,16 @@ TEST_F(ExportWindowTest, AFileThatCannotBeWrittenIsReported) {
               QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
                              "Accertarsi che il file di Excel non sia già aperto."));
     EXPECT_TRUE(desktop().opened.isEmpty());
+}
+
+TEST_F(ExportWindowTest, TheGuideShowsTheExportTopic) {
+    QString title;
+    whenModal([&](QWidget* modal) {
+        title = modal->findChild<QLabel*>(QStringLiteral("lblTitolo"))->text();
+        modal->close();
+    });
+    QTest::mouseClick(window->findChild<QToolButton*>(QStringLiteral("cmdGuida")), Qt::LeftButton);
+    EXPECT_EQ(title, QStringLiteral("Esportazione archivio anagrafico cacciatori in Microsoft Excel"));
 }
 
 TEST_F(ExportWindowTest, AnEmptyArchiveExportsTheHeaderOnly) {

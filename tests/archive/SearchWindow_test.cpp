@@ -51,6 +51,7 @@ TEST_F(HunterListWindowTest, SearchListsTheMatchesSortedAndCountsThem) {
     SearchWindow window(hunters::search(), &card);
     window.setMemory(QStringLiteral("anagrafica"));
     window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_EQ(window.windowTitle(), QStringLiteral(" Trova cacciatori in archivio"));
     auto* surname = window.findChild<QLineEdit*>(QStringLiteral("txtCognome"));
     EXPECT_EQ(QApplication::focusWidget(), surname);
@@ -105,7 +106,8 @@ TEST_F(HunterListWindowTest, DoubleClickWithoutSelectionClosesAndChangesNothing)
 }
 
 TEST_F(HunterListWindowTest, FindInListAndItsEmptyListMessage) {
-    store({{"Mario", "A"}, {"Luigi", "B"}, {"Marta", "C"}});
+    // Listed as Amato, Luigi, Marta: the first and the third hold "ma".
+    store({{"Marta", "C"}, {"Luigi", "B"}, {"Amato", "A"}});
     SearchWindow window(hunters::search(), &card);
     window.show();
     window.search();
@@ -188,6 +190,7 @@ TEST_F(HunterListWindowTest, PermitSummaryListsOnOpeningAndLoadsTheChosenHunter)
            {"Vicino", "C", "", "", "", "", "", "17/03/2024", "10"}});
     SummaryWindow window(hunters::permitSummary(), &card);
     window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_EQ(window.windowTitle(),
               QStringLiteral(" Riepilogo cacciatori con porto di fucile in scadenza o scaduto"));
     EXPECT_EQ(texts(window.list()), (QStringList{"Scaduto A", "Vicino C"}));
