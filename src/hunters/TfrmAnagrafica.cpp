@@ -115,23 +115,23 @@ const std::array kFields{
 // field pairs. A field with a width in characters stays that narrow.
 struct Cell {
     const char* control;
-    int widthInChars = 0;  // 0: takes what is left
+    const char* sample = nullptr;  // the field is as wide as this text; none: what is left
 };
 using Row = std::initializer_list<Cell>;
 
 const std::initializer_list<Row> kLeftRows{
     {{"txtCognome"}, {"txtNome"}},
-    {{"txtCodFisc", 17}, {"btnCodFisc"}, {"txtSesso", 2}, {"txtDataNasc", 11}},
-    {{"txtCittaNasc"}, {"txtStatoNasc", 3}, {"txtIva", 12}, {"btnIva"}},
-    {{"txtIndirizzo"}, {"txtCap", 6}},
-    {{"txtComuneRes"}, {"txtProvRes", 5}, {"txtStatoCit", 8}},
+    {{"txtCodFisc", "RSSMRA80A01H501U"}, {"btnCodFisc"}, {"txtSesso", "W"}, {"txtDataNasc", "00/00/0000"}},
+    {{"txtCittaNasc"}, {"txtStatoNasc", "WW"}, {"txtIva", "00000000000"}, {"btnIva"}},
+    {{"txtIndirizzo"}, {"txtCap", "00000"}},
+    {{"txtComuneRes"}, {"txtProvRes", "WWWW"}, {"txtStatoCit", "AB Rh+"}},
     {{"txtIngresso"}},
     {{"txtRecapito"}, {"txtTelCasa"}},
     {{"txtTelCel"}, {"txtTelUff"}},
     {{"txtEmail"}, {"btnEmail"}, {"txtPermesso"}},
-    {{"txtScadePer", 11}, {"txtComuniSog"}},
-    {{"txtIban", 28}, {"btnIban"}, {"txtBanca"}},
-    {{"txtIntestatario"}, {"txtCarta", 17}, {"btnCarta"}, {"txtScadeCarta", 9}},
+    {{"txtScadePer", "00/00/0000"}, {"txtComuniSog"}},
+    {{"txtIban", "IT00X0000000000000000000000"}, {"btnIban"}, {"txtBanca"}},
+    {{"txtIntestatario"}, {"txtCarta", "0000000000000000000"}, {"btnCarta"}, {"txtScadeCarta", "00/0000"}},
     {{"txtTipoLavoro"}},
     {{"txtPrecedenti"}},
     {{"txtNote"}},
@@ -141,13 +141,13 @@ const std::initializer_list<Row> kRightRows{
     {{"txtTipoDoc"}},
     {{"txtNumDoc"}},
     {{"txtEnteRil"}},
-    {{"txtDataRil", 11}, {"txtDataSca", 11}},
+    {{"txtDataRil", "00/00/0000"}, {"txtDataSca", "00/00/0000"}},
     {{"txtCivile"}},
     {{"txtConiuge"}},
     {{"txtFigli"}},
     {{"txtDatore"}},
-    {{"txtDecorrenza", 11}, {"txtScadenza", 11}},
-    {{"txtPreavviso", 4}, {"txtTotale", 12}},
+    {{"txtDecorrenza", "00/00/0000"}, {"txtScadenza", "00/00/0000"}},
+    {{"txtPreavviso", "000"}, {"txtTotale", "000000,00"}},
     {{"txtContratto"}},
 };
 
@@ -255,10 +255,9 @@ void TfrmAnagrafica::layOutFields() {
                 }
                 QWidget* field = control(name);
                 line->addWidget(fieldLabel(name));
-                if (cell.widthInChars > 0) {
-                    field->setFixedWidth(metrics.horizontalAdvance(u'W') * cell.widthInChars / 2 +
-                                         metrics.horizontalAdvance(u'0') * cell.widthInChars / 2 +
-                                         16);
+                if (cell.sample) {
+                    field->setFixedWidth(
+                        metrics.horizontalAdvance(QString::fromLatin1(cell.sample)) + 14);
                     line->addWidget(field);
                 } else {
                     field->setMinimumWidth(metrics.horizontalAdvance(u'0') * 6);

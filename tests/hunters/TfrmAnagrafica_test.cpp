@@ -374,6 +374,8 @@ TEST_F(HunterCardTest, EveryFieldIsVisibleOnASmallScreen) {
         taken.append(r);
     }
     EXPECT_LE(card->minimumSizeHint().height(), 700);
+    EXPECT_LE(card->minimumSizeHint().width(), 1366);
+    EXPECT_LE(card->width(), 1366);
 }
 
 }  // namespace
