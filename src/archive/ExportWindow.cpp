@@ -4,12 +4,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/GuiShell.h"
 #include "app/Paths.h"
 #include "app/Seams.h"
 #include "app/TfrmGuida.h"
@@ -18,8 +18,7 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent)
     : QDialog(parent), definition_(definition), grid_(new ExportGridModel(definition.columns, this)) {
     setObjectName(QString::fromLatin1(definition.windowName));
     setWindowTitle(definition.caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(1100, 620);
+    makeFixedDialog(this, QSize(1100, 620));
     setMouseTracking(true);
     installEventFilter(this);
 
@@ -91,7 +90,7 @@ QString ExportWindow::filePath() const { return paths::dataFile(definition_.file
 void ExportWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     fillGrid();
 }
 

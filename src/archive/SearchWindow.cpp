@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include "app/GuiShell.h"
 #include "app/Paths.h"
 #include "app/Seams.h"
 #include "archive/ArchiveMessages.h"
@@ -28,8 +28,7 @@ SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent)
     : QDialog(parent), definition_(definition) {
     setObjectName(QString::fromLatin1(definition.windowName));
     setWindowTitle(definition.caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(1000, 600);
+    makeFixedDialog(this, QSize(1000, 600));
 
     auto* stack = new QStackedLayout(this);
 
@@ -107,7 +106,7 @@ SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent)
 void SearchWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     list_->resetFind();
     if (!criteria_.isEmpty() && panAvvio_->isVisible()) criteria_.front()->setFocus();
 }

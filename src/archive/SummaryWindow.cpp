@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "app/GuiShell.h"
 #include "app/Paths.h"
 #include "app/Seams.h"
 #include "archive/GuiListActions.h"
@@ -17,8 +17,7 @@ SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* paren
     : QDialog(parent), definition_(definition) {
     setObjectName(QString::fromLatin1(definition.windowName));
     setWindowTitle(definition.caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(1000, 560);
+    makeFixedDialog(this, QSize(1000, 560));
 
     auto* layout = new QVBoxLayout(this);
     auto* header = new QHBoxLayout;
@@ -45,7 +44,7 @@ SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* paren
 void SummaryWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     build();
 }
 

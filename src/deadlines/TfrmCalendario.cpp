@@ -3,10 +3,12 @@
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <array>
 
+#include "app/GuiShell.h"
 #include "app/GuiWindows.h"
 #include "app/Seams.h"
 #include "archive/CardWindow.h"
@@ -35,8 +37,7 @@ constexpr std::array kTargets{
 TfrmCalendario::TfrmCalendario(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TfrmCalendario"));
     setWindowTitle(QStringLiteral(" Importazione data"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(253, 294);
+    makeFixedDialog(this, QSize(253, 294));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Importare una data:"), this));
@@ -59,6 +60,11 @@ TfrmCalendario::TfrmCalendario(QWidget* parent) : QDialog(parent) {
 
     connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::importDate);
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCalendario::reject);
+}
+
+void TfrmCalendario::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) centreOver(this, parentWidget());
 }
 
 void TfrmCalendario::importDate() {

@@ -20,6 +20,9 @@ public:
     // names no known field nothing is written and the window stays.
     void importDate();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QString lblMemory;
     QCalendarWidget* calAppuntamenti;

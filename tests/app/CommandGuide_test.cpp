@@ -7,24 +7,12 @@
 #include "app/AccessPassword.h"
 #include "app/CommandLine.h"
 #include "app/HelpTopics.h"
+#include "support/CommandRun.h"
 #include "support/WriteFailure.h"
 
 namespace {
 
-struct CommandResult {
-    int status;
-    QString out, err;
-};
-
-CommandResult run(const QStringList& args) {
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    const int status =
-        commandline::run(QStringList{QStringLiteral("selvadoro")} + args, outStream, errStream);
-    outStream.flush();
-    errStream.flush();
-    return {status, out, err};
-}
+CommandResult run(const QStringList& args) { return runCommand(args); }
 
 TEST(GuideCommand, PrintsEveryTopicOrTheOneNamed) {
     const CommandResult titles = run({QStringLiteral("guida"), QStringLiteral("--titoli")});

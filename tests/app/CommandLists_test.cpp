@@ -3,30 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "app/CommandLine.h"
 #include "app/Paths.h"
+#include "support/CommandRun.h"
 #include "support/HunterArchive.h"
 
 namespace {
 
-struct CommandRun {
-    int status;
-    QString out;
-    QString err;
-};
-
 class ListCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override { paths::setDataFolder(dir.path()); }
-    CommandRun run(const QStringList& args) {
-        CommandRun r;
-        QTextStream out(&r.out);
-        QTextStream err(&r.err);
-        r.status = commandline::run(QStringList{QStringLiteral("selvadoro")} + args, out, err);
-        out.flush();
-        err.flush();
-        return r;
-    }
+    CommandResult run(const QStringList& args) { return runCommand(args); }
     void store(const QList<TestHunter>& hunters) {
         ASSERT_TRUE(writeHunters(dir.filePath(QStringLiteral("Cacciatori.pro")), hunters));
     }
@@ -35,14 +21,14 @@ protected:
 
 TEST_F(ListCommandsTest, SearchPrintsRecordNumbersAndLinesInListOrder) {
     store({{"Rossi", "Mario"}, {"Bianchi", "Anna"}, {"Rossetti", "Marta"}});
-    const CommandRun all = run({QStringLiteral("cerca"), QStringLiteral("anagrafica")});
+    const CommandResult all = run({QStringLiteral("cerca"), QStringLiteral("anagrafica")});
     EXPECT_EQ(all.status, 0);
     const QStringList lines = all.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines.at(0).startsWith(QStringLiteral("2\tBianchi Anna ")));
     EXPECT_TRUE(lines.at(2).startsWith(QStringLiteral("1\tRossi Mario ")));
 
-    const CommandRun some = run({QStringLiteral("cerca"), QStringLiteral("anagrafica"),
+    const CommandResult some = run({QStringLiteral("cerca"), QStringLiteral("anagrafica"),
                           QStringLiteral("Cognome=ross"), QStringLiteral("Nome=MART")});
     EXPECT_EQ(some.status, 0);
     EXPECT_TRUE(some.out.startsWith(QStringLiteral("3\tRossetti Marta")));
@@ -51,7 +37,7 @@ TEST_F(ListCommandsTest, SearchPrintsRecordNumbersAndLinesInListOrder) {
 
 TEST_F(ListCommandsTest, ExportWritesTheFileOfTheWindow) {
     store({{"Rossi", "Mario"}});
-    const CommandRun r = run({QStringLiteral("esporta"), QStringLiteral("anagrafica")});
+    const CommandResult r = run({QStringLiteral("esporta"), QStringLiteral("anagrafica")});
     EXPECT_EQ(r.status, 0) << qPrintable(r.err);
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Anagrafica_Cacciatori.xls"))));
     const QString other = dir.filePath(QStringLiteral("altro.xls"));
@@ -67,7 +53,7 @@ TEST_F(ListCommandsTest, ExportWritesTheFileOfTheWindow) {
 TEST_F(ListCommandsTest, SummaryTakesTodayFromTheOption) {
     store({{"Vicino", "A", "", "", "", "", "", "20/05/2024", "10"},
            {"Lontano", "B", "", "", "", "", "", "20/05/2024", "9"}});
-    const CommandRun r = run({QStringLiteral("riepilogo"), QStringLiteral("porto-scadenza"),
+    const CommandResult r = run({QStringLiteral("riepilogo"), QStringLiteral("porto-scadenza"),
                        QStringLiteral("--oggi"), QStringLiteral("10/05/2024")});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("1\tVicino A ")));
@@ -88,7 +74,7 @@ TEST_F(ListCommandsTest, MistakesAreReported) {
         {{"riepilogo", "boh"}, 2, "Riepilogo sconosciuto"},
     };
     for (const Case& c : cases) {
-        const CommandRun r = run(c.args);
+        const CommandResult r = run(c.args);
         EXPECT_EQ(r.status, c.status) << qPrintable(c.args.join(u' '));
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << qPrintable(r.err);
         EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Cacciatori.pro"))));

@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include "app/CommandLine.h"
+#include "support/CommandRun.h"
 
 namespace {
 
@@ -90,17 +91,11 @@ TEST(CommandControlla, MisuseIsAUsageError) {
 }
 
 TEST(CommandControlla, RunsFromTheCommandLine) {
-    QString outText;
-    QString errText;
-    QTextStream out(&outText);
-    QTextStream err(&errText);
-    const int status = commandline::run({QStringLiteral("selvadoro"), QStringLiteral("controlla"),
-                                         QStringLiteral("piva"), QStringLiteral("00000000000")},
-                                        out, err);
-    out.flush();
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(outText, QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\n\nE' "
-                                      "stato rilasciato dall'Ufficio IVA del Comune di .\n"));
+    const CommandResult result = runCommand(
+        {QStringLiteral("controlla"), QStringLiteral("piva"), QStringLiteral("00000000000")});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\n\nE' "
+                                         "stato rilasciato dall'Ufficio IVA del Comune di .\n"));
     EXPECT_TRUE(commandline::usage().contains(QStringLiteral("controlla cf|piva|iban|carta")));
 }
 

@@ -5,24 +5,14 @@
 
 #include "checks/CheckerWindow.h"
 #include "hunters/TfrmAnagrafica.h"
-#include "support/Fixtures.h"
+#include "support/HunterCardFixture.h"
 
 namespace {
 
 // The buttons beside the fields of the hunter card: the four checkers and
 // the e-mail.
-class HunterCardButtonsTest : public DataFolderTest {
+class HunterCardButtonsTest : public HunterCardFixture {
 protected:
-    void SetUp() override {
-        DataFolderTest::SetUp();
-        card = std::make_unique<TfrmAnagrafica>();
-        card->showMaximized();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(card.get()));
-    }
-
-    QLineEdit* edit(const char* name) {
-        return card->findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
     void type(const char* field, const QString& keys) {
         edit(field)->setFocus();
         typeText(edit(field), keys);
@@ -57,7 +47,6 @@ protected:
         return opened;
     }
 
-    std::unique_ptr<TfrmAnagrafica> card;
 };
 
 TEST_F(HunterCardButtonsTest, CodiceFiscaleButtonChoosesTheChecker) {

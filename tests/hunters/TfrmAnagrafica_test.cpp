@@ -8,7 +8,7 @@
 #include "archive/ArchiveMessages.h"
 #include "deadlines/TfrmCalendario.h"
 #include "hunters/TfrmAnagrafica.h"
-#include "support/Fixtures.h"
+#include "support/HunterCardFixture.h"
 #include "hunters/TRecCacciatore.h"
 #include "support/HunterBytes.h"
 
@@ -16,18 +16,8 @@ namespace {
 
 const QString kFile = QStringLiteral("Cacciatori.pro");
 
-class HunterCardTest : public DataFolderTest {
+class HunterCardTest : public HunterCardFixture {
 protected:
-    void SetUp() override {
-        DataFolderTest::SetUp();
-        card = std::make_unique<TfrmAnagrafica>();
-        card->showMaximized();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(card.get()));
-    }
-
-    QLineEdit* edit(const char* name) {
-        return card->findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
     QString text(const char* name) { return edit(name)->text(); }
     QString position() { return card->findChild<QLabel*>(QStringLiteral("lblPosizione"))->text(); }
     void click(const char* button) {
@@ -50,7 +40,6 @@ protected:
         card->setFieldText(QStringLiteral("txtScadenza"), QStringLiteral("10/05/2029"));
     }
 
-    std::unique_ptr<TfrmAnagrafica> card;
 };
 
 QByteArray threeHuntersAndStrayBytes() {

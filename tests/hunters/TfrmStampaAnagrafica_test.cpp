@@ -4,23 +4,12 @@
 #include <QToolButton>
 
 #include "hunters/TfrmAnagrafica.h"
-#include "support/Fixtures.h"
+#include "support/HunterCardFixture.h"
 
 namespace {
 
-class HunterSheetWindows : public DataFolderTest {
+class HunterSheetWindows : public HunterCardFixture {
 protected:
-    void SetUp() override {
-        DataFolderTest::SetUp();
-        card = std::make_unique<TfrmAnagrafica>();
-        card->showMaximized();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(card.get()));
-    }
-
-    QToolButton* tool(const char* name) {
-        return card->findChild<QToolButton*>(QString::fromLatin1(name));
-    }
-
     // Clicks a toolbar button and, in the window it opens, the named button;
     // returns what the window showed.
     struct Seen {
@@ -47,7 +36,6 @@ protected:
         return seen;
     }
 
-    std::unique_ptr<TfrmAnagrafica> card;
 };
 
 struct ModeCase {

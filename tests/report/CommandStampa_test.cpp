@@ -6,6 +6,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Paths.h"
+#include "support/CommandRun.h"
 #include "support/HunterArchive.h"
 #include "support/PdfText.h"
 #include "support/TestSeams.h"
@@ -37,19 +38,7 @@ protected:
         ASSERT_TRUE(writeHunters(archive(), {rossi, bianchi, verdi}));
     }
 
-    struct Result {
-        int status;
-        QString out, err;
-    };
-    Result run(const QStringList& args) {
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        const int status =
-            commandline::run(QStringList{QStringLiteral("selvadoro")} + args, outStream, errStream);
-        outStream.flush();
-        errStream.flush();
-        return {status, out, err};
-    }
+    CommandResult run(const QStringList& args) { return runCommand(args); }
 
     QTemporaryDir folder;
     FixedClock clock;
@@ -57,7 +46,7 @@ protected:
 
 TEST_F(PrintCommand, WritesTheSheetOfTheRecordAsTheCardShowsIt) {
     writeThreeHunters();
-    const Result result = run({QStringLiteral("stampa"), QStringLiteral("anagrafica"),
+    const CommandResult result = run({QStringLiteral("stampa"), QStringLiteral("anagrafica"),
                                QStringLiteral("2"), QStringLiteral("--pdf"), pdf()});
     EXPECT_EQ(result.status, 0) << qPrintable(result.err);
     EXPECT_EQ(result.err, QString());
@@ -88,7 +77,7 @@ TEST_F(PrintCommand, RefusesWrongArgumentsWithTheUsage) {
         {hunters, QStringLiteral("1"), p, file, p, file},
     };
     for (const QStringList& args : cases) {
-        const Result result = run(QStringList{QStringLiteral("stampa")} + args);
+        const CommandResult result = run(QStringList{QStringLiteral("stampa")} + args);
         EXPECT_EQ(result.status, 2) << qPrintable(args.join(u' '));
         EXPECT_TRUE(result.err.contains(commandline::usage())) << qPrintable(args.join(u' '));
         EXPECT_EQ(result.out, QString());
@@ -125,7 +114,7 @@ TEST_F(PrintCommand, ExplainsAMissingArchiveABadNumberAndAnUnwritableFile) {
             for (TestHunter& h : list) h.surname = "Rossi";
             ASSERT_TRUE(writeHunters(archive(), list));
         }
-        const Result result = run({QStringLiteral("stampa"), QStringLiteral("anagrafica"), c.number,
+        const CommandResult result = run({QStringLiteral("stampa"), QStringLiteral("anagrafica"), c.number,
                                    QStringLiteral("--pdf"), c.target});
         EXPECT_EQ(result.status, 1) << c.what;
         const QString message =
