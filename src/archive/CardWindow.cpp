@@ -147,20 +147,20 @@ void CardWindow::buildFields() {
     QFont editFont(QStringLiteral("Verdana"), 12);
     editFont.setBold(true);
 
-    for (const CardField& spec : definition_.fields) {
-        const QString name = QString::fromLatin1(spec.control);
+    for (const CardField& desc : definition_.fields) {
+        const QString name = QString::fromLatin1(desc.control);
         const qsizetype index = layout.indexOfControl(name);
         Q_ASSERT_X(index >= 0, "CardWindow", "a card field without a record field");
         const int capacity = index >= 0 ? layout.fields[index].capacity : 255;
         QWidget* w = nullptr;
-        switch (spec.kind) {
+        switch (desc.kind) {
             case CardFieldKind::Edit:
             case CardFieldKind::CalendarDate: {
                 auto* e = new QLineEdit(panRecord_);
                 e->setMaxLength(capacity);
-                e->setReadOnly(spec.kind == CardFieldKind::CalendarDate);
+                e->setReadOnly(desc.kind == CardFieldKind::CalendarDate);
                 connect(e, &QLineEdit::textEdited, this,
-                        [this, e, typing = spec.typing] { applyTyping(e, typing); });
+                        [this, e, typing = desc.typing] { applyTyping(e, typing); });
                 w = e;
                 break;
             }
@@ -168,7 +168,7 @@ void CardWindow::buildFields() {
                 w = new QPlainTextEdit(panRecord_);
                 break;
             case CardFieldKind::Check:
-                w = new QCheckBox(QString::fromUtf8(spec.label), panRecord_);
+                w = new QCheckBox(QString::fromUtf8(desc.label), panRecord_);
                 break;
             case CardFieldKind::Combo: {
                 auto* c = new QComboBox(panRecord_);
@@ -176,21 +176,21 @@ void CardWindow::buildFields() {
                 c->setInsertPolicy(QComboBox::NoInsert);
                 c->lineEdit()->setMaxLength(capacity);
                 connect(c->lineEdit(), &QLineEdit::textEdited, this,
-                        [this, c, typing = spec.typing] { applyTyping(c, typing); });
+                        [this, c, typing = desc.typing] { applyTyping(c, typing); });
                 w = c;
                 break;
             }
         }
         w->setObjectName(name);
-        if (spec.kind != CardFieldKind::Check) {
+        if (desc.kind != CardFieldKind::Check) {
             w->setFont(editFont);
-            auto* label = new QLabel(QString::fromUtf8(spec.label), panRecord_);
+            auto* label = new QLabel(QString::fromUtf8(desc.label), panRecord_);
             label->setBuddy(w);
             labels_.insert(name, label);
         }
         w->installEventFilter(this);
         controls_.insert(name, w);
-        fieldSpecs_.insert(w, &spec);
+        fieldSpecs_.insert(w, &desc);
 
         auto* effect = new QFrame(panRecord_);
         effect->setObjectName(QStringLiteral("eff") + suffixOf(name));
@@ -214,8 +214,8 @@ void CardWindow::buildFields() {
 
 void CardWindow::finishLayout() {
     QWidget* previousField = nullptr;
-    for (const CardField& spec : definition_.fields) {
-        QWidget* w = control(QString::fromLatin1(spec.control));
+    for (const CardField& desc : definition_.fields) {
+        QWidget* w = control(QString::fromLatin1(desc.control));
         if (previousField) setTabOrder(previousField, w);
         previousField = w;
     }
@@ -240,32 +240,32 @@ void CardWindow::addToolGroup(std::initializer_list<ToolSpec> buttons) {
     auto* row = new QHBoxLayout(group);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(2);
-    for (const ToolSpec& spec : buttons) {
-        if (QString::fromLatin1(spec.name) == QLatin1String("lblPosizione")) {
+    for (const ToolSpec& desc : buttons) {
+        if (QString::fromLatin1(desc.name) == QLatin1String("lblPosizione")) {
             row->addWidget(lblPosizione_);
             continue;
         }
-        row->addWidget(makeButton(group, spec, 32));
+        row->addWidget(makeButton(group, desc, 32));
     }
     toolbar_->insertWidget(toolbar_->count() - 1, group);
 }
 
-QToolButton* CardWindow::addFieldButton(const ToolSpec& spec) {
-    return makeButton(panRecord_, spec, 18);
+QToolButton* CardWindow::addFieldButton(const ToolSpec& desc) {
+    return makeButton(panRecord_, desc, 18);
 }
 
-QToolButton* CardWindow::makeButton(QWidget* parent, const ToolSpec& spec, int iconSize) {
+QToolButton* CardWindow::makeButton(QWidget* parent, const ToolSpec& desc, int iconSize) {
     auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(spec.name));
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(spec.icon))));
+    button->setObjectName(QString::fromLatin1(desc.name));
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(desc.icon))));
     button->setIconSize(QSize(iconSize, iconSize));
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
-    button->setToolTip(spec.hint);
+    button->setToolTip(desc.hint);
     button->setFocusPolicy(Qt::NoFocus);
-    hints_.insert(button, spec.hint);
+    hints_.insert(button, desc.hint);
     button->installEventFilter(this);
-    connect(button, &QToolButton::clicked, this, spec.action);
+    connect(button, &QToolButton::clicked, this, desc.action);
     return button;
 }
 
@@ -310,16 +310,16 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::Leave) panInfo_->clear();
         return false;
     }
-    if (const CardField* spec = fieldOf(watched)) {
+    if (const CardField* desc = fieldOf(watched)) {
         auto* field = static_cast<QWidget*>(watched);
         switch (event->type()) {
             case QEvent::KeyPress:
-                return handleFieldKey(field, *spec, static_cast<QKeyEvent*>(event));
+                return handleFieldKey(field, *desc, static_cast<QKeyEvent*>(event));
             case QEvent::FocusIn:
-                enterField(field, *spec);
+                enterField(field, *desc);
                 break;
             case QEvent::FocusOut:
-                if (currentField_ == field) leaveField(field, *spec);
+                if (currentField_ == field) leaveField(field, *desc);
                 break;
             default:
                 break;
@@ -337,9 +337,9 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool CardWindow::handleFieldKey(QWidget* field, const CardField& spec, QKeyEvent* key) {
+bool CardWindow::handleFieldKey(QWidget* field, const CardField& desc, QKeyEvent* key) {
     const int code = key->key();
-    if (spec.kind == CardFieldKind::CalendarDate) {
+    if (desc.kind == CardFieldKind::CalendarDate) {
         if (code == Qt::Key_Backspace || code == Qt::Key_Delete) {
             setWidgetText(field, QString());
             return true;
@@ -348,26 +348,26 @@ bool CardWindow::handleFieldKey(QWidget* field, const CardField& spec, QKeyEvent
             (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
             return false;
         }
-        openDateImport(field, QString::fromLatin1(spec.dateTag));
+        openDateImport(field, QString::fromLatin1(desc.dateTag));
         return true;
     }
     if (code == Qt::Key_Return || code == Qt::Key_Enter) {
-        if (!spec.enterNext) return false;
-        if (QWidget* next = control(QString::fromLatin1(spec.enterNext))) next->setFocus();
+        if (!desc.enterNext) return false;
+        if (QWidget* next = control(QString::fromLatin1(desc.enterNext))) next->setFocus();
         return true;
     }
     const QString typed = key->text();
     if (typed.isEmpty()) return false;
     const QChar c = typed.front();
     const bool editingKey = c == u'\b' || c == QChar(0x7F);
-    if (spec.filter != KeyFilter::None && !editingKey) {
+    if (desc.filter != KeyFilter::None && !editingKey) {
         const bool allowed =
-            (c >= u'0' && c <= u'9') || (spec.filter == KeyFilter::Amount && c == u',');
+            (c >= u'0' && c <= u'9') || (desc.filter == KeyFilter::Amount && c == u',');
         if (!allowed) return true;
     }
-    if (spec.typingLimit > 0 && c.isPrint()) {
+    if (desc.typingLimit > 0 && c.isPrint()) {
         if (QLineEdit* edit = lineEditOf(field)) {
-            if (edit->text().size() - edit->selectedText().size() >= spec.typingLimit) return true;
+            if (edit->text().size() - edit->selectedText().size() >= desc.typingLimit) return true;
         }
     }
     return false;
@@ -390,9 +390,9 @@ void CardWindow::applyTyping(QWidget* field, Typing typing) {
                                    static_cast<int>(after.size())));
 }
 
-void CardWindow::enterField(QWidget* field, const CardField& spec) {
+void CardWindow::enterField(QWidget* field, const CardField& desc) {
     currentField_ = field;
-    if (QFrame* effect = highlights_.value(QString::fromLatin1(spec.control))) {
+    if (QFrame* effect = highlights_.value(QString::fromLatin1(desc.control))) {
         effect->setGeometry(field->geometry().adjusted(-4, -4, 4, 4));
         effect->show();
         effect->lower();
@@ -405,10 +405,10 @@ void CardWindow::enterField(QWidget* field, const CardField& spec) {
     }
 }
 
-void CardWindow::leaveField(QWidget* field, const CardField& spec) {
+void CardWindow::leaveField(QWidget* field, const CardField& desc) {
     if (currentField_ == field) currentField_ = nullptr;
-    if (QFrame* effect = highlights_.value(QString::fromLatin1(spec.control))) effect->hide();
-    if (spec.onLeave) setWidgetText(field, spec.onLeave(widgetText(field)));
+    if (QFrame* effect = highlights_.value(QString::fromLatin1(desc.control))) effect->hide();
+    if (desc.onLeave) setWidgetText(field, desc.onLeave(widgetText(field)));
 }
 
 void CardWindow::openDateImport(QWidget* field, const QString& tag) {
@@ -508,7 +508,7 @@ void CardWindow::save() {
     // formatted) before the card is read.
     btnFocus_->setFocus();
     if (currentField_) {
-        if (const CardField* spec = fieldOf(currentField_)) leaveField(currentField_, *spec);
+        if (const CardField* desc = fieldOf(currentField_)) leaveField(currentField_, *desc);
     }
     const FieldValues values = cardValues();
     if (definition_.check) {
@@ -543,12 +543,12 @@ void CardWindow::save() {
 }
 
 void CardWindow::clearCard() {
-    for (const CardField& spec : definition_.fields) {
-        QWidget* w = control(QString::fromLatin1(spec.control));
+    for (const CardField& desc : definition_.fields) {
+        QWidget* w = control(QString::fromLatin1(desc.control));
         if (auto* check = qobject_cast<QCheckBox*>(w)) {
             check->setChecked(false);
         } else {
-            setWidgetText(w, QString::fromUtf8(spec.defaultText));
+            setWidgetText(w, QString::fromUtf8(desc.defaultText));
         }
     }
     clearAttachmentLabels();

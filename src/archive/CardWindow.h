@@ -123,7 +123,7 @@ protected:
     // A small picture button of the card panel, placed by the archive
     // beside a field (a checker, the e-mail button); like the toolbar
     // buttons it shows its hint in the status line and as a tooltip.
-    QToolButton* addFieldButton(const ToolSpec& spec);
+    QToolButton* addFieldButton(const ToolSpec& desc);
 
     // The buttons every card has, for the archives to place in their groups.
     ToolSpec newTool();
@@ -150,12 +150,12 @@ protected:
 
 private:
     void buildFrame();
-    QToolButton* makeButton(QWidget* parent, const ToolSpec& spec, int iconSize);
+    QToolButton* makeButton(QWidget* parent, const ToolSpec& desc, int iconSize);
     void buildFields();
     const CardField* fieldOf(const QObject* control) const;
-    bool handleFieldKey(QWidget* field, const CardField& spec, QKeyEvent* key);
-    void enterField(QWidget* field, const CardField& spec);
-    void leaveField(QWidget* field, const CardField& spec);
+    bool handleFieldKey(QWidget* field, const CardField& desc, QKeyEvent* key);
+    void enterField(QWidget* field, const CardField& desc);
+    void leaveField(QWidget* field, const CardField& desc);
     void applyTyping(QWidget* field, Typing typing);
     void setPosition(qsizetype number);
     void showAccessError(bool plain);

@@ -48,9 +48,9 @@ SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent)
     grid->setVerticalSpacing(10);
     const qsizetype rows = (definition.criteria.size() + 1) / 2;
     for (qsizetype i = 0; i < definition.criteria.size(); ++i) {
-        const SearchCriterionSpec& spec = definition.criteria.at(i);
+        const SearchCriterionSpec& field = definition.criteria.at(i);
         auto* edit = new QLineEdit(panAvvio_);
-        edit->setObjectName(QString::fromLatin1(spec.control));
+        edit->setObjectName(QString::fromLatin1(field.control));
         auto* effect = new QFrame(panAvvio_);
         effect->setObjectName(QStringLiteral("eff") + suffixOf(edit->objectName()));
         effect->setStyleSheet(QStringLiteral("QFrame { background: #ffff00; border-radius: 3px; }"));
@@ -60,7 +60,7 @@ SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent)
         criteria_.append(edit);
         const int row = static_cast<int>(i % rows);
         const int column = static_cast<int>(i / rows) * 2;
-        grid->addWidget(new QLabel(QString::fromUtf8(spec.caption), panAvvio_), row, column);
+        grid->addWidget(new QLabel(QString::fromUtf8(field.caption), panAvvio_), row, column);
         grid->addWidget(edit, row, column + 1);
     }
     start->addLayout(grid);
