@@ -62,7 +62,6 @@ struct CardDefinition {
     QString newHint;
     QString saveHint;
     QString duplicateHint;
-    bool canDuplicate = true;
     bool plainAccessErrorOnSave = false;
     std::function<std::optional<SaveCheck>(const FieldValues&)> check;
 };

@@ -161,7 +161,6 @@ CardDefinition hunterCard() {
         QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda."),
         QStringLiteral("Salva la scheda corrente in archivio."),
         QString(),
-        /*canDuplicate=*/false,
         /*plainAccessErrorOnSave=*/false,
         [](const FieldValues& values) {
             return hunters::checkForSave(TRecCacciatore::fromValues(values));

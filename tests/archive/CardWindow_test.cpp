@@ -1,0 +1,136 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+#include <array>
+
+#include "archive/ArchiveMessages.h"
+#include "archive/CardWindow.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+// A small archive of zero-terminated fields, with the controls the other
+// archives use: a memo, a check box and the attachment slots.
+constexpr std::array kFields{
+    FieldSpec{"Nome", 20, "txtNome"},        FieldSpec{"Note", 30, "txtNote"},
+    FieldSpec{"Segnala", 2, "chkSegnala"},   FieldSpec{"File01", 250, "lblFile01"},
+    FieldSpec{"File02", 250, "lblFile02"},   FieldSpec{"File03", 250, "lblFile03"},
+    FieldSpec{"Desc01", 250, "lblDesc01"},   FieldSpec{"Desc02", 250, "lblDesc02"},
+    FieldSpec{"Desc03", 250, "lblDesc03"},
+};
+const RecordLayout kLayout{"Prova.pro", FieldEncoding::ZeroTerminated, kFields};
+constexpr int kSize = 21 + 31 + 3 + 6 * 251;
+
+const std::array kCardFields{
+    CardField{"txtNome", "Nome:", CardFieldKind::Edit},
+    CardField{"txtNote", "Note:", CardFieldKind::Memo},
+    CardField{"chkSegnala", "Segnala", CardFieldKind::Check},
+};
+
+class TestCard : public CardWindow {
+public:
+    TestCard()
+        : CardWindow(CardDefinition{
+              "TfrmProva", QStringLiteral(" Prova"), &kLayout, kCardFields,
+              QStringLiteral("Pronto per archiviare una nuova scheda..."),
+              QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."),
+              QStringLiteral("Salva la scheda corrente in archivio."),
+              QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda "
+                             "duplicando i dati correnti."),
+              /*plainAccessErrorOnSave=*/true, {}}) {
+        addToolGroup({newTool(), saveTool(), duplicateTool()});
+        addNavigationGroup();
+        finishLayout();
+    }
+};
+
+// A record built byte by byte: each field's text, then zeros.
+QByteArray record(const QByteArray& name, const QByteArray& note, const QByteArray& flag,
+                  const QByteArray& file01 = {}) {
+    QByteArray bytes(kSize, '\0');
+    bytes.replace(0, name.size(), name);
+    bytes.replace(21, note.size(), note);
+    bytes.replace(52, flag.size(), flag);
+    bytes.replace(55, file01.size(), file01);
+    return bytes;
+}
+
+class GenericCardTest : public DataFolderTest {
+protected:
+    void SetUp() override {
+        DataFolderTest::SetUp();
+        card.showMaximized();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&card));
+    }
+    void click(const char* name) {
+        QTest::mouseClick(card.findChild<QToolButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+    }
+    QString position() { return card.findChild<QLabel*>(QStringLiteral("lblPosizione"))->text(); }
+    QCheckBox* flag() { return card.findChild<QCheckBox*>(QStringLiteral("chkSegnala")); }
+
+    TestCard card;
+};
+
+TEST_F(GenericCardTest, StoresTextsAsTypedFlagsAsSiOrNoAndMemoLinesWithCrLf) {
+    card.findChild<QLineEdit*>(QStringLiteral("txtNome"))->setText(QStringLiteral("  Ro  "));
+    card.findChild<QPlainTextEdit*>(QStringLiteral("txtNote"))
+        ->setPlainText(QStringLiteral("uno\ndue"));
+    flag()->setChecked(true);
+    click("cmdSalva");
+    EXPECT_EQ(readFile(QStringLiteral("Prova.pro")), record("  Ro  ", "uno\r\ndue", "S\xEC"));
+    EXPECT_EQ(messages().take(), QStringList{archivemsg::recordInserted()});
+
+    flag()->setChecked(false);
+    click("cmdSalva");
+    EXPECT_EQ(readFile(QStringLiteral("Prova.pro")), record("  Ro  ", "uno\r\ndue", "No"));
+}
+
+TEST_F(GenericCardTest, LoadingAFlagThatIsNeitherSiNorNoLeavesTheBox) {
+    writeFile(QStringLiteral("Prova.pro"),
+              record("a", "", "S\xEC") + record("b", "", "x") + record("c", "", "No"));
+    click("cmdPrimo");
+    EXPECT_TRUE(flag()->isChecked());
+    click("cmdAvanti");
+    EXPECT_TRUE(flag()->isChecked());  // "x": unchanged
+    EXPECT_EQ(card.findChild<QPlainTextEdit*>(QStringLiteral("txtNote"))->toPlainText(), QString());
+    click("cmdAvanti");
+    EXPECT_FALSE(flag()->isChecked());
+}
+
+TEST_F(GenericCardTest, DuplicateCopiesAStoredCardWithoutItsAttachments) {
+    click("cmdDuplica");
+    EXPECT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown.front().kind, ShownMessage::Kind::Warning);
+    EXPECT_EQ(messages().take(), QStringList{archivemsg::duplicateNeedsStoredCard()});
+
+    const QByteArray first = record("uno", "", "No");
+    const QByteArray second = record("due", "nota", "S\xEC", "porto.pdf");
+    const QByteArray third = record("tre", "", "No");
+    writeFile(QStringLiteral("Prova.pro"), first + second + third);
+    click("cmdAvanti");
+    click("cmdAvanti");
+    ASSERT_EQ(position(), QStringLiteral("2"));
+    click("cmdDuplica");
+    EXPECT_EQ(position(), QString());
+    EXPECT_EQ(card.findChild<QLabel*>(QStringLiteral("lblFile01"))->text(), QString());
+    EXPECT_EQ(messages().take(), QStringList{archivemsg::duplicateReady()});
+    click("cmdSalva");
+    EXPECT_EQ(position(), QStringLiteral("4"));
+    EXPECT_EQ(readFile(QStringLiteral("Prova.pro")),
+              first + second + third + record("due", "nota", "S\xEC"));
+}
+
+TEST_F(GenericCardTest, SaveFailuresOfThisArchiveArePlainMessages) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Prova.pro")));
+    click("cmdSalva");
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown.front().kind, ShownMessage::Kind::Plain);
+    EXPECT_EQ(messages().shown.front().text, archivemsg::accessError());
+    EXPECT_EQ(card.findChild<QLabel*>(QStringLiteral("panInfo"))->text(),
+              QStringLiteral("Pronto per archiviare una nuova scheda..."));
+}
+
+}  // namespace
