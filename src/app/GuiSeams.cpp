@@ -76,16 +76,22 @@ QString QtDesktop::saveFileName(const QString& title, const QString& folder,
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, folder, filter);
 }
 
-QtAlertSound::QtAlertSound()
-    : player_(std::make_unique<QMediaPlayer>()), output_(std::make_unique<QAudioOutput>()) {
-    player_->setAudioOutput(output_.get());
-}
+QtAlertSound::QtAlertSound() = default;
 
 QtAlertSound::~QtAlertSound() = default;
 
 void QtAlertSound::play(const QString& path) {
+    // The player and its audio output are made at the first sound, not at
+    // start-up: most runs never play one.
+    if (!player_) {
+        player_ = std::make_unique<QMediaPlayer>();
+        output_ = std::make_unique<QAudioOutput>();
+        player_->setAudioOutput(output_.get());
+    }
     player_->setSource(QUrl::fromLocalFile(path));
     player_->play();
 }
 
-void QtAlertSound::stop() { player_->stop(); }
+void QtAlertSound::stop() {
+    if (player_) player_->stop();
+}

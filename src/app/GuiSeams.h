@@ -35,8 +35,8 @@ public:
     void stop() override;
 
 private:
+    std::unique_ptr<QAudioOutput> output_;  // outlives the player that plays on it
     std::unique_ptr<QMediaPlayer> player_;
-    std::unique_ptr<QAudioOutput> output_;
 };
 
 // The text of a message as a dialog shows it: the program's line-feed and
