@@ -1,10 +1,10 @@
 // Speed of the archive lists on a large archive: 100 000 hunters searched,
 // summarised and exported, as the windows and the command line do it.
+#include <benchmark/benchmark.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
 
 #include "archive/RecordCodec.h"
 #include "archive/RecordFile.h"

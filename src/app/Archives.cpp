@@ -4,7 +4,9 @@
 
 namespace archives {
 
-QList<const ArchiveLists*> all() { return {&hunters::lists()}; }
+QList<const ArchiveLists*> all() {
+    return {&hunters::lists()};
+}
 
 const ArchiveLists* named(const QString& name) {
     for (const ArchiveLists* archive : all()) {

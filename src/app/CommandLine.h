@@ -2,7 +2,6 @@
 
 #include <QStringList>
 #include <QTextStream>
-
 #include <optional>
 
 // The command line: `selvadoro SUBCOMMAND ...` runs headless and prints

@@ -50,7 +50,8 @@ int runSearch(const QStringList& args, QTextStream& out, QTextStream& err) {
         }
         if (criterion < 0) {
             QStringList fields;
-            for (const SearchCriterionSpec& c : search.criteria) fields.append(QString::fromLatin1(c.field));
+            for (const SearchCriterionSpec& c : search.criteria)
+                fields.append(QString::fromLatin1(c.field));
             return usageError(err, QStringLiteral("Criterio non valido: %1 (campi: %2)")
                                        .arg(arg, fields.join(QStringLiteral(", "))));
         }

@@ -17,7 +17,8 @@
 GuiApplication::GuiApplication()
     : password_(std::make_unique<TfrmPassword>()),
       changePassword_(std::make_unique<TfrmCambiaPassword>()),
-      launcher_(std::make_unique<TfrmAvvio>()), hunters_(std::make_unique<TfrmAnagrafica>()) {
+      launcher_(std::make_unique<TfrmAvvio>()),
+      hunters_(std::make_unique<TfrmAnagrafica>()) {
     launcher_->setCardWindow(QStringLiteral("Anagrafica"), hunters_.get());
     QObject::connect(launcher_.get(), &TfrmAvvio::quitRequested, qApp, &QApplication::quit,
                      Qt::QueuedConnection);
@@ -29,7 +30,9 @@ GuiApplication::GuiApplication()
 
 GuiApplication::~GuiApplication() = default;
 
-void GuiApplication::start() { password_->show(); }
+void GuiApplication::start() {
+    password_->show();
+}
 
 void setUpItalian(QApplication& app) {
     // Dates "dd/mm/yyyy" and the decimal comma; the program writes its dates

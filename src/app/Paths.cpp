@@ -34,14 +34,18 @@ bool configure(QStringList& args, QString* error) {
     return true;
 }
 
-void setDataFolder(const QString& dir) { folder() = QDir(dir).absolutePath(); }
+void setDataFolder(const QString& dir) {
+    folder() = QDir(dir).absolutePath();
+}
 
 QString dataFolder() {
     if (folder().isEmpty()) setDataFolder(programFolder());
     return folder();
 }
 
-QString dataFile(const QString& name) { return QDir(dataFolder()).filePath(name); }
+QString dataFile(const QString& name) {
+    return QDir(dataFolder()).filePath(name);
+}
 
 QString programFolder() {
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath()

@@ -53,15 +53,35 @@ Printing* currentPrinting = &noPrinting;
 }  // namespace
 
 namespace seams {
-Messages& messages() { return *currentMessages; }
-Desktop& desktop() { return *currentDesktop; }
-const Clock& clock() { return *currentClock; }
-AlertSound& alertSound() { return *currentSound; }
-Printing& printing() { return *currentPrinting; }
+Messages& messages() {
+    return *currentMessages;
+}
+Desktop& desktop() {
+    return *currentDesktop;
+}
+const Clock& clock() {
+    return *currentClock;
+}
+AlertSound& alertSound() {
+    return *currentSound;
+}
+Printing& printing() {
+    return *currentPrinting;
+}
 
-void setMessages(Messages* m) { currentMessages = m ? m : &silentMessages; }
-void setDesktop(Desktop* d) { currentDesktop = d ? d : &noDesktop; }
-void setClock(const Clock* c) { currentClock = c ? c : &systemClock; }
-void setAlertSound(AlertSound* s) { currentSound = s ? s : &noSound; }
-void setPrinting(Printing* p) { currentPrinting = p ? p : &noPrinting; }
+void setMessages(Messages* m) {
+    currentMessages = m ? m : &silentMessages;
+}
+void setDesktop(Desktop* d) {
+    currentDesktop = d ? d : &noDesktop;
+}
+void setClock(const Clock* c) {
+    currentClock = c ? c : &systemClock;
+}
+void setAlertSound(AlertSound* s) {
+    currentSound = s ? s : &noSound;
+}
+void setPrinting(Printing* p) {
+    currentPrinting = p ? p : &noPrinting;
+}
 }  // namespace seams

@@ -78,8 +78,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     title->setObjectName(QStringLiteral("imgTitolo"));
     title->setAlignment(Qt::AlignCenter);
     title->setStyleSheet(QStringLiteral("font: bold 28pt; color: #2d5f96; border: none;"));
-    auto* subtitle = new QLabel(
-        QStringLiteral("Gli archivi dell'associazione venatoria"), panel);
+    auto* subtitle = new QLabel(QStringLiteral("Gli archivi dell'associazione venatoria"), panel);
     subtitle->setObjectName(QStringLiteral("imgSottotitolo"));
     subtitle->setAlignment(Qt::AlignCenter);
     subtitle->setStyleSheet(QStringLiteral("font: italic 13pt; color: #4a6f96; border: none;"));
@@ -124,7 +123,9 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::quitRequested);
 }
 
-QString TfrmAvvio::makerSite() { return programinfo::makerSite(); }
+QString TfrmAvvio::makerSite() {
+    return programinfo::makerSite();
+}
 
 void TfrmAvvio::addTile(QGridLayout* grid, int row, int column, const QString& tile,
                         const QString& caption, const char* icon) {

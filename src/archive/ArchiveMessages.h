@@ -11,7 +11,9 @@ inline QString accessError() {
         "possedere i privilegi di scrittura nella cartella di installazione del programma.");
 }
 
-inline QString emptyArchive() { return QStringLiteral("L'archivio non contiene nessuna scheda."); }
+inline QString emptyArchive() {
+    return QStringLiteral("L'archivio non contiene nessuna scheda.");
+}
 
 inline QString recordUpdated() {
     return QStringLiteral(

@@ -221,9 +221,13 @@ void CardWindow::finishLayout() {
     }
 }
 
-QWidget* CardWindow::control(const QString& name) const { return controls_.value(name); }
+QWidget* CardWindow::control(const QString& name) const {
+    return controls_.value(name);
+}
 
-QLabel* CardWindow::fieldLabel(const QString& control) const { return labels_.value(control); }
+QLabel* CardWindow::fieldLabel(const QString& control) const {
+    return labels_.value(control);
+}
 
 QToolButton* CardWindow::toolButton(const QString& name) const {
     return findChild<QToolButton*>(name);
@@ -232,9 +236,10 @@ QToolButton* CardWindow::toolButton(const QString& name) const {
 void CardWindow::addToolGroup(std::initializer_list<ToolSpec> buttons) {
     auto* group = new QFrame(this);
     group->setObjectName(QStringLiteral("grpToolbar%1").arg(toolbar_->count()));
-    group->setStyleSheet(QStringLiteral(
-        "QFrame#%1 { background: white; border: 1px solid #9bb7d4; border-radius: 4px; }")
-                             .arg(group->objectName()));
+    group->setStyleSheet(
+        QStringLiteral(
+            "QFrame#%1 { background: white; border: 1px solid #9bb7d4; border-radius: 4px; }")
+            .arg(group->objectName()));
     group->setMouseTracking(true);
     group->installEventFilter(this);
     auto* row = new QHBoxLayout(group);
@@ -290,8 +295,8 @@ void CardWindow::addNavigationGroup() {
     addToolGroup({
         {"cmdPrimo", "primo", QStringLiteral("Visualizza la prima scheda in archivio."),
          [this] { first(); }},
-        {"cmdIndietro", "indietro",
-         QStringLiteral("Visualizza la scheda precedente in archivio."), [this] { previous(); }},
+        {"cmdIndietro", "indietro", QStringLiteral("Visualizza la scheda precedente in archivio."),
+         [this] { previous(); }},
         {"lblPosizione", "", QString(), {}},
         {"cmdAvanti", "avanti", QStringLiteral("Visualizza la scheda successiva in archivio."),
          [this] { next(); }},
@@ -386,8 +391,8 @@ void CardWindow::applyTyping(QWidget* field, Typing typing) {
     while (leading < before.size() && before.at(leading).unicode() <= 0x20) ++leading;
     const int cursor = edit->cursorPosition();
     edit->setText(after);
-    edit->setCursorPosition(qBound(0, cursor - static_cast<int>(leading),
-                                   static_cast<int>(after.size())));
+    edit->setCursorPosition(
+        qBound(0, cursor - static_cast<int>(leading), static_cast<int>(after.size())));
 }
 
 void CardWindow::enterField(QWidget* field, const CardField& desc) {
@@ -418,7 +423,9 @@ void CardWindow::openDateImport(QWidget* field, const QString& tag) {
     dialog.exec();
 }
 
-qsizetype CardWindow::position() const { return lblPosizione_->text().toLongLong(); }
+qsizetype CardWindow::position() const {
+    return lblPosizione_->text().toLongLong();
+}
 
 void CardWindow::setPosition(qsizetype number) {
     lblPosizione_->setText(number > 0 ? QString::number(number) : QString());
@@ -565,8 +572,8 @@ void CardWindow::duplicate() {
 }
 
 void CardWindow::clearAttachmentLabels() {
-    for (const char* name : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02",
-                             "lblDesc03"}) {
+    for (const char* name :
+         {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"}) {
         if (auto* label = qobject_cast<QLabel*>(control(QString::fromLatin1(name)))) {
             label->clear();
         }
@@ -589,7 +596,9 @@ void CardWindow::showAccessError(bool plain) {
     }
 }
 
-void CardWindow::showEmptyArchive() { seams::messages().information(archivemsg::emptyArchive()); }
+void CardWindow::showEmptyArchive() {
+    seams::messages().information(archivemsg::emptyArchive());
+}
 
 void CardWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

@@ -2,7 +2,6 @@
 
 #include <QHash>
 #include <QWidget>
-
 #include <functional>
 #include <optional>
 #include <span>
@@ -44,10 +43,10 @@ struct CardField {
     CardFieldKind kind = CardFieldKind::Edit;
     KeyFilter filter = KeyFilter::None;
     Typing typing = Typing::AsTyped;
-    int typingLimit = 0;               // 0: the field's capacity
-    const char* enterNext = nullptr;   // Enter moves the focus there
-    const char* dateTag = nullptr;     // window tag of a calendar date field
-    const char* defaultText = "";      // set by Clear
+    int typingLimit = 0;                           // 0: the field's capacity
+    const char* enterNext = nullptr;               // Enter moves the focus there
+    const char* dateTag = nullptr;                 // window tag of a calendar date field
+    const char* defaultText = "";                  // set by Clear
     QString (*onLeave)(const QString&) = nullptr;  // applied when the field is left
 };
 

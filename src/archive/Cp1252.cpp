@@ -1,7 +1,6 @@
 #include "archive/Cp1252.h"
 
 #include <QList>
-
 #include <array>
 
 namespace cp1252 {

@@ -15,7 +15,9 @@
 #include "app/TfrmGuida.h"
 
 ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent)
-    : QDialog(parent), definition_(definition), grid_(new ExportGridModel(definition.columns, this)) {
+    : QDialog(parent),
+      definition_(definition),
+      grid_(new ExportGridModel(definition.columns, this)) {
     setObjectName(QString::fromLatin1(definition.windowName));
     setWindowTitle(definition.caption);
     makeFixedDialog(this, QSize(1100, 620));
@@ -32,12 +34,13 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent)
     auto* icoHand = new QLabel(QStringLiteral("Esporta archivio ➜"), this);
     icoHand->setObjectName(QStringLiteral("icoHand"));
     top->addWidget(icoHand);
-    QToolButton* cmdEsporta = addButton("cmdEsporta", "esporta",
-                                        QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    QToolButton* cmdEsporta = addButton(
+        "cmdEsporta", "esporta", QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
     top->addWidget(cmdEsporta);
     top->addSpacing(20);
-    QToolButton* cmdGuida = addButton(
-        "cmdGuida", "guida", QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    QToolButton* cmdGuida =
+        addButton("cmdGuida", "guida",
+                  QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
     top->addWidget(cmdGuida);
     QToolButton* cmdEsci =
         addButton("cmdEsci", "esci", QStringLiteral("Esci da questo ambiente di lavoro."));
@@ -85,7 +88,9 @@ QToolButton* ExportWindow::addButton(const char* name, const char* icon, const Q
     return button;
 }
 
-QString ExportWindow::filePath() const { return paths::dataFile(definition_.fileName); }
+QString ExportWindow::filePath() const {
+    return paths::dataFile(definition_.fileName);
+}
 
 void ExportWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -2,14 +2,12 @@
 
 #include <QRegularExpression>
 
-
 #include "archive/TextRules.h"
 
 namespace fieldrules {
 
 std::optional<QDate> parseDate(const QString& text) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{1,4})$"));
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{1,4})$"));
     const QRegularExpressionMatch match = pattern.match(text::trimBlanks(text));
     if (!match.hasMatch()) return std::nullopt;
     const int day = match.captured(1).toInt();
@@ -25,7 +23,9 @@ std::optional<QDate> parseDate(const QString& text) {
     return date;
 }
 
-QString formatDate(const QDate& date) { return date.toString(QStringLiteral("dd/MM/yyyy")); }
+QString formatDate(const QDate& date) {
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
 
 std::optional<qint64> amountCents(const QString& text) {
     static const QRegularExpression pattern(
@@ -50,8 +50,10 @@ std::optional<qint64> amountCents(const QString& text) {
     if (whole.size() - significant > 17) return std::nullopt;
     qint64 cents = whole.toLongLong();
     // Nearest cent; an exact half goes down.
-    const bool aboveHalf = !rest.isEmpty() && (rest.at(0) > u'5' ||
-        (rest.at(0) == u'5' && rest.mid(1).contains(QRegularExpression(QStringLiteral("[1-9]")))));
+    const bool aboveHalf =
+        !rest.isEmpty() &&
+        (rest.at(0) > u'5' ||
+         (rest.at(0) == u'5' && rest.mid(1).contains(QRegularExpression(QStringLiteral("[1-9]")))));
     if (aboveHalf) ++cents;
     return m.captured(1) == QLatin1String("-") ? -cents : cents;
 }

@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QString>
-
 #include <optional>
 
 // Dates and amounts as the cards type, store and show them: dates as

@@ -7,9 +7,10 @@
 #include <io.h>
 #include <windows.h>
 #else
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace filelock {
@@ -82,7 +83,9 @@ Attempt tryLock(QFile& file, Mode mode) {
     }
 }
 
-void unlock(QFile& file) { setLock(file, F_UNLCK); }
+void unlock(QFile& file) {
+    setLock(file, F_UNLCK);
+}
 #endif
 
 }  // namespace

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFile>
-
 #include <chrono>
 
 // Advisory lock on one byte far past the end of any record file, so that

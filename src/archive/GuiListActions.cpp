@@ -17,4 +17,6 @@ bool applyChosenRecord(const PickerMode& mode, const FoundRecord& record) {
     return true;
 }
 
-PickerMode loadIntoCard(const char* cardWindow) { return {"", cardWindow, true, {}}; }
+PickerMode loadIntoCard(const char* cardWindow) {
+    return {"", cardWindow, true, {}};
+}

@@ -12,8 +12,8 @@ const PickerMode* SearchDefinition::picker(const QString& tag) const {
 QList<Criterion> SearchDefinition::criteriaWith(const QStringList& texts) const {
     QList<Criterion> result;
     for (qsizetype i = 0; i < criteria.size(); ++i) {
-        result.append({layout->indexOfField(QString::fromLatin1(criteria.at(i).field)),
-                       texts.value(i)});
+        result.append(
+            {layout->indexOfField(QString::fromLatin1(criteria.at(i).field)), texts.value(i)});
     }
     return result;
 }
@@ -28,8 +28,7 @@ ExportColumn fieldColumn(const RecordLayout& layout, const char* name, const cha
                          int gridWidth, int exportWidth, const char* field) {
     const qsizetype index = layout.indexOfField(QString::fromLatin1(field));
     Q_ASSERT_X(index >= 0, "fieldColumn", field);
-    return ExportColumn{name, QString::fromUtf8(header), gridWidth, exportWidth,
-                        [index](const FieldValues& values) {
-                            return text::trimBlanks(values.value(index));
-                        }};
+    return ExportColumn{
+        name, QString::fromUtf8(header), gridWidth, exportWidth,
+        [index](const FieldValues& values) { return text::trimBlanks(values.value(index)); }};
 }

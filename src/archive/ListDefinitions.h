@@ -45,7 +45,7 @@ struct SearchDefinition {
 };
 
 struct SummaryDefinition {
-    const char* windowName;  // TfrmContrattiScaduti
+    const char* windowName;   // TfrmContrattiScaduti
     const char* commandName;  // for the command line: "porto-scadenza"
     QString caption;
     const RecordLayout* layout;
@@ -62,7 +62,7 @@ struct ExportDefinition {
     const char* windowName;  // TfrmExpAnagrafica
     QString caption;
     const RecordLayout* layout;
-    QString fileName;   // "Anagrafica_Cacciatori.xls", in the data folder
+    QString fileName;  // "Anagrafica_Cacciatori.xls", in the data folder
     QString sheetName;
     QList<ExportColumn> columns;
     HelpTopicId guide;  // the topic of the window's Guida button

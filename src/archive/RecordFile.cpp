@@ -11,7 +11,9 @@ constexpr std::chrono::milliseconds kLockTimeout{15000};
 RecordFile::RecordFile(QString path, qsizetype recordSize)
     : file_(std::move(path)), recordSize_(recordSize) {}
 
-RecordFile::~RecordFile() { close(); }
+RecordFile::~RecordFile() {
+    close();
+}
 
 bool RecordFile::open(Access access) {
     close();

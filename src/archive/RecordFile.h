@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-
 #include <functional>
 
 // A file of fixed-size records with no header: record n (from 1) occupies

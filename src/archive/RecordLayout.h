@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <array>
 #include <cstddef>
 #include <span>
@@ -55,6 +54,6 @@ constexpr int recordSizeOf(const std::array<FieldSpec, N>& fields) {
 #define SELVADORO_DECLARE_MEMBER(field, capacity, control) QString field;
 #define SELVADORO_FIELD_SPEC(field, capacity, control) FieldSpec{#field, capacity, #control},
 #define SELVADORO_TO_VALUE(field, capacity, control) values.append(record.field);
-#define SELVADORO_FROM_VALUE(field, capacity, control) \
-    record.field = index < values.size() ? values.at(index) : QString();      \
+#define SELVADORO_FROM_VALUE(field, capacity, control)                   \
+    record.field = index < values.size() ? values.at(index) : QString(); \
     ++index;

@@ -17,9 +17,8 @@ FieldValues loadedValues(const RecordLayout& layout, QByteArrayView record) {
 }
 
 qsizetype criteriaInUse(const QList<Criterion>& criteria) {
-    return std::count_if(criteria.begin(), criteria.end(), [](const Criterion& c) {
-        return !text::trimBlanks(c.text).isEmpty();
-    });
+    return std::count_if(criteria.begin(), criteria.end(),
+                         [](const Criterion& c) { return !text::trimBlanks(c.text).isEmpty(); });
 }
 
 bool matches(const FieldValues& values, const QList<Criterion>& criteria, qsizetype inUse) {

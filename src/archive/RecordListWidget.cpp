@@ -77,9 +77,13 @@ RecordListWidget::RecordListWidget(QWidget* parent)
     connect(btnStampa_, &QPushButton::clicked, this, &RecordListWidget::print);
 }
 
-void RecordListWidget::setLines(QList<ListLine> lines) { model_->setLines(std::move(lines)); }
+void RecordListWidget::setLines(QList<ListLine> lines) {
+    model_->setLines(std::move(lines));
+}
 
-void RecordListWidget::clear() { model_->setLines({}); }
+void RecordListWidget::clear() {
+    model_->setLines({});
+}
 
 qsizetype RecordListWidget::selectedIndex() const {
     const QModelIndexList selected = lstRecords_->selectionModel()->selectedIndexes();
@@ -110,8 +114,8 @@ void RecordListWidget::print() const {
     QStringList texts;
     texts.reserve(lines().size());
     for (const ListLine& line : lines()) texts.append(line.text);
-    seams::printing().print(report::prepare(report::listReport(printTitle_, texts),
-                                            seams::clock().today()));
+    seams::printing().print(
+        report::prepare(report::listReport(printTitle_, texts), seams::clock().today()));
 }
 
 bool RecordListWidget::eventFilter(QObject* watched, QEvent* event) {

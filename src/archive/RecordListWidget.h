@@ -2,7 +2,6 @@
 
 #include <QAbstractListModel>
 #include <QWidget>
-
 #include <functional>
 
 #include "archive/RecordList.h"

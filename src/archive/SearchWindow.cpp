@@ -53,7 +53,8 @@ SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent)
         edit->setObjectName(QString::fromLatin1(field.control));
         auto* effect = new QFrame(panAvvio_);
         effect->setObjectName(QStringLiteral("eff") + suffixOf(edit->objectName()));
-        effect->setStyleSheet(QStringLiteral("QFrame { background: #ffff00; border-radius: 3px; }"));
+        effect->setStyleSheet(
+            QStringLiteral("QFrame { background: #ffff00; border-radius: 3px; }"));
         effect->hide();
         highlights_.insert(edit, effect);
         edit->installEventFilter(this);
@@ -138,17 +139,16 @@ void SearchWindow::search() {
     const QList<Criterion> criteria = definition_.criteriaWith(texts);
     lblConta = QString::number(criteriaInUse(criteria));
     list_->clear();
-    const ListResult result =
-        searchRecords(*definition_.layout,
-                      paths::dataFile(QString::fromLatin1(definition_.layout->fileName)), criteria,
-                      definition_.itemText);
+    const ListResult result = searchRecords(
+        *definition_.layout, paths::dataFile(QString::fromLatin1(definition_.layout->fileName)),
+        criteria, definition_.itemText);
     if (!result.ok) {
         seams::messages().plain(archivemsg::accessError());
         return;
     }
     list_->setLines(result.lines);
-    lblTrovate_->setText(QStringLiteral("Il presente riepilogo contiene %1 schede.")
-                             .arg(result.lines.size()));
+    lblTrovate_->setText(
+        QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(result.lines.size()));
     static_cast<QStackedLayout*>(layout())->setCurrentWidget(panContainer_);
     list_->resetFind();
     list_->findBox()->setFocus();
@@ -159,10 +159,9 @@ void SearchWindow::openChosen() {
     if (index >= 0) {
         const ListLine line = list_->lines().at(index);
         const PickerMode* mode = definition_.picker(lblMemory);
-        const auto found =
-            recordForLine(*definition_.layout,
-                          paths::dataFile(QString::fromLatin1(definition_.layout->fileName)), line,
-                          definition_.itemText);
+        const auto found = recordForLine(
+            *definition_.layout, paths::dataFile(QString::fromLatin1(definition_.layout->fileName)),
+            line, definition_.itemText);
         if (mode && found) applyChosenRecord(*mode, *found);
     }
     accept();

@@ -4,15 +4,14 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 
 #include "archive/RecordLayout.h"
 
 // One column of an archive's export grid and file.
 struct ExportColumn {
-    const char* name;    // grid column, "colCodFisc"
-    QString header;      // grid header and header cell of the file
+    const char* name;  // grid column, "colCodFisc"
+    QString header;    // grid header and header cell of the file
     int gridWidth;
     int exportWidth;
     std::function<QString(const FieldValues&)> value;  // from the texts as loaded

@@ -51,8 +51,7 @@ void SummaryWindow::showEvent(QShowEvent* event) {
 void SummaryWindow::build() {
     list_->resetFind();
     const ListResult result = definition_.build(
-        paths::dataFile(QString::fromLatin1(definition_.layout->fileName)),
-        seams::clock().today());
+        paths::dataFile(QString::fromLatin1(definition_.layout->fileName)), seams::clock().today());
     list_->setLines(result.lines);
     list_->findBox()->setFocus();
 }
@@ -60,10 +59,9 @@ void SummaryWindow::build() {
 void SummaryWindow::openChosen() {
     const qsizetype index = list_->selectedIndex();
     if (index >= 0) {
-        const auto found =
-            recordForLine(*definition_.layout,
-                          paths::dataFile(QString::fromLatin1(definition_.layout->fileName)),
-                          list_->lines().at(index), definition_.itemText);
+        const auto found = recordForLine(
+            *definition_.layout, paths::dataFile(QString::fromLatin1(definition_.layout->fileName)),
+            list_->lines().at(index), definition_.itemText);
         if (found) applyChosenRecord(loadIntoCard(definition_.cardWindow), *found);
     }
     accept();

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
-
 #include <array>
 
 #include "app/GuiShell.h"

@@ -13,7 +13,9 @@ QString fullName(const TRecCacciatore& h) {
     return trimBlanks(h.Cognome) + u' ' + trimBlanks(h.Nome);
 }
 
-const RecordLayout& layout() { return TRecCacciatore::layout(); }
+const RecordLayout& layout() {
+    return TRecCacciatore::layout();
+}
 
 }  // namespace
 
@@ -22,8 +24,8 @@ QString searchItem(const FieldValues& values) {
     return pad(fullName(h), 28) + QStringLiteral("  C.F. ") + pad(trimBlanks(h.CodFisc), 16) +
            QStringLiteral("  Tel. ") + pad(trimBlanks(h.Recapito), 14) +
            QStringLiteral("  Squadra: ") + pad(trimBlanks(h.Permesso), 26) +
-           QStringLiteral("  Iscriz. ") + pad(trimBlanks(h.ScadePer), 10) + QStringLiteral("  ID: ") +
-           trimBlanks(h.Civile);
+           QStringLiteral("  Iscriz. ") + pad(trimBlanks(h.ScadePer), 10) +
+           QStringLiteral("  ID: ") + trimBlanks(h.Civile);
 }
 
 QString summaryItem(const FieldValues& values) {
@@ -45,9 +47,7 @@ Verdict permitCondition(const FieldValues& values, const QDate& today) {
 }
 
 const SearchDefinition& search() {
-    const auto name = [](const FieldValues& v) {
-        return fullName(TRecCacciatore::fromValues(v));
-    };
+    const auto name = [](const FieldValues& v) { return fullName(TRecCacciatore::fromValues(v)); };
     const auto field = [](const char* f) {
         const qsizetype index = layout().indexOfField(QString::fromLatin1(f));
         return [index](const FieldValues& v) { return trimBlanks(v.value(index)); };
@@ -75,12 +75,14 @@ const SearchDefinition& search() {
             {"scadenzario",
              "TfrmScadenzario",
              false,
-             {{"txtCliente", name}, {"txtCodFisc", field("CodFisc")},
+             {{"txtCliente", name},
+              {"txtCodFisc", field("CodFisc")},
               {"txtRecapito", field("Recapito")}}},
             {"armi",
              "TfrmArmi",
              false,
-             {{"txtProprietario", name}, {"txtCodFisc", field("CodFisc")},
+             {{"txtProprietario", name},
+              {"txtCodFisc", field("CodFisc")},
               {"txtRecapito", field("Recapito")}}},
             {"battute", "TfrmBattute", false, {{"txtCaposquadra", name}}},
             {"squadre_caposquadra", "TfrmSquadre", false, {{"txtCaposquadra", name}}},
@@ -115,10 +117,9 @@ const ExportDefinition& exporter() {
         QStringLiteral("Anagrafica_Cacciatori.xls"),
         QStringLiteral("Anagrafica Cacciatori"),
         {
-            ExportColumn{"colDipendente", QStringLiteral("Cognome e nome"), 250, 250,
-                         [](const FieldValues& v) {
-                             return fullName(TRecCacciatore::fromValues(v));
-                         }},
+            ExportColumn{
+                "colDipendente", QStringLiteral("Cognome e nome"), 250, 250,
+                [](const FieldValues& v) { return fullName(TRecCacciatore::fromValues(v)); }},
             fieldColumn(l, "colCodFisc", "Codice fiscale", 150, 200, "CodFisc"),
             fieldColumn(l, "colDataNasc", "Data di nascita", 120, 200, "DataNasc"),
             fieldColumn(l, "colStatoCit", "Gruppo sanguigno", 150, 250, "StatoCit"),

@@ -9,9 +9,9 @@ constexpr std::array kHunterFields{SELVADORO_HUNTER_FIELDS(SELVADORO_FIELD_SPEC)
 static_assert(recordSizeOf(kHunterFields) == hunters::kRecordSize);
 static_assert(kHunterFields.size() == 50);
 
-const QString kDateFormatHint =
-    QStringLiteral("Per poter salvare la scheda è necessario indicare una data valida nel formato "
-                   "gg/mm/aaaa.");
+const QString kDateFormatHint = QStringLiteral(
+    "Per poter salvare la scheda è necessario indicare una data valida nel formato "
+    "gg/mm/aaaa.");
 
 }  // namespace
 
@@ -41,10 +41,11 @@ namespace hunters {
 std::optional<SaveCheck> checkForSave(const TRecCacciatore& card) {
     using text::trimBlanks;
     const auto warning = [](const char* what, const char* control) {
-        return SaveCheck{SaveCheck::Kind::Warning,
-                         QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") +
-                             QString::fromUtf8(what),
-                         QString::fromLatin1(control)};
+        return SaveCheck{
+            SaveCheck::Kind::Warning,
+            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") +
+                QString::fromUtf8(what),
+            QString::fromLatin1(control)};
     };
     if (trimBlanks(card.Cognome).isEmpty()) {
         return warning("il cognome del cacciatore.", "txtCognome");
@@ -102,12 +103,16 @@ QString formatTaxAmount(const QString& text) {
 }
 
 const QStringList& provinces() {
-    static const QStringList list = QStringLiteral(
-        "AG AL AN AO AP AQ AR AT AV BA BG BI BL BN BO BR BS BT BZ CA CB CE CH CI CL CN CO CR CS "
-        "CT CZ EE EN FC FE FG FI FM FO FR GE GO GR IM IS KR LC LE LI LO LT LU MB MC MD ME MI MN "
-        "MO MS MT NA NO NU OG OR OT PA PC PD PE PG PI PN PO PR PT PU PV PZ RA RC RE RG RI RM RN "
-        "RO SA SI SO SP SR SS SV TA TE TN TO TP TR TS TV UD VA VB VC VE VI VR VT VV")
-                                       .split(u' ');
+    static const QStringList list =
+        QStringLiteral(
+            "AG AL AN AO AP AQ AR AT AV BA BG BI BL BN BO BR BS BT BZ CA CB CE CH CI CL CN CO CR "
+            "CS "
+            "CT CZ EE EN FC FE FG FI FM FO FR GE GO GR IM IS KR LC LE LI LO LT LU MB MC MD ME MI "
+            "MN "
+            "MO MS MT NA NO NU OG OR OT PA PC PD PE PG PI PN PO PR PT PU PV PZ RA RC RE RG RI RM "
+            "RN "
+            "RO SA SI SO SP SR SS SV TA TE TN TO TP TR TS TV UD VA VB VC VE VI VR VT VV")
+            .split(u' ');
     return list;
 }
 

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
-
 #include <array>
 
 #include "app/Seams.h"
@@ -38,8 +37,7 @@ const std::array kFields{
               "txtCittaNasc"},
     CardField{"txtCittaNasc", "Città / Stato estero di nascita:", K::Edit, KeyFilter::None,
               Typing::AsTyped, 0, "txtStatoNasc"},
-    CardField{"txtStatoNasc", "Prov.", K::Edit, KeyFilter::None, Typing::UpperTrimmed, 2,
-              "txtIva"},
+    CardField{"txtStatoNasc", "Prov.", K::Edit, KeyFilter::None, Typing::UpperTrimmed, 2, "txtIva"},
     CardField{"txtIva", "Partita IVA:", K::Edit, KeyFilter::Digits, Typing::AsTyped, 0,
               "txtIndirizzo"},
     CardField{"txtIndirizzo", "Via e numero civico:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
@@ -64,8 +62,8 @@ const std::array kFields{
     CardField{"txtEmail", "E-mail:", K::Edit, KeyFilter::None, Typing::Trimmed, 0, "txtPermesso"},
     CardField{"txtPermesso", "Squadra di caccia:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
               "txtScadePer"},
-    CardField{"txtScadePer", "Data iscrizione:", K::CalendarDate, KeyFilter::None,
-              Typing::AsTyped, 0, nullptr, "anagrafica_scadeper"},
+    CardField{"txtScadePer", "Data iscrizione:", K::CalendarDate, KeyFilter::None, Typing::AsTyped,
+              0, nullptr, "anagrafica_scadeper"},
     CardField{"txtComuniSog", "Forme di caccia:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
               "txtIban"},
     CardField{"txtIban", "IBAN:", K::Edit, KeyFilter::None, Typing::UpperTrimmed, 0,
@@ -99,8 +97,8 @@ const std::array kFields{
               "txtDatore"},
     CardField{"txtDatore", "Porto di fucile uso caccia n.", K::Edit, KeyFilter::None,
               Typing::AsTyped, 0, "txtDecorrenza"},
-    CardField{"txtDecorrenza", "Data rilascio:", K::CalendarDate, KeyFilter::None,
-              Typing::AsTyped, 0, nullptr, "anagrafica_decorrenza"},
+    CardField{"txtDecorrenza", "Data rilascio:", K::CalendarDate, KeyFilter::None, Typing::AsTyped,
+              0, nullptr, "anagrafica_decorrenza"},
     CardField{"txtScadenza", "Prossima scadenza:", K::CalendarDate, KeyFilter::None,
               Typing::AsTyped, 0, nullptr, "anagrafica_scadenza"},
     CardField{"txtPreavviso", "Giorni di preavviso:", K::Edit, KeyFilter::Digits, Typing::AsTyped,
@@ -121,7 +119,10 @@ using Row = std::initializer_list<Cell>;
 
 const std::initializer_list<Row> kLeftRows{
     {{"txtCognome"}, {"txtNome"}},
-    {{"txtCodFisc", "RSSMRA80A01H501U"}, {"btnCodFisc"}, {"txtSesso", "W"}, {"txtDataNasc", "00/00/0000"}},
+    {{"txtCodFisc", "RSSMRA80A01H501U"},
+     {"btnCodFisc"},
+     {"txtSesso", "W"},
+     {"txtDataNasc", "00/00/0000"}},
     {{"txtCittaNasc"}, {"txtStatoNasc", "WW"}, {"txtIva", "00000000000"}, {"btnIva"}},
     {{"txtIndirizzo"}, {"txtCap", "00000"}},
     {{"txtComuneRes"}, {"txtProvRes", "WWWW"}, {"txtStatoCit", "AB Rh+"}},
@@ -131,7 +132,10 @@ const std::initializer_list<Row> kLeftRows{
     {{"txtEmail"}, {"btnEmail"}, {"txtPermesso"}},
     {{"txtScadePer", "00/00/0000"}, {"txtComuniSog"}},
     {{"txtIban", "IT00X0000000000000000000000"}, {"btnIban"}, {"txtBanca"}},
-    {{"txtIntestatario"}, {"txtCarta", "0000000000000000000"}, {"btnCarta"}, {"txtScadeCarta", "00/0000"}},
+    {{"txtIntestatario"},
+     {"txtCarta", "0000000000000000000"},
+     {"btnCarta"},
+     {"txtScadeCarta", "00/0000"}},
     {{"txtTipoLavoro"}},
     {{"txtPrecedenti"}},
     {{"txtNote"}},
@@ -171,7 +175,8 @@ CardDefinition hunterCard() {
 }  // namespace
 
 TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : CardWindow(hunterCard(), parent) {
-    addToolGroup({newTool(), saveTool(),
+    addToolGroup({newTool(),
+                  saveTool(),
                   {"cmdTrova", "trova", QStringLiteral("Trova una scheda in archivio."), [this] {
                        SearchWindow window(hunters::search(), this);
                        window.setMemory(QStringLiteral("anagrafica"));

@@ -1,7 +1,6 @@
 #include "report/CommandStampa.h"
 
 #include <QFileInfo>
-
 #include <array>
 
 #include "app/CommandLine.h"

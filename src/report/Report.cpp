@@ -1,7 +1,6 @@
 #include "report/Report.h"
 
 #include <QDate>
-
 #include <cmath>
 #include <limits>
 #include <optional>

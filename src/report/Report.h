@@ -10,7 +10,6 @@
 #include <QPageSize>
 #include <QRectF>
 #include <QString>
-
 #include <variant>
 
 class QDate;
@@ -26,11 +25,13 @@ class QPagedPaintDevice;
 namespace report {
 
 // Millimetres to report units.
-constexpr double mm(double millimetres) { return millimetres * 96.0 / 25.4; }
+constexpr double mm(double millimetres) {
+    return millimetres * 96.0 / 25.4;
+}
 
 struct TextObject {
     QString name;
-    QRectF rect;  // within its band (or page), report units
+    QRectF rect;   // within its band (or page), report units
     QString text;  // lines separated by '\n'; "[DATE]" prints today's date
     QFont font;
     QColor color = Qt::black;

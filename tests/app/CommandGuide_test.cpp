@@ -12,7 +12,9 @@
 
 namespace {
 
-CommandResult run(const QStringList& args) { return runCommand(args); }
+CommandResult run(const QStringList& args) {
+    return runCommand(args);
+}
 
 TEST(GuideCommand, PrintsEveryTopicOrTheOneNamed) {
     const CommandResult titles = run({QStringLiteral("guida"), QStringLiteral("--titoli")});

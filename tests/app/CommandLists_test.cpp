@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include "app/Paths.h"
 #include "support/CommandRun.h"
@@ -29,7 +29,7 @@ TEST_F(ListCommandsTest, SearchPrintsRecordNumbersAndLinesInListOrder) {
     EXPECT_TRUE(lines.at(2).startsWith(QStringLiteral("1\tRossi Mario ")));
 
     const CommandResult some = run({QStringLiteral("cerca"), QStringLiteral("anagrafica"),
-                          QStringLiteral("Cognome=ross"), QStringLiteral("Nome=MART")});
+                                    QStringLiteral("Cognome=ross"), QStringLiteral("Nome=MART")});
     EXPECT_EQ(some.status, 0);
     EXPECT_TRUE(some.out.startsWith(QStringLiteral("3\tRossetti Marta")));
     EXPECT_EQ(some.out.count(u'\n'), 1);
@@ -41,8 +41,8 @@ TEST_F(ListCommandsTest, ExportWritesTheFileOfTheWindow) {
     EXPECT_EQ(r.status, 0) << qPrintable(r.err);
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Anagrafica_Cacciatori.xls"))));
     const QString other = dir.filePath(QStringLiteral("altro.xls"));
-    EXPECT_EQ(run({QStringLiteral("esporta"), QStringLiteral("anagrafica"), QStringLiteral("--file"),
-                   other})
+    EXPECT_EQ(run({QStringLiteral("esporta"), QStringLiteral("anagrafica"),
+                   QStringLiteral("--file"), other})
                   .status,
               0);
     QFile file(other);
@@ -54,7 +54,7 @@ TEST_F(ListCommandsTest, SummaryTakesTodayFromTheOption) {
     store({{"Vicino", "A", "", "", "", "", "", "20/05/2024", "10"},
            {"Lontano", "B", "", "", "", "", "", "20/05/2024", "9"}});
     const CommandResult r = run({QStringLiteral("riepilogo"), QStringLiteral("porto-scadenza"),
-                       QStringLiteral("--oggi"), QStringLiteral("10/05/2024")});
+                                 QStringLiteral("--oggi"), QStringLiteral("10/05/2024")});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("1\tVicino A ")));
     EXPECT_EQ(r.out.count(u'\n'), 1);

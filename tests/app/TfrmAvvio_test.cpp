@@ -1,9 +1,10 @@
+#include "app/TfrmAvvio.h"
+
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolButton>
-#include <QLineEdit>
 
-#include "app/TfrmAvvio.h"
 #include "hunters/TfrmAnagrafica.h"
 #include "support/Fixtures.h"
 
@@ -44,10 +45,10 @@ TEST_F(LauncherTest, TheHuntersTileOpensTheCardAndClosingItComesBack) {
 }
 
 TEST_F(LauncherTest, TheArchivesStillToComeAreDisabled) {
-    const QStringList captions{QStringLiteral("Archivio Squadre"),
-                               QStringLiteral("Invio Comunicazioni"),
-                               QStringLiteral("Schedario Armi"), QStringLiteral("Battute di Caccia"),
-                               QStringLiteral("Scadenze e Pagamenti")};
+    const QStringList captions{
+        QStringLiteral("Archivio Squadre"), QStringLiteral("Invio Comunicazioni"),
+        QStringLiteral("Schedario Armi"), QStringLiteral("Battute di Caccia"),
+        QStringLiteral("Scadenze e Pagamenti")};
     const QStringList tiles{QStringLiteral("Squadre"), QStringLiteral("Comunicazioni"),
                             QStringLiteral("Armi"), QStringLiteral("Battute"),
                             QStringLiteral("Scadenze")};
@@ -56,7 +57,8 @@ TEST_F(LauncherTest, TheArchivesStillToComeAreDisabled) {
         ASSERT_NE(bar, nullptr);
         EXPECT_EQ(bar->text(), captions[i]);
         EXPECT_FALSE(bar->isEnabled());
-        EXPECT_FALSE(launcher.findChild<QToolButton*>(QStringLiteral("img") + tiles[i])->isEnabled());
+        EXPECT_FALSE(
+            launcher.findChild<QToolButton*>(QStringLiteral("img") + tiles[i])->isEnabled());
     }
     EXPECT_EQ(launcher.findChild<QPushButton*>(QStringLiteral("btnAnagrafica"))->text(),
               QStringLiteral("Anagrafica Cacciatori"));

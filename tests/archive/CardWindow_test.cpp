@@ -1,13 +1,13 @@
+#include "archive/CardWindow.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
-
 #include <array>
 
 #include "archive/ArchiveMessages.h"
-#include "archive/CardWindow.h"
 #include "support/Fixtures.h"
 
 namespace {
@@ -15,10 +15,10 @@ namespace {
 // A small archive of zero-terminated fields, with the controls the other
 // archives use: a memo, a check box and the attachment slots.
 constexpr std::array kFields{
-    FieldSpec{"Nome", 20, "txtNome"},        FieldSpec{"Note", 30, "txtNote"},
-    FieldSpec{"Segnala", 2, "chkSegnala"},   FieldSpec{"File01", 250, "lblFile01"},
-    FieldSpec{"File02", 250, "lblFile02"},   FieldSpec{"File03", 250, "lblFile03"},
-    FieldSpec{"Desc01", 250, "lblDesc01"},   FieldSpec{"Desc02", 250, "lblDesc02"},
+    FieldSpec{"Nome", 20, "txtNome"},      FieldSpec{"Note", 30, "txtNote"},
+    FieldSpec{"Segnala", 2, "chkSegnala"}, FieldSpec{"File01", 250, "lblFile01"},
+    FieldSpec{"File02", 250, "lblFile02"}, FieldSpec{"File03", 250, "lblFile03"},
+    FieldSpec{"Desc01", 250, "lblDesc01"}, FieldSpec{"Desc02", 250, "lblDesc02"},
     FieldSpec{"Desc03", 250, "lblDesc03"},
 };
 const RecordLayout kLayout{"Prova.pro", FieldEncoding::ZeroTerminated, kFields};
@@ -34,13 +34,17 @@ class TestCard : public CardWindow {
 public:
     TestCard()
         : CardWindow(CardDefinition{
-              "TfrmProva", QStringLiteral(" Prova"), &kLayout, kCardFields,
+              "TfrmProva",
+              QStringLiteral(" Prova"),
+              &kLayout,
+              kCardFields,
               QStringLiteral("Pronto per archiviare una nuova scheda..."),
               QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."),
               QStringLiteral("Salva la scheda corrente in archivio."),
               QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda "
                              "duplicando i dati correnti."),
-              /*plainAccessErrorOnSave=*/true, {}}) {
+              /*plainAccessErrorOnSave=*/true,
+              {}}) {
         addToolGroup({newTool(), saveTool(), duplicateTool()});
         addNavigationGroup();
         finishLayout();

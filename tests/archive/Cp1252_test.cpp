@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "archive/Cp1252.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -36,7 +36,8 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
     } cases[] = {
         {QStringLiteral("Sì"), QByteArray("S\xEC")},
         {QStringLiteral("€ 12,50"), QByteArray("\x80 12,50")},
-        {QStringLiteral("Łódź"), QByteArray("?\xF3" "d?")},
+        {QStringLiteral("Łódź"), QByteArray("?\xF3"
+                                            "d?")},
         {QStringLiteral("a😀b"), QByteArray("a?b")},  // one character, two UTF-16 units
         {QStringLiteral("—“x”"), QByteArray("\x97\x93x\x94")},
     };

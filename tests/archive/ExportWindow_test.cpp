@@ -1,8 +1,9 @@
+#include "archive/ExportWindow.h"
+
 #include <QLabel>
 #include <QTableView>
 #include <QToolButton>
 
-#include "archive/ExportWindow.h"
 #include "hunters/HunterLists.h"
 #include "support/Fixtures.h"
 #include "support/HunterArchive.h"
@@ -84,7 +85,8 @@ TEST_F(ExportWindowTest, TheGuideShowsTheExportTopic) {
         modal->close();
     });
     QTest::mouseClick(window->findChild<QToolButton*>(QStringLiteral("cmdGuida")), Qt::LeftButton);
-    EXPECT_EQ(title, QStringLiteral("Esportazione archivio anagrafico cacciatori in Microsoft Excel"));
+    EXPECT_EQ(title,
+              QStringLiteral("Esportazione archivio anagrafico cacciatori in Microsoft Excel"));
 }
 
 TEST_F(ExportWindowTest, AnEmptyArchiveExportsTheHeaderOnly) {

@@ -1,8 +1,8 @@
+#include "archive/RecordCodec.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
-
-#include "archive/RecordCodec.h"
 
 namespace {
 
@@ -43,12 +43,22 @@ TEST(RecordCodec, DecodingIgnoresWhatFollowsTheText) {
         QByteArray firstField;  // 6 bytes
         QString read;
     } cases[] = {
-        {"older, longer value behind", &kPrefixed, QByteArray("\x02" "abcde", 6), QStringLiteral("ab")},
-        {"length past the capacity", &kPrefixed, QByteArray("\xFF" "abcde", 6), QStringLiteral("abcde")},
-        {"blanks kept as stored", &kPrefixed, QByteArray("\x03 a ", 4) + QByteArray(2, '\0'), QStringLiteral(" a ")},
+        {"older, longer value behind", &kPrefixed,
+         QByteArray("\x02"
+                    "abcde",
+                    6),
+         QStringLiteral("ab")},
+        {"length past the capacity", &kPrefixed,
+         QByteArray("\xFF"
+                    "abcde",
+                    6),
+         QStringLiteral("abcde")},
+        {"blanks kept as stored", &kPrefixed, QByteArray("\x03 a ", 4) + QByteArray(2, '\0'),
+         QStringLiteral(" a ")},
         {"text after the zero", &kTerminated, QByteArray("ab\0cd\0", 6), QStringLiteral("ab")},
         {"no zero at all", &kTerminated, QByteArray("abcdef", 6), QStringLiteral("abcdef")},
-        {"Windows-1252 bytes", &kTerminated, QByteArray("\x80\xE8\0\0\0\0", 6), QStringLiteral("€è")},
+        {"Windows-1252 bytes", &kTerminated, QByteArray("\x80\xE8\0\0\0\0", 6),
+         QStringLiteral("€è")},
     };
     for (const Case& c : cases) {
         QByteArray record(kSize, '\0');

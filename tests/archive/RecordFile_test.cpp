@@ -1,18 +1,20 @@
+#include "archive/RecordFile.h"
+
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include "archive/RecordFile.h"
-
 namespace {
 
 constexpr qsizetype kSize = 10;
 
-QByteArray recordOf(char c) { return QByteArray(kSize, c); }
+QByteArray recordOf(char c) {
+    return QByteArray(kSize, c);
+}
 
 class RecordFileTest : public ::testing::Test {
 protected:
@@ -83,11 +85,12 @@ TEST_F(RecordFileTest, FailuresReachTheCaller) {
     EXPECT_FALSE(blocked.errorString().isEmpty());
     RecordFile nowhere(dir.filePath(QStringLiteral("manca/Prova.pro")), kSize);
     EXPECT_FALSE(nowhere.open(RecordFile::Access::Write));
-    EXPECT_FALSE(RecordFile::scan(path(), kSize, [](qsizetype, const QByteArray&) { return true; }));
+    EXPECT_FALSE(
+        RecordFile::scan(path(), kSize, [](qsizetype, const QByteArray&) { return true; }));
 
     RecordFile file(dir.filePath(QStringLiteral("Altro.pro")), kSize);
     ASSERT_TRUE(file.open(RecordFile::Access::Write));
-    EXPECT_FALSE(file.writeAt(1, recordOf('a')));  // a gap after the last record
+    EXPECT_FALSE(file.writeAt(1, recordOf('a')));       // a gap after the last record
     EXPECT_FALSE(file.writeAt(0, QByteArray(3, 'a')));  // not a whole record
     EXPECT_EQ(file.append(recordOf('a')), 1);
 }
@@ -99,9 +102,9 @@ TEST_F(RecordFileTest, ProcessesAppendingAtOnceLoseNothing) {
     QList<QProcess*> workers;
     for (int w = 0; w < kWorkers; ++w) {
         auto* p = new QProcess;
-        p->start(QStringLiteral(APPEND_WORKER),
-                 {path(), QString::number(kBig), QStringLiteral("w%1").arg(w),
-                  QString::number(kEach)});
+        p->start(
+            QStringLiteral(APPEND_WORKER),
+            {path(), QString::number(kBig), QStringLiteral("w%1").arg(w), QString::number(kEach)});
         workers.append(p);
     }
     for (QProcess* p : workers) {
@@ -126,7 +129,8 @@ TEST_F(RecordFileTest, ProcessesAppendingAtOnceLoseNothing) {
 
 TEST_F(RecordFileTest, AHolderThatDiedReleasesTheLock) {
     QProcess holder;
-    holder.start(QStringLiteral(APPEND_WORKER), {path(), QString::number(kSize), QStringLiteral("hold")});
+    holder.start(QStringLiteral(APPEND_WORKER),
+                 {path(), QString::number(kSize), QStringLiteral("hold")});
     ASSERT_TRUE(holder.waitForReadyRead(30000));
     ASSERT_EQ(holder.readLine().trimmed(), QByteArray("locked"));
     holder.kill();

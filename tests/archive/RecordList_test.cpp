@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "archive/RecordList.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -30,12 +30,16 @@ TEST(FindInList, StepsThroughTheMatchesAndWrapsAround) {
 }
 
 TEST(SortLines, OrdersAlphabeticallyIgnoringCaseAndKeepsEqualTextsByRecord) {
-    QList<ListLine> lines{{1, QStringLiteral("rossi")}, {2, QStringLiteral("Bianchi")},
-                          {3, QStringLiteral("Rossi")}, {4, QStringLiteral("bianchi")},
+    QList<ListLine> lines{{1, QStringLiteral("rossi")},
+                          {2, QStringLiteral("Bianchi")},
+                          {3, QStringLiteral("Rossi")},
+                          {4, QStringLiteral("bianchi")},
                           {5, QStringLiteral("Bianchi")}};
     sortLines(lines);
-    const QList<ListLine> expected{{2, QStringLiteral("Bianchi")}, {5, QStringLiteral("Bianchi")},
-                                   {4, QStringLiteral("bianchi")}, {3, QStringLiteral("Rossi")},
+    const QList<ListLine> expected{{2, QStringLiteral("Bianchi")},
+                                   {5, QStringLiteral("Bianchi")},
+                                   {4, QStringLiteral("bianchi")},
+                                   {3, QStringLiteral("Rossi")},
                                    {1, QStringLiteral("rossi")}};
     EXPECT_EQ(lines, expected);
 }

@@ -1,3 +1,5 @@
+#include "archive/SearchWindow.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -6,7 +8,6 @@
 
 #include "archive/ArchiveMessages.h"
 #include "archive/RecordListWidget.h"
-#include "archive/SearchWindow.h"
 #include "archive/SummaryWindow.h"
 #include "hunters/HunterLists.h"
 #include "hunters/TfrmAnagrafica.h"

@@ -1,9 +1,10 @@
-#include <QFile>
-#include <QTemporaryDir>
+#include "archive/Spreadsheet.h"
 
 #include <gtest/gtest.h>
 
-#include "archive/Spreadsheet.h"
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "hunters/HunterLists.h"
 #include "support/HunterArchive.h"
 
@@ -34,10 +35,11 @@ QByteArray cell(const QByteArray& value) {
 }
 
 TEST(Spreadsheet, WritesTheDocumentFragmentByFragment) {
-    const QByteArray file = spreadsheet::document(
-        QStringLiteral("Foglio"), {{QStringLiteral("Nome"), 250}, {QStringLiteral("A<B & C>"), 300}},
-        {{QStringLiteral("  Città "), QStringLiteral("x <b>Rossi</b> y")},
-         {QStringLiteral("007"), QString()}});
+    const QByteArray file =
+        spreadsheet::document(QStringLiteral("Foglio"),
+                              {{QStringLiteral("Nome"), 250}, {QStringLiteral("A<B & C>"), 300}},
+                              {{QStringLiteral("  Città "), QStringLiteral("x <b>Rossi</b> y")},
+                               {QStringLiteral("007"), QString()}});
     const QByteArray expected =
         head("Foglio") +
         "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Nome</td>"
@@ -53,7 +55,8 @@ TEST(Spreadsheet, WritesTheDocumentFragmentByFragment) {
 TEST(Spreadsheet, ExportsTheHuntersGridWithoutTheRecordNumber) {
     QTemporaryDir dir;
     const QString archive = dir.filePath(QStringLiteral("Cacciatori.pro"));
-    ASSERT_TRUE(writeHunters(archive, {{"Rossi", "Mario", "RSSMRA"}, {"Bianchi", "Anna"},
+    ASSERT_TRUE(writeHunters(archive, {{"Rossi", "Mario", "RSSMRA"},
+                                       {"Bianchi", "Anna"},
                                        {"Verdi", "Ugo", "", "", "", "", "", "", "", "", "nota"}}));
     const ExportDefinition& definition = hunters::exporter();
     ExportGridModel grid(definition.columns);
@@ -61,8 +64,7 @@ TEST(Spreadsheet, ExportsTheHuntersGridWithoutTheRecordNumber) {
     ASSERT_EQ(grid.rowCount(), 3);
     EXPECT_EQ(grid.columnCount(), 26);
     EXPECT_EQ(grid.data(grid.index(2, 0), Qt::DisplayRole).toString(), QStringLiteral("3"));
-    EXPECT_EQ(grid.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
-              QStringLiteral("N."));
+    EXPECT_EQ(grid.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("N."));
 
     const QString xls = dir.filePath(QStringLiteral("Anagrafica_Cacciatori.xls"));
     ASSERT_TRUE(spreadsheet::writeGrid(xls, definition.sheetName, grid));
@@ -75,8 +77,8 @@ TEST(Spreadsheet, ExportsTheHuntersGridWithoutTheRecordNumber) {
     EXPECT_EQ(bytes.count("<tr>"), 4);
     EXPECT_EQ(bytes.count("sdnum"), 75);
     EXPECT_TRUE(bytes.contains("width=250>Cognome e nome</td>"));
-    EXPECT_TRUE(bytes.contains("width=300>Note</td></tr><tr>" + cell("Rossi Mario") +
-                               cell("RSSMRA")));
+    EXPECT_TRUE(
+        bytes.contains("width=300>Note</td></tr><tr>" + cell("Rossi Mario") + cell("RSSMRA")));
     EXPECT_TRUE(bytes.contains(cell("nota") + "</tr></table>"));
 }
 

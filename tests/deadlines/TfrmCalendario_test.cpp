@@ -1,8 +1,9 @@
+#include "deadlines/TfrmCalendario.h"
+
 #include <QCalendarWidget>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "deadlines/TfrmCalendario.h"
 #include "hunters/TfrmAnagrafica.h"
 #include "support/Fixtures.h"
 

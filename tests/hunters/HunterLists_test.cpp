@@ -1,9 +1,10 @@
-#include <QTemporaryDir>
+#include "hunters/HunterLists.h"
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "archive/RecordList.h"
-#include "hunters/HunterLists.h"
 #include "hunters/TRecCacciatore.h"
 #include "support/HunterArchive.h"
 
@@ -25,10 +26,9 @@ protected:
 };
 
 TEST_F(HunterListsTest, SearchCombinesPartialKeysIgnoringCase) {
-    ASSERT_TRUE(writeHunters(path(), {{"Rossi", "Mario"},
-                                      {"Rossi", "Luigi"},
-                                      {"Rossetti", "Marta"},
-                                      {"Bianchi", "Anna"}}));
+    ASSERT_TRUE(writeHunters(
+        path(),
+        {{"Rossi", "Mario"}, {"Rossi", "Luigi"}, {"Rossetti", "Marta"}, {"Bianchi", "Anna"}}));
     struct Case {
         QStringList criteria;  // surname, name, ... in the window's order
         QStringList found;
@@ -95,8 +95,9 @@ TEST_F(HunterListsTest, AnUnreadableExpiryEndsTheSummaryThere) {
 }
 
 TEST_F(HunterListsTest, EachLineOpensItsOwnRecordEvenWhenTextsAreEqual) {
-    ASSERT_TRUE(writeHunters(path(), {{"Rossi", "Mario", "", "", "", "", "", "", "", "", "primo"},
-                                      {"Rossi", "Mario", "", "", "", "", "", "", "", "", "secondo"}}));
+    ASSERT_TRUE(
+        writeHunters(path(), {{"Rossi", "Mario", "", "", "", "", "", "", "", "", "primo"},
+                              {"Rossi", "Mario", "", "", "", "", "", "", "", "", "secondo"}}));
     const ListResult result = search({});
     ASSERT_EQ(result.lines.size(), 2);
     EXPECT_EQ(result.lines.at(0).text, result.lines.at(1).text);
@@ -111,9 +112,10 @@ TEST_F(HunterListsTest, EachLineOpensItsOwnRecordEvenWhenTextsAreEqual) {
 
     // The file changed meanwhile: record 1 is someone else now, so the line
     // is found by its text, the last record that gives it.
-    ASSERT_TRUE(writeHunters(path(), {{"Verdi", "Ugo"},
-                                      {"Rossi", "Mario", "", "", "", "", "", "", "", "", "secondo"},
-                                      {"Rossi", "Mario", "", "", "", "", "", "", "", "", "terzo"}}));
+    ASSERT_TRUE(
+        writeHunters(path(), {{"Verdi", "Ugo"},
+                              {"Rossi", "Mario", "", "", "", "", "", "", "", "", "secondo"},
+                              {"Rossi", "Mario", "", "", "", "", "", "", "", "", "terzo"}}));
     const auto moved = recordForLine(*s.layout, path(), {1, result.lines.at(0).text}, s.itemText);
     ASSERT_TRUE(moved.has_value());
     EXPECT_EQ(moved->number, 3);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "hunters/TRecCacciatore.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -20,9 +20,9 @@ TEST(HunterLayout, FieldOffsetsMatchTheFile) {
     struct Case {
         const char* field;
         qsizetype offset;
-    } cases[] = {{"Cognome", 0},     {"CodFisc", 102},    {"StatoNasc", 183}, {"ProvRes", 424},
-                 {"Email", 933},     {"Iban", 1367},      {"Note", 2061},     {"Decorrenza", 3291},
-                 {"Preavviso", 3313}, {"Totale", 3317},   {"File01", 3584},   {"Desc03", 4839}};
+    } cases[] = {{"Cognome", 0},      {"CodFisc", 102}, {"StatoNasc", 183}, {"ProvRes", 424},
+                 {"Email", 933},      {"Iban", 1367},   {"Note", 2061},     {"Decorrenza", 3291},
+                 {"Preavviso", 3313}, {"Totale", 3317}, {"File01", 3584},   {"Desc03", 4839}};
     for (const Case& c : cases) {
         EXPECT_EQ(layout.offsetOf(layout.indexOfField(QString::fromLatin1(c.field))), c.offset)
             << c.field;
@@ -38,12 +38,21 @@ TEST(HunterSaveChecks, FireInOrderWithTheirMessagesAndFocus) {
         QString message;
         QString focus;
     } cases[] = {
-        {"no surname", [](TRecCacciatore& h) { h.Cognome = QStringLiteral("  "); h.Nome.clear(); },
+        {"no surname",
+         [](TRecCacciatore& h) {
+             h.Cognome = QStringLiteral("  ");
+             h.Nome.clear();
+         },
          Kind::Warning,
          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il cognome del "
                         "cacciatore."),
          QStringLiteral("txtCognome")},
-        {"no name", [](TRecCacciatore& h) { h.Nome.clear(); h.Decorrenza.clear(); }, Kind::Warning,
+        {"no name",
+         [](TRecCacciatore& h) {
+             h.Nome.clear();
+             h.Decorrenza.clear();
+         },
+         Kind::Warning,
          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del "
                         "cacciatore."),
          QStringLiteral("txtNome")},
@@ -52,24 +61,36 @@ TEST(HunterSaveChecks, FireInOrderWithTheirMessagesAndFocus) {
          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data di "
                         "nascita nel formato gg/mm/aaaa."),
          QStringLiteral("txtDataNasc")},
-        {"surname and name only", [](TRecCacciatore& h) { h.Decorrenza.clear(); h.Scadenza.clear(); },
+        {"surname and name only",
+         [](TRecCacciatore& h) {
+             h.Decorrenza.clear();
+             h.Scadenza.clear();
+         },
          Kind::Warning,
          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data di "
                         "rilascio del porto di fucile."),
          QStringLiteral("txtDecorrenza")},
-        {"no expiry", [](TRecCacciatore& h) { h.Scadenza.clear(); h.Preavviso.clear(); },
+        {"no expiry",
+         [](TRecCacciatore& h) {
+             h.Scadenza.clear();
+             h.Preavviso.clear();
+         },
          Kind::Warning,
          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data di "
                         "scadenza del porto di fucile."),
          QStringLiteral("txtScadenza")},
-        {"issue date does not exist", [](TRecCacciatore& h) { h.Decorrenza = QStringLiteral("31/02/2024"); h.Scadenza = QStringLiteral("x"); },
+        {"issue date does not exist",
+         [](TRecCacciatore& h) {
+             h.Decorrenza = QStringLiteral("31/02/2024");
+             h.Scadenza = QStringLiteral("x");
+         },
          Kind::Plain,
          QStringLiteral("Attenzione: la data di rilascio del porto di fucile 31/02/2024 non "
                         "esiste.\n\r\n\rPer poter salvare la scheda è necessario indicare una "
                         "data valida nel formato gg/mm/aaaa."),
          QStringLiteral("txtDecorrenza")},
-        {"expiry does not exist", [](TRecCacciatore& h) { h.Scadenza = QStringLiteral("00/13/2024"); },
-         Kind::Plain,
+        {"expiry does not exist",
+         [](TRecCacciatore& h) { h.Scadenza = QStringLiteral("00/13/2024"); }, Kind::Plain,
          QStringLiteral("Attenzione: la data di scadenza del porto di fucile 00/13/2024 non "
                         "esiste.\n\r\n\rPer poter salvare la scheda è necessario indicare una "
                         "data valida nel formato gg/mm/aaaa."),
@@ -121,11 +142,24 @@ TEST(HunterTaxAmount, IsFormattedWhenTheFieldIsLeft) {
     struct Case {
         const char* typed;
         const char* shown;
-    } cases[] = {{"7,", "7,00"},       {",5", "0,50"},       {"", "0,00"},    {"   ", "0,00"},
-                 {"3,456", "3,46"},    {"12,345", "12,34"},  {"abc", "0,00"}, {"12", "12,00"},
-                 {"12,5", "12,50"},    {"0012", "12,00"},    {"1,2,3", "0,00"}, {",", "0,00"},
-                 {"0,005", "0,00"},    {"0,0051", "0,01"},   {"99,999", "100,00"},
-                 {"150,00", "150,00"}, {"1e3", "1000,00"},   {"2,5E-1", "0,25"},
+    } cases[] = {{"7,", "7,00"},
+                 {",5", "0,50"},
+                 {"", "0,00"},
+                 {"   ", "0,00"},
+                 {"3,456", "3,46"},
+                 {"12,345", "12,34"},
+                 {"abc", "0,00"},
+                 {"12", "12,00"},
+                 {"12,5", "12,50"},
+                 {"0012", "12,00"},
+                 {"1,2,3", "0,00"},
+                 {",", "0,00"},
+                 {"0,005", "0,00"},
+                 {"0,0051", "0,01"},
+                 {"99,999", "100,00"},
+                 {"150,00", "150,00"},
+                 {"1e3", "1000,00"},
+                 {"2,5E-1", "0,25"},
                  {"123456789012,34", "123456789012,34"}};
     for (const Case& c : cases) {
         EXPECT_EQ(hunters::formatTaxAmount(QString::fromUtf8(c.typed)), QString::fromUtf8(c.shown))

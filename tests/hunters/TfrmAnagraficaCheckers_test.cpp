@@ -46,7 +46,6 @@ protected:
         QTest::mouseClick(button(name), Qt::LeftButton);
         return opened;
     }
-
 };
 
 TEST_F(HunterCardButtonsTest, CodiceFiscaleButtonChoosesTheChecker) {

@@ -1,3 +1,5 @@
+#include "hunters/TfrmAnagrafica.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,10 +9,9 @@
 
 #include "archive/ArchiveMessages.h"
 #include "deadlines/TfrmCalendario.h"
-#include "hunters/TfrmAnagrafica.h"
-#include "support/HunterCardFixture.h"
 #include "hunters/TRecCacciatore.h"
 #include "support/HunterBytes.h"
+#include "support/HunterCardFixture.h"
 
 namespace {
 
@@ -39,7 +40,6 @@ protected:
         card->setFieldText(QStringLiteral("txtDecorrenza"), QStringLiteral("10/05/2024"));
         card->setFieldText(QStringLiteral("txtScadenza"), QStringLiteral("10/05/2029"));
     }
-
 };
 
 QByteArray threeHuntersAndStrayBytes() {
@@ -223,8 +223,8 @@ TEST_F(HunterCardTest, TypingFollowsEachFieldsRules) {
     struct Case {
         const char* typed;
         const char* shown;
-    } amounts[] = {{"7,", "7,00"}, {",5", "0,50"}, {"", "0,00"}, {"3,456", "3,46"},
-                   {"12,345", "12,34"}};
+    } amounts[] = {
+        {"7,", "7,00"}, {",5", "0,50"}, {"", "0,00"}, {"3,456", "3,46"}, {"12,345", "12,34"}};
     for (const Case& c : amounts) {
         QLineEdit* total = edit("txtTotale");
         total->setFocus();

@@ -35,7 +35,6 @@ protected:
         if (button) QTest::mouseClick(button, Qt::LeftButton);
         return seen;
     }
-
 };
 
 struct ModeCase {

@@ -47,7 +47,7 @@ protected:
 TEST_F(PrintCommand, WritesTheSheetOfTheRecordAsTheCardShowsIt) {
     writeThreeHunters();
     const CommandResult result = run({QStringLiteral("stampa"), QStringLiteral("anagrafica"),
-                               QStringLiteral("2"), QStringLiteral("--pdf"), pdf()});
+                                      QStringLiteral("2"), QStringLiteral("--pdf"), pdf()});
     EXPECT_EQ(result.status, 0) << qPrintable(result.err);
     EXPECT_EQ(result.err, QString());
     const QString text = squeezeBlanks(pdfText(pdf()));
@@ -114,8 +114,8 @@ TEST_F(PrintCommand, ExplainsAMissingArchiveABadNumberAndAnUnwritableFile) {
             for (TestHunter& h : list) h.surname = "Rossi";
             ASSERT_TRUE(writeHunters(archive(), list));
         }
-        const CommandResult result = run({QStringLiteral("stampa"), QStringLiteral("anagrafica"), c.number,
-                                   QStringLiteral("--pdf"), c.target});
+        const CommandResult result = run({QStringLiteral("stampa"), QStringLiteral("anagrafica"),
+                                          c.number, QStringLiteral("--pdf"), c.target});
         EXPECT_EQ(result.status, 1) << c.what;
         const QString message =
             c.message.contains(QLatin1String("%1")) ? QString(c.message).arg(archive()) : c.message;

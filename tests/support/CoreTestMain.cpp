@@ -1,6 +1,6 @@
-#include <QGuiApplication>
-
 #include <gtest/gtest.h>
+
+#include <QGuiApplication>
 
 int main(int argc, char** argv) {
     // Reports measure fonts and draw PDF files: a GUI application without

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
@@ -7,9 +9,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
-
-#include <gtest/gtest.h>
-
 #include <functional>
 
 #include "app/Paths.h"
@@ -54,8 +53,7 @@ inline void typeText(QWidget* widget, const QString& text) {
         if (c.unicode() < 0x80) {
             QTest::keyClick(widget, c.toLatin1());
         } else {
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c),
-                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
 }

@@ -22,15 +22,18 @@ struct TestHunter {
 
 inline QByteArray hunterRecord(const TestHunter& h) {
     HunterBytes bytes;
-    bytes.set(HunterBytes::Cognome, h.surname).set(HunterBytes::Nome, h.name)
-        .set(HunterBytes::CodFisc, h.codFisc).set(HunterBytes::Note, h.note)
-        .set(HunterBytes::Scadenza, h.expiry).set(HunterBytes::Preavviso, h.notice)
+    bytes.set(HunterBytes::Cognome, h.surname)
+        .set(HunterBytes::Nome, h.name)
+        .set(HunterBytes::CodFisc, h.codFisc)
+        .set(HunterBytes::Note, h.note)
+        .set(HunterBytes::Scadenza, h.expiry)
+        .set(HunterBytes::Preavviso, h.notice)
         .set(HunterBytes::Totale, h.total);
     // Fields the tests rarely vary, at their documented offsets.
-    bytes.set(729, h.phone);    // Recapito
-    bytes.set(1054, h.team);    // Permesso
+    bytes.set(729, h.phone);      // Recapito
+    bytes.set(1054, h.team);      // Permesso
     bytes.set(1105, h.enrolled);  // ScadePer
-    bytes.set(2487, h.id);      // Civile
+    bytes.set(2487, h.id);        // Civile
     return bytes.bytes;
 }
 

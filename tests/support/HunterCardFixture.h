@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QToolButton>
-
 #include <memory>
 
 #include "hunters/TfrmAnagrafica.h"

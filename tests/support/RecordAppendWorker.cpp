@@ -7,7 +7,6 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QThread>
-
 #include <cstdio>
 
 #include "archive/RecordFile.h"

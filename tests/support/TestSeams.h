@@ -17,7 +17,9 @@ struct ShownMessage {
 
 class FakeMessages final : public Messages {
 public:
-    void warning(const QString& text) override { shown.append({ShownMessage::Kind::Warning, text}); }
+    void warning(const QString& text) override {
+        shown.append({ShownMessage::Kind::Warning, text});
+    }
     void information(const QString& text) override {
         shown.append({ShownMessage::Kind::Information, text});
     }

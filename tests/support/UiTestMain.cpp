@@ -1,6 +1,6 @@
-#include <QApplication>
-
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 #include "app/GuiApplication.h"
 #include "support/TestSeams.h"
