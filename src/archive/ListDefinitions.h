@@ -50,7 +50,7 @@ struct SummaryDefinition {
     QString caption;
     const RecordLayout* layout;
     // The condition depends on today, which the caller gives.
-    std::function<Verdict(const FieldValues&, const QDate& today)> condition;
+    std::function<bool(const FieldValues&, const QDate& today)> condition;
     ItemTextFn itemText;
     QString printTitle;
     const char* cardWindow;  // where a double-click loads the record

@@ -33,22 +33,13 @@ bool matches(const FieldValues& values, const QList<Criterion>& criteria, qsizet
 namespace {
 
 ListResult collect(const RecordLayout& layout, const QString& path,
-                   const std::function<Verdict(const FieldValues&)>& verdict,
-                   const ItemTextFn& itemText) {
+                   const ConditionFn& include, const ItemTextFn& itemText) {
     ListResult result;
     result.ok = RecordFile::scan(
         path, layout.recordSize(),
         [&](qsizetype number, const QByteArray& record) {
             const FieldValues values = loadedValues(layout, record);
-            switch (verdict(values)) {
-                case Verdict::Include:
-                    result.lines.append({number, itemText(values)});
-                    return true;
-                case Verdict::Skip:
-                    return true;
-                case Verdict::Stop:
-                    return false;
-            }
+            if (include(values)) result.lines.append({number, itemText(values)});
             return true;
         },
         &result.error);
@@ -63,9 +54,7 @@ ListResult searchRecords(const RecordLayout& layout, const QString& path,
     const qsizetype inUse = criteriaInUse(criteria);
     return collect(
         layout, path,
-        [&](const FieldValues& values) {
-            return matches(values, criteria, inUse) ? Verdict::Include : Verdict::Skip;
-        },
+        [&](const FieldValues& values) { return matches(values, criteria, inUse); },
         itemText);
 }
 

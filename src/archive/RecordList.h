@@ -52,13 +52,13 @@ bool matches(const FieldValues& values, const QList<Criterion>& criteria, qsizet
 ListResult searchRecords(const RecordLayout& layout, const QString& path,
                          const QList<Criterion>& criteria, const ItemTextFn& itemText);
 
-// What a summary's condition says of one record.
-enum class Verdict { Include, Skip, Stop };
-using ConditionFn = std::function<Verdict(const FieldValues&)>;
+// Whether a summary lists a record. A record whose values the condition
+// cannot read (a damaged date) is left out, and the list goes on.
+using ConditionFn = std::function<bool(const FieldValues&)>;
 
-// Scans the archive and lists the records the condition includes, sorted;
-// a Stop ends the list at that record. A failure stops it silently too
-// (ok is false only when the file could not be used).
+// Scans the archive and lists the records the condition includes, sorted.
+// A failure of the file stops the list silently with what was read (ok is
+// false then).
 ListResult summaryRecords(const RecordLayout& layout, const QString& path,
                           const ConditionFn& condition, const ItemTextFn& itemText);
 

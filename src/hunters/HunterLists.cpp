@@ -36,14 +36,13 @@ QString summaryItem(const FieldValues& values) {
            pad(trimBlanks(h.Scadenza), 10) + QStringLiteral("  Tassa: € ") + trimBlanks(h.Totale);
 }
 
-Verdict permitCondition(const FieldValues& values, const QDate& today) {
+bool permitCondition(const FieldValues& values, const QDate& today) {
     static const qsizetype expiryField = layout().indexOfField(u"Scadenza");
     static const qsizetype noticeField = layout().indexOfField(u"Preavviso");
     const auto expiry = fieldrules::parseDate(values.value(expiryField));
     bool isNumber = false;
     const int notice = trimBlanks(values.value(noticeField)).toInt(&isNumber);
-    if (!expiry || !isNumber) return Verdict::Stop;
-    return expiry->addDays(-notice) <= today ? Verdict::Include : Verdict::Skip;
+    return expiry && isNumber && expiry->addDays(-notice) <= today;
 }
 
 const SearchDefinition& search() {

@@ -15,8 +15,8 @@ QString searchItem(const FieldValues& values);
 QString summaryItem(const FieldValues& values);
 
 // A hunter is in the summary from `Preavviso` days before the permit's
-// expiry on. A stored expiry that is no date, or notice days that are no
-// whole number, stop the list.
-Verdict permitCondition(const FieldValues& values, const QDate& today);
+// expiry on. A card whose stored expiry is no date, or whose notice days
+// are no whole number, is left out; the cards after it are still listed.
+bool permitCondition(const FieldValues& values, const QDate& today);
 
 }  // namespace hunters

@@ -68,30 +68,33 @@ TEST_F(HunterListsTest, PermitSummaryListsFromTheNoticeDaysOn) {
     struct Case {
         const char* expiry;
         const char* notice;
-        Verdict verdict;
+        bool listed;
     } cases[] = {
-        {"20/05/2024", "10", Verdict::Include}, {"20/05/2024", "9", Verdict::Skip},
-        {"01/01/2024", "0", Verdict::Include},  {"10/05/2024", "0", Verdict::Include},
-        {"11/05/2024", "0", Verdict::Skip},     {"31/02/2024", "0", Verdict::Stop},
-        {"20/05/2024", "", Verdict::Stop},      {"20/05/2024", "x", Verdict::Stop},
+        {"20/05/2024", "10", true}, {"20/05/2024", "9", false},
+        {"01/01/2024", "0", true},  {"10/05/2024", "0", true},
+        {"11/05/2024", "0", false},     {"31/02/2024", "0", false},
+        {"20/05/2024", "", false},      {"20/05/2024", "x", false},
     };
     const RecordLayout& layout = TRecCacciatore::layout();
     for (const Case& c : cases) {
         FieldValues values(50);
         values[layout.indexOfField(u"Scadenza")] = QString::fromLatin1(c.expiry);
         values[layout.indexOfField(u"Preavviso")] = QString::fromLatin1(c.notice);
-        EXPECT_EQ(hunters::permitCondition(values, today), c.verdict)
+        EXPECT_EQ(hunters::permitCondition(values, today), c.listed)
             << c.expiry << " " << c.notice;
     }
 }
 
-TEST_F(HunterListsTest, AnUnreadableExpiryEndsTheSummaryThere) {
+TEST_F(HunterListsTest, ADamagedCardDoesNotHideTheCardsAfterIt) {
     ASSERT_TRUE(writeHunters(path(), {{"Primo", "A", "", "", "", "", "", "01/01/2024", "0"},
                                       {"Rotto", "B", "", "", "", "", "", "99/99/9999", "0"},
+                                      {"Guasto", "D", "", "", "", "", "", "01/01/2024", "?"},
                                       {"Terzo", "C", "", "", "", "", "", "01/01/2024", "0"}}));
     const ListResult result = hunters::permitSummary().build(path(), QDate(2024, 5, 10));
-    ASSERT_EQ(result.lines.size(), 1);
-    EXPECT_TRUE(result.lines.front().text.startsWith(QStringLiteral("Primo A")));
+    QStringList listed;
+    for (const ListLine& line : result.lines) listed.append(line.text.left(30).trimmed());
+    EXPECT_EQ(listed, (QStringList{"Primo A", "Terzo C"}));
+    EXPECT_EQ(result.lines.at(1).record, 4);
 }
 
 TEST_F(HunterListsTest, EachLineOpensItsOwnRecordEvenWhenTextsAreEqual) {
