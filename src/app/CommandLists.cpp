@@ -60,7 +60,7 @@ int runSearch(const QStringList& args, QTextStream& out, QTextStream& err) {
     QString path;
     if (!archivePath(*search.layout, &path, err)) return 1;
     const ListResult result =
-        searchRecords(*search.layout, path, search.criteriaWith(texts), search.itemText);
+        search.run(path, texts);
     if (!result.ok) {
         err << "Impossibile leggere l'archivio: " << result.error << "\n";
         return 1;

@@ -14,7 +14,9 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
 
-char toByte(char32_t ch) {
+}  // namespace
+
+char byteOf(char32_t ch) {
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) return static_cast<char>(ch);
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] == ch) return static_cast<char>(0x80 + i);
@@ -22,12 +24,10 @@ char toByte(char32_t ch) {
     return '?';
 }
 
-}  // namespace
-
 QByteArray encode(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
-    for (char32_t ch : text.toUcs4()) out.append(toByte(ch));
+    for (char32_t ch : text.toUcs4()) out.append(byteOf(ch));
     return out;
 }
 

@@ -13,6 +13,9 @@ namespace cp1252 {
 // (a character outside the Basic Multilingual Plane is one '?', not two).
 QByteArray encode(const QString& text);
 
+// The byte of one character, '?' when the code page cannot hold it.
+char byteOf(char32_t character);
+
 // Every byte maps to one character; the five unassigned bytes (0x81, 0x8D,
 // 0x8F, 0x90, 0x9D) map to the C1 control of the same value, as Windows does.
 QString decode(QByteArrayView bytes);

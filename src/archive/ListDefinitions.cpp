@@ -18,6 +18,10 @@ QList<Criterion> SearchDefinition::criteriaWith(const QStringList& texts) const 
     return result;
 }
 
+ListResult SearchDefinition::run(const QString& path, const QStringList& texts) const {
+    return searchRecords(*layout, path, criteriaWith(texts), itemText, &itemText.fields());
+}
+
 ListResult SummaryDefinition::build(const QString& path, const QDate& today) const {
     return summaryRecords(
         *layout, path, [&](const FieldValues& values) { return condition(values, today); },

@@ -35,13 +35,16 @@ struct SearchDefinition {
     QString caption;
     const RecordLayout* layout;
     QList<SearchCriterionSpec> criteria;  // tab order and Enter chain
-    ItemTextFn itemText;
+    ItemFormat itemText;
     QString printTitle;
     QList<PickerMode> pickers;
 
     const PickerMode* picker(const QString& tag) const;
     // The criteria with the texts typed for them, in order.
     QList<Criterion> criteriaWith(const QStringList& texts) const;
+    // Searches the archive file at `path` with the texts typed for the
+    // criteria, decoding only the fields the criteria and the lines need.
+    ListResult run(const QString& path, const QStringList& texts) const;
 };
 
 struct SummaryDefinition {
@@ -51,7 +54,7 @@ struct SummaryDefinition {
     const RecordLayout* layout;
     // The condition depends on today, which the caller gives.
     std::function<bool(const FieldValues&, const QDate& today)> condition;
-    ItemTextFn itemText;
+    ItemFormat itemText;
     QString printTitle;
     const char* cardWindow;  // where a double-click loads the record
 

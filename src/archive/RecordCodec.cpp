@@ -1,5 +1,7 @@
 #include "archive/RecordCodec.h"
 
+#include <vector>
+
 #include "archive/Cp1252.h"
 #include "archive/TextRules.h"
 
@@ -38,23 +40,47 @@ QByteArray encode(const RecordLayout& layout, const FieldValues& values) {
     return record;
 }
 
-FieldValues decode(const RecordLayout& layout, QByteArrayView record) {
-    FieldValues values;
-    values.reserve(static_cast<qsizetype>(layout.fields.size()));
+namespace {
+
+QString decodeField(FieldEncoding encoding, int capacity, QByteArrayView bytes) {
+    if (encoding == FieldEncoding::LengthPrefixed) {
+        const int length = qMin<int>(static_cast<unsigned char>(bytes.at(0)), capacity);
+        return cp1252::decode(bytes.sliced(1, length));
+    }
+    const qsizetype zero = bytes.indexOf('\0');
+    return cp1252::decode(zero < 0 ? bytes : bytes.first(zero));
+}
+
+// Decodes the fields for which `wanted(index)` holds; the others stay empty.
+template <typename Wanted>
+FieldValues decodeFields(const RecordLayout& layout, QByteArrayView record, Wanted wanted) {
+    FieldValues values(static_cast<qsizetype>(layout.fields.size()));
     qsizetype offset = 0;
-    for (const FieldSpec& field : layout.fields) {
+    for (std::size_t i = 0; i < layout.fields.size(); ++i) {
+        const FieldSpec& field = layout.fields[i];
         const qsizetype size = field.capacity + 1;
-        const QByteArrayView bytes = record.sliced(offset, size);
-        if (layout.encoding == FieldEncoding::LengthPrefixed) {
-            const int length = qMin<int>(static_cast<unsigned char>(bytes.at(0)), field.capacity);
-            values.append(cp1252::decode(bytes.sliced(1, length)));
-        } else {
-            const qsizetype zero = bytes.indexOf('\0');
-            values.append(cp1252::decode(zero < 0 ? bytes : bytes.first(zero)));
+        if (wanted(i)) {
+            values[static_cast<qsizetype>(i)] =
+                decodeField(layout.encoding, field.capacity, record.sliced(offset, size));
         }
         offset += size;
     }
     return values;
+}
+
+}  // namespace
+
+FieldValues decode(const RecordLayout& layout, QByteArrayView record) {
+    return decodeFields(layout, record, [](std::size_t) { return true; });
+}
+
+FieldValues decode(const RecordLayout& layout, QByteArrayView record,
+                   const QList<qsizetype>& fields) {
+    std::vector<bool> wanted(layout.fields.size(), false);
+    for (const qsizetype index : fields) {
+        if (index >= 0 && static_cast<std::size_t>(index) < wanted.size()) wanted[index] = true;
+    }
+    return decodeFields(layout, record, [&wanted](std::size_t i) { return wanted[i]; });
 }
 
 QString displayText(FieldEncoding encoding, const QString& stored) {

@@ -19,6 +19,9 @@ QByteArray encode(const RecordLayout& layout, const FieldValues& values);
 // The field texts of a record buffer of layout.recordSize() bytes, as stored
 // (not trimmed). A length byte larger than the capacity reads the capacity.
 FieldValues decode(const RecordLayout& layout, QByteArrayView record);
+// The same, decoding only the fields listed; the others are empty.
+FieldValues decode(const RecordLayout& layout, QByteArrayView record,
+                   const QList<qsizetype>& fields);
 
 // The text a card shows for a stored value: trimmed for length-prefixed
 // archives, unchanged for zero-terminated ones.

@@ -83,10 +83,22 @@ bool RecordFile::scan(const QString& path, qsizetype recordSize, const Visitor& 
                       QString* error) {
     RecordFile file(path, recordSize);
     bool ok = file.open(Access::Read);
-    QByteArray record;
-    while (ok && !file.atEnd()) {
-        ok = file.readNext(&record);
-        if (ok && !visit(file.position(), record)) break;
+    const qsizetype count = file.count();
+    const qsizetype perBlock = qMax<qsizetype>(1, (qsizetype(1) << 20) / recordSize);
+    QByteArray block;
+    for (qsizetype first = 0; ok && first < count; first += perBlock) {
+        const qsizetype records = qMin(perBlock, count - first);
+        block = file.file_.read(records * recordSize);
+        if (block.size() != records * recordSize) {
+            ok = file.fail(QStringLiteral("the file is shorter than it was"));
+            break;
+        }
+        for (qsizetype i = 0; i < records; ++i) {
+            if (!visit(first + i + 1, QByteArrayView(block).sliced(i * recordSize, recordSize))) {
+                first = count;  // the visitor has seen enough
+                break;
+            }
+        }
     }
     if (!ok && error) *error = file.errorString();
     file.close();

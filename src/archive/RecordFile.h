@@ -44,10 +44,11 @@ public:
     QString errorString() const { return error_; }
 
     // Opens with a shared lock, hands every complete record in order to
-    // visit (which may stop the scan by returning false), and closes.
-    // Returns false when the file could not be opened or read; the records
-    // visited before the failure stay visited.
-    using Visitor = std::function<bool(qsizetype number, const QByteArray& record)>;
+    // visit (which may stop the scan by returning false), and closes. The
+    // file is read in blocks of about 1 MiB; a record's view is valid only
+    // during its visit. Returns false when the file could not be opened or
+    // read; the records visited before the failure stay visited.
+    using Visitor = std::function<bool(qsizetype number, QByteArrayView record)>;
     static bool scan(const QString& path, qsizetype recordSize, const Visitor& visit,
                      QString* error = nullptr);
 

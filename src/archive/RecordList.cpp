@@ -1,7 +1,9 @@
 #include "archive/RecordList.h"
 
 #include <algorithm>
+#include <vector>
 
+#include "archive/Cp1252.h"
 #include "archive/RecordCodec.h"
 #include "archive/RecordFile.h"
 #include "archive/TextRules.h"
@@ -10,9 +12,47 @@ QString pad(const QString& x, qsizetype width) {
     return x.left(width).leftJustified(width, u' ');
 }
 
-FieldValues loadedValues(const RecordLayout& layout, QByteArrayView record) {
-    FieldValues values = codec::decode(layout, record);
-    for (QString& value : values) value = codec::displayText(layout.encoding, value);
+ItemFormat::ItemFormat(const RecordLayout& layout, std::initializer_list<Piece> pieces) {
+    for (const Piece& piece : pieces) {
+        Part part{QString::fromUtf8(piece.prefix), {}, piece.width};
+        for (const char* field : piece.fields) {
+            const qsizetype index = layout.indexOfField(QString::fromLatin1(field));
+            Q_ASSERT_X(index >= 0, "ItemFormat", field);
+            part.fields.append(index);
+            if (!fields_.contains(index)) fields_.append(index);
+        }
+        parts_.append(part);
+    }
+}
+
+QString ItemFormat::operator()(const FieldValues& values) const {
+    QString text;
+    text.reserve(256);
+    for (const Part& part : parts_) {
+        text += part.prefix;
+        const qsizetype start = text.size();
+        for (qsizetype i = 0; i < part.fields.size(); ++i) {
+            if (i > 0) text += u' ';
+            text += text::trimBlanks(values.value(part.fields.at(i)));
+        }
+        if (part.width > 0) {
+            const qsizetype length = text.size() - start;
+            if (length > part.width) {
+                text.truncate(start + part.width);
+            } else {
+                text.append(QString(part.width - length, u' '));
+            }
+        }
+    }
+    return text;
+}
+
+FieldValues loadedValues(const RecordLayout& layout, QByteArrayView record,
+                         const QList<qsizetype>* only) {
+    FieldValues values = only ? codec::decode(layout, record, *only) : codec::decode(layout, record);
+    for (QString& value : values) {
+        if (!value.isEmpty()) value = codec::displayText(layout.encoding, value);
+    }
     return values;
 }
 
@@ -25,7 +65,7 @@ bool matches(const FieldValues& values, const QList<Criterion>& criteria, qsizet
     qsizetype score = 0;
     for (const Criterion& c : criteria) {
         if (c.text.isEmpty() || c.field < 0 || c.field >= values.size()) continue;
-        if (values.at(c.field).toLower().contains(c.text.toLower())) ++score;
+        if (values.at(c.field).contains(c.text, Qt::CaseInsensitive)) ++score;
     }
     return score >= inUse;
 }
@@ -33,12 +73,13 @@ bool matches(const FieldValues& values, const QList<Criterion>& criteria, qsizet
 namespace {
 
 ListResult collect(const RecordLayout& layout, const QString& path,
-                   const ConditionFn& include, const ItemTextFn& itemText) {
+                   const ConditionFn& include, const ItemTextFn& itemText,
+                   const QList<qsizetype>* only = nullptr) {
     ListResult result;
     result.ok = RecordFile::scan(
         path, layout.recordSize(),
-        [&](qsizetype number, const QByteArray& record) {
-            const FieldValues values = loadedValues(layout, record);
+        [&](qsizetype number, QByteArrayView record) {
+            const FieldValues values = loadedValues(layout, record, only);
             if (include(values)) result.lines.append({number, itemText(values)});
             return true;
         },
@@ -50,12 +91,20 @@ ListResult collect(const RecordLayout& layout, const QString& path,
 }  // namespace
 
 ListResult searchRecords(const RecordLayout& layout, const QString& path,
-                         const QList<Criterion>& criteria, const ItemTextFn& itemText) {
+                         const QList<Criterion>& criteria, const ItemTextFn& itemText,
+                         const QList<qsizetype>* itemFields) {
     const qsizetype inUse = criteriaInUse(criteria);
+    QList<qsizetype> needed;
+    if (itemFields) {
+        needed = *itemFields;
+        for (const Criterion& c : criteria) {
+            if (c.field >= 0 && !needed.contains(c.field)) needed.append(c.field);
+        }
+    }
     return collect(
         layout, path,
-        [&](const FieldValues& values) { return matches(values, criteria, inUse); },
-        itemText);
+        [&](const FieldValues& values) { return matches(values, criteria, inUse); }, itemText,
+        itemFields ? &needed : nullptr);
 }
 
 ListResult summaryRecords(const RecordLayout& layout, const QString& path,
@@ -64,11 +113,28 @@ ListResult summaryRecords(const RecordLayout& layout, const QString& path,
 }
 
 void sortLines(QList<ListLine>& lines) {
-    std::sort(lines.begin(), lines.end(), [](const ListLine& a, const ListLine& b) {
-        if (const int c = a.text.compare(b.text, Qt::CaseInsensitive); c != 0) return c < 0;
-        if (const int c = a.text.compare(b.text, Qt::CaseSensitive); c != 0) return c < 0;
-        return a.record < b.record;
+    // The case-folded texts are made once, not at every comparison, as
+    // bytes of the code page the texts come from, compared quickly.
+    struct Keyed {
+        QByteArray folded;
+        qsizetype index;
+    };
+    std::vector<Keyed> keys;
+    keys.reserve(static_cast<std::size_t>(lines.size()));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        keys.push_back({cp1252::encode(lines.at(i).text.toCaseFolded()), i});
+    }
+    std::sort(keys.begin(), keys.end(), [&lines](const Keyed& a, const Keyed& b) {
+        if (const int c = a.folded.compare(b.folded); c != 0) return c < 0;
+        const ListLine& la = lines.at(a.index);
+        const ListLine& lb = lines.at(b.index);
+        if (const int c = la.text.compare(lb.text); c != 0) return c < 0;
+        return la.record < lb.record;
     });
+    QList<ListLine> sorted;
+    sorted.reserve(lines.size());
+    for (const Keyed& key : keys) sorted.append(std::move(lines[key.index]));
+    lines = std::move(sorted);
 }
 
 qsizetype findInList(const QList<ListLine>& lines, qsizetype selected, const QString& text,
@@ -103,7 +169,7 @@ std::optional<FoundRecord> recordForLine(const RecordLayout& layout, const QStri
     // The file changed since the list was built: look for the line's text.
     std::optional<FoundRecord> found;
     file.close();
-    RecordFile::scan(path, layout.recordSize(), [&](qsizetype number, const QByteArray& bytes) {
+    RecordFile::scan(path, layout.recordSize(), [&](qsizetype number, QByteArrayView bytes) {
         FieldValues values = loadedValues(layout, bytes);
         if (text::trimBlanks(itemText(values)) == wanted) found = FoundRecord{number, values};
         return true;

@@ -24,8 +24,36 @@ using ItemTextFn = std::function<QString(const FieldValues&)>;
 // x cut, or padded with blanks, to exactly w characters.
 QString pad(const QString& x, qsizetype width);
 
-// The field texts of a record buffer as a card would show them.
-FieldValues loadedValues(const RecordLayout& layout, QByteArrayView record);
+// An item text as a table: pieces, each a prefix and then the trimmed
+// texts of one or more fields joined by a blank, padded or cut to a width
+// (0: as long as it is). The fields it reads are known, so a list decodes
+// only those.
+class ItemFormat {
+public:
+    struct Piece {
+        const char* prefix;
+        std::initializer_list<const char*> fields;
+        qsizetype width = 0;
+    };
+    ItemFormat(const RecordLayout& layout, std::initializer_list<Piece> pieces);
+
+    QString operator()(const FieldValues& values) const;
+    const QList<qsizetype>& fields() const { return fields_; }
+
+private:
+    struct Part {
+        QString prefix;
+        QList<qsizetype> fields;
+        qsizetype width;
+    };
+    QList<Part> parts_;
+    QList<qsizetype> fields_;
+};
+
+// The field texts of a record buffer as a card would show them. With
+// `only`, just those fields are decoded and the others stay empty.
+FieldValues loadedValues(const RecordLayout& layout, QByteArrayView record,
+                         const QList<qsizetype>* only = nullptr);
 
 struct ListResult {
     QList<ListLine> lines;  // in list order
@@ -48,9 +76,11 @@ qsizetype criteriaInUse(const QList<Criterion>& criteria);
 bool matches(const FieldValues& values, const QList<Criterion>& criteria, qsizetype inUse);
 
 // Scans the archive (creating it when missing, as every action does) and
-// lists the matching records, sorted.
+// lists the matching records, sorted. With `itemFields`, only those fields
+// and the criteria's are decoded.
 ListResult searchRecords(const RecordLayout& layout, const QString& path,
-                         const QList<Criterion>& criteria, const ItemTextFn& itemText);
+                         const QList<Criterion>& criteria, const ItemTextFn& itemText,
+                         const QList<qsizetype>* itemFields = nullptr);
 
 // Whether a summary lists a record. A record whose values the condition
 // cannot read (a damaged date) is left out, and the list goes on.

@@ -136,12 +136,10 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
 void SearchWindow::search() {
     QStringList texts;
     for (const QLineEdit* edit : criteria_) texts.append(edit->text());
-    const QList<Criterion> criteria = definition_.criteriaWith(texts);
-    lblConta = QString::number(criteriaInUse(criteria));
+    lblConta = QString::number(criteriaInUse(definition_.criteriaWith(texts)));
     list_->clear();
-    const ListResult result = searchRecords(
-        *definition_.layout, paths::dataFile(QString::fromLatin1(definition_.layout->fileName)),
-        criteria, definition_.itemText);
+    const ListResult result = definition_.run(
+        paths::dataFile(QString::fromLatin1(definition_.layout->fileName)), texts);
     if (!result.ok) {
         seams::messages().plain(archivemsg::accessError());
         return;

@@ -15,7 +15,7 @@ bool ExportGridModel::fill(const RecordLayout& layout, const QString& path) {
     beginResetModel();
     rows_.clear();
     const bool ok = RecordFile::scan(path, layout.recordSize(),
-                                     [&](qsizetype number, const QByteArray& record) {
+                                     [&](qsizetype number, QByteArrayView record) {
                                          const FieldValues values = loadedValues(layout, record);
                                          QStringList row{QString::number(number)};
                                          for (const ExportColumn& column : columns_) {
@@ -83,6 +83,31 @@ constexpr const char* kOptions[] = {
     "<table x:str>",
 };
 
+// Appends a text as Windows-1252 bytes with "&", "<" and ">" as entities.
+void appendCell(QByteArray& out, QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        switch (c.unicode()) {
+            case u'&':
+                out += "&amp;";
+                break;
+            case u'<':
+                out += "&lt;";
+                break;
+            case u'>':
+                out += "&gt;";
+                break;
+            default:
+                if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+                    out += cp1252::byteOf(QChar::surrogateToUcs4(c, text.at(i + 1)));
+                    ++i;
+                } else {
+                    out += cp1252::byteOf(c.unicode());
+                }
+        }
+    }
+}
+
 // Writes the fragments one after the other; `out` takes Windows-1252 bytes.
 template <typename Rows, typename Out>
 void writeFragments(const QString& sheetName, const QList<HeaderCell>& header, const Rows& rows,
@@ -96,14 +121,17 @@ void writeFragments(const QString& sheetName, const QList<HeaderCell>& header, c
             QByteArray::number(cell.width) + ">" + cp1252::encode(escaped(cell.title)) + "</td>");
     }
     out(QByteArray("</tr>"));
+    QByteArray line;
     for (const QStringList& row : rows) {
-        QByteArray line("<tr>");
+        line = "<tr>";
         for (qsizetype c = firstColumn; c < firstColumn + header.size(); ++c) {
             // sdnum marks the cell as text, so "007" or a CAP keeps its zeros.
-            line += "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" +
-                    cp1252::encode(escaped(text::trimBlanks(row.value(c)))) + "</td>";
+            line += "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+            appendCell(line, text::trimBlanks(row.value(c)));
+            line += "</td>";
         }
-        out(line + "</tr>");
+        line += "</tr>";
+        out(line);
     }
     out(QByteArray("</table>"));
     out(QByteArray("</body>"));

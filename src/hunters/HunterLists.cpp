@@ -19,22 +19,9 @@ const RecordLayout& layout() {
 
 }  // namespace
 
-QString searchItem(const FieldValues& values) {
-    const TRecCacciatore h = TRecCacciatore::fromValues(values);
-    return pad(fullName(h), 28) + QStringLiteral("  C.F. ") + pad(trimBlanks(h.CodFisc), 16) +
-           QStringLiteral("  Tel. ") + pad(trimBlanks(h.Recapito), 14) +
-           QStringLiteral("  Squadra: ") + pad(trimBlanks(h.Permesso), 26) +
-           QStringLiteral("  Iscriz. ") + pad(trimBlanks(h.ScadePer), 10) +
-           QStringLiteral("  ID: ") + trimBlanks(h.Civile);
-}
+QString searchItem(const FieldValues& values) { return search().itemText(values); }
 
-QString summaryItem(const FieldValues& values) {
-    const TRecCacciatore h = TRecCacciatore::fromValues(values);
-    return pad(fullName(h), 30) + QStringLiteral("  C.F. ") + pad(trimBlanks(h.CodFisc), 16) +
-           QStringLiteral("  Tel. ") + pad(trimBlanks(h.Recapito), 15) + QStringLiteral("  ID: ") +
-           pad(trimBlanks(h.Civile), 25) + QStringLiteral("  Scad. porto: ") +
-           pad(trimBlanks(h.Scadenza), 10) + QStringLiteral("  Tassa: € ") + trimBlanks(h.Totale);
-}
+QString summaryItem(const FieldValues& values) { return permitSummary().itemText(values); }
 
 bool permitCondition(const FieldValues& values, const QDate& today) {
     static const qsizetype expiryField = layout().indexOfField(u"Scadenza");
@@ -67,7 +54,12 @@ const SearchDefinition& search() {
             {"txtPrecedenti", "Armi da caccia possedute:", "Precedenti"},
             {"txtNote", "Note:", "Note"},
         },
-        &searchItem,
+        ItemFormat(layout(), {{"", {"Cognome", "Nome"}, 28},
+                              {"  C.F. ", {"CodFisc"}, 16},
+                              {"  Tel. ", {"Recapito"}, 14},
+                              {"  Squadra: ", {"Permesso"}, 26},
+                              {"  Iscriz. ", {"ScadePer"}, 10},
+                              {"  ID: ", {"Civile"}}}),
         QStringLiteral("Anagrafica cacciatori"),
         {
             {"anagrafica", "TfrmAnagrafica", true, {}},
@@ -100,7 +92,12 @@ const SummaryDefinition& permitSummary() {
         QStringLiteral(" Riepilogo cacciatori con porto di fucile in scadenza o scaduto"),
         &layout(),
         &permitCondition,
-        &summaryItem,
+        ItemFormat(layout(), {{"", {"Cognome", "Nome"}, 30},
+                              {"  C.F. ", {"CodFisc"}, 16},
+                              {"  Tel. ", {"Recapito"}, 15},
+                              {"  ID: ", {"Civile"}, 25},
+                              {"  Scad. porto: ", {"Scadenza"}, 10},
+                              {"  Tassa: € ", {"Totale"}}}),
         QStringLiteral("Riepilogo cacciatori con porto di fucile in scadenza o scaduto"),
         "TfrmAnagrafica",
     };

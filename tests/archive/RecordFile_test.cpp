@@ -68,7 +68,7 @@ TEST_F(RecordFileTest, ScanVisitsEveryRecordInOrder) {
     write(recordOf('a') + recordOf('b') + recordOf('c') + QByteArray(3, 'z'));
     QList<qsizetype> numbers;
     QByteArray seen;
-    EXPECT_TRUE(RecordFile::scan(path(), kSize, [&](qsizetype n, const QByteArray& record) {
+    EXPECT_TRUE(RecordFile::scan(path(), kSize, [&](qsizetype n, QByteArrayView record) {
         numbers.append(n);
         seen += record.front();
         return true;
@@ -86,7 +86,7 @@ TEST_F(RecordFileTest, FailuresReachTheCaller) {
     RecordFile nowhere(dir.filePath(QStringLiteral("manca/Prova.pro")), kSize);
     EXPECT_FALSE(nowhere.open(RecordFile::Access::Write));
     EXPECT_FALSE(
-        RecordFile::scan(path(), kSize, [](qsizetype, const QByteArray&) { return true; }));
+        RecordFile::scan(path(), kSize, [](qsizetype, QByteArrayView) { return true; }));
 
     RecordFile file(dir.filePath(QStringLiteral("Altro.pro")), kSize);
     ASSERT_TRUE(file.open(RecordFile::Access::Write));

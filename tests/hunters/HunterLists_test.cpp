@@ -19,8 +19,7 @@ protected:
         return names;
     }
     ListResult search(const QStringList& texts) const {
-        const SearchDefinition& s = hunters::search();
-        return searchRecords(*s.layout, path(), s.criteriaWith(texts), s.itemText);
+        return hunters::search().run(path(), texts);
     }
     QTemporaryDir dir;
 };
