@@ -18,6 +18,7 @@ constexpr std::array<char16_t, 32> kHighControls = {
 
 char byteOf(char32_t ch) {
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) return static_cast<char>(ch);
+    if (ch > 0x2122 || (ch >= 0x100 && ch < 0x152)) return '?';  // outside the table's range
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] == ch) return static_cast<char>(0x80 + i);
     }
@@ -25,9 +26,19 @@ char byteOf(char32_t ch) {
 }
 
 QByteArray encode(const QString& text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (char32_t ch : text.toUcs4()) out.append(byteOf(ch));
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* d = out.data();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate()) {
+            *d++ = byteOf(QChar::surrogateToUcs4(c, text.at(i + 1)));
+            ++i;
+        } else {
+            *d++ = byteOf(c.unicode());
+        }
+    }
+    out.truncate(d - out.data());
     return out;
 }
 

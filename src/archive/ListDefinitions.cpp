@@ -30,9 +30,22 @@ ListResult SummaryDefinition::build(const QString& path, const QDate& today) con
 
 ExportColumn fieldColumn(const RecordLayout& layout, const char* name, const char* header,
                          int gridWidth, int exportWidth, const char* field) {
-    const qsizetype index = layout.indexOfField(QString::fromLatin1(field));
-    Q_ASSERT_X(index >= 0, "fieldColumn", field);
-    return ExportColumn{
-        name, QString::fromUtf8(header), gridWidth, exportWidth,
-        [index](const FieldValues& values) { return text::trimBlanks(values.value(index)); }};
+    return joinedColumn(layout, name, header, gridWidth, exportWidth, {field});
+}
+
+ExportColumn joinedColumn(const RecordLayout& layout, const char* name, const char* header,
+                          int gridWidth, int exportWidth, std::initializer_list<const char*> fields) {
+    QList<qsizetype> indexes;
+    for (const char* field : fields) {
+        indexes.append(layout.indexOfField(QString::fromLatin1(field)));
+        Q_ASSERT_X(indexes.back() >= 0, "joinedColumn", field);
+    }
+    auto value = [indexes](const FieldValues& values) {
+        QString text = text::trimBlanks(values.value(indexes.front()));
+        for (qsizetype i = 1; i < indexes.size(); ++i) {
+            text += u' ' + text::trimBlanks(values.value(indexes.at(i)));
+        }
+        return text;
+    };
+    return ExportColumn{name, QString::fromUtf8(header), gridWidth, exportWidth, value, indexes};
 }

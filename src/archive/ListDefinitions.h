@@ -82,3 +82,6 @@ struct ArchiveLists {
 // A column showing one field, trimmed.
 ExportColumn fieldColumn(const RecordLayout& layout, const char* name, const char* header,
                          int gridWidth, int exportWidth, const char* field);
+// A column showing several fields, each trimmed, joined by a blank.
+ExportColumn joinedColumn(const RecordLayout& layout, const char* name, const char* header,
+                          int gridWidth, int exportWidth, std::initializer_list<const char*> fields);

@@ -36,12 +36,7 @@ QString ItemFormat::operator()(const FieldValues& values) const {
             text += text::trimBlanks(values.value(part.fields.at(i)));
         }
         if (part.width > 0) {
-            const qsizetype length = text.size() - start;
-            if (length > part.width) {
-                text.truncate(start + part.width);
-            } else {
-                text.append(QString(part.width - length, u' '));
-            }
+            text.resize(start + part.width, u' ');  // cuts, or fills with blanks
         }
     }
     return text;
@@ -112,6 +107,26 @@ ListResult summaryRecords(const RecordLayout& layout, const QString& path,
     return collect(layout, path, condition, itemText);
 }
 
+namespace {
+
+// The text case-folded, as code-page bytes: plain letters fold without a
+// table, the rest through Qt's folding.
+QByteArray foldedKey(const QString& text) {
+    QByteArray key(text.size(), Qt::Uninitialized);
+    char* d = key.data();
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80) {
+            *d++ = static_cast<char>(u >= u'A' && u <= u'Z' ? u + 32 : u);
+        } else {
+            *d++ = cp1252::byteOf(c.toCaseFolded().unicode());
+        }
+    }
+    return key;
+}
+
+}  // namespace
+
 void sortLines(QList<ListLine>& lines) {
     // The case-folded texts are made once, not at every comparison, as
     // bytes of the code page the texts come from, compared quickly.
@@ -121,9 +136,7 @@ void sortLines(QList<ListLine>& lines) {
     };
     std::vector<Keyed> keys;
     keys.reserve(static_cast<std::size_t>(lines.size()));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        keys.push_back({cp1252::encode(lines.at(i).text.toCaseFolded()), i});
-    }
+    for (qsizetype i = 0; i < lines.size(); ++i) keys.push_back({foldedKey(lines.at(i).text), i});
     std::sort(keys.begin(), keys.end(), [&lines](const Keyed& a, const Keyed& b) {
         if (const int c = a.folded.compare(b.folded); c != 0) return c < 0;
         const ListLine& la = lines.at(a.index);

@@ -14,16 +14,21 @@ ExportGridModel::ExportGridModel(QList<ExportColumn> columns, QObject* parent)
 bool ExportGridModel::fill(const RecordLayout& layout, const QString& path) {
     beginResetModel();
     rows_.clear();
-    const bool ok = RecordFile::scan(path, layout.recordSize(),
-                                     [&](qsizetype number, QByteArrayView record) {
-                                         const FieldValues values = loadedValues(layout, record);
-                                         QStringList row{QString::number(number)};
-                                         for (const ExportColumn& column : columns_) {
-                                             row.append(text::trimBlanks(column.value(values)));
-                                         }
-                                         rows_.append(row);
-                                         return true;
-                                     });
+    QList<qsizetype> needed;
+    for (const ExportColumn& column : columns_) {
+        for (const qsizetype field : column.fields) {
+            if (!needed.contains(field)) needed.append(field);
+        }
+    }
+    const bool ok =
+        RecordFile::scan(path, layout.recordSize(), [&](qsizetype, QByteArrayView record) {
+            const FieldValues values = loadedValues(layout, record, &needed);
+            QStringList row;
+            row.reserve(columns_.size());
+            for (const ExportColumn& column : columns_) row.append(column.value(values));
+            rows_.append(std::move(row));
+            return true;
+        });
     endResetModel();
     return ok;
 }
@@ -38,7 +43,8 @@ int ExportGridModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ExportGridModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid()) return {};
-    return rows_.at(index.row()).value(index.column());
+    if (index.column() == 0) return QString::number(index.row() + 1);
+    return rows_.at(index.row()).value(index.column() - 1);
 }
 
 QVariant ExportGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -183,7 +189,7 @@ bool writeGrid(const QString& path, const QString& sheetName, const ExportGridMo
     for (const ExportColumn& column : grid.columns()) {
         header.append({column.header, column.exportWidth});
     }
-    return writeFile(path, sheetName, header, grid.rows(), 1, error);
+    return writeFile(path, sheetName, header, grid.rows(), 0, error);
 }
 
 }  // namespace spreadsheet

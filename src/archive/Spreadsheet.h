@@ -14,11 +14,13 @@ struct ExportColumn {
     QString header;    // grid header and header cell of the file
     int gridWidth;
     int exportWidth;
-    std::function<QString(const FieldValues&)> value;  // from the texts as loaded
+    std::function<QString(const FieldValues&)> value;  // from the texts as loaded, trimmed
+    QList<qsizetype> fields;                            // the fields `value` reads
 };
 
-// The rows of an export grid: column 0 holds the record number, then one
-// text per export column. Read-only.
+// The rows of an export grid: column 0 holds the row's number from 1 (the
+// record number, as every record has its row), then one text per export
+// column. Read-only.
 class ExportGridModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -31,6 +33,7 @@ public:
     bool fill(const RecordLayout& layout, const QString& path);
 
     const QList<ExportColumn>& columns() const { return columns_; }
+    // The values of the export columns (without the row number).
     const QList<QStringList>& rows() const { return rows_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -40,7 +43,7 @@ public:
 
 private:
     QList<ExportColumn> columns_;
-    QList<QStringList> rows_;  // [record number, value of column 1, ...]
+    QList<QStringList> rows_;  // the values of the export columns, row by row
 };
 
 // The spreadsheet file: an HTML table with the office worksheet header, in

@@ -3,6 +3,7 @@
 namespace text {
 
 QString trimBlanks(const QString& s) {
+    if (s.isEmpty() || (s.front().unicode() > 0x20 && s.back().unicode() > 0x20)) return s;
     qsizetype begin = 0;
     qsizetype end = s.size();
     while (begin < end && s.at(begin).unicode() <= 0x20) ++begin;

@@ -113,9 +113,7 @@ const ExportDefinition& exporter() {
         QStringLiteral("Anagrafica_Cacciatori.xls"),
         QStringLiteral("Anagrafica Cacciatori"),
         {
-            ExportColumn{
-                "colDipendente", QStringLiteral("Cognome e nome"), 250, 250,
-                [](const FieldValues& v) { return fullName(TRecCacciatore::fromValues(v)); }},
+            joinedColumn(l, "colDipendente", "Cognome e nome", 250, 250, {"Cognome", "Nome"}),
             fieldColumn(l, "colCodFisc", "Codice fiscale", 150, 200, "CodFisc"),
             fieldColumn(l, "colDataNasc", "Data di nascita", 120, 200, "DataNasc"),
             fieldColumn(l, "colStatoCit", "Gruppo sanguigno", 150, 250, "StatoCit"),
