@@ -2,12 +2,12 @@
 // 509 MB). The floor is a plain sequential read of the file in 1 MiB
 // blocks; the command-line search and export and the search window filled
 // with every hunter are measured against it in the same run.
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
-
-#include <benchmark/benchmark.h>
 
 #include "app/CommandLine.h"
 #include "app/Paths.h"
@@ -26,7 +26,9 @@ QTemporaryDir& folder() {
     return dir;
 }
 
-QString archivePath() { return folder().filePath(QStringLiteral("Cacciatori.pro")); }
+QString archivePath() {
+    return folder().filePath(QStringLiteral("Cacciatori.pro"));
+}
 
 void writeArchive() {
     QFile file(archivePath());

@@ -59,8 +59,7 @@ int runSearch(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     QString path;
     if (!archivePath(*search.layout, &path, err)) return 1;
-    const ListResult result =
-        search.run(path, texts);
+    const ListResult result = search.run(path, texts);
     if (!result.ok) {
         err << "Impossibile leggere l'archivio: " << result.error << "\n";
         return 1;
@@ -82,14 +81,14 @@ int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     QString path;
     if (!archivePath(*definition.layout, &path, err)) return 1;
-    ExportGridModel grid(definition.columns);
-    grid.fill(*definition.layout, path);
     QString error;
-    if (!spreadsheet::writeGrid(target, definition.sheetName, grid, &error)) {
+    qsizetype rows = 0;
+    if (!spreadsheet::exportArchive(*definition.layout, definition.columns, path, target,
+                                    definition.sheetName, &rows, &error)) {
         err << "Attenzione: il sistema non permette di esportare i dati (" << error << ").\n";
         return 1;
     }
-    out << "Esportate " << grid.rowCount() << " schede in " << target << "\n";
+    out << "Esportate " << rows << " schede in " << target << "\n";
     return 0;
 }
 

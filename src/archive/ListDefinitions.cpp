@@ -34,7 +34,8 @@ ExportColumn fieldColumn(const RecordLayout& layout, const char* name, const cha
 }
 
 ExportColumn joinedColumn(const RecordLayout& layout, const char* name, const char* header,
-                          int gridWidth, int exportWidth, std::initializer_list<const char*> fields) {
+                          int gridWidth, int exportWidth,
+                          std::initializer_list<const char*> fields) {
     QList<qsizetype> indexes;
     for (const char* field : fields) {
         indexes.append(layout.indexOfField(QString::fromLatin1(field)));

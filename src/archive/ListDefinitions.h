@@ -84,4 +84,5 @@ ExportColumn fieldColumn(const RecordLayout& layout, const char* name, const cha
                          int gridWidth, int exportWidth, const char* field);
 // A column showing several fields, each trimmed, joined by a blank.
 ExportColumn joinedColumn(const RecordLayout& layout, const char* name, const char* header,
-                          int gridWidth, int exportWidth, std::initializer_list<const char*> fields);
+                          int gridWidth, int exportWidth,
+                          std::initializer_list<const char*> fields);

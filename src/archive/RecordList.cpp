@@ -44,7 +44,8 @@ QString ItemFormat::operator()(const FieldValues& values) const {
 
 FieldValues loadedValues(const RecordLayout& layout, QByteArrayView record,
                          const QList<qsizetype>* only) {
-    FieldValues values = only ? codec::decode(layout, record, *only) : codec::decode(layout, record);
+    FieldValues values =
+        only ? codec::decode(layout, record, *only) : codec::decode(layout, record);
     for (QString& value : values) {
         if (!value.isEmpty()) value = codec::displayText(layout.encoding, value);
     }
@@ -67,9 +68,8 @@ bool matches(const FieldValues& values, const QList<Criterion>& criteria, qsizet
 
 namespace {
 
-ListResult collect(const RecordLayout& layout, const QString& path,
-                   const ConditionFn& include, const ItemTextFn& itemText,
-                   const QList<qsizetype>* only = nullptr) {
+ListResult collect(const RecordLayout& layout, const QString& path, const ConditionFn& include,
+                   const ItemTextFn& itemText, const QList<qsizetype>* only = nullptr) {
     ListResult result;
     result.ok = RecordFile::scan(
         path, layout.recordSize(),
@@ -97,9 +97,8 @@ ListResult searchRecords(const RecordLayout& layout, const QString& path,
         }
     }
     return collect(
-        layout, path,
-        [&](const FieldValues& values) { return matches(values, criteria, inUse); }, itemText,
-        itemFields ? &needed : nullptr);
+        layout, path, [&](const FieldValues& values) { return matches(values, criteria, inUse); },
+        itemText, itemFields ? &needed : nullptr);
 }
 
 ListResult summaryRecords(const RecordLayout& layout, const QString& path,

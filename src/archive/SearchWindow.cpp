@@ -138,8 +138,8 @@ void SearchWindow::search() {
     for (const QLineEdit* edit : criteria_) texts.append(edit->text());
     lblConta = QString::number(criteriaInUse(definition_.criteriaWith(texts)));
     list_->clear();
-    const ListResult result = definition_.run(
-        paths::dataFile(QString::fromLatin1(definition_.layout->fileName)), texts);
+    const ListResult result =
+        definition_.run(paths::dataFile(QString::fromLatin1(definition_.layout->fileName)), texts);
     if (!result.ok) {
         seams::messages().plain(archivemsg::accessError());
         return;

@@ -1,5 +1,6 @@
 #include "archive/Spreadsheet.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 #include "app/ReplaceFile.h"
@@ -8,25 +9,33 @@
 #include "archive/RecordList.h"
 #include "archive/TextRules.h"
 
+QList<qsizetype> fieldsOf(const QList<ExportColumn>& columns) {
+    QList<qsizetype> fields;
+    for (const ExportColumn& column : columns) {
+        for (const qsizetype field : column.fields) {
+            if (!fields.contains(field)) fields.append(field);
+        }
+    }
+    return fields;
+}
+
+QStringList exportRow(const QList<ExportColumn>& columns, const FieldValues& values) {
+    QStringList row;
+    row.reserve(columns.size());
+    for (const ExportColumn& column : columns) row.append(column.value(values));
+    return row;
+}
+
 ExportGridModel::ExportGridModel(QList<ExportColumn> columns, QObject* parent)
     : QAbstractTableModel(parent), columns_(std::move(columns)) {}
 
 bool ExportGridModel::fill(const RecordLayout& layout, const QString& path) {
     beginResetModel();
     rows_.clear();
-    QList<qsizetype> needed;
-    for (const ExportColumn& column : columns_) {
-        for (const qsizetype field : column.fields) {
-            if (!needed.contains(field)) needed.append(field);
-        }
-    }
+    const QList<qsizetype> needed = fieldsOf(columns_);
     const bool ok =
         RecordFile::scan(path, layout.recordSize(), [&](qsizetype, QByteArrayView record) {
-            const FieldValues values = loadedValues(layout, record, &needed);
-            QStringList row;
-            row.reserve(columns_.size());
-            for (const ExportColumn& column : columns_) row.append(column.value(values));
-            rows_.append(std::move(row));
+            rows_.append(exportRow(columns_, loadedValues(layout, record, &needed)));
             return true;
         });
     endResetModel();
@@ -115,9 +124,12 @@ void appendCell(QByteArray& out, QStringView text) {
 }
 
 // Writes the fragments one after the other; `out` takes Windows-1252 bytes.
-template <typename Rows, typename Out>
-void writeFragments(const QString& sheetName, const QList<HeaderCell>& header, const Rows& rows,
-                    qsizetype firstColumn, Out&& out) {
+// `rows` hands each row, in order, to the function it is given.
+using RowSource = std::function<void(const std::function<void(const QStringList&)>&)>;
+
+template <typename Out>
+void writeFragments(const QString& sheetName, const QList<HeaderCell>& header,
+                    const RowSource& rows, Out&& out) {
     for (const char* fragment : kHead) out(QByteArray(fragment));
     out("<x:Name>" + cp1252::encode(escaped(sheetName)) + "</x:Name>");
     for (const char* fragment : kOptions) out(QByteArray(fragment));
@@ -128,9 +140,9 @@ void writeFragments(const QString& sheetName, const QList<HeaderCell>& header, c
     }
     out(QByteArray("</tr>"));
     QByteArray line;
-    for (const QStringList& row : rows) {
+    rows([&](const QStringList& row) {
         line = "<tr>";
-        for (qsizetype c = firstColumn; c < firstColumn + header.size(); ++c) {
+        for (qsizetype c = 0; c < header.size(); ++c) {
             // sdnum marks the cell as text, so "007" or a CAP keeps its zeros.
             line += "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
             appendCell(line, text::trimBlanks(row.value(c)));
@@ -138,27 +150,48 @@ void writeFragments(const QString& sheetName, const QList<HeaderCell>& header, c
         }
         line += "</tr>";
         out(line);
-    }
+    });
     out(QByteArray("</table>"));
     out(QByteArray("</body>"));
     out(QByteArray("</html>"));
 }
 
-template <typename Rows>
 bool writeFile(const QString& path, const QString& sheetName, const QList<HeaderCell>& header,
-               const Rows& rows, qsizetype firstColumn, QString* error) {
+               const RowSource& rows, QString* error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error) *error = file.errorString();
         return false;
     }
-    writeFragments(sheetName, header, rows, firstColumn,
-                   [&](const QByteArray& bytes) { file.write(bytes); });
+    // The fragments are gathered into blocks of about 1 MiB before writing.
+    constexpr qsizetype kBlock = qsizetype(1) << 20;
+    QByteArray block;
+    block.reserve(kBlock + 4096);
+    writeFragments(sheetName, header, rows, [&](const QByteArray& bytes) {
+        block += bytes;
+        if (block.size() >= kBlock) {
+            file.write(block);
+            block.clear();
+        }
+    });
+    file.write(block);
     if (!commitReplacing(file)) {
         if (error) *error = file.errorString();
         return false;
     }
     return true;
+}
+
+RowSource listRows(const QList<QStringList>& rows) {
+    return [&rows](const std::function<void(const QStringList&)>& put) {
+        for (const QStringList& row : rows) put(row);
+    };
+}
+
+QList<HeaderCell> headerOf(const QList<ExportColumn>& columns) {
+    QList<HeaderCell> header;
+    for (const ExportColumn& column : columns) header.append({column.header, column.exportWidth});
+    return header;
 }
 
 }  // namespace
@@ -174,22 +207,46 @@ QString escaped(const QString& text) {
 QByteArray document(const QString& sheetName, const QList<HeaderCell>& header,
                     const QList<QStringList>& rows) {
     QByteArray all;
-    writeFragments(sheetName, header, rows, 0, [&](const QByteArray& bytes) { all += bytes; });
+    writeFragments(sheetName, header, listRows(rows),
+                   [&](const QByteArray& bytes) { all += bytes; });
     return all;
 }
 
 bool write(const QString& path, const QString& sheetName, const QList<HeaderCell>& header,
            const QList<QStringList>& rows, QString* error) {
-    return writeFile(path, sheetName, header, rows, 0, error);
+    return writeFile(path, sheetName, header, listRows(rows), error);
 }
 
 bool writeGrid(const QString& path, const QString& sheetName, const ExportGridModel& grid,
                QString* error) {
-    QList<HeaderCell> header;
-    for (const ExportColumn& column : grid.columns()) {
-        header.append({column.header, column.exportWidth});
+    return writeFile(path, sheetName, headerOf(grid.columns()), listRows(grid.rows()), error);
+}
+
+bool exportArchive(const RecordLayout& layout, const QList<ExportColumn>& columns,
+                   const QString& archivePath, const QString& path, const QString& sheetName,
+                   qsizetype* rowCount, QString* error) {
+    const QList<qsizetype> needed = fieldsOf(columns);
+    bool read = true;
+    qsizetype count = 0;
+    QString readError;
+    const RowSource rows = [&](const std::function<void(const QStringList&)>& put) {
+        read = RecordFile::scan(
+            archivePath, layout.recordSize(),
+            [&](qsizetype, QByteArrayView record) {
+                put(exportRow(columns, loadedValues(layout, record, &needed)));
+                ++count;
+                return true;
+            },
+            &readError);
+    };
+    // A file that could not be read whole is not left in place.
+    const bool written = writeFile(path, sheetName, headerOf(columns), rows, error) && read;
+    if (!read) {
+        QFile::remove(path);
+        if (error) *error = readError;
     }
-    return writeFile(path, sheetName, header, grid.rows(), 0, error);
+    if (rowCount) *rowCount = count;
+    return written;
 }
 
 }  // namespace spreadsheet

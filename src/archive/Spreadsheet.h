@@ -15,8 +15,12 @@ struct ExportColumn {
     int gridWidth;
     int exportWidth;
     std::function<QString(const FieldValues&)> value;  // from the texts as loaded, trimmed
-    QList<qsizetype> fields;                            // the fields `value` reads
+    QList<qsizetype> fields;                           // the fields `value` reads
 };
+
+// The fields the columns read, and one record's row of values.
+QList<qsizetype> fieldsOf(const QList<ExportColumn>& columns);
+QStringList exportRow(const QList<ExportColumn>& columns, const FieldValues& values);
 
 // The rows of an export grid: column 0 holds the row's number from 1 (the
 // record number, as every record has its row), then one text per export
@@ -68,6 +72,13 @@ bool write(const QString& path, const QString& sheetName, const QList<HeaderCell
 // not exported).
 bool writeGrid(const QString& path, const QString& sheetName, const ExportGridModel& grid,
                QString* error = nullptr);
+
+// Writes the whole archive straight to the file, record by record, without
+// holding a grid (the command line's export). A file that cannot be read
+// whole leaves no export behind. `rowCount` receives the rows written.
+bool exportArchive(const RecordLayout& layout, const QList<ExportColumn>& columns,
+                   const QString& archivePath, const QString& path, const QString& sheetName,
+                   qsizetype* rowCount = nullptr, QString* error = nullptr);
 
 // "&", "<" and ">" as HTML entities, so that a cell keeps its whole text.
 QString escaped(const QString& text);

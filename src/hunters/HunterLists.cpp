@@ -19,9 +19,13 @@ const RecordLayout& layout() {
 
 }  // namespace
 
-QString searchItem(const FieldValues& values) { return search().itemText(values); }
+QString searchItem(const FieldValues& values) {
+    return search().itemText(values);
+}
 
-QString summaryItem(const FieldValues& values) { return permitSummary().itemText(values); }
+QString summaryItem(const FieldValues& values) {
+    return permitSummary().itemText(values);
+}
 
 bool permitCondition(const FieldValues& values, const QDate& today) {
     static const qsizetype expiryField = layout().indexOfField(u"Scadenza");

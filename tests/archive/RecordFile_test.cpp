@@ -85,8 +85,7 @@ TEST_F(RecordFileTest, FailuresReachTheCaller) {
     EXPECT_FALSE(blocked.errorString().isEmpty());
     RecordFile nowhere(dir.filePath(QStringLiteral("manca/Prova.pro")), kSize);
     EXPECT_FALSE(nowhere.open(RecordFile::Access::Write));
-    EXPECT_FALSE(
-        RecordFile::scan(path(), kSize, [](qsizetype, QByteArrayView) { return true; }));
+    EXPECT_FALSE(RecordFile::scan(path(), kSize, [](qsizetype, QByteArrayView) { return true; }));
 
     RecordFile file(dir.filePath(QStringLiteral("Altro.pro")), kSize);
     ASSERT_TRUE(file.open(RecordFile::Access::Write));

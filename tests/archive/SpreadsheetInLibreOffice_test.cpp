@@ -1,12 +1,12 @@
 // The export file read by a real spreadsheet program: LibreOffice converts
 // it to CSV, and every cell must come back exactly as the grid shows it.
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include "archive/Spreadsheet.h"
 #include "hunters/HunterLists.h"
@@ -48,10 +48,10 @@ TEST(SpreadsheetInLibreOffice, GivesBackEveryCellExactly) {
     ASSERT_FALSE(soffice.isEmpty()) << "LibreOffice (libreoffice-calc-nogui) is not installed";
     QTemporaryDir dir;
     const QString archive = dir.filePath(QStringLiteral("Cacciatori.pro"));
-    ASSERT_TRUE(writeHunters(archive, {{"D'Agostino", "Nicol\xF2", "007"},
-                                       {"Rossi", "Citt\xE0", "", "", "", "", "", "", "", "",
-                                        "x <Rossi y & z> \"bis\""},
-                                       {"Bianchi", "Anna", "00743110157"}}));
+    ASSERT_TRUE(writeHunters(
+        archive, {{"D'Agostino", "Nicol\xF2", "007"},
+                  {"Rossi", "Citt\xE0", "", "", "", "", "", "", "", "", "x <Rossi y & z> \"bis\""},
+                  {"Bianchi", "Anna", "00743110157"}}));
     const ExportDefinition& definition = hunters::exporter();
     ExportGridModel grid(definition.columns);
     ASSERT_TRUE(grid.fill(*definition.layout, archive));
@@ -68,8 +68,7 @@ TEST(SpreadsheetInLibreOffice, GivesBackEveryCellExactly) {
     ASSERT_TRUE(convert.waitForFinished(180000));
     QFile csv(dir.filePath(QStringLiteral("csv/Anagrafica_Cacciatori.csv")));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << convert.readAllStandardError().constData();
-    const QStringList lines =
-        QString::fromUtf8(csv.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = QString::fromUtf8(csv.readAll()).split(u'\n', Qt::SkipEmptyParts);
 
     ASSERT_EQ(lines.size(), grid.rowCount() + 1);
     QStringList header;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -80,6 +81,34 @@ TEST(Spreadsheet, ExportsTheHuntersGridWithoutTheRecordNumber) {
     EXPECT_TRUE(
         bytes.contains("width=300>Note</td></tr><tr>" + cell("Rossi Mario") + cell("RSSMRA")));
     EXPECT_TRUE(bytes.contains(cell("nota") + "</tr></table>"));
+}
+
+TEST(Spreadsheet, TheCommandLinesStreamedExportEqualsTheWindowsGridExport) {
+    QTemporaryDir dir;
+    const QString archive = dir.filePath(QStringLiteral("Cacciatori.pro"));
+    ASSERT_TRUE(writeHunters(archive, {{"Rossi", "Mario", "RSSMRA"}, {"Bianchi", "<Anna>"}}));
+    const ExportDefinition& definition = hunters::exporter();
+    ExportGridModel grid(definition.columns);
+    ASSERT_TRUE(grid.fill(*definition.layout, archive));
+    const QString fromGrid = dir.filePath(QStringLiteral("grid.xls"));
+    const QString streamed = dir.filePath(QStringLiteral("streamed.xls"));
+    ASSERT_TRUE(spreadsheet::writeGrid(fromGrid, definition.sheetName, grid));
+    qsizetype rows = 0;
+    ASSERT_TRUE(spreadsheet::exportArchive(*definition.layout, definition.columns, archive,
+                                           streamed, definition.sheetName, &rows));
+    EXPECT_EQ(rows, 2);
+    QFile a(fromGrid);
+    QFile b(streamed);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+
+    // An archive that cannot be read leaves no export behind.
+    const QString blocked = dir.filePath(QStringLiteral("cartella.pro"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("cartella.pro")));
+    const QString none = dir.filePath(QStringLiteral("none.xls"));
+    EXPECT_FALSE(spreadsheet::exportArchive(*definition.layout, definition.columns, blocked, none,
+                                            definition.sheetName));
+    EXPECT_FALSE(QFile::exists(none));
 }
 
 TEST(Spreadsheet, AFailedWriteLeavesTheOldFile) {

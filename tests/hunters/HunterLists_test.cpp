@@ -69,18 +69,16 @@ TEST_F(HunterListsTest, PermitSummaryListsFromTheNoticeDaysOn) {
         const char* notice;
         bool listed;
     } cases[] = {
-        {"20/05/2024", "10", true}, {"20/05/2024", "9", false},
-        {"01/01/2024", "0", true},  {"10/05/2024", "0", true},
-        {"11/05/2024", "0", false},     {"31/02/2024", "0", false},
-        {"20/05/2024", "", false},      {"20/05/2024", "x", false},
+        {"20/05/2024", "10", true}, {"20/05/2024", "9", false}, {"01/01/2024", "0", true},
+        {"10/05/2024", "0", true},  {"11/05/2024", "0", false}, {"31/02/2024", "0", false},
+        {"20/05/2024", "", false},  {"20/05/2024", "x", false},
     };
     const RecordLayout& layout = TRecCacciatore::layout();
     for (const Case& c : cases) {
         FieldValues values(50);
         values[layout.indexOfField(u"Scadenza")] = QString::fromLatin1(c.expiry);
         values[layout.indexOfField(u"Preavviso")] = QString::fromLatin1(c.notice);
-        EXPECT_EQ(hunters::permitCondition(values, today), c.listed)
-            << c.expiry << " " << c.notice;
+        EXPECT_EQ(hunters::permitCondition(values, today), c.listed) << c.expiry << " " << c.notice;
     }
 }
 
