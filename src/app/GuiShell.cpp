@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QToolButton>
 #include <QWidget>
 
 namespace {
@@ -67,8 +68,8 @@ private:
 
 class FocusHighlight final : public QObject {
 public:
-    FocusHighlight(QLineEdit* edit, QFrame* frame) : QObject(edit), edit_(edit), frame_(frame) {
-        edit->installEventFilter(this);
+    FocusHighlight(QWidget* field, QFrame* frame) : QObject(field), edit_(field), frame_(frame) {
+        field->installEventFilter(this);
     }
 
 protected:
@@ -84,7 +85,7 @@ protected:
     }
 
 private:
-    QLineEdit* edit_;
+    QWidget* edit_;
     QFrame* frame_;
 };
 
@@ -120,14 +121,34 @@ void makeLink(QLabel* text, QLabel* picture, std::function<void()> open) {
     new LinkPress(text, picture, std::move(open));
 }
 
-void addFocusHighlight(QLineEdit* edit, const QString& name) {
-    auto* frame = new QFrame(edit->parentWidget());
+QFrame* addFocusHighlight(QWidget* field, const QString& name) {
+    auto* frame = new QFrame(field->parentWidget());
     frame->setObjectName(name);
     frame->setStyleSheet(QStringLiteral(
         "QFrame { background: #ffff00; border: 2px solid qlineargradient(x1:0, y1:0, x2:0, "
         "y2:1, stop:0 #ffd800, stop:1 #ffffff); border-radius: 3px; }"));
     frame->hide();
-    new FocusHighlight(edit, frame);
+    new FocusHighlight(field, frame);
+    return frame;
+}
+
+QToolButton* pictureButton(QWidget* parent, const QString& name, const char* icon, int size) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
+    button->setIconSize(QSize(size, size));
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QLabel* statusLine(QWidget* parent, const QString& text) {
+    auto* line = new QLabel(text, parent);
+    line->setObjectName(QStringLiteral("panInfo"));
+    line->setStyleSheet(
+        QStringLiteral("QLabel { background: #1f4e8c; color: white; padding: 3px 8px; }"));
+    return line;
 }
 
 QLabel* iconPicture(QWidget* parent, const QString& name, const char* icon, int size) {

@@ -5,8 +5,9 @@
 #include <QString>
 #include <functional>
 
+class QFrame;
 class QLabel;
-class QLineEdit;
+class QToolButton;
 class QWidget;
 
 // Small pieces shared by the shell's windows (password, guide, information,
@@ -28,9 +29,16 @@ inline constexpr QColor kPressedLinkColour{0xFF, 0x8C, 0x00};
 // a release over the pressed widget opens the link.
 void makeLink(QLabel* text, QLabel* picture, std::function<void()> open);
 
-// The highlight rectangle shown behind an edit while it has the focus,
-// named `name` ("effPassword").
-void addFocusHighlight(QLineEdit* edit, const QString& name);
+// The highlight rectangle shown behind a field while it has the focus,
+// named `name` ("effPassword"). Returns it.
+QFrame* addFocusHighlight(QWidget* field, const QString& name);
+
+// A clickable picture: one of the program's icons on a flat button with a
+// hand cursor, which takes no focus.
+QToolButton* pictureButton(QWidget* parent, const QString& name, const char* icon, int size);
+
+// The status line at the bottom of a window: white text on a blue bar.
+QLabel* statusLine(QWidget* parent, const QString& text);
 
 // A title picture: an icon (":/icons/<icon>.svg") beside a heading.
 QWidget* titlePicture(QWidget* parent, const char* icon, const QString& heading);

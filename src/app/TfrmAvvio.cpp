@@ -9,27 +9,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/GuiShell.h"
 #include "app/ProgramInfo.h"
 #include "app/Seams.h"
 #include "app/TfrmGuida.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
 #include "archive/CardWindow.h"
-
-namespace {
-
-QToolButton* pictureButton(QWidget* parent, const QString& name, const char* icon, int size) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
-    button->setIconSize(QSize(size, size));
-    button->setAutoRaise(true);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
-}  // namespace
 
 TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TfrmAvvio"));

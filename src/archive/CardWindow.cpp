@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/GuiShell.h"
 #include "app/Paths.h"
 #include "app/Seams.h"
 #include "archive/ArchiveMessages.h"
@@ -120,10 +121,7 @@ void CardWindow::buildFrame() {
     btnFocus_->setFlat(true);
     outer->addWidget(btnFocus_);
 
-    panInfo_ = new QLabel(definition_.readyText, this);
-    panInfo_->setObjectName(QStringLiteral("panInfo"));
-    panInfo_->setStyleSheet(
-        QStringLiteral("QLabel { background: #1f4e8c; color: white; padding: 3px 8px; }"));
+    panInfo_ = statusLine(this, definition_.readyText);
     outer->addWidget(panInfo_);
 
     lblPosizione_ = new QLabel(this);
@@ -192,13 +190,7 @@ void CardWindow::buildFields() {
         controls_.insert(name, w);
         fieldSpecs_.insert(w, &desc);
 
-        auto* effect = new QFrame(panRecord_);
-        effect->setObjectName(QStringLiteral("eff") + suffixOf(name));
-        effect->setStyleSheet(QStringLiteral(
-            "QFrame { background: #ffff00; border: 2px solid qlineargradient(x1:0, y1:0, x2:0, "
-            "y2:1, stop:0 #ffd800, stop:1 #ffffff); border-radius: 3px; }"));
-        effect->hide();
-        highlights_.insert(name, effect);
+        highlights_.insert(name, addFocusHighlight(w, QStringLiteral("eff") + suffixOf(name)));
     }
 
     // Hidden state of the card that the record stores too (attachment slots).
@@ -260,14 +252,9 @@ QToolButton* CardWindow::addFieldButton(const ToolSpec& desc) {
 }
 
 QToolButton* CardWindow::makeButton(QWidget* parent, const ToolSpec& desc, int iconSize) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(desc.name));
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(desc.icon))));
-    button->setIconSize(QSize(iconSize, iconSize));
-    button->setAutoRaise(true);
-    button->setCursor(Qt::PointingHandCursor);
+    QToolButton* button =
+        pictureButton(parent, QString::fromLatin1(desc.name), desc.icon, iconSize);
     button->setToolTip(desc.hint);
-    button->setFocusPolicy(Qt::NoFocus);
     hints_.insert(button, desc.hint);
     button->installEventFilter(this);
     connect(button, &QToolButton::clicked, this, desc.action);
@@ -321,7 +308,7 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::KeyPress:
                 return handleFieldKey(field, *desc, static_cast<QKeyEvent*>(event));
             case QEvent::FocusIn:
-                enterField(field, *desc);
+                enterField(field);
                 break;
             case QEvent::FocusOut:
                 if (currentField_ == field) leaveField(field, *desc);
@@ -395,13 +382,8 @@ void CardWindow::applyTyping(QWidget* field, Typing typing) {
         qBound(0, cursor - static_cast<int>(leading), static_cast<int>(after.size())));
 }
 
-void CardWindow::enterField(QWidget* field, const CardField& desc) {
+void CardWindow::enterField(QWidget* field) {
     currentField_ = field;
-    if (QFrame* effect = highlights_.value(QString::fromLatin1(desc.control))) {
-        effect->setGeometry(field->geometry().adjusted(-4, -4, 4, 4));
-        effect->show();
-        effect->lower();
-    }
     if (auto* combo = qobject_cast<QComboBox*>(field)) {
         // The drop-down starts with no selection; the typed text stays.
         const QString text = combo->currentText();
@@ -412,6 +394,7 @@ void CardWindow::enterField(QWidget* field, const CardField& desc) {
 
 void CardWindow::leaveField(QWidget* field, const CardField& desc) {
     if (currentField_ == field) currentField_ = nullptr;
+    // Save may leave a field without a focus event reaching it.
     if (QFrame* effect = highlights_.value(QString::fromLatin1(desc.control))) effect->hide();
     if (desc.onLeave) setWidgetText(field, desc.onLeave(widgetText(field)));
 }

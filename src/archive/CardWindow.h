@@ -152,7 +152,7 @@ private:
     void buildFields();
     const CardField* fieldOf(const QObject* control) const;
     bool handleFieldKey(QWidget* field, const CardField& desc, QKeyEvent* key);
-    void enterField(QWidget* field, const CardField& desc);
+    void enterField(QWidget* field);
     void leaveField(QWidget* field, const CardField& desc);
     void applyTyping(QWidget* field, Typing typing);
     void setPosition(qsizetype number);

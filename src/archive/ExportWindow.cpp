@@ -63,10 +63,7 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent)
     grdRecords_->viewport()->installEventFilter(this);
     layout->addWidget(grdRecords_, 1);
 
-    panInfo_ = new QLabel(QStringLiteral("Esportazione archivio in Microsoft Excel."), this);
-    panInfo_->setObjectName(QStringLiteral("panInfo"));
-    panInfo_->setStyleSheet(
-        QStringLiteral("QLabel { background: #1f4e8c; color: white; padding: 3px 8px; }"));
+    panInfo_ = statusLine(this, QStringLiteral("Esportazione archivio in Microsoft Excel."));
     layout->addWidget(panInfo_);
 
     connect(cmdEsporta, &QToolButton::clicked, this, &ExportWindow::exportFile);
@@ -76,12 +73,7 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent)
 }
 
 QToolButton* ExportWindow::addButton(const char* name, const char* icon, const QString& hint) {
-    auto* button = new QToolButton(this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
-    button->setIconSize(QSize(40, 40));
-    button->setAutoRaise(true);
-    button->setCursor(Qt::PointingHandCursor);
+    QToolButton* button = pictureButton(this, QString::fromLatin1(name), icon, 40);
     button->setToolTip(hint);
     hints_.insert(button, hint);
     button->installEventFilter(this);

@@ -51,12 +51,7 @@ SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent)
         const SearchCriterionSpec& field = definition.criteria.at(i);
         auto* edit = new QLineEdit(panAvvio_);
         edit->setObjectName(QString::fromLatin1(field.control));
-        auto* effect = new QFrame(panAvvio_);
-        effect->setObjectName(QStringLiteral("eff") + suffixOf(edit->objectName()));
-        effect->setStyleSheet(
-            QStringLiteral("QFrame { background: #ffff00; border-radius: 3px; }"));
-        effect->hide();
-        highlights_.insert(edit, effect);
+        addFocusHighlight(edit, QStringLiteral("eff") + suffixOf(edit->objectName()));
         edit->installEventFilter(this);
         criteria_.append(edit);
         const int row = static_cast<int>(i % rows);
@@ -113,21 +108,13 @@ void SearchWindow::showEvent(QShowEvent* event) {
 }
 
 bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (QFrame* effect = highlights_.value(watched)) {
-        auto* edit = static_cast<QLineEdit*>(watched);
-        if (event->type() == QEvent::FocusIn) {
-            effect->setGeometry(edit->geometry().adjusted(-4, -4, 4, 4));
-            effect->show();
-            effect->lower();
-        } else if (event->type() == QEvent::FocusOut) {
-            effect->hide();
-        } else if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                const qsizetype next = (criteria_.indexOf(edit) + 1) % criteria_.size();
-                criteria_.at(next)->setFocus();
-                return true;
-            }
+    // Enter moves along the criteria, the last one back to the first.
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (event->type() == QEvent::KeyPress && edit && criteria_.contains(edit)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            criteria_.at((criteria_.indexOf(edit) + 1) % criteria_.size())->setFocus();
+            return true;
         }
     }
     return QDialog::eventFilter(watched, event);

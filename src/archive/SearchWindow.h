@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QHash>
 
 #include "archive/ListDefinitions.h"
 
@@ -39,7 +38,6 @@ private:
     QString lblMemory;
     QString lblConta;
     QList<QLineEdit*> criteria_;
-    QHash<QObject*, QFrame*> highlights_;
     QFrame* panAvvio_;
     QFrame* panContainer_;
     QLabel* lblAttendere_;
