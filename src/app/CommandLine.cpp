@@ -1,9 +1,11 @@
 #include "app/CommandLine.h"
 
+#include <QFileInfo>
 #include <array>
 
 #include "app/CommandGuide.h"
 #include "app/CommandLists.h"
+#include "app/Paths.h"
 #include "checks/CommandControlla.h"
 #include "report/CommandStampa.h"
 
@@ -76,6 +78,18 @@ QString usage() {
         text += QStringLiteral("  ") + QString::fromUtf8(command.usageLine) + u'\n';
     }
     return text;
+}
+
+int usageError(QTextStream& err, const QString& message) {
+    err << message << "\n\n" << usage();
+    return 2;
+}
+
+bool existingArchive(const char* fileName, QString* path, QTextStream& err) {
+    *path = paths::dataFile(QString::fromLatin1(fileName));
+    if (QFileInfo(*path).isFile()) return true;
+    err << "Archivio non trovato: " << *path << "\n";
+    return false;
 }
 
 int run(const QStringList& args, QTextStream& out, QTextStream& err) {

@@ -17,4 +17,11 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err);
 
 QString usage();
 
+// Shared by the subcommands: a usage error (the message, then the usage
+// text; returns 2), and the path of an archive that must already exist
+// (the command line never creates one; false, with the message written,
+// when it is missing).
+int usageError(QTextStream& err, const QString& message);
+bool existingArchive(const char* fileName, QString* path, QTextStream& err);
+
 }  // namespace commandline

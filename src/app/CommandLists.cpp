@@ -1,7 +1,5 @@
 #include "app/CommandLists.h"
 
-#include <QFile>
-
 #include "app/Archives.h"
 #include "app/CommandLine.h"
 #include "app/Paths.h"
@@ -10,20 +8,6 @@
 
 namespace commandline {
 namespace {
-
-int usageError(QTextStream& err, const QString& message) {
-    err << message << "\n\n" << usage();
-    return 2;
-}
-
-// The archive file of a layout, which must already exist: the command line
-// never creates archives.
-bool archivePath(const RecordLayout& layout, QString* path, QTextStream& err) {
-    *path = paths::dataFile(QString::fromLatin1(layout.fileName));
-    if (QFile::exists(*path)) return true;
-    err << "Archivio non trovato: " << *path << "\n";
-    return false;
-}
 
 void printLines(const QList<ListLine>& lines, QTextStream& out) {
     for (const ListLine& line : lines) out << line.record << '\t' << line.text << '\n';
@@ -58,7 +42,7 @@ int runSearch(const QStringList& args, QTextStream& out, QTextStream& err) {
         texts[criterion] = arg.mid(equals + 1);
     }
     QString path;
-    if (!archivePath(*search.layout, &path, err)) return 1;
+    if (!existingArchive(search.layout->fileName, &path, err)) return 1;
     const ListResult result = search.run(path, texts);
     if (!result.ok) {
         err << "Impossibile leggere l'archivio: " << result.error << "\n";
@@ -80,7 +64,7 @@ int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
         return usageError(err, QStringLiteral("Opzioni non valide: ") + options.join(u' '));
     }
     QString path;
-    if (!archivePath(*definition.layout, &path, err)) return 1;
+    if (!existingArchive(definition.layout->fileName, &path, err)) return 1;
     QString error;
     qsizetype rows = 0;
     if (!spreadsheet::exportArchive(*definition.layout, definition.columns, path, target,
@@ -105,7 +89,7 @@ int runSummary(const QStringList& args, QTextStream& out, QTextStream& err) {
         return usageError(err, QStringLiteral("Opzioni non valide: ") + options.join(u' '));
     }
     QString path;
-    if (!archivePath(*summary->layout, &path, err)) return 1;
+    if (!existingArchive(summary->layout->fileName, &path, err)) return 1;
     printLines(summary->build(path, today).lines, out);
     return 0;
 }

@@ -1,10 +1,8 @@
 #include "report/CommandStampa.h"
 
-#include <QFileInfo>
 #include <array>
 
 #include "app/CommandLine.h"
-#include "app/Paths.h"
 #include "app/Seams.h"
 #include "archive/RecordCodec.h"
 #include "archive/RecordFile.h"
@@ -29,11 +27,6 @@ const std::array kPrintable{
                      }},
 };
 
-int usageError(QTextStream& err, const QString& message) {
-    err << message << "\n\n" << usage();
-    return 2;
-}
-
 QString recordCount(qsizetype count) {
     return count == 1 ? QStringLiteral("1 scheda") : QStringLiteral("%1 schede").arg(count);
 }
@@ -41,12 +34,8 @@ QString recordCount(qsizetype count) {
 // The texts record `number` shows on its card; false, with the message
 // written, when it cannot be read.
 bool readCard(const RecordLayout& layout, qsizetype number, FieldValues* texts, QTextStream& err) {
-    const QString path = paths::dataFile(QString::fromLatin1(layout.fileName));
-    // The command line never creates an archive.
-    if (!QFileInfo(path).isFile()) {
-        err << "Archivio non trovato: " << path << "\n";
-        return false;
-    }
+    QString path;
+    if (!existingArchive(layout.fileName, &path, err)) return false;
     RecordFile file(path, layout.recordSize());
     if (!file.open(RecordFile::Access::Read)) {
         err << "Impossibile leggere l'archivio " << path << ": " << file.errorString() << "\n";
