@@ -33,20 +33,37 @@ ExportColumn fieldColumn(const RecordLayout& layout, const char* name, const cha
     return joinedColumn(layout, name, header, gridWidth, exportWidth, {field});
 }
 
-ExportColumn joinedColumn(const RecordLayout& layout, const char* name, const char* header,
-                          int gridWidth, int exportWidth,
-                          std::initializer_list<const char*> fields) {
+namespace {
+
+QList<qsizetype> indexesOf(const RecordLayout& layout, std::initializer_list<const char*> fields) {
     QList<qsizetype> indexes;
     for (const char* field : fields) {
         indexes.append(layout.indexOfField(QString::fromLatin1(field)));
-        Q_ASSERT_X(indexes.back() >= 0, "joinedColumn", field);
+        Q_ASSERT_X(indexes.back() >= 0, "indexesOf", field);
     }
-    auto value = [indexes](const FieldValues& values) {
+    return indexes;
+}
+
+ValueFn joined(QList<qsizetype> indexes) {
+    return [indexes = std::move(indexes)](const FieldValues& values) {
         QString text = text::trimBlanks(values.value(indexes.front()));
         for (qsizetype i = 1; i < indexes.size(); ++i) {
             text += u' ' + text::trimBlanks(values.value(indexes.at(i)));
         }
         return text;
     };
-    return ExportColumn{name, QString::fromUtf8(header), gridWidth, exportWidth, value, indexes};
+}
+
+}  // namespace
+
+ValueFn joinedFields(const RecordLayout& layout, std::initializer_list<const char*> fields) {
+    return joined(indexesOf(layout, fields));
+}
+
+ExportColumn joinedColumn(const RecordLayout& layout, const char* name, const char* header,
+                          int gridWidth, int exportWidth,
+                          std::initializer_list<const char*> fields) {
+    const QList<qsizetype> indexes = indexesOf(layout, fields);
+    return ExportColumn{name,        QString::fromUtf8(header), gridWidth,
+                        exportWidth, joined(indexes),           indexes};
 }

@@ -79,6 +79,11 @@ struct ArchiveLists {
     QList<const SummaryDefinition*> summaries;
 };
 
+// The trimmed texts of some fields joined by a blank ("Rossi Mario"), the
+// value of export columns and picker assignments.
+using ValueFn = std::function<QString(const FieldValues&)>;
+ValueFn joinedFields(const RecordLayout& layout, std::initializer_list<const char*> fields);
+
 // A column showing one field, trimmed.
 ExportColumn fieldColumn(const RecordLayout& layout, const char* name, const char* header,
                          int gridWidth, int exportWidth, const char* field);

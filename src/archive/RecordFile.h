@@ -31,7 +31,6 @@ public:
 
     // Reads the record with 0-based index; the position becomes index + 1.
     bool readAt(qsizetype index, QByteArray* record);
-    bool readNext(QByteArray* record) { return readAt(position_, record); }
 
     // Overwrites the record with 0-based index (index == count appends) in
     // one write; the position becomes index + 1.

@@ -131,12 +131,16 @@ template <typename Out>
 void writeFragments(const QString& sheetName, const QList<HeaderCell>& header,
                     const RowSource& rows, Out&& out) {
     for (const char* fragment : kHead) out(QByteArray(fragment));
-    out("<x:Name>" + cp1252::encode(escaped(sheetName)) + "</x:Name>");
+    QByteArray name("<x:Name>");
+    appendCell(name, sheetName);
+    out(name + "</x:Name>");
     for (const char* fragment : kOptions) out(QByteArray(fragment));
     out(QByteArray("<tr>"));
     for (const HeaderCell& cell : header) {
-        out("<td style=\"text-align: left; font-weight: bold;\" width=" +
-            QByteArray::number(cell.width) + ">" + cp1252::encode(escaped(cell.title)) + "</td>");
+        QByteArray title = "<td style=\"text-align: left; font-weight: bold;\" width=" +
+                           QByteArray::number(cell.width) + ">";
+        appendCell(title, cell.title);
+        out(title + "</td>");
     }
     out(QByteArray("</tr>"));
     QByteArray line;
@@ -195,14 +199,6 @@ QList<HeaderCell> headerOf(const QList<ExportColumn>& columns) {
 }
 
 }  // namespace
-
-QString escaped(const QString& text) {
-    QString out = text;
-    out.replace(u'&', QLatin1String("&amp;"));
-    out.replace(u'<', QLatin1String("&lt;"));
-    out.replace(u'>', QLatin1String("&gt;"));
-    return out;
-}
 
 QByteArray document(const QString& sheetName, const QList<HeaderCell>& header,
                     const QList<QStringList>& rows) {

@@ -80,7 +80,4 @@ bool exportArchive(const RecordLayout& layout, const QList<ExportColumn>& column
                    const QString& archivePath, const QString& path, const QString& sheetName,
                    qsizetype* rowCount = nullptr, QString* error = nullptr);
 
-// "&", "<" and ">" as HTML entities, so that a cell keeps its whole text.
-QString escaped(const QString& text);
-
 }  // namespace spreadsheet

@@ -9,10 +9,6 @@ namespace {
 
 using text::trimBlanks;
 
-QString fullName(const TRecCacciatore& h) {
-    return trimBlanks(h.Cognome) + u' ' + trimBlanks(h.Nome);
-}
-
 const RecordLayout& layout() {
     return TRecCacciatore::layout();
 }
@@ -37,11 +33,8 @@ bool permitCondition(const FieldValues& values, const QDate& today) {
 }
 
 const SearchDefinition& search() {
-    const auto name = [](const FieldValues& v) { return fullName(TRecCacciatore::fromValues(v)); };
-    const auto field = [](const char* f) {
-        const qsizetype index = layout().indexOfField(QString::fromLatin1(f));
-        return [index](const FieldValues& v) { return trimBlanks(v.value(index)); };
-    };
+    const ValueFn name = joinedFields(layout(), {"Cognome", "Nome"});
+    const auto field = [](const char* f) { return joinedFields(layout(), {f}); };
     static const SearchDefinition definition{
         "TfrmTrovaAnagrafica",
         QStringLiteral(" Trova cacciatori in archivio"),
