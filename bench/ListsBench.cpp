@@ -10,7 +10,7 @@
 #include <QTextStream>
 
 #include "app/CommandLine.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "archive/RecordCodec.h"
 #include "archive/RecordListWidget.h"
 #include "archive/SearchWindow.h"

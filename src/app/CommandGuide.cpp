@@ -1,8 +1,8 @@
 #include "app/CommandGuide.h"
 
-#include "app/AccessPassword.h"
-#include "app/HelpTopics.h"
-#include "app/PdfGuide.h"
+#include "shell/AccessPassword.h"
+#include "shell/HelpTopics.h"
+#include "shell/PdfGuide.h"
 
 namespace commandline {
 namespace {

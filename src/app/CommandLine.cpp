@@ -5,9 +5,9 @@
 
 #include "app/CommandGuide.h"
 #include "app/CommandLists.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "checks/CommandControlla.h"
-#include "report/CommandStampa.h"
+#include "app/CommandStampa.h"
 
 namespace commandline {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "app/Archives.h"
 #include "app/CommandLine.h"
-#include "app/Paths.h"
-#include "app/Seams.h"
+#include "base/Paths.h"
+#include "base/Seams.h"
 #include "archive/FieldRules.h"
 
 namespace commandline {

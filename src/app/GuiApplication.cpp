@@ -6,11 +6,11 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "app/GuiSeams.h"
-#include "app/Paths.h"
+#include "base/GuiSeams.h"
+#include "base/Paths.h"
 #include "app/TfrmAvvio.h"
-#include "app/TfrmCambiaPassword.h"
-#include "app/TfrmPassword.h"
+#include "shell/TfrmCambiaPassword.h"
+#include "shell/TfrmPassword.h"
 #include "hunters/TfrmAnagrafica.h"
 #include "report/GuiPrinting.h"
 

@@ -9,12 +9,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/GuiShell.h"
-#include "app/ProgramInfo.h"
-#include "app/Seams.h"
-#include "app/TfrmGuida.h"
-#include "app/TfrmInfo.h"
-#include "app/TfrmSplash.h"
+#include "base/GuiShell.h"
+#include "shell/ProgramInfo.h"
+#include "base/Seams.h"
+#include "shell/TfrmGuida.h"
+#include "shell/TfrmInfo.h"
+#include "shell/TfrmSplash.h"
 #include "archive/CardWindow.h"
 
 TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {

@@ -4,7 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "app/GuiApplication.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 
 int main(int argc, char** argv) {
     QStringList args;

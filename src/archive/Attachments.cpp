@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "app/Paths.h"
-#include "archive/Cp1252.h"
+#include "base/Paths.h"
+#include "base/Cp1252.h"
 
 namespace attachments {
 

@@ -15,14 +15,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/GuiShell.h"
-#include "app/Paths.h"
-#include "app/Seams.h"
+#include "base/GuiShell.h"
+#include "base/Paths.h"
+#include "base/Seams.h"
 #include "archive/ArchiveMessages.h"
 #include "archive/RecordCodec.h"
 #include "archive/RecordFile.h"
-#include "archive/TextRules.h"
-#include "deadlines/TfrmCalendario.h"
+#include "base/TextRules.h"
+#include "archive/TfrmCalendario.h"
 
 namespace {
 

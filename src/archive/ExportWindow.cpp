@@ -9,10 +9,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/GuiShell.h"
-#include "app/Paths.h"
-#include "app/Seams.h"
-#include "app/TfrmGuida.h"
+#include "base/GuiShell.h"
+#include "base/Paths.h"
+#include "base/Seams.h"
+#include "shell/TfrmGuida.h"
 
 ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent)
     : QDialog(parent),

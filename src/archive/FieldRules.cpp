@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-#include "archive/TextRules.h"
+#include "base/TextRules.h"
 
 namespace fieldrules {
 

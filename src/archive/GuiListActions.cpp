@@ -1,6 +1,6 @@
 #include "archive/GuiListActions.h"
 
-#include "app/GuiWindows.h"
+#include "base/GuiWindows.h"
 #include "archive/CardWindow.h"
 
 bool applyChosenRecord(const PickerMode& mode, const FoundRecord& record) {

@@ -1,6 +1,6 @@
 #include "archive/ListDefinitions.h"
 
-#include "archive/TextRules.h"
+#include "base/TextRules.h"
 
 const PickerMode* SearchDefinition::picker(const QString& tag) const {
     for (const PickerMode& mode : pickers) {

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include "app/HelpTopics.h"
+#include "shell/HelpTopics.h"
 #include "archive/RecordLayout.h"
 #include "archive/RecordList.h"
 #include "archive/Spreadsheet.h"

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "archive/Cp1252.h"
-#include "archive/TextRules.h"
+#include "base/Cp1252.h"
+#include "base/TextRules.h"
 
 namespace codec {
 namespace {

@@ -1,6 +1,6 @@
 #include "archive/RecordFile.h"
 
-#include "archive/FileLock.h"
+#include "base/FileLock.h"
 
 namespace {
 // Long enough for another station's scan of a large archive, short enough

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <type_traits>
 
 // How the fields of one record file are stored.
 enum class FieldEncoding {
@@ -48,10 +49,27 @@ constexpr int recordSizeOf(const std::array<FieldSpec, N>& fields) {
     return size;
 }
 
+// A field of a record layout, named through the enumeration of its record
+// type (TRecCacciatore::Field::Cognome), never by a string or a bare
+// number, so a mistyped field does not compile.
+struct FieldId {
+    template <typename E>
+    requires std::is_enum_v<E>
+    constexpr FieldId(E field) : index(static_cast<qsizetype>(field)) {}
+    qsizetype index;
+};
+
 // A record type is declared once, as a list macro F(Field, capacity, control);
 // these expand it into the struct members, the field table and the
 // conversions between the struct and its FieldValues.
 #define SELVADORO_DECLARE_MEMBER(field, capacity, control) QString field;
+#define SELVADORO_FIELD_ENUMERATOR(field, capacity, control) field,
+// The members of a record type, and its field enumeration in file order.
+#define SELVADORO_RECORD_FIELDS(FIELDS)                             \
+    FIELDS(SELVADORO_DECLARE_MEMBER)                                \
+    struct Field {                                                  \
+        enum Id : int { FIELDS(SELVADORO_FIELD_ENUMERATOR) Count }; \
+    };
 #define SELVADORO_FIELD_SPEC(field, capacity, control) FieldSpec{#field, capacity, #control},
 #define SELVADORO_TO_VALUE(field, capacity, control) values.append(record.field);
 #define SELVADORO_FROM_VALUE(field, capacity, control)                   \

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "archive/Cp1252.h"
+#include "base/Cp1252.h"
 #include "archive/RecordCodec.h"
 #include "archive/RecordFile.h"
-#include "archive/TextRules.h"
+#include "base/TextRules.h"
 
 QString pad(const QString& x, qsizetype width) {
     return x.left(width).leftJustified(width, u' ');

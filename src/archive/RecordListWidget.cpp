@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Seams.h"
+#include "base/Seams.h"
 #include "report/ListReport.h"
 #include "report/Report.h"
 

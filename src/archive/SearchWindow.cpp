@@ -9,9 +9,9 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
-#include "app/GuiShell.h"
-#include "app/Paths.h"
-#include "app/Seams.h"
+#include "base/GuiShell.h"
+#include "base/Paths.h"
+#include "base/Seams.h"
 #include "archive/ArchiveMessages.h"
 #include "archive/GuiListActions.h"
 #include "archive/RecordListWidget.h"

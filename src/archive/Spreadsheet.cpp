@@ -3,11 +3,11 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "app/ReplaceFile.h"
-#include "archive/Cp1252.h"
+#include "base/ReplaceFile.h"
+#include "base/Cp1252.h"
 #include "archive/RecordFile.h"
 #include "archive/RecordList.h"
-#include "archive/TextRules.h"
+#include "base/TextRules.h"
 
 QList<qsizetype> fieldsOf(const QList<ExportColumn>& columns) {
     QList<qsizetype> fields;

@@ -7,9 +7,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "app/GuiShell.h"
-#include "app/Paths.h"
-#include "app/Seams.h"
+#include "base/GuiShell.h"
+#include "base/Paths.h"
+#include "base/Seams.h"
 #include "archive/GuiListActions.h"
 #include "archive/RecordListWidget.h"
 

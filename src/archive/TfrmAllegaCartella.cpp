@@ -14,11 +14,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/GuiWindows.h"
-#include "app/Seams.h"
+#include "base/GuiWindows.h"
+#include "base/Seams.h"
 #include "archive/Attachments.h"
 #include "archive/CardWindow.h"
-#include "archive/TextRules.h"
+#include "base/TextRules.h"
 
 namespace {
 

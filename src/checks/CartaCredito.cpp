@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <array>
 
-#include "archive/Cp1252.h"
-#include "archive/TextRules.h"
+#include "base/Cp1252.h"
+#include "base/TextRules.h"
 
 namespace checks {
 namespace {

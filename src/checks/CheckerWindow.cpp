@@ -12,8 +12,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/Seams.h"
-#include "archive/TextRules.h"
+#include "base/Seams.h"
+#include "base/TextRules.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "archive/TextRules.h"
+#include "base/TextRules.h"
 #include "checks/CartaCredito.h"
 #include "checks/CodiceFiscale.h"
 #include "checks/Iban.h"

@@ -1,6 +1,6 @@
 #include "checks/GuiCheckers.h"
 
-#include "archive/TextRules.h"
+#include "base/TextRules.h"
 #include "checks/TfrmCarta.h"
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmIban.h"

@@ -1,6 +1,6 @@
 #include "checks/Iban.h"
 
-#include "archive/TextRules.h"
+#include "base/TextRules.h"
 
 namespace checks {
 

@@ -1,7 +1,7 @@
 #include "hunters/HunterLists.h"
 
 #include "archive/FieldRules.h"
-#include "archive/TextRules.h"
+#include "base/TextRules.h"
 #include "hunters/TRecCacciatore.h"
 
 namespace hunters {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "archive/TextRules.h"
+#include "base/TextRules.h"
 
 namespace hunters {
 namespace {

@@ -1,13 +1,14 @@
 #include "hunters/TRecCacciatore.h"
 
 #include "archive/FieldRules.h"
-#include "archive/TextRules.h"
+#include "base/TextRules.h"
 
 namespace {
 
 constexpr std::array kHunterFields{SELVADORO_HUNTER_FIELDS(SELVADORO_FIELD_SPEC)};
 static_assert(recordSizeOf(kHunterFields) == hunters::kRecordSize);
 static_assert(kHunterFields.size() == 50);
+static_assert(TRecCacciatore::Field::Count == 50);
 
 const QString kDateFormatHint = QStringLiteral(
     "Per poter salvare la scheda è necessario indicare una data valida nel formato "

@@ -60,7 +60,7 @@
     F(Desc03, 250, lblDesc03)
 
 struct TRecCacciatore {
-    SELVADORO_HUNTER_FIELDS(SELVADORO_DECLARE_MEMBER)
+    SELVADORO_RECORD_FIELDS(SELVADORO_HUNTER_FIELDS)
 
     static const RecordLayout& layout();
     static TRecCacciatore fromValues(const FieldValues& values);

@@ -8,12 +8,12 @@
 #include <QToolButton>
 #include <array>
 
-#include "app/Seams.h"
-#include "app/TfrmGuida.h"
+#include "base/Seams.h"
+#include "shell/TfrmGuida.h"
 #include "archive/ExportWindow.h"
 #include "archive/SearchWindow.h"
 #include "archive/SummaryWindow.h"
-#include "archive/TextRules.h"
+#include "base/TextRules.h"
 #include "archive/TfrmAllegaCartella.h"
 #include "checks/GuiCheckers.h"
 #include "hunters/HunterLists.h"

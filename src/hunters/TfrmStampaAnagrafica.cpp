@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Seams.h"
+#include "base/Seams.h"
 #include "archive/CardWindow.h"
 #include "hunters/HunterSheet.h"
 #include "hunters/TRecCacciatore.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Seams.h"
+#include "base/Seams.h"
 
 // Printing of prepared reports through Qt: the preview window, from which
 // the user may print, and the print dialog, in which the user chooses the

@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/AccessPassword.h"
+#include "shell/AccessPassword.h"
 #include "app/CommandLine.h"
-#include "app/HelpTopics.h"
+#include "shell/HelpTopics.h"
 #include "support/CommandRun.h"
 #include "support/WriteFailure.h"
 

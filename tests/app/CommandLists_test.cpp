@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "support/CommandRun.h"
 #include "support/HunterArchive.h"
 

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 
 namespace {
 

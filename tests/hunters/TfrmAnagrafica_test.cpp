@@ -8,7 +8,7 @@
 #include <QToolButton>
 
 #include "archive/ArchiveMessages.h"
-#include "deadlines/TfrmCalendario.h"
+#include "archive/TfrmCalendario.h"
 #include "hunters/TRecCacciatore.h"
 #include "support/HunterBytes.h"
 #include "support/HunterCardFixture.h"

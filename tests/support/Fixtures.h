@@ -11,7 +11,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "support/TestSeams.h"
 
 // Each test works in its own empty data folder, with fresh doubles.

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QStringList>
 
-#include "app/Seams.h"
+#include "base/Seams.h"
 
 // Test doubles of the seams: they record what the program asked for and
 // answer from a script.

@@ -1,0 +1,79 @@
+#include "archive/TfrmCalendario.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <array>
+
+#include "base/GuiShell.h"
+#include "base/GuiWindows.h"
+#include "base/Seams.h"
+#include "archive/CardWindow.h"
+#include "archive/FieldRules.h"
+
+namespace {
+
+struct DateTarget {
+    const char* tag;
+    const char* window;
+    const char* control;
+};
+
+// Every date field filled through this window.
+constexpr std::array kTargets{
+    DateTarget{"anagrafica_scadeper", "TfrmAnagrafica", "txtScadePer"},
+    DateTarget{"anagrafica_decorrenza", "TfrmAnagrafica", "txtDecorrenza"},
+    DateTarget{"anagrafica_scadenza", "TfrmAnagrafica", "txtScadenza"},
+    DateTarget{"battute_datainizio", "TfrmBattute", "txtDataInizio"},
+    DateTarget{"battute_datafine", "TfrmBattute", "txtDataFine"},
+    DateTarget{"comunicazioni_datainvio", "TfrmComunicazioni", "txtDataInvio"},
+};
+
+}  // namespace
+
+TfrmCalendario::TfrmCalendario(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TfrmCalendario"));
+    setWindowTitle(QStringLiteral(" Importazione data"));
+    makeFixedDialog(this, QSize(253, 294));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Importare una data:"), this));
+    calAppuntamenti = new QCalendarWidget(this);
+    calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
+    calAppuntamenti->setGridVisible(true);
+    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calAppuntamenti->setSelectedDate(seams::clock().today());
+    layout->addWidget(calAppuntamenti, 1);
+
+    auto* buttons = new QHBoxLayout;
+    auto* btnImportaData = new QPushButton(QStringLiteral("Importa"), this);
+    btnImportaData->setObjectName(QStringLiteral("btnImportaData"));
+    btnImportaData->setDefault(true);
+    auto* btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    buttons->addWidget(btnImportaData);
+    buttons->addWidget(btnAnnulla);
+    layout->addLayout(buttons);
+
+    connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::importDate);
+    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCalendario::reject);
+}
+
+void TfrmCalendario::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) centreOver(this, parentWidget());
+}
+
+void TfrmCalendario::importDate() {
+    for (const DateTarget& target : kTargets) {
+        if (lblMemory != QLatin1String(target.tag)) continue;
+        auto* card = qobject_cast<CardWindow*>(findWindow(QString::fromLatin1(target.window)));
+        if (!card || !card->control(QString::fromLatin1(target.control))) return;
+        card->setFieldText(QString::fromLatin1(target.control),
+                           fieldrules::formatDate(calAppuntamenti->selectedDate()));
+        accept();
+        return;
+    }
+}

@@ -1,0 +1,115 @@
+#include "base/FileLock.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
+namespace filelock {
+namespace {
+
+// The locked byte lies far beyond any record so that it never overlaps data
+// (locks on Windows are mandatory for the bytes they cover).
+constexpr qint64 kLockOffset = qint64(1) << 62;
+
+enum class Attempt { Locked, Busy, Unsupported, Failed };
+
+#ifdef Q_OS_WIN
+Attempt tryLock(QFile& file, Mode mode) {
+    auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
+    OVERLAPPED overlapped{};
+    overlapped.Offset = static_cast<DWORD>(kLockOffset & 0xFFFFFFFF);
+    overlapped.OffsetHigh = static_cast<DWORD>(kLockOffset >> 32);
+    DWORD flags = LOCKFILE_FAIL_IMMEDIATELY;
+    if (mode == Mode::Exclusive) flags |= LOCKFILE_EXCLUSIVE_LOCK;
+    if (LockFileEx(handle, flags, 0, 1, 0, &overlapped)) return Attempt::Locked;
+    const DWORD error = GetLastError();
+    if (error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING) return Attempt::Busy;
+    if (error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION) {
+        return Attempt::Unsupported;
+    }
+    return Attempt::Failed;
+}
+
+void unlock(QFile& file) {
+    auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
+    OVERLAPPED overlapped{};
+    overlapped.Offset = static_cast<DWORD>(kLockOffset & 0xFFFFFFFF);
+    overlapped.OffsetHigh = static_cast<DWORD>(kLockOffset >> 32);
+    UnlockFileEx(handle, 0, 1, 0, &overlapped);
+}
+#else
+// Open-file-description locks belong to this one open of the file, so
+// closing another descriptor of the same file does not drop them.
+#ifdef F_OFD_SETLK
+constexpr int kSetLock = F_OFD_SETLK;
+#else
+constexpr int kSetLock = F_SETLK;
+#endif
+
+int setLock(QFile& file, short type) {
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = static_cast<off_t>(kLockOffset);
+    lock.l_len = 1;
+    int rc;
+    do {
+        rc = fcntl(file.handle(), kSetLock, &lock);
+    } while (rc != 0 && errno == EINTR);
+    return rc;
+}
+
+Attempt tryLock(QFile& file, Mode mode) {
+    if (setLock(file, mode == Mode::Exclusive ? F_WRLCK : F_RDLCK) == 0) return Attempt::Locked;
+    switch (errno) {
+        case EAGAIN:
+        case EACCES:
+            return Attempt::Busy;
+        case ENOLCK:
+        case EOPNOTSUPP:
+        case EINVAL:
+            return Attempt::Unsupported;
+        default:
+            return Attempt::Failed;
+    }
+}
+
+void unlock(QFile& file) {
+    setLock(file, F_UNLCK);
+}
+#endif
+
+}  // namespace
+
+Result acquire(QFile& file, Mode mode, std::chrono::milliseconds timeout) {
+    const QDeadlineTimer deadline(timeout);
+    for (;;) {
+        switch (tryLock(file, mode)) {
+            case Attempt::Locked:
+                return Result::Locked;
+            case Attempt::Unsupported:
+                return Result::Unsupported;
+            case Attempt::Failed:
+                return Result::Failed;
+            case Attempt::Busy:
+                break;
+        }
+        if (deadline.hasExpired()) return Result::TimedOut;
+        QThread::msleep(5);
+    }
+}
+
+void release(QFile& file) {
+    if (file.isOpen()) unlock(file);
+}
+
+}  // namespace filelock

@@ -1,0 +1,97 @@
+#include "base/GuiSeams.h"
+
+#include <QApplication>
+#include <QAudioOutput>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMediaPlayer>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+
+void showBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+             QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, title, displayMessageText(text), buttons, QApplication::activeWindow());
+    box.exec();
+}
+
+}  // namespace
+
+QString displayMessageText(const QString& text) {
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    shown.remove(u'\r');
+    return shown;
+}
+
+QUrl shellOpenUrl(const QString& target) {
+    QString t = target.trimmed();
+    if (t.size() >= 2 && t.startsWith(u'"') && t.endsWith(u'"')) t = t.mid(1, t.size() - 2);
+    if (t.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive) ||
+        t.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
+        t.startsWith(QLatin1String("https://"), Qt::CaseInsensitive)) {
+        return QUrl(t, QUrl::TolerantMode);
+    }
+    return QUrl::fromLocalFile(t);
+}
+
+void QtMessages::warning(const QString& text) {
+    showBox(QMessageBox::Warning, QStringLiteral("Attenzione"), text,
+            QMessageBox::Ok | QMessageBox::Cancel);
+}
+
+void QtMessages::information(const QString& text) {
+    showBox(QMessageBox::Information, QStringLiteral("Informazione"), text,
+            QMessageBox::Ok | QMessageBox::Cancel);
+}
+
+void QtMessages::error(const QString& text) {
+    showBox(QMessageBox::Critical, QStringLiteral("Errore"), text,
+            QMessageBox::Ok | QMessageBox::Cancel);
+}
+
+void QtMessages::plain(const QString& text) {
+    showBox(QMessageBox::NoIcon, QStringLiteral("Selvadoro"), text, QMessageBox::Ok);
+}
+
+bool QtMessages::confirm(const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Conferma"), displayMessageText(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    return box.exec() != QMessageBox::No;
+}
+
+void QtDesktop::shellOpen(const QString& target) {
+    QDesktopServices::openUrl(shellOpenUrl(target));
+}
+
+QString QtDesktop::openFileName(const QString& title, const QString& folder,
+                                const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter);
+}
+
+QString QtDesktop::saveFileName(const QString& title, const QString& folder,
+                                const QString& filter) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, folder, filter);
+}
+
+QtAlertSound::QtAlertSound() = default;
+
+QtAlertSound::~QtAlertSound() = default;
+
+void QtAlertSound::play(const QString& path) {
+    // The player and its audio output are made at the first sound, not at
+    // start-up: most runs never play one.
+    if (!player_) {
+        player_ = std::make_unique<QMediaPlayer>();
+        output_ = std::make_unique<QAudioOutput>();
+        player_->setAudioOutput(output_.get());
+    }
+    player_->setSource(QUrl::fromLocalFile(path));
+    player_->play();
+}
+
+void QtAlertSound::stop() {
+    if (player_) player_->stop();
+}

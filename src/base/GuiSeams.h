@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+
+#include "base/Seams.h"
+
+class QAudioOutput;
+class QMediaPlayer;
+
+// The Qt implementations of the seams used by the program.
+
+class QtMessages final : public Messages {
+public:
+    void warning(const QString& text) override;
+    void information(const QString& text) override;
+    void error(const QString& text) override;
+    void plain(const QString& text) override;
+    bool confirm(const QString& text) override;
+};
+
+class QtDesktop final : public Desktop {
+public:
+    void shellOpen(const QString& target) override;
+    QString openFileName(const QString& title, const QString& folder,
+                         const QString& filter) override;
+    QString saveFileName(const QString& title, const QString& folder,
+                         const QString& filter) override;
+};
+
+class QtAlertSound final : public AlertSound {
+public:
+    QtAlertSound();
+    ~QtAlertSound() override;
+    void play(const QString& path) override;
+    void stop() override;
+
+private:
+    std::unique_ptr<QAudioOutput> output_;  // outlives the player that plays on it
+    std::unique_ptr<QMediaPlayer> player_;
+};
+
+// The text of a message as a dialog shows it: the program's line-feed and
+// carriage-return pairs become single line breaks.
+QString displayMessageText(const QString& text);
+
+// The URL that shell open hands to the desktop for a target: a web address
+// or mailto link as it is, anything else as a local file path.
+class QUrl;
+QUrl shellOpenUrl(const QString& target);

@@ -1,0 +1,176 @@
+#include "base/GuiShell.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGraphicsColorizeEffect>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QToolButton>
+#include <QWidget>
+
+namespace {
+
+class LinkPress final : public QObject {
+public:
+    LinkPress(QLabel* text, QLabel* picture, std::function<void()> open)
+        : QObject(text), text_(text), picture_(picture), open_(std::move(open)) {
+        for (QLabel* label : {text_, picture_}) {
+            if (!label) continue;
+            label->setCursor(Qt::PointingHandCursor);
+            label->installEventFilter(this);
+        }
+        if (picture_) {
+            effect_ = new QGraphicsColorizeEffect(picture_);
+            effect_->setColor(kPressedLinkColour);
+            effect_->setStrength(1.0);
+            effect_->setEnabled(false);
+            picture_->setGraphicsEffect(effect_);
+        }
+        setPressed(false);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonPress &&
+            event->type() != QEvent::MouseButtonRelease) {
+            return false;
+        }
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton) return false;
+        if (event->type() == QEvent::MouseButtonPress) {
+            setPressed(true);
+        } else {
+            setPressed(false);
+            auto* widget = static_cast<QWidget*>(watched);
+            if (widget->rect().contains(mouse->position().toPoint())) open_();
+        }
+        return true;
+    }
+
+private:
+    void setPressed(bool pressed) {
+        QPalette palette = text_->palette();
+        palette.setColor(QPalette::WindowText, pressed ? kPressedLinkColour : kLinkColour);
+        text_->setPalette(palette);
+        if (effect_) effect_->setEnabled(pressed);
+    }
+
+    QLabel* text_;
+    QLabel* picture_;
+    QGraphicsColorizeEffect* effect_ = nullptr;
+    std::function<void()> open_;
+};
+
+class FocusHighlight final : public QObject {
+public:
+    FocusHighlight(QWidget* field, QFrame* frame) : QObject(field), edit_(field), frame_(frame) {
+        field->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            frame_->setGeometry(edit_->geometry().adjusted(-4, -4, 4, 4));
+            frame_->show();
+            frame_->lower();
+        } else if (event->type() == QEvent::FocusOut || event->type() == QEvent::Hide) {
+            frame_->hide();
+        }
+        return false;
+    }
+
+private:
+    QWidget* edit_;
+    QFrame* frame_;
+};
+
+}  // namespace
+
+void makeFixedDialog(QWidget* window, QSize size) {
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    window->setFixedSize(size);
+}
+
+void centreOnScreen(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+void centreOver(QWidget* window, const QWidget* over) {
+    if (!over || !over->isVisible()) {
+        centreOnScreen(window);
+        return;
+    }
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(over->frameGeometry().center());
+    window->move(frame.topLeft());
+}
+
+void makeLink(QLabel* text, QLabel* picture, std::function<void()> open) {
+    QFont font = text->font();
+    font.setUnderline(true);
+    text->setFont(font);
+    new LinkPress(text, picture, std::move(open));
+}
+
+QFrame* addFocusHighlight(QWidget* field, const QString& name) {
+    auto* frame = new QFrame(field->parentWidget());
+    frame->setObjectName(name);
+    frame->setStyleSheet(QStringLiteral(
+        "QFrame { background: #ffff00; border: 2px solid qlineargradient(x1:0, y1:0, x2:0, "
+        "y2:1, stop:0 #ffd800, stop:1 #ffffff); border-radius: 3px; }"));
+    frame->hide();
+    new FocusHighlight(field, frame);
+    return frame;
+}
+
+QToolButton* pictureButton(QWidget* parent, const QString& name, const char* icon, int size) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
+    button->setIconSize(QSize(size, size));
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QLabel* statusLine(QWidget* parent, const QString& text) {
+    auto* line = new QLabel(text, parent);
+    line->setObjectName(QStringLiteral("panInfo"));
+    line->setStyleSheet(
+        QStringLiteral("QLabel { background: #1f4e8c; color: white; padding: 3px 8px; }"));
+    return line;
+}
+
+QLabel* iconPicture(QWidget* parent, const QString& name, const char* icon, int size) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setPixmap(
+        QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))).pixmap(QSize(size, size)));
+    label->setFixedSize(size, size);
+    return label;
+}
+
+QWidget* titlePicture(QWidget* parent, const char* icon, const QString& heading) {
+    auto* picture = new QFrame(parent);
+    picture->setObjectName(QStringLiteral("imgLogo"));
+    picture->setStyleSheet(QStringLiteral(
+        "QFrame#imgLogo { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2d5f96, "
+        "stop:1 #8fb8e0); border-radius: 6px; }"));
+    auto* row = new QHBoxLayout(picture);
+    row->setContentsMargins(12, 8, 12, 8);
+    row->addWidget(iconPicture(picture, QString(), icon, 48));
+    auto* text = new QLabel(heading, picture);
+    text->setStyleSheet(QStringLiteral("color: white; font: bold 15pt; background: transparent;"));
+    row->addWidget(text, 1);
+    return picture;
+}

@@ -1,0 +1,22 @@
+#include "base/TextRules.h"
+
+namespace text {
+
+QString trimBlanks(const QString& s) {
+    if (s.isEmpty() || (s.front().unicode() > 0x20 && s.back().unicode() > 0x20)) return s;
+    qsizetype begin = 0;
+    qsizetype end = s.size();
+    while (begin < end && s.at(begin).unicode() <= 0x20) ++begin;
+    while (end > begin && s.at(end - 1).unicode() <= 0x20) --end;
+    return s.mid(begin, end - begin);
+}
+
+bool isAllDigits(const QString& s) {
+    if (s.isEmpty()) return false;
+    for (const QChar c : s) {
+        if (c < u'0' || c > u'9') return false;
+    }
+    return true;
+}
+
+}  // namespace text

@@ -1,0 +1,108 @@
+#include "shell/AccessPassword.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "shell/IniText.h"
+#include "base/Paths.h"
+#include "base/ReplaceFile.h"
+#include "shell/Scramble.h"
+
+namespace accesspassword {
+namespace {
+
+const QString kSection = QStringLiteral("Accesso");
+const QString kKey = QStringLiteral("Valore");
+
+constexpr qsizetype kMaxLength = 255;
+
+}  // namespace
+
+QString firstAccessPassword() {
+    return QStringLiteral("primaveraprato");
+}
+
+QString normalized(const QString& typed) {
+    QString upper = typed;
+    for (QChar& c : upper) {
+        if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - (u'a' - u'A'));
+    }
+    return upper.trimmed();
+}
+
+bool matches(const QString& stored, const QString& typed) {
+    return stored.trimmed() == normalized(typed);
+}
+
+std::optional<QString> unsuitable(const QString& normalizedPassword) {
+    const QString again = QStringLiteral("\n\r\n\rE' necessario reinserire entrambi i valori.");
+    if (normalizedPassword.size() > kMaxLength) {
+        return QStringLiteral(
+                   "Attenzione: la nuova password è troppo lunga: può contenere al massimo "
+                   "%1 caratteri.")
+                   .arg(kMaxLength) +
+               again;
+    }
+    for (const QChar c : normalizedPassword) {
+        if (c.unicode() > 0xFF) {
+            return QStringLiteral(
+                       "Attenzione: la nuova password contiene il carattere \"%1\", che non può "
+                       "essere usato in una password. Sono ammessi le lettere, anche accentate, "
+                       "le cifre e i simboli più comuni.")
+                       .arg(c) +
+                   again;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> readPasswordFile(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) return QString();
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    const std::optional<QString> hex = ini::value(content, kSection, kKey);
+    if (!hex) return QString();
+    return scramble::unscramble(*hex);
+}
+
+bool writePasswordFile(const QString& path, const QString& password) {
+    QByteArray content;
+    QFile existing(path);
+    if (existing.exists()) {
+        if (!existing.open(QIODevice::ReadOnly)) return false;
+        content = existing.readAll();
+        if (existing.error() != QFileDevice::NoError) return false;
+        existing.close();
+    }
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(ini::withValue(content, kSection, kKey, scramble::scramble(password)));
+    return commitReplacing(file);
+}
+
+QString passwordFilePath() {
+    return paths::dataFile(QString::fromLatin1(kPasswordFileName));
+}
+
+std::optional<QString> readStoredPassword() {
+    return readStoredPassword(paths::dataFolder(), paths::programFolder());
+}
+
+std::optional<QString> readStoredPassword(const QString& dataFolder, const QString& programFolder) {
+    const QString name = QString::fromLatin1(kPasswordFileName);
+    const QString path = QDir(dataFolder).filePath(name);
+    const QString delivered = QDir(programFolder).filePath(name);
+    return readPasswordFile(!QFileInfo::exists(path) && QFileInfo::exists(delivered) ? delivered
+                                                                                     : path);
+}
+
+bool storePassword(const QString& password) {
+    return writePasswordFile(passwordFilePath(), password);
+}
+
+}  // namespace accesspassword

@@ -1,0 +1,82 @@
+#include "shell/TfrmGuida.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "base/GuiShell.h"
+#include "base/Paths.h"
+#include "base/Seams.h"
+
+TfrmGuida::TfrmGuida(QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("TfrmGuida"));
+    setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
+    makeFixedDialog(this, QSize(676, 598));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setSpacing(8);
+    layout->addWidget(
+        titlePicture(this, "guida", QStringLiteral("Guida all'utilizzo del software")));
+
+    lblTitolo_ = new QLabel(QStringLiteral("Argomento della guida."), this);
+    lblTitolo_->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo_->setStyleSheet(QStringLiteral("color: #dc143c; font: bold 14pt;"));
+    layout->addWidget(lblTitolo_);
+
+    txtGuida_ = new QPlainTextEdit(this);
+    txtGuida_->setObjectName(QStringLiteral("txtGuida"));
+    txtGuida_->setReadOnly(true);
+    txtGuida_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtGuida_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QFont memoFont;
+    memoFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    memoFont.setPointSize(12);
+    memoFont.setBold(true);
+    txtGuida_->setFont(memoFont);
+    layout->addWidget(txtGuida_, 1);
+
+    auto* bottom = new QHBoxLayout;
+    QLabel* imgPDF = iconPicture(this, QStringLiteral("imgPDF"), "pdf", 32);
+    auto* lnkWeb = new QLabel(QStringLiteral("Visualizza guida in formato PDF"), this);
+    lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
+    QFont linkFont;
+    linkFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+    linkFont.setPointSize(14);
+    lnkWeb->setFont(linkFont);
+    makeLink(lnkWeb, imgPDF,
+             [] { seams::desktop().shellOpen(u'"' + QDir::toNativeSeparators(pdfPath()) + u'"'); });
+    auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    bottom->addWidget(imgPDF);
+    bottom->addWidget(lnkWeb);
+    bottom->addStretch(1);
+    bottom->addWidget(btnChiudi);
+    layout->addLayout(bottom);
+
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TfrmGuida::setTopic(const HelpTopic& topic) {
+    lblTitolo_->setText(topic.title);
+    txtGuida_->setPlainText(topic.text());
+}
+
+QString TfrmGuida::pdfPath() {
+    return QDir(paths::programFolder()).filePath(QStringLiteral("Guida.pdf"));
+}
+
+void TfrmGuida::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) centreOnScreen(this);
+}
+
+void showHelpTopic(QWidget* owner, HelpTopicId id) {
+    TfrmGuida guide(owner);
+    guide.setTopic(help::topic(id));
+    guide.exec();
+}
