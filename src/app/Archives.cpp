@@ -1,25 +1,45 @@
 #include "app/Archives.h"
 
-#include "hunters/HunterLists.h"
+#include "hunters/HuntersArchive.h"
 
 namespace archives {
 
-QList<const ArchiveLists*> all() {
-    return {&hunters::lists()};
+const QList<const ArchiveDefinition*>& all() {
+    // One line per archive.
+    static const QList<const ArchiveDefinition*> list{
+        &hunters::archive(),
+    };
+    return list;
 }
 
-const ArchiveLists* named(const QString& name) {
-    for (const ArchiveLists* archive : all()) {
+const ArchiveDefinition* named(const QString& name) {
+    for (const ArchiveDefinition* archive : all()) {
         if (name == QLatin1String(archive->name)) return archive;
     }
     return nullptr;
 }
 
 const SummaryDefinition* summaryNamed(const QString& name) {
-    for (const ArchiveLists* archive : all()) {
+    for (const ArchiveDefinition* archive : all()) {
         for (const SummaryDefinition* summary : archive->summaries) {
             if (name == QLatin1String(summary->commandName)) return summary;
         }
+    }
+    return nullptr;
+}
+
+const QList<const HelpTopic*>& helpTopics() {
+    static const QList<const HelpTopic*> topics = [] {
+        QList<const HelpTopic*> list{&help::general()};
+        for (const ArchiveDefinition* archive : all()) list += archive->helpTopics;
+        return list;
+    }();
+    return topics;
+}
+
+const HelpTopic* helpTopic(const QString& key) {
+    for (const HelpTopic* topic : helpTopics()) {
+        if (topic->key == key) return topic;
     }
     return nullptr;
 }

@@ -3,14 +3,23 @@
 #include <QList>
 #include <QString>
 
-#include "archive/ListDefinitions.h"
+#include "archive/ArchiveDefinition.h"
 
-// The archives the program has lists for, by the names the command line
-// uses ("anagrafica", ...), and their summaries by command name.
+// The registry of the archives: the one list of what the program keeps.
+// The command line, printing and the guide iterate it; the windows' own
+// list is in app/GuiArchives.
 namespace archives {
 
-QList<const ArchiveLists*> all();
-const ArchiveLists* named(const QString& name);
+// Every archive, in the order of the usage text.
+const QList<const ArchiveDefinition*>& all();
+// The archive the command line names so ("anagrafica"), or null.
+const ArchiveDefinition* named(const QString& name);
+// The summary with that command-line name ("porto-scadenza"), or null.
 const SummaryDefinition* summaryNamed(const QString& name);
+
+// Every help topic: the complete guide first, then each archive's.
+const QList<const HelpTopic*>& helpTopics();
+// The topic with that command-line name, or null.
+const HelpTopic* helpTopic(const QString& key);
 
 }  // namespace archives

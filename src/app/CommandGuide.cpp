@@ -1,5 +1,6 @@
 #include "app/CommandGuide.h"
 
+#include "app/Archives.h"
 #include "shell/AccessPassword.h"
 #include "shell/HelpTopics.h"
 #include "shell/PdfGuide.h"
@@ -14,7 +15,7 @@ void printTopic(const HelpTopic& topic, QTextStream& out) {
 
 QString topicKeys() {
     QStringList keys;
-    for (const HelpTopic& topic : help::topics()) keys.append(topic.key);
+    for (const HelpTopic* topic : archives::helpTopics()) keys.append(topic->key);
     return keys.join(QStringLiteral(", "));
 }
 
@@ -23,27 +24,27 @@ QString topicKeys() {
 int guideCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (args.isEmpty()) {
         bool first = true;
-        for (const HelpTopic& topic : help::topics()) {
+        for (const HelpTopic* topic : archives::helpTopics()) {
             if (!first) out << '\n';
             first = false;
-            printTopic(topic, out);
+            printTopic(*topic, out);
         }
         return 0;
     }
     if (args == QStringList{QStringLiteral("--titoli")}) {
-        for (const HelpTopic& topic : help::topics()) out << topic.title << '\n';
+        for (const HelpTopic* topic : archives::helpTopics()) out << topic->title << '\n';
         return 0;
     }
     if (args.size() == 2 && args.at(0) == QLatin1String("--pdf") && !args.at(1).isEmpty()) {
         QString error;
-        if (!writeGuidePdf(args.at(1), &error)) {
+        if (!writeGuidePdf(archives::helpTopics(), args.at(1), &error)) {
             err << error << '\n';
             return 1;
         }
         return 0;
     }
     if (args.size() == 1 && !args.at(0).startsWith(u'-')) {
-        if (const HelpTopic* topic = help::topicByKey(args.at(0))) {
+        if (const HelpTopic* topic = archives::helpTopic(args.at(0))) {
             printTopic(*topic, out);
             return 0;
         }

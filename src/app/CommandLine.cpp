@@ -3,11 +3,12 @@
 #include <QFileInfo>
 #include <array>
 
+#include "app/Archives.h"
 #include "app/CommandGuide.h"
 #include "app/CommandLists.h"
+#include "app/CommandStampa.h"
 #include "base/Paths.h"
 #include "checks/CommandControlla.h"
-#include "app/CommandStampa.h"
 
 namespace commandline {
 namespace {
@@ -37,11 +38,11 @@ const std::array kCommands{
             "                             esporta l'archivio nel file di Excel",
             &runExport},
     Command{"riepilogo",
-            "riepilogo porto-scadenza [--oggi gg/mm/aaaa]\n"
-            "                             i cacciatori con porto di fucile in scadenza o scaduto",
+            "riepilogo RIEPILOGO [--oggi gg/mm/aaaa]\n"
+            "                             elenca le schede di un riepilogo (vedi sotto)",
             &runSummary},
     Command{"stampa",
-            "stampa anagrafica N --pdf FILE\n"
+            "stampa ARCHIVIO N --pdf FILE\n"
             "                             scrive in PDF la scheda stampata del record N",
             &runPrint},
     Command{"controlla",
@@ -77,6 +78,23 @@ QString usage() {
     for (const Command& command : kCommands) {
         text += QStringLiteral("  ") + QString::fromUtf8(command.usageLine) + u'\n';
     }
+    // The archives, the printable ones and the summaries, from the registry.
+    QStringList names;
+    QStringList printable;
+    QString summaries;
+    for (const ArchiveDefinition* archive : archives::all()) {
+        names.append(QString::fromLatin1(archive->name));
+        if (archive->sheet) printable.append(QString::fromLatin1(archive->name));
+        for (const SummaryDefinition* summary : archive->summaries) {
+            summaries += QStringLiteral("  %1 %2\n")
+                             .arg(QString::fromLatin1(summary->commandName).leftJustified(26),
+                                  summary->printTitle);
+        }
+    }
+    text += QStringLiteral("\nArchivi: ") + names.join(QStringLiteral(", ")) + u'\n';
+    text += QStringLiteral("Archivi con scheda stampabile: ") +
+            printable.join(QStringLiteral(", ")) + u'\n';
+    text += QStringLiteral("Riepiloghi:\n") + summaries;
     return text;
 }
 

@@ -2,9 +2,9 @@
 
 #include "app/Archives.h"
 #include "app/CommandLine.h"
+#include "archive/FieldRules.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
-#include "archive/FieldRules.h"
 
 namespace commandline {
 namespace {
@@ -13,8 +13,8 @@ void printLines(const QList<ListLine>& lines, QTextStream& out) {
     for (const ListLine& line : lines) out << line.record << '\t' << line.text << '\n';
 }
 
-const ArchiveLists* archiveArgument(const QStringList& args, QTextStream& err) {
-    const ArchiveLists* archive = archives::named(args.value(0));
+const ArchiveDefinition* archiveArgument(const QStringList& args, QTextStream& err) {
+    const ArchiveDefinition* archive = archives::named(args.value(0));
     if (!archive) usageError(err, QStringLiteral("Archivio sconosciuto: ") + args.value(0));
     return archive;
 }
@@ -22,7 +22,7 @@ const ArchiveLists* archiveArgument(const QStringList& args, QTextStream& err) {
 }  // namespace
 
 int runSearch(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const ArchiveLists* archive = archiveArgument(args, err);
+    const ArchiveDefinition* archive = archiveArgument(args, err);
     if (!archive) return 2;
     const SearchDefinition& search = *archive->search;
     QStringList texts(search.criteria.size());
@@ -30,12 +30,12 @@ int runSearch(const QStringList& args, QTextStream& out, QTextStream& err) {
         const qsizetype equals = arg.indexOf(u'=');
         qsizetype criterion = -1;
         for (qsizetype i = 0; equals > 0 && i < search.criteria.size(); ++i) {
-            if (arg.left(equals) == QLatin1String(search.criteria.at(i).field)) criterion = i;
+            if (arg.left(equals) == search.criterionName(i)) criterion = i;
         }
         if (criterion < 0) {
             QStringList fields;
-            for (const SearchCriterionSpec& c : search.criteria)
-                fields.append(QString::fromLatin1(c.field));
+            for (qsizetype i = 0; i < search.criteria.size(); ++i)
+                fields.append(search.criterionName(i));
             return usageError(err, QStringLiteral("Criterio non valido: %1 (campi: %2)")
                                        .arg(arg, fields.join(QStringLiteral(", "))));
         }
@@ -53,7 +53,7 @@ int runSearch(const QStringList& args, QTextStream& out, QTextStream& err) {
 }
 
 int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const ArchiveLists* archive = archiveArgument(args, err);
+    const ArchiveDefinition* archive = archiveArgument(args, err);
     if (!archive) return 2;
     const ExportDefinition& definition = *archive->exporter;
     QString target = paths::dataFile(definition.fileName);

@@ -1,31 +1,13 @@
 #include "app/CommandStampa.h"
 
-#include <array>
-
+#include "app/Archives.h"
 #include "app/CommandLine.h"
-#include "base/Seams.h"
-#include "archive/RecordCodec.h"
 #include "archive/RecordFile.h"
-#include "hunters/HunterSheet.h"
-#include "hunters/TRecCacciatore.h"
+#include "archive/RecordList.h"
+#include "base/Seams.h"
 
 namespace commandline {
 namespace {
-
-// The archives whose cards print as a sheet: the record layout and the
-// sheet built from the texts a card shows.
-struct PrintableArchive {
-    const char* name;
-    const RecordLayout& (*layout)();
-    report::Report (*sheet)(const FieldValues& cardTexts, const QDateTime& now);
-};
-
-const std::array kPrintable{
-    PrintableArchive{"anagrafica", &TRecCacciatore::layout,
-                     [](const FieldValues& texts, const QDateTime& now) {
-                         return hunters::hunterSheet(TRecCacciatore::fromValues(texts), now);
-                     }},
-};
 
 QString recordCount(qsizetype count) {
     return count == 1 ? QStringLiteral("1 scheda") : QStringLiteral("%1 schede").arg(count);
@@ -54,10 +36,7 @@ bool readCard(const RecordLayout& layout, qsizetype number, FieldValues* texts, 
         return false;
     }
     file.close();
-    texts->clear();
-    for (const QString& stored : codec::decode(layout, record)) {
-        texts->append(codec::displayText(layout.encoding, stored));
-    }
+    *texts = loadedValues(layout, record);
     return true;
 }
 
@@ -83,13 +62,10 @@ int runPrint(const QStringList& args, QTextStream&, QTextStream& err) {
         }
     }
     if (positional.size() != 2 || !pdfGiven) {
-        return usageError(err, QStringLiteral("Uso: selvadoro stampa anagrafica N --pdf FILE"));
+        return usageError(err, QStringLiteral("Uso: selvadoro stampa ARCHIVIO N --pdf FILE"));
     }
-    const PrintableArchive* archive = nullptr;
-    for (const PrintableArchive& candidate : kPrintable) {
-        if (positional.at(0) == QLatin1String(candidate.name)) archive = &candidate;
-    }
-    if (!archive) {
+    const ArchiveDefinition* archive = archives::named(positional.at(0));
+    if (!archive || !archive->sheet) {
         return usageError(err,
                           QStringLiteral("Archivio senza scheda stampabile: ") + positional.at(0));
     }
@@ -100,7 +76,7 @@ int runPrint(const QStringList& args, QTextStream&, QTextStream& err) {
     }
 
     FieldValues texts;
-    if (!readCard(archive->layout(), number, &texts, err)) return 1;
+    if (!readCard(*archive->layout, number, &texts, err)) return 1;
     const report::Report sheet = archive->sheet(texts, seams::clock().now());
     QString error;
     if (!report::writePdf(report::prepare(sheet, seams::clock().today()), pdf, &error)) {

@@ -6,20 +6,24 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/GuiArchives.h"
+#include "app/TfrmAvvio.h"
+#include "archive/CardWindow.h"
 #include "base/GuiSeams.h"
 #include "base/Paths.h"
-#include "app/TfrmAvvio.h"
+#include "report/GuiPrinting.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmPassword.h"
-#include "hunters/TfrmAnagrafica.h"
-#include "report/GuiPrinting.h"
 
 GuiApplication::GuiApplication()
     : password_(std::make_unique<TfrmPassword>()),
       changePassword_(std::make_unique<TfrmCambiaPassword>()),
-      launcher_(std::make_unique<TfrmAvvio>()),
-      hunters_(std::make_unique<TfrmAnagrafica>()) {
-    launcher_->setCardWindow(QStringLiteral("Anagrafica"), hunters_.get());
+      launcher_(std::make_unique<TfrmAvvio>()) {
+    for (const GuiArchive& archive : archives::windows()) {
+        if (!archive.createCard) continue;
+        cards_.emplace_back(archive.createCard());
+        launcher_->setCardWindow(QString::fromLatin1(archive.tile), cards_.back().get());
+    }
     QObject::connect(launcher_.get(), &TfrmAvvio::quitRequested, qApp, &QApplication::quit,
                      Qt::QueuedConnection);
     password_->setLauncher(launcher_.get());
@@ -29,6 +33,13 @@ GuiApplication::GuiApplication()
 }
 
 GuiApplication::~GuiApplication() = default;
+
+CardWindow* GuiApplication::card(const QString& windowName) const {
+    for (const auto& card : cards_) {
+        if (card->objectName() == windowName) return card.get();
+    }
+    return nullptr;
+}
 
 void GuiApplication::start() {
     password_->show();

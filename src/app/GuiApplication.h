@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QString>
 #include <memory>
+#include <vector>
 
+class CardWindow;
 class QApplication;
 class TfrmAvvio;
 class TfrmCambiaPassword;
 class TfrmPassword;
-class TfrmAnagrafica;
 
 // The windows that live for the whole run, created once at start-up.
 class GuiApplication {
@@ -17,7 +19,8 @@ public:
     TfrmPassword& password() { return *password_; }
     TfrmCambiaPassword& changePassword() { return *changePassword_; }
     TfrmAvvio& launcher() { return *launcher_; }
-    TfrmAnagrafica& hunters() { return *hunters_; }
+    // The card window of that name ("TfrmAnagrafica"), or null.
+    CardWindow* card(const QString& windowName) const;
 
     // Shows the first window: the password window.
     void start();
@@ -27,7 +30,8 @@ private:
     std::unique_ptr<TfrmPassword> password_;
     std::unique_ptr<TfrmCambiaPassword> changePassword_;
     std::unique_ptr<TfrmAvvio> launcher_;
-    std::unique_ptr<TfrmAnagrafica> hunters_;
+    // One card per archive of the registry, made at start-up.
+    std::vector<std::unique_ptr<CardWindow>> cards_;
 };
 
 // Sets the Italian texts of Qt's own dialogs and the date and number

@@ -9,13 +9,21 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/GuiArchives.h"
+#include "archive/CardWindow.h"
 #include "base/GuiShell.h"
-#include "shell/ProgramInfo.h"
 #include "base/Seams.h"
+#include "shell/HelpTopics.h"
+#include "shell/ProgramInfo.h"
 #include "shell/TfrmGuida.h"
 #include "shell/TfrmInfo.h"
 #include "shell/TfrmSplash.h"
-#include "archive/CardWindow.h"
+
+namespace {
+
+constexpr qsizetype kTilesPerRow = 3;
+
+}  // namespace
 
 TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TfrmAvvio"));
@@ -58,7 +66,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         window.exec();
     });
     connect(imgGuida, &QToolButton::clicked, this,
-            [this] { showHelpTopic(this, HelpTopicId::General); });
+            [this] { showHelpTopic(this, help::general()); });
 
     auto* title = new QLabel(QStringLiteral("Selvadoro"), panel);
     title->setObjectName(QStringLiteral("imgTitolo"));
@@ -73,15 +81,12 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
 
     auto* tiles = new QGridLayout;
     tiles->setSpacing(18);
-    addTile(tiles, 0, 0, QStringLiteral("Anagrafica"), QStringLiteral("Anagrafica Cacciatori"),
-            "anagrafica");
-    addTile(tiles, 0, 1, QStringLiteral("Squadre"), QStringLiteral("Archivio Squadre"), "squadre");
-    addTile(tiles, 0, 2, QStringLiteral("Comunicazioni"), QStringLiteral("Invio Comunicazioni"),
-            "comunicazioni");
-    addTile(tiles, 1, 0, QStringLiteral("Armi"), QStringLiteral("Schedario Armi"), "armi");
-    addTile(tiles, 1, 1, QStringLiteral("Battute"), QStringLiteral("Battute di Caccia"), "battute");
-    addTile(tiles, 1, 2, QStringLiteral("Scadenze"), QStringLiteral("Scadenze e Pagamenti"),
-            "scadenze");
+    const QList<GuiArchive>& archiveTiles = archives::windows();
+    for (qsizetype i = 0; i < archiveTiles.size(); ++i) {
+        const GuiArchive& archive = archiveTiles.at(i);
+        addTile(tiles, static_cast<int>(i / kTilesPerRow), static_cast<int>(i % kTilesPerRow),
+                QString::fromLatin1(archive.tile), archive.caption, archive.icon);
+    }
     content->addLayout(tiles);
 
     auto* bottom = new QHBoxLayout;

@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "base/Paths.h"
 #include "base/Cp1252.h"
+#include "base/Paths.h"
 
 namespace attachments {
 

@@ -15,14 +15,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "base/GuiShell.h"
-#include "base/Paths.h"
-#include "base/Seams.h"
 #include "archive/ArchiveMessages.h"
 #include "archive/RecordCodec.h"
 #include "archive/RecordFile.h"
-#include "base/TextRules.h"
 #include "archive/TfrmCalendario.h"
+#include "base/GuiShell.h"
+#include "base/Paths.h"
+#include "base/Seams.h"
+#include "base/TextRules.h"
 
 namespace {
 

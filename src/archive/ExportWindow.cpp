@@ -68,7 +68,7 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent)
 
     connect(cmdEsporta, &QToolButton::clicked, this, &ExportWindow::exportFile);
     connect(cmdGuida, &QToolButton::clicked, this,
-            [this] { showHelpTopic(this, definition_.guide); });
+            [this] { showHelpTopic(this, *definition_.guide); });
     connect(cmdEsci, &QToolButton::clicked, this, &ExportWindow::reject);
 }
 

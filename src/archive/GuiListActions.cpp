@@ -1,7 +1,7 @@
 #include "archive/GuiListActions.h"
 
-#include "base/GuiWindows.h"
 #include "archive/CardWindow.h"
+#include "base/GuiWindows.h"
 
 bool applyChosenRecord(const PickerMode& mode, const FoundRecord& record) {
     auto* card = qobject_cast<CardWindow*>(findWindow(QString::fromLatin1(mode.window)));

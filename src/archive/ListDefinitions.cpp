@@ -9,11 +9,14 @@ const PickerMode* SearchDefinition::picker(const QString& tag) const {
     return nullptr;
 }
 
+QString SearchDefinition::criterionName(qsizetype criterion) const {
+    return QString::fromLatin1(layout->fields[criteria.at(criterion).field.index].name);
+}
+
 QList<Criterion> SearchDefinition::criteriaWith(const QStringList& texts) const {
     QList<Criterion> result;
     for (qsizetype i = 0; i < criteria.size(); ++i) {
-        result.append(
-            {layout->indexOfField(QString::fromLatin1(criteria.at(i).field)), texts.value(i)});
+        result.append({criteria.at(i).field.index, texts.value(i)});
     }
     return result;
 }
@@ -28,19 +31,16 @@ ListResult SummaryDefinition::build(const QString& path, const QDate& today) con
         itemText);
 }
 
-ExportColumn fieldColumn(const RecordLayout& layout, const char* name, const char* header,
-                         int gridWidth, int exportWidth, const char* field) {
-    return joinedColumn(layout, name, header, gridWidth, exportWidth, {field});
+ExportColumn fieldColumn(const char* name, const char* header, int gridWidth, int exportWidth,
+                         FieldId field) {
+    return joinedColumn(name, header, gridWidth, exportWidth, {field});
 }
 
 namespace {
 
-QList<qsizetype> indexesOf(const RecordLayout& layout, std::initializer_list<const char*> fields) {
+QList<qsizetype> indexesOf(std::initializer_list<FieldId> fields) {
     QList<qsizetype> indexes;
-    for (const char* field : fields) {
-        indexes.append(layout.indexOfField(QString::fromLatin1(field)));
-        Q_ASSERT_X(indexes.back() >= 0, "indexesOf", field);
-    }
+    for (const FieldId field : fields) indexes.append(field.index);
     return indexes;
 }
 
@@ -56,14 +56,13 @@ ValueFn joined(QList<qsizetype> indexes) {
 
 }  // namespace
 
-ValueFn joinedFields(const RecordLayout& layout, std::initializer_list<const char*> fields) {
-    return joined(indexesOf(layout, fields));
+ValueFn joinedFields(std::initializer_list<FieldId> fields) {
+    return joined(indexesOf(fields));
 }
 
-ExportColumn joinedColumn(const RecordLayout& layout, const char* name, const char* header,
-                          int gridWidth, int exportWidth,
-                          std::initializer_list<const char*> fields) {
-    const QList<qsizetype> indexes = indexesOf(layout, fields);
+ExportColumn joinedColumn(const char* name, const char* header, int gridWidth, int exportWidth,
+                          std::initializer_list<FieldId> fields) {
+    const QList<qsizetype> indexes = indexesOf(fields);
     return ExportColumn{name,        QString::fromUtf8(header), gridWidth,
                         exportWidth, joined(indexes),           indexes};
 }

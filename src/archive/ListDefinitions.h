@@ -3,10 +3,10 @@
 #include <QList>
 #include <QString>
 
-#include "shell/HelpTopics.h"
 #include "archive/RecordLayout.h"
 #include "archive/RecordList.h"
 #include "archive/Spreadsheet.h"
+#include "shell/HelpTopics.h"
 
 // What makes one archive's search, summary and export windows: tables that
 // the generic windows and the command line read.
@@ -14,7 +14,7 @@
 struct SearchCriterionSpec {
     const char* control;  // txtCognome
     const char* caption;  // "Cognome:"
-    const char* field;    // Cognome
+    FieldId field;        // TRecCacciatore::Field::Cognome
 };
 
 // What a double-click does for one window tag: load the record into the
@@ -40,6 +40,9 @@ struct SearchDefinition {
     QList<PickerMode> pickers;
 
     const PickerMode* picker(const QString& tag) const;
+    // The name of a criterion's field in the record type ("Cognome"), as
+    // the command line names it.
+    QString criterionName(qsizetype criterion) const;
     // The criteria with the texts typed for them, in order.
     QList<Criterion> criteriaWith(const QStringList& texts) const;
     // Searches the archive file at `path` with the texts typed for the
@@ -68,26 +71,17 @@ struct ExportDefinition {
     QString fileName;  // "Anagrafica_Cacciatori.xls", in the data folder
     QString sheetName;
     QList<ExportColumn> columns;
-    HelpTopicId guide;  // the topic of the window's Guida button
-};
-
-// The windows' and the command line's view of one archive.
-struct ArchiveLists {
-    const char* name;  // as the command line names it: "anagrafica"
-    const SearchDefinition* search;
-    const ExportDefinition* exporter;
-    QList<const SummaryDefinition*> summaries;
+    const HelpTopic* guide;  // the topic of the window's Guida button
 };
 
 // The trimmed texts of some fields joined by a blank ("Rossi Mario"), the
 // value of export columns and picker assignments.
 using ValueFn = std::function<QString(const FieldValues&)>;
-ValueFn joinedFields(const RecordLayout& layout, std::initializer_list<const char*> fields);
+ValueFn joinedFields(std::initializer_list<FieldId> fields);
 
 // A column showing one field, trimmed.
-ExportColumn fieldColumn(const RecordLayout& layout, const char* name, const char* header,
-                         int gridWidth, int exportWidth, const char* field);
+ExportColumn fieldColumn(const char* name, const char* header, int gridWidth, int exportWidth,
+                         FieldId field);
 // A column showing several fields, each trimmed, joined by a blank.
-ExportColumn joinedColumn(const RecordLayout& layout, const char* name, const char* header,
-                          int gridWidth, int exportWidth,
-                          std::initializer_list<const char*> fields);
+ExportColumn joinedColumn(const char* name, const char* header, int gridWidth, int exportWidth,
+                          std::initializer_list<FieldId> fields);

@@ -3,21 +3,20 @@
 #include <algorithm>
 #include <vector>
 
-#include "base/Cp1252.h"
 #include "archive/RecordCodec.h"
 #include "archive/RecordFile.h"
+#include "base/Cp1252.h"
 #include "base/TextRules.h"
 
 QString pad(const QString& x, qsizetype width) {
     return x.left(width).leftJustified(width, u' ');
 }
 
-ItemFormat::ItemFormat(const RecordLayout& layout, std::initializer_list<Piece> pieces) {
+ItemFormat::ItemFormat(std::initializer_list<Piece> pieces) {
     for (const Piece& piece : pieces) {
         Part part{QString::fromUtf8(piece.prefix), {}, piece.width};
-        for (const char* field : piece.fields) {
-            const qsizetype index = layout.indexOfField(QString::fromLatin1(field));
-            Q_ASSERT_X(index >= 0, "ItemFormat", field);
+        for (const FieldId field : piece.fields) {
+            const qsizetype index = field.index;
             part.fields.append(index);
             if (!fields_.contains(index)) fields_.append(index);
         }
@@ -52,18 +51,20 @@ FieldValues loadedValues(const RecordLayout& layout, QByteArrayView record,
     return values;
 }
 
-qsizetype criteriaInUse(const QList<Criterion>& criteria) {
-    return std::count_if(criteria.begin(), criteria.end(),
-                         [](const Criterion& c) { return !text::trimBlanks(c.text).isEmpty(); });
+bool inUse(const Criterion& criterion) {
+    return !text::trimBlanks(criterion.text).isEmpty();
 }
 
-bool matches(const FieldValues& values, const QList<Criterion>& criteria, qsizetype inUse) {
-    qsizetype score = 0;
+qsizetype criteriaInUse(const QList<Criterion>& criteria) {
+    return std::count_if(criteria.begin(), criteria.end(), &inUse);
+}
+
+bool matches(const FieldValues& values, const QList<Criterion>& criteria) {
     for (const Criterion& c : criteria) {
-        if (c.text.isEmpty() || c.field < 0 || c.field >= values.size()) continue;
-        if (values.at(c.field).contains(c.text, Qt::CaseInsensitive)) ++score;
+        if (!inUse(c)) continue;
+        if (!values.value(c.field).contains(c.text, Qt::CaseInsensitive)) return false;
     }
-    return score >= inUse;
+    return true;
 }
 
 namespace {
@@ -88,17 +89,21 @@ ListResult collect(const RecordLayout& layout, const QString& path, const Condit
 ListResult searchRecords(const RecordLayout& layout, const QString& path,
                          const QList<Criterion>& criteria, const ItemTextFn& itemText,
                          const QList<qsizetype>* itemFields) {
-    const qsizetype inUse = criteriaInUse(criteria);
+    // Only the criteria in use are tried, all of them on every record.
+    QList<Criterion> used;
+    for (const Criterion& c : criteria) {
+        if (inUse(c)) used.append(c);
+    }
     QList<qsizetype> needed;
     if (itemFields) {
         needed = *itemFields;
-        for (const Criterion& c : criteria) {
-            if (c.field >= 0 && !needed.contains(c.field)) needed.append(c.field);
+        for (const Criterion& c : used) {
+            if (!needed.contains(c.field)) needed.append(c.field);
         }
     }
     return collect(
-        layout, path, [&](const FieldValues& values) { return matches(values, criteria, inUse); },
-        itemText, itemFields ? &needed : nullptr);
+        layout, path, [&](const FieldValues& values) { return matches(values, used); }, itemText,
+        itemFields ? &needed : nullptr);
 }
 
 ListResult summaryRecords(const RecordLayout& layout, const QString& path,

@@ -32,10 +32,10 @@ class ItemFormat {
 public:
     struct Piece {
         const char* prefix;
-        std::initializer_list<const char*> fields;
+        std::initializer_list<FieldId> fields;
         qsizetype width = 0;
     };
-    ItemFormat(const RecordLayout& layout, std::initializer_list<Piece> pieces);
+    explicit ItemFormat(std::initializer_list<Piece> pieces);
 
     QString operator()(const FieldValues& values) const;
     const QList<qsizetype>& fields() const { return fields_; }
@@ -67,13 +67,17 @@ struct Criterion {
     QString text;
 };
 
-// Number of criteria in use: those whose trimmed text is not empty.
+// Whether a criterion is in use: its trimmed text is not empty.
+bool inUse(const Criterion& criterion);
+
+// Number of criteria in use.
 qsizetype criteriaInUse(const QList<Criterion>& criteria);
 
-// True when the record matches: at least criteriaInUse() of the criteria
-// occur, lower-cased and as typed (blanks included), within the lower-cased
-// field. With no criterion in use every record matches.
-bool matches(const FieldValues& values, const QList<Criterion>& criteria, qsizetype inUse);
+// True when the record matches: every criterion in use occurs, lower-cased
+// and as typed (blanks included), within the lower-cased field. A criterion
+// of blanks only is not in use and counts for nothing. With no criterion in
+// use every record matches.
+bool matches(const FieldValues& values, const QList<Criterion>& criteria);
 
 // Scans the archive (creating it when missing, as every action does) and
 // lists the matching records, sorted. With `itemFields`, only those fields

@@ -9,12 +9,12 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
-#include "base/GuiShell.h"
-#include "base/Paths.h"
-#include "base/Seams.h"
 #include "archive/ArchiveMessages.h"
 #include "archive/GuiListActions.h"
 #include "archive/RecordListWidget.h"
+#include "base/GuiShell.h"
+#include "base/Paths.h"
+#include "base/Seams.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "base/ReplaceFile.h"
-#include "base/Cp1252.h"
 #include "archive/RecordFile.h"
 #include "archive/RecordList.h"
+#include "base/Cp1252.h"
+#include "base/ReplaceFile.h"
 #include "base/TextRules.h"
 
 QList<qsizetype> fieldsOf(const QList<ExportColumn>& columns) {

@@ -7,11 +7,11 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "archive/GuiListActions.h"
+#include "archive/RecordListWidget.h"
 #include "base/GuiShell.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
-#include "archive/GuiListActions.h"
-#include "archive/RecordListWidget.h"
 
 SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* parent)
     : QDialog(parent), definition_(definition) {

@@ -14,10 +14,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "base/GuiWindows.h"
-#include "base/Seams.h"
 #include "archive/Attachments.h"
 #include "archive/CardWindow.h"
+#include "base/GuiWindows.h"
+#include "base/Seams.h"
 #include "base/TextRules.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "archive/CardWindow.h"
+#include "archive/FieldRules.h"
 #include "base/GuiShell.h"
 #include "base/GuiWindows.h"
 #include "base/Seams.h"
-#include "archive/CardWindow.h"
-#include "archive/FieldRules.h"
 
 namespace {
 

@@ -2,12 +2,14 @@
 
 #include "archive/FieldRules.h"
 #include "base/TextRules.h"
+#include "hunters/HunterHelp.h"
 #include "hunters/TRecCacciatore.h"
 
 namespace hunters {
 namespace {
 
 using text::trimBlanks;
+using F = TRecCacciatore::Field;
 
 const RecordLayout& layout() {
     return TRecCacciatore::layout();
@@ -24,59 +26,38 @@ QString summaryItem(const FieldValues& values) {
 }
 
 bool permitCondition(const FieldValues& values, const QDate& today) {
-    static const qsizetype expiryField = layout().indexOfField(u"Scadenza");
-    static const qsizetype noticeField = layout().indexOfField(u"Preavviso");
-    const auto expiry = fieldrules::parseDate(values.value(expiryField));
+    const auto expiry = fieldrules::parseDate(values.value(F::Scadenza));
     bool isNumber = false;
-    const int notice = trimBlanks(values.value(noticeField)).toInt(&isNumber);
+    const int notice = trimBlanks(values.value(F::Preavviso)).toInt(&isNumber);
     return expiry && isNumber && expiry->addDays(-notice) <= today;
 }
 
 const SearchDefinition& search() {
-    const ValueFn name = joinedFields(layout(), {"Cognome", "Nome"});
-    const auto field = [](const char* f) { return joinedFields(layout(), {f}); };
     static const SearchDefinition definition{
         "TfrmTrovaAnagrafica",
         QStringLiteral(" Trova cacciatori in archivio"),
         &layout(),
         {
-            {"txtCognome", "Cognome:", "Cognome"},
-            {"txtNome", "Nome:", "Nome"},
-            {"txtCivile", "Codice ID cacciatore:", "Civile"},
-            {"txtConiuge", "Tesserino venatorio n.", "Coniuge"},
-            {"txtCodFisc", "Codice fiscale:", "CodFisc"},
-            {"txtIva", "Partita IVA:", "Iva"},
-            {"txtIngresso", "Ambiti Territoriali di Caccia (A.T.C.):", "Ingresso"},
-            {"txtPermesso", "Squadra di caccia:", "Permesso"},
-            {"txtPrecedenti", "Armi da caccia possedute:", "Precedenti"},
-            {"txtNote", "Note:", "Note"},
+            {"txtCognome", "Cognome:", F::Cognome},
+            {"txtNome", "Nome:", F::Nome},
+            {"txtCivile", "Codice ID cacciatore:", F::Civile},
+            {"txtConiuge", "Tesserino venatorio n.", F::Coniuge},
+            {"txtCodFisc", "Codice fiscale:", F::CodFisc},
+            {"txtIva", "Partita IVA:", F::Iva},
+            {"txtIngresso", "Ambiti Territoriali di Caccia (A.T.C.):", F::Ingresso},
+            {"txtPermesso", "Squadra di caccia:", F::Permesso},
+            {"txtPrecedenti", "Armi da caccia possedute:", F::Precedenti},
+            {"txtNote", "Note:", F::Note},
         },
-        ItemFormat(layout(), {{"", {"Cognome", "Nome"}, 28},
-                              {"  C.F. ", {"CodFisc"}, 16},
-                              {"  Tel. ", {"Recapito"}, 14},
-                              {"  Squadra: ", {"Permesso"}, 26},
-                              {"  Iscriz. ", {"ScadePer"}, 10},
-                              {"  ID: ", {"Civile"}}}),
+        ItemFormat({{"", {F::Cognome, F::Nome}, 28},
+                    {"  C.F. ", {F::CodFisc}, 16},
+                    {"  Tel. ", {F::Recapito}, 14},
+                    {"  Squadra: ", {F::Permesso}, 26},
+                    {"  Iscriz. ", {F::ScadePer}, 10},
+                    {"  ID: ", {F::Civile}}}),
         QStringLiteral("Anagrafica cacciatori"),
         {
             {"anagrafica", "TfrmAnagrafica", true, {}},
-            {"scadenzario",
-             "TfrmScadenzario",
-             false,
-             {{"txtCliente", name},
-              {"txtCodFisc", field("CodFisc")},
-              {"txtRecapito", field("Recapito")}}},
-            {"armi",
-             "TfrmArmi",
-             false,
-             {{"txtProprietario", name},
-              {"txtCodFisc", field("CodFisc")},
-              {"txtRecapito", field("Recapito")}}},
-            {"battute", "TfrmBattute", false, {{"txtCaposquadra", name}}},
-            {"squadre_caposquadra", "TfrmSquadre", false, {{"txtCaposquadra", name}}},
-            {"squadre_vicecapo", "TfrmSquadre", false, {{"txtVicecapo", name}}},
-            {"squadre_capocanaio", "TfrmSquadre", false, {{"txtCapocanaio", name}}},
-            {"squadre_capoposta", "TfrmSquadre", false, {{"txtCapoposta", name}}},
         },
     };
     return definition;
@@ -89,12 +70,12 @@ const SummaryDefinition& permitSummary() {
         QStringLiteral(" Riepilogo cacciatori con porto di fucile in scadenza o scaduto"),
         &layout(),
         &permitCondition,
-        ItemFormat(layout(), {{"", {"Cognome", "Nome"}, 30},
-                              {"  C.F. ", {"CodFisc"}, 16},
-                              {"  Tel. ", {"Recapito"}, 15},
-                              {"  ID: ", {"Civile"}, 25},
-                              {"  Scad. porto: ", {"Scadenza"}, 10},
-                              {"  Tassa: € ", {"Totale"}}}),
+        ItemFormat({{"", {F::Cognome, F::Nome}, 30},
+                    {"  C.F. ", {F::CodFisc}, 16},
+                    {"  Tel. ", {F::Recapito}, 15},
+                    {"  ID: ", {F::Civile}, 25},
+                    {"  Scad. porto: ", {F::Scadenza}, 10},
+                    {"  Tassa: € ", {F::Totale}}}),
         QStringLiteral("Riepilogo cacciatori con porto di fucile in scadenza o scaduto"),
         "TfrmAnagrafica",
     };
@@ -102,48 +83,42 @@ const SummaryDefinition& permitSummary() {
 }
 
 const ExportDefinition& exporter() {
-    const RecordLayout& l = layout();
     static const ExportDefinition definition{
         "TfrmExpAnagrafica",
         QStringLiteral(" Esporta archivio anagrafico cacciatori in Microsoft Excel"),
-        &l,
+        &layout(),
         QStringLiteral("Anagrafica_Cacciatori.xls"),
         QStringLiteral("Anagrafica Cacciatori"),
         {
-            joinedColumn(l, "colDipendente", "Cognome e nome", 250, 250, {"Cognome", "Nome"}),
-            fieldColumn(l, "colCodFisc", "Codice fiscale", 150, 200, "CodFisc"),
-            fieldColumn(l, "colDataNasc", "Data di nascita", 120, 200, "DataNasc"),
-            fieldColumn(l, "colStatoCit", "Gruppo sanguigno", 150, 250, "StatoCit"),
-            fieldColumn(l, "colIva", "Partita IVA", 150, 200, "Iva"),
-            fieldColumn(l, "colIndirizzo", "Indirizzo di residenza", 250, 250, "Indirizzo"),
-            fieldColumn(l, "colComuneRes", "Comune di residenza", 250, 250, "ComuneRes"),
-            fieldColumn(l, "colRecapito", "Tel. preferenziale", 200, 250, "Recapito"),
-            fieldColumn(l, "colTelCasa", "Tel. casa", 200, 200, "TelCasa"),
-            fieldColumn(l, "colTelCel", "Tel. cellulare", 200, 200, "TelCel"),
-            fieldColumn(l, "colEmail", "E-mail", 250, 250, "Email"),
-            fieldColumn(l, "colCivile", "Codice ID", 200, 250, "Civile"),
-            fieldColumn(l, "colConiuge", "Tesserino venatorio n.", 250, 300, "Coniuge"),
-            fieldColumn(l, "colFigli", "Stagione venatoria", 250, 300, "Figli"),
-            fieldColumn(l, "colIban", "IBAN", 250, 300, "Iban"),
-            fieldColumn(l, "colIntestatario", "Intestatario C/C", 250, 250, "Intestatario"),
-            fieldColumn(l, "colDatore", "Porto di fucile n.", 250, 300, "Datore"),
-            fieldColumn(l, "colContratto", "Questura", 250, 300, "Contratto"),
-            fieldColumn(l, "colTipoDoc", "Tipo documento", 250, 250, "TipoDoc"),
-            fieldColumn(l, "colNumDoc", "Numero documento", 200, 250, "NumDoc"),
-            fieldColumn(l, "colEnteRil", "Ente rilascio", 250, 250, "EnteRil"),
-            fieldColumn(l, "colDataRil", "Data rilascio", 200, 200, "DataRil"),
-            fieldColumn(l, "colDataSca", "Scad. documento", 200, 200, "DataSca"),
-            fieldColumn(l, "colScadePer", "Data iscrizione", 180, 200, "ScadePer"),
-            fieldColumn(l, "colNote", "Note", 300, 300, "Note"),
+            joinedColumn("colDipendente", "Cognome e nome", 250, 250, {F::Cognome, F::Nome}),
+            fieldColumn("colCodFisc", "Codice fiscale", 150, 200, F::CodFisc),
+            fieldColumn("colDataNasc", "Data di nascita", 120, 200, F::DataNasc),
+            fieldColumn("colStatoCit", "Gruppo sanguigno", 150, 250, F::StatoCit),
+            fieldColumn("colIva", "Partita IVA", 150, 200, F::Iva),
+            fieldColumn("colIndirizzo", "Indirizzo di residenza", 250, 250, F::Indirizzo),
+            fieldColumn("colComuneRes", "Comune di residenza", 250, 250, F::ComuneRes),
+            fieldColumn("colRecapito", "Tel. preferenziale", 200, 250, F::Recapito),
+            fieldColumn("colTelCasa", "Tel. casa", 200, 200, F::TelCasa),
+            fieldColumn("colTelCel", "Tel. cellulare", 200, 200, F::TelCel),
+            fieldColumn("colEmail", "E-mail", 250, 250, F::Email),
+            fieldColumn("colCivile", "Codice ID", 200, 250, F::Civile),
+            fieldColumn("colConiuge", "Tesserino venatorio n.", 250, 300, F::Coniuge),
+            fieldColumn("colFigli", "Stagione venatoria", 250, 300, F::Figli),
+            fieldColumn("colIban", "IBAN", 250, 300, F::Iban),
+            fieldColumn("colIntestatario", "Intestatario C/C", 250, 250, F::Intestatario),
+            fieldColumn("colDatore", "Porto di fucile n.", 250, 300, F::Datore),
+            fieldColumn("colContratto", "Questura", 250, 300, F::Contratto),
+            fieldColumn("colTipoDoc", "Tipo documento", 250, 250, F::TipoDoc),
+            fieldColumn("colNumDoc", "Numero documento", 200, 250, F::NumDoc),
+            fieldColumn("colEnteRil", "Ente rilascio", 250, 250, F::EnteRil),
+            fieldColumn("colDataRil", "Data rilascio", 200, 200, F::DataRil),
+            fieldColumn("colDataSca", "Scad. documento", 200, 200, F::DataSca),
+            fieldColumn("colScadePer", "Data iscrizione", 180, 200, F::ScadePer),
+            fieldColumn("colNote", "Note", 300, 300, F::Note),
         },
-        HelpTopicId::HuntersExport,
+        &exportTopic(),
     };
     return definition;
-}
-
-const ArchiveLists& lists() {
-    static const ArchiveLists archive{"anagrafica", &search(), &exporter(), {&permitSummary()}};
-    return archive;
 }
 
 }  // namespace hunters

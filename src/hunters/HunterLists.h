@@ -8,7 +8,6 @@ namespace hunters {
 const SearchDefinition& search();
 const SummaryDefinition& permitSummary();
 const ExportDefinition& exporter();
-const ArchiveLists& lists();
 
 // The item texts of the search and of the summary.
 QString searchItem(const FieldValues& values);

@@ -8,17 +8,18 @@
 #include <QToolButton>
 #include <array>
 
-#include "base/Seams.h"
-#include "shell/TfrmGuida.h"
 #include "archive/ExportWindow.h"
 #include "archive/SearchWindow.h"
 #include "archive/SummaryWindow.h"
-#include "base/TextRules.h"
 #include "archive/TfrmAllegaCartella.h"
+#include "base/Seams.h"
+#include "base/TextRules.h"
 #include "checks/GuiCheckers.h"
+#include "hunters/HunterHelp.h"
 #include "hunters/HunterLists.h"
 #include "hunters/TRecCacciatore.h"
 #include "hunters/TfrmStampaAnagrafica.h"
+#include "shell/TfrmGuida.h"
 
 namespace {
 
@@ -207,7 +208,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : CardWindow(hunterCard(), paren
           }}});
     addToolGroup({{"cmdGuida", "guida",
                    QStringLiteral("Visualizza la pagina della guida sensibile al contesto."),
-                   [this] { showHelpTopic(this, HelpTopicId::Hunters); }},
+                   [this] { showHelpTopic(this, hunters::cardTopic()); }},
                   exitTool()});
 
     auto* provinces = qobject_cast<QComboBox*>(control(QStringLiteral("txtProvRes")));

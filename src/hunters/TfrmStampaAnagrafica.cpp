@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "base/Seams.h"
 #include "archive/CardWindow.h"
+#include "base/Seams.h"
 #include "hunters/HunterSheet.h"
 #include "hunters/TRecCacciatore.h"
 #include "report/Report.h"

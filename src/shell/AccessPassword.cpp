@@ -5,9 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "shell/IniText.h"
 #include "base/Paths.h"
 #include "base/ReplaceFile.h"
+#include "shell/IniText.h"
 #include "shell/Scramble.h"
 
 namespace accesspassword {

@@ -6,15 +6,9 @@
 
 // The help topics: the one source of the guide windows' texts, of
 // `selvadoro guida` and of Guida.pdf. A topic is a title and its
-// paragraphs; several windows may show the same topic.
-enum class HelpTopicId {
-    General,        // launcher: the complete user guide
-    Hunters,        // hunter card
-    HuntersExport,  // hunters' export window
-};
-
+// paragraphs; several windows may show the same topic. Each archive
+// declares its own topics; the registry (app/Archives) lists them all.
 struct HelpTopic {
-    HelpTopicId id;
     QString key;  // its name on the command line
     QString title;
     QStringList paragraphs;
@@ -25,12 +19,11 @@ struct HelpTopic {
 
 namespace help {
 
-// Every topic, in the order of the PDF guide (the complete guide first).
-const QList<HelpTopic>& topics();
+// The complete guide, shown from the launcher and first in Guida.pdf.
+const HelpTopic& general();
 
-const HelpTopic& topic(HelpTopicId id);
-
-// The topic with that command-line name, or null.
-const HelpTopic* topicByKey(const QString& key);
+// An export window's topic: the archive's own first paragraph, then the
+// two paragraphs every export shares.
+HelpTopic exportTopic(const QString& key, const QString& title, const QString& firstParagraph);
 
 }  // namespace help

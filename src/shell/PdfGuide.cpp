@@ -8,9 +8,9 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
+#include "base/ReplaceFile.h"
 #include "shell/HelpTopics.h"
 #include "shell/ProgramInfo.h"
-#include "base/ReplaceFile.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ QString escaped(const QString& text) {
     return text.toHtmlEscaped();
 }
 
-QString guideHtml() {
+QString guideHtml(const QList<const HelpTopic*>& topics) {
     QString html = QStringLiteral("<html><body>");
 
     // Title page, with the list of topics.
@@ -33,8 +33,8 @@ QString guideHtml() {
                 .arg(escaped(programinfo::name()), escaped(programinfo::description()),
                      escaped(programinfo::version()));
     html += QStringLiteral("<p style=\"margin-top: 60px;\"><b>Argomenti</b></p><ol>");
-    for (const HelpTopic& topic : help::topics()) {
-        html += QStringLiteral("<li>%1</li>").arg(escaped(topic.title));
+    for (const HelpTopic* topic : topics) {
+        html += QStringLiteral("<li>%1</li>").arg(escaped(topic->title));
     }
     html += QStringLiteral("</ol>");
     html += QStringLiteral("<p style=\"margin-top: 60px;\" align=\"center\">%1<br>%2<br>%3</p>")
@@ -42,12 +42,12 @@ QString guideHtml() {
                      escaped(programinfo::makerEmail()));
 
     // One section per topic.
-    for (const HelpTopic& topic : help::topics()) {
+    for (const HelpTopic* topic : topics) {
         html += QStringLiteral(
                     "<h1 style=\"page-break-before: always; color: #b22222; font-size: 20pt;\">"
                     "%1</h1>")
-                    .arg(escaped(topic.title));
-        for (const QString& paragraph : topic.paragraphs) {
+                    .arg(escaped(topic->title));
+        for (const QString& paragraph : topic->paragraphs) {
             html += QStringLiteral("<p align=\"justify\" style=\"margin-bottom: 8px;\">%1</p>")
                         .arg(escaped(paragraph));
         }
@@ -58,7 +58,7 @@ QString guideHtml() {
 
 }  // namespace
 
-bool writeGuidePdf(const QString& path, QString* error) {
+bool writeGuidePdf(const QList<const HelpTopic*>& topics, const QString& path, QString* error) {
     const auto fail = [error](const QString& message) {
         if (error) *error = message;
         return false;
@@ -90,7 +90,7 @@ bool writeGuidePdf(const QString& path, QString* error) {
         // letters for whoever searches or copies the text.
         font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
         document.setDefaultFont(font);
-        document.setHtml(guideHtml());
+        document.setHtml(guideHtml(topics));
         document.print(&writer);
     }
     if (!commitReplacing(file)) {

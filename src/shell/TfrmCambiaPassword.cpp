@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/AccessPassword.h"
 #include "base/GuiShell.h"
 #include "base/Seams.h"
+#include "shell/AccessPassword.h"
 
 namespace {
 

@@ -75,8 +75,8 @@ void TfrmGuida::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) centreOnScreen(this);
 }
 
-void showHelpTopic(QWidget* owner, HelpTopicId id) {
+void showHelpTopic(QWidget* owner, const HelpTopic& topic) {
     TfrmGuida guide(owner);
-    guide.setTopic(help::topic(id));
+    guide.setTopic(topic);
     guide.exec();
 }

@@ -30,4 +30,4 @@ private:
 
 // What every "Guida" button does: a fresh guide window owned by `owner`,
 // showing the topic modally, destroyed when it is closed.
-void showHelpTopic(QWidget* owner, HelpTopicId id);
+void showHelpTopic(QWidget* owner, const HelpTopic& topic);

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "base/GuiShell.h"
-#include "shell/ProgramInfo.h"
 #include "base/Seams.h"
+#include "shell/ProgramInfo.h"
 
 TfrmInfo::TfrmInfo(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("TfrmInfo"));

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "base/GuiShell.h"
-#include "shell/ProgramInfo.h"
 #include "base/Seams.h"
+#include "shell/ProgramInfo.h"
 
 namespace {
 

@@ -4,8 +4,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "shell/AccessPassword.h"
+#include "app/Archives.h"
 #include "app/CommandLine.h"
+#include "hunters/HunterHelp.h"
+#include "shell/AccessPassword.h"
 #include "shell/HelpTopics.h"
 #include "support/CommandRun.h"
 #include "support/WriteFailure.h"
@@ -20,21 +22,21 @@ TEST(GuideCommand, PrintsEveryTopicOrTheOneNamed) {
     const CommandResult titles = run({QStringLiteral("guida"), QStringLiteral("--titoli")});
     EXPECT_EQ(titles.status, 0);
     QStringList expected;
-    for (const HelpTopic& topic : help::topics()) expected.append(topic.title);
+    for (const HelpTopic* topic : archives::helpTopics()) expected.append(topic->title);
     EXPECT_EQ(titles.out, expected.join(u'\n') + u'\n');
 
     const CommandResult one = run({QStringLiteral("guida"), QStringLiteral("anagrafica")});
     EXPECT_EQ(one.status, 0);
-    const HelpTopic& hunters = help::topic(HelpTopicId::Hunters);
+    const HelpTopic& card = hunters::cardTopic();
     EXPECT_EQ(one.out, QStringLiteral("App Anagrafica Cacciatori\n") + QString(25, u'=') +
-                           QStringLiteral("\n\n") +
-                           hunters.paragraphs.join(QStringLiteral("\n\n")) + u'\n');
+                           QStringLiteral("\n\n") + card.paragraphs.join(QStringLiteral("\n\n")) +
+                           u'\n');
 
     const CommandResult all = run({QStringLiteral("guida")});
     EXPECT_EQ(all.status, 0);
-    for (const HelpTopic& topic : help::topics()) {
-        EXPECT_TRUE(all.out.contains(topic.title + u'\n' + QString(topic.title.size(), u'=')));
-        EXPECT_TRUE(all.out.contains(topic.paragraphs.last()));
+    for (const HelpTopic* topic : archives::helpTopics()) {
+        EXPECT_TRUE(all.out.contains(topic->title + u'\n' + QString(topic->title.size(), u'=')));
+        EXPECT_TRUE(all.out.contains(topic->paragraphs.last()));
     }
 }
 

@@ -35,6 +35,14 @@ TEST_F(ListCommandsTest, SearchPrintsRecordNumbersAndLinesInListOrder) {
     EXPECT_EQ(some.out.count(u'\n'), 1);
 }
 
+TEST_F(ListCommandsTest, ACriterionOfBlanksDoesNotWidenTheSearch) {
+    store({{.surname = "Rossi", .name = "Mario", .note = "ha due cani"}});
+    const CommandResult r = run({QStringLiteral("cerca"), QStringLiteral("anagrafica"),
+                                 QStringLiteral("Cognome=zzzz"), QStringLiteral("Note= ")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, QString());
+}
+
 TEST_F(ListCommandsTest, ExportWritesTheFileOfTheWindow) {
     store({{"Rossi", "Mario"}});
     const CommandResult r = run({QStringLiteral("esporta"), QStringLiteral("anagrafica")});

@@ -46,6 +46,31 @@ TEST_F(HunterListsTest, SearchCombinesPartialKeysIgnoringCase) {
     }
 }
 
+// Only the criteria in use count: a criterion of blanks only never stands
+// in for one that fails, even where the field holds blanks.
+TEST_F(HunterListsTest, ABlankOnlyCriterionNeverStandsInForOneThatFails) {
+    ASSERT_TRUE(writeHunters(path(), {{.surname = "Rossi", .name = "Mario", .note = "ha due cani"},
+                                      {.surname = "Bianchi", .name = "Anna", .note = "nessuna"}}));
+    const QString none;
+    const auto withNote = [&](const QString& surname, const QString& note) {
+        return QStringList{surname, none, none, none, none, none, none, none, none, note};
+    };
+    struct Case {
+        QStringList criteria;
+        QStringList found;
+    } cases[] = {
+        {withNote(QStringLiteral("zzzz"), QStringLiteral(" ")), {}},
+        {withNote(QStringLiteral("zzzz"), QStringLiteral("   ")), {}},
+        {withNote(QStringLiteral("ross"), QStringLiteral(" ")), {"Rossi Mario"}},
+        {withNote(none, QStringLiteral(" ")), {"Bianchi Anna", "Rossi Mario"}},
+        {withNote(QStringLiteral("ross"), QStringLiteral("cani")), {"Rossi Mario"}},
+        {withNote(QStringLiteral("bian"), QStringLiteral("cani")), {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(surnames(search(c.criteria)), c.found) << qPrintable(c.criteria.join(u'|'));
+    }
+}
+
 TEST_F(HunterListsTest, ItemTextsAreFixedWidth) {
     const QString longName(40, u'A');
     FieldValues values(50);

@@ -8,11 +8,12 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include "base/GuiShell.h"
-#include "shell/HelpTopics.h"
-#include "base/Paths.h"
 #include "app/TfrmAvvio.h"
+#include "base/GuiShell.h"
+#include "base/Paths.h"
+#include "hunters/HunterHelp.h"
 #include "hunters/TfrmAnagrafica.h"
+#include "shell/HelpTopics.h"
 #include "support/Fixtures.h"
 
 namespace {
@@ -64,7 +65,7 @@ TEST_F(GuideTest, TheHunterCardShowsItsTopicInAFreshWindow) {
     EXPECT_EQ(shown.title, QStringLiteral("App Anagrafica Cacciatori"));
     // Nine paragraphs, one empty line between each two.
     const QStringList paragraphs = shown.text.split(QStringLiteral("\n\n"));
-    EXPECT_EQ(paragraphs, help::topic(HelpTopicId::Hunters).paragraphs);
+    EXPECT_EQ(paragraphs, hunters::cardTopic().paragraphs);
     EXPECT_EQ(paragraphs.size(), 9);
     EXPECT_FALSE(shown.text.contains(QStringLiteral("\n\n\n")));
     // Closed means destroyed.
@@ -80,8 +81,7 @@ TEST_F(GuideTest, TheLaunchersGuideScrollsInsideAWindowOfFixedSize) {
     QTest::mouseClick(launcher.findChild<QToolButton*>(QStringLiteral("imgGuida")), Qt::LeftButton);
 
     EXPECT_EQ(shown.title, QStringLiteral("Uno sguardo ad Selvadoro"));
-    EXPECT_EQ(shown.text.split(QStringLiteral("\n\n")),
-              help::topic(HelpTopicId::General).paragraphs);
+    EXPECT_EQ(shown.text.split(QStringLiteral("\n\n")), help::general().paragraphs);
     EXPECT_GT(shown.scrollRange, 0);
     EXPECT_EQ(shown.size, QSize(676, 598));
 }
@@ -101,7 +101,7 @@ TEST_F(GuideTest, ThePdfLinkWithoutGuidaPdfHandsThePathToTheDesktopAndStays) {
         stayed = modal->isVisible() && QApplication::activeModalWidget() == modal;
         readAndClose(modal);
     });
-    showHelpTopic(&owner, HelpTopicId::HuntersExport);
+    showHelpTopic(&owner, hunters::exportTopic());
 
     const QString quoted = u'"' + QDir::toNativeSeparators(pdf) + u'"';
     EXPECT_EQ(desktop().opened, (QStringList{quoted, quoted}));

@@ -3,9 +3,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "app/TfrmAvvio.h"
 #include "base/GuiShell.h"
 #include "shell/ProgramInfo.h"
-#include "app/TfrmAvvio.h"
 #include "support/Fixtures.h"
 
 namespace {

@@ -7,8 +7,8 @@
 
 #include "app/GuiApplication.h"
 #include "app/TfrmAvvio.h"
-#include "shell/TfrmCambiaPassword.h"
 #include "hunters/TfrmAnagrafica.h"
+#include "shell/TfrmCambiaPassword.h"
 #include "support/Fixtures.h"
 
 namespace {
@@ -159,7 +159,8 @@ TEST_F(StartUpTest, TheProgramStartsWithThePasswordWindowAlone) {
     windows.start();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&windows.password()));
     EXPECT_FALSE(windows.launcher().isVisible());
-    EXPECT_FALSE(windows.hunters().isVisible());
+    ASSERT_NE(windows.card(QStringLiteral("TfrmAnagrafica")), nullptr);
+    EXPECT_FALSE(windows.card(QStringLiteral("TfrmAnagrafica"))->isVisible());
     EXPECT_FALSE(windows.changePassword().isVisible());
 
     auto* field = windows.password().findChild<QLineEdit*>(QStringLiteral("txtPassword"));

@@ -5,17 +5,20 @@
 #include <QSet>
 #include <algorithm>
 
+#include "app/Archives.h"
+#include "hunters/HunterHelp.h"
+
 namespace {
 
 TEST(HelpTopics, EveryTopicHasATitleAKeyAndCleanParagraphs) {
     QSet<QString> keys;
     QSet<QString> titles;
-    for (const HelpTopic& topic : help::topics()) {
+    for (const HelpTopic* t : archives::helpTopics()) {
+        const HelpTopic& topic = *t;
         EXPECT_FALSE(topic.title.isEmpty());
         keys.insert(topic.key);
         titles.insert(topic.title);
-        EXPECT_EQ(help::topicByKey(topic.key), &topic);
-        EXPECT_EQ(&help::topic(topic.id), &topic);
+        EXPECT_EQ(archives::helpTopic(topic.key), &topic);
         // The paragraphs are joined by the window: none carries a line
         // break or outer blanks of its own.
         for (const QString& paragraph : topic.paragraphs) {
@@ -24,14 +27,14 @@ TEST(HelpTopics, EveryTopicHasATitleAKeyAndCleanParagraphs) {
             EXPECT_FALSE(paragraph.contains(u'\n') || paragraph.contains(u'\r'));
         }
     }
-    EXPECT_EQ(keys.size(), help::topics().size());
-    EXPECT_EQ(titles.size(), help::topics().size());
-    EXPECT_EQ(help::topicByKey(QStringLiteral("nessuno")), nullptr);
-    EXPECT_EQ(help::topics().first().id, HelpTopicId::General);
+    EXPECT_EQ(keys.size(), archives::helpTopics().size());
+    EXPECT_EQ(titles.size(), archives::helpTopics().size());
+    EXPECT_EQ(archives::helpTopic(QStringLiteral("nessuno")), nullptr);
+    EXPECT_EQ(archives::helpTopics().first(), &help::general());
 }
 
 TEST(HelpTopics, TheHunterCardTopicHasItsNineParagraphs) {
-    const HelpTopic& topic = help::topic(HelpTopicId::Hunters);
+    const HelpTopic& topic = hunters::cardTopic();
     EXPECT_EQ(topic.title, QStringLiteral("App Anagrafica Cacciatori"));
     ASSERT_EQ(topic.paragraphs.size(), 9);
     EXPECT_TRUE(topic.paragraphs[0].startsWith(
@@ -49,7 +52,7 @@ TEST(HelpTopics, TheHunterCardTopicHasItsNineParagraphs) {
 }
 
 TEST(HelpTopics, TheHuntersExportTopicAddsTheTwoParagraphsOfEveryExport) {
-    const HelpTopic& topic = help::topic(HelpTopicId::HuntersExport);
+    const HelpTopic& topic = hunters::exportTopic();
     EXPECT_EQ(topic.title,
               QStringLiteral("Esportazione archivio anagrafico cacciatori in Microsoft Excel"));
     EXPECT_EQ(topic.paragraphs,
@@ -71,7 +74,7 @@ TEST(HelpTopics, TheHuntersExportTopicAddsTheTwoParagraphsOfEveryExport) {
 }
 
 TEST(HelpTopics, TheCompleteGuideFollowsTheOutlineSectionBySection) {
-    const HelpTopic& topic = help::topic(HelpTopicId::General);
+    const HelpTopic& topic = help::general();
     EXPECT_EQ(topic.title, QStringLiteral("Uno sguardo ad Selvadoro"));
     const QStringList& paragraphs = topic.paragraphs;
     EXPECT_GE(paragraphs.size(), 45);

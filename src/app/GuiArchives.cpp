@@ -1,0 +1,27 @@
+#include "app/GuiArchives.h"
+
+#include "hunters/GuiHunters.h"
+
+namespace archives {
+namespace {
+
+GuiArchive toCome(const char* tile, const char* caption, const char* icon) {
+    return {tile, QString::fromUtf8(caption), icon, nullptr};
+}
+
+}  // namespace
+
+const QList<GuiArchive>& windows() {
+    // One line per archive.
+    static const QList<GuiArchive> list{
+        hunters::guiArchive(),
+        toCome("Squadre", "Archivio Squadre", "squadre"),
+        toCome("Comunicazioni", "Invio Comunicazioni", "comunicazioni"),
+        toCome("Armi", "Schedario Armi", "armi"),
+        toCome("Battute", "Battute di Caccia", "battute"),
+        toCome("Scadenze", "Scadenze e Pagamenti", "scadenze"),
+    };
+    return list;
+}
+
+}  // namespace archives

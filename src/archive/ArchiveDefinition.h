@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+
+#include "archive/ListDefinitions.h"
+#include "report/Report.h"
+#include "shell/HelpTopics.h"
+
+// One archive as the core knows it, declared once by the archive's folder:
+// what the command line, printing and the guide need of it. The registry
+// (app/Archives) lists every archive.
+struct ArchiveDefinition {
+    const char* name;  // as the command line names it: "anagrafica"
+    const RecordLayout* layout;
+    const SearchDefinition* search;
+    const ExportDefinition* exporter;
+    QList<const SummaryDefinition*> summaries;
+    // The printed sheet of a card, from the texts the card shows; null for
+    // an archive whose cards do not print as a sheet.
+    report::Report (*sheet)(const FieldValues& cardTexts, const QDateTime& now) = nullptr;
+    // The archive's help topics, in the order of the complete guide.
+    QList<const HelpTopic*> helpTopics;
+};

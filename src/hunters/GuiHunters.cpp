@@ -1,0 +1,17 @@
+#include "hunters/GuiHunters.h"
+
+#include "hunters/TfrmAnagrafica.h"
+
+namespace hunters {
+
+GuiArchive guiArchive() {
+    return {
+        .tile = "Anagrafica",
+        .caption = QStringLiteral("Anagrafica Cacciatori"),
+        .icon = "anagrafica",
+        .window = "TfrmAnagrafica",
+        .createCard = []() -> CardWindow* { return new TfrmAnagrafica; },
+    };
+}
+
+}  // namespace hunters

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "archive/ArchiveDefinition.h"
+
+namespace hunters {
+
+// The hunters' archive "Cacciatori.pro" as the registry lists it.
+const ArchiveDefinition& archive();
+
+}  // namespace hunters
