@@ -1,0 +1,124 @@
+// The registry's names resolve: every string that joins an archive's pieces
+// (window names, control names, tags, command-line names) names something
+// that exists. Field names need no test: they are checked by the compiler.
+
+#include <QPushButton>
+#include <QSet>
+#include <QToolButton>
+#include <memory>
+
+#include "app/Archives.h"
+#include "app/GuiArchives.h"
+#include "app/TfrmAvvio.h"
+#include "archive/CardWindow.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+// Every card of the registry, made as start-up makes them.
+class RegistryTest : public DataFolderTest {
+protected:
+    void SetUp() override {
+        DataFolderTest::SetUp();
+        for (const GuiArchive& archive : archives::windows()) {
+            if (archive.createCard) cards.emplace_back(archive.createCard());
+        }
+    }
+
+    CardWindow* card(const QString& window) const {
+        for (const auto& c : cards) {
+            if (c->objectName() == window) return c.get();
+        }
+        return nullptr;
+    }
+
+    std::vector<std::unique_ptr<CardWindow>> cards;
+};
+
+TEST_F(RegistryTest, EveryArchiveHasOneCardAndEveryCardOneArchive) {
+    QSet<const RecordLayout*> coreLayouts;
+    QSet<QString> names;
+    for (const ArchiveDefinition* archive : archives::all()) {
+        const QString name = QString::fromLatin1(archive->name);
+        EXPECT_FALSE(names.contains(name)) << archive->name;
+        names.insert(name);
+        EXPECT_EQ(archives::named(name), archive);
+        coreLayouts.insert(archive->layout);
+        // The lists read the archive's own file.
+        EXPECT_EQ(archive->search->layout, archive->layout) << archive->name;
+        EXPECT_EQ(archive->exporter->layout, archive->layout) << archive->name;
+        for (const SummaryDefinition* summary : archive->summaries) {
+            EXPECT_EQ(summary->layout, archive->layout) << summary->commandName;
+            EXPECT_EQ(archives::summaryNamed(QString::fromLatin1(summary->commandName)), summary);
+        }
+    }
+
+    QSet<const RecordLayout*> cardLayouts;
+    for (const GuiArchive& archive : archives::windows()) {
+        if (!archive.createCard) {
+            EXPECT_EQ(archive.window, nullptr) << archive.tile;
+            continue;
+        }
+        CardWindow* c = card(QString::fromLatin1(archive.window));
+        ASSERT_NE(c, nullptr) << archive.window;
+        cardLayouts.insert(c->definition().layout);
+    }
+    EXPECT_EQ(cardLayouts, coreLayouts);
+}
+
+TEST_F(RegistryTest, EveryRecordFieldHasItsControlOnTheCard) {
+    for (const auto& c : cards) {
+        const RecordLayout& layout = *c->definition().layout;
+        for (const FieldSpec& field : layout.fields) {
+            const QString control = QString::fromLatin1(field.control);
+            ASSERT_NE(c->control(control), nullptr) << field.control;
+            EXPECT_EQ(c->control(control)->objectName(), control);
+        }
+    }
+}
+
+TEST_F(RegistryTest, ListsOpenCardsThatExistAndPickersWriteControlsTheyHave) {
+    for (const ArchiveDefinition* archive : archives::all()) {
+        for (const SummaryDefinition* summary : archive->summaries) {
+            CardWindow* target = card(QString::fromLatin1(summary->cardWindow));
+            ASSERT_NE(target, nullptr) << summary->windowName;
+            EXPECT_EQ(target->definition().layout, summary->layout);
+        }
+        for (const PickerMode& mode : archive->search->pickers) {
+            CardWindow* target = card(QString::fromLatin1(mode.window));
+            ASSERT_NE(target, nullptr) << mode.tag;
+            if (mode.loadsRecord) {
+                EXPECT_EQ(target->definition().layout, archive->layout);
+            }
+            for (const PickerMode::Assignment& assignment : mode.assignments) {
+                EXPECT_NE(target->control(QString::fromLatin1(assignment.control)), nullptr)
+                    << mode.tag << " " << assignment.control;
+            }
+        }
+    }
+}
+
+TEST_F(RegistryTest, DateTagsAreUniqueAcrossTheCards) {
+    QSet<QString> tags;
+    for (const auto& c : cards) {
+        for (const CardField& field : c->definition().fields) {
+            if (!field.dateTag) continue;
+            const QString tag = QString::fromLatin1(field.dateTag);
+            EXPECT_FALSE(tags.contains(tag)) << field.dateTag;
+            tags.insert(tag);
+        }
+    }
+}
+
+TEST_F(RegistryTest, TheLauncherHasATileForEveryEntry) {
+    TfrmAvvio launcher;
+    for (const GuiArchive& archive : archives::windows()) {
+        const QString tile = QString::fromLatin1(archive.tile);
+        auto* bar = launcher.findChild<QPushButton*>(QStringLiteral("btn") + tile);
+        ASSERT_NE(bar, nullptr) << archive.tile;
+        EXPECT_EQ(bar->text(), archive.caption);
+        EXPECT_NE(launcher.findChild<QToolButton*>(QStringLiteral("img") + tile), nullptr);
+    }
+}
+
+}  // namespace
