@@ -1,35 +1,35 @@
 #include "archive/TfrmCalendario.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
-#include <array>
 
 #include "archive/CardWindow.h"
 #include "archive/FieldRules.h"
 #include "base/GuiShell.h"
-#include "base/GuiWindows.h"
 #include "base/Seams.h"
 
 namespace {
 
-struct DateTarget {
-    const char* tag;
-    const char* window;
-    const char* control;
-};
-
-// Every date field filled through this window.
-constexpr std::array kTargets{
-    DateTarget{"anagrafica_scadeper", "TfrmAnagrafica", "txtScadePer"},
-    DateTarget{"anagrafica_decorrenza", "TfrmAnagrafica", "txtDecorrenza"},
-    DateTarget{"anagrafica_scadenza", "TfrmAnagrafica", "txtScadenza"},
-    DateTarget{"battute_datainizio", "TfrmBattute", "txtDataInizio"},
-    DateTarget{"battute_datafine", "TfrmBattute", "txtDataFine"},
-    DateTarget{"comunicazioni_datainvio", "TfrmComunicazioni", "txtDataInvio"},
-};
+// The open card with a date field of that tag, and the field's control;
+// the cards declare their date fields, so no second table of tags is kept.
+CardWindow* cardWithDateTag(const QString& tag, QString* control) {
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        auto* card = qobject_cast<CardWindow*>(window);
+        if (!card) continue;
+        for (const CardField& field : card->definition().fields) {
+            if (field.dateTag && tag == QLatin1String(field.dateTag)) {
+                *control = QString::fromLatin1(field.control);
+                return card;
+            }
+        }
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -67,13 +67,9 @@ void TfrmCalendario::showEvent(QShowEvent* event) {
 }
 
 void TfrmCalendario::importDate() {
-    for (const DateTarget& target : kTargets) {
-        if (lblMemory != QLatin1String(target.tag)) continue;
-        auto* card = qobject_cast<CardWindow*>(findWindow(QString::fromLatin1(target.window)));
-        if (!card || !card->control(QString::fromLatin1(target.control))) return;
-        card->setFieldText(QString::fromLatin1(target.control),
-                           fieldrules::formatDate(calAppuntamenti->selectedDate()));
-        accept();
-        return;
-    }
+    QString control;
+    CardWindow* card = cardWithDateTag(lblMemory, &control);
+    if (!card) return;
+    card->setFieldText(control, fieldrules::formatDate(calAppuntamenti->selectedDate()));
+    accept();
 }
