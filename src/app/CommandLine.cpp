@@ -4,9 +4,9 @@
 #include <array>
 
 #include "app/Archives.h"
+#include "app/CommandCards.h"
 #include "app/CommandGuide.h"
 #include "app/CommandLists.h"
-#include "app/CommandStampa.h"
 #include "base/Paths.h"
 #include "checks/CommandControlla.h"
 
@@ -45,6 +45,11 @@ const std::array kCommands{
             "stampa ARCHIVIO N --pdf FILE\n"
             "                             scrive in PDF la scheda stampata del record N",
             &runPrint},
+    Command{"rtf",
+            "rtf ARCHIVIO N [--file FILE]\n"
+            "                             scrive la scheda del record N nel documento RTF\n"
+            "                             (senza --file, nel suo file della cartella dei dati)",
+            &runRtf},
     Command{"controlla",
             "controlla cf|piva|iban|carta VALORE\n"
             "                             controlla un codice fiscale, una partita IVA, un IBAN\n"
@@ -81,10 +86,12 @@ QString usage() {
     // The archives, the printable ones and the summaries, from the registry.
     QStringList names;
     QStringList printable;
+    QStringList documents;
     QString summaries;
     for (const ArchiveDefinition* archive : archives::all()) {
         names.append(QString::fromLatin1(archive->name));
         if (archive->sheet) printable.append(QString::fromLatin1(archive->name));
+        if (archive->rtfCard) documents.append(QString::fromLatin1(archive->name));
         for (const SummaryDefinition* summary : archive->summaries) {
             summaries += QStringLiteral("  %1 %2\n")
                              .arg(QString::fromLatin1(summary->commandName).leftJustified(26),
@@ -94,6 +101,8 @@ QString usage() {
     text += QStringLiteral("\nArchivi: ") + names.join(QStringLiteral(", ")) + u'\n';
     text += QStringLiteral("Archivi con scheda stampabile: ") +
             printable.join(QStringLiteral(", ")) + u'\n';
+    text += QStringLiteral("Archivi con documento RTF: ") + documents.join(QStringLiteral(", ")) +
+            u'\n';
     text += QStringLiteral("Riepiloghi:\n") + summaries;
     return text;
 }

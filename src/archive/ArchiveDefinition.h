@@ -4,6 +4,7 @@
 #include <QList>
 
 #include "archive/ListDefinitions.h"
+#include "archive/RtfDocument.h"
 #include "report/Report.h"
 #include "shell/HelpTopics.h"
 
@@ -19,6 +20,8 @@ struct ArchiveDefinition {
     // The printed sheet of a card, from the texts the card shows; null for
     // an archive whose cards do not print as a sheet.
     report::Report (*sheet)(const FieldValues& cardTexts, const QDateTime& now) = nullptr;
+    // The RTF document of a card; null for an archive without one.
+    const RtfDocument* rtfCard = nullptr;
     // The archive's help topics, in the order of the complete guide.
     QList<const HelpTopic*> helpTopics;
 };

@@ -11,8 +11,11 @@ namespace {
 QByteArray storedBytes(FieldEncoding encoding, const QString& text, int capacity) {
     const QString prepared =
         encoding == FieldEncoding::LengthPrefixed ? text::trimBlanks(text) : text;
-    // One byte per character, so cutting the bytes cuts the characters.
-    return cp1252::encode(prepared).left(qMin(capacity, 255));
+    // One byte per character, so cutting the bytes cuts the characters. A
+    // length byte counts at most 255; a zero-terminated field holds its
+    // whole capacity.
+    const int limit = encoding == FieldEncoding::LengthPrefixed ? qMin(capacity, 255) : capacity;
+    return cp1252::encode(prepared).left(limit);
 }
 
 }  // namespace

@@ -9,7 +9,8 @@
 namespace codec {
 
 // The text as it is stored: trimmed for length-prefixed fields, unchanged
-// for zero-terminated ones, then cut to the field's capacity.
+// for zero-terminated ones, then cut to the field's capacity (and to 255
+// characters, what a length byte counts, for length-prefixed fields).
 QString storedText(FieldEncoding encoding, const QString& text, int capacity);
 
 // The bytes of a record. Missing values are stored empty; bytes after a

@@ -75,3 +75,30 @@ struct FieldId {
 #define SELVADORO_FROM_VALUE(field, capacity, control)                   \
     record.field = index < values.size() ? values.at(index) : QString(); \
     ++index;
+
+// Defines a record type's layout() over its field table (checked against
+// the documented record size), fromValues() and toValues(). Use once, in
+// the record type's .cpp file.
+#define SELVADORO_DEFINE_RECORD(Type, FIELDS, kFile, kEncoding, kSize)           \
+    namespace {                                                                  \
+    constexpr std::array k##Type##Fields{FIELDS(SELVADORO_FIELD_SPEC)};          \
+    static_assert(recordSizeOf(k##Type##Fields) == (kSize));                     \
+    static_assert(Type::Field::Count == k##Type##Fields.size());                 \
+    }                                                                            \
+    const RecordLayout& Type::layout() {                                         \
+        static const RecordLayout layout{(kFile), (kEncoding), k##Type##Fields}; \
+        return layout;                                                           \
+    }                                                                            \
+    Type Type::fromValues(const FieldValues& values) {                           \
+        Type record;                                                             \
+        qsizetype index = 0;                                                     \
+        FIELDS(SELVADORO_FROM_VALUE)                                             \
+        return record;                                                           \
+    }                                                                            \
+    FieldValues Type::toValues() const {                                         \
+        const Type& record = *this;                                              \
+        FieldValues values;                                                      \
+        values.reserve(static_cast<qsizetype>(k##Type##Fields.size()));          \
+        FIELDS(SELVADORO_TO_VALUE)                                               \
+        return values;                                                           \
+    }

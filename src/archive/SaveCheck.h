@@ -10,3 +10,13 @@ struct SaveCheck {
     QString message;
     QString focusControl;
 };
+
+// The warning of a required field left empty: "Attenzione: per salvare la
+// scheda è necessario indicare " + what ("il nome della squadra di caccia."),
+// with the focus on its control.
+inline SaveCheck missingField(const char* what, const char* control) {
+    return SaveCheck{SaveCheck::Kind::Warning,
+                     QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") +
+                         QString::fromUtf8(what),
+                     QString::fromLatin1(control)};
+}

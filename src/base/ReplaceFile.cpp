@@ -10,3 +10,12 @@ bool commitReplacing(QSaveFile& file) {
     }
     return file.commit();
 }
+
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                    commitReplacing(file);
+    if (!ok && error) *error = file.errorString();
+    return ok;
+}

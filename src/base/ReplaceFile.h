@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+#include <QString>
+
 class QSaveFile;
 
 // Finishes a QSaveFile: the temporary file replaces the target only when
@@ -9,3 +12,8 @@ class QSaveFile;
 // it was meant to replace. Returns false, with the target untouched and the
 // temporary file removed, on any failure.
 bool commitReplacing(QSaveFile& file);
+
+// Writes `bytes` as the whole file at `path`, through a temporary file that
+// replaces it only when fully written. False, with `error` set and any
+// previous file whole, on failure.
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);

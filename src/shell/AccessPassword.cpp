@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "base/Paths.h"
 #include "base/ReplaceFile.h"
@@ -78,11 +77,7 @@ bool writePasswordFile(const QString& path, const QString& password) {
         if (existing.error() != QFileDevice::NoError) return false;
         existing.close();
     }
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(ini::withValue(content, kSection, kKey, scramble::scramble(password)));
-    return commitReplacing(file);
+    return replaceFile(path, ini::withValue(content, kSection, kKey, scramble::scramble(password)));
 }
 
 QString passwordFilePath() {

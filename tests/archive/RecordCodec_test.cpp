@@ -36,6 +36,21 @@ TEST(RecordCodec, ZeroTerminatedFieldsKeepTheirBlanksAndLineBreaks) {
               (FieldValues{QStringLiteral("  Ro"), QStringLiteral("a\r\nb"), QStringLiteral("N")}));
 }
 
+TEST(RecordCodec, AZeroTerminatedFieldHoldsItsWholeCapacity) {
+    // Capacities beyond what a length byte counts.
+    constexpr std::array wide{FieldSpec{"Lista", 5000, "txtLista"}, FieldSpec{"N", 300, "txtN"}};
+    const RecordLayout terminated{"w.pro", FieldEncoding::ZeroTerminated, wide};
+    QByteArray expected(5001 + 301, '\0');
+    expected.replace(0, 5000, QByteArray(5000, 'm'));
+    expected.replace(5001, 300, QByteArray(300, 'n'));
+    EXPECT_EQ(codec::encode(terminated, {QString(5001, u'm'), QString(300, u'n')}), expected);
+    EXPECT_EQ(codec::decode(terminated, expected),
+              (FieldValues{QString(5000, u'm'), QString(300, u'n')}));
+    // A length-prefixed field still stops at 255 characters.
+    const RecordLayout prefixed{"p.pro", FieldEncoding::LengthPrefixed, wide};
+    EXPECT_EQ(codec::encode(prefixed, {QString(400, u'm')}).at(0), '\xFF');
+}
+
 TEST(RecordCodec, DecodingIgnoresWhatFollowsTheText) {
     struct Case {
         const char* name;

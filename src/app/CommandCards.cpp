@@ -1,0 +1,138 @@
+#include "app/CommandCards.h"
+
+#include "app/Archives.h"
+#include "app/CommandLine.h"
+#include "archive/RecordFile.h"
+#include "archive/RecordList.h"
+#include "archive/RtfDocument.h"
+#include "base/Seams.h"
+
+namespace commandline {
+namespace {
+
+QString recordCount(qsizetype count) {
+    return count == 1 ? QStringLiteral("1 scheda") : QStringLiteral("%1 schede").arg(count);
+}
+
+// The texts record `number` shows on its card; false, with the message
+// written, when it cannot be read.
+bool readCard(const RecordLayout& layout, qsizetype number, FieldValues* texts, QTextStream& err) {
+    QString path;
+    if (!existingArchive(layout.fileName, &path, err)) return false;
+    RecordFile file(path, layout.recordSize());
+    if (!file.open(RecordFile::Access::Read)) {
+        err << "Impossibile leggere l'archivio " << path << ": " << file.errorString() << "\n";
+        return false;
+    }
+    const qsizetype count = file.count();
+    if (number < 1 || number > count) {
+        err << "La scheda " << number << " non esiste: l'archivio " << path
+            << (count == 0 ? QStringLiteral(" è vuoto.") : " contiene " + recordCount(count) + '.')
+            << "\n";
+        return false;
+    }
+    QByteArray record;
+    if (!file.readAt(number - 1, &record)) {
+        err << "Impossibile leggere l'archivio " << path << ": " << file.errorString() << "\n";
+        return false;
+    }
+    file.close();
+    *texts = loadedValues(layout, record);
+    return true;
+}
+
+// The arguments of a command on one card: ARCHIVIO N, and once the
+// option `option` with a file name (required or not). A usage error is
+// written (status 2) when they are wrong or name an archive that lacks
+// `has`.
+struct CardArguments {
+    const ArchiveDefinition* archive = nullptr;
+    qsizetype number = 0;
+    QString file;
+    int status = 0;
+};
+
+CardArguments cardArguments(const QStringList& args, const char* option, bool required,
+                            bool (*has)(const ArchiveDefinition&), const QString& usageLine,
+                            QTextStream& err) {
+    CardArguments result;
+    const QString flag = QString::fromLatin1(option);
+    QStringList positional;
+    bool given = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (arg == flag) {
+            if (given || i + 1 >= args.size() || args.at(i + 1).isEmpty()) {
+                result.status =
+                    usageError(err, flag + QStringLiteral(" vuole il nome di un file, una volta."));
+                return result;
+            }
+            result.file = args.at(++i);
+            given = true;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            result.status = usageError(err, QStringLiteral("Opzione sconosciuta: ") + arg);
+            return result;
+        } else {
+            positional.append(arg);
+        }
+    }
+    if (positional.size() != 2 || (required && !given)) {
+        result.status = usageError(err, QStringLiteral("Uso: selvadoro ") + usageLine);
+        return result;
+    }
+    result.archive = archives::named(positional.at(0));
+    if (!result.archive || !has(*result.archive)) {
+        result.status =
+            usageError(err, QStringLiteral("Archivio senza questa scheda: ") + positional.at(0));
+        return result;
+    }
+    bool isNumber = false;
+    result.number = positional.at(1).toLongLong(&isNumber);
+    if (!isNumber) {
+        result.status =
+            usageError(err, QStringLiteral("Numero di scheda non valido: ") + positional.at(1));
+    }
+    return result;
+}
+
+}  // namespace
+
+int runPrint(const QStringList& args, QTextStream&, QTextStream& err) {
+    const CardArguments card = cardArguments(
+        args, "--pdf", true, [](const ArchiveDefinition& a) { return a.sheet != nullptr; },
+        QStringLiteral("stampa ARCHIVIO N --pdf FILE"), err);
+    if (card.status != 0) return card.status;
+    FieldValues texts;
+    if (!readCard(*card.archive->layout, card.number, &texts, err)) return 1;
+    const report::Report sheet = card.archive->sheet(texts, seams::clock().now());
+    QString error;
+    if (!report::writePdf(report::prepare(sheet, seams::clock().today()), card.file, &error)) {
+        err << "Impossibile scrivere il file " << card.file << ": " << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int runRtf(const QStringList& args, QTextStream& out, QTextStream& err) {
+    const CardArguments card = cardArguments(
+        args, "--file", false, [](const ArchiveDefinition& a) { return a.rtfCard != nullptr; },
+        QStringLiteral("rtf ARCHIVIO N [--file FILE]"), err);
+    if (card.status != 0) return card.status;
+    const RecordLayout& layout = *card.archive->layout;
+    FieldValues texts;
+    if (!readCard(layout, card.number, &texts, err)) return 1;
+    const RtfDocument& document = *card.archive->rtfCard;
+    const QString path = card.file.isEmpty() ? rtf::pathOf(document) : card.file;
+    QString error;
+    const auto textOf = [&](const QString& control) {
+        return texts.value(layout.indexOfControl(control));
+    };
+    if (!rtf::write(document, textOf, path, &error)) {
+        err << "Impossibile scrivere il file " << path << ": " << error << "\n";
+        return 1;
+    }
+    out << "Scheda " << card.number << " scritta in " << path << "\n";
+    return 0;
+}
+
+}  // namespace commandline

@@ -1,0 +1,43 @@
+#include "teams/TeamsArchive.h"
+
+#include "teams/TRecSquadra.h"
+#include "teams/TeamHelp.h"
+#include "teams/TeamLists.h"
+
+namespace teams {
+
+const RtfDocument& rtfCard() {
+    static const RtfDocument document{
+        "squadre",
+        "Squadra_di_Caccia.rtf",
+        "SQUADRA DI CACCIA",
+        {
+            {"Nome squadra di caccia", "txtSquadra"},
+            {"Forme di caccia praticate", "txtForme"},
+            {"Ambiti Territoriali di Caccia", "txtATC"},
+            {"Capo squadra", "txtCaposquadra"},
+            {"Cacciatori membri", "txtCacciatori"},
+            {"Indirizzi e-mail cacciatori", "txtEmail"},
+            {"Vice capo squadra", "txtVicecapo"},
+            {"Capo canaio", "txtCapocanaio"},
+            {"Capo posta", "txtCapoposta"},
+            {"Note", "txtNote"},
+        },
+    };
+    return document;
+}
+
+const ArchiveDefinition& archive() {
+    static const ArchiveDefinition definition{
+        .name = "squadre",
+        .layout = &TRecSquadra::layout(),
+        .search = &search(),
+        .exporter = &exporter(),
+        .summaries = {&flaggedSummary()},
+        .rtfCard = &rtfCard(),
+        .helpTopics = {&cardTopic(), &exportTopic()},
+    };
+    return definition;
+}
+
+}  // namespace teams
