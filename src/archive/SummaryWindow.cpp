@@ -7,11 +7,11 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "archive/GuiListActions.h"
+#include "archive/RecordListWidget.h"
 #include "base/GuiShell.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
-#include "archive/GuiListActions.h"
-#include "archive/RecordListWidget.h"
 
 SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* parent)
     : QDialog(parent), definition_(definition) {
@@ -20,7 +20,7 @@ SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* paren
     makeFixedDialog(this, QSize(1000, 560));
 
     auto* layout = new QVBoxLayout(this);
-    auto* header = new QHBoxLayout;
+    auto* header = new QVBoxLayout;
     auto* imgLogo = new QLabel(definition.printTitle, this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setStyleSheet(QStringLiteral("font: bold 13pt; color: #2d5f96;"));
@@ -29,7 +29,6 @@ SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* paren
         this);
     icoIstruzioni->setObjectName(QStringLiteral("icoIstruzioni"));
     header->addWidget(imgLogo);
-    header->addStretch(1);
     header->addWidget(icoIstruzioni);
     layout->addLayout(header);
 

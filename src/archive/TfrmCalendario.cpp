@@ -4,14 +4,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTextCharFormat>
 #include <QVBoxLayout>
 #include <array>
 
+#include "archive/CardWindow.h"
+#include "archive/FieldRules.h"
 #include "base/GuiShell.h"
 #include "base/GuiWindows.h"
 #include "base/Seams.h"
-#include "archive/CardWindow.h"
-#include "archive/FieldRules.h"
 
 namespace {
 
@@ -44,6 +45,13 @@ TfrmCalendario::TfrmCalendario(QWidget* parent) : QDialog(parent) {
     calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
     calAppuntamenti->setGridVisible(true);
     calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // The seven columns share a narrow window: the day names ("dom") are
+    // written a point smaller than the days so that each shows whole.
+    QTextCharFormat dayNames = calAppuntamenti->headerTextFormat();
+    QFont dayNameFont = calAppuntamenti->font();
+    if (dayNameFont.pointSizeF() > 1) dayNameFont.setPointSizeF(dayNameFont.pointSizeF() - 1);
+    dayNames.setFont(dayNameFont);
+    calAppuntamenti->setHeaderTextFormat(dayNames);
     calAppuntamenti->setSelectedDate(seams::clock().today());
     layout->addWidget(calAppuntamenti, 1);
 
