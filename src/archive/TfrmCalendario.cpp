@@ -55,18 +55,10 @@ TfrmCalendario::TfrmCalendario(QWidget* parent) : QDialog(parent) {
     calAppuntamenti->setSelectedDate(seams::clock().today());
     layout->addWidget(calAppuntamenti, 1);
 
-    auto* buttons = new QHBoxLayout;
-    auto* btnImportaData = new QPushButton(QStringLiteral("Importa"), this);
-    btnImportaData->setObjectName(QStringLiteral("btnImportaData"));
-    btnImportaData->setDefault(true);
-    auto* btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    buttons->addWidget(btnImportaData);
-    buttons->addWidget(btnAnnulla);
-    layout->addLayout(buttons);
-
-    connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::importDate);
-    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCalendario::reject);
+    const OkCancelButtons buttons = addOkCancelRow(this, layout, QStringLiteral("btnImportaData"),
+                                                   QStringLiteral("Importa"), ButtonRow::Shared);
+    buttons.ok->setDefault(true);
+    connect(buttons.ok, &QPushButton::clicked, this, &TfrmCalendario::importDate);
 }
 
 void TfrmCalendario::showEvent(QShowEvent* event) {

@@ -5,16 +5,40 @@
 #include <QListView>
 #include <QPushButton>
 #include <QToolButton>
+#include <array>
 
 #include "archive/ArchiveMessages.h"
 #include "archive/RecordListWidget.h"
 #include "archive/SummaryWindow.h"
 #include "hunters/HunterLists.h"
+#include "hunters/TRecCacciatore.h"
 #include "hunters/TfrmAnagrafica.h"
 #include "support/Fixtures.h"
 #include "support/HunterArchive.h"
 
 namespace {
+
+// A small card of another archive, with one field that a picker on the
+// hunters' search fills.
+constexpr std::array kSmallFields{FieldSpec{"Cacciatore", 101, "txtCacciatore"}};
+const RecordLayout kSmallLayout{"Piccola.pro", FieldEncoding::ZeroTerminated, kSmallFields};
+const std::array kSmallCardFields{CardField{"txtCacciatore", "Cacciatore:"}};
+
+class SmallCard : public CardWindow {
+public:
+    SmallCard()
+        : CardWindow(CardDefinition{.windowName = "TfrmPiccola",
+                                    .caption = QStringLiteral(" Piccola"),
+                                    .layout = &kSmallLayout,
+                                    .fields = kSmallCardFields,
+                                    .readyText = {},
+                                    .newHint = {},
+                                    .saveHint = {},
+                                    .duplicateHint = {},
+                                    .check = {}}) {
+        finishLayout();
+    }
+};
 
 class HunterListWindowTest : public DataFolderTest {
 protected:
@@ -165,6 +189,38 @@ TEST_F(HunterListWindowTest, APickerTagForACardNotOpenChangesNothing) {
     doubleClickLine(window.list(), 0);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(cardPosition(), QString());
+}
+
+TEST_F(HunterListWindowTest, APickerBroughtByAnotherArchiveFillsItsCard) {
+    store({{.surname = "Rossi", .name = "Mario"}, {.surname = "Bianchi", .name = "Anna"}});
+    SmallCard small;
+    small.show();
+    const PickerMode pickHunter{
+        "piccola_cacciatore",
+        "TfrmPiccola",
+        false,
+        {{"txtCacciatore", joinedFields(TRecCacciatore::layout(), {"Cognome", "Nome"})}}};
+    ASSERT_EQ(hunters::search().picker(QStringLiteral("piccola_cacciatore")), nullptr);
+
+    SearchWindow window(hunters::search(), &small);
+    window.usePicker(pickHunter);
+    EXPECT_EQ(window.memory(), QStringLiteral("piccola_cacciatore"));
+    window.show();
+    window.search();
+    doubleClickLine(window.list(), 1);  // Rossi Mario, listed after Bianchi Anna
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(small.findChild<QLineEdit*>(QStringLiteral("txtCacciatore"))->text(),
+              QStringLiteral("Rossi Mario"));
+    EXPECT_EQ(cardPosition(), QString());  // the hunter card is left alone
+
+    // A tag set afterwards goes back to the modes of the search definition.
+    window.setMemory(QStringLiteral("anagrafica"));
+    window.show();
+    window.search();
+    doubleClickLine(window.list(), 0);
+    EXPECT_EQ(cardText("txtCognome"), QStringLiteral("Bianchi"));
+    EXPECT_EQ(small.findChild<QLineEdit*>(QStringLiteral("txtCacciatore"))->text(),
+              QStringLiteral("Rossi Mario"));
 }
 
 TEST_F(HunterListWindowTest, TheCardsFindButtonOpensTheSearchOnItself) {
