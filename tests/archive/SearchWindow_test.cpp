@@ -103,8 +103,8 @@ TEST_F(HunterListWindowTest, SearchListsTheMatchesSortedAndCountsThem) {
 }
 
 TEST_F(HunterListWindowTest, EachOfTwoEqualLinesOpensItsOwnRecord) {
-    store({{"Rossi", "Mario", "", "", "", "", "", "", "", "", "primo"},
-           {"Rossi", "Mario", "", "", "", "", "", "", "", "", "secondo"}});
+    store({{.surname = "Rossi", .name = "Mario", .note = "primo"},
+           {.surname = "Rossi", .name = "Mario", .note = "secondo"}});
     for (int row : {0, 1}) {
         SearchWindow window(hunters::search(), &card);
         window.setMemory(QStringLiteral("anagrafica"));
@@ -242,9 +242,9 @@ TEST_F(HunterListWindowTest, TheCardsFindButtonOpensTheSearchOnItself) {
 
 TEST_F(HunterListWindowTest, PermitSummaryListsOnOpeningAndLoadsTheChosenHunter) {
     // Today is 07/03/2024 on the test clock.
-    store({{"Scaduto", "A", "", "", "", "", "", "01/01/2024", "0"},
-           {"Lontano", "B", "", "", "", "", "", "01/01/2030", "30"},
-           {"Vicino", "C", "", "", "", "", "", "17/03/2024", "10"}});
+    store({{.surname = "Scaduto", .name = "A", .expiry = "01/01/2024", .notice = "0"},
+           {.surname = "Lontano", .name = "B", .expiry = "01/01/2030", .notice = "30"},
+           {.surname = "Vicino", .name = "C", .expiry = "17/03/2024", .notice = "10"}});
     SummaryWindow window(hunters::permitSummary(), &card);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
