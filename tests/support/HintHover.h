@@ -31,9 +31,9 @@ inline void PrintTo(const HintSeen& seen, std::ostream* out) {
          << seen.statusAway.toStdString() << "\"}";
 }
 
-// What the mouse finds over the controls of `rows` of a window shown and
-// active, in order; `away` and
-// `awayPoint` are where the mouse goes after each (a place without a hint).
+// What the mouse finds over the controls of `rows`, in order, in a window
+// shown and active; `away` and `awayPoint` are where the mouse goes after
+// each (a place without a hint).
 inline QList<HintSeen> hoverHints(QWidget* window, const QList<HintRow>& rows, QWidget* away,
                                   QPoint awayPoint) {
     auto* status = window->findChild<QLabel*>(QStringLiteral("panInfo"));
