@@ -18,7 +18,7 @@ QString recordCount(qsizetype count) {
 // written, when it cannot be read.
 bool readCard(const RecordLayout& layout, qsizetype number, FieldValues* texts, QTextStream& err) {
     QString path;
-    if (!existingArchive(layout.fileName, &path, err)) return false;
+    if (!existingArchive(layout, &path, err)) return false;
     RecordFile file(path, layout.recordSize());
     if (!file.open(RecordFile::Access::Read)) {
         err << "Impossibile leggere l'archivio " << path << ": " << file.errorString() << "\n";

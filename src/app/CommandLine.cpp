@@ -7,7 +7,7 @@
 #include "app/CommandCards.h"
 #include "app/CommandGuide.h"
 #include "app/CommandLists.h"
-#include "base/Paths.h"
+#include "archive/RecordFile.h"
 #include "checks/CommandControlla.h"
 
 namespace commandline {
@@ -112,8 +112,8 @@ int usageError(QTextStream& err, const QString& message) {
     return 2;
 }
 
-bool existingArchive(const char* fileName, QString* path, QTextStream& err) {
-    *path = paths::dataFile(QString::fromLatin1(fileName));
+bool existingArchive(const RecordLayout& layout, QString* path, QTextStream& err) {
+    *path = archivePath(layout);
     if (QFileInfo(*path).isFile()) return true;
     err << "Archivio non trovato: " << *path << "\n";
     return false;

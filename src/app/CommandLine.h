@@ -4,6 +4,8 @@
 #include <QTextStream>
 #include <optional>
 
+struct RecordLayout;
+
 // The command line: `selvadoro SUBCOMMAND ...` runs headless and prints
 // UTF-8. Each subcommand calls the same code as the windows.
 namespace commandline {
@@ -22,6 +24,6 @@ QString usage();
 // (the command line never creates one; false, with the message written,
 // when it is missing).
 int usageError(QTextStream& err, const QString& message);
-bool existingArchive(const char* fileName, QString* path, QTextStream& err);
+bool existingArchive(const RecordLayout& layout, QString* path, QTextStream& err);
 
 }  // namespace commandline

@@ -42,7 +42,7 @@ int runSearch(const QStringList& args, QTextStream& out, QTextStream& err) {
         texts[criterion] = arg.mid(equals + 1);
     }
     QString path;
-    if (!existingArchive(search.layout->fileName, &path, err)) return 1;
+    if (!existingArchive(*search.layout, &path, err)) return 1;
     const ListResult result = search.run(path, texts);
     if (!result.ok) {
         err << "Impossibile leggere l'archivio: " << result.error << "\n";
@@ -64,7 +64,7 @@ int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
         return usageError(err, QStringLiteral("Opzioni non valide: ") + options.join(u' '));
     }
     QString path;
-    if (!existingArchive(definition.layout->fileName, &path, err)) return 1;
+    if (!existingArchive(*definition.layout, &path, err)) return 1;
     QString error;
     qsizetype rows = 0;
     if (!spreadsheet::exportArchive(*definition.layout, definition.columns, path, target,
@@ -89,7 +89,7 @@ int runSummary(const QStringList& args, QTextStream& out, QTextStream& err) {
         return usageError(err, QStringLiteral("Opzioni non valide: ") + options.join(u' '));
     }
     QString path;
-    if (!existingArchive(summary->layout->fileName, &path, err)) return 1;
+    if (!existingArchive(*summary->layout, &path, err)) return 1;
     printLines(summary->build(path, today).lines, out);
     return 0;
 }

@@ -92,7 +92,7 @@ CardWindow::CardWindow(CardDefinition definition, QWidget* parent)
 CardWindow::~CardWindow() = default;
 
 QString CardWindow::recordFilePath() const {
-    return paths::dataFile(QString::fromLatin1(definition_.layout->fileName));
+    return archivePath(*definition_.layout);
 }
 
 void CardWindow::buildFrame() {

@@ -4,11 +4,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QShowEvent>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "archive/GuiListActions.h"
+#include "archive/RecordFile.h"
 #include "base/GuiShell.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
@@ -18,19 +19,14 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent)
     : QDialog(parent),
       definition_(definition),
       grid_(new ExportGridModel(definition.columns, this)) {
-    setObjectName(QString::fromLatin1(definition.windowName));
-    setWindowTitle(definition.caption);
-    makeFixedDialog(this, QSize(1100, 620));
+    frameListWindow(this, definition.windowName, definition.caption, QSize(1100, 620),
+                    [this] { fillGrid(); });
     setMouseTracking(true);
     installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    auto* imgLogo = new QLabel(QStringLiteral("Esportazione in Microsoft Excel"), this);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setStyleSheet(QStringLiteral("font: bold 14pt; color: #2d5f96;"));
-    top->addWidget(imgLogo);
-    top->addStretch(1);
+    QHBoxLayout* top =
+        addListHeading(this, layout, QStringLiteral("Esportazione in Microsoft Excel"), 14);
     auto* icoHand = new QLabel(QStringLiteral("Esporta archivio ➜"), this);
     icoHand->setObjectName(QStringLiteral("icoHand"));
     top->addWidget(icoHand);
@@ -45,7 +41,6 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent)
     QToolButton* cmdEsci =
         addButton("cmdEsci", "esci", QStringLiteral("Esci da questo ambiente di lavoro."));
     top->addWidget(cmdEsci);
-    layout->addLayout(top);
 
     grdRecords_ = new QTableView(this);
     grdRecords_->setObjectName(QStringLiteral("grdRecords"));
@@ -84,16 +79,8 @@ QString ExportWindow::filePath() const {
     return paths::dataFile(definition_.fileName);
 }
 
-void ExportWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (event->spontaneous()) return;
-    centreOnScreen(this);
-    fillGrid();
-}
-
 void ExportWindow::fillGrid() {
-    grid_->fill(*definition_.layout,
-                paths::dataFile(QString::fromLatin1(definition_.layout->fileName)));
+    grid_->fill(*definition_.layout, archivePath(*definition_.layout));
 }
 
 void ExportWindow::exportFile() {

@@ -24,7 +24,6 @@ public:
     const ExportGridModel& grid() const { return *grid_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -1,7 +1,44 @@
 #include "archive/GuiListActions.h"
 
+#include <QDialog>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 #include "archive/CardWindow.h"
+#include "archive/RecordFile.h"
+#include "archive/RecordListWidget.h"
+#include "base/GuiShell.h"
 #include "base/GuiWindows.h"
+
+namespace {
+
+// Centres a window whenever the program shows it, then runs its own
+// showing.
+class ShowListWindow final : public QObject {
+public:
+    ShowListWindow(QWidget* window, std::function<void()> shown)
+        : QObject(window), window_(window), shown_(std::move(shown)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Show && !event->spontaneous()) {
+            centreOnScreen(window_);
+            if (shown_) shown_();
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    std::function<void()> shown_;
+};
+
+}  // namespace
 
 bool applyChosenRecord(const PickerMode& mode, const FoundRecord& record) {
     auto* card = qobject_cast<CardWindow*>(findWindow(QString::fromLatin1(mode.window)));
@@ -19,4 +56,49 @@ bool applyChosenRecord(const PickerMode& mode, const FoundRecord& record) {
 
 PickerMode loadIntoCard(const char* cardWindow) {
     return {"", cardWindow, true, {}};
+}
+
+void applyChosenLine(const RecordListWidget& list, const RecordLayout& layout,
+                     const ItemTextFn& itemText, const PickerMode* mode) {
+    const qsizetype index = list.selectedIndex();
+    if (index < 0 || !mode) return;
+    const auto found = recordForLine(layout, archivePath(layout), list.lines().at(index), itemText);
+    if (found) applyChosenRecord(*mode, *found);
+}
+
+void frameListWindow(QDialog* window, const char* name, const QString& caption, QSize size,
+                     std::function<void()> shown) {
+    window->setObjectName(QString::fromLatin1(name));
+    window->setWindowTitle(caption);
+    makeFixedDialog(window, size);
+    new ShowListWindow(window, std::move(shown));
+}
+
+QHBoxLayout* addListHeading(QWidget* window, QBoxLayout* layout, const QString& title, int points,
+                            const QString& instruction) {
+    auto* row = new QHBoxLayout;
+    auto* texts = new QVBoxLayout;
+    auto* imgLogo = new QLabel(title, window);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setStyleSheet(QStringLiteral("font: bold %1pt; color: #2d5f96;").arg(points));
+    texts->addWidget(imgLogo);
+    if (!instruction.isEmpty()) {
+        auto* icoIstruzioni = new QLabel(instruction, window);
+        icoIstruzioni->setObjectName(QStringLiteral("icoIstruzioni"));
+        texts->addWidget(icoIstruzioni);
+    }
+    row->addLayout(texts);
+    row->addStretch(1);
+    layout->addLayout(row);
+    return row;
+}
+
+RecordListWidget* addRecordList(QDialog* window, QWidget* parent, QBoxLayout* layout,
+                                const QString& printTitle, std::function<void()> chosen) {
+    auto* list = new RecordListWidget(parent);
+    list->setPrintTitle(printTitle);
+    layout->addWidget(list, 1);
+    QObject::connect(list->closeButton(), &QPushButton::clicked, window, &QDialog::reject);
+    QObject::connect(list, &RecordListWidget::lineChosen, window, std::move(chosen));
+    return list;
 }

@@ -1,12 +1,18 @@
 #include "archive/RecordFile.h"
 
+#include "archive/RecordLayout.h"
 #include "base/FileLock.h"
+#include "base/Paths.h"
 
 namespace {
 // Long enough for another station's scan of a large archive, short enough
 // for the user not to wait on a station that hangs.
 constexpr std::chrono::milliseconds kLockTimeout{15000};
 }  // namespace
+
+QString archivePath(const RecordLayout& layout) {
+    return paths::dataFile(QString::fromLatin1(layout.fileName));
+}
 
 RecordFile::RecordFile(QString path, qsizetype recordSize)
     : file_(std::move(path)), recordSize_(recordSize) {}

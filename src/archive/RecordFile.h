@@ -5,6 +5,11 @@
 #include <QString>
 #include <functional>
 
+struct RecordLayout;
+
+// The archive file of a record layout: its file name in the data folder.
+QString archivePath(const RecordLayout& layout);
+
 // A file of fixed-size records with no header: record n (from 1) occupies
 // bytes (n - 1) * size to n * size - 1. Bytes of an incomplete last record
 // are not a record. Each user action opens the file, works and closes it;

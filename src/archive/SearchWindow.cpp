@@ -11,9 +11,9 @@
 
 #include "archive/ArchiveMessages.h"
 #include "archive/GuiListActions.h"
+#include "archive/RecordFile.h"
 #include "archive/RecordListWidget.h"
 #include "base/GuiShell.h"
-#include "base/Paths.h"
 #include "base/Seams.h"
 
 namespace {
@@ -26,9 +26,8 @@ QString suffixOf(const QString& control) {
 
 SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent)
     : QDialog(parent), definition_(definition) {
-    setObjectName(QString::fromLatin1(definition.windowName));
-    setWindowTitle(definition.caption);
-    makeFixedDialog(this, QSize(1000, 600));
+    frameListWindow(this, definition.windowName, definition.caption, QSize(1000, 600),
+                    [this] { shown(); });
 
     auto* stack = new QStackedLayout(this);
 
@@ -80,9 +79,8 @@ SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent)
     panContainer_ = new QFrame(this);
     panContainer_->setObjectName(QStringLiteral("panContainer"));
     auto* results = new QVBoxLayout(panContainer_);
-    list_ = new RecordListWidget(panContainer_);
-    list_->setPrintTitle(definition.printTitle);
-    results->addWidget(list_, 1);
+    list_ = addRecordList(this, panContainer_, results, definition.printTitle,
+                          [this] { openChosen(); });
     lblTrovate_ = new QLabel(panContainer_);
     lblTrovate_->setObjectName(QStringLiteral("lblTrovate"));
     results->addWidget(lblTrovate_);
@@ -95,14 +93,14 @@ SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent)
     });
     connect(btnCerca, &QPushButton::clicked, this, &SearchWindow::search);
     connect(btnAnnulla, &QPushButton::clicked, this, &SearchWindow::reject);
-    connect(list_->closeButton(), &QPushButton::clicked, this, &SearchWindow::reject);
-    connect(list_, &RecordListWidget::lineChosen, this, &SearchWindow::openChosen);
 }
 
-void SearchWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (event->spontaneous()) return;
-    centreOnScreen(this);
+void SearchWindow::usePicker(const PickerMode& mode) {
+    lblMemory = QString::fromLatin1(mode.tag);
+    picker_ = mode;
+}
+
+void SearchWindow::shown() {
     list_->resetFind();
     if (!criteria_.isEmpty() && panAvvio_->isVisible()) criteria_.front()->setFocus();
 }
@@ -125,8 +123,7 @@ void SearchWindow::search() {
     for (const QLineEdit* edit : criteria_) texts.append(edit->text());
     lblConta = QString::number(criteriaInUse(definition_.criteriaWith(texts)));
     list_->clear();
-    const ListResult result =
-        definition_.run(paths::dataFile(QString::fromLatin1(definition_.layout->fileName)), texts);
+    const ListResult result = definition_.run(archivePath(*definition_.layout), texts);
     if (!result.ok) {
         seams::messages().plain(archivemsg::accessError());
         return;
@@ -140,15 +137,8 @@ void SearchWindow::search() {
 }
 
 void SearchWindow::openChosen() {
-    const qsizetype index = list_->selectedIndex();
-    if (index >= 0) {
-        const ListLine line = list_->lines().at(index);
-        const PickerMode* mode = definition_.picker(lblMemory);
-        const auto found = recordForLine(
-            *definition_.layout, paths::dataFile(QString::fromLatin1(definition_.layout->fileName)),
-            line, definition_.itemText);
-        if (mode && found) applyChosenRecord(*mode, *found);
-    }
+    const PickerMode* mode = picker_ ? &*picker_ : definition_.picker(lblMemory);
+    applyChosenLine(*list_, *definition_.layout, definition_.itemText, mode);
     accept();
 }
 

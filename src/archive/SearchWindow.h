@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "archive/ListDefinitions.h"
 
@@ -19,9 +20,15 @@ class SearchWindow : public QDialog {
 public:
     explicit SearchWindow(const SearchDefinition& definition, QWidget* parent = nullptr);
 
-    // The window tag.
-    void setMemory(const QString& tag) { lblMemory = tag; }
+    // The window tag, for a mode the search definition holds.
+    void setMemory(const QString& tag) {
+        lblMemory = tag;
+        picker_.reset();
+    }
     QString memory() const { return lblMemory; }
+    // A mode the caller brings (another archive's picker on this search):
+    // the window tag becomes its tag, and a double-click applies it.
+    void usePicker(const PickerMode& mode);
 
     void search();
     void openChosen();
@@ -29,13 +36,15 @@ public:
     RecordListWidget* list() const { return list_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void shown();
+
     const SearchDefinition& definition_;
     QString lblMemory;
+    std::optional<PickerMode> picker_;
     QString lblConta;
     QList<QLineEdit*> criteria_;
     QFrame* panAvvio_;

@@ -1,69 +1,36 @@
 #include "archive/SummaryWindow.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "archive/GuiListActions.h"
+#include "archive/RecordFile.h"
 #include "archive/RecordListWidget.h"
-#include "base/GuiShell.h"
-#include "base/Paths.h"
 #include "base/Seams.h"
 
 SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* parent)
     : QDialog(parent), definition_(definition) {
-    setObjectName(QString::fromLatin1(definition.windowName));
-    setWindowTitle(definition.caption);
-    makeFixedDialog(this, QSize(1000, 560));
+    frameListWindow(this, definition.windowName, definition.caption, QSize(1000, 560),
+                    [this] { build(); });
 
     auto* layout = new QVBoxLayout(this);
-    auto* header = new QHBoxLayout;
-    auto* imgLogo = new QLabel(definition.printTitle, this);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setStyleSheet(QStringLiteral("font: bold 13pt; color: #2d5f96;"));
-    auto* icoIstruzioni = new QLabel(
-        QStringLiteral("Per cercare una voce nell'elenco scrivere il testo e premere Trova."),
-        this);
-    icoIstruzioni->setObjectName(QStringLiteral("icoIstruzioni"));
-    header->addWidget(imgLogo);
-    header->addStretch(1);
-    header->addWidget(icoIstruzioni);
-    layout->addLayout(header);
-
-    list_ = new RecordListWidget(this);
-    list_->setPrintTitle(definition.printTitle);
-    layout->addWidget(list_, 1);
-
-    connect(list_->closeButton(), &QPushButton::clicked, this, &SummaryWindow::reject);
-    connect(list_, &RecordListWidget::lineChosen, this, &SummaryWindow::openChosen);
-}
-
-void SummaryWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (event->spontaneous()) return;
-    centreOnScreen(this);
-    build();
+    addListHeading(
+        this, layout, definition.printTitle, 13,
+        QStringLiteral("Per cercare una voce nell'elenco scrivere il testo e premere Trova."));
+    list_ = addRecordList(this, this, layout, definition.printTitle, [this] { openChosen(); });
 }
 
 void SummaryWindow::build() {
     list_->resetFind();
-    const ListResult result = definition_.build(
-        paths::dataFile(QString::fromLatin1(definition_.layout->fileName)), seams::clock().today());
+    const ListResult result =
+        definition_.build(archivePath(*definition_.layout), seams::clock().today());
     list_->setLines(result.lines);
     list_->findBox()->setFocus();
 }
 
 void SummaryWindow::openChosen() {
-    const qsizetype index = list_->selectedIndex();
-    if (index >= 0) {
-        const auto found = recordForLine(
-            *definition_.layout, paths::dataFile(QString::fromLatin1(definition_.layout->fileName)),
-            list_->lines().at(index), definition_.itemText);
-        if (found) applyChosenRecord(loadIntoCard(definition_.cardWindow), *found);
-    }
+    const PickerMode load = loadIntoCard(definition_.cardWindow);
+    applyChosenLine(*list_, *definition_.layout, definition_.itemText, &load);
     accept();
 }
 

@@ -20,7 +20,6 @@ public:
     RecordListWidget* list() const { return list_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
 private:

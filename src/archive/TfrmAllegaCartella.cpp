@@ -16,6 +16,7 @@
 
 #include "archive/Attachments.h"
 #include "archive/CardWindow.h"
+#include "base/GuiShell.h"
 #include "base/GuiWindows.h"
 #include "base/Seams.h"
 #include "base/TextRules.h"
@@ -119,17 +120,10 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent) : QDialog(parent) {
         connect(slot.open, &QPushButton::clicked, this, [this, k] { openAttached(k); });
     }
 
-    auto* buttons = new QHBoxLayout;
-    auto* btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
-    btnApplica->setObjectName(QStringLiteral("btnApplica"));
-    auto* btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    buttons->addStretch(1);
-    buttons->addWidget(btnApplica);
-    buttons->addWidget(btnAnnulla);
-    outer->addLayout(buttons);
-    connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::applyAndClose);
-    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmAllegaCartella::reject);
+    const OkCancelButtons buttons =
+        addOkCancelRow(this, outer, QStringLiteral("btnApplica"),
+                       QStringLiteral("Applica e chiudi"), ButtonRow::Right);
+    connect(buttons.ok, &QPushButton::clicked, this, &TfrmAllegaCartella::applyAndClose);
 }
 
 void TfrmAllegaCartella::showFor(CardWindow* card, const QString& tag) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTextCharFormat>
 #include <QVBoxLayout>
 
 #include "archive/CardWindow.h"
@@ -44,21 +45,20 @@ TfrmCalendario::TfrmCalendario(QWidget* parent) : QDialog(parent) {
     calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
     calAppuntamenti->setGridVisible(true);
     calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // The seven columns share a narrow window: the day names ("dom") are
+    // written a point smaller than the days so that each shows whole.
+    QTextCharFormat dayNames = calAppuntamenti->headerTextFormat();
+    QFont dayNameFont = calAppuntamenti->font();
+    if (dayNameFont.pointSizeF() > 1) dayNameFont.setPointSizeF(dayNameFont.pointSizeF() - 1);
+    dayNames.setFont(dayNameFont);
+    calAppuntamenti->setHeaderTextFormat(dayNames);
     calAppuntamenti->setSelectedDate(seams::clock().today());
     layout->addWidget(calAppuntamenti, 1);
 
-    auto* buttons = new QHBoxLayout;
-    auto* btnImportaData = new QPushButton(QStringLiteral("Importa"), this);
-    btnImportaData->setObjectName(QStringLiteral("btnImportaData"));
-    btnImportaData->setDefault(true);
-    auto* btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    buttons->addWidget(btnImportaData);
-    buttons->addWidget(btnAnnulla);
-    layout->addLayout(buttons);
-
-    connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::importDate);
-    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCalendario::reject);
+    const OkCancelButtons buttons = addOkCancelRow(this, layout, QStringLiteral("btnImportaData"),
+                                                   QStringLiteral("Importa"), ButtonRow::Shared);
+    buttons.ok->setDefault(true);
+    connect(buttons.ok, &QPushButton::clicked, this, &TfrmCalendario::importDate);
 }
 
 void TfrmCalendario::showEvent(QShowEvent* event) {

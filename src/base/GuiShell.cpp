@@ -1,5 +1,6 @@
 #include "base/GuiShell.h"
 
+#include <QDialog>
 #include <QEvent>
 #include <QFrame>
 #include <QGraphicsColorizeEffect>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
 #include <QWidget>
@@ -173,4 +175,19 @@ QWidget* titlePicture(QWidget* parent, const char* icon, const QString& heading)
     text->setStyleSheet(QStringLiteral("color: white; font: bold 15pt; background: transparent;"));
     row->addWidget(text, 1);
     return picture;
+}
+
+OkCancelButtons addOkCancelRow(QDialog* dialog, QBoxLayout* layout, const QString& okName,
+                               const QString& okText, ButtonRow placement) {
+    auto* row = new QHBoxLayout;
+    auto* ok = new QPushButton(okText, dialog);
+    ok->setObjectName(okName);
+    auto* cancel = new QPushButton(QStringLiteral("Annulla"), dialog);
+    cancel->setObjectName(QStringLiteral("btnAnnulla"));
+    if (placement == ButtonRow::Right) row->addStretch(1);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    layout->addLayout(row);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return {ok, cancel};
 }

@@ -5,8 +5,11 @@
 #include <QString>
 #include <functional>
 
+class QBoxLayout;
+class QDialog;
 class QFrame;
 class QLabel;
+class QPushButton;
 class QToolButton;
 class QWidget;
 
@@ -45,3 +48,14 @@ QWidget* titlePicture(QWidget* parent, const char* icon, const QString& heading)
 
 // A picture of one of the program's icons.
 QLabel* iconPicture(QWidget* parent, const QString& name, const char* icon, int size);
+
+// The row of a dialog's confirming button and "Annulla" (`btnAnnulla`,
+// which rejects the dialog), added to `layout`: the two buttons share the
+// row, or sit on its right.
+struct OkCancelButtons {
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+enum class ButtonRow { Shared, Right };
+OkCancelButtons addOkCancelRow(QDialog* dialog, QBoxLayout* layout, const QString& okName,
+                               const QString& okText, ButtonRow placement);

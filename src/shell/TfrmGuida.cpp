@@ -26,6 +26,8 @@ TfrmGuida::TfrmGuida(QWidget* owner) : QDialog(owner) {
     lblTitolo_ = new QLabel(QStringLiteral("Argomento della guida."), this);
     lblTitolo_->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo_->setStyleSheet(QStringLiteral("color: #dc143c; font: bold 14pt;"));
+    // A long topic title goes on to a second line rather than past the edge.
+    lblTitolo_->setWordWrap(true);
     layout->addWidget(lblTitolo_);
 
     txtGuida_ = new QPlainTextEdit(this);

@@ -59,8 +59,8 @@ TEST_F(ListCommandsTest, ExportWritesTheFileOfTheWindow) {
 }
 
 TEST_F(ListCommandsTest, SummaryTakesTodayFromTheOption) {
-    store({{"Vicino", "A", "", "", "", "", "", "20/05/2024", "10"},
-           {"Lontano", "B", "", "", "", "", "", "20/05/2024", "9"}});
+    store({{.surname = "Vicino", .name = "A", .expiry = "20/05/2024", .notice = "10"},
+           {.surname = "Lontano", .name = "B", .expiry = "20/05/2024", .notice = "9"}});
     const CommandResult r = run({QStringLiteral("riepilogo"), QStringLiteral("porto-scadenza"),
                                  QStringLiteral("--oggi"), QStringLiteral("10/05/2024")});
     EXPECT_EQ(r.status, 0);

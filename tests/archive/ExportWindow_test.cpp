@@ -6,6 +6,7 @@
 
 #include "hunters/HunterLists.h"
 #include "support/Fixtures.h"
+#include "support/HintHover.h"
 #include "support/HunterArchive.h"
 
 namespace {
@@ -87,6 +88,17 @@ TEST_F(ExportWindowTest, TheGuideShowsTheExportTopic) {
     QTest::mouseClick(window->findChild<QToolButton*>(QStringLiteral("cmdGuida")), Qt::LeftButton);
     EXPECT_EQ(title,
               QStringLiteral("Esportazione archivio anagrafico cacciatori in Microsoft Excel"));
+}
+
+TEST_F(ExportWindowTest, ButtonsShowTheirHintsInTheStatusLine) {
+    const QList<HintRow> hints{
+        {"cmdEsporta", "Esporta l'archivio in formato Microsoft Excel."},
+        {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
+        {"cmdEsci", "Esci da questo ambiente di lavoro."},
+    };
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* grid = window->findChild<QTableView*>(QStringLiteral("grdRecords"));
+    EXPECT_EQ(hoverHints(window.get(), hints, grid->viewport(), QPoint(5, 5)), shownHints(hints));
 }
 
 TEST_F(ExportWindowTest, AnEmptyArchiveExportsTheHeaderOnly) {

@@ -7,6 +7,10 @@
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
+#include <array>
+
+#include "archive/RecordLayout.h"
+#include "base/Paths.h"
 
 namespace {
 
@@ -30,6 +34,15 @@ protected:
     }
     QTemporaryDir dir;
 };
+
+TEST_F(RecordFileTest, AnArchiveLivesInTheDataFolderUnderItsLayoutsFileName) {
+    constexpr std::array kFields{FieldSpec{"Nome", 9, "txtNome"}};
+    const RecordLayout layout{"Prova.pro", FieldEncoding::ZeroTerminated, kFields};
+    const QString before = paths::dataFolder();
+    paths::setDataFolder(dir.path());
+    EXPECT_EQ(archivePath(layout), path());
+    paths::setDataFolder(before);
+}
 
 TEST_F(RecordFileTest, OpeningCreatesAMissingFileEmpty) {
     RecordFile file(path(), kSize);

@@ -5,16 +5,40 @@
 #include <QListView>
 #include <QPushButton>
 #include <QToolButton>
+#include <array>
 
 #include "archive/ArchiveMessages.h"
 #include "archive/RecordListWidget.h"
 #include "archive/SummaryWindow.h"
 #include "hunters/HunterLists.h"
+#include "hunters/TRecCacciatore.h"
 #include "hunters/TfrmAnagrafica.h"
 #include "support/Fixtures.h"
 #include "support/HunterArchive.h"
 
 namespace {
+
+// A small card of another archive, with one field that a picker on the
+// hunters' search fills.
+constexpr std::array kSmallFields{FieldSpec{"Cacciatore", 101, "txtCacciatore"}};
+const RecordLayout kSmallLayout{"Piccola.pro", FieldEncoding::ZeroTerminated, kSmallFields};
+const std::array kSmallCardFields{CardField{"txtCacciatore", "Cacciatore:"}};
+
+class SmallCard : public CardWindow {
+public:
+    SmallCard()
+        : CardWindow(CardDefinition{.windowName = "TfrmPiccola",
+                                    .caption = QStringLiteral(" Piccola"),
+                                    .layout = &kSmallLayout,
+                                    .fields = kSmallCardFields,
+                                    .readyText = {},
+                                    .newHint = {},
+                                    .saveHint = {},
+                                    .duplicateHint = {},
+                                    .check = {}}) {
+        finishLayout();
+    }
+};
 
 class HunterListWindowTest : public DataFolderTest {
 protected:
@@ -79,8 +103,8 @@ TEST_F(HunterListWindowTest, SearchListsTheMatchesSortedAndCountsThem) {
 }
 
 TEST_F(HunterListWindowTest, EachOfTwoEqualLinesOpensItsOwnRecord) {
-    store({{"Rossi", "Mario", "", "", "", "", "", "", "", "", "primo"},
-           {"Rossi", "Mario", "", "", "", "", "", "", "", "", "secondo"}});
+    store({{.surname = "Rossi", .name = "Mario", .note = "primo"},
+           {.surname = "Rossi", .name = "Mario", .note = "secondo"}});
     for (int row : {0, 1}) {
         SearchWindow window(hunters::search(), &card);
         window.setMemory(QStringLiteral("anagrafica"));
@@ -167,6 +191,38 @@ TEST_F(HunterListWindowTest, APickerTagForACardNotOpenChangesNothing) {
     EXPECT_EQ(cardPosition(), QString());
 }
 
+TEST_F(HunterListWindowTest, APickerBroughtByAnotherArchiveFillsItsCard) {
+    store({{.surname = "Rossi", .name = "Mario"}, {.surname = "Bianchi", .name = "Anna"}});
+    SmallCard small;
+    small.show();
+    const PickerMode pickHunter{"piccola_cacciatore",
+                                "TfrmPiccola",
+                                false,
+                                {{"txtCacciatore", joinedFields({TRecCacciatore::Field::Cognome,
+                                                                 TRecCacciatore::Field::Nome})}}};
+    ASSERT_EQ(hunters::search().picker(QStringLiteral("piccola_cacciatore")), nullptr);
+
+    SearchWindow window(hunters::search(), &small);
+    window.usePicker(pickHunter);
+    EXPECT_EQ(window.memory(), QStringLiteral("piccola_cacciatore"));
+    window.show();
+    window.search();
+    doubleClickLine(window.list(), 1);  // Rossi Mario, listed after Bianchi Anna
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(small.findChild<QLineEdit*>(QStringLiteral("txtCacciatore"))->text(),
+              QStringLiteral("Rossi Mario"));
+    EXPECT_EQ(cardPosition(), QString());  // the hunter card is left alone
+
+    // A tag set afterwards goes back to the modes of the search definition.
+    window.setMemory(QStringLiteral("anagrafica"));
+    window.show();
+    window.search();
+    doubleClickLine(window.list(), 0);
+    EXPECT_EQ(cardText("txtCognome"), QStringLiteral("Bianchi"));
+    EXPECT_EQ(small.findChild<QLineEdit*>(QStringLiteral("txtCacciatore"))->text(),
+              QStringLiteral("Rossi Mario"));
+}
+
 TEST_F(HunterListWindowTest, TheCardsFindButtonOpensTheSearchOnItself) {
     store({{"Rossi", "Mario"}});
     bool opened = false;
@@ -186,9 +242,9 @@ TEST_F(HunterListWindowTest, TheCardsFindButtonOpensTheSearchOnItself) {
 
 TEST_F(HunterListWindowTest, PermitSummaryListsOnOpeningAndLoadsTheChosenHunter) {
     // Today is 07/03/2024 on the test clock.
-    store({{"Scaduto", "A", "", "", "", "", "", "01/01/2024", "0"},
-           {"Lontano", "B", "", "", "", "", "", "01/01/2030", "30"},
-           {"Vicino", "C", "", "", "", "", "", "17/03/2024", "10"}});
+    store({{.surname = "Scaduto", .name = "A", .expiry = "01/01/2024", .notice = "0"},
+           {.surname = "Lontano", .name = "B", .expiry = "01/01/2030", .notice = "30"},
+           {.surname = "Vicino", .name = "C", .expiry = "17/03/2024", .notice = "10"}});
     SummaryWindow window(hunters::permitSummary(), &card);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

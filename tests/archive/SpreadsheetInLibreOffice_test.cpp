@@ -50,7 +50,7 @@ TEST(SpreadsheetInLibreOffice, GivesBackEveryCellExactly) {
     const QString archive = dir.filePath(QStringLiteral("Cacciatori.pro"));
     ASSERT_TRUE(writeHunters(
         archive, {{"D'Agostino", "Nicol\xF2", "007"},
-                  {"Rossi", "Citt\xE0", "", "", "", "", "", "", "", "", "x <Rossi y & z> \"bis\""},
+                  {.surname = "Rossi", .name = "Citt\xE0", .note = "x <Rossi y & z> \"bis\""},
                   {"Bianchi", "Anna", "00743110157"}}));
     const ExportDefinition& definition = hunters::exporter();
     ExportGridModel grid(definition.columns);

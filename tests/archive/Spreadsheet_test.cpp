@@ -58,7 +58,7 @@ TEST(Spreadsheet, ExportsTheHuntersGridWithoutTheRecordNumber) {
     const QString archive = dir.filePath(QStringLiteral("Cacciatori.pro"));
     ASSERT_TRUE(writeHunters(archive, {{"Rossi", "Mario", "RSSMRA"},
                                        {"Bianchi", "Anna"},
-                                       {"Verdi", "Ugo", "", "", "", "", "", "", "", "", "nota"}}));
+                                       {.surname = "Verdi", .name = "Ugo", .note = "nota"}}));
     const ExportDefinition& definition = hunters::exporter();
     ExportGridModel grid(definition.columns);
     ASSERT_TRUE(grid.fill(*definition.layout, archive));

@@ -108,10 +108,11 @@ TEST_F(HunterListsTest, PermitSummaryListsFromTheNoticeDaysOn) {
 }
 
 TEST_F(HunterListsTest, ADamagedCardDoesNotHideTheCardsAfterIt) {
-    ASSERT_TRUE(writeHunters(path(), {{"Primo", "A", "", "", "", "", "", "01/01/2024", "0"},
-                                      {"Rotto", "B", "", "", "", "", "", "99/99/9999", "0"},
-                                      {"Guasto", "D", "", "", "", "", "", "01/01/2024", "?"},
-                                      {"Terzo", "C", "", "", "", "", "", "01/01/2024", "0"}}));
+    ASSERT_TRUE(writeHunters(
+        path(), {{.surname = "Primo", .name = "A", .expiry = "01/01/2024", .notice = "0"},
+                 {.surname = "Rotto", .name = "B", .expiry = "99/99/9999", .notice = "0"},
+                 {.surname = "Guasto", .name = "D", .expiry = "01/01/2024", .notice = "?"},
+                 {.surname = "Terzo", .name = "C", .expiry = "01/01/2024", .notice = "0"}}));
     const ListResult result = hunters::permitSummary().build(path(), QDate(2024, 5, 10));
     QStringList listed;
     for (const ListLine& line : result.lines) listed.append(line.text.left(30).trimmed());
@@ -120,9 +121,8 @@ TEST_F(HunterListsTest, ADamagedCardDoesNotHideTheCardsAfterIt) {
 }
 
 TEST_F(HunterListsTest, EachLineOpensItsOwnRecordEvenWhenTextsAreEqual) {
-    ASSERT_TRUE(
-        writeHunters(path(), {{"Rossi", "Mario", "", "", "", "", "", "", "", "", "primo"},
-                              {"Rossi", "Mario", "", "", "", "", "", "", "", "", "secondo"}}));
+    ASSERT_TRUE(writeHunters(path(), {{.surname = "Rossi", .name = "Mario", .note = "primo"},
+                                      {.surname = "Rossi", .name = "Mario", .note = "secondo"}}));
     const ListResult result = search({});
     ASSERT_EQ(result.lines.size(), 2);
     EXPECT_EQ(result.lines.at(0).text, result.lines.at(1).text);
@@ -137,10 +137,9 @@ TEST_F(HunterListsTest, EachLineOpensItsOwnRecordEvenWhenTextsAreEqual) {
 
     // The file changed meanwhile: record 1 is someone else now, so the line
     // is found by its text, the last record that gives it.
-    ASSERT_TRUE(
-        writeHunters(path(), {{"Verdi", "Ugo"},
-                              {"Rossi", "Mario", "", "", "", "", "", "", "", "", "secondo"},
-                              {"Rossi", "Mario", "", "", "", "", "", "", "", "", "terzo"}}));
+    ASSERT_TRUE(writeHunters(path(), {{"Verdi", "Ugo"},
+                                      {.surname = "Rossi", .name = "Mario", .note = "secondo"},
+                                      {.surname = "Rossi", .name = "Mario", .note = "terzo"}}));
     const auto moved = recordForLine(*s.layout, path(), {1, result.lines.at(0).text}, s.itemText);
     ASSERT_TRUE(moved.has_value());
     EXPECT_EQ(moved->number, 3);

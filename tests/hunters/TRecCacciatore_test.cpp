@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/HunterBytes.h"
+
 namespace {
 
 TRecCacciatore validHunter() {
@@ -26,6 +28,18 @@ TEST(HunterLayout, FieldOffsetsMatchTheFile) {
     for (const Case& c : cases) {
         EXPECT_EQ(layout.offsetOf(layout.indexOfField(QString::fromLatin1(c.field))), c.offset)
             << c.field;
+    }
+}
+
+TEST(HunterLayout, EveryFieldHasTheDocumentedOffsetAndCapacity) {
+    const RecordLayout& layout = TRecCacciatore::layout();
+    ASSERT_EQ(layout.fields.size(), std::size(kHunterFieldBytes));
+    EXPECT_EQ(layout.encoding, FieldEncoding::LengthPrefixed);
+    for (const FieldBytes& documented : kHunterFieldBytes) {
+        const FieldSpec& field = layout.fields[documented.field];
+        EXPECT_STREQ(field.name, documented.name);
+        EXPECT_EQ(layout.offsetOf(documented.field), documented.offset) << documented.name;
+        EXPECT_EQ(field.capacity, documented.capacity) << documented.name;
     }
 }
 

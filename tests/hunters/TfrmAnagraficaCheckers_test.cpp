@@ -5,6 +5,7 @@
 
 #include "checks/CheckerWindow.h"
 #include "hunters/TfrmAnagrafica.h"
+#include "support/HintHover.h"
 #include "support/HunterCardFixture.h"
 
 namespace {
@@ -130,12 +131,7 @@ TEST_F(HunterCardButtonsTest, EmailButtonStartsAMessageToTheAddress) {
 }
 
 TEST_F(HunterCardButtonsTest, ButtonsShowTheirHints) {
-    QLabel* status = card->findChild<QLabel*>(QStringLiteral("panInfo"));
-    QWidget* panel = card->findChild<QFrame*>(QStringLiteral("panRecord"));
-    struct Case {
-        const char* button;
-        const char* hint;
-    } cases[] = {
+    const QList<HintRow> hints{
         {"btnCodFisc", "Controlla il codice fiscale."},
         {"btnIva", "Controlla il numero di partita IVA."},
         {"btnIban", "Controlla l'IBAN."},
@@ -143,15 +139,9 @@ TEST_F(HunterCardButtonsTest, ButtonsShowTheirHints) {
         {"btnEmail", "Invia una e-mail all'indirizzo indicato."},
         {"cmdFile", "Allega file alla scheda corrente."},
     };
-    for (const Case& c : cases) {
-        QToolButton* b = button(c.button);
-        ASSERT_NE(b, nullptr) << c.button;
-        QTest::mouseMove(b);
-        EXPECT_EQ(status->text(), QString::fromUtf8(c.hint)) << c.button;
-        EXPECT_EQ(b->toolTip(), QString::fromUtf8(c.hint)) << c.button;
-        QTest::mouseMove(panel, QPoint(5, panel->height() - 5));
-        EXPECT_EQ(status->text(), QString()) << c.button;
-    }
+    QWidget* panel = card->findChild<QFrame*>(QStringLiteral("panRecord"));
+    EXPECT_EQ(hoverHints(card.get(), hints, panel, QPoint(5, panel->height() - 5)),
+              shownHints(hints));
 }
 
 TEST_F(HunterCardButtonsTest, AttachButtonIsAGroupOfItsOwnAfterNewAndSave) {

@@ -10,6 +10,7 @@
 #include "archive/ArchiveMessages.h"
 #include "archive/TfrmCalendario.h"
 #include "hunters/TRecCacciatore.h"
+#include "support/HintHover.h"
 #include "support/HunterBytes.h"
 #include "support/HunterCardFixture.h"
 
@@ -294,11 +295,7 @@ TEST_F(HunterCardTest, CalendarFieldsOpenTheDateWindowAndEmptyOnDelete) {
 }
 
 TEST_F(HunterCardTest, ToolbarHintsShowInTheStatusLine) {
-    QLabel* status = card->findChild<QLabel*>(QStringLiteral("panInfo"));
-    struct Case {
-        const char* button;
-        const char* hint;
-    } cases[] = {
+    const QList<HintRow> hints{
         {"cmdNuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
         {"cmdSalva", "Salva la scheda corrente in archivio."},
         {"cmdPrimo", "Visualizza la prima scheda in archivio."},
@@ -308,15 +305,8 @@ TEST_F(HunterCardTest, ToolbarHintsShowInTheStatusLine) {
         {"cmdEsci", "Esci da questa schermata di lavoro."},
     };
     QWidget* panel = card->findChild<QFrame*>(QStringLiteral("panRecord"));
-    for (const Case& c : cases) {
-        QToolButton* button = card->findChild<QToolButton*>(QString::fromLatin1(c.button));
-        ASSERT_NE(button, nullptr) << c.button;
-        QTest::mouseMove(button);
-        EXPECT_EQ(status->text(), QString::fromUtf8(c.hint));
-        EXPECT_EQ(button->toolTip(), QString::fromUtf8(c.hint));
-        QTest::mouseMove(panel, QPoint(5, panel->height() - 5));
-        EXPECT_EQ(status->text(), QString()) << c.button;
-    }
+    EXPECT_EQ(hoverHints(card.get(), hints, panel, QPoint(5, panel->height() - 5)),
+              shownHints(hints));
     EXPECT_EQ(card->findChild<QToolButton*>(QStringLiteral("cmdDuplica")), nullptr);
 }
 

@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "hunters/TfrmAnagrafica.h"
+#include "support/HintHover.h"
 #include "support/HunterCardFixture.h"
 
 namespace {
@@ -95,10 +96,7 @@ TEST_F(HunterSheetWindows, AnnullaClosesWithoutPrinting) {
 // Both buttons sit in their own group after the group of New and Save and
 // before the navigation buttons, with their hints.
 TEST_F(HunterSheetWindows, ToolbarButtonsHaveTheirHintsAndPlace) {
-    const struct {
-        const char* name;
-        const char* hint;
-    } buttons[] = {
+    const QList<HintRow> buttons{
         {"cmdAnteprima", "Visualizza l'anteprima di stampa della scheda corrente."},
         {"cmdStampa", "Stampa la scheda corrente."},
     };
@@ -106,14 +104,13 @@ TEST_F(HunterSheetWindows, ToolbarButtonsHaveTheirHintsAndPlace) {
         QToolButton* button = tool(name);
         return button ? button->parentWidget()->objectName().mid(10).toInt() : -1;
     };
-    for (const auto& b : buttons) {
-        ASSERT_NE(tool(b.name), nullptr) << b.name;
-        EXPECT_EQ(tool(b.name)->toolTip(), QString::fromUtf8(b.hint));
-        EXPECT_FALSE(tool(b.name)->icon().isNull());
-        QTest::mouseMove(tool(b.name));
-        EXPECT_EQ(card->findChild<QLabel*>(QStringLiteral("panInfo"))->text(),
-                  QString::fromUtf8(b.hint));
+    for (const HintRow& b : buttons) {
+        ASSERT_NE(tool(b.control), nullptr) << b.control;
+        EXPECT_FALSE(tool(b.control)->icon().isNull());
     }
+    QWidget* panel = card->findChild<QFrame*>(QStringLiteral("panRecord"));
+    EXPECT_EQ(hoverHints(card.get(), buttons, panel, QPoint(5, panel->height() - 5)),
+              shownHints(buttons));
     EXPECT_EQ(groupIndex("cmdAnteprima"), groupIndex("cmdStampa"));
     EXPECT_GT(groupIndex("cmdAnteprima"), groupIndex("cmdSalva"));
     EXPECT_LT(groupIndex("cmdAnteprima"), groupIndex("cmdPrimo"));

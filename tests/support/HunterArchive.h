@@ -5,7 +5,8 @@
 
 #include "support/HunterBytes.h"
 
-// A hunter as the tests store it: a few fields, laid byte by byte.
+// A hunter as the tests store it: a few fields, laid byte by byte. Name
+// only the fields a test needs: TestHunter{.surname = "Rossi", .note = "x"}.
 struct TestHunter {
     QByteArray surname{};
     QByteArray name{};
@@ -25,15 +26,14 @@ inline QByteArray hunterRecord(const TestHunter& h) {
     bytes.set(HunterBytes::Cognome, h.surname)
         .set(HunterBytes::Nome, h.name)
         .set(HunterBytes::CodFisc, h.codFisc)
-        .set(HunterBytes::Note, h.note)
+        .set(HunterBytes::Recapito, h.phone)
+        .set(HunterBytes::Permesso, h.team)
+        .set(HunterBytes::ScadePer, h.enrolled)
+        .set(HunterBytes::Civile, h.id)
         .set(HunterBytes::Scadenza, h.expiry)
         .set(HunterBytes::Preavviso, h.notice)
-        .set(HunterBytes::Totale, h.total);
-    // Fields the tests rarely vary, at their documented offsets.
-    bytes.set(729, h.phone);      // Recapito
-    bytes.set(1054, h.team);      // Permesso
-    bytes.set(1105, h.enrolled);  // ScadePer
-    bytes.set(2487, h.id);        // Civile
+        .set(HunterBytes::Totale, h.total)
+        .set(HunterBytes::Note, h.note);
     return bytes.bytes;
 }
 
