@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <type_traits>
 
 #include "archive/RecordLayout.h"
 #include "archive/SaveCheck.h"
