@@ -190,9 +190,9 @@ void CardWindow::buildFields() {
     for (const CardField& desc : definition_.fields) {
         Q_ASSERT_X(desc.field.index >= 0 && desc.field.index < qsizetype(layout.fields.size()),
                    "CardWindow", "a card field outside the record layout");
-        const FieldSpec& spec = layout.fields[std::size_t(desc.field.index)];
-        const QString name = QString::fromLatin1(spec.control);
-        const int capacity = spec.capacity;
+        const FieldSpec& recordField = layout.fields[std::size_t(desc.field.index)];
+        const QString name = QString::fromLatin1(recordField.control);
+        const int capacity = recordField.capacity;
         QWidget* w = nullptr;
         switch (desc.kind) {
             case CardFieldKind::Edit:
