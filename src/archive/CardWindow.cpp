@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "archive/ArchiveMessages.h"
 #include "archive/RecordCodec.h"
@@ -69,8 +71,12 @@ QLineEdit* lineEditOf(QWidget* w) {
     return nullptr;
 }
 
+// A control's name without its kind: "txtNome" and "chkSegnala" give
+// "Nome" and "Segnala".
 QString suffixOf(const QString& control) {
-    return control.startsWith(QLatin1String("txt")) ? control.mid(3) : control;
+    const bool kindPrefix =
+        control.startsWith(QLatin1String("txt")) || control.startsWith(QLatin1String("chk"));
+    return kindPrefix ? control.mid(3) : control;
 }
 
 bool isPureModifier(int key) {
@@ -79,7 +85,43 @@ bool isPureModifier(int key) {
            key == Qt::Key_NumLock;
 }
 
+// The text a key press types into a field, as a line edit decides it:
+// nothing for navigation and editing keys (Tab is "\t", Backspace "\b")
+// and for shortcuts (Ctrl or Ctrl+Shift; AltGr, reported as Ctrl+Alt,
+// still types).
+QString typedText(const QKeyEvent* key) {
+    const QString text = key->text();
+    if (text.isEmpty()) return {};
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier ||
+        modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        return {};
+    }
+    const QChar c = text.front();
+    const bool types = c.isPrint() || c.isHighSurrogate() || c.category() == QChar::Other_Format ||
+                       c.category() == QChar::Other_PrivateUse;
+    return types ? text : QString();
+}
+
+// Whether a field's highlight is shown: as its row asks, otherwise for
+// every kind but check boxes.
+bool hasHighlight(const CardField& desc) {
+    return desc.highlight.value_or(desc.kind != CardFieldKind::Check);
+}
+
 }  // namespace
+
+namespace cardfilter {
+
+bool digits(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool amount(QChar c) {
+    return digits(c) || c == u',';
+}
+
+}  // namespace cardfilter
 
 CardWindow::CardWindow(CardDefinition definition, QWidget* parent)
     : QWidget(parent), definition_(std::move(definition)) {
@@ -146,10 +188,11 @@ void CardWindow::buildFields() {
     editFont.setBold(true);
 
     for (const CardField& desc : definition_.fields) {
-        const QString name = QString::fromLatin1(desc.control);
-        const qsizetype index = layout.indexOfControl(name);
-        Q_ASSERT_X(index >= 0, "CardWindow", "a card field without a record field");
-        const int capacity = index >= 0 ? layout.fields[index].capacity : 255;
+        Q_ASSERT_X(desc.field.index >= 0 && desc.field.index < qsizetype(layout.fields.size()),
+                   "CardWindow", "a card field outside the record layout");
+        const FieldSpec& recordField = layout.fields[std::size_t(desc.field.index)];
+        const QString name = QString::fromLatin1(recordField.control);
+        const int capacity = recordField.capacity;
         QWidget* w = nullptr;
         switch (desc.kind) {
             case CardFieldKind::Edit:
@@ -190,7 +233,9 @@ void CardWindow::buildFields() {
         controls_.insert(name, w);
         fieldSpecs_.insert(w, &desc);
 
-        highlights_.insert(name, addFocusHighlight(w, QStringLiteral("eff") + suffixOf(name)));
+        if (hasHighlight(desc)) {
+            highlights_.insert(name, addFocusHighlight(w, QStringLiteral("eff") + suffixOf(name)));
+        }
     }
 
     // Hidden state of the card that the record stores too (attachment slots).
@@ -207,7 +252,7 @@ void CardWindow::buildFields() {
 void CardWindow::finishLayout() {
     QWidget* previousField = nullptr;
     for (const CardField& desc : definition_.fields) {
-        QWidget* w = control(QString::fromLatin1(desc.control));
+        QWidget* w = control(desc.field);
         if (previousField) setTabOrder(previousField, w);
         previousField = w;
     }
@@ -217,8 +262,56 @@ QWidget* CardWindow::control(const QString& name) const {
     return controls_.value(name);
 }
 
+QWidget* CardWindow::control(FieldId field) const {
+    return control(controlName(field));
+}
+
+QString CardWindow::controlName(FieldId field) const {
+    const auto& fields = definition_.layout->fields;
+    if (field.index < 0 || field.index >= qsizetype(fields.size())) return {};
+    return QString::fromLatin1(fields[std::size_t(field.index)].control);
+}
+
 QLabel* CardWindow::fieldLabel(const QString& control) const {
     return labels_.value(control);
+}
+
+void CardWindow::layOutColumns(std::initializer_list<LayoutColumn> columns) {
+    auto* grid = new QHBoxLayout(panRecord_);
+    grid->setContentsMargins(10, 8, 10, 8);
+    grid->setSpacing(24);
+    for (const LayoutColumn& desc : columns) {
+        auto* column = new QVBoxLayout;
+        column->setSpacing(9);
+        for (const LayoutRow& row : desc.rows) {
+            auto* line = new QHBoxLayout;
+            line->setSpacing(6);
+            for (const LayoutCell& cell : row) {
+                if (cell.button_) {
+                    QToolButton* button = toolButton(QString::fromLatin1(cell.button_));
+                    Q_ASSERT_X(button, "CardWindow", "a layout cell names no field button");
+                    line->addWidget(button);
+                    continue;
+                }
+                const QString name = controlName(*cell.field_);
+                QWidget* field = control(name);
+                Q_ASSERT_X(field, "CardWindow", "a layout cell names no card field");
+                if (QLabel* label = fieldLabel(name)) line->addWidget(label);
+                const QFontMetrics metrics(field->font());
+                if (cell.sample_) {
+                    field->setFixedWidth(
+                        metrics.horizontalAdvance(QString::fromUtf8(cell.sample_)) + 14);
+                    line->addWidget(field);
+                } else {
+                    field->setMinimumWidth(metrics.horizontalAdvance(u'0') * 6);
+                    line->addWidget(field, 1);
+                }
+            }
+            column->addLayout(line);
+        }
+        column->addStretch(1);
+        grid->addLayout(column, desc.stretch);
+    }
 }
 
 QToolButton* CardWindow::toolButton(const QString& name) const {
@@ -344,25 +437,31 @@ bool CardWindow::handleFieldKey(QWidget* field, const CardField& desc, QKeyEvent
         return true;
     }
     if (code == Qt::Key_Return || code == Qt::Key_Enter) {
-        if (!desc.enterNext) return false;
-        if (QWidget* next = control(QString::fromLatin1(desc.enterNext))) next->setFocus();
+        if (!desc.next) return false;
+        if (QWidget* next = control(*desc.next)) moveByEnter(next);
         return true;
     }
-    const QString typed = key->text();
+    const QString typed = typedText(key);
     if (typed.isEmpty()) return false;
-    const QChar c = typed.front();
-    const bool editingKey = c == u'\b' || c == QChar(0x7F);
-    if (desc.filter != KeyFilter::None && !editingKey) {
-        const bool allowed =
-            (c >= u'0' && c <= u'9') || (desc.filter == KeyFilter::Amount && c == u',');
-        if (!allowed) return true;
-    }
-    if (desc.typingLimit > 0 && c.isPrint()) {
+    if (desc.accepts && !std::all_of(typed.begin(), typed.end(), desc.accepts)) return true;
+    if (desc.typingLimit > 0) {
         if (QLineEdit* edit = lineEditOf(field)) {
             if (edit->text().size() - edit->selectedText().size() >= desc.typingLimit) return true;
         }
     }
     return false;
+}
+
+// Enter takes the user to the next field ready to type over it: a one-line
+// field with its whole text selected, as Tab leaves it; a memo with its
+// text kept and the cursor at its end.
+void CardWindow::moveByEnter(QWidget* next) {
+    next->setFocus(Qt::OtherFocusReason);
+    if (QLineEdit* edit = lineEditOf(next)) {
+        edit->selectAll();
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(next)) {
+        memo->moveCursor(QTextCursor::End);
+    }
 }
 
 void CardWindow::applyTyping(QWidget* field, Typing typing) {
@@ -395,7 +494,7 @@ void CardWindow::enterField(QWidget* field) {
 void CardWindow::leaveField(QWidget* field, const CardField& desc) {
     if (currentField_ == field) currentField_ = nullptr;
     // Save may leave a field without a focus event reaching it.
-    if (QFrame* effect = highlights_.value(QString::fromLatin1(desc.control))) effect->hide();
+    if (QFrame* effect = highlights_.value(field->objectName())) effect->hide();
     if (desc.onLeave) setWidgetText(field, desc.onLeave(widgetText(field)));
 }
 
@@ -451,46 +550,47 @@ bool CardWindow::loadRecord(qsizetype number) {
     return true;
 }
 
-void CardWindow::first() {
+std::optional<qsizetype> CardWindow::recordCount() {
     RecordFile file(recordFilePath(), definition_.layout->recordSize());
-    if (!file.open(RecordFile::Access::Read)) return showAccessError(false);
-    const qsizetype count = file.count();
-    file.close();
-    if (count == 0) return showEmptyArchive();
+    if (!file.open(RecordFile::Access::Read)) {
+        showAccessError(false);
+        return std::nullopt;
+    }
+    return file.count();
+}
+
+void CardWindow::first() {
+    const auto count = recordCount();
+    if (!count) return;
+    if (*count == 0) return showEmptyArchive();
     loadRecord(1);
 }
 
 void CardWindow::previous() {
-    RecordFile file(recordFilePath(), definition_.layout->recordSize());
-    if (!file.open(RecordFile::Access::Read)) return showAccessError(false);
-    const qsizetype count = file.count();
-    file.close();
+    const auto count = recordCount();
+    if (!count) return;
     const qsizetype shown = position();
     if (shown == 1) return;
-    if (count == 0) return showEmptyArchive();
+    if (*count == 0) return showEmptyArchive();
     loadRecord(shown <= 2 ? 1 : shown - 1);
 }
 
 void CardWindow::next() {
-    RecordFile file(recordFilePath(), definition_.layout->recordSize());
-    if (!file.open(RecordFile::Access::Read)) return showAccessError(false);
-    const qsizetype count = file.count();
-    file.close();
+    const auto count = recordCount();
+    if (!count) return;
     const qsizetype shown = position();
-    if (count == 0) {
+    if (*count == 0) {
         setPosition(0);
         return showEmptyArchive();
     }
-    if (shown < count) loadRecord(shown + 1);
+    if (shown < *count) loadRecord(shown + 1);
 }
 
 void CardWindow::last() {
-    RecordFile file(recordFilePath(), definition_.layout->recordSize());
-    if (!file.open(RecordFile::Access::Read)) return showAccessError(false);
-    const qsizetype count = file.count();
-    file.close();
-    if (count == 0) return showEmptyArchive();
-    loadRecord(count);
+    const auto count = recordCount();
+    if (!count) return;
+    if (*count == 0) return showEmptyArchive();
+    loadRecord(*count);
 }
 
 void CardWindow::save() {
@@ -534,7 +634,7 @@ void CardWindow::save() {
 
 void CardWindow::clearCard() {
     for (const CardField& desc : definition_.fields) {
-        QWidget* w = control(QString::fromLatin1(desc.control));
+        QWidget* w = control(desc.field);
         if (auto* check = qobject_cast<QCheckBox*>(w)) {
             check->setChecked(false);
         } else {
@@ -555,17 +655,18 @@ void CardWindow::duplicate() {
 }
 
 void CardWindow::clearAttachmentLabels() {
-    for (const char* name :
-         {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"}) {
-        if (auto* label = qobject_cast<QLabel*>(control(QString::fromLatin1(name)))) {
-            label->clear();
+    for (const AttachmentSlot& slot : kAttachmentSlots) {
+        for (const char* name : {slot.fileLabel, slot.descriptionLabel}) {
+            if (auto* label = qobject_cast<QLabel*>(control(QString::fromLatin1(name)))) {
+                label->clear();
+            }
         }
     }
 }
 
 void CardWindow::focusFirstField() {
     if (!definition_.fields.empty()) {
-        if (QWidget* w = control(QString::fromLatin1(definition_.fields.front().control))) {
+        if (QWidget* w = control(definition_.fields.front().field)) {
             w->setFocus();
         }
     }
@@ -585,7 +686,12 @@ void CardWindow::showEmptyArchive() {
 
 void CardWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) clearCard();
+    if (!event->spontaneous()) {
+        // Every visit starts on a new card, with the ready text rather than
+        // the last hint of the previous visit.
+        clearCard();
+        panInfo_->setText(definition_.readyText);
+    }
 }
 
 void CardWindow::closeEvent(QCloseEvent* event) {

@@ -2,9 +2,11 @@
 
 #include <QHash>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <optional>
 #include <span>
+#include <type_traits>
 
 #include "archive/RecordLayout.h"
 #include "archive/SaveCheck.h"
@@ -23,32 +25,52 @@ enum class CardFieldKind {
     CalendarDate,  // read-only edit filled by the date import window
 };
 
-enum class KeyFilter {
-    None,
-    Digits,  // only 0-9 can be typed
-    Amount,  // 0-9 and the comma
-};
-
 enum class Typing {
     AsTyped,
     UpperTrimmed,  // shown trimmed and upper-cased while typing
     Trimmed,       // shown trimmed while typing
 };
 
-// One field of a card, bound by its control name to a field of the
-// archive's record layout.
+// Which typed characters a field takes. A filter sees typed characters
+// only: navigation keys (Tab, Enter, arrows), editing keys and shortcuts
+// (Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z) always reach the field.
+using CharFilter = bool (*)(QChar);
+
+namespace cardfilter {
+bool digits(QChar c);  // 0-9
+bool amount(QChar c);  // 0-9 and the decimal comma
+}  // namespace cardfilter
+
+// One field of a card, bound to a field of the archive's record layout;
+// its control is the one the layout names for that field. Rows are written
+// with designated initializers and only what differs from the defaults:
+//   CardField{.field = F::Nome, .label = "Nome:", .next = F::CodFisc}
 struct CardField {
-    const char* control;
-    const char* label;
+    FieldId field;
+    const char* label = "";
     CardFieldKind kind = CardFieldKind::Edit;
-    KeyFilter filter = KeyFilter::None;
+    CharFilter accepts = nullptr;  // nullptr: any character
     Typing typing = Typing::AsTyped;
     int typingLimit = 0;                           // 0: the field's capacity
-    const char* enterNext = nullptr;               // Enter moves the focus there
+    std::optional<FieldId> next = std::nullopt;    // Enter moves the focus there
     const char* dateTag = nullptr;                 // window tag of a calendar date field
     const char* defaultText = "";                  // set by Clear
     QString (*onLeave)(const QString&) = nullptr;  // applied when the field is left
+    // The yellow highlight behind the field while it has the focus; unset:
+    // shown for every kind but check boxes.
+    std::optional<bool> highlight = std::nullopt;
 };
+
+// The hidden labels that hold a card's three attachments, slot by slot.
+struct AttachmentSlot {
+    const char* fileLabel;
+    const char* descriptionLabel;
+};
+inline constexpr std::array<AttachmentSlot, 3> kAttachmentSlots{{
+    {"lblFile01", "lblDesc01"},
+    {"lblFile02", "lblDesc02"},
+    {"lblFile03", "lblDesc03"},
+}};
 
 // What makes one archive's card window: its record layout, its fields and
 // the texts and checks that differ between archives.
@@ -91,6 +113,7 @@ public:
     bool loadRecord(qsizetype number);
 
     QWidget* control(const QString& name) const;
+    QWidget* control(FieldId field) const;
     // Sets one field's text, as the pickers and the date import window do.
     void setFieldText(const QString& control, const QString& text);
 
@@ -135,6 +158,34 @@ protected:
     QFrame* cardPanel() const { return panRecord_; }
     QLabel* fieldLabel(const QString& control) const;
 
+    // One place of a row of the card panel: a field, shown after its label,
+    // or a button added with addFieldButton. A field with a sample text is
+    // as wide as that text; without one it takes what the row leaves:
+    //   {F::Nome, {F::Cap, "00000"}, LayoutButton{"btnEmail"}}
+    struct LayoutButton {
+        const char* name;
+    };
+    class LayoutCell {
+    public:
+        template <typename E>
+        requires std::is_enum_v<E> LayoutCell(E field, const char* sample = nullptr)
+            : field_(FieldId(field)), sample_(sample) {}
+        LayoutCell(LayoutButton button) : button_(button.name) {}
+
+    private:
+        friend class CardWindow;
+        std::optional<FieldId> field_;
+        const char* button_ = nullptr;
+        const char* sample_ = nullptr;
+    };
+    using LayoutRow = std::initializer_list<LayoutCell>;
+    struct LayoutColumn {
+        std::initializer_list<LayoutRow> rows;
+        int stretch = 1;  // the column's share of the panel's width
+    };
+    // Lays the card panel out in columns side by side, each a stack of rows.
+    void layOutColumns(std::initializer_list<LayoutColumn> columns);
+
     // Opens the date import window for a calendar date field.
     virtual void openDateImport(QWidget* field, const QString& tag);
 
@@ -150,12 +201,17 @@ private:
     void buildFrame();
     QToolButton* makeButton(QWidget* parent, const ToolSpec& desc, int iconSize);
     void buildFields();
+    QString controlName(FieldId field) const;
     const CardField* fieldOf(const QObject* control) const;
     bool handleFieldKey(QWidget* field, const CardField& desc, QKeyEvent* key);
+    void moveByEnter(QWidget* next);
     void enterField(QWidget* field);
     void leaveField(QWidget* field, const CardField& desc);
     void applyTyping(QWidget* field, Typing typing);
     void setPosition(qsizetype number);
+    // The number of records in the archive, or nothing once the access
+    // error has been shown.
+    std::optional<qsizetype> recordCount();
     void showAccessError(bool plain);
     void showEmptyArchive();
     void clearAttachmentLabels();

@@ -1,6 +1,7 @@
 #include "archive/FieldRules.h"
 
 #include <QRegularExpression>
+#include <limits>
 
 #include "base/TextRules.h"
 
@@ -27,7 +28,8 @@ QString formatDate(const QDate& date) {
     return date.toString(QStringLiteral("dd/MM/yyyy"));
 }
 
-std::optional<qint64> amountCents(const QString& text) {
+std::optional<qint64> amountUnits(const QString& text, int decimals) {
+    Q_ASSERT(decimals >= 0 && decimals <= 4);
     static const QRegularExpression pattern(
         QStringLiteral("^([+-]?)(\\d*)(?:,(\\d*))?(?:[eE]([+-]?\\d{1,3}))?$"));
     const QRegularExpressionMatch m = pattern.match(text::trimBlanks(text));
@@ -42,31 +44,33 @@ std::optional<qint64> amountCents(const QString& text) {
         digits.prepend(QString(-point, u'0'));
         point = 0;
     }
-    if (digits.size() < point + 2) digits.append(QString(point + 2 - digits.size(), u'0'));
-    const QString whole = digits.left(point + 2);  // the amount in cents
-    const QString rest = digits.mid(point + 2);
+    const qsizetype kept = point + decimals;
+    if (digits.size() < kept) digits.append(QString(kept - digits.size(), u'0'));
+    const QString whole = digits.left(kept);  // the amount in units
     qsizetype significant = 0;
-    while (significant < whole.size() - 1 && whole.at(significant) == u'0') ++significant;
-    if (whole.size() - significant > 17) return std::nullopt;
-    qint64 cents = whole.toLongLong();
-    // Nearest cent; an exact half goes down.
-    const bool aboveHalf =
-        !rest.isEmpty() &&
-        (rest.at(0) > u'5' ||
-         (rest.at(0) == u'5' && rest.mid(1).contains(QRegularExpression(QStringLiteral("[1-9]")))));
-    if (aboveHalf) ++cents;
-    return m.captured(1) == QLatin1String("-") ? -cents : cents;
+    while (significant < point && whole.at(significant) == u'0') ++significant;
+    if (point - significant > 15) return std::nullopt;
+    bool counted = true;
+    qint64 units = whole.isEmpty() ? 0 : whole.toLongLong(&counted);
+    if (!counted) return std::nullopt;
+    // The first dropped digit decides: 5 or more rounds the magnitude up.
+    if (digits.size() > kept && digits.at(kept) >= u'5') {
+        if (units == std::numeric_limits<qint64>::max()) return std::nullopt;
+        ++units;
+    }
+    return m.captured(1) == QLatin1String("-") ? -units : units;
 }
 
-QString shortestAmount(qint64 cents) {
-    const qint64 magnitude = cents < 0 ? -cents : cents;
-    QString text = QString::number(magnitude / 100);
-    const qint64 fraction = magnitude % 100;
-    if (fraction != 0) {
-        text += u',' + QString::number(fraction).rightJustified(2, u'0');
-        if (text.endsWith(u'0')) text.chop(1);
+QString amountText(qint64 units, int decimals) {
+    Q_ASSERT(decimals >= 0 && decimals <= 4);
+    qint64 scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
+    const qint64 magnitude = units < 0 ? -units : units;
+    QString text = QString::number(magnitude / scale);
+    if (decimals > 0) {
+        text += u',' + QString::number(magnitude % scale).rightJustified(decimals, u'0');
     }
-    return cents < 0 ? u'-' + text : text;
+    return units < 0 ? u'-' + text : text;
 }
 
 }  // namespace fieldrules

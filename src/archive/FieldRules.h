@@ -16,14 +16,18 @@ std::optional<QDate> parseDate(const QString& text);
 // "dd/mm/yyyy".
 QString formatDate(const QDate& date);
 
-// An amount typed with the decimal comma (optional blanks and sign, digits
-// with at most one comma, an optional exponent), rounded to the nearest
-// cent with an exact half going down (12,345 gives 1234). std::nullopt for
-// anything else ("abc", "1,2,3", ",") or for more than fifteen whole digits.
-std::optional<qint64> amountCents(const QString& text);
+// The one rule for every amount the program reads: an amount typed with
+// the decimal comma (optional blanks and sign, digits with at most one
+// comma, an optional exponent) in units of its last decimal place (cents
+// for two decimals), rounded on the typed decimal digits themselves, never
+// through a binary fraction: an exact half goes up, away from zero (two
+// decimals: 12,345 -> 1235, 1,005 -> 101, -0,005 -> -1). std::nullopt for
+// anything else ("abc", "1,2,3", ","), for more than fifteen whole digits
+// or for more units than a qint64 holds. `decimals` is 0 to 4.
+std::optional<qint64> amountUnits(const QString& text, int decimals);
 
-// The shortest text of an amount with the decimal comma: 1250 -> "12,5",
-// 1200 -> "12", 1234 -> "12,34".
-QString shortestAmount(qint64 cents);
+// The text of an amount in units of its last decimal place, with all its
+// decimals: (1235, 2) -> "12,35", (7, 2) -> "0,07", (5, 0) -> "5".
+QString amountText(qint64 units, int decimals);
 
 }  // namespace fieldrules

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "report/SheetPrintWindow.h"
+
 class CardWindow;
 
 // One archive as the windows know it, declared once by the archive's
@@ -12,5 +14,6 @@ struct GuiArchive {
     QString caption;     // the tile's caption, "Anagrafica Cacciatori"
     const char* icon;    // the tile's picture, "anagrafica"
     const char* window;  // the card's window name, "TfrmAnagrafica"; null for a tile still to come
-    CardWindow* (*createCard)() = nullptr;  // null: the tile stays disabled
+    CardWindow* (*createCard)() = nullptr;    // null: the tile stays disabled
+    const SheetPrinting* printing = nullptr;  // the card's print windows, if it prints a sheet
 };

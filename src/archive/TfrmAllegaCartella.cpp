@@ -37,10 +37,6 @@ constexpr std::array kCards{
     CardTarget{"comunicazioni", "TfrmComunicazioni"},
 };
 
-// The six attachment labels of a card, in the order file 1-3, description 1-3.
-const char* const kFileLabels[3] = {"lblFile01", "lblFile02", "lblFile03"};
-const char* const kDescLabels[3] = {"lblDesc01", "lblDesc02", "lblDesc03"};
-
 // A record field holds 250 characters.
 constexpr int kNameCapacity = 250;
 
@@ -133,8 +129,9 @@ void TfrmAllegaCartella::showFor(CardWindow* card, const QString& tag) {
         const auto* label = qobject_cast<const QLabel*>(card->control(QString::fromLatin1(name)));
         return label ? text::trimBlanks(label->text()) : QString();
     };
-    for (int k = 0; k < 3; ++k) {
-        window.setSlot(k, labelText(kFileLabels[k]), labelText(kDescLabels[k]));
+    for (int k = 0; k < int(kAttachmentSlots.size()); ++k) {
+        const AttachmentSlot& slot = kAttachmentSlots[std::size_t(k)];
+        window.setSlot(k, labelText(slot.fileLabel), labelText(slot.descriptionLabel));
     }
     window.exec();
 }
@@ -215,10 +212,10 @@ void TfrmAllegaCartella::applyAndClose() {
         if (lblMemory != QLatin1String(target.tag)) continue;
         auto* card = qobject_cast<CardWindow*>(findWindow(QString::fromLatin1(target.window)));
         if (!card) return;
-        for (int k = 0; k < 3; ++k) {
-            card->setFieldText(QString::fromLatin1(kFileLabels[k]),
+        for (std::size_t k = 0; k < kAttachmentSlots.size(); ++k) {
+            card->setFieldText(QString::fromLatin1(kAttachmentSlots[k].fileLabel),
                                text::trimBlanks(slots_[k].file->text()));
-            card->setFieldText(QString::fromLatin1(kDescLabels[k]),
+            card->setFieldText(QString::fromLatin1(kAttachmentSlots[k].descriptionLabel),
                                text::trimBlanks(slots_[k].description->text()));
         }
         accept();

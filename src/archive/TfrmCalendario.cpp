@@ -24,7 +24,8 @@ CardWindow* cardWithDateTag(const QString& tag, QString* control) {
         if (!card) continue;
         for (const CardField& field : card->definition().fields) {
             if (field.dateTag && tag == QLatin1String(field.dateTag)) {
-                *control = QString::fromLatin1(field.control);
+                *control = QString::fromLatin1(
+                    card->definition().layout->fields[field.field.index].control);
                 return card;
             }
         }

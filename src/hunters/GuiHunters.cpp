@@ -11,6 +11,7 @@ GuiArchive guiArchive() {
         .icon = "anagrafica",
         .window = "TfrmAnagrafica",
         .createCard = []() -> CardWindow* { return new TfrmAnagrafica; },
+        .printing = &TfrmAnagrafica::sheetPrinting(),
     };
 }
 

@@ -14,10 +14,7 @@ const ArchiveDefinition& archive() {
         .search = &search(),
         .exporter = &exporter(),
         .summaries = {&permitSummary()},
-        .sheet =
-            [](const FieldValues& cardTexts, const QDateTime& now) {
-                return hunterSheet(TRecCacciatore::fromValues(cardTexts), now);
-            },
+        .sheet = &hunterSheetOfTexts,
         .helpTopics = {&cardTopic(), &exportTopic()},
     };
     return definition;

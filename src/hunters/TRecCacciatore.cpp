@@ -93,14 +93,9 @@ std::optional<SaveCheck> checkForSave(const TRecCacciatore& card) {
 }
 
 QString formatTaxAmount(const QString& text) {
-    const QString zero = QStringLiteral("0,00");
-    if (text::trimBlanks(text).isEmpty()) return zero;
-    const auto cents = fieldrules::amountCents(text);
-    if (!cents) return zero;
-    QString result = fieldrules::shortestAmount(*cents);
-    if (!result.contains(u',')) result += QLatin1String(",00");
-    if (result.size() >= 2 && result.at(result.size() - 2) == u',') result += u'0';
-    return result;
+    constexpr int kDecimals = 2;
+    const auto cents = fieldrules::amountUnits(text, kDecimals);
+    return fieldrules::amountText(cents.value_or(0), kDecimals);
 }
 
 const QStringList& provinces() {

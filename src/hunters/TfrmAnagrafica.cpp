@@ -1,11 +1,7 @@
 #include "hunters/TfrmAnagrafica.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QToolButton>
 #include <array>
 
 #include "archive/ExportWindow.h"
@@ -17,144 +13,108 @@
 #include "checks/GuiCheckers.h"
 #include "hunters/HunterHelp.h"
 #include "hunters/HunterLists.h"
+#include "hunters/HunterSheet.h"
 #include "hunters/TRecCacciatore.h"
-#include "hunters/TfrmStampaAnagrafica.h"
+#include "report/SheetPrintWindow.h"
 #include "shell/TfrmGuida.h"
 
 namespace {
 
+using F = TRecCacciatore::Field;
 using K = CardFieldKind;
 
 // The fields in tab order; Enter follows the same chain and returns from
 // the last field to the first, the calendar fields open the date window.
 const std::array kFields{
-    CardField{"txtCognome", "Cognome:", K::Edit, KeyFilter::None, Typing::AsTyped, 0, "txtNome"},
-    CardField{"txtNome", "Nome:", K::Edit, KeyFilter::None, Typing::AsTyped, 0, "txtCodFisc"},
-    CardField{"txtCodFisc", "Codice fiscale:", K::Edit, KeyFilter::None, Typing::UpperTrimmed, 0,
-              "txtSesso"},
-    CardField{"txtSesso", "Sesso:", K::Edit, KeyFilter::None, Typing::UpperTrimmed, 0,
-              "txtDataNasc"},
-    CardField{"txtDataNasc", "Data di nascita:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtCittaNasc"},
-    CardField{"txtCittaNasc", "Città / Stato estero di nascita:", K::Edit, KeyFilter::None,
-              Typing::AsTyped, 0, "txtStatoNasc"},
-    CardField{"txtStatoNasc", "Prov.", K::Edit, KeyFilter::None, Typing::UpperTrimmed, 2, "txtIva"},
-    CardField{"txtIva", "Partita IVA:", K::Edit, KeyFilter::Digits, Typing::AsTyped, 0,
-              "txtIndirizzo"},
-    CardField{"txtIndirizzo", "Via e numero civico:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtCap"},
-    CardField{"txtCap", "CAP:", K::Edit, KeyFilter::None, Typing::AsTyped, 0, "txtComuneRes"},
-    CardField{"txtComuneRes", "Comune di residenza:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtProvRes"},
-    CardField{"txtProvRes", "Prov.", K::Combo, KeyFilter::None, Typing::UpperTrimmed, 0,
-              "txtStatoCit"},
-    CardField{"txtStatoCit", "Gruppo sanguigno:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtIngresso"},
-    CardField{"txtIngresso", "Ambiti Territoriali di Caccia (A.T.C.):", K::Edit, KeyFilter::None,
-              Typing::AsTyped, 0, "txtRecapito"},
-    CardField{"txtRecapito", "Tel. preferenziale:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtTelCasa"},
-    CardField{"txtTelCasa", "Tel. casa:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtTelCel"},
-    CardField{"txtTelCel", "Tel. cellulare:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtTelUff"},
-    CardField{"txtTelUff", "Tel. ufficio:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtEmail"},
-    CardField{"txtEmail", "E-mail:", K::Edit, KeyFilter::None, Typing::Trimmed, 0, "txtPermesso"},
-    CardField{"txtPermesso", "Squadra di caccia:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtScadePer"},
-    CardField{"txtScadePer", "Data iscrizione:", K::CalendarDate, KeyFilter::None, Typing::AsTyped,
-              0, nullptr, "anagrafica_scadeper"},
-    CardField{"txtComuniSog", "Forme di caccia:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtIban"},
-    CardField{"txtIban", "IBAN:", K::Edit, KeyFilter::None, Typing::UpperTrimmed, 0,
-              "txtIntestatario"},
-    CardField{"txtIntestatario", "Intestatario C/C:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtBanca"},
-    CardField{"txtBanca", "Banca:", K::Edit, KeyFilter::None, Typing::AsTyped, 0, "txtCarta"},
-    CardField{"txtCarta", "Carta di credito n.", K::Edit, KeyFilter::Digits, Typing::AsTyped, 0,
-              "txtScadeCarta"},
-    CardField{"txtScadeCarta", "Scadenza:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtTipoLavoro"},
-    CardField{"txtTipoLavoro", "Polizze assicurative:", K::Edit, KeyFilter::None, Typing::AsTyped,
-              0, "txtPrecedenti"},
-    CardField{"txtPrecedenti", "Armi da caccia possedute:", K::Edit, KeyFilter::None,
-              Typing::AsTyped, 0, "txtNote"},
-    CardField{"txtNote", "Note:", K::Edit, KeyFilter::None, Typing::AsTyped, 0, "txtTipoDoc"},
-    CardField{"txtTipoDoc", "Tipo di documento:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtNumDoc"},
-    CardField{"txtNumDoc", "Numero:", K::Edit, KeyFilter::None, Typing::AsTyped, 0, "txtEnteRil"},
-    CardField{"txtEnteRil", "Ente di rilascio:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtDataRil"},
-    CardField{"txtDataRil", "Data di rilascio:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtDataSca"},
-    CardField{"txtDataSca", "Data di scadenza:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtCivile"},
-    CardField{"txtCivile", "Codice ID cacciatore:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtConiuge"},
-    CardField{"txtConiuge", "Tesserino venatorio n.", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtFigli"},
-    CardField{"txtFigli", "Stagione venatoria:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtDatore"},
-    CardField{"txtDatore", "Porto di fucile uso caccia n.", K::Edit, KeyFilter::None,
-              Typing::AsTyped, 0, "txtDecorrenza"},
-    CardField{"txtDecorrenza", "Data rilascio:", K::CalendarDate, KeyFilter::None, Typing::AsTyped,
-              0, nullptr, "anagrafica_decorrenza"},
-    CardField{"txtScadenza", "Prossima scadenza:", K::CalendarDate, KeyFilter::None,
-              Typing::AsTyped, 0, nullptr, "anagrafica_scadenza"},
-    CardField{"txtPreavviso", "Giorni di preavviso:", K::Edit, KeyFilter::Digits, Typing::AsTyped,
-              0, "txtTotale", nullptr, "0"},
-    CardField{"txtTotale", "Importo tassa: €", K::Edit, KeyFilter::Amount, Typing::AsTyped, 0,
-              "txtContratto", nullptr, "0,00", &hunters::formatTaxAmount},
-    CardField{"txtContratto", "Questura:", K::Edit, KeyFilter::None, Typing::AsTyped, 0,
-              "txtCognome"},
+    CardField{.field = F::Cognome, .label = "Cognome:", .next = F::Nome},
+    CardField{.field = F::Nome, .label = "Nome:", .next = F::CodFisc},
+    CardField{.field = F::CodFisc,
+              .label = "Codice fiscale:",
+              .typing = Typing::UpperTrimmed,
+              .next = F::Sesso},
+    CardField{
+        .field = F::Sesso, .label = "Sesso:", .typing = Typing::UpperTrimmed, .next = F::DataNasc},
+    CardField{.field = F::DataNasc, .label = "Data di nascita:", .next = F::CittaNasc},
+    CardField{
+        .field = F::CittaNasc, .label = "Città / Stato estero di nascita:", .next = F::StatoNasc},
+    CardField{.field = F::StatoNasc,
+              .label = "Prov.",
+              .typing = Typing::UpperTrimmed,
+              .typingLimit = 2,
+              .next = F::Iva},
+    CardField{.field = F::Iva,
+              .label = "Partita IVA:",
+              .accepts = cardfilter::digits,
+              .next = F::Indirizzo},
+    CardField{.field = F::Indirizzo, .label = "Via e numero civico:", .next = F::Cap},
+    CardField{.field = F::Cap, .label = "CAP:", .next = F::ComuneRes},
+    CardField{.field = F::ComuneRes, .label = "Comune di residenza:", .next = F::ProvRes},
+    CardField{.field = F::ProvRes,
+              .label = "Prov.",
+              .kind = K::Combo,
+              .typing = Typing::UpperTrimmed,
+              .next = F::StatoCit},
+    CardField{.field = F::StatoCit, .label = "Gruppo sanguigno:", .next = F::Ingresso},
+    CardField{.field = F::Ingresso,
+              .label = "Ambiti Territoriali di Caccia (A.T.C.):",
+              .next = F::Recapito},
+    CardField{.field = F::Recapito, .label = "Tel. preferenziale:", .next = F::TelCasa},
+    CardField{.field = F::TelCasa, .label = "Tel. casa:", .next = F::TelCel},
+    CardField{.field = F::TelCel, .label = "Tel. cellulare:", .next = F::TelUff},
+    CardField{.field = F::TelUff, .label = "Tel. ufficio:", .next = F::Email},
+    CardField{
+        .field = F::Email, .label = "E-mail:", .typing = Typing::Trimmed, .next = F::Permesso},
+    CardField{.field = F::Permesso, .label = "Squadra di caccia:", .next = F::ScadePer},
+    CardField{.field = F::ScadePer,
+              .label = "Data iscrizione:",
+              .kind = K::CalendarDate,
+              .dateTag = "anagrafica_scadeper"},
+    CardField{.field = F::ComuniSog, .label = "Forme di caccia:", .next = F::Iban},
+    CardField{.field = F::Iban,
+              .label = "IBAN:",
+              .typing = Typing::UpperTrimmed,
+              .next = F::Intestatario},
+    CardField{.field = F::Intestatario, .label = "Intestatario C/C:", .next = F::Banca},
+    CardField{.field = F::Banca, .label = "Banca:", .next = F::Carta},
+    CardField{.field = F::Carta,
+              .label = "Carta di credito n.",
+              .accepts = cardfilter::digits,
+              .next = F::ScadeCarta},
+    CardField{.field = F::ScadeCarta, .label = "Scadenza:", .next = F::TipoLavoro},
+    CardField{.field = F::TipoLavoro, .label = "Polizze assicurative:", .next = F::Precedenti},
+    CardField{.field = F::Precedenti, .label = "Armi da caccia possedute:", .next = F::Note},
+    CardField{.field = F::Note, .label = "Note:", .next = F::TipoDoc},
+    CardField{.field = F::TipoDoc, .label = "Tipo di documento:", .next = F::NumDoc},
+    CardField{.field = F::NumDoc, .label = "Numero:", .next = F::EnteRil},
+    CardField{.field = F::EnteRil, .label = "Ente di rilascio:", .next = F::DataRil},
+    CardField{.field = F::DataRil, .label = "Data di rilascio:", .next = F::DataSca},
+    CardField{.field = F::DataSca, .label = "Data di scadenza:", .next = F::Civile},
+    CardField{.field = F::Civile, .label = "Codice ID cacciatore:", .next = F::Coniuge},
+    CardField{.field = F::Coniuge, .label = "Tesserino venatorio n.", .next = F::Figli},
+    CardField{.field = F::Figli, .label = "Stagione venatoria:", .next = F::Datore},
+    CardField{.field = F::Datore, .label = "Porto di fucile uso caccia n.", .next = F::Decorrenza},
+    CardField{.field = F::Decorrenza,
+              .label = "Data rilascio:",
+              .kind = K::CalendarDate,
+              .dateTag = "anagrafica_decorrenza"},
+    CardField{.field = F::Scadenza,
+              .label = "Prossima scadenza:",
+              .kind = K::CalendarDate,
+              .dateTag = "anagrafica_scadenza"},
+    CardField{.field = F::Preavviso,
+              .label = "Giorni di preavviso:",
+              .accepts = cardfilter::digits,
+              .next = F::Totale,
+              .defaultText = "0"},
+    CardField{.field = F::Totale,
+              .label = "Importo tassa: €",
+              .accepts = cardfilter::amount,
+              .next = F::Contratto,
+              .defaultText = "0,00",
+              .onLeave = &hunters::formatTaxAmount},
+    CardField{.field = F::Contratto, .label = "Questura:", .next = F::Cognome},
 };
-
-// Rows of the card: each row a list of controls, laid out as label and
-// field pairs. A field with a width in characters stays that narrow.
-struct Cell {
-    const char* control;
-    const char* sample = nullptr;  // the field is as wide as this text; none: what is left
-};
-using Row = std::initializer_list<Cell>;
-
-const std::initializer_list<Row> kLeftRows{
-    {{"txtCognome"}, {"txtNome"}},
-    {{"txtCodFisc", "RSSMRA80A01H501U"},
-     {"btnCodFisc"},
-     {"txtSesso", "W"},
-     {"txtDataNasc", "00/00/0000"}},
-    {{"txtCittaNasc"}, {"txtStatoNasc", "WW"}, {"txtIva", "00000000000"}, {"btnIva"}},
-    {{"txtIndirizzo"}, {"txtCap", "00000"}},
-    {{"txtComuneRes"}, {"txtProvRes", "WWWW"}, {"txtStatoCit", "AB Rh+"}},
-    {{"txtIngresso"}},
-    {{"txtRecapito"}, {"txtTelCasa"}},
-    {{"txtTelCel"}, {"txtTelUff"}},
-    {{"txtEmail"}, {"btnEmail"}, {"txtPermesso"}},
-    {{"txtScadePer", "00/00/0000"}, {"txtComuniSog"}},
-    {{"txtIban", "IT00X0000000000000000000000"}, {"btnIban"}, {"txtBanca"}},
-    {{"txtIntestatario"},
-     {"txtCarta", "0000000000000000000"},
-     {"btnCarta"},
-     {"txtScadeCarta", "00/0000"}},
-    {{"txtTipoLavoro"}},
-    {{"txtPrecedenti"}},
-    {{"txtNote"}},
-};
-
-const std::initializer_list<Row> kRightRows{
-    {{"txtTipoDoc"}},
-    {{"txtNumDoc"}},
-    {{"txtEnteRil"}},
-    {{"txtDataRil", "00/00/0000"}, {"txtDataSca", "00/00/0000"}},
-    {{"txtCivile"}},
-    {{"txtConiuge"}},
-    {{"txtFigli"}},
-    {{"txtDatore"}},
-    {{"txtDecorrenza", "00/00/0000"}, {"txtScadenza", "00/00/0000"}},
-    {{"txtPreavviso", "000"}, {"txtTotale", "000000,00"}},
-    {{"txtContratto"}},
-};
+static_assert(kFields.size() == 44);
 
 CardDefinition hunterCard() {
     return CardDefinition{
@@ -175,6 +135,12 @@ CardDefinition hunterCard() {
 
 }  // namespace
 
+const SheetPrinting& TfrmAnagrafica::sheetPrinting() {
+    static const SheetPrinting printing{"TfrmAnteprimaAnagrafica", "TfrmStampaAnagrafica",
+                                        &hunters::hunterSheetOfTexts};
+    return printing;
+}
+
 TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : CardWindow(hunterCard(), parent) {
     addToolGroup({newTool(),
                   saveTool(),
@@ -185,12 +151,13 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : CardWindow(hunterCard(), paren
                    }}});
     addToolGroup({{"cmdFile", "allega", QStringLiteral("Allega file alla scheda corrente."),
                    [this] { TfrmAllegaCartella::showFor(this, QStringLiteral("anagrafica")); }}});
-    using SheetMode = TfrmStampaAnagrafica::Mode;
-    addToolGroup({{"cmdAnteprima", "anteprima",
-                   QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente."),
-                   [this] { TfrmStampaAnagrafica::showFor(this, SheetMode::Preview); }},
-                  {"cmdStampa", "stampa", QStringLiteral("Stampa la scheda corrente."),
-                   [this] { TfrmStampaAnagrafica::showFor(this, SheetMode::Print); }}});
+    using SheetMode = SheetPrintWindow::Mode;
+    addToolGroup(
+        {{"cmdAnteprima", "anteprima",
+          QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente."),
+          [this] { SheetPrintWindow::showFor(this, sheetPrinting(), SheetMode::Preview); }},
+         {"cmdStampa", "stampa", QStringLiteral("Stampa la scheda corrente."),
+          [this] { SheetPrintWindow::showFor(this, sheetPrinting(), SheetMode::Print); }}});
     addNavigationGroup();
     addToolGroup(
         {{"cmdEsporta", "esporta",
@@ -211,69 +178,78 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : CardWindow(hunterCard(), paren
                    [this] { showHelpTopic(this, hunters::cardTopic()); }},
                   exitTool()});
 
-    auto* provinces = qobject_cast<QComboBox*>(control(QStringLiteral("txtProvRes")));
+    auto* provinces = qobject_cast<QComboBox*>(control(F::ProvRes));
     provinces->addItems(hunters::provinces());
     provinces->setCurrentIndex(-1);
 
     // Beside their fields: the checkers, which only report, and the e-mail.
-    const auto fieldText = [this](const char* name) {
-        return qobject_cast<QLineEdit*>(control(QString::fromLatin1(name)))->text();
+    const auto fieldText = [this](FieldId field) {
+        return qobject_cast<QLineEdit*>(control(field))->text();
     };
     addFieldButton(
         {"btnCodFisc", "controlla", QStringLiteral("Controlla il codice fiscale."),
-         [this, fieldText] { checks::showCodiceFiscaleChecker(fieldText("txtCodFisc"), this); }});
-    addFieldButton(
-        {"btnIva", "controlla", QStringLiteral("Controlla il numero di partita IVA."),
-         [this, fieldText] { checks::showPartitaIvaChecker(fieldText("txtIva"), this); }});
+         [this, fieldText] { checks::showCodiceFiscaleChecker(fieldText(F::CodFisc), this); }});
+    addFieldButton({"btnIva", "controlla", QStringLiteral("Controlla il numero di partita IVA."),
+                    [this, fieldText] { checks::showPartitaIvaChecker(fieldText(F::Iva), this); }});
     addFieldButton({"btnIban", "controlla", QStringLiteral("Controlla l'IBAN."),
-                    [this, fieldText] { checks::showIbanChecker(fieldText("txtIban"), this); }});
+                    [this, fieldText] { checks::showIbanChecker(fieldText(F::Iban), this); }});
     addFieldButton({"btnCarta", "controlla",
                     QStringLiteral("Controlla il numero di carta di credito."),
-                    [this, fieldText] { checks::showCardChecker(fieldText("txtCarta"), this); }});
+                    [this, fieldText] { checks::showCardChecker(fieldText(F::Carta), this); }});
     addFieldButton({"btnEmail", "email", QStringLiteral("Invia una e-mail all'indirizzo indicato."),
                     [fieldText] {
                         seams::desktop().shellOpen(QStringLiteral("\"mailto:") +
-                                                   text::trimBlanks(fieldText("txtEmail")) + u'"');
+                                                   text::trimBlanks(fieldText(F::Email)) + u'"');
                     }});
 
     layOutFields();
     finishLayout();
 }
 
+// Two columns of rows, laid out as label and field pairs; a field with a
+// sample text is as wide as that text.
 void TfrmAnagrafica::layOutFields() {
-    auto* grid = new QHBoxLayout(cardPanel());
-    grid->setContentsMargins(10, 8, 10, 8);
-    grid->setSpacing(24);
-    const QFontMetrics metrics(control(QStringLiteral("txtCognome"))->font());
-
-    const auto addColumn = [&](const std::initializer_list<Row>& rows, int stretch) {
-        auto* column = new QVBoxLayout;
-        column->setSpacing(9);
-        for (const Row& row : rows) {
-            auto* line = new QHBoxLayout;
-            line->setSpacing(6);
-            for (const Cell& cell : row) {
-                const QString name = QString::fromLatin1(cell.control);
-                if (name.startsWith(QLatin1String("btn"))) {
-                    line->addWidget(toolButton(name));
-                    continue;
-                }
-                QWidget* field = control(name);
-                line->addWidget(fieldLabel(name));
-                if (cell.sample) {
-                    field->setFixedWidth(
-                        metrics.horizontalAdvance(QString::fromLatin1(cell.sample)) + 14);
-                    line->addWidget(field);
-                } else {
-                    field->setMinimumWidth(metrics.horizontalAdvance(u'0') * 6);
-                    line->addWidget(field, 1);
-                }
-            }
-            column->addLayout(line);
-        }
-        column->addStretch(1);
-        grid->addLayout(column, stretch);
-    };
-    addColumn(kLeftRows, 3);
-    addColumn(kRightRows, 2);
+    layOutColumns({
+        {.rows =
+             {
+                 {F::Cognome, F::Nome},
+                 {{F::CodFisc, "RSSMRA80A01H501U"},
+                  LayoutButton{"btnCodFisc"},
+                  {F::Sesso, "W"},
+                  {F::DataNasc, "00/00/0000"}},
+                 {F::CittaNasc,
+                  {F::StatoNasc, "WW"},
+                  {F::Iva, "00000000000"},
+                  LayoutButton{"btnIva"}},
+                 {F::Indirizzo, {F::Cap, "00000"}},
+                 {F::ComuneRes, {F::ProvRes, "WWWW"}, {F::StatoCit, "AB Rh+"}},
+                 {F::Ingresso},
+                 {F::Recapito, F::TelCasa},
+                 {F::TelCel, F::TelUff},
+                 {F::Email, LayoutButton{"btnEmail"}, F::Permesso},
+                 {{F::ScadePer, "00/00/0000"}, F::ComuniSog},
+                 {F::Iban, LayoutButton{"btnIban"}},
+                 {F::Intestatario, F::Banca},
+                 {F::Carta, LayoutButton{"btnCarta"}, {F::ScadeCarta, "00/0000"}},
+                 {F::TipoLavoro},
+                 {F::Precedenti},
+                 {F::Note},
+             },
+         .stretch = 3},
+        {.rows =
+             {
+                 {F::TipoDoc},
+                 {F::NumDoc},
+                 {F::EnteRil},
+                 {{F::DataRil, "00/00/0000"}, {F::DataSca, "00/00/0000"}},
+                 {F::Civile},
+                 {F::Coniuge},
+                 {F::Figli},
+                 {F::Datore},
+                 {{F::Decorrenza, "00/00/0000"}, {F::Scadenza, "00/00/0000"}},
+                 {{F::Preavviso, "000"}, {F::Totale, "000000,00"}},
+                 {F::Contratto},
+             },
+         .stretch = 2},
+    });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/CardWindow.h"
+#include "report/SheetPrintWindow.h"
 
 // The hunter card " Selvadoro - Anagrafica Cacciatori" over "Cacciatori.pro".
 class TfrmAnagrafica : public CardWindow {
@@ -8,6 +9,9 @@ class TfrmAnagrafica : public CardWindow {
 
 public:
     explicit TfrmAnagrafica(QWidget* parent = nullptr);
+
+    // Its preview and print windows.
+    static const SheetPrinting& sheetPrinting();
 
 private:
     void layOutFields();

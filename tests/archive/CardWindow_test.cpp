@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <array>
+#include <span>
 
 #include "archive/ArchiveMessages.h"
 #include "support/Fixtures.h"
@@ -14,30 +15,41 @@ namespace {
 
 // A small archive of zero-terminated fields, with the controls the other
 // archives use: a memo, a check box and the attachment slots.
-constexpr std::array kFields{
-    FieldSpec{"Nome", 20, "txtNome"},      FieldSpec{"Note", 30, "txtNote"},
-    FieldSpec{"Segnala", 2, "chkSegnala"}, FieldSpec{"File01", 250, "lblFile01"},
-    FieldSpec{"File02", 250, "lblFile02"}, FieldSpec{"File03", 250, "lblFile03"},
-    FieldSpec{"Desc01", 250, "lblDesc01"}, FieldSpec{"Desc02", 250, "lblDesc02"},
-    FieldSpec{"Desc03", 250, "lblDesc03"},
+#define PROVA_FIELDS(F)       \
+    F(Nome, 20, txtNome)      \
+    F(Note, 30, txtNote)      \
+    F(Segnala, 2, chkSegnala) \
+    F(File01, 250, lblFile01) \
+    F(File02, 250, lblFile02) \
+    F(File03, 250, lblFile03) \
+    F(Desc01, 250, lblDesc01) \
+    F(Desc02, 250, lblDesc02) \
+    F(Desc03, 250, lblDesc03)
+
+struct TRecProva {
+    SELVADORO_RECORD_FIELDS(PROVA_FIELDS)
 };
+using F = TRecProva::Field;
+
+constexpr std::array kFields{PROVA_FIELDS(SELVADORO_FIELD_SPEC)};
 const RecordLayout kLayout{"Prova.pro", FieldEncoding::ZeroTerminated, kFields};
 constexpr int kSize = 21 + 31 + 3 + 6 * 251;
+static_assert(recordSizeOf(kFields) == kSize);
 
 const std::array kCardFields{
-    CardField{"txtNome", "Nome:", CardFieldKind::Edit},
-    CardField{"txtNote", "Note:", CardFieldKind::Memo},
-    CardField{"chkSegnala", "Segnala", CardFieldKind::Check},
+    CardField{.field = F::Nome, .label = "Nome:", .next = F::Note},
+    CardField{.field = F::Note, .label = "Note:", .kind = CardFieldKind::Memo},
+    CardField{.field = F::Segnala, .label = "Segnala", .kind = CardFieldKind::Check},
 };
 
 class TestCard : public CardWindow {
 public:
-    TestCard()
+    explicit TestCard(std::span<const CardField> fields = kCardFields)
         : CardWindow(CardDefinition{
               "TfrmProva",
               QStringLiteral(" Prova"),
               &kLayout,
-              kCardFields,
+              fields,
               QStringLiteral("Pronto per archiviare una nuova scheda..."),
               QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."),
               QStringLiteral("Salva la scheda corrente in archivio."),
@@ -47,6 +59,7 @@ public:
               {}}) {
         addToolGroup({newTool(), saveTool(), duplicateTool()});
         addNavigationGroup();
+        layOutColumns({{.rows = {{F::Nome}, {F::Note}, {F::Segnala}}}});
         finishLayout();
     }
 };
@@ -135,6 +148,52 @@ TEST_F(GenericCardTest, SaveFailuresOfThisArchiveArePlainMessages) {
     EXPECT_EQ(messages().shown.front().text, archivemsg::accessError());
     EXPECT_EQ(card.findChild<QLabel*>(QStringLiteral("panInfo"))->text(),
               QStringLiteral("Pronto per archiviare una nuova scheda..."));
+}
+
+// Enter into a memo keeps its text, ready to go on writing at its end.
+TEST_F(GenericCardTest, EnterIntoAMemoKeepsItsTextWithTheCursorAtItsEnd) {
+    auto* memo = card.findChild<QPlainTextEdit*>(QStringLiteral("txtNote"));
+    card.setFieldText(QStringLiteral("txtNote"), QStringLiteral("uno\r\ndue"));
+    QWidget* name = card.control(QStringLiteral("txtNome"));
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), memo);
+    EXPECT_FALSE(memo->textCursor().hasSelection());
+    EXPECT_TRUE(memo->textCursor().atEnd());
+    typeText(memo, QStringLiteral(" tre"));
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("uno\ndue tre"));
+}
+
+// The yellow highlight stands behind every field but the check boxes,
+// unless a field's row says otherwise.
+TEST_F(GenericCardTest, FocusHighlightsFollowEachFieldsOption) {
+    const std::array optedFields{
+        CardField{.field = F::Nome, .label = "Nome:", .highlight = false},
+        CardField{.field = F::Note, .label = "Note:", .kind = CardFieldKind::Memo},
+        CardField{.field = F::Segnala,
+                  .label = "Segnala",
+                  .kind = CardFieldKind::Check,
+                  .highlight = true},
+    };
+    struct Case {
+        const char* what;
+        std::span<const CardField> fields;
+        QStringList highlighted;
+    } cases[] = {
+        {"by kind", kCardFields, {QStringLiteral("effNome"), QStringLiteral("effNote")}},
+        {"as the rows ask", optedFields, {QStringLiteral("effNote"), QStringLiteral("effSegnala")}},
+    };
+    for (const Case& c : cases) {
+        TestCard opted(c.fields);
+        QStringList names;
+        for (const QFrame* frame : opted.findChildren<QFrame*>()) {
+            if (frame->objectName().startsWith(QLatin1String("eff"))) {
+                names.append(frame->objectName());
+            }
+        }
+        names.sort();
+        EXPECT_EQ(names, c.highlighted) << c.what;
+    }
 }
 
 }  // namespace

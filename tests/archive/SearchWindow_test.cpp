@@ -20,9 +20,14 @@ namespace {
 
 // A small card of another archive, with one field that a picker on the
 // hunters' search fills.
-constexpr std::array kSmallFields{FieldSpec{"Cacciatore", 101, "txtCacciatore"}};
+#define SMALL_FIELDS(F) F(Cacciatore, 101, txtCacciatore)
+struct TRecPiccola {
+    SELVADORO_RECORD_FIELDS(SMALL_FIELDS)
+};
+constexpr std::array kSmallFields{SMALL_FIELDS(SELVADORO_FIELD_SPEC)};
 const RecordLayout kSmallLayout{"Piccola.pro", FieldEncoding::ZeroTerminated, kSmallFields};
-const std::array kSmallCardFields{CardField{"txtCacciatore", "Cacciatore:"}};
+const std::array kSmallCardFields{
+    CardField{.field = TRecPiccola::Field::Cacciatore, .label = "Cacciatore:"}};
 
 class SmallCard : public CardWindow {
 public:

@@ -225,7 +225,7 @@ TEST_F(HunterCardTest, TypingFollowsEachFieldsRules) {
         const char* typed;
         const char* shown;
     } amounts[] = {
-        {"7,", "7,00"}, {",5", "0,50"}, {"", "0,00"}, {"3,456", "3,46"}, {"12,345", "12,34"}};
+        {"7,", "7,00"}, {",5", "0,50"}, {"", "0,00"}, {"3,456", "3,46"}, {"12,345", "12,35"}};
     for (const Case& c : amounts) {
         QLineEdit* total = edit("txtTotale");
         total->setFocus();
@@ -258,6 +258,76 @@ TEST_F(HunterCardTest, EnterFollowsTheChainAndHighlightsTheField) {
     EXPECT_EQ(QApplication::focusWidget(), provinces);
     EXPECT_EQ(provinces->currentIndex(), -1);
     EXPECT_EQ(provinces->currentText(), QStringLiteral("AO"));
+}
+
+// Enter leaves the next field as Tab does, its whole text selected: what
+// is typed replaces it.
+TEST_F(HunterCardTest, EnterThenTypingReplacesTheNextFieldsText) {
+    struct Case {
+        const char* from;
+        const char* to;
+        const char* held;
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        {"txtCognome", "txtNome", "Mario", "Luigi", "Luigi"},
+        {"txtPreavviso", "txtTotale", "0,00", "25", "25"},
+        {"txtComuneRes", "txtProvRes", "AO", "rm", "RM"},
+        {"txtContratto", "txtCognome", "Rossi", "Bianchi", "Bianchi"},
+    };
+    for (const Case& c : cases) {
+        card->setFieldText(QString::fromLatin1(c.to), QString::fromLatin1(c.held));
+        QWidget* from = card->control(QString::fromLatin1(c.from));
+        QWidget* to = card->control(QString::fromLatin1(c.to));
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Return);
+        ASSERT_EQ(QApplication::focusWidget(), to) << c.from;
+        typeText(to, QString::fromLatin1(c.typed));
+        const QLineEdit* typedInto = qobject_cast<QLineEdit*>(to) ? qobject_cast<QLineEdit*>(to)
+                                                                  : to->findChild<QLineEdit*>();
+        EXPECT_EQ(typedInto->text(), QString::fromLatin1(c.shown)) << c.to;
+    }
+}
+
+// The digit and amount filters refuse typed characters only: Tab and
+// Shift+Tab move on, and the editing shortcuts work.
+TEST_F(HunterCardTest, DigitAndAmountFieldsLetTabAndEditingShortcutsThrough) {
+    struct Case {
+        const char* field;
+        const char* afterTab;
+        const char* beforeShiftTab;
+    } cases[] = {
+        {"txtIva", "txtIndirizzo", "txtStatoNasc"},
+        {"txtCarta", "txtScadeCarta", "txtBanca"},
+        {"txtPreavviso", "txtTotale", "txtScadenza"},
+        {"txtTotale", "txtContratto", "txtPreavviso"},
+    };
+    for (const Case& c : cases) {
+        QLineEdit* field = edit(c.field);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), edit(c.afterTab)) << c.field;
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), edit(c.beforeShiftTab)) << c.field;
+
+        field->setFocus();
+        field->clear();
+        typeText(field, QStringLiteral("7"));
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        EXPECT_EQ(field->selectedText(), QStringLiteral("7")) << c.field;
+        QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_End);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(field->text(), QStringLiteral("77")) << c.field;
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(field->text(), QStringLiteral("7")) << c.field;
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
+        EXPECT_EQ(field->text(), QString()) << c.field;
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(field->text(), QStringLiteral("7")) << c.field;
+    }
 }
 
 TEST_F(HunterCardTest, CalendarFieldsOpenTheDateWindowAndEmptyOnDelete) {
@@ -322,6 +392,16 @@ TEST_F(HunterCardTest, ClosingAndShowingAgainGivesAnEmptyCard) {
     EXPECT_EQ(text("txtCognome"), QString());
 }
 
+TEST_F(HunterCardTest, ShowingAgainPutsTheReadyTextBackInTheStatusLine) {
+    QLabel* status = card->findChild<QLabel*>(QStringLiteral("panInfo"));
+    QTest::mouseMove(tool("cmdEsci"));
+    ASSERT_EQ(status->text(), QStringLiteral("Esci da questa schermata di lavoro."));
+    QTest::mouseClick(tool("cmdEsci"), Qt::LeftButton);
+    ASSERT_FALSE(card->isVisible());
+    card->showMaximized();
+    EXPECT_EQ(status->text(), QStringLiteral("Pronto per salvare una nuova scheda..."));
+}
+
 TEST_F(HunterCardTest, AnUnwritableArchiveGivesTheAccessError) {
     ASSERT_TRUE(QDir(folder.path()).mkdir(kFile));  // a folder where the file should be
     click("cmdPrimo");
@@ -355,6 +435,26 @@ TEST_F(HunterCardTest, EveryFieldIsVisibleOnASmallScreen) {
     EXPECT_LE(card->minimumSizeHint().height(), 700);
     EXPECT_LE(card->minimumSizeHint().width(), 1366);
     EXPECT_LE(card->width(), 1366);
+}
+
+// The account holder and the bank show thirty characters at 1366 x 700.
+TEST_F(HunterCardTest, AccountHolderAndBankShowThirtyCharactersOnASmallScreen) {
+    card->showNormal();
+    card->resize(1366, 700);
+    QTest::qWait(20);
+    struct Case {
+        const char* field;
+        const char* text;
+    } cases[] = {
+        {"txtIntestatario", "Società Agricola Rossi & Figli"},
+        {"txtBanca", "Banca Monte dei Paschi di Siena"},
+    };
+    for (const Case& c : cases) {
+        QLineEdit* field = edit(c.field);
+        const QString text = QString::fromUtf8(c.text);
+        ASSERT_GE(text.size(), 30) << c.field;
+        EXPECT_GE(field->width(), field->fontMetrics().horizontalAdvance(text) + 16) << c.field;
+    }
 }
 
 }  // namespace

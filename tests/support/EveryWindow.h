@@ -21,7 +21,6 @@
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
-#include "hunters/TfrmStampaAnagrafica.h"
 #include "shell/HelpTopics.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmGuida.h"
@@ -114,20 +113,6 @@ inline QList<WindowRow> listWindowsOf(const std::string& archive, const ArchiveD
     return rows;
 }
 
-// The hunters' print windows.
-inline QList<WindowRow> hunterWindows() {
-    using Mode = TfrmStampaAnagrafica::Mode;
-    const auto printWindow = [](Mode mode) {
-        return [mode](CardWindow& owner) -> std::unique_ptr<QWidget> {
-            return std::make_unique<TfrmStampaAnagrafica>(mode, &owner);
-        };
-    };
-    return {
-        {"TfrmAnteprimaAnagrafica", printWindow(Mode::Preview)},
-        {"TfrmStampaAnagrafica", printWindow(Mode::Print)},
-    };
-}
-
 // The archives' windows, from the registry: each card, then each archive's
 // lists.
 inline QList<WindowRow> archiveWindows() {
@@ -139,11 +124,20 @@ inline QList<WindowRow> archiveWindows() {
                          return std::unique_ptr<QWidget>(create());
                      },
                      true});
+        if (!archive.printing) continue;
+        for (const auto mode : {SheetPrintWindow::Mode::Preview, SheetPrintWindow::Mode::Print}) {
+            rows.append({mode == SheetPrintWindow::Mode::Preview ? archive.printing->previewWindow
+                                                                 : archive.printing->printWindow,
+                         [printing = archive.printing, mode](CardWindow& owner) {
+                             return std::unique_ptr<QWidget>(
+                                 std::make_unique<SheetPrintWindow>(*printing, mode, &owner));
+                         }});
+        }
     }
     for (const ArchiveDefinition* archive : archives::all()) {
         rows += listWindowsOf(archive->name, *archive);
     }
-    return rows + hunterWindows();
+    return rows;
 }
 
 inline QList<WindowRow> everyWindow() {

@@ -1,3 +1,5 @@
+#include "report/SheetPrintWindow.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +11,8 @@
 
 namespace {
 
+// The print windows as the hunter card configures them, opened from its
+// toolbar.
 class HunterSheetWindows : public HunterCardFixture {
 protected:
     // Clicks a toolbar button and, in the window it opens, the named button;
@@ -114,6 +118,43 @@ TEST_F(HunterSheetWindows, ToolbarButtonsHaveTheirHintsAndPlace) {
     EXPECT_EQ(groupIndex("cmdAnteprima"), groupIndex("cmdStampa"));
     EXPECT_GT(groupIndex("cmdAnteprima"), groupIndex("cmdSalva"));
     EXPECT_LT(groupIndex("cmdAnteprima"), groupIndex("cmdPrimo"));
+}
+
+// A sheet that shows the card's first text and the time it was printed.
+report::Report firstTextSheet(const FieldValues& cardTexts, const QDateTime& now) {
+    report::TextObject text;
+    text.name = QStringLiteral("txtPrima");
+    text.rect = QRectF(0, 0, 400, 40);
+    text.text = cardTexts.value(0) + QStringLiteral(" / ") + now.toString(Qt::ISODate);
+    report::Page page;
+    page.objects.append(text);
+    report::Report sheet;
+    sheet.pages.append(page);
+    return sheet;
+}
+
+// Any card prints through the same window: its names and its sheet come
+// from the configuration, the texts from the card as shown.
+TEST_F(HunterSheetWindows, BuildTheConfiguredSheetFromTheCardsTexts) {
+    const SheetPrinting prova{"TfrmAnteprimaProva", "TfrmStampaProva", &firstTextSheet};
+    card->setFieldText(QStringLiteral("txtCognome"), QStringLiteral("Verdi"));
+    for (const auto mode : {SheetPrintWindow::Mode::Preview, SheetPrintWindow::Mode::Print}) {
+        printing().jobs.clear();
+        QString shownName;
+        whenModal([&](QWidget* modal) {
+            shownName = modal->objectName();
+            QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("btnStampa")),
+                              Qt::LeftButton);
+        });
+        SheetPrintWindow::showFor(card.get(), prova, mode);
+        const bool preview = mode == SheetPrintWindow::Mode::Preview;
+        EXPECT_EQ(shownName, preview ? QStringLiteral("TfrmAnteprimaProva")
+                                     : QStringLiteral("TfrmStampaProva"));
+        ASSERT_EQ(printing().jobs.size(), 1);
+        EXPECT_EQ(printing().jobs.first().preview, preview);
+        EXPECT_EQ(printing().jobs.first().texts,
+                  QStringList{QStringLiteral("Verdi / 2024-03-07T10:30:00")});
+    }
 }
 
 }  // namespace

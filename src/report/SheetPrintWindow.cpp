@@ -1,4 +1,4 @@
-#include "hunters/TfrmStampaAnagrafica.h"
+#include "report/SheetPrintWindow.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -8,33 +8,29 @@
 
 #include "archive/CardWindow.h"
 #include "base/Seams.h"
-#include "hunters/HunterSheet.h"
-#include "hunters/TRecCacciatore.h"
-#include "report/Report.h"
 
 namespace {
 
 struct ModeTexts {
-    const char* window;
     const char* caption;
     const char* button;
     const char* icon;
 };
 
-ModeTexts textsOf(TfrmStampaAnagrafica::Mode mode) {
-    if (mode == TfrmStampaAnagrafica::Mode::Preview) {
-        return {"TfrmAnteprimaAnagrafica", " Anteprima di stampa", "Mostra anteprima",
-                ":/icons/anteprima.svg"};
+ModeTexts textsOf(SheetPrintWindow::Mode mode) {
+    if (mode == SheetPrintWindow::Mode::Preview) {
+        return {" Anteprima di stampa", "Mostra anteprima", ":/icons/anteprima.svg"};
     }
-    return {"TfrmStampaAnagrafica", " Stampa scheda", "Stampa", ":/icons/stampa.svg"};
+    return {" Stampa scheda", "Stampa", ":/icons/stampa.svg"};
 }
 
 }  // namespace
 
-TfrmStampaAnagrafica::TfrmStampaAnagrafica(Mode mode, CardWindow* card)
-    : QDialog(card), mode_(mode), card_(card) {
+SheetPrintWindow::SheetPrintWindow(const SheetPrinting& printing, Mode mode, CardWindow* card)
+    : QDialog(card), printing_(printing), mode_(mode), card_(card) {
     const ModeTexts texts = textsOf(mode);
-    setObjectName(QString::fromLatin1(texts.window));
+    setObjectName(
+        QString::fromLatin1(mode == Mode::Preview ? printing.previewWindow : printing.printWindow));
     setWindowTitle(QString::fromUtf8(texts.caption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
@@ -58,18 +54,14 @@ TfrmStampaAnagrafica::TfrmStampaAnagrafica(Mode mode, CardWindow* card)
     layout->addLayout(buttons);
     setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
 
-    connect(btnStampa, &QPushButton::clicked, this, &TfrmStampaAnagrafica::printSheet);
-    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmStampaAnagrafica::reject);
+    connect(btnStampa, &QPushButton::clicked, this, &SheetPrintWindow::printSheet);
+    connect(btnAnnulla, &QPushButton::clicked, this, &SheetPrintWindow::reject);
 }
 
-void TfrmStampaAnagrafica::printSheet() {
+void SheetPrintWindow::printSheet() {
     const QDateTime now = seams::clock().now();
-    report::Report sheet =
-        hunters::hunterSheet(TRecCacciatore::fromValues(card_->cardValues()), now);
-    if (report::Page* page = sheet.findPage(QStringLiteral("Page1"))) {
-        page->orientation = QPageLayout::Portrait;
-    }
-    const report::PreparedReport prepared = report::prepare(sheet, now.date());
+    const report::PreparedReport prepared =
+        report::prepare(printing_.sheet(card_->cardValues(), now), now.date());
     if (mode_ == Mode::Preview) {
         seams::printing().preview(prepared);
     } else {
@@ -78,7 +70,7 @@ void TfrmStampaAnagrafica::printSheet() {
     accept();
 }
 
-void TfrmStampaAnagrafica::showFor(CardWindow* card, Mode mode) {
-    TfrmStampaAnagrafica window(mode, card);
+void SheetPrintWindow::showFor(CardWindow* card, const SheetPrinting& printing, Mode mode) {
+    SheetPrintWindow window(printing, mode, card);
     window.exec();
 }

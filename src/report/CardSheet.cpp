@@ -1,0 +1,114 @@
+#include "report/CardSheet.h"
+
+#include "base/TextRules.h"
+
+namespace report {
+namespace {
+
+// Geometry of the sheet, in report units from the top-left corner of the
+// printable area (190 x 277 mm inside 10 mm margins).
+const double kWidth = mm(190);
+const double kHeight = mm(297 - 20);
+const double kRowsTop = mm(12);
+const double kRowHeight = mm(5);
+const double kCaptionWidth = mm(38);
+const double kValueWidth = mm(144);
+const double kTableLeft = (kWidth - kCaptionWidth - kValueWidth) / 2;
+const double kFootnoteTop = kHeight - mm(6);
+constexpr qsizetype kMaxRows = 51;  // the rows end above the footnote
+
+QString fieldText(const FieldValues& texts, FieldId field) {
+    return text::trimBlanks(texts.value(field.index));
+}
+
+QString rowValue(const SheetRow& row, const FieldValues& texts) {
+    QString value = fieldText(texts, row.first);
+    if (row.second) value += QString::fromLatin1(row.separator) + fieldText(texts, *row.second);
+    return value;
+}
+
+TextObject sheetText(const QString& name, const QRectF& rect, const QString& value,
+                     const QFont& font, Qt::Alignment alignment) {
+    TextObject object;
+    object.name = name;
+    object.rect = rect;
+    object.text = value;
+    object.font = font;
+    object.alignment = alignment;
+    return object;
+}
+
+// The time as the locale writes it in full, without its time zone.
+QString longTime(const QTime& time, const QLocale& locale) {
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    QString plain;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'') quoted = !quoted;
+        if (!quoted && c == u't') continue;
+        plain += c;
+    }
+    return locale.toString(time, plain.trimmed());
+}
+
+}  // namespace
+
+QString sheetFootnote(const QDateTime& now, const QLocale& locale) {
+    return QStringLiteral("Stampa eseguita in data ") +
+           now.date().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" alle ore ") +
+           longTime(now.time(), locale);
+}
+
+Report cardSheet(const CardSheet& sheet, const FieldValues& cardTexts, const QDateTime& now,
+                 const QLocale& locale) {
+    Q_ASSERT_X(qsizetype(sheet.rows.size()) <= kMaxRows, "cardSheet", "more rows than a page");
+    Page page;
+    page.name = QStringLiteral("Page1");
+    page.size = QPageSize(QPageSize::A4);
+    page.orientation = QPageLayout::Portrait;
+    page.margins = QMarginsF(mm(10), mm(10), mm(10), mm(10));
+
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPixelSize(12);
+    page.objects.append(sheetText(QStringLiteral("txtTitolo"), QRectF(0, 0, kWidth, mm(8)),
+                                  QString::fromUtf8(sheet.title), titleFont, Qt::AlignCenter));
+
+    const QFont rowFont(QStringLiteral("Arial"), 7);
+    for (qsizetype i = 0; i < qsizetype(sheet.rows.size()); ++i) {
+        const SheetRow& row = sheet.rows[std::size_t(i)];
+        const double top = kRowsTop + i * kRowHeight;
+        ShapeObject frame;
+        frame.rect = QRectF(kTableLeft, top, kCaptionWidth + kValueWidth, kRowHeight);
+        frame.frameWidth = 0.75;
+        page.objects.append(frame);
+        LineObject divider;
+        divider.line =
+            QLineF(kTableLeft + kCaptionWidth, top, kTableLeft + kCaptionWidth, top + kRowHeight);
+        divider.width = 0.75;
+        page.objects.append(divider);
+
+        const QString object = QString::fromLatin1(row.object);
+        page.objects.append(sheetText(QStringLiteral("lbl") + object.mid(3),
+                                      QRectF(kTableLeft, top, kCaptionWidth, kRowHeight),
+                                      QString::fromUtf8(row.caption), rowFont,
+                                      Qt::AlignLeft | Qt::AlignVCenter));
+        TextObject value =
+            sheetText(object, QRectF(kTableLeft + kCaptionWidth, top, kValueWidth, kRowHeight),
+                      rowValue(row, cardTexts), rowFont, Qt::AlignLeft | Qt::AlignVCenter);
+        // The longest fields hold 250 characters: they wrap and shrink
+        // rather than run out of their row.
+        value.wordWrap = true;
+        value.shrinkToFit = true;
+        page.objects.append(value);
+    }
+
+    page.objects.append(
+        sheetText(QStringLiteral("txtCalce"), QRectF(0, kFootnoteTop, kWidth, mm(5)),
+                  sheetFootnote(now, locale), QFont(QStringLiteral("Arial"), 8), Qt::AlignCenter));
+
+    Report report;
+    report.pages.append(page);
+    return report;
+}
+
+}  // namespace report

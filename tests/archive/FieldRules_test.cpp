@@ -1,0 +1,54 @@
+#include "archive/FieldRules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Amounts are rounded on their typed decimal digits: an exact half goes up
+// whatever its binary fraction would be (12,345 and 1,005 lie below their
+// half as doubles).
+TEST(AmountRule, RoundsAnExactHalfUpOnTheDecimalDigits) {
+    struct Case {
+        const char* typed;
+        int decimals;
+        std::optional<qint64> units;
+        const char* shown;
+    } cases[] = {
+        {"12,345", 2, 1235, "12,35"},
+        {"1,235", 2, 124, "1,24"},
+        {"0,005", 2, 1, "0,01"},
+        {"1,005", 2, 101, "1,01"},
+        {"3,456", 2, 346, "3,46"},
+        {"3,454", 2, 345, "3,45"},
+        {"0,00499999", 2, 0, "0,00"},
+        {"99,995", 2, 10000, "100,00"},
+        {"-12,345", 2, -1235, "-12,35"},
+        {"1,00005", 4, 10001, "1,0001"},
+        {"2,71828", 4, 27183, "2,7183"},
+        {"0,00004", 4, 0, "0,0000"},
+        {"7,", 4, 70000, "7,0000"},
+        {"2,5", 0, 3, "3"},
+        {"1,2e1", 2, 1200, "12,00"},
+        {"5e-3", 2, 1, "0,01"},
+        {"123456789012345,6789", 4, 1234567890123456789, "123456789012345,6789"},
+    };
+    for (const Case& c : cases) {
+        const auto units = fieldrules::amountUnits(QString::fromLatin1(c.typed), c.decimals);
+        EXPECT_EQ(units, c.units) << c.typed << " / " << c.decimals;
+        if (units) {
+            EXPECT_EQ(fieldrules::amountText(*units, c.decimals).toStdString(), c.shown)
+                << c.typed << " / " << c.decimals;
+        }
+    }
+}
+
+TEST(AmountRule, RefusesWhatIsNotAnAmount) {
+    for (const char* typed : {"", "abc", "1,2,3", ",", "-", "1e", "1 000", "1234567890123456"}) {
+        EXPECT_EQ(fieldrules::amountUnits(QString::fromLatin1(typed), 2), std::nullopt) << typed;
+    }
+    EXPECT_EQ(fieldrules::amountUnits(QStringLiteral("123456789012345,99"), 2), 12345678901234599);
+    // Fifteen whole digits and four decimals may count more units than fit.
+    EXPECT_EQ(fieldrules::amountUnits(QStringLiteral("999999999999999,9999"), 4), std::nullopt);
+}
+
+}  // namespace
