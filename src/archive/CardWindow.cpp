@@ -123,6 +123,22 @@ bool amount(QChar c) {
 
 }  // namespace cardfilter
 
+QList<CardWindow*> openCards() {
+    QList<CardWindow*> cards;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (auto* card = qobject_cast<CardWindow*>(window)) cards.append(card);
+    }
+    return cards;
+}
+
+CardWindow* cardTagged(const QString& tag) {
+    for (CardWindow* card : openCards()) {
+        if (card->definition().tag && tag == QLatin1String(card->definition().tag)) return card;
+    }
+    return nullptr;
+}
+
 CardWindow::CardWindow(CardDefinition definition, QWidget* parent)
     : QWidget(parent), definition_(std::move(definition)) {
     setObjectName(QString::fromLatin1(definition_.windowName));

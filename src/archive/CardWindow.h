@@ -76,6 +76,9 @@ inline constexpr std::array<AttachmentSlot, 3> kAttachmentSlots{{
 // the texts and checks that differ between archives.
 struct CardDefinition {
     const char* windowName;
+    // The card's window tag ("anagrafica"): the word with which it opens
+    // its search and attachments windows, which find it again by it.
+    const char* tag = nullptr;
     QString caption;
     const RecordLayout* layout;
     std::span<const CardField> fields;
@@ -91,6 +94,13 @@ struct CardDefinition {
 // the archive's fields, the status line. It shows one record at a time;
 // the position label holds the number of the record shown, or is empty for
 // a card not yet stored, and decides whether Save overwrites or appends.
+class CardWindow;
+
+// The card windows the program has (every top-level card window).
+QList<CardWindow*> openCards();
+// The open card window whose definition has that window tag, or null.
+CardWindow* cardTagged(const QString& tag);
+
 class CardWindow : public QWidget {
     Q_OBJECT
 

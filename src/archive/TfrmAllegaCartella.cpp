@@ -23,20 +23,6 @@
 
 namespace {
 
-struct CardTarget {
-    const char* tag;
-    const char* window;
-};
-
-// The cards that have attachments, by their window tag.
-constexpr std::array kCards{
-    CardTarget{"anagrafica", "TfrmAnagrafica"},
-    CardTarget{"squadre", "TfrmSquadre"},
-    CardTarget{"battute", "TfrmBattute"},
-    CardTarget{"armi", "TfrmArmi"},
-    CardTarget{"comunicazioni", "TfrmComunicazioni"},
-};
-
 // A record field holds 250 characters.
 constexpr int kNameCapacity = 250;
 
@@ -208,17 +194,13 @@ void TfrmAllegaCartella::openAttached(int k) {
 }
 
 void TfrmAllegaCartella::applyAndClose() {
-    for (const CardTarget& target : kCards) {
-        if (lblMemory != QLatin1String(target.tag)) continue;
-        auto* card = qobject_cast<CardWindow*>(findWindow(QString::fromLatin1(target.window)));
-        if (!card) return;
-        for (std::size_t k = 0; k < kAttachmentSlots.size(); ++k) {
-            card->setFieldText(QString::fromLatin1(kAttachmentSlots[k].fileLabel),
-                               text::trimBlanks(slots_[k].file->text()));
-            card->setFieldText(QString::fromLatin1(kAttachmentSlots[k].descriptionLabel),
-                               text::trimBlanks(slots_[k].description->text()));
-        }
-        accept();
-        return;
+    CardWindow* card = cardTagged(lblMemory);
+    if (!card) return;
+    for (std::size_t k = 0; k < kAttachmentSlots.size(); ++k) {
+        card->setFieldText(QString::fromLatin1(kAttachmentSlots[k].fileLabel),
+                           text::trimBlanks(slots_[k].file->text()));
+        card->setFieldText(QString::fromLatin1(kAttachmentSlots[k].descriptionLabel),
+                           text::trimBlanks(slots_[k].description->text()));
     }
+    accept();
 }

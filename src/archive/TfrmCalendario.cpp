@@ -1,6 +1,5 @@
 #include "archive/TfrmCalendario.h"
 
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QPushButton>
@@ -18,10 +17,7 @@ namespace {
 // The open card with a date field of that tag, and the field's control;
 // the cards declare their date fields, so no second table of tags is kept.
 CardWindow* cardWithDateTag(const QString& tag, QString* control) {
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget* window : windows) {
-        auto* card = qobject_cast<CardWindow*>(window);
-        if (!card) continue;
+    for (CardWindow* card : openCards()) {
         for (const CardField& field : card->definition().fields) {
             if (field.dateTag && tag == QLatin1String(field.dateTag)) {
                 *control = QString::fromLatin1(

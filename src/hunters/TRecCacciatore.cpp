@@ -3,12 +3,11 @@
 #include "archive/FieldRules.h"
 #include "base/TextRules.h"
 
-namespace {
-
-constexpr std::array kHunterFields{SELVADORO_HUNTER_FIELDS(SELVADORO_FIELD_SPEC)};
-static_assert(recordSizeOf(kHunterFields) == hunters::kRecordSize);
-static_assert(kHunterFields.size() == 50);
+SELVADORO_DEFINE_RECORD(TRecCacciatore, SELVADORO_HUNTER_FIELDS, hunters::kFileName,
+                        FieldEncoding::LengthPrefixed, hunters::kRecordSize)
 static_assert(TRecCacciatore::Field::Count == 50);
+
+namespace {
 
 const QString kDateFormatHint = QStringLiteral(
     "Per poter salvare la scheda è necessario indicare una data valida nel formato "
@@ -16,38 +15,11 @@ const QString kDateFormatHint = QStringLiteral(
 
 }  // namespace
 
-const RecordLayout& TRecCacciatore::layout() {
-    static const RecordLayout layout{hunters::kFileName, FieldEncoding::LengthPrefixed,
-                                     kHunterFields};
-    return layout;
-}
-
-TRecCacciatore TRecCacciatore::fromValues(const FieldValues& values) {
-    TRecCacciatore record;
-    qsizetype index = 0;
-    SELVADORO_HUNTER_FIELDS(SELVADORO_FROM_VALUE)
-    return record;
-}
-
-FieldValues TRecCacciatore::toValues() const {
-    const TRecCacciatore& record = *this;
-    FieldValues values;
-    values.reserve(static_cast<qsizetype>(kHunterFields.size()));
-    SELVADORO_HUNTER_FIELDS(SELVADORO_TO_VALUE)
-    return values;
-}
-
 namespace hunters {
 
 std::optional<SaveCheck> checkForSave(const TRecCacciatore& card) {
     using text::trimBlanks;
-    const auto warning = [](const char* what, const char* control) {
-        return SaveCheck{
-            SaveCheck::Kind::Warning,
-            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") +
-                QString::fromUtf8(what),
-            QString::fromLatin1(control)};
-    };
+    const auto warning = &missingField;
     if (trimBlanks(card.Cognome).isEmpty()) {
         return warning("il cognome del cacciatore.", "txtCognome");
     }

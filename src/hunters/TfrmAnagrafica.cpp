@@ -118,18 +118,19 @@ static_assert(kFields.size() == 44);
 
 CardDefinition hunterCard() {
     return CardDefinition{
-        "TfrmAnagrafica",
-        QStringLiteral(" Selvadoro - Anagrafica Cacciatori"),
-        &TRecCacciatore::layout(),
-        kFields,
-        QStringLiteral("Pronto per salvare una nuova scheda..."),
-        QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda."),
-        QStringLiteral("Salva la scheda corrente in archivio."),
-        QString(),
-        /*plainAccessErrorOnSave=*/false,
-        [](const FieldValues& values) {
-            return hunters::checkForSave(TRecCacciatore::fromValues(values));
-        },
+        .windowName = "TfrmAnagrafica",
+        .tag = "anagrafica",
+        .caption = QStringLiteral(" Selvadoro - Anagrafica Cacciatori"),
+        .layout = &TRecCacciatore::layout(),
+        .fields = kFields,
+        .readyText = QStringLiteral("Pronto per salvare una nuova scheda..."),
+        .newHint = QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda."),
+        .saveHint = QStringLiteral("Salva la scheda corrente in archivio."),
+        .duplicateHint = QString(),
+        .check =
+            [](const FieldValues& values) {
+                return hunters::checkForSave(TRecCacciatore::fromValues(values));
+            },
     };
 }
 
@@ -146,11 +147,12 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : CardWindow(hunterCard(), paren
                   saveTool(),
                   {"cmdTrova", "trova", QStringLiteral("Trova una scheda in archivio."), [this] {
                        SearchWindow window(hunters::search(), this);
-                       window.setMemory(QStringLiteral("anagrafica"));
+                       window.setMemory(QString::fromLatin1(definition().tag));
                        window.exec();
                    }}});
-    addToolGroup({{"cmdFile", "allega", QStringLiteral("Allega file alla scheda corrente."),
-                   [this] { TfrmAllegaCartella::showFor(this, QStringLiteral("anagrafica")); }}});
+    addToolGroup(
+        {{"cmdFile", "allega", QStringLiteral("Allega file alla scheda corrente."),
+          [this] { TfrmAllegaCartella::showFor(this, QString::fromLatin1(definition().tag)); }}});
     using SheetMode = SheetPrintWindow::Mode;
     addToolGroup(
         {{"cmdAnteprima", "anteprima",

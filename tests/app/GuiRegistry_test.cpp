@@ -98,9 +98,14 @@ TEST_F(RegistryTest, ListsOpenCardsThatExistAndPickersWriteControlsTheyHave) {
     }
 }
 
-TEST_F(RegistryTest, DateTagsAreUniqueAcrossTheCards) {
+TEST_F(RegistryTest, WindowAndDateTagsAreUniqueAcrossTheCards) {
     QSet<QString> tags;
     for (const auto& c : cards) {
+        ASSERT_NE(c->definition().tag, nullptr) << qPrintable(c->objectName());
+        const QString cardTag = QString::fromLatin1(c->definition().tag);
+        EXPECT_FALSE(tags.contains(cardTag)) << c->definition().tag;
+        tags.insert(cardTag);
+        EXPECT_EQ(cardTagged(cardTag), c.get());
         for (const CardField& field : c->definition().fields) {
             if (!field.dateTag) continue;
             const QString tag = QString::fromLatin1(field.dateTag);

@@ -46,17 +46,20 @@ class TestCard : public CardWindow {
 public:
     explicit TestCard(std::span<const CardField> fields = kCardFields)
         : CardWindow(CardDefinition{
-              "TfrmProva",
-              QStringLiteral(" Prova"),
-              &kLayout,
-              fields,
-              QStringLiteral("Pronto per archiviare una nuova scheda..."),
-              QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."),
-              QStringLiteral("Salva la scheda corrente in archivio."),
-              QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda "
-                             "duplicando i dati correnti."),
-              /*plainAccessErrorOnSave=*/true,
-              {}}) {
+              .windowName = "TfrmProva",
+              .tag = "prova",
+              .caption = QStringLiteral(" Prova"),
+              .layout = &kLayout,
+              .fields = fields,
+              .readyText = QStringLiteral("Pronto per archiviare una nuova scheda..."),
+              .newHint =
+                  QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."),
+              .saveHint = QStringLiteral("Salva la scheda corrente in archivio."),
+              .duplicateHint =
+                  QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda "
+                                 "duplicando i dati correnti."),
+              .plainAccessErrorOnSave = true,
+              .check = {}}) {
         addToolGroup({newTool(), saveTool(), duplicateTool()});
         addNavigationGroup();
         layOutColumns({{.rows = {{F::Nome}, {F::Note}, {F::Segnala}}}});
