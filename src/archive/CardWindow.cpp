@@ -278,6 +278,11 @@ QWidget* CardWindow::control(const QString& name) const {
     return controls_.value(name);
 }
 
+QString CardWindow::controlText(const QString& name) const {
+    const QWidget* w = control(name);
+    return w ? widgetText(w) : QString();
+}
+
 QWidget* CardWindow::control(FieldId field) const {
     return control(controlName(field));
 }

@@ -123,6 +123,9 @@ public:
     bool loadRecord(qsizetype number);
 
     QWidget* control(const QString& name) const;
+    // The text a control shows, as the card reads it back (memos with CR LF
+    // line breaks, check boxes "Sì" or "No").
+    QString controlText(const QString& name) const;
     QWidget* control(FieldId field) const;
     // Sets one field's text, as the pickers and the date import window do.
     void setFieldText(const QString& control, const QString& text);

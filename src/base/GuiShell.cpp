@@ -177,17 +177,28 @@ QWidget* titlePicture(QWidget* parent, const char* icon, const QString& heading)
     return picture;
 }
 
+QList<QPushButton*> addButtonRow(QWidget* parent, QBoxLayout* layout,
+                                 std::initializer_list<ButtonSpec> buttons, ButtonRow placement) {
+    auto* row = new QHBoxLayout;
+    if (placement == ButtonRow::Right) row->addStretch(1);
+    QList<QPushButton*> made;
+    for (const ButtonSpec& spec : buttons) {
+        if (placement == ButtonRow::Apart && made.size() == 1) row->addStretch(1);
+        auto* button = new QPushButton(spec.text, parent);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        row->addWidget(button);
+        made.append(button);
+    }
+    layout->addLayout(row);
+    return made;
+}
+
 OkCancelButtons addOkCancelRow(QDialog* dialog, QBoxLayout* layout, const QString& okName,
                                const QString& okText, ButtonRow placement) {
-    auto* row = new QHBoxLayout;
-    auto* ok = new QPushButton(okText, dialog);
-    ok->setObjectName(okName);
-    auto* cancel = new QPushButton(QStringLiteral("Annulla"), dialog);
-    cancel->setObjectName(QStringLiteral("btnAnnulla"));
-    if (placement == ButtonRow::Right) row->addStretch(1);
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    layout->addLayout(row);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    return {ok, cancel};
+    const QByteArray name = okName.toLatin1();
+    const QList<QPushButton*> row = addButtonRow(
+        dialog, layout, {{name.constData(), okText}, {"btnAnnulla", QStringLiteral("Annulla")}},
+        placement);
+    QObject::connect(row.at(1), &QPushButton::clicked, dialog, &QDialog::reject);
+    return {row.at(0), row.at(1)};
 }

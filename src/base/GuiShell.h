@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -49,13 +50,21 @@ QWidget* titlePicture(QWidget* parent, const char* icon, const QString& heading)
 // A picture of one of the program's icons.
 QLabel* iconPicture(QWidget* parent, const QString& name, const char* icon, int size);
 
+// A row of push buttons added to `layout`, in order: sharing the row, on
+// its right, or the first on the left and the others on the right.
+enum class ButtonRow { Shared, Right, Apart };
+struct ButtonSpec {
+    const char* name;
+    QString text;
+};
+QList<QPushButton*> addButtonRow(QWidget* parent, QBoxLayout* layout,
+                                 std::initializer_list<ButtonSpec> buttons, ButtonRow placement);
+
 // The row of a dialog's confirming button and "Annulla" (`btnAnnulla`,
-// which rejects the dialog), added to `layout`: the two buttons share the
-// row, or sit on its right.
+// which rejects the dialog).
 struct OkCancelButtons {
     QPushButton* ok;
     QPushButton* cancel;
 };
-enum class ButtonRow { Shared, Right };
 OkCancelButtons addOkCancelRow(QDialog* dialog, QBoxLayout* layout, const QString& okName,
                                const QString& okText, ButtonRow placement);

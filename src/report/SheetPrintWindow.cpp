@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "archive/CardWindow.h"
+#include "base/GuiShell.h"
 #include "base/Seams.h"
 
 namespace {
@@ -43,19 +44,13 @@ SheetPrintWindow::SheetPrintWindow(const SheetPrinting& printing, Mode mode, Car
     picture->setAlignment(Qt::AlignCenter);
     layout->addWidget(picture);
 
-    auto* buttons = new QHBoxLayout;
-    auto* btnStampa = new QPushButton(QString::fromUtf8(texts.button), this);
-    btnStampa->setObjectName(QStringLiteral("btnStampa"));
-    btnStampa->setDefault(true);
-    auto* btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    buttons->addWidget(btnStampa);
-    buttons->addWidget(btnAnnulla);
-    layout->addLayout(buttons);
+    const OkCancelButtons buttons =
+        addOkCancelRow(this, layout, QStringLiteral("btnStampa"), QString::fromUtf8(texts.button),
+                       ButtonRow::Shared);
+    buttons.ok->setDefault(true);
     setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
 
-    connect(btnStampa, &QPushButton::clicked, this, &SheetPrintWindow::printSheet);
-    connect(btnAnnulla, &QPushButton::clicked, this, &SheetPrintWindow::reject);
+    connect(buttons.ok, &QPushButton::clicked, this, &SheetPrintWindow::printSheet);
 }
 
 void SheetPrintWindow::printSheet() {

@@ -49,15 +49,12 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent) : QWidget(parent) {
     layout->addWidget(fields);
     layout->addStretch(1);
 
-    auto* buttons = new QHBoxLayout;
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    const QList<QPushButton*> buttons = addButtonRow(
+        this, layout, {{"cmdOK", QStringLiteral("OK")}, {"cmdEsci", QStringLiteral("Chiudi")}},
+        ButtonRow::Shared);
+    cmdOK_ = buttons.at(0);
     cmdOK_->setEnabled(false);
-    auto* cmdEsci = new QPushButton(QStringLiteral("Chiudi"), this);
-    cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
-    buttons->addWidget(cmdOK_);
-    buttons->addWidget(cmdEsci);
-    layout->addLayout(buttons);
+    QPushButton* cmdEsci = buttons.at(1);
 
     // Enter goes round the three fields.
     const QList<QLineEdit*> order{txtPasswordOld_, txtPasswordNew_, txtConferma_};

@@ -74,15 +74,12 @@ TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
     addFocusHighlight(txtPassword_, QStringLiteral("effPassword"));
     layout->addStretch(1);
 
-    auto* buttons = new QHBoxLayout;
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    const QList<QPushButton*> buttons = addButtonRow(
+        this, layout, {{"cmdOK", QStringLiteral("OK")}, {"cmdEsci", QStringLiteral("Esci")}},
+        ButtonRow::Shared);
+    cmdOK_ = buttons.at(0);
     cmdOK_->setEnabled(false);
-    auto* cmdEsci = new QPushButton(QStringLiteral("Esci"), this);
-    cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
-    buttons->addWidget(cmdOK_);
-    buttons->addWidget(cmdEsci);
-    layout->addLayout(buttons);
+    QPushButton* cmdEsci = buttons.at(1);
     auto* btnCambiaPassword = new QPushButton(QStringLiteral("Cambia password"), this);
     btnCambiaPassword->setObjectName(QStringLiteral("btnCambiaPassword"));
     layout->addWidget(btnCambiaPassword);
