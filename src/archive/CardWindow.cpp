@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -54,15 +55,51 @@ void setWidgetText(QWidget* w, const QString& text) {
         t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         m->setPlainText(t);
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
-        // Anything but "Sì" or "No" leaves the box as it was.
-        if (text == kYes) check->setChecked(true);
-        if (text == kNo) check->setChecked(false);
+        // Ticked by "Sì" (blanks around it aside); anything else, "No" or a
+        // value no card writes, clears it, so a card never shows the flag of
+        // the card shown before.
+        check->setChecked(text::trimBlanks(text) == kYes);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         combo->setCurrentIndex(-1);
         combo->setEditText(text);
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
         l->setText(text);
     }
+}
+
+// The length a memo's text takes once stored: each line break is CR LF.
+qsizetype storedLength(const QString& text) {
+    return text.size() + text.count(u'\n') + text.count(QChar::ParagraphSeparator);
+}
+
+// A memo that holds at most `limit` stored characters: a typed key that
+// would pass it is refused, a paste is cut to what fits.
+class MemoEdit : public QPlainTextEdit {
+public:
+    MemoEdit(int limit, QWidget* parent) : QPlainTextEdit(parent), limit_(limit) {}
+
+    // Whether `text` can replace the selection without passing the limit.
+    bool hasRoomFor(const QString& text) const { return storedLength(text) <= room(); }
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override {
+        QString text = source->text();
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        text.replace(u'\r', u'\n');
+        while (!text.isEmpty() && storedLength(text) > room()) text.chop(1);
+        if (!text.isEmpty()) textCursor().insertText(text);
+    }
+
+private:
+    qsizetype room() const {
+        return limit_ - storedLength(toPlainText()) + storedLength(textCursor().selectedText());
+    }
+
+    int limit_;
+};
+
+int typingLimitOf(const CardField& desc, int capacity) {
+    return desc.typingLimit > 0 ? desc.typingLimit : capacity;
 }
 
 QLineEdit* lineEditOf(QWidget* w) {
@@ -222,7 +259,7 @@ void CardWindow::buildFields() {
                 break;
             }
             case CardFieldKind::Memo:
-                w = new QPlainTextEdit(panRecord_);
+                w = new MemoEdit(typingLimitOf(desc, capacity), panRecord_);
                 break;
             case CardFieldKind::Check:
                 w = new QCheckBox(QString::fromUtf8(desc.label), panRecord_);
@@ -248,6 +285,11 @@ void CardWindow::buildFields() {
         w->installEventFilter(this);
         controls_.insert(name, w);
         fieldSpecs_.insert(w, &desc);
+        if (desc.hint) {
+            const QString hint = QString::fromUtf8(desc.hint);
+            w->setToolTip(hint);
+            hints_.insert(w, hint);
+        }
 
         if (hasHighlight(desc)) {
             highlights_.insert(name, addFocusHighlight(w, QStringLiteral("eff") + suffixOf(name)));
@@ -414,7 +456,7 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
     if (const auto hint = hints_.constFind(watched); hint != hints_.constEnd()) {
         if (event->type() == QEvent::Enter) panInfo_->setText(*hint);
         if (event->type() == QEvent::Leave) panInfo_->clear();
-        return false;
+        if (!fieldOf(watched)) return false;
     }
     if (const CardField* desc = fieldOf(watched)) {
         auto* field = static_cast<QWidget*>(watched);
@@ -458,7 +500,11 @@ bool CardWindow::handleFieldKey(QWidget* field, const CardField& desc, QKeyEvent
         return true;
     }
     if (code == Qt::Key_Return || code == Qt::Key_Enter) {
-        if (!desc.next) return false;
+        if (!desc.next) {
+            // A memo starts a new line, if it has room for it.
+            auto* memo = dynamic_cast<MemoEdit*>(field);
+            return memo && !memo->hasRoomFor(QStringLiteral("\n"));
+        }
         if (QWidget* next = control(*desc.next)) moveByEnter(next);
         return true;
     }
@@ -470,6 +516,7 @@ bool CardWindow::handleFieldKey(QWidget* field, const CardField& desc, QKeyEvent
             if (edit->text().size() - edit->selectedText().size() >= desc.typingLimit) return true;
         }
     }
+    if (auto* memo = dynamic_cast<MemoEdit*>(field)) return !memo->hasRoomFor(typed);
     return false;
 }
 

@@ -59,6 +59,8 @@ struct CardField {
     // The yellow highlight behind the field while it has the focus; unset:
     // shown for every kind but check boxes.
     std::optional<bool> highlight = std::nullopt;
+    // Its hint in the status line and as a tooltip; null: none.
+    const char* hint = nullptr;
 };
 
 // The hidden labels that hold a card's three attachments, slot by slot.
