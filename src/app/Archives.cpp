@@ -1,6 +1,7 @@
 #include "app/Archives.h"
 
 #include "hunters/HuntersArchive.h"
+#include "teams/TeamsArchive.h"
 
 namespace archives {
 
@@ -8,6 +9,7 @@ const QList<const ArchiveDefinition*>& all() {
     // One line per archive.
     static const QList<const ArchiveDefinition*> list{
         &hunters::archive(),
+        &teams::archive(),
     };
     return list;
 }

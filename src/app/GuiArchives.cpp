@@ -1,6 +1,7 @@
 #include "app/GuiArchives.h"
 
 #include "hunters/GuiHunters.h"
+#include "teams/GuiTeams.h"
 
 namespace archives {
 namespace {
@@ -15,7 +16,7 @@ const QList<GuiArchive>& windows() {
     // One line per archive.
     static const QList<GuiArchive> list{
         hunters::guiArchive(),
-        toCome("Squadre", "Archivio Squadre", "squadre"),
+        teams::guiArchive(),
         toCome("Comunicazioni", "Invio Comunicazioni", "comunicazioni"),
         toCome("Armi", "Schedario Armi", "armi"),
         toCome("Battute", "Battute di Caccia", "battute"),

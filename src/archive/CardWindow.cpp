@@ -19,13 +19,19 @@
 #include <algorithm>
 
 #include "archive/ArchiveMessages.h"
+#include "archive/ExportWindow.h"
 #include "archive/RecordCodec.h"
 #include "archive/RecordFile.h"
+#include "archive/SearchWindow.h"
+#include "archive/SummaryWindow.h"
+#include "archive/TfrmAllegaCartella.h"
 #include "archive/TfrmCalendario.h"
+#include "archive/TfrmCreaRTF.h"
 #include "base/GuiShell.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
 #include "base/TextRules.h"
+#include "shell/TfrmGuida.h"
 
 namespace {
 
@@ -156,6 +162,12 @@ bool digits(QChar c) {
 
 bool amount(QChar c) {
     return digits(c) || c == u',';
+}
+
+bool email(QChar c) {
+    static const QString refused =
+        QStringLiteral(" /<>€£°ÀÁÂÄÇÈÉÊËÌÍÎÏÑÒÓÔÖÙÚÛÜàáâäçèéêëìíîïñòóôöùúûü");
+    return !refused.contains(c);
 }
 
 }  // namespace cardfilter
@@ -339,6 +351,20 @@ QLabel* CardWindow::fieldLabel(const QString& control) const {
     return labels_.value(control);
 }
 
+QFrame* CardWindow::fieldBox(QWidget* field, const char* icon) {
+    auto* box = new QFrame(panRecord_);
+    box->setObjectName(QStringLiteral("shp") + suffixOf(field->objectName()));
+    box->setStyleSheet(QStringLiteral("QFrame#%1 { background: white; border: 1px solid #9bb7d4; "
+                                      "border-radius: 4px; }")
+                           .arg(box->objectName()));
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(8, 4, 12, 4);
+    row->addWidget(
+        iconPicture(box, QStringLiteral("img") + suffixOf(field->objectName()), icon, 24));
+    row->addWidget(field);
+    return box;
+}
+
 void CardWindow::layOutColumns(std::initializer_list<LayoutColumn> columns) {
     auto* grid = new QHBoxLayout(panRecord_);
     grid->setContentsMargins(10, 8, 10, 8);
@@ -346,9 +372,11 @@ void CardWindow::layOutColumns(std::initializer_list<LayoutColumn> columns) {
     for (const LayoutColumn& desc : columns) {
         auto* column = new QVBoxLayout;
         column->setSpacing(9);
+        bool columnGrows = false;
         for (const LayoutRow& row : desc.rows) {
             auto* line = new QHBoxLayout;
             line->setSpacing(6);
+            bool rowGrows = false;
             for (const LayoutCell& cell : row) {
                 if (cell.button_) {
                     QToolButton* button = toolButton(QString::fromLatin1(cell.button_));
@@ -359,6 +387,19 @@ void CardWindow::layOutColumns(std::initializer_list<LayoutColumn> columns) {
                 const QString name = controlName(*cell.field_);
                 QWidget* field = control(name);
                 Q_ASSERT_X(field, "CardWindow", "a layout cell names no card field");
+                if (cell.boxIcon_) {
+                    line->addWidget(fieldBox(field, cell.boxIcon_));
+                    continue;
+                }
+                if (qobject_cast<QPlainTextEdit*>(field)) {
+                    auto* stack = new QVBoxLayout;
+                    stack->setSpacing(3);
+                    if (QLabel* label = fieldLabel(name)) stack->addWidget(label);
+                    stack->addWidget(field, 1);
+                    line->addLayout(stack, 1);
+                    rowGrows = true;
+                    continue;
+                }
                 if (QLabel* label = fieldLabel(name)) line->addWidget(label);
                 const QFontMetrics metrics(field->font());
                 if (cell.sample_) {
@@ -370,9 +411,10 @@ void CardWindow::layOutColumns(std::initializer_list<LayoutColumn> columns) {
                     line->addWidget(field, 1);
                 }
             }
-            column->addLayout(line);
+            column->addLayout(line, rowGrows ? 1 : 0);
+            columnGrows = columnGrows || rowGrows;
         }
-        column->addStretch(1);
+        if (!columnGrows) column->addStretch(1);
         grid->addLayout(column, desc.stretch);
     }
 }
@@ -432,6 +474,57 @@ CardWindow::ToolSpec CardWindow::duplicateTool() {
 CardWindow::ToolSpec CardWindow::exitTool() {
     return {"cmdEsci", "esci", QStringLiteral("Esci da questa schermata di lavoro."),
             [this] { close(); }};
+}
+
+CardWindow::ToolSpec CardWindow::findTool(const SearchDefinition& search) {
+    return {"cmdTrova", "trova", QStringLiteral("Trova una scheda in archivio."), [this, &search] {
+                SearchWindow window(search, this);
+                window.setMemory(QString::fromLatin1(definition_.tag));
+                window.exec();
+            }};
+}
+
+CardWindow::ToolSpec CardWindow::attachTool(const QString& hint) {
+    return {"cmdFile", "allega", hint,
+            [this] { TfrmAllegaCartella::showFor(this, QString::fromLatin1(definition_.tag)); }};
+}
+
+CardWindow::ToolSpec CardWindow::exportTool(const ExportDefinition& exporter) {
+    return {"cmdEsporta", "esporta",
+            QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel."),
+            [this, &exporter] {
+                ExportWindow window(exporter, this);
+                window.exec();
+            }};
+}
+
+CardWindow::ToolSpec CardWindow::summaryTool(const char* name, const char* icon,
+                                             const QString& hint,
+                                             const SummaryDefinition& summary) {
+    return {name, icon, hint, [this, &summary] {
+                SummaryWindow window(summary, this);
+                window.exec();
+            }};
+}
+
+CardWindow::ToolSpec CardWindow::rtfTool(const RtfDocument& document) {
+    return {"cmdStampa", "stampa", QStringLiteral("Esporta e stampa la scheda corrente."),
+            [this, &document] { TfrmCreaRTF::showFor(this, document); }};
+}
+
+CardWindow::ToolSpec CardWindow::guideTool(const HelpTopic& topic) {
+    return {"cmdGuida", "guida",
+            QStringLiteral("Visualizza la pagina della guida sensibile al contesto."),
+            [this, &topic] { showHelpTopic(this, topic); }};
+}
+
+QToolButton* CardWindow::addPickerButton(const char* name, const QString& hint,
+                                         const SearchDefinition& search, const PickerMode& mode) {
+    return addFieldButton({name, "avanti", hint, [this, &search, &mode] {
+                               SearchWindow window(search, this);
+                               window.usePicker(mode);
+                               window.exec();
+                           }});
 }
 
 void CardWindow::addNavigationGroup() {

@@ -8,7 +8,9 @@
 #include <span>
 #include <type_traits>
 
+#include "archive/ListDefinitions.h"
 #include "archive/RecordLayout.h"
+#include "archive/RtfDocument.h"
 #include "archive/SaveCheck.h"
 
 class QBoxLayout;
@@ -39,6 +41,9 @@ using CharFilter = bool (*)(QChar);
 namespace cardfilter {
 bool digits(QChar c);  // 0-9
 bool amount(QChar c);  // 0-9 and the decimal comma
+// Any character but the blank, "/", "<", ">", "€", "£", "°" and the
+// accented letters: what an e-mail address list may be typed with.
+bool email(QChar c);
 }  // namespace cardfilter
 
 // One field of a card, bound to a field of the archive's record layout;
@@ -166,6 +171,21 @@ protected:
     ToolSpec saveTool();
     ToolSpec duplicateTool();
     ToolSpec exitTool();
+    // The buttons that open the archive's windows: the search (`cmdTrova`,
+    // with the card's tag), the attachments (`cmdFile`), the export
+    // (`cmdEsporta`), a summary, the RTF document (`cmdStampa`) and the
+    // guide (`cmdGuida`).
+    ToolSpec findTool(const SearchDefinition& search);
+    ToolSpec attachTool(const QString& hint = QStringLiteral("Allega file alla scheda corrente."));
+    ToolSpec exportTool(const ExportDefinition& exporter);
+    ToolSpec summaryTool(const char* name, const char* icon, const QString& hint,
+                         const SummaryDefinition& summary);
+    ToolSpec rtfTool(const RtfDocument& document);
+    ToolSpec guideTool(const HelpTopic& topic);
+    // A button beside a field that picks a value from another archive's
+    // search (`impCaposquadra`...), with the given picker mode.
+    QToolButton* addPickerButton(const char* name, const QString& hint,
+                                 const SearchDefinition& search, const PickerMode& mode);
     // First, previous, the position label, next, last.
     void addNavigationGroup();
 
@@ -180,18 +200,25 @@ protected:
     struct LayoutButton {
         const char* name;
     };
+    // A field shown in a white box with an icon beside it (a flag).
+    struct LayoutBox {
+        FieldId field;
+        const char* icon;
+    };
     class LayoutCell {
     public:
         template <typename E>
         requires std::is_enum_v<E> LayoutCell(E field, const char* sample = nullptr)
             : field_(FieldId(field)), sample_(sample) {}
         LayoutCell(LayoutButton button) : button_(button.name) {}
+        LayoutCell(LayoutBox box) : field_(box.field), boxIcon_(box.icon) {}
 
     private:
         friend class CardWindow;
         std::optional<FieldId> field_;
         const char* button_ = nullptr;
         const char* sample_ = nullptr;
+        const char* boxIcon_ = nullptr;
     };
     using LayoutRow = std::initializer_list<LayoutCell>;
     struct LayoutColumn {
@@ -199,7 +226,10 @@ protected:
         int stretch = 1;  // the column's share of the panel's width
     };
     // Lays the card panel out in columns side by side, each a stack of rows.
+    // A memo stands under its label and takes the height its column leaves.
     void layOutColumns(std::initializer_list<LayoutColumn> columns);
+    // A field in a white box with an icon beside it.
+    QFrame* fieldBox(QWidget* field, const char* icon);
 
     // Opens the date import window for a calendar date field.
     virtual void openDateImport(QWidget* field, const QString& tag);

@@ -25,6 +25,10 @@ QString summaryItem(const FieldValues& values) {
     return permitSummary().itemText(values);
 }
 
+ValueFn surnameAndName() {
+    return joinedFields({F::Cognome, F::Nome});
+}
+
 bool permitCondition(const FieldValues& values, const QDate& today) {
     const auto expiry = fieldrules::parseDate(values.value(F::Scadenza));
     bool isNumber = false;

@@ -9,6 +9,10 @@ const SearchDefinition& search();
 const SummaryDefinition& permitSummary();
 const ExportDefinition& exporter();
 
+// What a picker on the hunters' search hands to another card: the
+// hunter's surname, one blank and first name, each trimmed ("Rossi Mario").
+ValueFn surnameAndName();
+
 // The item texts of the search and of the summary.
 QString searchItem(const FieldValues& values);
 QString summaryItem(const FieldValues& values);

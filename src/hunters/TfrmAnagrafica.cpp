@@ -4,10 +4,6 @@
 #include <QLineEdit>
 #include <array>
 
-#include "archive/ExportWindow.h"
-#include "archive/SearchWindow.h"
-#include "archive/SummaryWindow.h"
-#include "archive/TfrmAllegaCartella.h"
 #include "base/Seams.h"
 #include "base/TextRules.h"
 #include "checks/GuiCheckers.h"
@@ -16,7 +12,6 @@
 #include "hunters/HunterSheet.h"
 #include "hunters/TRecCacciatore.h"
 #include "report/SheetPrintWindow.h"
-#include "shell/TfrmGuida.h"
 
 namespace {
 
@@ -143,16 +138,8 @@ const SheetPrinting& TfrmAnagrafica::sheetPrinting() {
 }
 
 TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : CardWindow(hunterCard(), parent) {
-    addToolGroup({newTool(),
-                  saveTool(),
-                  {"cmdTrova", "trova", QStringLiteral("Trova una scheda in archivio."), [this] {
-                       SearchWindow window(hunters::search(), this);
-                       window.setMemory(QString::fromLatin1(definition().tag));
-                       window.exec();
-                   }}});
-    addToolGroup(
-        {{"cmdFile", "allega", QStringLiteral("Allega file alla scheda corrente."),
-          [this] { TfrmAllegaCartella::showFor(this, QString::fromLatin1(definition().tag)); }}});
+    addToolGroup({newTool(), saveTool(), findTool(hunters::search())});
+    addToolGroup({attachTool()});
     using SheetMode = SheetPrintWindow::Mode;
     addToolGroup(
         {{"cmdAnteprima", "anteprima",
@@ -161,24 +148,12 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : CardWindow(hunterCard(), paren
          {"cmdStampa", "stampa", QStringLiteral("Stampa la scheda corrente."),
           [this] { SheetPrintWindow::showFor(this, sheetPrinting(), SheetMode::Print); }}});
     addNavigationGroup();
-    addToolGroup(
-        {{"cmdEsporta", "esporta",
-          QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel."),
-          [this] {
-              ExportWindow window(hunters::exporter(), this);
-              window.exec();
-          }},
-         {"cmdScaduti", "avviso",
-          QStringLiteral("Visualizza il riepilogo dei cacciatori con porto di fucile in scadenza o "
-                         "scaduto."),
-          [this] {
-              SummaryWindow window(hunters::permitSummary(), this);
-              window.exec();
-          }}});
-    addToolGroup({{"cmdGuida", "guida",
-                   QStringLiteral("Visualizza la pagina della guida sensibile al contesto."),
-                   [this] { showHelpTopic(this, hunters::cardTopic()); }},
-                  exitTool()});
+    addToolGroup({exportTool(hunters::exporter()),
+                  summaryTool("cmdScaduti", "avviso",
+                              QStringLiteral("Visualizza il riepilogo dei cacciatori con porto di "
+                                             "fucile in scadenza o scaduto."),
+                              hunters::permitSummary())});
+    addToolGroup({guideTool(hunters::cardTopic()), exitTool()});
 
     auto* provinces = qobject_cast<QComboBox*>(control(F::ProvRes));
     provinces->addItems(hunters::provinces());
