@@ -53,7 +53,7 @@ TfrmCreaRTF::TfrmCreaRTF(CardWindow* card, const RtfDocument& document)
                       {"btnStampa", QStringLiteral("Esporta e stampa")}},
                      ButtonRow::Apart);
     buttons.at(1)->setDefault(true);
-    makeFixedDialog(this, QSize(420, sizeHint().height()));
+    makeFixedDialog(this, sizeHint().expandedTo(QSize(420, 0)));
 
     connect(buttons.at(0), &QPushButton::clicked, this, &TfrmCreaRTF::reject);
     connect(buttons.at(1), &QPushButton::clicked, this, &TfrmCreaRTF::exportCard);

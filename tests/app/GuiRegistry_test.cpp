@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/Archives.h"
+#include "app/GuiApplication.h"
 #include "app/GuiArchives.h"
 #include "app/TfrmAvvio.h"
 #include "archive/CardWindow.h"
@@ -123,6 +124,27 @@ TEST_F(RegistryTest, TheLauncherHasATileForEveryEntry) {
         ASSERT_NE(bar, nullptr) << archive.tile;
         EXPECT_EQ(bar->text(), archive.caption);
         EXPECT_NE(launcher.findChild<QToolButton*>(QStringLiteral("img") + tile), nullptr);
+    }
+}
+
+// At start-up every archive with a card gets its tile; the others stay
+// disabled. Each tile opens its own card and hides the launcher.
+TEST_F(RegistryTest, StartUpGivesEveryCardItsTile) {
+    GuiApplication windows;
+    for (const GuiArchive& archive : archives::windows()) {
+        auto* bar = windows.launcher().findChild<QPushButton*>(QStringLiteral("btn") +
+                                                               QString::fromLatin1(archive.tile));
+        ASSERT_NE(bar, nullptr) << archive.tile;
+        EXPECT_EQ(bar->isEnabled(), archive.createCard != nullptr) << archive.tile;
+        if (!archive.createCard) continue;
+        windows.launcher().show();
+        bar->click();
+        CardWindow* card = windows.card(QString::fromLatin1(archive.window));
+        ASSERT_NE(card, nullptr) << archive.window;
+        EXPECT_TRUE(card->isVisible()) << archive.window;
+        EXPECT_FALSE(windows.launcher().isVisible()) << archive.window;
+        card->close();
+        EXPECT_TRUE(windows.launcher().isVisible()) << archive.window;
     }
 }
 

@@ -17,6 +17,7 @@
 #include "archive/SummaryWindow.h"
 #include "archive/TfrmAllegaCartella.h"
 #include "archive/TfrmCalendario.h"
+#include "archive/TfrmCreaRTF.h"
 #include "checks/TfrmCarta.h"
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmIban.h"
@@ -136,6 +137,12 @@ inline QList<WindowRow> archiveWindows() {
     }
     for (const ArchiveDefinition* archive : archives::all()) {
         rows += listWindowsOf(archive->name, *archive);
+        if (!archive->rtfCard) continue;
+        rows.append({std::string(archive->name) + "_TfrmCreaRTF",
+                     [document = archive->rtfCard](CardWindow& owner) {
+                         return std::unique_ptr<QWidget>(
+                             std::make_unique<TfrmCreaRTF>(&owner, *document));
+                     }});
     }
     return rows;
 }
