@@ -177,6 +177,25 @@ QWidget* titlePicture(QWidget* parent, const char* icon, const QString& heading)
     return picture;
 }
 
+QLabel* addLinkAndCloseRow(QDialog* dialog, QBoxLayout* layout, const QString& picture,
+                           const char* icon, int iconSize, const QString& text,
+                           std::function<void()> open) {
+    auto* row = new QHBoxLayout;
+    QLabel* image = iconPicture(dialog, picture, icon, iconSize);
+    auto* link = new QLabel(text, dialog);
+    link->setObjectName(QStringLiteral("lnkWeb"));
+    makeLink(link, image, std::move(open));
+    row->addWidget(image);
+    row->addWidget(link);
+    row->addStretch(1);
+    auto* close = new QPushButton(QStringLiteral("Chiudi"), dialog);
+    close->setObjectName(QStringLiteral("btnChiudi"));
+    row->addWidget(close);
+    layout->addLayout(row);
+    QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::accept);
+    return link;
+}
+
 QList<QPushButton*> addButtonRow(QWidget* parent, QBoxLayout* layout,
                                  std::initializer_list<ButtonSpec> buttons, ButtonRow placement) {
     auto* row = new QHBoxLayout;

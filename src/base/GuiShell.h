@@ -44,6 +44,13 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const char* ico
 // The status line at the bottom of a window: white text on a blue bar.
 QLabel* statusLine(QWidget* parent, const QString& text);
 
+// The bottom row of an information dialog: a link (its picture, named
+// `picture`, and the text `lnkWeb`) on the left and "Chiudi" (`btnChiudi`,
+// which accepts the dialog) on the right. Returns the link's text.
+QLabel* addLinkAndCloseRow(QDialog* dialog, QBoxLayout* layout, const QString& picture,
+                           const char* icon, int iconSize, const QString& text,
+                           std::function<void()> open);
+
 // A title picture: an icon (":/icons/<icon>.svg") beside a heading.
 QWidget* titlePicture(QWidget* parent, const char* icon, const QString& heading);
 

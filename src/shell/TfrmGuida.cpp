@@ -42,25 +42,14 @@ TfrmGuida::TfrmGuida(QWidget* owner) : QDialog(owner) {
     txtGuida_->setFont(memoFont);
     layout->addWidget(txtGuida_, 1);
 
-    auto* bottom = new QHBoxLayout;
-    QLabel* imgPDF = iconPicture(this, QStringLiteral("imgPDF"), "pdf", 32);
-    auto* lnkWeb = new QLabel(QStringLiteral("Visualizza guida in formato PDF"), this);
-    lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
+    QLabel* lnkWeb = addLinkAndCloseRow(
+        this, layout, QStringLiteral("imgPDF"), "pdf", 32,
+        QStringLiteral("Visualizza guida in formato PDF"),
+        [] { seams::desktop().shellOpen(u'"' + QDir::toNativeSeparators(pdfPath()) + u'"'); });
     QFont linkFont;
     linkFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
     linkFont.setPointSize(14);
     lnkWeb->setFont(linkFont);
-    makeLink(lnkWeb, imgPDF,
-             [] { seams::desktop().shellOpen(u'"' + QDir::toNativeSeparators(pdfPath()) + u'"'); });
-    auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    bottom->addWidget(imgPDF);
-    bottom->addWidget(lnkWeb);
-    bottom->addStretch(1);
-    bottom->addWidget(btnChiudi);
-    layout->addLayout(bottom);
-
-    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TfrmGuida::setTopic(const HelpTopic& topic) {

@@ -69,19 +69,8 @@ TfrmSplash::TfrmSplash(QWidget* owner) : QDialog(owner) {
     layout->addWidget(description);
     layout->addStretch(1);
 
-    auto* bottom = new QHBoxLayout;
-    QLabel* imgWeb = iconPicture(this, QStringLiteral("imgWeb"), "sito", 24);
-    auto* lnkWeb = new QLabel(programinfo::makerSite(), this);
-    lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
-    makeLink(lnkWeb, imgWeb, [] { seams::desktop().shellOpen(programinfo::makerSite()); });
-    auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    bottom->addWidget(imgWeb);
-    bottom->addWidget(lnkWeb);
-    bottom->addStretch(1);
-    bottom->addWidget(btnChiudi);
-    layout->addLayout(bottom);
-    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
+    addLinkAndCloseRow(this, layout, QStringLiteral("imgWeb"), "sito", 24, programinfo::makerSite(),
+                       [] { seams::desktop().shellOpen(programinfo::makerSite()); });
 }
 
 void TfrmSplash::showEvent(QShowEvent* event) {
