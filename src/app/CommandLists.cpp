@@ -90,7 +90,12 @@ int runSummary(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     QString path;
     if (!existingArchive(*summary->layout, &path, err)) return 1;
-    printLines(summary->build(path, today).lines, out);
+    const ListResult result = summary->build(path, today);
+    printLines(result.lines, out);
+    if (!result.ok) {
+        err << "Impossibile leggere l'archivio: " << result.error << "\n";
+        return 1;
+    }
     return 0;
 }
 

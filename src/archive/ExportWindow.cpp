@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "archive/ArchiveMessages.h"
 #include "archive/GuiListActions.h"
 #include "archive/RecordFile.h"
 #include "base/GuiShell.h"
@@ -80,10 +81,15 @@ QString ExportWindow::filePath() const {
 }
 
 void ExportWindow::fillGrid() {
-    grid_->fill(*definition_.layout, archivePath(*definition_.layout));
+    gridWhole_ = grid_->fill(*definition_.layout, archivePath(*definition_.layout));
+    // The rows read so far stay shown; the grid is never passed off as whole.
+    if (!gridWhole_) seams::messages().plain(archivemsg::accessError());
 }
 
 void ExportWindow::exportFile() {
+    // A grid the archive could not fill whole is not exported: the file
+    // would look complete, and would replace a previous complete one.
+    if (!gridWhole_) return seams::messages().plain(archivemsg::accessError());
     if (!seams::messages().confirm(QStringLiteral(
             "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero "
             "di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"))) {

@@ -31,6 +31,7 @@ private:
 
     const ExportDefinition& definition_;
     ExportGridModel* grid_;
+    bool gridWhole_ = false;  // the grid holds every record of the archive
     QTableView* grdRecords_;
     QLabel* panInfo_;
     QHash<QObject*, QString> hints_;

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "archive/ArchiveMessages.h"
 #include "archive/GuiListActions.h"
 #include "archive/RecordFile.h"
 #include "archive/RecordListWidget.h"
@@ -26,6 +27,8 @@ void SummaryWindow::build() {
         definition_.build(archivePath(*definition_.layout), seams::clock().today());
     list_->setLines(result.lines);
     list_->findBox()->setFocus();
+    // The lines read so far stay; the list is never passed off as whole.
+    if (!result.ok) seams::messages().plain(archivemsg::accessError());
 }
 
 void SummaryWindow::openChosen() {

@@ -6,6 +6,7 @@
 #include "base/Paths.h"
 #include "support/CommandRun.h"
 #include "support/HunterArchive.h"
+#include "support/WriteFailure.h"
 
 namespace {
 
@@ -41,6 +42,18 @@ TEST_F(ListCommandsTest, ACriterionOfBlanksDoesNotWidenTheSearch) {
                                  QStringLiteral("Cognome=zzzz"), QStringLiteral("Note= ")});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, QString());
+}
+
+TEST_F(ListCommandsTest, ASummaryThatCannotReadItsArchiveFails) {
+    store({{.surname = "Rossi", .expiry = "01/01/2020", .notice = "30"}});
+    const QString archive = dir.filePath(QStringLiteral("Cacciatori.pro"));
+    QFile::setPermissions(archive, QFile::ReadOwner);
+    const WriteFailure readOnly(WriteFailure::Kind::ReadOnlyFolder, dir.path());
+    if (!readOnly.possible()) GTEST_SKIP() << "permissions cannot be taken away here";
+    const CommandResult r = run({QStringLiteral("riepilogo"), QStringLiteral("porto-scadenza")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, QString());
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Impossibile leggere l'archivio")));
 }
 
 TEST_F(ListCommandsTest, ExportWritesTheFileOfTheWindow) {
