@@ -79,10 +79,13 @@ qsizetype storedLength(const QString& text) {
 }
 
 // A memo that holds at most `limit` stored characters: a typed key that
-// would pass it is refused, a paste is cut to what fits.
+// would pass it is refused, a paste is cut to what fits. Tab moves on to
+// the next field, as from any other field; it types nothing.
 class MemoEdit : public QPlainTextEdit {
 public:
-    MemoEdit(int limit, QWidget* parent) : QPlainTextEdit(parent), limit_(limit) {}
+    MemoEdit(int limit, QWidget* parent) : QPlainTextEdit(parent), limit_(limit) {
+        setTabChangesFocus(true);
+    }
 
     // Whether `text` can replace the selection without passing the limit.
     bool hasRoomFor(const QString& text) const { return storedLength(text) <= room(); }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
@@ -76,6 +77,10 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
+        // The frame is the field's sibling, lowered to the front of their
+        // parent's children, so a window being destroyed deletes it before a
+        // field that still has the focus loses it.
+        if (!frame_) return false;
         if (event->type() == QEvent::FocusIn) {
             frame_->setGeometry(edit_->geometry().adjusted(-4, -4, 4, 4));
             frame_->show();
@@ -88,7 +93,7 @@ protected:
 
 private:
     QWidget* edit_;
-    QFrame* frame_;
+    QPointer<QFrame> frame_;
 };
 
 }  // namespace
