@@ -802,7 +802,8 @@ void CardWindow::clearCard() {
         if (auto* check = qobject_cast<QCheckBox*>(w)) {
             check->setChecked(false);
         } else {
-            setWidgetText(w, QString::fromUtf8(desc.defaultText));
+            setWidgetText(
+                w, desc.defaultValue ? desc.defaultValue() : QString::fromUtf8(desc.defaultText));
         }
     }
     clearAttachmentLabels();

@@ -60,6 +60,7 @@ struct CardField {
     std::optional<FieldId> next = std::nullopt;    // Enter moves the focus there
     const char* dateTag = nullptr;                 // window tag of a calendar date field
     const char* defaultText = "";                  // set by Clear
+    QString (*defaultValue)() = nullptr;           // computed by Clear instead (today)
     QString (*onLeave)(const QString&) = nullptr;  // applied when the field is left
     // The yellow highlight behind the field while it has the focus; unset:
     // shown for every kind but check boxes.

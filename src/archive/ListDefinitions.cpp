@@ -31,6 +31,10 @@ ListResult SummaryDefinition::build(const QString& path, const QDate& today) con
         itemText);
 }
 
+ValueFn storedField(FieldId field) {
+    return [index = field.index](const FieldValues& values) { return values.value(index); };
+}
+
 ExportColumn fieldColumn(const char* name, const char* header, int gridWidth, int exportWidth,
                          FieldId field) {
     return joinedColumn(name, header, gridWidth, exportWidth, {field});

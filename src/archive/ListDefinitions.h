@@ -79,6 +79,10 @@ struct ExportDefinition {
 using ValueFn = std::function<QString(const FieldValues&)>;
 ValueFn joinedFields(std::initializer_list<FieldId> fields);
 
+// A field's text as stored, blanks kept (a picker that copies a zero-
+// terminated field whole).
+ValueFn storedField(FieldId field);
+
 // A column showing one field, trimmed.
 ExportColumn fieldColumn(const char* name, const char* header, int gridWidth, int exportWidth,
                          FieldId field);

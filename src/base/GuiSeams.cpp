@@ -62,8 +62,8 @@ bool QtMessages::confirm(const QString& text) {
     return box.exec() != QMessageBox::No;
 }
 
-void QtDesktop::shellOpen(const QString& target) {
-    QDesktopServices::openUrl(shellOpenUrl(target));
+bool QtDesktop::shellOpen(const QString& target) {
+    return QDesktopServices::openUrl(shellOpenUrl(target));
 }
 
 QString QtDesktop::openFileName(const QString& title, const QString& folder,

@@ -20,7 +20,7 @@ public:
 
 class QtDesktop final : public Desktop {
 public:
-    void shellOpen(const QString& target) override;
+    bool shellOpen(const QString& target) override;
     QString openFileName(const QString& title, const QString& folder,
                          const QString& filter) override;
     QString saveFileName(const QString& title, const QString& folder,

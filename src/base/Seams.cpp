@@ -21,7 +21,7 @@ public:
 
 class NoDesktop final : public Desktop {
 public:
-    void shellOpen(const QString&) override {}
+    bool shellOpen(const QString&) override { return false; }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
 };

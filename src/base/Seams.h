@@ -27,8 +27,9 @@ class Desktop {
 public:
     virtual ~Desktop() = default;
     // Hands a file path, a web address or a "mailto:" link to the desktop's
-    // default application. Enclosing double quotes are dropped.
-    virtual void shellOpen(const QString& target) = 0;
+    // default application. Enclosing double quotes are dropped. False when
+    // the desktop did not take it (no application for it).
+    virtual bool shellOpen(const QString& target) = 0;
     // An empty result means the user cancelled.
     virtual QString openFileName(const QString& title, const QString& folder,
                                  const QString& filter) = 0;

@@ -37,7 +37,11 @@ public:
 
 class FakeDesktop final : public Desktop {
 public:
-    void shellOpen(const QString& target) override { opened.append(target); }
+    bool shellOpen(const QString& target) override {
+        opened.append(target);
+        return takesTargets;
+    }
+    bool takesTargets = true;  // false: the desktop refuses what it is given
     QString openFileName(const QString& title, const QString& folder,
                          const QString& filter) override;
     QString saveFileName(const QString& title, const QString& folder,
