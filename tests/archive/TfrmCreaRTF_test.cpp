@@ -8,6 +8,7 @@
 
 #include "support/CardFixture.h"
 #include "support/TeamBytes.h"
+#include "support/TeamDocument.h"
 #include "support/WriteFailure.h"
 #include "teams/TeamsArchive.h"
 #include "teams/TfrmSquadre.h"
@@ -29,46 +30,6 @@ const QString kWriteFailed = QStringLiteral(
 // A document left by an earlier export, which a refused or failed export
 // must leave as it is.
 const QByteArray kEarlierDocument = "{\\rtf1\\ansi scheda esportata ieri\\par }";
-
-// The pieces of the team document, written out here in Windows-1252.
-const QByteArray kFontsPiece =
-    "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1040{\\fonttbl{\\f0\\fnil\\fcharset0 Verdana;}"
-    "{\\f1\\fnil Verdana;}}";
-const QByteArray kColoursPiece = "{\\colortbl ;\\red0\\green0\\blue0;}";
-const QByteArray kTitlePiece =
-    "\\viewkind4\\uc1\\pard\\qc\\cf1\\b\\f0\\fs24 SQUADRA DI CACCIA\\f1\\fs16";
-const QByteArray kRulePiece = "\\par \\fs24 ________________________________________________\\par";
-const QByteArray kEndPiece = "\\par }";
-
-// The values of the ten fields as the document writes them (escaped,
-// line breaks as \line, Windows-1252 bytes).
-struct Written {
-    QByteArray squadra{}, forme{}, atc{}, caposquadra{}, cacciatori{}, email{}, vicecapo{},
-        capocanaio{}, capoposta{}, note{};
-};
-
-QByteArray firstFieldPiece(const QByteArray& value) {
-    return "\\par \\pard\\f0\\fs20 Nome squadra di caccia:\\b0\\f1  \\f0 " + value + "\\par";
-}
-
-QByteArray fieldPiece(const QByteArray& heading, const QByteArray& value) {
-    return "\\par \\b " + heading + ":\\b0\\f1  \\f0 " + value + "\\par";
-}
-
-QByteArray lastFieldPiece(const QByteArray& value) {
-    return "\\par \\b Note:\\b0\\f1  \\f0 " + value + "\\b\\par";
-}
-
-QByteArray teamDocument(const Written& w) {
-    return kFontsPiece + kColoursPiece + kTitlePiece + kRulePiece + firstFieldPiece(w.squadra) +
-           fieldPiece("Forme di caccia praticate", w.forme) +
-           fieldPiece("Ambiti Territoriali di Caccia", w.atc) +
-           fieldPiece("Capo squadra", w.caposquadra) +
-           fieldPiece("Cacciatori membri", w.cacciatori) +
-           fieldPiece("Indirizzi e-mail cacciatori", w.email) +
-           fieldPiece("Vice capo squadra", w.vicecapo) + fieldPiece("Capo canaio", w.capocanaio) +
-           fieldPiece("Capo posta", w.capoposta) + lastFieldPiece(w.note) + kEndPiece;
-}
 
 // What happened in the export window opened by the card's cmdStampa.
 struct Seen {
@@ -202,7 +163,7 @@ struct TypedCase {
     const char* name;
     const char* control;
     QStringList lines;  // typed with Enter between them
-    Written written;
+    TeamDocumentValues written;
 };
 
 void PrintTo(const TypedCase& c, std::ostream* out) {
