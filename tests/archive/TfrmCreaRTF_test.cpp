@@ -103,8 +103,9 @@ TEST_F(RtfExportTest, ACardNamedAlfaGivesTheTitleTheRuleAnEmptyParagraphThenItsN
     EXPECT_FALSE(written.contains('\r'));
 }
 
-// Every field of a stored team, and what the document makes of it; the
-// flag and the attachments stay out of it.
+// Every field of a stored team, and what the document makes of it (a lone
+// LF or CR in a memo is a line too); the flag and the attachments stay out
+// of it.
 TEST_F(RtfExportTest, AStoredCardIsWrittenFieldByFieldInTheOrderOfTheHeadings) {
     TeamBytes team;
     team.set(TeamBytes::Squadra, "  I Cinghialai  ")
@@ -112,7 +113,7 @@ TEST_F(RtfExportTest, AStoredCardIsWrittenFieldByFieldInTheOrderOfTheHeadings) {
         .set(TeamBytes::ATC, "ATC Citt\xE0 di Castello 1")
         .set(TeamBytes::Caposquadra, "Rossi Mario")
         .set(TeamBytes::Cacciatori, "Rossi Mario\r\nBianchi Luigi\r\nVerdi Anna")
-        .set(TeamBytes::Email, "rossi@example.it,bianchi@example.it")
+        .set(TeamBytes::Email, "rossi@example.it,\nbianchi@example.it,\rneri@example.it")
         .set(TeamBytes::Vicecapo, "Bianchi Luigi")
         .set(TeamBytes::Capocanaio, "Neri Ugo")
         .set(TeamBytes::Capoposta, "Gialli Pio")
@@ -131,7 +132,8 @@ TEST_F(RtfExportTest, AStoredCardIsWrittenFieldByFieldInTheOrderOfTheHeadings) {
                             .atc = "ATC Citt\xE0 di Castello 1",
                             .caposquadra = "Rossi Mario",
                             .cacciatori = "Rossi Mario\\line Bianchi Luigi\\line Verdi Anna",
-                            .email = "rossi@example.it,bianchi@example.it",
+                            .email = "rossi@example.it,\\line bianchi@example.it,\\line "
+                                     "neri@example.it",
                             .vicecapo = "Bianchi Luigi",
                             .capocanaio = "Neri Ugo",
                             .capoposta = "Gialli Pio",
