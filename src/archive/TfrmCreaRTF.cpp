@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "archive/CardWindow.h"
 #include "base/GuiShell.h"
@@ -54,12 +53,7 @@ TfrmCreaRTF::TfrmCreaRTF(CardWindow* card, const RtfDocument& document)
                       {"btnStampa", QStringLiteral("Esporta e stampa")}},
                      ButtonRow::Apart);
     buttons.at(1)->setDefault(true);
-    // At least 420 pixels wide, wider when the heading needs it (its font
-    // and the system's differ); as tall as the wrapped paragraphs then need.
-    const int width = std::max(420, minimumSizeHint().width());
-    const int height =
-        layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : sizeHint().height();
-    makeFixedDialog(this, QSize(width, height));
+    makeFixedDialog(this, QSize(420, sizeHint().height()));
 
     connect(buttons.at(0), &QPushButton::clicked, this, &TfrmCreaRTF::reject);
     connect(buttons.at(1), &QPushButton::clicked, this, &TfrmCreaRTF::exportCard);
