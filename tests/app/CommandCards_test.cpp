@@ -9,7 +9,7 @@
 #include "support/CommandRun.h"
 #include "support/HunterArchive.h"
 #include "support/PdfText.h"
-#include "support/TeamBytes.h"
+#include "support/TeamArchive.h"
 #include "support/TeamDocument.h"
 #include "support/TestSeams.h"
 #include "support/WriteFailure.h"
@@ -156,22 +156,20 @@ protected:
     // Alfa, then a team with every field filled, as stored by the card or
     // by another program (blanks around the name, lone CR and LF breaks).
     void writeTwoTeams() {
-        TeamBytes full;
-        full.set(TeamBytes::Squadra, "  I Cinghialai  ")
-            .set(TeamBytes::Forme, "Braccata {cinghiale}")
-            .set(TeamBytes::ATC, "ATC Citt\xE0 1")
-            .set(TeamBytes::Caposquadra, "Rossi Mario")
-            .set(TeamBytes::Cacciatori, "Rossi Mario\r\nBianchi Luigi\nVerdi Anna\rNeri Ugo")
-            .set(TeamBytes::Email, "rossi@example.it,bianchi@example.it")
-            .set(TeamBytes::Vicecapo, "Bianchi Luigi")
-            .set(TeamBytes::Capocanaio, "Neri Ugo")
-            .set(TeamBytes::Capoposta, "Gialli Pio")
-            .set(TeamBytes::Note, "quota \x80 30 in C:\\cassa\r\n")
-            .set(TeamBytes::Segnala, "S\xEC")
-            .set(TeamBytes::File01, "/home/mappa.pdf")
-            .set(TeamBytes::Desc01, "Mappa delle poste");
-        ASSERT_TRUE(
-            writeTeams(archive(), {TeamBytes().set(TeamBytes::Squadra, "Alfa").bytes, full.bytes}));
+        const TestTeam full{.name = "  I Cinghialai  ",
+                            .forms = "Braccata {cinghiale}",
+                            .atc = "ATC Citt\xE0 1",
+                            .leader = "Rossi Mario",
+                            .members = "Rossi Mario\r\nBianchi Luigi\nVerdi Anna\rNeri Ugo",
+                            .emails = "rossi@example.it,bianchi@example.it",
+                            .deputy = "Bianchi Luigi",
+                            .dogs = "Neri Ugo",
+                            .posts = "Gialli Pio",
+                            .note = "quota \x80 30 in C:\\cassa\r\n",
+                            .flag = "S\xEC",
+                            .file01 = "/home/mappa.pdf",
+                            .desc01 = "Mappa delle poste"};
+        ASSERT_TRUE(writeTeams(archive(), {{.name = "Alfa"}, full}));
     }
     const QByteArray alfaDocument = teamDocument({.squadra = "Alfa"});
     const QByteArray fullDocument = teamDocument(
@@ -274,8 +272,7 @@ TEST_F(RtfCommand, AMissingArchiveOrRecordWritesNothing) {
     for (const Case& c : cases) {
         QFile::remove(archive());
         if (c.teams >= 0) {
-            QList<QByteArray> records(c.teams, TeamBytes().set(TeamBytes::Squadra, "Alfa").bytes);
-            ASSERT_TRUE(writeTeams(archive(), records));
+            ASSERT_TRUE(writeTeams(archive(), QList<TestTeam>(c.teams, {.name = "Alfa"})));
         }
         const CommandResult result =
             runCommand({QStringLiteral("rtf"), QStringLiteral("squadre"), c.number});

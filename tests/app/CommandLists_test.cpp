@@ -6,7 +6,7 @@
 #include "base/Paths.h"
 #include "support/CommandRun.h"
 #include "support/HunterArchive.h"
-#include "support/TeamBytes.h"
+#include "support/TeamArchive.h"
 
 namespace {
 
@@ -96,23 +96,7 @@ protected:
     void SetUp() override { paths::setDataFolder(dir.path()); }
     QString archive() const { return dir.filePath(QStringLiteral("Squadre.pro")); }
 
-    struct Team {
-        QByteArray name{}, atc{}, leader{}, members{}, note{}, flag{};
-    };
-    void store(const QList<Team>& teams) {
-        QList<QByteArray> records;
-        for (const Team& t : teams) {
-            records.append(TeamBytes()
-                               .set(TeamBytes::Squadra, t.name)
-                               .set(TeamBytes::ATC, t.atc)
-                               .set(TeamBytes::Caposquadra, t.leader)
-                               .set(TeamBytes::Cacciatori, t.members)
-                               .set(TeamBytes::Note, t.note)
-                               .set(TeamBytes::Segnala, t.flag)
-                               .bytes);
-        }
-        ASSERT_TRUE(writeTeams(archive(), records));
-    }
+    void store(const QList<TestTeam>& teams) { ASSERT_TRUE(writeTeams(archive(), teams)); }
 
     // A line of the teams' lists: the name, the ATC and the leader each in
     // 30 columns, then the note.
@@ -147,44 +131,34 @@ TEST_F(TeamListCommands, SearchListsTheTeamsInNameOrder) {
                              QStringLiteral("Rossi Mario"), QString()));
 }
 
-// Each criterion searches its own field: record N holds "<field> N" in
-// every field, so a criterion read from another field finds nothing.
+// Each criterion searches its own field: record N holds "<criterion>-N-" in
+// each field, so a criterion read from another field finds nothing.
 TEST_F(TeamListCommands, EachCriterionSearchesItsOwnField) {
-    struct Row {
-        const char* criterion;
-        TeamBytes::Id field;
-    };
-    const Row rows[] = {
-        {"Squadra", TeamBytes::Squadra},
-        {"Forme", TeamBytes::Forme},
-        {"ATC", TeamBytes::ATC},
-        {"Caposquadra", TeamBytes::Caposquadra},
-        {"Cacciatori", TeamBytes::Cacciatori},
-        {"Email", TeamBytes::Email},
-        {"Vicecapo", TeamBytes::Vicecapo},
-        {"Capocanaio", TeamBytes::Capocanaio},
-        {"Capoposta", TeamBytes::Capoposta},
-        {"Note", TeamBytes::Note},
-    };
-    QList<QByteArray> records;
+    QList<TestTeam> teams;
     for (int n = 1; n <= 3; ++n) {
-        TeamBytes team;
-        for (const Row& row : rows) {
-            team.set(row.field, QByteArray(row.criterion) + "-" + QByteArray::number(n) + "-");
-        }
-        // A memo's text is searched across its lines.
-        team.set(TeamBytes::Cacciatori, "Rossi\r\nCacciatori-" + QByteArray::number(n) + "-");
-        records.append(team.bytes);
+        const QByteArray mark = "-" + QByteArray::number(n) + "-";
+        teams.append({.name = "Squadra" + mark,
+                      .forms = "Forme" + mark,
+                      .atc = "ATC" + mark,
+                      .leader = "Caposquadra" + mark,
+                      // A memo's text is searched across its lines.
+                      .members = "Rossi\r\nCacciatori" + mark,
+                      .emails = "Email" + mark,
+                      .deputy = "Vicecapo" + mark,
+                      .dogs = "Capocanaio" + mark,
+                      .posts = "Capoposta" + mark,
+                      .note = "Note" + mark});
     }
-    ASSERT_TRUE(writeTeams(archive(), records));
-    for (const Row& row : rows) {
-        const QString criterion = QString::fromLatin1(row.criterion);
+    store(teams);
+    for (const char* name : {"Squadra", "Forme", "ATC", "Caposquadra", "Cacciatori", "Email",
+                             "Vicecapo", "Capocanaio", "Capoposta", "Note"}) {
+        const QString criterion = QString::fromLatin1(name);
         const CommandResult r =
             runCommand({QStringLiteral("cerca"), QStringLiteral("squadre"),
                         criterion + u'=' + criterion.toLower() + QStringLiteral("-2-")});
-        EXPECT_EQ(r.status, 0) << row.criterion;
-        EXPECT_TRUE(r.out.startsWith(QStringLiteral("2\tSquadra-2-"))) << row.criterion;
-        EXPECT_EQ(r.out.count(u'\n'), 1) << row.criterion << qPrintable(r.out);
+        EXPECT_EQ(r.status, 0) << name;
+        EXPECT_TRUE(r.out.startsWith(QStringLiteral("2\tSquadra-2-"))) << name;
+        EXPECT_EQ(r.out.count(u'\n'), 1) << name << qPrintable(r.out);
     }
     // The flag and the attachments are no criteria.
     const CommandResult flag = runCommand(

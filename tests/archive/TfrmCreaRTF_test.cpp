@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "support/CardFixture.h"
-#include "support/TeamBytes.h"
+#include "support/TeamArchive.h"
 #include "support/TeamDocument.h"
 #include "support/WriteFailure.h"
 #include "teams/TeamsArchive.h"
@@ -81,7 +81,7 @@ protected:
 };
 
 TEST_F(RtfExportTest, ACardNamedAlfaGivesTheTitleTheRuleAnEmptyParagraphThenItsName) {
-    writeFile(kArchive, TeamBytes().set(TeamBytes::Squadra, "Alfa").bytes);
+    ASSERT_TRUE(writeTeams(dataPath(kArchive), {{.name = "Alfa"}}));
     click("cmdPrimo");
     ASSERT_EQ(edit("txtSquadra")->text(), QStringLiteral("Alfa"));
 
@@ -106,21 +106,20 @@ TEST_F(RtfExportTest, ACardNamedAlfaGivesTheTitleTheRuleAnEmptyParagraphThenItsN
 // LF or CR in a memo is a line too); the flag and the attachments stay out
 // of it.
 TEST_F(RtfExportTest, AStoredCardIsWrittenFieldByFieldInTheOrderOfTheHeadings) {
-    TeamBytes team;
-    team.set(TeamBytes::Squadra, "  I Cinghialai  ")
-        .set(TeamBytes::Forme, "Braccata {cinghiale}")
-        .set(TeamBytes::ATC, "ATC Citt\xE0 di Castello 1")
-        .set(TeamBytes::Caposquadra, "Rossi Mario")
-        .set(TeamBytes::Cacciatori, "Rossi Mario\r\nBianchi Luigi\r\nVerdi Anna")
-        .set(TeamBytes::Email, "rossi@example.it,\nbianchi@example.it,\rneri@example.it")
-        .set(TeamBytes::Vicecapo, "Bianchi Luigi")
-        .set(TeamBytes::Capocanaio, "Neri Ugo")
-        .set(TeamBytes::Capoposta, "Gialli Pio")
-        .set(TeamBytes::Note, "quota \x80 30 in C:\\cassa")
-        .set(TeamBytes::Segnala, "S\xEC")
-        .set(TeamBytes::File01, "/home/mappa.pdf")
-        .set(TeamBytes::Desc01, "Mappa delle poste");
-    writeFile(kArchive, TeamBytes().set(TeamBytes::Squadra, "Alfa").bytes + team.bytes);
+    const TestTeam team{.name = "  I Cinghialai  ",
+                        .forms = "Braccata {cinghiale}",
+                        .atc = "ATC Citt\xE0 di Castello 1",
+                        .leader = "Rossi Mario",
+                        .members = "Rossi Mario\r\nBianchi Luigi\r\nVerdi Anna",
+                        .emails = "rossi@example.it,\nbianchi@example.it,\rneri@example.it",
+                        .deputy = "Bianchi Luigi",
+                        .dogs = "Neri Ugo",
+                        .posts = "Gialli Pio",
+                        .note = "quota \x80 30 in C:\\cassa",
+                        .flag = "S\xEC",
+                        .file01 = "/home/mappa.pdf",
+                        .desc01 = "Mappa delle poste"};
+    ASSERT_TRUE(writeTeams(dataPath(kArchive), {{.name = "Alfa"}, team}));
     click("cmdUltimo");
     ASSERT_EQ(control<QLabel>("lblPosizione")->text(), QStringLiteral("2"));
 
@@ -141,11 +140,8 @@ TEST_F(RtfExportTest, AStoredCardIsWrittenFieldByFieldInTheOrderOfTheHeadings) {
 }
 
 TEST_F(RtfExportTest, AnEditNotYetSavedIsWrittenAndTheArchiveIsLeftAlone) {
-    const QByteArray stored = TeamBytes()
-                                  .set(TeamBytes::Squadra, "Alfa")
-                                  .set(TeamBytes::Caposquadra, "Rossi Mario")
-                                  .set(TeamBytes::Note, "vecchia nota")
-                                  .bytes;
+    const QByteArray stored =
+        teamRecord({.name = "Alfa", .leader = "Rossi Mario", .note = "vecchia nota"});
     writeFile(kArchive, stored);
     click("cmdPrimo");
     QLineEdit* note = edit("txtNote");

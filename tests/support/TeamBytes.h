@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QFile>
-#include <QList>
-#include <QString>
 #include <iterator>
 
 #include "support/RecordBytes.h"
 
-// The documented layout of a team in "Squadre.pro": 17 zero-terminated
-// fields, 12719 bytes. F(field, offset, capacity), in file order.
+// The documented layout of a hunting team in "Squadre.pro": 17
+// zero-terminated fields, 12719 bytes. F(field, offset, capacity), in file
+// order.
 #define TEAM_FIELD_BYTES(F)  \
     F(Squadra, 0, 250)       \
     F(Forme, 251, 250)       \
@@ -48,13 +46,3 @@ struct TeamBytes : RecordBytes, TeamField {
     static constexpr int kSize = 12719;
     TeamBytes() : RecordBytes(kTeamTable) {}
 };
-
-// Writes the records, one after the other, as the whole file.
-inline bool writeTeams(const QString& path, const QList<QByteArray>& records) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    for (const QByteArray& record : records) {
-        if (file.write(record) != record.size()) return false;
-    }
-    return true;
-}
