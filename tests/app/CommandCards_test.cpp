@@ -9,7 +9,10 @@
 #include "support/CommandRun.h"
 #include "support/HunterArchive.h"
 #include "support/PdfText.h"
+#include "support/TeamArchive.h"
+#include "support/TeamDocument.h"
 #include "support/TestSeams.h"
+#include "support/WriteFailure.h"
 
 namespace {
 
@@ -127,6 +130,182 @@ TEST_F(PrintCommand, ExplainsAMissingArchiveABadNumberAndAnUnwritableFile) {
     run({QStringLiteral("stampa"), QStringLiteral("anagrafica"), QStringLiteral("1"),
          QStringLiteral("--pdf"), pdf()});
     EXPECT_FALSE(QFile::exists(archive()));
+}
+
+// rtf ARCHIVIO N [--file F]: the team card's document, from the archive.
+class RtfCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        paths::setDataFolder(folder.path());
+    }
+
+    QString archive() const { return folder.filePath(QStringLiteral("Squadre.pro")); }
+    QString document() const { return folder.filePath(QStringLiteral("Squadra_di_Caccia.rtf")); }
+
+    static QByteArray read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    // Alfa, then a team with every field filled, as stored by the card or
+    // by another program (blanks around the name, lone CR and LF breaks).
+    void writeTwoTeams() {
+        const TestTeam full{.name = "  I Cinghialai  ",
+                            .forms = "Braccata {cinghiale}",
+                            .atc = "ATC Citt\xE0 1",
+                            .leader = "Rossi Mario",
+                            .members = "Rossi Mario\r\nBianchi Luigi\nVerdi Anna\rNeri Ugo",
+                            .emails = "rossi@example.it,bianchi@example.it",
+                            .deputy = "Bianchi Luigi",
+                            .dogs = "Neri Ugo",
+                            .posts = "Gialli Pio",
+                            .note = "quota \x80 30 in C:\\cassa\r\n",
+                            .flag = "S\xEC",
+                            .file01 = "/home/mappa.pdf",
+                            .desc01 = "Mappa delle poste"};
+        ASSERT_TRUE(writeTeams(archive(), {{.name = "Alfa"}, full}));
+    }
+    const QByteArray alfaDocument = teamDocument({.squadra = "Alfa"});
+    const QByteArray fullDocument = teamDocument(
+        {.squadra = "I Cinghialai",
+         .forme = "Braccata \\{cinghiale\\}",
+         .atc = "ATC Citt\xE0 1",
+         .caposquadra = "Rossi Mario",
+         .cacciatori = "Rossi Mario\\line Bianchi Luigi\\line Verdi Anna\\line Neri Ugo",
+         .email = "rossi@example.it,bianchi@example.it",
+         .vicecapo = "Bianchi Luigi",
+         .capocanaio = "Neri Ugo",
+         .capoposta = "Gialli Pio",
+         .note = "quota \x80 30 in C:\\\\cassa"});
+
+    QTemporaryDir folder;
+};
+
+TEST_F(RtfCommand, WritesTheRecordAsTheCardShowsItToTheDocumentOrToTheFileGiven) {
+    writeTwoTeams();
+    const QString other = folder.filePath(QStringLiteral("altra squadra.rtf"));
+    struct Case {
+        QStringList args;
+        QString target;
+        QByteArray written;
+    };
+    const QString f = QStringLiteral("--file");
+    const QString teams = QStringLiteral("squadre");
+    const Case cases[] = {
+        {{teams, QStringLiteral("2")}, document(), fullDocument},
+        {{teams, QStringLiteral("1")}, document(), alfaDocument},
+        {{teams, QStringLiteral("2"), f, other}, other, fullDocument},
+        {{f, other, teams, QStringLiteral("1")}, other, alfaDocument},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(document());
+        QFile::remove(other);
+        const CommandResult result = runCommand(QStringList{QStringLiteral("rtf")} + c.args);
+        const QString what = c.args.join(u' ');
+        EXPECT_EQ(result.status, 0) << qPrintable(what) << qPrintable(result.err);
+        EXPECT_EQ(result.err, QString()) << qPrintable(what);
+        EXPECT_EQ(read(c.target), c.written) << qPrintable(what);
+        EXPECT_EQ(QFile::exists(document()), c.target == document()) << qPrintable(what);
+        EXPECT_EQ(QFile::exists(other), c.target == other) << qPrintable(what);
+    }
+    // The archive is only read.
+    QFile stored(archive());
+    EXPECT_EQ(stored.size(), 2 * TeamBytes::kSize);
+}
+
+TEST_F(RtfCommand, RefusesWrongArgumentsWithTheUsage) {
+    writeTwoTeams();
+    write(document(), "{\\rtf1 ieri}");
+    const QString file = folder.filePath(QStringLiteral("altro.rtf"));
+    const QString f = QStringLiteral("--file");
+    const QString teams = QStringLiteral("squadre");
+    const QList<QStringList> cases{
+        {},
+        {teams},
+        {QStringLiteral("anagrafica"), QStringLiteral("1")},  // no RTF document
+        {QStringLiteral("bestiame"), QStringLiteral("1")},
+        {teams, QStringLiteral("uno")},
+        {teams, QStringLiteral("1,5")},
+        {teams, QStringLiteral("2a")},
+        {teams, QString()},
+        {teams, QStringLiteral("1"), QStringLiteral("2")},
+        {teams, QStringLiteral("1"), f},
+        {teams, QStringLiteral("1"), f, QString()},
+        {teams, QStringLiteral("1"), f, file, f, file},
+        {teams, QStringLiteral("1"), QStringLiteral("--pdf"), file},
+    };
+    for (const QStringList& args : cases) {
+        const CommandResult result = runCommand(QStringList{QStringLiteral("rtf")} + args);
+        const QString what = args.join(u' ');
+        EXPECT_EQ(result.status, 2) << qPrintable(what);
+        EXPECT_TRUE(result.err.contains(commandline::usage())) << qPrintable(what);
+        EXPECT_EQ(result.out, QString()) << qPrintable(what);
+    }
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_EQ(read(document()), "{\\rtf1 ieri}");
+}
+
+TEST_F(RtfCommand, AMissingArchiveOrRecordWritesNothing) {
+    struct Case {
+        const char* what;
+        int teams;  // -1: no archive
+        QString number;
+        QString message;  // %1: the archive's path
+    };
+    const Case cases[] = {
+        {"no archive", -1, QStringLiteral("1"), QStringLiteral("Archivio non trovato: %1")},
+        {"empty archive", 0, QStringLiteral("1"),
+         QStringLiteral("La scheda 1 non esiste: l'archivio %1 è vuoto.")},
+        {"record 0", 2, QStringLiteral("0"),
+         QStringLiteral("La scheda 0 non esiste: l'archivio %1 contiene 2 schede.")},
+        {"past the last", 2, QStringLiteral("3"),
+         QStringLiteral("La scheda 3 non esiste: l'archivio %1 contiene 2 schede.")},
+        {"negative", 1, QStringLiteral("-1"),
+         QStringLiteral("La scheda -1 non esiste: l'archivio %1 contiene 1 scheda.")},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(archive());
+        if (c.teams >= 0) {
+            ASSERT_TRUE(writeTeams(archive(), QList<TestTeam>(c.teams, {.name = "Alfa"})));
+        }
+        const CommandResult result =
+            runCommand({QStringLiteral("rtf"), QStringLiteral("squadre"), c.number});
+        EXPECT_EQ(result.status, 1) << c.what;
+        EXPECT_TRUE(result.err.startsWith(c.message.arg(archive())))
+            << c.what << ": " << qPrintable(result.err);
+        EXPECT_EQ(result.out, QString()) << c.what;
+        EXPECT_FALSE(QFile::exists(document())) << c.what;
+    }
+    // The command line never creates the archive.
+    QFile::remove(archive());
+    runCommand({QStringLiteral("rtf"), QStringLiteral("squadre"), QStringLiteral("1")});
+    EXPECT_FALSE(QFile::exists(archive()));
+}
+
+TEST_F(RtfCommand, AFailedWriteIsReportedAndKeepsThePreviousDocument) {
+    writeTwoTeams();
+    write(document(), alfaDocument);
+    CommandResult result;
+    {
+        const WriteFailure full(WriteFailure::Kind::FullDisk, folder.path());
+        if (!full.possible()) GTEST_SKIP() << "no file size limit here";
+        result =
+            runCommand({QStringLiteral("rtf"), QStringLiteral("squadre"), QStringLiteral("2")});
+    }
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(
+        result.err.startsWith(QStringLiteral("Impossibile scrivere il file %1: ").arg(document())))
+        << qPrintable(result.err);
+    EXPECT_EQ(read(document()), alfaDocument);
+    EXPECT_EQ(
+        QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+        (QStringList{QStringLiteral("Squadra_di_Caccia.rtf"), QStringLiteral("Squadre.pro")}));
 }
 
 }  // namespace
