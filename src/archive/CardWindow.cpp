@@ -28,7 +28,6 @@
 #include "archive/TfrmCalendario.h"
 #include "archive/TfrmCreaRTF.h"
 #include "base/GuiShell.h"
-#include "base/Paths.h"
 #include "base/Seams.h"
 #include "base/TextRules.h"
 #include "shell/TfrmGuida.h"

@@ -17,7 +17,6 @@
 #include "archive/Attachments.h"
 #include "archive/CardWindow.h"
 #include "base/GuiShell.h"
-#include "base/GuiWindows.h"
 #include "base/Seams.h"
 #include "base/TextRules.h"
 

@@ -206,10 +206,10 @@ QList<QPushButton*> addButtonRow(QWidget* parent, QBoxLayout* layout,
     auto* row = new QHBoxLayout;
     if (placement == ButtonRow::Right) row->addStretch(1);
     QList<QPushButton*> made;
-    for (const ButtonSpec& spec : buttons) {
+    for (const ButtonSpec& desc : buttons) {
         if (placement == ButtonRow::Apart && made.size() == 1) row->addStretch(1);
-        auto* button = new QPushButton(spec.text, parent);
-        button->setObjectName(QString::fromLatin1(spec.name));
+        auto* button = new QPushButton(desc.text, parent);
+        button->setObjectName(QString::fromLatin1(desc.name));
         row->addWidget(button);
         made.append(button);
     }

@@ -38,8 +38,5 @@ inline QByteArray hunterRecord(const TestHunter& h) {
 }
 
 inline bool writeHunters(const QString& path, const QList<TestHunter>& hunters) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    for (const TestHunter& h : hunters) file.write(hunterRecord(h));
-    return true;
+    return writeRecords(path, hunters, &hunterRecord);
 }

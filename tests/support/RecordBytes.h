@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QString>
 #include <span>
 #include <string_view>
 #include <type_traits>
@@ -86,3 +89,14 @@ private:
 
     RecordTable table_;
 };
+
+// Writes a record file of the test's records, each built by `bytesOf`.
+template <typename Record, typename BytesOf>
+bool writeRecords(const QString& path, const QList<Record>& records, BytesOf bytesOf) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    for (const Record& record : records) {
+        if (file.write(bytesOf(record)) < 0) return false;
+    }
+    return true;
+}

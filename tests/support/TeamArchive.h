@@ -44,8 +44,5 @@ inline QByteArray teamRecord(const TestTeam& t) {
 }
 
 inline bool writeTeams(const QString& path, const QList<TestTeam>& teams) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    for (const TestTeam& t : teams) file.write(teamRecord(t));
-    return true;
+    return writeRecords(path, teams, &teamRecord);
 }
