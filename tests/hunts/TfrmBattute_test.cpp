@@ -508,6 +508,28 @@ TEST_F(HuntCardTest, TheSearchLoadsTheChosenHuntIntoTheCard) {
     EXPECT_EQ(text("txtPreavviso"), QStringLiteral("5"));
 }
 
+// Two hunts with the same line (the note is not on it): each line opens
+// its own record.
+TEST_F(HuntCardTest, IdenticalLinesOpenEachItsOwnHunt) {
+    writeFile(kFile, huntRecord({.kind = "Daini", .start = "01/12/2024", .note = "prima"}) +
+                         huntRecord({.kind = "Daini", .start = "01/12/2024", .note = "seconda"}));
+    for (qsizetype row : {0, 1}) {
+        QStringList lines;
+        whenModal([&](QWidget* modal) {
+            auto* search = qobject_cast<SearchWindow*>(modal);
+            ASSERT_NE(search, nullptr);
+            search->search();
+            for (const ListLine& line : search->list()->lines()) lines.append(line.text);
+            doubleClickLine(search->list(), row);
+        });
+        click("cmdTrova");
+        ASSERT_EQ(lines.size(), 2);
+        EXPECT_EQ(lines.at(0), lines.at(1));
+        EXPECT_EQ(position(), QString::number(row + 1));
+        EXPECT_EQ(text("txtNote"), row == 0 ? u"prima" : u"seconda");
+    }
+}
+
 // The test clock's today is 07/03/2024.
 TEST_F(HuntCardTest, TheImminentSummaryListsOnTheClocksTodayAndLoadsTheChosenHunt) {
     writeFile(kFile, huntRecord({.kind = "Cinghiale", .start = "10/03/2024", .notice = "3"}) +
