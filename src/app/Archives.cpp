@@ -1,6 +1,7 @@
 #include "app/Archives.h"
 
 #include "hunters/HuntersArchive.h"
+#include "hunts/HuntsArchive.h"
 #include "teams/TeamsArchive.h"
 
 namespace archives {
@@ -10,6 +11,7 @@ const QList<const ArchiveDefinition*>& all() {
     static const QList<const ArchiveDefinition*> list{
         &hunters::archive(),
         &teams::archive(),
+        &hunts::archive(),
     };
     return list;
 }

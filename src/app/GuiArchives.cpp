@@ -1,6 +1,7 @@
 #include "app/GuiArchives.h"
 
 #include "hunters/GuiHunters.h"
+#include "hunts/GuiHunts.h"
 #include "teams/GuiTeams.h"
 
 namespace archives {
@@ -19,7 +20,7 @@ const QList<GuiArchive>& windows() {
         teams::guiArchive(),
         toCome("Comunicazioni", "Invio Comunicazioni", "comunicazioni"),
         toCome("Armi", "Schedario Armi", "armi"),
-        toCome("Battute", "Battute di Caccia", "battute"),
+        hunts::guiArchive(),
         toCome("Scadenze", "Scadenze e Pagamenti", "scadenze"),
     };
     return list;

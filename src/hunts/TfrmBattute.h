@@ -1,0 +1,11 @@
+#pragma once
+
+#include "archive/CardWindow.h"
+
+// The hunt card " Selvadoro - Battute di Caccia" over "Battute.pro".
+class TfrmBattute : public CardWindow {
+    Q_OBJECT
+
+public:
+    explicit TfrmBattute(QWidget* parent = nullptr);
+};
