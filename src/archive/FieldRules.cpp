@@ -73,4 +73,8 @@ QString amountText(qint64 units, int decimals) {
     return units < 0 ? u'-' + text : text;
 }
 
+QString formattedAmount(const QString& text, int decimals) {
+    return amountText(amountUnits(text, decimals).value_or(0), decimals);
+}
+
 }  // namespace fieldrules

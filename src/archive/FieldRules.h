@@ -30,4 +30,8 @@ std::optional<qint64> amountUnits(const QString& text, int decimals);
 // decimals: (1235, 2) -> "12,35", (7, 2) -> "0,07", (5, 0) -> "5".
 QString amountText(qint64 units, int decimals);
 
+// A typed amount as its field shows it once left: rounded to `decimals`
+// by the amount rule above, zero for anything that is no amount.
+QString formattedAmount(const QString& text, int decimals);
+
 }  // namespace fieldrules

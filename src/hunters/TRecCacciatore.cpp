@@ -65,9 +65,7 @@ std::optional<SaveCheck> checkForSave(const TRecCacciatore& card) {
 }
 
 QString formatTaxAmount(const QString& text) {
-    constexpr int kDecimals = 2;
-    const auto cents = fieldrules::amountUnits(text, kDecimals);
-    return fieldrules::amountText(cents.value_or(0), kDecimals);
+    return fieldrules::formattedAmount(text, 2);
 }
 
 const QStringList& provinces() {

@@ -60,9 +60,7 @@ std::optional<SaveCheck> checkForSave(const TRecBattuta& card) {
 }
 
 QString formatFee(const QString& text) {
-    constexpr int kDecimals = 2;
-    const auto cents = fieldrules::amountUnits(text, kDecimals);
-    return fieldrules::amountText(cents.value_or(0), kDecimals);
+    return fieldrules::formattedAmount(text, 2);
 }
 
 }  // namespace hunts

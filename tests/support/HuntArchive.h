@@ -50,8 +50,5 @@ inline QByteArray huntRecord(const TestHunt& h) {
 }
 
 inline bool writeHunts(const QString& path, const QList<TestHunt>& hunts) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    for (const TestHunt& h : hunts) file.write(huntRecord(h));
-    return true;
+    return writeRecords(path, hunts, &huntRecord);
 }
