@@ -90,10 +90,13 @@ struct CardDefinition {
     QString caption;
     const RecordLayout* layout;
     std::span<const CardField> fields;
-    QString readyText;  // status line until the mouse first moves
-    QString newHint;
-    QString saveHint;
-    QString duplicateHint;
+    // The status line until the mouse first moves, and the hints of the
+    // common buttons; most cards keep these.
+    QString readyText = QStringLiteral("Pronto per archiviare una nuova scheda...");
+    QString newHint = QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda.");
+    QString saveHint = QStringLiteral("Salva la scheda corrente in archivio.");
+    QString duplicateHint = QStringLiteral(
+        "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.");
     bool plainAccessErrorOnSave = false;
     std::function<std::optional<SaveCheck>(const FieldValues&)> check;
 };

@@ -76,12 +76,6 @@ CardDefinition huntCard() {
         .caption = QStringLiteral(" Selvadoro - Battute di Caccia"),
         .layout = &TRecBattuta::layout(),
         .fields = kFields,
-        .readyText = QStringLiteral("Pronto per archiviare una nuova scheda..."),
-        .newHint = QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."),
-        .saveHint = QStringLiteral("Salva la scheda corrente in archivio."),
-        .duplicateHint = QStringLiteral(
-            "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati "
-            "correnti."),
         .plainAccessErrorOnSave = true,
         .check =
             [](const FieldValues& values) {

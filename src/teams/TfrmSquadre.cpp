@@ -64,12 +64,6 @@ CardDefinition teamCard() {
         .caption = QStringLiteral(" Selvadoro - Archivio Squadre"),
         .layout = &TRecSquadra::layout(),
         .fields = kFields,
-        .readyText = QStringLiteral("Pronto per archiviare una nuova scheda..."),
-        .newHint = QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."),
-        .saveHint = QStringLiteral("Salva la scheda corrente in archivio."),
-        .duplicateHint = QStringLiteral(
-            "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati "
-            "correnti."),
         .plainAccessErrorOnSave = true,
         .check =
             [](const FieldValues& values) {
