@@ -1,5 +1,6 @@
 #include "app/Archives.h"
 
+#include "communications/CommunicationsArchive.h"
 #include "hunters/HuntersArchive.h"
 #include "teams/TeamsArchive.h"
 
@@ -10,6 +11,7 @@ const QList<const ArchiveDefinition*>& all() {
     static const QList<const ArchiveDefinition*> list{
         &hunters::archive(),
         &teams::archive(),
+        &communications::archive(),
     };
     return list;
 }

@@ -27,6 +27,22 @@ bool flaggedCondition(const FieldValues& values, const QDate&) {
     return text::trimBlanks(values.value(F::Segnala)) == QStringLiteral("Sì");
 }
 
+ValueFn storedTeamName() {
+    return storedField(F::Squadra);
+}
+
+ValueFn storedTeamLeader() {
+    return storedField(F::Caposquadra);
+}
+
+ValueFn storedTeamMembers() {
+    return storedField(F::Cacciatori);
+}
+
+ValueFn storedTeamEmails() {
+    return storedField(F::Email);
+}
+
 const SearchDefinition& search() {
     static const SearchDefinition definition{
         "TfrmTrovaSquadre",
