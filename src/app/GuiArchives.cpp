@@ -1,5 +1,6 @@
 #include "app/GuiArchives.h"
 
+#include "communications/GuiCommunications.h"
 #include "hunters/GuiHunters.h"
 #include "teams/GuiTeams.h"
 
@@ -17,7 +18,7 @@ const QList<GuiArchive>& windows() {
     static const QList<GuiArchive> list{
         hunters::guiArchive(),
         teams::guiArchive(),
-        toCome("Comunicazioni", "Invio Comunicazioni", "comunicazioni"),
+        communications::guiArchive(),
         toCome("Armi", "Schedario Armi", "armi"),
         toCome("Battute", "Battute di Caccia", "battute"),
         toCome("Scadenze", "Scadenze e Pagamenti", "scadenze"),
