@@ -84,10 +84,12 @@ TEST_F(CommunicationListWindowTest, TheSearchTakesItsCriteriaInOrderAndLoadsTheC
         const auto criterion = [window](const char* name) {
             return window->findChild<QLineEdit*>(QString::fromLatin1(name));
         };
+        // The keys go to the window's own focus, active or not.
         criterion(order[0])->setFocus();
         for (std::size_t i = 1; i < std::size(order); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            EXPECT_EQ(QApplication::focusWidget(), criterion(order[i])) << order[i - 1];
+            ASSERT_EQ(window->focusWidget(), criterion(order[i - 1]));
+            QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+            EXPECT_EQ(window->focusWidget(), criterion(order[i])) << order[i - 1];
         }
         typeText(criterion("txtDataInvio"), QStringLiteral("/2024"));
         typeText(criterion("txtCacciatori"), QStringLiteral("mario"));
