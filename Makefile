@@ -44,6 +44,7 @@ bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DSELVADORO_TESTS=OFF -DSELVADORO_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
 	build/bench/bench/selvadoro_bench
+	build/bench/bench/selvadoro_communications_bench
 
 clean:
 	rm -rf build

@@ -1,5 +1,6 @@
 #include "app/Archives.h"
 
+#include "communications/CommunicationsArchive.h"
 #include "hunters/HuntersArchive.h"
 #include "hunts/HuntsArchive.h"
 #include "teams/TeamsArchive.h"
@@ -12,6 +13,7 @@ const QList<const ArchiveDefinition*>& all() {
         &hunters::archive(),
         &teams::archive(),
         &hunts::archive(),
+        &communications::archive(),
     };
     return list;
 }

@@ -1,5 +1,6 @@
 #include "app/GuiArchives.h"
 
+#include "communications/GuiCommunications.h"
 #include "hunters/GuiHunters.h"
 #include "hunts/GuiHunts.h"
 #include "teams/GuiTeams.h"
@@ -18,7 +19,7 @@ const QList<GuiArchive>& windows() {
     static const QList<GuiArchive> list{
         hunters::guiArchive(),
         teams::guiArchive(),
-        toCome("Comunicazioni", "Invio Comunicazioni", "comunicazioni"),
+        communications::guiArchive(),
         toCome("Armi", "Schedario Armi", "armi"),
         hunts::guiArchive(),
         toCome("Scadenze", "Scadenze e Pagamenti", "scadenze"),

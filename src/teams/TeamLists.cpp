@@ -39,6 +39,10 @@ ValueFn storedTeamMembers() {
     return storedField(F::Cacciatori);
 }
 
+ValueFn storedTeamEmails() {
+    return storedField(F::Email);
+}
+
 const SearchDefinition& search() {
     static const SearchDefinition definition{
         "TfrmTrovaSquadre",

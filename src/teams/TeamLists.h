@@ -12,10 +12,11 @@ const ExportDefinition& exporter();
 // A team is in the flagged summary when its trimmed `Segnala` is "Sì".
 bool flaggedCondition(const FieldValues& values, const QDate& today);
 
-// What the team pickers of the hunt card copy: the team's name, leader and
-// members as stored, blanks kept.
+// A team's name, leader, members and addresses as stored, blanks kept: what
+// another archive's team picker copies into its card.
 ValueFn storedTeamName();
 ValueFn storedTeamLeader();
 ValueFn storedTeamMembers();
+ValueFn storedTeamEmails();
 
 }  // namespace teams

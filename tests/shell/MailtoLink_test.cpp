@@ -27,6 +27,34 @@ TEST(MailtoLink, EncodesSubjectAndBodyAndKeepsTheAddresses) {
     }
 }
 
+// Each address is trimmed and encoded on its own, keeping "@": a "#", "?"
+// or "&" in one cannot start the fragment, the query or another header.
+// Empty addresses are dropped; every line break is written %0D%0A.
+TEST(MailtoLink, EncodesEachAddressAndEveryLineBreak) {
+    struct Case {
+        QString addresses, body, expected;
+    };
+    const Case cases[] = {
+        {QStringLiteral(" a@b.it , c@d.it,"), QString(),
+         QStringLiteral("mailto:a@b.it,c@d.it?subject=S&body=")},
+        {QStringLiteral("a@b.it,,\r\n c@d.it"), QString(),
+         QStringLiteral("mailto:a@b.it,c@d.it?subject=S&body=")},
+        {QStringLiteral("x#y@b.it,p?cc=q@r.it,u&body=v@w.it"), QString(),
+         QStringLiteral("mailto:x%23y@b.it,p%3Fcc%3Dq@r.it,u%26body%3Dv@w.it?subject=S&body=")},
+        {QStringLiteral("mario rossi@b.it"), QString(),
+         QStringLiteral("mailto:mario%20rossi@b.it?subject=S&body=")},
+        {QStringLiteral(" , "), QString(), QStringLiteral("mailto:?subject=S&body=")},
+        {QStringLiteral("a@b.it"), QStringLiteral("uno\ndue\rtre\r\nquattro"),
+         QStringLiteral("mailto:a@b.it?subject=S&body=uno%0D%0Adue%0D%0Atre%0D%0Aquattro")},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(mailtoLink(c.addresses, QStringLiteral("S"), c.body), c.expected)
+            << c.expected.toStdString();
+    }
+    EXPECT_EQ(mailtoLink(QStringLiteral("a@b.it, c@d.it"), QStringLiteral("Caccia & pesca")),
+              QStringLiteral("mailto:a@b.it,c@d.it?subject=Caccia%20%26%20pesca"));
+}
+
 TEST(MailtoLink, TheInformationWindowWritesToTheMaker) {
     EXPECT_EQ(programinfo::makerMailto(),
               QStringLiteral("mailto:") + programinfo::makerEmail() +

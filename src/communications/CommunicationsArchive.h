@@ -1,0 +1,13 @@
+#pragma once
+
+#include "archive/ArchiveDefinition.h"
+
+namespace communications {
+
+// The communications' archive "Comunicazioni.pro" as the registry lists it.
+const ArchiveDefinition& archive();
+
+// The communication card's RTF document "Comunicazione.rtf".
+const RtfDocument& rtfCard();
+
+}  // namespace communications

@@ -1,0 +1,139 @@
+#include "communications/TfrmComunicazioni.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QToolButton>
+#include <array>
+
+#include "archive/FieldRules.h"
+#include "base/Seams.h"
+#include "communications/CommunicationHelp.h"
+#include "communications/CommunicationLists.h"
+#include "communications/CommunicationMail.h"
+#include "communications/CommunicationsArchive.h"
+#include "communications/TRecComunicazione.h"
+#include "teams/TeamLists.h"
+
+namespace {
+
+using F = TRecComunicazione::Field;
+
+QString today() {
+    return fieldrules::formatDate(seams::clock().today());
+}
+
+// The fields in tab order. Enter runs from the subject to the date (which
+// opens the date window instead), from the note to the members (where it
+// starts a new line); in the addresses and in the text it starts none and
+// moves on, and from the reply back to the subject. The flag is left out of
+// the Enter chain.
+const std::array kFields{
+    CardField{.field = F::Oggetto, .label = "Oggetto:", .next = F::Autore},
+    CardField{.field = F::Autore, .label = "Autore del messaggio:", .next = F::Squadra},
+    CardField{
+        .field = F::Squadra, .label = "Squadra di caccia destinataria:", .next = F::Caposquadra},
+    CardField{.field = F::Caposquadra, .label = "Capo squadra:", .next = F::DataInvio},
+    CardField{.field = F::DataInvio,
+              .label = "Data invio:",
+              .kind = CardFieldKind::CalendarDate,
+              .dateTag = "comunicazioni_datainvio",
+              .defaultValue = &today},
+    CardField{.field = F::Note, .label = "Note:", .next = F::Cacciatori},
+    CardField{.field = F::Segnala,
+              .label = "Segnala",
+              .kind = CardFieldKind::Check,
+              .hint = "Spunta questa casella per segnalare la comunicazione corrente."},
+    CardField{
+        .field = F::Cacciatori, .label = "Cacciatori destinatari:", .kind = CardFieldKind::Memo},
+    CardField{.field = F::Email,
+              .label = "Indirizzi e-mail cacciatori (separati da virgola):",
+              .kind = CardFieldKind::Memo,
+              .accepts = &cardfilter::email,
+              .next = F::Messaggio},
+    CardField{.field = F::Messaggio,
+              .label = "Messaggio:",
+              .kind = CardFieldKind::Memo,
+              .next = F::Riscontro},
+    CardField{.field = F::Riscontro, .label = "Riscontro ricevuto:", .next = F::Oggetto},
+};
+
+CardDefinition communicationCard() {
+    return CardDefinition{
+        .windowName = "TfrmComunicazioni",
+        .tag = "comunicazioni",
+        .caption = QStringLiteral(" Selvadoro - Invio Comunicazioni"),
+        .layout = &TRecComunicazione::layout(),
+        .fields = kFields,
+        .plainAccessErrorOnSave = true,
+        .check =
+            [](const FieldValues& values) {
+                return communications::checkForSave(TRecComunicazione::fromValues(values));
+            },
+    };
+}
+
+}  // namespace
+
+TfrmComunicazioni::TfrmComunicazioni(QWidget* parent) : CardWindow(communicationCard(), parent) {
+    addToolGroup({newTool(), duplicateTool(), saveTool(), findTool(communications::search())});
+    addToolGroup({attachTool(), rtfTool(communications::rtfCard())});
+    addNavigationGroup();
+    addToolGroup(
+        {exportTool(communications::exporter()),
+         summaryTool("cmdSegnalate", "segnalate",
+                     QStringLiteral("Visualizza il riepilogo delle comunicazioni segnalate."),
+                     communications::flaggedSummary())});
+    addToolGroup({guideTool(communications::cardTopic()), exitTool()});
+
+    addPickerButton("impSquadra",
+                    QStringLiteral("Importa i dati dall'archivio delle squadre di caccia."),
+                    teams::search(), communications::teamPicker());
+    QToolButton* invio =
+        addFieldButton({"btnInvio", "email",
+                        QStringLiteral("Invia la comunicazione ai cacciatori tramite e-mail."),
+                        [this] { send(); }});
+    invio->setText(QStringLiteral("Invia Messaggio"));
+    invio->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    invio->setFocusPolicy(Qt::StrongFocus);
+
+    qobject_cast<QLineEdit*>(control(F::DataInvio))->setAlignment(Qt::AlignCenter);
+
+    layOutColumns({{.rows = {
+                        {F::Oggetto, F::Autore},
+                        {F::Squadra,
+                         LayoutButton{"impSquadra"},
+                         F::Caposquadra,
+                         {F::DataInvio, "00/00/0000"}},
+                        {F::Note, LayoutBox{F::Segnala, "avviso"}},
+                        {F::Cacciatori, F::Email},
+                        {F::Messaggio},
+                        {F::Riscontro, LayoutButton{"btnInvio"}},
+                    }}});
+    finishLayout();
+    setTabOrder(control(F::Riscontro), invio);
+}
+
+void TfrmComunicazioni::send() {
+    const TRecComunicazione card = TRecComunicazione::fromValues(cardValues());
+    if (const auto failed = communications::checkForSending(card)) {
+        seams::messages().warning(failed->message);
+        if (QWidget* w = control(failed->focusControl)) w->setFocus();
+        return;
+    }
+    using Kind = communications::MailPlan::Kind;
+    const communications::MailPlan plan =
+        communications::mailPlan(card.Email, card.Oggetto, card.Messaggio);
+    if (plan.kind == Kind::TooLong) {
+        seams::messages().warning(communications::tooManyRecipientsMessage());
+        return;
+    }
+    if (plan.kind == Kind::WithoutBody) QGuiApplication::clipboard()->setText(plan.body);
+    if (!seams::desktop().shellOpen(u'"' + plan.link + u'"')) {
+        seams::messages().warning(communications::notOpenedMessage());
+        return;
+    }
+    if (plan.kind == Kind::WithoutBody) {
+        seams::messages().information(communications::bodyOnClipboardMessage());
+    }
+}
