@@ -26,9 +26,13 @@ ListResult SearchDefinition::run(const QString& path, const QStringList& texts) 
 }
 
 ListResult SummaryDefinition::build(const QString& path, const QDate& today) const {
+    QList<qsizetype> needed = itemText.fields();
+    for (const FieldId field : conditionFields) {
+        if (!needed.contains(field.index)) needed.append(field.index);
+    }
     return summaryRecords(
         *layout, path, [&](const FieldValues& values) { return condition(values, today); },
-        itemText);
+        itemText, &needed);
 }
 
 ValueFn storedField(FieldId field) {

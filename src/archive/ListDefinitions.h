@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <vector>
 
 #include "archive/RecordLayout.h"
 #include "archive/RecordList.h"
@@ -57,6 +58,9 @@ struct SummaryDefinition {
     const RecordLayout* layout;
     // The condition depends on today, which the caller gives.
     std::function<bool(const FieldValues&, const QDate& today)> condition;
+    // The fields the condition reads: with the item text's, the only ones
+    // a scan decodes.
+    std::vector<FieldId> conditionFields;
     ItemFormat itemText;
     QString printTitle;
     const char* cardWindow;  // where a double-click loads the record

@@ -107,8 +107,9 @@ ListResult searchRecords(const RecordLayout& layout, const QString& path,
 }
 
 ListResult summaryRecords(const RecordLayout& layout, const QString& path,
-                          const ConditionFn& condition, const ItemTextFn& itemText) {
-    return collect(layout, path, condition, itemText);
+                          const ConditionFn& condition, const ItemTextFn& itemText,
+                          const QList<qsizetype>* only) {
+    return collect(layout, path, condition, itemText, only);
 }
 
 namespace {

@@ -93,8 +93,10 @@ using ConditionFn = std::function<bool(const FieldValues&)>;
 // Scans the archive and lists the records the condition includes, sorted.
 // A failure of the file stops the list silently with what was read (ok is
 // false then).
+// With `only`, just those fields are decoded.
 ListResult summaryRecords(const RecordLayout& layout, const QString& path,
-                          const ConditionFn& condition, const ItemTextFn& itemText);
+                          const ConditionFn& condition, const ItemTextFn& itemText,
+                          const QList<qsizetype>* only = nullptr);
 
 // Ascending alphabetical order of the texts, letter case ignored (then
 // case, then record number, so the order is always the same).

@@ -74,6 +74,7 @@ const SummaryDefinition& flaggedSummary() {
         QStringLiteral(" Riepilogo comunicazioni segnalate"),
         &layout(),
         &flaggedCondition,
+        {F::Segnala},
         communicationItem(),
         QStringLiteral("Riepilogo comunicazioni segnalate"),
         "TfrmComunicazioni",

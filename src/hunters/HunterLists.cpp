@@ -74,6 +74,7 @@ const SummaryDefinition& permitSummary() {
         QStringLiteral(" Riepilogo cacciatori con porto di fucile in scadenza o scaduto"),
         &layout(),
         &permitCondition,
+        {F::Scadenza, F::Preavviso},
         ItemFormat({{"", {F::Cognome, F::Nome}, 30},
                     {"  C.F. ", {F::CodFisc}, 16},
                     {"  Tel. ", {F::Recapito}, 15},

@@ -66,6 +66,7 @@ const SummaryDefinition& imminentSummary() {
         QStringLiteral(" Riepilogo battute di caccia imminenti"),
         &layout(),
         &imminentCondition,
+        {F::DataInizio, F::Preavviso},
         huntItem(),
         QStringLiteral("Riepilogo battute di caccia imminenti"),
         "TfrmBattute",

@@ -76,6 +76,7 @@ const SummaryDefinition& flaggedSummary() {
         QStringLiteral(" Riepilogo squadre di caccia segnalate"),
         &layout(),
         &flaggedCondition,
+        {F::Segnala},
         teamItem(),
         QStringLiteral("Riepilogo squadre di caccia segnalate"),
         "TfrmSquadre",
