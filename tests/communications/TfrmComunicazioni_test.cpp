@@ -42,31 +42,6 @@ constexpr TextField kTextFields[] = {
 
 class CommunicationCardTest : public CardFixture<TfrmComunicazioni> {
 protected:
-    QWidget* field(const char* name) const {
-        QWidget* w = card->control(QString::fromLatin1(name));
-        if (!w) ADD_FAILURE() << "the card has no field " << name;
-        return w;
-    }
-    QString text(const char* name) const { return card->controlText(QString::fromLatin1(name)); }
-    QCheckBox* flag() const { return control<QCheckBox>("chkSegnala"); }
-    QString label(const char* name) const { return control<QLabel>(name)->text(); }
-    QString position() const { return label("lblPosizione"); }
-    void click(const char* button) {
-        QToolButton* b = tool(button);
-        ASSERT_NE(b, nullptr) << button;
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    void set(const char* name, const QString& text) {
-        card->setFieldText(QString::fromLatin1(name), text);
-    }
-    QWidget* focusAtEnd(const char* name) {
-        QWidget* w = field(name);
-        w->setFocus();
-        if (auto* e = qobject_cast<QLineEdit*>(w)) e->end(false);
-        if (auto* m = qobject_cast<QPlainTextEdit*>(w)) m->moveCursor(QTextCursor::End);
-        return w;
-    }
-    void typeAtEnd(const char* name, const QString& keys) { typeText(focusAtEnd(name), keys); }
     // The six required fields (the date is today's already).
     void fillRequired() {
         set("txtOggetto", QStringLiteral("Riunione"));

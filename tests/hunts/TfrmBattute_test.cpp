@@ -41,29 +41,6 @@ constexpr TextField kTextFields[] = {
 
 class HuntCardTest : public CardFixture<TfrmBattute> {
 protected:
-    QWidget* field(const char* name) const {
-        QWidget* w = card->control(QString::fromLatin1(name));
-        if (!w) ADD_FAILURE() << "the card has no field " << name;
-        return w;
-    }
-    QString text(const char* name) const { return card->controlText(QString::fromLatin1(name)); }
-    QString position() const { return control<QLabel>("lblPosizione")->text(); }
-    void click(const char* button) {
-        QToolButton* b = tool(button);
-        ASSERT_NE(b, nullptr) << button;
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    void set(const char* name, const QString& text) {
-        card->setFieldText(QString::fromLatin1(name), text);
-    }
-    QWidget* focusAtEnd(const char* name) {
-        QWidget* w = field(name);
-        w->setFocus();
-        if (auto* e = qobject_cast<QLineEdit*>(w)) e->end(false);
-        if (auto* m = qobject_cast<QPlainTextEdit*>(w)) m->moveCursor(QTextCursor::End);
-        return w;
-    }
-    void typeAtEnd(const char* name, const QString& keys) { typeText(focusAtEnd(name), keys); }
     // The fields Save requires.
     void fillRequired() {
         set("txtTipoBattuta", QStringLiteral("Cinghiale"));

@@ -37,38 +37,6 @@ constexpr TextField kTextFields[] = {
 
 class TeamCardTest : public CardFixture<TfrmSquadre> {
 protected:
-    QWidget* field(const char* name) const {
-        QWidget* w = card->control(QString::fromLatin1(name));
-        if (!w) ADD_FAILURE() << "the card has no field " << name;
-        return w;
-    }
-    // A field's text as the card stores it (memo lines with CR LF).
-    QString text(const char* name) const { return card->controlText(QString::fromLatin1(name)); }
-    QCheckBox* flag() const { return control<QCheckBox>("chkSegnala"); }
-    QString label(const char* name) const { return control<QLabel>(name)->text(); }
-    QString position() const { return label("lblPosizione"); }
-    void click(const char* button) {
-        QToolButton* b = tool(button);
-        ASSERT_NE(b, nullptr) << button;
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    void set(const char* name, const QString& text) {
-        card->setFieldText(QString::fromLatin1(name), text);
-    }
-    // Gives a field the focus with the cursor at the end of its text.
-    QWidget* focusAtEnd(const char* name) {
-        QWidget* w = field(name);
-        w->setFocus();
-        if (auto* e = qobject_cast<QLineEdit*>(w)) e->end(false);
-        if (auto* m = qobject_cast<QPlainTextEdit*>(w)) m->moveCursor(QTextCursor::End);
-        return w;
-    }
-    // Types, or pastes, at the end of a field's text.
-    void typeAtEnd(const char* name, const QString& keys) { typeText(focusAtEnd(name), keys); }
-    void pasteAtEnd(const char* name, const QString& clip) {
-        QApplication::clipboard()->setText(clip);
-        QTest::keyClick(focusAtEnd(name), Qt::Key_V, Qt::ControlModifier);
-    }
     // The two required fields.
     void fillRequired() {
         set("txtSquadra", QStringLiteral("Alfa"));
