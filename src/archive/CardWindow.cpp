@@ -34,9 +34,6 @@
 
 namespace {
 
-const QString kYes = QStringLiteral("Sì");
-const QString kNo = QStringLiteral("No");
-
 QString widgetText(const QWidget* w) {
     if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
     if (auto* m = qobject_cast<const QPlainTextEdit*>(w)) {
@@ -45,7 +42,8 @@ QString widgetText(const QWidget* w) {
         t.replace(u'\n', QLatin1String("\r\n"));
         return t;
     }
-    if (auto* check = qobject_cast<const QCheckBox*>(w)) return check->isChecked() ? kYes : kNo;
+    if (auto* check = qobject_cast<const QCheckBox*>(w))
+        return check->isChecked() ? text::kFlagYes : text::kFlagNo;
     if (auto* combo = qobject_cast<const QComboBox*>(w)) return combo->currentText();
     if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
     return {};
@@ -63,7 +61,7 @@ void setWidgetText(QWidget* w, const QString& text) {
         // Ticked by "Sì" (blanks around it aside); anything else, "No" or a
         // value no card writes, clears it, so a card never shows the flag of
         // the card shown before.
-        check->setChecked(text::trimBlanks(text) == kYes);
+        check->setChecked(text::isFlagSet(text));
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         combo->setCurrentIndex(-1);
         combo->setEditText(text);

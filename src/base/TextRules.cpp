@@ -19,4 +19,8 @@ bool isAllDigits(const QString& s) {
     return true;
 }
 
+bool isFlagSet(const QString& stored) {
+    return trimBlanks(stored) == kFlagYes;
+}
+
 }  // namespace text

@@ -13,4 +13,10 @@ QString trimBlanks(const QString& s);
 // True when s is not empty and holds only the digits 0-9.
 bool isAllDigits(const QString& s);
 
+// A yes/no flag as stored: "Sì" or "No". A stored flag is set by "Sì"
+// alone, blanks around it aside; any other text leaves it unset.
+inline const QString kFlagYes = QStringLiteral("Sì");
+inline const QString kFlagNo = QStringLiteral("No");
+bool isFlagSet(const QString& stored);
+
 }  // namespace text

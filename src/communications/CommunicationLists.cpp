@@ -25,7 +25,7 @@ ItemFormat communicationItem() {
 }  // namespace
 
 bool flaggedCondition(const FieldValues& values, const QDate&) {
-    return text::trimBlanks(values.value(F::Segnala)) == QStringLiteral("Sì");
+    return text::isFlagSet(values.value(F::Segnala));
 }
 
 const PickerMode& teamPicker() {

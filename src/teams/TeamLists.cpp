@@ -24,7 +24,7 @@ ItemFormat teamItem() {
 }  // namespace
 
 bool flaggedCondition(const FieldValues& values, const QDate&) {
-    return text::trimBlanks(values.value(F::Segnala)) == QStringLiteral("Sì");
+    return text::isFlagSet(values.value(F::Segnala));
 }
 
 ValueFn storedTeamName() {

@@ -8,6 +8,7 @@
 #include "archive/RecordList.h"
 #include "archive/Spreadsheet.h"
 #include "support/CommunicationArchive.h"
+#include "support/SearchChecks.h"
 
 namespace {
 
@@ -113,33 +114,19 @@ TEST_F(CommunicationListsTest, TheSearchWindowHasItsCaptionCriteriaAndCardTag) {
     EXPECT_STREQ(s.windowName, "TfrmTrovaComunicazioni");
     EXPECT_EQ(s.caption, QStringLiteral(" Trova comunicazioni in archivio"));
     EXPECT_EQ(s.printTitle, QStringLiteral("Riepilogo comunicazioni in archivio"));
-    struct Row {
-        const char* control;
-        const char* caption;
-        const char* field;
-    } rows[] = {
-        {"txtOggetto", "Oggetto:", "Oggetto"},
-        {"txtAutore", "Autore del messaggio:", "Autore"},
-        {"txtSquadra", "Squadra di caccia destinataria:", "Squadra"},
-        {"txtCaposquadra", "Capo squadra:", "Caposquadra"},
-        {"txtCacciatori", "Cacciatori destinatari:", "Cacciatori"},
-        {"txtEmail", "Indirizzi e-mail cacciatori:", "Email"},
-        {"txtMessaggio", "Messaggio:", "Messaggio"},
-        {"txtDataInvio", "Data invio:", "DataInvio"},
-        {"txtRiscontro", "Riscontro ricevuto:", "Riscontro"},
-        {"txtNote", "Note:", "Note"},
-    };
-    ASSERT_EQ(s.criteria.size(), qsizetype(std::size(rows)));
-    for (qsizetype i = 0; i < s.criteria.size(); ++i) {
-        const Row& row = rows[i];
-        EXPECT_STREQ(s.criteria.at(i).control, row.control);
-        EXPECT_STREQ(s.criteria.at(i).caption, row.caption);
-        EXPECT_EQ(s.criterionName(i), QString::fromLatin1(row.field));
-    }
-    const PickerMode* load = s.picker(QStringLiteral("comunicazioni"));
-    ASSERT_NE(load, nullptr);
-    EXPECT_STREQ(load->window, "TfrmComunicazioni");
-    EXPECT_TRUE(load->loadsRecord);
+    expectCriteria(s, {
+                          {"txtOggetto", "Oggetto:", "Oggetto"},
+                          {"txtAutore", "Autore del messaggio:", "Autore"},
+                          {"txtSquadra", "Squadra di caccia destinataria:", "Squadra"},
+                          {"txtCaposquadra", "Capo squadra:", "Caposquadra"},
+                          {"txtCacciatori", "Cacciatori destinatari:", "Cacciatori"},
+                          {"txtEmail", "Indirizzi e-mail cacciatori:", "Email"},
+                          {"txtMessaggio", "Messaggio:", "Messaggio"},
+                          {"txtDataInvio", "Data invio:", "DataInvio"},
+                          {"txtRiscontro", "Riscontro ricevuto:", "Riscontro"},
+                          {"txtNote", "Note:", "Note"},
+                      });
+    expectLoadsCard(s, "comunicazioni", "TfrmComunicazioni");
 }
 
 TEST_F(CommunicationListsTest, ACommunicationIsFlaggedByItsTrimmedSiAlone) {

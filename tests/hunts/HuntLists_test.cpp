@@ -8,6 +8,7 @@
 #include "archive/RecordList.h"
 #include "archive/Spreadsheet.h"
 #include "support/HuntArchive.h"
+#include "support/SearchChecks.h"
 
 namespace {
 
@@ -33,32 +34,19 @@ TEST_F(HuntListsTest, TheSearchWindowHasItsCaptionCriteriaAndCardTag) {
     EXPECT_STREQ(s.windowName, "TfrmTrovaBattute");
     EXPECT_EQ(s.caption, QStringLiteral(" Trova battute di caccia in archivio"));
     EXPECT_EQ(s.printTitle, QStringLiteral("Riepilogo battute di caccia in archivio"));
-    struct Row {
-        const char* control;
-        const char* caption;
-        const char* field;
-    } rows[] = {
-        {"txtTipoBattuta", "Tipo battuta di caccia:", "TipoBattuta"},
-        {"txtStagione", "Stagione venatoria:", "Stagione"},
-        {"txtDataInizio", "Data inizio:", "DataInizio"},
-        {"txtDataFine", "Data fine:", "DataFine"},
-        {"txtTenuta", "Tenuta A.T.C.", "Tenuta"},
-        {"txtNote", "Note:", "Note"},
-        {"txtSquadra", "Squadra partecipante:", "Squadra"},
-        {"txtCaposquadra", "Capo squadra:", "Caposquadra"},
-        {"txtCacciatori", "Cacciatori partecipanti:", "Cacciatori"},
-        {"txtCapi", "Capi abbattuti:", "Capi"},
-    };
-    ASSERT_EQ(s.criteria.size(), qsizetype(std::size(rows)));
-    for (qsizetype i = 0; i < s.criteria.size(); ++i) {
-        EXPECT_STREQ(s.criteria.at(i).control, rows[i].control);
-        EXPECT_STREQ(s.criteria.at(i).caption, rows[i].caption);
-        EXPECT_EQ(s.criterionName(i), QString::fromLatin1(rows[i].field));
-    }
-    const PickerMode* load = s.picker(QStringLiteral("battute"));
-    ASSERT_NE(load, nullptr);
-    EXPECT_STREQ(load->window, "TfrmBattute");
-    EXPECT_TRUE(load->loadsRecord);
+    expectCriteria(s, {
+                          {"txtTipoBattuta", "Tipo battuta di caccia:", "TipoBattuta"},
+                          {"txtStagione", "Stagione venatoria:", "Stagione"},
+                          {"txtDataInizio", "Data inizio:", "DataInizio"},
+                          {"txtDataFine", "Data fine:", "DataFine"},
+                          {"txtTenuta", "Tenuta A.T.C.", "Tenuta"},
+                          {"txtNote", "Note:", "Note"},
+                          {"txtSquadra", "Squadra partecipante:", "Squadra"},
+                          {"txtCaposquadra", "Capo squadra:", "Caposquadra"},
+                          {"txtCacciatori", "Cacciatori partecipanti:", "Cacciatori"},
+                          {"txtCapi", "Capi abbattuti:", "Capi"},
+                      });
+    expectLoadsCard(s, "battute", "TfrmBattute");
     EXPECT_EQ(s.picker(QStringLiteral("comunicazioni")), nullptr);
 }
 

@@ -7,6 +7,7 @@
 
 #include "archive/RecordList.h"
 #include "archive/Spreadsheet.h"
+#include "support/SearchChecks.h"
 #include "support/TeamArchive.h"
 
 namespace {
@@ -143,33 +144,19 @@ TEST_F(TeamListsTest, TheSearchWindowHasItsCaptionCriteriaAndCardTag) {
     const SearchDefinition& s = teams::search();
     EXPECT_STREQ(s.windowName, "TfrmTrovaSquadre");
     EXPECT_EQ(s.caption, QStringLiteral(" Trova squadre di caccia in archivio"));
-    struct Row {
-        const char* control;
-        const char* caption;
-        const char* field;
-    } rows[] = {
-        {"txtSquadra", "Squadra di caccia:", "Squadra"},
-        {"txtForme", "Forme di caccia praticate:", "Forme"},
-        {"txtATC", "Ambiti Territoriali di Caccia (A.T.C.):", "ATC"},
-        {"txtCaposquadra", "Capo squadra:", "Caposquadra"},
-        {"txtCacciatori", "Cacciatori membri:", "Cacciatori"},
-        {"txtEmail", "Indirizzi e-mail cacciatori:", "Email"},
-        {"txtVicecapo", "Vice capo squadra:", "Vicecapo"},
-        {"txtCapocanaio", "Capo canaio:", "Capocanaio"},
-        {"txtCapoposta", "Capo posta:", "Capoposta"},
-        {"txtNote", "Note:", "Note"},
-    };
-    ASSERT_EQ(s.criteria.size(), qsizetype(std::size(rows)));
-    for (qsizetype i = 0; i < s.criteria.size(); ++i) {
-        const Row& row = rows[i];
-        EXPECT_STREQ(s.criteria.at(i).control, row.control);
-        EXPECT_STREQ(s.criteria.at(i).caption, row.caption);
-        EXPECT_EQ(s.criterionName(i), QString::fromLatin1(row.field));
-    }
-    const PickerMode* load = s.picker(QStringLiteral("squadre"));
-    ASSERT_NE(load, nullptr);
-    EXPECT_STREQ(load->window, "TfrmSquadre");
-    EXPECT_TRUE(load->loadsRecord);
+    expectCriteria(s, {
+                          {"txtSquadra", "Squadra di caccia:", "Squadra"},
+                          {"txtForme", "Forme di caccia praticate:", "Forme"},
+                          {"txtATC", "Ambiti Territoriali di Caccia (A.T.C.):", "ATC"},
+                          {"txtCaposquadra", "Capo squadra:", "Caposquadra"},
+                          {"txtCacciatori", "Cacciatori membri:", "Cacciatori"},
+                          {"txtEmail", "Indirizzi e-mail cacciatori:", "Email"},
+                          {"txtVicecapo", "Vice capo squadra:", "Vicecapo"},
+                          {"txtCapocanaio", "Capo canaio:", "Capocanaio"},
+                          {"txtCapoposta", "Capo posta:", "Capoposta"},
+                          {"txtNote", "Note:", "Note"},
+                      });
+    expectLoadsCard(s, "squadre", "TfrmSquadre");
 }
 
 TEST_F(TeamListsTest, ATeamIsFlaggedByItsTrimmedSiAlone) {
