@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "BenchSupport.h"
 #include "app/CommandLine.h"
 #include "archive/RecordCodec.h"
 #include "base/Paths.h"
@@ -20,10 +21,8 @@ namespace {
 
 constexpr int kCommunications = 30000;
 
-QTemporaryDir& folder() {
-    static QTemporaryDir dir;
-    return dir;
-}
+using bench::folder;
+using bench::runCommand;
 
 QString archivePath() {
     return folder().filePath(QStringLiteral("Comunicazioni.pro"));
@@ -55,23 +54,8 @@ void writeArchive() {
     }
 }
 
-int runCommand(const QStringList& args) {
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    return commandline::run(QStringList{QStringLiteral("selvadoro")} + args, outStream, errStream);
-}
-
 void Floor_SequentialRead1MiB(benchmark::State& state) {
-    QByteArray block(1 << 20, '\0');
-    for (auto _ : state) {
-        QFile file(archivePath());
-        file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-        qint64 total = 0;
-        for (qint64 n; (n = file.read(block.data(), block.size())) > 0;) total += n;
-        benchmark::DoNotOptimize(total);
-    }
+    for (auto _ : state) benchmark::DoNotOptimize(bench::readWhole(archivePath()));
 }
 BENCHMARK(Floor_SequentialRead1MiB)->Unit(benchmark::kMillisecond);
 

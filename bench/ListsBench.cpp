@@ -9,11 +9,12 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "BenchSupport.h"
 #include "app/CommandLine.h"
-#include "base/Paths.h"
 #include "archive/RecordCodec.h"
 #include "archive/RecordListWidget.h"
 #include "archive/SearchWindow.h"
+#include "base/Paths.h"
 #include "hunters/HunterLists.h"
 #include "hunters/TRecCacciatore.h"
 
@@ -21,10 +22,8 @@ namespace {
 
 constexpr int kHunters = 100000;
 
-QTemporaryDir& folder() {
-    static QTemporaryDir dir;
-    return dir;
-}
+using bench::folder;
+using bench::runCommand;
 
 QString archivePath() {
     return folder().filePath(QStringLiteral("Cacciatori.pro"));
@@ -54,23 +53,8 @@ void writeArchive() {
     }
 }
 
-int runCommand(const QStringList& args) {
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    return commandline::run(QStringList{QStringLiteral("selvadoro")} + args, outStream, errStream);
-}
-
 void Floor_SequentialRead1MiB(benchmark::State& state) {
-    QByteArray block(1 << 20, '\0');
-    for (auto _ : state) {
-        QFile file(archivePath());
-        file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-        qint64 total = 0;
-        for (qint64 n; (n = file.read(block.data(), block.size())) > 0;) total += n;
-        benchmark::DoNotOptimize(total);
-    }
+    for (auto _ : state) benchmark::DoNotOptimize(bench::readWhole(archivePath()));
 }
 BENCHMARK(Floor_SequentialRead1MiB)->Unit(benchmark::kMillisecond);
 
