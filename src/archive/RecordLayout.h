@@ -76,6 +76,24 @@ struct FieldId {
     record.field = index < values.size() ? values.at(index) : QString(); \
     ++index;
 
+// The three attachment slots (file and description), stored last by the
+// cards that have attachments: F(field, capacity, control) rows.
+#define SELVADORO_ATTACHMENT_FIELDS(F) \
+    F(File01, 250, lblFile01)          \
+    F(File02, 250, lblFile02)          \
+    F(File03, 250, lblFile03)          \
+    F(Desc01, 250, lblDesc01)          \
+    F(Desc02, 250, lblDesc02)          \
+    F(Desc03, 250, lblDesc03)
+
+// The body of a record type: its members, its field enumeration, its
+// layout and the conversions to and from its texts in file order.
+#define SELVADORO_RECORD_TYPE(Type, FIELDS)            \
+    SELVADORO_RECORD_FIELDS(FIELDS)                    \
+    static const RecordLayout& layout();               \
+    static Type fromValues(const FieldValues& values); \
+    FieldValues toValues() const;
+
 // Defines a record type's layout() over its field table (checked against
 // the documented record size), fromValues() and toValues(). Use once, in
 // the record type's .cpp file.

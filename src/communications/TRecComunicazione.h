@@ -19,19 +19,10 @@
     F(Messaggio, 5000, txtMessaggio)      \
     F(Riscontro, 250, txtRiscontro)       \
     F(Segnala, 2, chkSegnala)             \
-    F(File01, 250, lblFile01)             \
-    F(File02, 250, lblFile02)             \
-    F(File03, 250, lblFile03)             \
-    F(Desc01, 250, lblDesc01)             \
-    F(Desc02, 250, lblDesc02)             \
-    F(Desc03, 250, lblDesc03)
+    SELVADORO_ATTACHMENT_FIELDS(F)
 
 struct TRecComunicazione {
-    SELVADORO_RECORD_FIELDS(SELVADORO_COMMUNICATION_FIELDS)
-
-    static const RecordLayout& layout();
-    static TRecComunicazione fromValues(const FieldValues& values);
-    FieldValues toValues() const;
+    SELVADORO_RECORD_TYPE(TRecComunicazione, SELVADORO_COMMUNICATION_FIELDS)
 };
 
 namespace communications {

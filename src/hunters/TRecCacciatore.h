@@ -52,19 +52,10 @@
     F(Preavviso, 3, txtPreavviso)        \
     F(Totale, 15, txtTotale)             \
     F(Contratto, 250, txtContratto)      \
-    F(File01, 250, lblFile01)            \
-    F(File02, 250, lblFile02)            \
-    F(File03, 250, lblFile03)            \
-    F(Desc01, 250, lblDesc01)            \
-    F(Desc02, 250, lblDesc02)            \
-    F(Desc03, 250, lblDesc03)
+    SELVADORO_ATTACHMENT_FIELDS(F)
 
 struct TRecCacciatore {
-    SELVADORO_RECORD_FIELDS(SELVADORO_HUNTER_FIELDS)
-
-    static const RecordLayout& layout();
-    static TRecCacciatore fromValues(const FieldValues& values);
-    FieldValues toValues() const;
+    SELVADORO_RECORD_TYPE(TRecCacciatore, SELVADORO_HUNTER_FIELDS)
 };
 
 namespace hunters {

@@ -22,19 +22,10 @@
     F(Note, 250, txtNote)               \
     F(Cacciatori, 5000, txtCacciatori)  \
     F(Capi, 5000, txtCapi)              \
-    F(File01, 250, lblFile01)           \
-    F(File02, 250, lblFile02)           \
-    F(File03, 250, lblFile03)           \
-    F(Desc01, 250, lblDesc01)           \
-    F(Desc02, 250, lblDesc02)           \
-    F(Desc03, 250, lblDesc03)
+    SELVADORO_ATTACHMENT_FIELDS(F)
 
 struct TRecBattuta {
-    SELVADORO_RECORD_FIELDS(SELVADORO_HUNT_FIELDS)
-
-    static const RecordLayout& layout();
-    static TRecBattuta fromValues(const FieldValues& values);
-    FieldValues toValues() const;
+    SELVADORO_RECORD_TYPE(TRecBattuta, SELVADORO_HUNT_FIELDS)
 };
 
 namespace hunts {

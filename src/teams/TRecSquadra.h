@@ -19,19 +19,10 @@
     F(Capoposta, 50, txtCapoposta)     \
     F(Note, 250, txtNote)              \
     F(Segnala, 2, chkSegnala)          \
-    F(File01, 250, lblFile01)          \
-    F(File02, 250, lblFile02)          \
-    F(File03, 250, lblFile03)          \
-    F(Desc01, 250, lblDesc01)          \
-    F(Desc02, 250, lblDesc02)          \
-    F(Desc03, 250, lblDesc03)
+    SELVADORO_ATTACHMENT_FIELDS(F)
 
 struct TRecSquadra {
-    SELVADORO_RECORD_FIELDS(SELVADORO_TEAM_FIELDS)
-
-    static const RecordLayout& layout();
-    static TRecSquadra fromValues(const FieldValues& values);
-    FieldValues toValues() const;
+    SELVADORO_RECORD_TYPE(TRecSquadra, SELVADORO_TEAM_FIELDS)
 };
 
 namespace teams {
