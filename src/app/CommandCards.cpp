@@ -104,7 +104,15 @@ int runPrint(const QStringList& args, QTextStream&, QTextStream& err) {
     if (card.status != 0) return card.status;
     FieldValues texts;
     if (!readCard(*card.archive->layout, card.number, &texts, err)) return 1;
-    const report::Report sheet = card.archive->sheet(texts, seams::clock().now());
+    report::Report sheet = card.archive->sheet(texts, seams::clock().now());
+    const ArchiveDefinition& archive = *card.archive;
+    if (archive.sheetPicture && archive.storedPicture) {
+        if (report::PictureObject* object =
+                sheet.findPicture(QString::fromLatin1(archive.sheetPicture))) {
+            object->image =
+                archive.storedPicture(card.number, report::printPixels(object->rect.size()));
+        }
+    }
     QString error;
     if (!report::writePdf(report::prepare(sheet, seams::clock().today()), card.file, &error)) {
         err << "Impossibile scrivere il file " << card.file << ": " << error << "\n";

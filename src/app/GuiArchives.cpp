@@ -4,6 +4,7 @@
 #include "hunters/GuiHunters.h"
 #include "hunts/GuiHunts.h"
 #include "teams/GuiTeams.h"
+#include "weapons/GuiWeapons.h"
 
 namespace archives {
 namespace {
@@ -20,7 +21,7 @@ const QList<GuiArchive>& windows() {
         hunters::guiArchive(),
         teams::guiArchive(),
         communications::guiArchive(),
-        toCome("Armi", "Schedario Armi", "armi"),
+        weapons::guiArchive(),
         hunts::guiArchive(),
         toCome("Scadenze", "Scadenze e Pagamenti", "scadenze"),
     };

@@ -20,6 +20,10 @@ struct ArchiveDefinition {
     // The printed sheet of a card, from the texts the card shows; null for
     // an archive whose cards do not print as a sheet.
     report::Report (*sheet)(const FieldValues& cardTexts, const QDateTime& now) = nullptr;
+    // The sheet's picture object that shows a record's stored picture, and
+    // that picture decoded no larger than a box; null for sheets without.
+    const char* sheetPicture = nullptr;
+    QImage (*storedPicture)(qsizetype number, const QSize& box) = nullptr;
     // The RTF document of a card; null for an archive without one.
     const RtfDocument* rtfCard = nullptr;
     // The archive's help topics, in the order of the complete guide.

@@ -152,6 +152,17 @@ bool hasHighlight(const CardField& desc) {
     return desc.highlight.value_or(desc.kind != CardFieldKind::Check);
 }
 
+// The style of a field that paints its own fills: resting, and yellow (or
+// the card's focus fill) while it has the focus.
+QString fillStyle(const QWidget* field, const FieldFills& fills, const char* restFill) {
+    const QString type = QString::fromLatin1(field->metaObject()->className());
+    return QStringLiteral(
+               "%1 { background: %2; border: 1px solid %3; } "
+               "%1:focus { background: %4; }")
+        .arg(type, QString::fromLatin1(restFill ? restFill : fills.rest),
+             QString::fromLatin1(fills.border), QString::fromLatin1(fills.focus));
+}
+
 }  // namespace
 
 namespace cardfilter {
@@ -162,6 +173,10 @@ bool digits(QChar c) {
 
 bool amount(QChar c) {
     return digits(c) || c == u',';
+}
+
+bool alphanumeric(QChar c) {
+    return digits(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
 
 bool email(QChar c) {
@@ -303,7 +318,11 @@ void CardWindow::buildFields() {
             hints_.insert(w, hint);
         }
 
-        if (hasHighlight(desc)) {
+        if (definition_.fills) {
+            if (desc.kind != CardFieldKind::Check) {
+                w->setStyleSheet(fillStyle(w, *definition_.fills, desc.restFill));
+            }
+        } else if (hasHighlight(desc)) {
             highlights_.insert(name, addFocusHighlight(w, QStringLiteral("eff") + suffixOf(name)));
         }
     }
@@ -378,6 +397,10 @@ void CardWindow::layOutColumns(std::initializer_list<LayoutColumn> columns) {
             line->setSpacing(6);
             bool rowGrows = false;
             for (const LayoutCell& cell : row) {
+                if (cell.widget_) {
+                    line->addWidget(cell.widget_->widget, cell.widget_->stretch);
+                    continue;
+                }
                 if (cell.button_) {
                     QToolButton* button = toolButton(QString::fromLatin1(cell.button_));
                     Q_ASSERT_X(button, "CardWindow", "a layout cell names no field button");
@@ -692,6 +715,7 @@ void CardWindow::loadValues(const FieldValues& stored, qsizetype number) {
         }
     }
     setPosition(number);
+    recordShown(number);
 }
 
 void CardWindow::setFieldText(const QString& name, const QString& text) {
@@ -783,13 +807,15 @@ void CardWindow::save() {
         const bool ok = file.writeAt(shown - 1, record);
         file.close();
         if (!ok) return showAccessError(definition_.plainAccessErrorOnSave);
-        seams::messages().information(archivemsg::recordUpdated());
+        if (recordStored(shown, false)) seams::messages().information(archivemsg::recordUpdated());
     } else {
         const qsizetype number = file.append(record);
         file.close();
         if (number == 0) return showAccessError(definition_.plainAccessErrorOnSave);
         setPosition(number);
-        seams::messages().information(archivemsg::recordInserted());
+        if (recordStored(number, true)) {
+            seams::messages().information(archivemsg::recordInserted());
+        }
     }
 }
 
@@ -806,6 +832,7 @@ void CardWindow::clearCard() {
     clearAttachmentLabels();
     setPosition(0);
     focusFirstField();
+    cardCleared();
 }
 
 void CardWindow::duplicate() {
@@ -813,7 +840,22 @@ void CardWindow::duplicate() {
     clearAttachmentLabels();
     setPosition(0);
     focusFirstField();
+    cardDuplicated();
     seams::messages().information(archivemsg::duplicateReady());
+}
+
+QImage CardWindow::picture(const QSize&) const {
+    return {};
+}
+
+void CardWindow::recordShown(qsizetype) {}
+
+void CardWindow::cardCleared() {}
+
+void CardWindow::cardDuplicated() {}
+
+bool CardWindow::recordStored(qsizetype, bool) {
+    return true;
 }
 
 void CardWindow::clearAttachmentLabels() {

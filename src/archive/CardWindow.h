@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QImage>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -39,8 +40,9 @@ enum class Typing {
 using CharFilter = bool (*)(QChar);
 
 namespace cardfilter {
-bool digits(QChar c);  // 0-9
-bool amount(QChar c);  // 0-9 and the decimal comma
+bool digits(QChar c);        // 0-9
+bool amount(QChar c);        // 0-9 and the decimal comma
+bool alphanumeric(QChar c);  // 0-9, A-Z and a-z
 // Any character but the blank, "/", "<", ">", "€", "£", "°" and the
 // accented letters: what an e-mail address list may be typed with.
 bool email(QChar c);
@@ -67,6 +69,18 @@ struct CardField {
     std::optional<bool> highlight = std::nullopt;
     // Its hint in the status line and as a tooltip; null: none.
     const char* hint = nullptr;
+    // On a card with painted fills, the field's fill at rest ("#FFFFFF")
+    // instead of the card's.
+    const char* restFill = nullptr;
+};
+
+// A card whose fields paint their own fills instead of showing a highlight
+// behind them: one colour at rest, one while the field has the focus, and
+// a border of a third.
+struct FieldFills {
+    const char* rest;
+    const char* focus;
+    const char* border;
 };
 
 // The hidden labels that hold a card's three attachments, slot by slot.
@@ -98,6 +112,8 @@ struct CardDefinition {
     QString duplicateHint = QStringLiteral(
         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.");
     bool plainAccessErrorOnSave = false;
+    // Set: the fields paint these fills and no highlight is shown.
+    std::optional<FieldFills> fills = std::nullopt;
     std::function<std::optional<SaveCheck>(const FieldValues&)> check;
 };
 
@@ -149,6 +165,10 @@ public:
     void save();
     void clearCard();
     void duplicate();
+
+    // The card's picture decoded no larger than `box`, for printing; null
+    // for a card without pictures.
+    virtual QImage picture(const QSize& box) const;
 
 Q_SIGNALS:
     // The window was closed (its exit button or close box) and hidden.
@@ -204,6 +224,12 @@ protected:
     struct LayoutButton {
         const char* name;
     };
+    // A widget the archive builds itself (a photo frame), with its share of
+    // the row's width.
+    struct LayoutWidget {
+        QWidget* widget;
+        int stretch = 0;
+    };
     // A field shown in a white box with an icon beside it (a flag).
     struct LayoutBox {
         FieldId field;
@@ -216,6 +242,7 @@ protected:
             : field_(FieldId(field)), sample_(sample) {}
         LayoutCell(LayoutButton button) : button_(button.name) {}
         LayoutCell(LayoutBox box) : field_(box.field), boxIcon_(box.icon) {}
+        LayoutCell(LayoutWidget widget) : widget_(widget) {}
 
     private:
         friend class CardWindow;
@@ -223,6 +250,7 @@ protected:
         const char* button_ = nullptr;
         const char* sample_ = nullptr;
         const char* boxIcon_ = nullptr;
+        std::optional<LayoutWidget> widget_;
     };
     using LayoutRow = std::initializer_list<LayoutCell>;
     struct LayoutColumn {
@@ -237,6 +265,18 @@ protected:
 
     // Opens the date import window for a calendar date field.
     virtual void openDateImport(QWidget* field, const QString& tag);
+
+    // What an archive adds to the card's life, each called after the card
+    // has done its own part: a stored record shown (by the navigation or
+    // from a list), the card cleared for a new record, the card duplicated.
+    virtual void recordShown(qsizetype number);
+    virtual void cardCleared();
+    virtual void cardDuplicated();
+    // The record has just been stored as record `number` (appended or
+    // overwritten); returns false when it has told the user something
+    // went wrong beside it, in place of the message that the card was
+    // saved.
+    virtual bool recordStored(qsizetype number, bool appended);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

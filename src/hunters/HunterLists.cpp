@@ -29,6 +29,14 @@ ValueFn surnameAndName() {
     return joinedFields({F::Cognome, F::Nome});
 }
 
+ValueFn taxCode() {
+    return joinedFields({F::CodFisc});
+}
+
+ValueFn preferredPhone() {
+    return joinedFields({F::Recapito});
+}
+
 bool permitCondition(const FieldValues& values, const QDate& today) {
     const auto expiry = fieldrules::parseDate(values.value(F::Scadenza));
     bool isNumber = false;

@@ -12,6 +12,9 @@ const ExportDefinition& exporter();
 // What a picker on the hunters' search hands to another card: the
 // hunter's surname, one blank and first name, each trimmed ("Rossi Mario").
 ValueFn surnameAndName();
+// The hunter's codice fiscale and preferred telephone, each trimmed.
+ValueFn taxCode();
+ValueFn preferredPhone();
 
 // The item texts of the search and of the summary.
 QString searchItem(const FieldValues& values);

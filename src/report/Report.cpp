@@ -1,6 +1,7 @@
 #include "report/Report.h"
 
 #include <QDate>
+#include <QtMath>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -10,24 +11,37 @@
 namespace report {
 namespace {
 
-template <typename ObjectList>
-TextObject* findIn(ObjectList& objects, const QString& name) {
+template <typename Kind, typename ObjectList>
+Kind* findIn(ObjectList& objects, const QString& name) {
     for (Object& object : objects) {
-        if (auto* text = std::get_if<TextObject>(&object); text && text->name == name) return text;
+        if (auto* found = std::get_if<Kind>(&object); found && found->name == name) return found;
+    }
+    return nullptr;
+}
+
+template <typename Kind>
+Kind* findAnywhere(QList<Page>& pages, const QString& name) {
+    for (Page& page : pages) {
+        if (Kind* found = findIn<Kind>(page.objects, name)) return found;
+        for (Band& band : page.bands) {
+            if (Kind* found = findIn<Kind>(band.objects, name)) return found;
+        }
     }
     return nullptr;
 }
 
 }  // namespace
 
+QSize printPixels(const QSizeF& size, int dpi) {
+    return QSize(qCeil(size.width() * dpi / 96.0), qCeil(size.height() * dpi / 96.0));
+}
+
 TextObject* Report::findText(const QString& name) {
-    for (Page& page : pages) {
-        if (TextObject* t = findIn(page.objects, name)) return t;
-        for (Band& band : page.bands) {
-            if (TextObject* t = findIn(band.objects, name)) return t;
-        }
-    }
-    return nullptr;
+    return findAnywhere<TextObject>(pages, name);
+}
+
+PictureObject* Report::findPicture(const QString& name) {
+    return findAnywhere<PictureObject>(pages, name);
 }
 
 const TextObject* Report::findText(const QString& name) const {
@@ -54,6 +68,13 @@ bool Report::setText(const QString& name, const QString& text) {
     TextObject* object = findText(name);
     if (!object) return false;
     object->text = text;
+    return true;
+}
+
+bool Report::setPicture(const QString& name, const QImage& image) {
+    PictureObject* object = findPicture(name);
+    if (!object) return false;
+    object->image = image;
     return true;
 }
 

@@ -57,6 +57,10 @@ struct ShapeObject {
     double frameWidth = 1;
 };
 
+// The pixels that fill a size in report units at `dpi` dots per inch: a
+// picture printed in that box needs no more.
+QSize printPixels(const QSizeF& size, int dpi = 300);
+
 struct PictureObject {
     QString name;
     QRectF rect;
@@ -96,8 +100,12 @@ public:
     Band* findBand(const QString& name);
     Page* findPage(const QString& name);
 
+    PictureObject* findPicture(const QString& name);
+
     // Sets the text of a named text object; false if there is none.
     bool setText(const QString& name, const QString& text);
+    // Sets the image of a named picture object; false if there is none.
+    bool setPicture(const QString& name, const QImage& image);
 };
 
 // One laid-out page: absolute positions in report units from the paper's

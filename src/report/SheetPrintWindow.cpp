@@ -55,8 +55,15 @@ SheetPrintWindow::SheetPrintWindow(const SheetPrinting& printing, Mode mode, Car
 
 void SheetPrintWindow::printSheet() {
     const QDateTime now = seams::clock().now();
-    const report::PreparedReport prepared =
-        report::prepare(printing_.sheet(card_->cardValues(), now), now.date());
+    report::Report sheet = printing_.sheet(card_->cardValues(), now);
+    if (printing_.picture) {
+        if (report::PictureObject* object =
+                sheet.findPicture(QString::fromLatin1(printing_.picture))) {
+            const QImage picture = card_->picture(report::printPixels(object->rect.size()));
+            if (!picture.isNull()) object->image = picture;
+        }
+    }
+    const report::PreparedReport prepared = report::prepare(sheet, now.date());
     if (mode_ == Mode::Preview) {
         seams::printing().preview(prepared);
     } else {

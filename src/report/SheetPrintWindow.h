@@ -11,9 +11,15 @@ class CardWindow;
 // How a card prints as a one-page sheet: the names of its two print
 // windows and the sheet built from the texts the card shows.
 struct SheetPrinting {
-    const char* previewWindow;  // " Anteprima di stampa", e.g. "TfrmAnteprimaAnagrafica"
-    const char* printWindow;    // " Stampa scheda", e.g. "TfrmStampaAnagrafica"
+    // " Anteprima di stampa", e.g. "TfrmAnteprimaAnagrafica"; null for a
+    // card that prints without a preview.
+    const char* previewWindow;
+    const char* printWindow;  // " Stampa scheda", e.g. "TfrmStampaAnagrafica"
     report::Report (*sheet)(const FieldValues& cardTexts, const QDateTime& now);
+    // The sheet's picture object that shows the card's picture, printed at
+    // no more than 300 dpi; null for a sheet without one. When the card has
+    // no picture to give, the sheet's own stays.
+    const char* picture = nullptr;
 };
 
 // The small window that prints a card as a sheet: " Anteprima di stampa"

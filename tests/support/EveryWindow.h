@@ -127,6 +127,10 @@ inline QList<WindowRow> archiveWindows() {
                      true});
         if (!archive.printing) continue;
         for (const auto mode : {SheetPrintWindow::Mode::Preview, SheetPrintWindow::Mode::Print}) {
+            // A card may print without a preview.
+            if (mode == SheetPrintWindow::Mode::Preview && !archive.printing->previewWindow) {
+                continue;
+            }
             rows.append({mode == SheetPrintWindow::Mode::Preview ? archive.printing->previewWindow
                                                                  : archive.printing->printWindow,
                          [printing = archive.printing, mode](CardWindow& owner) {

@@ -1,0 +1,18 @@
+#include "weapons/GuiWeapons.h"
+
+#include "weapons/TfrmArmi.h"
+
+namespace weapons {
+
+GuiArchive guiArchive() {
+    return {
+        .tile = "Armi",
+        .caption = QStringLiteral("Schedario Armi"),
+        .icon = "armi",
+        .window = "TfrmArmi",
+        .createCard = []() -> CardWindow* { return new TfrmArmi; },
+        .printing = &TfrmArmi::sheetPrinting(),
+    };
+}
+
+}  // namespace weapons

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "archive/GuiArchive.h"
+
+namespace weapons {
+
+// The weapons' launcher tile and card, as the registry lists them.
+GuiArchive guiArchive();
+
+}  // namespace weapons
