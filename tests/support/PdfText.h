@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -93,4 +95,20 @@ inline int pdfImageCount(const QString& path) {
     const QStringList lines =
         QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     return qMax(0, int(lines.size()) - 2);
+}
+
+// The pixel sizes of the pictures drawn in the file, in order.
+inline QList<QSize> pdfImageSizes(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path});
+    process.waitForFinished(60000);
+    QList<QSize> sizes;
+    const QStringList lines =
+        QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    // Columns: page, num, type, width, height...
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QStringList columns = lines.at(i).simplified().split(u' ');
+        if (columns.size() > 4) sizes.append(QSize(columns.at(3).toInt(), columns.at(4).toInt()));
+    }
+    return sizes;
 }

@@ -17,6 +17,7 @@
 #include "archive/TfrmAllegaCartella.h"
 #include "checks/CheckerWindow.h"
 #include "report/SheetPrintWindow.h"
+#include "support/BigPhoto.h"
 #include "support/CardFixture.h"
 #include "support/HintHover.h"
 #include "support/HunterArchive.h"
@@ -333,6 +334,25 @@ TEST_F(WeaponCardTest, AChosenJpegIsStoredAsItsOwnBytesOnlyBySave) {
     // Cancelling the dialog changes nothing.
     choose(QString());
     EXPECT_TRUE(looksLike(preview(), Qt::blue));
+}
+
+// A 48-megapixel photograph, more than Qt decodes whole, shows in the
+// preview and is stored as it is.
+TEST_F(WeaponCardTest, AHugePhotoIsShownAndStoredWhole) {
+    const QString big = bigPhotoPath();
+    ASSERT_FALSE(big.isEmpty());
+    fillRequired();
+    choose(big);
+    EXPECT_TRUE(messages().shown.isEmpty());
+    const QImage shown = preview();
+    EXPECT_EQ(shown.size(), QSize(504, 378));
+    EXPECT_TRUE(looksLike(shown.copy(0, 0, 200, 378), Qt::red));
+    EXPECT_TRUE(looksLike(shown.copy(304, 0, 200, 378), Qt::blue));
+    save();
+    EXPECT_EQ(messages().take(), QStringList{archivemsg::recordInserted()});
+    QFile original(big);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(readFile(photo(1)), original.readAll());
 }
 
 TEST_F(WeaponCardTest, ABitmapIsStoredAsAJpegOfTheSamePicture) {
