@@ -45,6 +45,7 @@ bench: deps
 	cmake --build build/bench -j $(JOBS)
 	build/bench/bench/selvadoro_bench
 	build/bench/bench/selvadoro_communications_bench
+	build/bench/bench/selvadoro_weapons_bench
 
 clean:
 	rm -rf build

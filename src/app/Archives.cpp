@@ -4,16 +4,15 @@
 #include "hunters/HuntersArchive.h"
 #include "hunts/HuntsArchive.h"
 #include "teams/TeamsArchive.h"
+#include "weapons/WeaponsArchive.h"
 
 namespace archives {
 
 const QList<const ArchiveDefinition*>& all() {
     // One line per archive.
     static const QList<const ArchiveDefinition*> list{
-        &hunters::archive(),
-        &teams::archive(),
-        &hunts::archive(),
-        &communications::archive(),
+        &hunters::archive(),        &teams::archive(),   &hunts::archive(),
+        &communications::archive(), &weapons::archive(),
     };
     return list;
 }

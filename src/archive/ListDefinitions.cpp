@@ -2,6 +2,12 @@
 
 #include "base/TextRules.h"
 
+QString SearchCriterionSpec::highlightName() const {
+    if (highlight) return QString::fromLatin1(highlight);
+    const QString name = QString::fromLatin1(control);
+    return QStringLiteral("eff") + (name.startsWith(QLatin1String("txt")) ? name.mid(3) : name);
+}
+
 const PickerMode* SearchDefinition::picker(const QString& tag) const {
     for (const PickerMode& mode : pickers) {
         if (tag == QLatin1String(mode.tag)) return &mode;

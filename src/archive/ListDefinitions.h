@@ -16,6 +16,12 @@ struct SearchCriterionSpec {
     const char* control;  // txtCognome
     const char* caption;  // "Cognome:"
     FieldId field;        // TRecCacciatore::Field::Cognome
+    // The name of the highlight shown behind the criterion while it has the
+    // focus ("effCampo01"); null: "eff" and the control's name without its
+    // "txt" ("effCognome").
+    const char* highlight = nullptr;
+
+    QString highlightName() const;
 };
 
 // What a double-click does for one window tag: load the record into the

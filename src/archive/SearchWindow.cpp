@@ -16,14 +16,6 @@
 #include "base/GuiShell.h"
 #include "base/Seams.h"
 
-namespace {
-
-QString suffixOf(const QString& control) {
-    return control.startsWith(QLatin1String("txt")) ? control.mid(3) : control;
-}
-
-}  // namespace
-
 SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent)
     : QDialog(parent), definition_(definition) {
     frameListWindow(this, definition.windowName, definition.caption, QSize(1000, 600),
@@ -50,7 +42,7 @@ SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent)
         const SearchCriterionSpec& field = definition.criteria.at(i);
         auto* edit = new QLineEdit(panAvvio_);
         edit->setObjectName(QString::fromLatin1(field.control));
-        addFocusHighlight(edit, QStringLiteral("eff") + suffixOf(edit->objectName()));
+        addFocusHighlight(edit, field.highlightName());
         edit->installEventFilter(this);
         criteria_.append(edit);
         const int row = static_cast<int>(i % rows);

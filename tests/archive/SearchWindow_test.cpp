@@ -1,5 +1,6 @@
 #include "archive/SearchWindow.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -133,6 +134,22 @@ TEST_F(HunterListWindowTest, DoubleClickWithoutSelectionClosesAndChangesNothing)
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(cardPosition(), QString());
     EXPECT_EQ(cardText("txtCognome"), QString());
+}
+
+// A criterion that names no highlight of its own shows "eff" and its field
+// while it has the focus.
+TEST_F(HunterListWindowTest, ACriterionWithoutItsOwnHighlightNameShowsEffAndItsField) {
+    SearchWindow window(hunters::search(), &card);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* surname = window.findChild<QFrame*>(QStringLiteral("effCognome"));
+    auto* name = window.findChild<QFrame*>(QStringLiteral("effNome"));
+    ASSERT_NE(surname, nullptr);
+    ASSERT_NE(name, nullptr);
+    EXPECT_TRUE(surname->isVisible());
+    QTest::keyClick(window.findChild<QLineEdit*>(QStringLiteral("txtCognome")), Qt::Key_Return);
+    EXPECT_FALSE(surname->isVisible());
+    EXPECT_TRUE(name->isVisible());
 }
 
 TEST_F(HunterListWindowTest, FindInListAndItsEmptyListMessage) {
