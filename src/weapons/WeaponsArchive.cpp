@@ -3,6 +3,8 @@
 #include "weapons/TRecArma.h"
 #include "weapons/WeaponHelp.h"
 #include "weapons/WeaponLists.h"
+#include "weapons/WeaponPhoto.h"
+#include "weapons/WeaponSheet.h"
 
 namespace weapons {
 
@@ -13,6 +15,9 @@ const ArchiveDefinition& archive() {
         .search = &search(),
         .exporter = &exporter(),
         .summaries = {&forSaleSummary()},
+        .sheet = &weaponSheetOfTexts,
+        .sheetPicture = kSheetPicture,
+        .storedPicture = &storedPicture,
         .helpTopics = {&cardTopic(), &exportTopic()},
     };
     return definition;

@@ -3,11 +3,14 @@
 // themselves.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "base/Paths.h"
+#include "support/BigPhoto.h"
 #include "support/CommandRun.h"
+#include "support/PdfText.h"
 #include "support/WeaponArchive.h"
 #include "support/WriteFailure.h"
 
@@ -273,6 +276,39 @@ TEST_F(WeaponCommands, TheGuidePrintsTheWeaponsTopics) {
     EXPECT_EQ(exporting.status, 0) << qPrintable(exporting.err);
     EXPECT_TRUE(exporting.out.startsWith(
         QStringLiteral("Esportazione schedario armi in Microsoft Excel\n")));
+}
+
+// `stampa armi N` prints record N's texts with its stored photo, decoded at
+// no more than 300 dpi of its box; the placeholder stands in for a photo
+// that is missing or cannot be read.
+TEST_F(WeaponCommands, PrintWritesTheSheetWithTheStoredPhoto) {
+    store(kWeapons);
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("Schedario"))));
+    ASSERT_TRUE(QFile::copy(bigPhotoPath(), dir.filePath(QStringLiteral("Schedario/Arma_2.jpg"))));
+    QFile broken(dir.filePath(QStringLiteral("Schedario/Arma_3.jpg")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("non una foto");
+    broken.close();
+    struct Case {
+        const char* number;
+        const char* make;
+        QSize photo;
+    } cases[] = {
+        {"2", "beretta 686", QSize(1764, 1323)},
+        {"3", "Benelli Raffaello", QSize(567, 378)},
+        {"1", "Sauer 303", QSize(567, 378)},
+    };
+    for (const Case& c : cases) {
+        const QString pdf = dir.filePath(QStringLiteral("arma%1.pdf").arg(QLatin1String(c.number)));
+        const CommandResult result =
+            runCommand({QStringLiteral("stampa"), QStringLiteral("armi"),
+                        QString::fromLatin1(c.number), QStringLiteral("--pdf"), pdf});
+        EXPECT_EQ(result.status, 0) << qPrintable(result.err);
+        const QString text = squeezeBlanks(pdfText(pdf));
+        EXPECT_TRUE(text.contains(QString::fromLatin1(c.make))) << qPrintable(text);
+        EXPECT_TRUE(text.contains(QStringLiteral("CALIBRO:")));
+        EXPECT_EQ(pdfImageSizes(pdf), QList<QSize>{c.photo}) << c.number;
+    }
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 // The weapons' search, for-sale summary and export windows on real
-// widgets. A double-click loads the chosen weapon into the window named
-// "TfrmArmi": here a plain card on the weapons' record, standing in for the
-// weapon card.
+// widgets. A double-click loads the chosen weapon into the weapon card.
 
 #include <QFrame>
 #include <QGridLayout>
@@ -22,30 +20,12 @@
 #include "support/ListClicks.h"
 #include "support/WeaponArchive.h"
 #include "weapons/TRecArma.h"
+#include "weapons/TfrmArmi.h"
 #include "weapons/WeaponLists.h"
 
 namespace {
 
 const QString kFile = QStringLiteral("Schedario_Armi.pro");
-
-const std::array kStandInFields{
-    CardField{.field = TRecArma::Field::Arma, .label = "Arma:"},
-    CardField{.field = TRecArma::Field::Proprietario, .label = "Proprietario:"},
-    CardField{.field = TRecArma::Field::Note, .label = "Note:"},
-};
-
-class WeaponCardStandIn : public CardWindow {
-public:
-    WeaponCardStandIn()
-        : CardWindow(CardDefinition{.windowName = "TfrmArmi",
-                                    .tag = "armi",
-                                    .caption = QStringLiteral(" Selvadoro - Schedario Armi"),
-                                    .layout = &TRecArma::layout(),
-                                    .fields = kStandInFields,
-                                    .check = {}}) {
-        finishLayout();
-    }
-};
 
 class WeaponListWindowTest : public DataFolderTest {
 protected:
@@ -66,7 +46,7 @@ protected:
         return card.findChild<QLabel*>(QStringLiteral("lblPosizione"))->text();
     }
 
-    WeaponCardStandIn card;
+    TfrmArmi card;
 };
 
 const char* const kCriteria[] = {"txtArma",      "txtAccessori", "txtCalibro",      "txtAnno",
