@@ -501,7 +501,7 @@ CardWindow::ToolSpec CardWindow::exitTool() {
 
 CardWindow::ToolSpec CardWindow::findTool(const SearchDefinition& search) {
     return {"cmdTrova", "trova", QStringLiteral("Trova una scheda in archivio."), [this, &search] {
-                SearchWindow window(search, this);
+                SearchWindow window(search, this, recordFilePath());
                 window.setMemory(QString::fromLatin1(definition_.tag));
                 window.exec();
             }};
@@ -516,7 +516,7 @@ CardWindow::ToolSpec CardWindow::exportTool(const ExportDefinition& exporter) {
     return {"cmdEsporta", "esporta",
             QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel."),
             [this, &exporter] {
-                ExportWindow window(exporter, this);
+                ExportWindow window(exporter, this, recordFilePath());
                 window.exec();
             }};
 }
@@ -525,7 +525,7 @@ CardWindow::ToolSpec CardWindow::summaryTool(const char* name, const char* icon,
                                              const QString& hint,
                                              const SummaryDefinition& summary) {
     return {name, icon, hint, [this, &summary] {
-                SummaryWindow window(summary, this);
+                SummaryWindow window(summary, this, recordFilePath());
                 window.exec();
             }};
 }

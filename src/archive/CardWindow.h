@@ -136,7 +136,9 @@ public:
     ~CardWindow() override;
 
     const CardDefinition& definition() const { return definition_; }
-    QString recordFilePath() const;
+    // The record file the card reads and writes, and the list windows it
+    // opens read: by default the archive's own file in the data folder.
+    virtual QString recordFilePath() const;
 
     // The number of the record shown, 0 for a new card.
     qsizetype position() const;

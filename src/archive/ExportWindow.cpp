@@ -16,9 +16,11 @@
 #include "base/Seams.h"
 #include "shell/TfrmGuida.h"
 
-ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent)
+ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent,
+                           const QString& archive)
     : QDialog(parent),
       definition_(definition),
+      archive_(archive.isEmpty() ? archivePath(*definition.layout) : archive),
       grid_(new ExportGridModel(definition.columns, this)) {
     frameListWindow(this, definition.windowName, definition.caption, QSize(1100, 620),
                     [this] { fillGrid(); });
@@ -81,7 +83,7 @@ QString ExportWindow::filePath() const {
 }
 
 void ExportWindow::fillGrid() {
-    gridWhole_ = grid_->fill(*definition_.layout, archivePath(*definition_.layout));
+    gridWhole_ = grid_->fill(*definition_.layout, archive_);
     // The rows read so far stay shown; the grid is never passed off as whole.
     if (!gridWhole_) seams::messages().plain(archivemsg::accessError());
 }

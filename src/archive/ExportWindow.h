@@ -16,7 +16,10 @@ class ExportWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ExportWindow(const ExportDefinition& definition, QWidget* parent = nullptr);
+    // `archive`: the record file the window reads; empty: the archive's
+    // own file in the data folder.
+    explicit ExportWindow(const ExportDefinition& definition, QWidget* parent = nullptr,
+                          const QString& archive = {});
 
     void fillGrid();
     void exportFile();
@@ -30,6 +33,7 @@ private:
     QToolButton* addButton(const char* name, const char* icon, const QString& hint);
 
     const ExportDefinition& definition_;
+    QString archive_;
     ExportGridModel* grid_;
     bool gridWhole_ = false;  // the grid holds every record of the archive
     QTableView* grdRecords_;

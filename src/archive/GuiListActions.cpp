@@ -59,10 +59,10 @@ PickerMode loadIntoCard(const char* cardWindow) {
 }
 
 void applyChosenLine(const RecordListWidget& list, const RecordLayout& layout,
-                     const ItemTextFn& itemText, const PickerMode* mode) {
+                     const QString& archive, const ItemTextFn& itemText, const PickerMode* mode) {
     const qsizetype index = list.selectedIndex();
     if (index < 0 || !mode) return;
-    const auto found = recordForLine(layout, archivePath(layout), list.lines().at(index), itemText);
+    const auto found = recordForLine(layout, archive, list.lines().at(index), itemText);
     if (found) applyChosenRecord(*mode, *found);
 }
 

@@ -20,11 +20,11 @@ bool applyChosenRecord(const PickerMode& mode, const FoundRecord& record);
 PickerMode loadIntoCard(const char* cardWindow);
 
 // What a double-click on a list window's list does: reads the record of the
-// selected line again from the archive of `layout` and hands it to `mode`.
+// selected line again from the record file `archive` and hands it to `mode`.
 // Nothing without a selected line, a mode, or a record that still gives
 // the line.
 void applyChosenLine(const RecordListWidget& list, const RecordLayout& layout,
-                     const ItemTextFn& itemText, const PickerMode* mode);
+                     const QString& archive, const ItemTextFn& itemText, const PickerMode* mode);
 
 // The frame of a list window: its object name and caption, a fixed size
 // without title-bar buttons, centred on the screen each time the program

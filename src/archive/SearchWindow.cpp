@@ -16,8 +16,11 @@
 #include "base/GuiShell.h"
 #include "base/Seams.h"
 
-SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent)
-    : QDialog(parent), definition_(definition) {
+SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent,
+                           const QString& archive)
+    : QDialog(parent),
+      definition_(definition),
+      archive_(archive.isEmpty() ? archivePath(*definition.layout) : archive) {
     frameListWindow(this, definition.windowName, definition.caption, QSize(1000, 600),
                     [this] { shown(); });
 
@@ -115,7 +118,7 @@ void SearchWindow::search() {
     for (const QLineEdit* edit : criteria_) texts.append(edit->text());
     lblConta = QString::number(criteriaInUse(definition_.criteriaWith(texts)));
     list_->clear();
-    const ListResult result = definition_.run(archivePath(*definition_.layout), texts);
+    const ListResult result = definition_.run(archive_, texts);
     if (!result.ok) {
         seams::messages().plain(archivemsg::accessError());
         return;
@@ -130,7 +133,7 @@ void SearchWindow::search() {
 
 void SearchWindow::openChosen() {
     const PickerMode* mode = picker_ ? &*picker_ : definition_.picker(lblMemory);
-    applyChosenLine(*list_, *definition_.layout, definition_.itemText, mode);
+    applyChosenLine(*list_, *definition_.layout, archive_, definition_.itemText, mode);
     accept();
 }
 

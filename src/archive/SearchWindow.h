@@ -18,7 +18,10 @@ class SearchWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit SearchWindow(const SearchDefinition& definition, QWidget* parent = nullptr);
+    // `archive`: the record file the window reads; empty: the archive's
+    // own file in the data folder.
+    explicit SearchWindow(const SearchDefinition& definition, QWidget* parent = nullptr,
+                          const QString& archive = {});
 
     // The window tag, for a mode the search definition holds.
     void setMemory(const QString& tag) {
@@ -43,6 +46,7 @@ private:
     void shown();
 
     const SearchDefinition& definition_;
+    QString archive_;
     QString lblMemory;
     std::optional<PickerMode> picker_;
     QString lblConta;

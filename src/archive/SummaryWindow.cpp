@@ -9,8 +9,11 @@
 #include "archive/RecordListWidget.h"
 #include "base/Seams.h"
 
-SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* parent)
-    : QDialog(parent), definition_(definition) {
+SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* parent,
+                             const QString& archive)
+    : QDialog(parent),
+      definition_(definition),
+      archive_(archive.isEmpty() ? archivePath(*definition.layout) : archive) {
     frameListWindow(this, definition.windowName, definition.caption, QSize(1000, 560),
                     [this] { build(); });
 
@@ -23,8 +26,7 @@ SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* paren
 
 void SummaryWindow::build() {
     list_->resetFind();
-    const ListResult result =
-        definition_.build(archivePath(*definition_.layout), seams::clock().today());
+    const ListResult result = definition_.build(archive_, seams::clock().today());
     list_->setLines(result.lines);
     list_->findBox()->setFocus();
     // The lines read so far stay; the list is never passed off as whole.
@@ -33,7 +35,7 @@ void SummaryWindow::build() {
 
 void SummaryWindow::openChosen() {
     const PickerMode load = loadIntoCard(definition_.cardWindow);
-    applyChosenLine(*list_, *definition_.layout, definition_.itemText, &load);
+    applyChosenLine(*list_, *definition_.layout, archive_, definition_.itemText, &load);
     accept();
 }
 

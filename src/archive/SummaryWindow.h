@@ -13,7 +13,10 @@ class SummaryWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit SummaryWindow(const SummaryDefinition& definition, QWidget* parent = nullptr);
+    // `archive`: the record file the window reads; empty: the archive's
+    // own file in the data folder.
+    explicit SummaryWindow(const SummaryDefinition& definition, QWidget* parent = nullptr,
+                           const QString& archive = {});
 
     void build();
     void openChosen();
@@ -24,5 +27,6 @@ protected:
 
 private:
     const SummaryDefinition& definition_;
+    QString archive_;
     RecordListWidget* list_;
 };
