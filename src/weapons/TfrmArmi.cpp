@@ -160,6 +160,7 @@ TfrmArmi::TfrmArmi(QWidget* parent) : CardWindow(weaponCard(), parent) {
     imgFoto_->setFixedSize(weapons::kPreviewSize);
     imgFoto_->setAlignment(Qt::AlignCenter);
     frameLayout->addWidget(imgFoto_);
+    frame->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     imgBianco_ = new QLabel(this);
     imgBianco_->setObjectName(QStringLiteral("imgBianco"));
     imgBianco_->setPixmap(QPixmap::fromImage(weapons::placeholderPicture()));
