@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStackedLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -214,27 +215,70 @@ CardWindow::CardWindow(CardDefinition definition, QWidget* parent)
 CardWindow::~CardWindow() = default;
 
 QString CardWindow::recordFilePath() const {
+    if (definition_.fileInLabel) return lblFile_->text();
     return archivePath(*definition_.layout);
+}
+
+void CardWindow::setRecordFile(const QString& path) {
+    lblFile_->setText(path);
+}
+
+void CardWindow::setStartPanel(QWidget* panel) {
+    startPanel_ = panel;
+    pages_->insertWidget(0, panel);
+    showStartPanel();
+}
+
+void CardWindow::showStartPanel() {
+    if (startPanel_) pages_->setCurrentWidget(startPanel_);
+}
+
+void CardWindow::showCardPanel() {
+    pages_->setCurrentWidget(cardPage_);
+}
+
+bool CardWindow::startPanelShown() const {
+    return startPanel_ && pages_->currentWidget() == startPanel_;
 }
 
 void CardWindow::buildFrame() {
     setAutoFillBackground(true);
-    auto* outer = new QVBoxLayout(this);
+    // The window's pages: the card, and a start panel in front of it for a
+    // card that has one.
+    pages_ = new QStackedLayout(this);
+    cardPage_ = new QWidget(this);
+    cardPage_->setObjectName(QStringLiteral("panContainer"));
+    pages_->addWidget(cardPage_);
+    auto* outer = new QVBoxLayout(cardPage_);
     outer->setContentsMargins(6, 6, 6, 0);
     outer->setSpacing(6);
 
-    auto* toolbarFrame = new QFrame(this);
+    const bool column = definition_.toolbar == CardDefinition::Toolbar::Column;
+    auto* toolbarFrame = new QFrame(cardPage_);
     toolbarFrame->setObjectName(QStringLiteral("panToolbar"));
-    toolbar_ = new QHBoxLayout(toolbarFrame);
+    toolbar_ = column ? static_cast<QBoxLayout*>(new QVBoxLayout(toolbarFrame))
+                      : static_cast<QBoxLayout*>(new QHBoxLayout(toolbarFrame));
     toolbar_->setContentsMargins(0, 0, 0, 0);
     toolbar_->setSpacing(10);
     toolbar_->addStretch(1);
-    outer->addWidget(toolbarFrame);
 
-    panRecord_ = new QFrame(this);
+    panRecord_ = new QFrame(cardPage_);
     panRecord_->setObjectName(QStringLiteral("panRecord"));
     panRecord_->setFrameShape(QFrame::StyledPanel);
-    outer->addWidget(panRecord_, 1);
+    if (column) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(6);
+        row->addWidget(toolbarFrame);
+        row->addWidget(panRecord_, 1);
+        outer->addLayout(row, 1);
+    } else {
+        outer->addWidget(toolbarFrame);
+        outer->addWidget(panRecord_, 1);
+    }
+
+    lblFile_ = new QLabel(this);
+    lblFile_->setObjectName(QStringLiteral("lblFile"));
+    lblFile_->hide();
 
     btnFocus_ = new QPushButton(this);
     btnFocus_->setObjectName(QStringLiteral("btnFocus"));
@@ -255,8 +299,9 @@ void CardWindow::buildFrame() {
     bold.setPointSize(12);
     lblPosizione_->setFont(bold);
 
-    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(toolbarFrame),
-                       static_cast<QWidget*>(panRecord_), static_cast<QWidget*>(panInfo_)}) {
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(cardPage_),
+                       static_cast<QWidget*>(toolbarFrame), static_cast<QWidget*>(panRecord_),
+                       static_cast<QWidget*>(panInfo_)}) {
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }
@@ -291,8 +336,13 @@ void CardWindow::buildFields() {
             case CardFieldKind::Check:
                 w = new QCheckBox(QString::fromUtf8(desc.label), panRecord_);
                 break;
+            case CardFieldKind::ListOnly:
             case CardFieldKind::Combo: {
                 auto* c = new QComboBox(panRecord_);
+                if (desc.items) {
+                    c->addItems(desc.items());
+                    c->setCurrentIndex(-1);
+                }
                 c->setEditable(true);
                 c->setInsertPolicy(QComboBox::NoInsert);
                 c->lineEdit()->setMaxLength(capacity);
@@ -455,7 +505,14 @@ void CardWindow::addToolGroup(std::initializer_list<ToolSpec> buttons) {
             .arg(group->objectName()));
     group->setMouseTracking(true);
     group->installEventFilter(this);
-    auto* row = new QHBoxLayout(group);
+    // In a column, the buttons stand one under the other with their
+    // captions; the navigation row stays a row.
+    const bool navigation = std::any_of(buttons.begin(), buttons.end(), [](const ToolSpec& desc) {
+        return QString::fromLatin1(desc.name) == QLatin1String("lblPosizione");
+    });
+    const bool column = definition_.toolbar == CardDefinition::Toolbar::Column && !navigation;
+    QBoxLayout* row = column ? static_cast<QBoxLayout*>(new QVBoxLayout(group))
+                             : static_cast<QBoxLayout*>(new QHBoxLayout(group));
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(2);
     for (const ToolSpec& desc : buttons) {
@@ -463,7 +520,13 @@ void CardWindow::addToolGroup(std::initializer_list<ToolSpec> buttons) {
             row->addWidget(lblPosizione_);
             continue;
         }
-        row->addWidget(makeButton(group, desc, 32));
+        QToolButton* button = makeButton(group, desc, column ? 24 : 32);
+        if (column && !desc.caption.isEmpty()) {
+            button->setText(desc.caption);
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+            button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        }
+        row->addWidget(button);
     }
     toolbar_->insertWidget(toolbar_->count() - 1, group);
 }
@@ -603,6 +666,18 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool CardWindow::handleFieldKey(QWidget* field, const CardField& desc, QKeyEvent* key) {
     const int code = key->key();
+    if (desc.kind == CardFieldKind::ListOnly) {
+        // Its value comes from its list: Backspace and Delete empty it,
+        // typed characters are refused; Enter moves on, and the navigation
+        // keys and shortcuts work as in any field.
+        if (code == Qt::Key_Backspace || code == Qt::Key_Delete) {
+            auto* combo = static_cast<QComboBox*>(field);
+            combo->setCurrentIndex(-1);
+            combo->setEditText(QString());
+            return true;
+        }
+        if (code != Qt::Key_Return && code != Qt::Key_Enter) return !typedText(key).isEmpty();
+    }
     if (desc.kind == CardFieldKind::CalendarDate) {
         if (code == Qt::Key_Backspace || code == Qt::Key_Delete) {
             setWidgetText(field, QString());
@@ -677,6 +752,14 @@ void CardWindow::enterField(QWidget* field) {
 
 void CardWindow::leaveField(QWidget* field, const CardField& desc) {
     if (currentField_ == field) currentField_ = nullptr;
+    if (desc.kind == CardFieldKind::ListOnly) {
+        // Only an item of the list stays; a pasted text that is none goes.
+        auto* combo = static_cast<QComboBox*>(field);
+        if (combo->findText(combo->currentText(), Qt::MatchExactly) < 0) {
+            combo->setCurrentIndex(-1);
+            combo->setEditText(QString());
+        }
+    }
     // Save may leave a field without a focus event reaching it.
     if (QFrame* effect = highlights_.value(field->objectName())) effect->hide();
     if (desc.onLeave) setWidgetText(field, desc.onLeave(widgetText(field)));
@@ -716,6 +799,16 @@ void CardWindow::loadValues(const FieldValues& stored, qsizetype number) {
     }
     setPosition(number);
     recordShown(number);
+}
+
+void CardWindow::loadDerived(const FieldValues& values) {
+    const FieldValues shown = cardValues();
+    for (qsizetype i = 0; i < values.size() && i < shown.size(); ++i) {
+        if (values.at(i) == shown.at(i)) continue;
+        const auto& field = definition_.layout->fields[std::size_t(i)];
+        if (QWidget* w = control(QString::fromLatin1(field.control)))
+            setWidgetText(w, values.at(i));
+    }
 }
 
 void CardWindow::setFieldText(const QString& name, const QString& text) {
@@ -781,11 +874,17 @@ void CardWindow::last() {
 void CardWindow::save() {
     // Leave the field being edited, so that its text is final (an amount is
     // formatted) before the card is read.
-    btnFocus_->setFocus();
-    if (currentField_) {
-        if (const CardField* desc = fieldOf(currentField_)) leaveField(currentField_, *desc);
+    if (definition_.leaveFieldOnSave) {
+        btnFocus_->setFocus();
+        if (currentField_) {
+            if (const CardField* desc = fieldOf(currentField_)) leaveField(currentField_, *desc);
+        }
     }
-    const FieldValues values = cardValues();
+    FieldValues values = cardValues();
+    if (definition_.derive) {
+        definition_.derive(values);
+        loadDerived(values);
+    }
     if (definition_.check) {
         if (const auto failed = definition_.check(values)) {
             if (failed->kind == SaveCheck::Kind::Warning) {
@@ -813,9 +912,7 @@ void CardWindow::save() {
         file.close();
         if (number == 0) return showAccessError(definition_.plainAccessErrorOnSave);
         setPosition(number);
-        if (recordStored(number, true)) {
-            seams::messages().information(archivemsg::recordInserted());
-        }
+        if (recordStored(number, true)) seams::messages().information(definition_.insertedMessage);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <span>
 #include <type_traits>
 
+#include "archive/ArchiveMessages.h"
 #include "archive/ListDefinitions.h"
 #include "archive/RecordLayout.h"
 #include "archive/RtfDocument.h"
@@ -26,6 +27,7 @@ enum class CardFieldKind {
     Check,         // check box, stored "Sì" / "No"
     Combo,         // edit with a drop-down list
     CalendarDate,  // read-only edit filled by the date import window
+    ListOnly,      // drop-down whose value is one of its items or nothing
 };
 
 enum class Typing {
@@ -72,6 +74,8 @@ struct CardField {
     // On a card with painted fills, the field's fill at rest ("#FFFFFF")
     // instead of the card's.
     const char* restFill = nullptr;
+    // The items of a drop-down, in order.
+    QStringList (*items)() = nullptr;
 };
 
 // A card whose fields paint their own fills instead of showing a highlight
@@ -112,6 +116,22 @@ struct CardDefinition {
     QString duplicateHint = QStringLiteral(
         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.");
     bool plainAccessErrorOnSave = false;
+    // The message after a new record is appended.
+    QString insertedMessage = archivemsg::recordInserted();
+    // Save first moves the focus to the focus sink, so that the field being
+    // edited is left (an amount formatted); false: the field keeps the
+    // focus and its text is stored as it stands.
+    bool leaveFieldOnSave = true;
+    // The record file is the one the hidden label `lblFile` names (set with
+    // setRecordFile), not the archive's own file.
+    bool fileInLabel = false;
+    // The toolbar: a row across the top, or a column of captioned buttons
+    // at the card's left with the navigation row under it.
+    enum class Toolbar { Top, Column };
+    Toolbar toolbar = Toolbar::Top;
+    // Sets fields derived from others (a date from its parts) on the card's
+    // texts before they are checked and stored; the card shows the result.
+    std::function<void(FieldValues&)> derive = nullptr;
     // Set: the fields paint these fills and no highlight is shown.
     std::optional<FieldFills> fills = std::nullopt;
     std::function<std::optional<SaveCheck>(const FieldValues&)> check;
@@ -142,6 +162,16 @@ public:
 
     // The number of the record shown, 0 for a new card.
     qsizetype position() const;
+
+    // A card whose file is in `lblFile`: names the file it reads and writes.
+    void setRecordFile(const QString& path);
+
+    // A card may show a start panel in front of the card; these switch
+    // between the two.
+    void setStartPanel(QWidget* panel);
+    void showStartPanel();
+    void showCardPanel();
+    bool startPanelShown() const;
 
     // The card's texts in layout order, as the controls hold them.
     FieldValues cardValues() const;
@@ -184,6 +214,8 @@ protected:
         const char* icon;
         QString hint;
         std::function<void()> action;
+        // Shown beside the picture on a card whose toolbar is a column.
+        QString caption = {};
     };
     void addToolGroup(std::initializer_list<ToolSpec> buttons);
     QToolButton* toolButton(const QString& name) const;
@@ -300,6 +332,8 @@ private:
     void leaveField(QWidget* field, const CardField& desc);
     void applyTyping(QWidget* field, Typing typing);
     void setPosition(qsizetype number);
+    // Shows the texts `derive` set, leaving the others as they are.
+    void loadDerived(const FieldValues& values);
     // The number of records in the archive, or nothing once the access
     // error has been shown.
     std::optional<qsizetype> recordCount();
@@ -310,6 +344,10 @@ private:
 
     CardDefinition definition_;
     QBoxLayout* toolbar_ = nullptr;
+    class QStackedLayout* pages_ = nullptr;
+    QWidget* startPanel_ = nullptr;
+    QWidget* cardPage_ = nullptr;
+    QLabel* lblFile_ = nullptr;
     QFrame* panRecord_ = nullptr;
     QLabel* lblPosizione_ = nullptr;
     QLabel* panInfo_ = nullptr;
