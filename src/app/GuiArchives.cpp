@@ -1,19 +1,13 @@
 #include "app/GuiArchives.h"
 
 #include "communications/GuiCommunications.h"
+#include "deadlines/GuiDeadlines.h"
 #include "hunters/GuiHunters.h"
 #include "hunts/GuiHunts.h"
 #include "teams/GuiTeams.h"
 #include "weapons/GuiWeapons.h"
 
 namespace archives {
-namespace {
-
-GuiArchive toCome(const char* tile, const char* caption, const char* icon) {
-    return {tile, QString::fromUtf8(caption), icon, nullptr};
-}
-
-}  // namespace
 
 const QList<GuiArchive>& windows() {
     // One line per archive.
@@ -23,7 +17,7 @@ const QList<GuiArchive>& windows() {
         communications::guiArchive(),
         weapons::guiArchive(),
         hunts::guiArchive(),
-        toCome("Scadenze", "Scadenze e Pagamenti", "scadenze"),
+        deadlines::guiArchive(),
     };
     return list;
 }

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "archive/GuiArchive.h"
+
+namespace deadlines {
+
+// The deadlines' launcher tile and window, as the registry lists them.
+GuiArchive guiArchive();
+
+}  // namespace deadlines
