@@ -446,9 +446,11 @@ void CardWindow::layOutColumns(std::initializer_list<LayoutColumn> columns) {
             auto* line = new QHBoxLayout;
             line->setSpacing(6);
             bool rowGrows = false;
+            bool rowWidens = false;  // a cell takes the width the row leaves
             for (const LayoutCell& cell : row) {
                 if (cell.widget_) {
                     line->addWidget(cell.widget_->widget, cell.widget_->stretch);
+                    rowWidens = rowWidens || cell.widget_->stretch > 0;
                     continue;
                 }
                 if (cell.button_) {
@@ -462,6 +464,7 @@ void CardWindow::layOutColumns(std::initializer_list<LayoutColumn> columns) {
                 Q_ASSERT_X(field, "CardWindow", "a layout cell names no card field");
                 if (cell.boxIcon_) {
                     line->addWidget(fieldBox(field, cell.boxIcon_));
+                    rowWidens = true;
                     continue;
                 }
                 if (qobject_cast<QPlainTextEdit*>(field)) {
@@ -471,6 +474,7 @@ void CardWindow::layOutColumns(std::initializer_list<LayoutColumn> columns) {
                     stack->addWidget(field, 1);
                     line->addLayout(stack, 1);
                     rowGrows = true;
+                    rowWidens = true;
                     continue;
                 }
                 if (QLabel* label = fieldLabel(name)) line->addWidget(label);
@@ -482,8 +486,11 @@ void CardWindow::layOutColumns(std::initializer_list<LayoutColumn> columns) {
                 } else {
                     field->setMinimumWidth(metrics.horizontalAdvance(u'0') * 6);
                     line->addWidget(field, 1);
+                    rowWidens = true;
                 }
             }
+            // A row of fields of fixed widths keeps them beside their labels.
+            if (!rowWidens) line->addStretch(1);
             column->addLayout(line, rowGrows ? 1 : 0);
             columnGrows = columnGrows || rowGrows;
         }
