@@ -8,32 +8,9 @@
 
 #include "hunters/HunterLists.h"
 #include "support/HunterArchive.h"
+#include "support/SpreadsheetBytes.h"
 
 namespace {
-
-// The fixed head of every export file, written out here fragment by fragment.
-QByteArray head(const QByteArray& sheet) {
-    return QByteArray(
-               "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
-               "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-               "xmlns=\"http://www.w3.org/TR/REC-html40\">"
-               "<head>"
-               "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-               "<!--[if gte mso 9]><xml>"
-               "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet><x:Name>") +
-           sheet +
-           "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane>"
-           "<x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
-           "<x:ProtectContents>False</x:ProtectContents>"
-           "<x:ProtectObjects>False</x:ProtectObjects>"
-           "<x:ProtectScenarios>False</x:ProtectScenarios>"
-           "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
-           "</xml><![endif]--></head><body><table x:str>";
-}
-
-QByteArray cell(const QByteArray& value) {
-    return "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" + value + "</td>";
-}
 
 TEST(Spreadsheet, WritesTheDocumentFragmentByFragment) {
     const QByteArray file =
@@ -42,12 +19,12 @@ TEST(Spreadsheet, WritesTheDocumentFragmentByFragment) {
                               {{QStringLiteral("  Città "), QStringLiteral("x <b>Rossi</b> y")},
                                {QStringLiteral("007"), QString()}});
     const QByteArray expected =
-        head("Foglio") +
+        exportHead("Foglio") +
         "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Nome</td>"
         "<td style=\"text-align: left; font-weight: bold;\" width=300>A&lt;B &amp; C&gt;</td>"
         "</tr><tr>" +
-        cell("Citt\xE0") + cell("x &lt;b&gt;Rossi&lt;/b&gt; y") + "</tr><tr>" + cell("007") +
-        cell("") + "</tr></table></body></html>";
+        dataCell("Citt\xE0") + dataCell("x &lt;b&gt;Rossi&lt;/b&gt; y") + "</tr><tr>" +
+        dataCell("007") + dataCell("") + "</tr></table></body></html>";
     EXPECT_EQ(file, expected);
     EXPECT_FALSE(file.contains('\n'));
     EXPECT_FALSE(file.contains('\r'));
@@ -72,15 +49,15 @@ TEST(Spreadsheet, ExportsTheHuntersGridWithoutTheRecordNumber) {
     QFile file(xls);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    EXPECT_TRUE(bytes.startsWith(head("Anagrafica Cacciatori")));
+    EXPECT_TRUE(bytes.startsWith(exportHead("Anagrafica Cacciatori")));
     EXPECT_TRUE(bytes.endsWith("</tr></table></body></html>"));
     EXPECT_EQ(bytes.count("font-weight: bold;"), 25);
     EXPECT_EQ(bytes.count("<tr>"), 4);
     EXPECT_EQ(bytes.count("sdnum"), 75);
     EXPECT_TRUE(bytes.contains("width=250>Cognome e nome</td>"));
-    EXPECT_TRUE(
-        bytes.contains("width=300>Note</td></tr><tr>" + cell("Rossi Mario") + cell("RSSMRA")));
-    EXPECT_TRUE(bytes.contains(cell("nota") + "</tr></table>"));
+    EXPECT_TRUE(bytes.contains("width=300>Note</td></tr><tr>" + dataCell("Rossi Mario") +
+                               dataCell("RSSMRA")));
+    EXPECT_TRUE(bytes.contains(dataCell("nota") + "</tr></table>"));
 }
 
 TEST(Spreadsheet, TheCommandLinesStreamedExportEqualsTheWindowsGridExport) {

@@ -7,6 +7,7 @@
 #include "support/CommandRun.h"
 #include "support/CommunicationArchive.h"
 #include "support/CommunicationDocument.h"
+#include "support/SpreadsheetBytes.h"
 
 namespace {
 
@@ -118,15 +119,6 @@ TEST_F(CommunicationCommands, TheFlaggedSummaryListsTheCommunicationsWhoseFlagIs
     }
 }
 
-QByteArray headCell(const QByteArray& text, int width) {
-    return "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) +
-           ">" + text + "</td>";
-}
-
-QByteArray cell(const QByteArray& value) {
-    return "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" + value + "</td>";
-}
-
 // The whole file, built here: the fixed head, the heading row, one row per
 // record in file order with the trimmed texts, "<", ">", "&" escaped.
 TEST_F(CommunicationCommands, ExportWritesTheCommunicationsSpreadsheet) {
@@ -149,29 +141,15 @@ TEST_F(CommunicationCommands, ExportWritesTheCommunicationsSpreadsheet) {
     EXPECT_EQ(r.out, QStringLiteral("Esportate 2 schede in %1\n").arg(xls));
 
     const QByteArray expected =
-        QByteArray(
-            "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
-            "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-            "xmlns=\"http://www.w3.org/TR/REC-html40\">"
-            "<head>"
-            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-            "<!--[if gte mso 9]><xml>"
-            "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet><x:Name>"
-            "Riepilogo Comunicazioni"
-            "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane>"
-            "<x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
-            "<x:ProtectContents>False</x:ProtectContents>"
-            "<x:ProtectObjects>False</x:ProtectObjects>"
-            "<x:ProtectScenarios>False</x:ProtectScenarios>"
-            "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
-            "</xml><![endif]--></head><body><table x:str>") +
-        "<tr>" + headCell("Oggetto", 400) + headCell("Autore del messaggio", 250) +
-        headCell("Squadra di caccia destinataria", 300) + headCell("Capo squadra", 250) +
-        headCell("Data invio", 180) + headCell("Note", 350) + headCell("Riscontro ricevuto", 400) +
-        headCell("Segnalata", 200) + "</tr>" + "<tr>" + cell("Riunione &lt;urgente&gt;") +
-        cell("Rossi &amp; figli") + cell("Alfa") + cell("Neri Ugo") + cell("07/03/2024") +
-        cell("Citt\xE0") + cell("ok") + cell("S\xEC") + "</tr>" + "<tr>" + cell("Assemblea") +
-        cell("") + cell("") + cell("") + cell("") + cell("") + cell("") + cell("No") + "</tr>" +
+        exportHead("Riepilogo Comunicazioni") + "<tr>" + headerCell("Oggetto", 400) +
+        headerCell("Autore del messaggio", 250) +
+        headerCell("Squadra di caccia destinataria", 300) + headerCell("Capo squadra", 250) +
+        headerCell("Data invio", 180) + headerCell("Note", 350) +
+        headerCell("Riscontro ricevuto", 400) + headerCell("Segnalata", 200) + "</tr>" + "<tr>" +
+        dataCell("Riunione &lt;urgente&gt;") + dataCell("Rossi &amp; figli") + dataCell("Alfa") +
+        dataCell("Neri Ugo") + dataCell("07/03/2024") + dataCell("Citt\xE0") + dataCell("ok") +
+        dataCell("S\xEC") + "</tr>" + "<tr>" + dataCell("Assemblea") + dataCell("") + dataCell("") +
+        dataCell("") + dataCell("") + dataCell("") + dataCell("") + dataCell("No") + "</tr>" +
         "</table></body></html>";
     EXPECT_EQ(read(xls), expected);
 

@@ -12,6 +12,7 @@
 #include "support/CommandRun.h"
 #include "support/HuntArchive.h"
 #include "support/HuntDocument.h"
+#include "support/SpreadsheetBytes.h"
 
 namespace {
 
@@ -108,39 +109,6 @@ TEST_F(HuntCommands, TheImminentSummaryTakesTodayFromTheOption) {
                                   QString(), QString(), QString(), QString()));
 }
 
-// The fixed head of an export file and its cells, written out here.
-QByteArray exportHead(const QByteArray& sheet) {
-    return QByteArray(
-               "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
-               "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-               "xmlns=\"http://www.w3.org/TR/REC-html40\">"
-               "<head>"
-               "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-               "<!--[if gte mso 9]><xml>"
-               "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet><x:Name>") +
-           sheet +
-           "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane>"
-           "<x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
-           "<x:ProtectContents>False</x:ProtectContents>"
-           "<x:ProtectObjects>False</x:ProtectObjects>"
-           "<x:ProtectScenarios>False</x:ProtectScenarios>"
-           "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
-           "</xml><![endif]--></head><body><table x:str>";
-}
-
-QByteArray headerCell(const QByteArray& text, int width) {
-    return "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) +
-           ">" + text + "</td>";
-}
-
-QByteArray row(const QList<QByteArray>& values) {
-    QByteArray bytes = "<tr>";
-    for (const QByteArray& value : values) {
-        bytes += "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" + value + "</td>";
-    }
-    return bytes + "</tr>";
-}
-
 const QList<TestHunt> kExported{
     {.kind = " Caccia al cinghiale ",
      .season = "2024/2025",
@@ -168,10 +136,11 @@ TEST_F(HuntCommands, ExportWritesTheHuntsSpreadsheetByteForByte) {
         headerCell("Vitto e alloggio", 300) + headerCell("Trasporto", 300) +
         headerCell("Squadra partecipante", 250) + headerCell("Capo squadra", 250) +
         headerCell("Quota partecipazione", 200) + headerCell("Note", 400) + "</tr>" +
-        row({"Caccia al cinghiale", "2024/2025", "15/11/2024", "17/11/2024",
-             "ATC Citt\xE0 &lt;1&gt;", "Agriturismo &amp; B&amp;B", "Pullman", "I Lupi",
-             "Rossi Mario", "12,50", "\x80 a testa"}) +
-        row({"Daini", "", "01/12/2024", "", "", "", "", "", "", "", ""}) + "</table></body></html>";
+        dataRow({"Caccia al cinghiale", "2024/2025", "15/11/2024", "17/11/2024",
+                 "ATC Citt\xE0 &lt;1&gt;", "Agriturismo &amp; B&amp;B", "Pullman", "I Lupi",
+                 "Rossi Mario", "12,50", "\x80 a testa"}) +
+        dataRow({"Daini", "", "01/12/2024", "", "", "", "", "", "", "", ""}) +
+        "</table></body></html>";
 
     const CommandResult r = runCommand({QStringLiteral("esporta"), QStringLiteral("battute")});
     EXPECT_EQ(r.status, 0) << qPrintable(r.err);

@@ -11,6 +11,7 @@
 #include "support/BigPhoto.h"
 #include "support/CommandRun.h"
 #include "support/PdfText.h"
+#include "support/SpreadsheetBytes.h"
 #include "support/WeaponArchive.h"
 #include "support/WriteFailure.h"
 
@@ -132,39 +133,6 @@ TEST_F(WeaponCommands, TheForSaleSummaryListsTheWeaponsFlaggedYesWhateverTheDate
     }
 }
 
-// The fixed head of an export file and its cells, written out here.
-QByteArray exportHead(const QByteArray& sheet) {
-    return QByteArray(
-               "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
-               "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-               "xmlns=\"http://www.w3.org/TR/REC-html40\">"
-               "<head>"
-               "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-               "<!--[if gte mso 9]><xml>"
-               "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet><x:Name>") +
-           sheet +
-           "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane>"
-           "<x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
-           "<x:ProtectContents>False</x:ProtectContents>"
-           "<x:ProtectObjects>False</x:ProtectObjects>"
-           "<x:ProtectScenarios>False</x:ProtectScenarios>"
-           "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
-           "</xml><![endif]--></head><body><table x:str>";
-}
-
-QByteArray headerCell(const QByteArray& text, int width) {
-    return "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) +
-           ">" + text + "</td>";
-}
-
-QByteArray row(const QList<QByteArray>& values) {
-    QByteArray bytes = "<tr>";
-    for (const QByteArray& value : values) {
-        bytes += "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" + value + "</td>";
-    }
-    return bytes + "</tr>";
-}
-
 // Texts in Windows-1252, "<", ">" and "&" escaped, the attachments left
 // out, a weapon saved as a new card with "0,00" and "No".
 TEST_F(WeaponCommands, ExportWritesTheWeaponsSpreadsheetByteForByte) {
@@ -196,11 +164,11 @@ TEST_F(WeaponCommands, ExportWritesTheWeaponsSpreadsheetByteForByte) {
         headerCell("Proprietario", 250) + headerCell("Codice fiscale", 250) +
         headerCell("Tel. preferenziale", 250) + headerCell("Note", 400) +
         headerCell("Valore", 200) + headerCell("In vendita", 180) + "</tr>" +
-        row({"Beretta 686", "custodia", "12", "2015", "A1", "3,2", "canne", "71 cm", "12/70",
-             "Armadio citt\xE0", "Rossi Mario", "RSSMRA80A01H501U", "333 1234567",
-             "canne &lt;76&gt; &amp; \x80 strozzatori", "1250,50", "S\xEC"}) +
-        row({"Benelli", "", "20", "", "", "", "", "", "", "", "Bianchi Luca", "", "", "", "0,00",
-             "No"}) +
+        dataRow({"Beretta 686", "custodia", "12", "2015", "A1", "3,2", "canne", "71 cm", "12/70",
+                 "Armadio citt\xE0", "Rossi Mario", "RSSMRA80A01H501U", "333 1234567",
+                 "canne &lt;76&gt; &amp; \x80 strozzatori", "1250,50", "S\xEC"}) +
+        dataRow({"Benelli", "", "20", "", "", "", "", "", "", "", "Bianchi Luca", "", "", "",
+                 "0,00", "No"}) +
         "</table></body></html>";
 
     const CommandResult r = runCommand({QStringLiteral("esporta"), QStringLiteral("armi")});
