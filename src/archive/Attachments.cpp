@@ -47,6 +47,12 @@ bool exists(const QString& name) {
     return QFileInfo(pathOf(name)).isFile();
 }
 
+bool resolvesInFolder(const QString& name) {
+    const QString target = QFileInfo(pathOf(name)).canonicalFilePath();
+    const QString home = QFileInfo(folder()).canonicalFilePath();
+    return !target.isEmpty() && !home.isEmpty() && QFileInfo(target).absolutePath() == home;
+}
+
 bool isInFolder(const QString& source, const QString& name) {
     const QString stored = QFileInfo(pathOf(name)).canonicalFilePath();
     return !stored.isEmpty() && stored == QFileInfo(source).canonicalFilePath();

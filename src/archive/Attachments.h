@@ -27,6 +27,10 @@ QString storableName(const QString& fileName);
 // True when the folder already holds a file of that name.
 bool exists(const QString& name);
 
+// True when the file of that name, once every link is followed, lies in
+// the folder itself: a link placed in the folder cannot lead outside it.
+bool resolvesInFolder(const QString& name);
+
 // True when `source` is the very file the folder holds under `name`.
 bool isInFolder(const QString& source, const QString& name);
 

@@ -277,6 +277,7 @@ void CardWindow::buildFrame() {
     }
 
     lblFile_ = new QLabel(this);
+    lblFile_->setTextFormat(Qt::PlainText);
     lblFile_->setObjectName(QStringLiteral("lblFile"));
     lblFile_->hide();
 
@@ -383,6 +384,7 @@ void CardWindow::buildFields() {
         if (controls_.contains(name)) continue;
         auto* label = new QLabel(this);
         label->setObjectName(name);
+        label->setTextFormat(Qt::PlainText);  // stored text, never markup
         label->hide();
         controls_.insert(name, label);
     }

@@ -174,7 +174,8 @@ void TfrmAllegaCartella::attach(int k) {
 void TfrmAllegaCartella::openAttached(int k) {
     const QString name = text::trimBlanks(slots_.at(k).file->text());
     if (name.isEmpty()) return;
-    if (!attachments::isBareFileName(name)) {
+    if (!attachments::isBareFileName(name) ||
+        (attachments::exists(name) && !attachments::resolvesInFolder(name))) {
         seams::messages().warning(
             QStringLiteral("Attenzione: il nome del file allegato %1 non è valido.\r\n\r\nSi "
                            "possono aprire soltanto i file contenuti nella cartella dei documenti "

@@ -13,6 +13,9 @@ namespace {
 void showBox(QMessageBox::Icon icon, const QString& title, const QString& text,
              QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, title, displayMessageText(text), buttons, QApplication::activeWindow());
+    // Messages quote stored texts (names, notes): they are shown as they
+    // are, never read as markup that could load a file or a picture.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -59,6 +62,7 @@ void QtMessages::plain(const QString& text) {
 bool QtMessages::confirm(const QString& text) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Conferma"), displayMessageText(text),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     return box.exec() != QMessageBox::No;
 }
 

@@ -12,6 +12,7 @@
 #include "hunters/HunterSheet.h"
 #include "hunters/TRecCacciatore.h"
 #include "report/SheetPrintWindow.h"
+#include "shell/MailtoLink.h"
 
 namespace {
 
@@ -175,8 +176,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : CardWindow(hunterCard(), paren
                     [this, fieldText] { checks::showCardChecker(fieldText(F::Carta), this); }});
     addFieldButton({"btnEmail", "email", QStringLiteral("Invia una e-mail all'indirizzo indicato."),
                     [fieldText] {
-                        seams::desktop().shellOpen(QStringLiteral("\"mailto:") +
-                                                   text::trimBlanks(fieldText(F::Email)) + u'"');
+                        seams::desktop().shellOpen(u'"' + mailtoLink(fieldText(F::Email)) + u'"');
                     }});
 
     layOutFields();

@@ -30,6 +30,10 @@ QString encodedAddresses(const QString& addresses) {
 
 }  // namespace
 
+QString mailtoLink(const QString& addresses) {
+    return QStringLiteral("mailto:") + encodedAddresses(addresses);
+}
+
 QString mailtoLink(const QString& addresses, const QString& subject) {
     return QStringLiteral("mailto:") + encodedAddresses(addresses) + QStringLiteral("?subject=") +
            encoded(subject);

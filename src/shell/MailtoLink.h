@@ -16,3 +16,7 @@ QString mailtoLink(const QString& addresses, const QString& subject, const QStri
 // The same link without its body: "mailto:" + addresses + "?subject=" +
 // subject.
 QString mailtoLink(const QString& addresses, const QString& subject);
+
+// A link to the addresses alone: "mailto:" + addresses, encoded as above,
+// so a stored "x@y.it?attach=..." cannot add a query to the link.
+QString mailtoLink(const QString& addresses);

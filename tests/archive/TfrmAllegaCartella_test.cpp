@@ -284,6 +284,31 @@ TEST_F(AttachmentsWindowTest, ApriOpensOnlyFilesInsideTheFolder) {
     EXPECT_TRUE(desktop().opened.isEmpty());
 }
 
+// A link placed in the folder is not followed outside it; one that stays
+// inside opens.
+TEST_F(AttachmentsWindowTest, ApriRefusesALinkThatLeadsOutsideTheFolder) {
+    const QString outside = fileElsewhere(QStringLiteral("segreto.txt"), "segreto");
+    ASSERT_TRUE(attachments::copyIn(fileElsewhere(QStringLiteral("porto.pdf"), "PDF"),
+                                    QStringLiteral("porto.pdf")));
+    ASSERT_TRUE(QFile::link(outside, attachments::pathOf(QStringLiteral("fuori.txt"))));
+    ASSERT_TRUE(QFile::link(attachments::pathOf(QStringLiteral("porto.pdf")),
+                            attachments::pathOf(QStringLiteral("dentro.pdf"))));
+    openWindow();
+
+    window->setSlot(0, QStringLiteral("fuori.txt"), QString());
+    click(QStringLiteral("btnApri01"));
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown.front().kind, Kind::Warning);
+    EXPECT_TRUE(messages().take().front().startsWith(
+        QStringLiteral("Attenzione: il nome del file allegato \"fuori.txt\" non è valido.")));
+    EXPECT_TRUE(desktop().opened.isEmpty());
+
+    window->setSlot(0, QStringLiteral("dentro.pdf"), QString());
+    click(QStringLiteral("btnApri01"));
+    EXPECT_TRUE(messages().shown.isEmpty());
+    EXPECT_EQ(desktop().opened.size(), 1);
+}
+
 TEST_F(AttachmentsWindowTest, ANameTheRecordsCannotHoldIsStoredAdapted) {
     openWindow();
     browse(1, fileElsewhere(QStringLiteral("Łukasz.pdf"), "L"));

@@ -130,6 +130,16 @@ TEST_F(HunterCardButtonsTest, EmailButtonStartsAMessageToTheAddress) {
     EXPECT_TRUE(messages().shown.isEmpty());
 }
 
+// A stored address cannot add a query to the link (a mail program that
+// honours "attach=" would attach a local file).
+TEST_F(HunterCardButtonsTest, EmailButtonEncodesAStoredAddressWhole) {
+    edit("txtEmail")->setText(QStringLiteral("x@y.it?attach=/etc/passwd&bcc=z@w.it"));
+    QTest::mouseClick(button("btnEmail"), Qt::LeftButton);
+    EXPECT_EQ(
+        desktop().opened,
+        QStringList{QStringLiteral("\"mailto:x@y.it%3Fattach%3D%2Fetc%2Fpasswd%26bcc%3Dz@w.it\"")});
+}
+
 TEST_F(HunterCardButtonsTest, ButtonsShowTheirHints) {
     const QList<HintRow> hints{
         {"btnCodFisc", "Controlla il codice fiscale."},
