@@ -2,6 +2,8 @@
 
 #include <QSaveFile>
 
+#include "base/FileErrors.h"
+
 bool commitReplacing(QSaveFile& file) {
     if (!file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
@@ -16,6 +18,6 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
     file.setDirectWriteFallback(false);
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
                     commitReplacing(file);
-    if (!ok && error) *error = file.errorString();
+    if (!ok && error) *error = fileerror::italian(file.errorString());
     return ok;
 }

@@ -3,6 +3,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include "base/FileErrors.h"
+#include "base/ReplaceFile.h"
 #include "report/Report.h"
 #include "report/TextMetrics.h"
 
@@ -123,7 +125,7 @@ bool writePdf(const PreparedReport& prepared, const QString& path, QString* erro
     // Written beside the target and renamed into place only when complete,
     // so a failure never leaves half a file where a good one stood.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+    if (!file.open(QIODevice::WriteOnly)) return fail(fileerror::italian(file.errorString()));
     bool drawn;
     {
         QPdfWriter writer(&file);
@@ -134,7 +136,8 @@ bool writePdf(const PreparedReport& prepared, const QString& path, QString* erro
         file.cancelWriting();  // the temporary file goes, the target stays as it was
         return fail(QStringLiteral("Il documento non può essere disegnato."));
     }
-    if (!file.commit()) return fail(file.errorString());
+    // The last flush happens while committing; commitReplacing checks it.
+    if (!commitReplacing(file)) return fail(fileerror::italian(file.errorString()));
     return true;
 }
 

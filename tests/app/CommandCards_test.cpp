@@ -132,6 +132,37 @@ TEST_F(PrintCommand, ExplainsAMissingArchiveABadNumberAndAnUnwritableFile) {
     EXPECT_FALSE(QFile::exists(archive()));
 }
 
+// On a full disk the PDF is not written, the command says so and fails,
+// and the sheet written before stays whole.
+TEST_F(PrintCommand, AFailedWriteIsReportedAndKeepsThePreviousSheet) {
+    writeThreeHunters();
+    ASSERT_EQ(run({QStringLiteral("stampa"), QStringLiteral("anagrafica"), QStringLiteral("1"),
+                   QStringLiteral("--pdf"), pdf()})
+                  .status,
+              0);
+    QFile first(pdf());
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    const QByteArray before = first.readAll();
+    first.close();
+    ASSERT_FALSE(before.isEmpty());
+    CommandResult result;
+    {
+        const WriteFailure full(WriteFailure::Kind::FullDisk, folder.path());
+        if (!full.possible()) GTEST_SKIP() << "no file size limit here";
+        result = run({QStringLiteral("stampa"), QStringLiteral("anagrafica"), QStringLiteral("2"),
+                      QStringLiteral("--pdf"), pdf()});
+    }
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.startsWith(
+        QStringLiteral("Impossibile scrivere il file %1: spazio su disco esaurito").arg(pdf())))
+        << qPrintable(result.err);
+    QFile after(pdf());
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{QStringLiteral("Cacciatori.pro"), QStringLiteral("scheda.pdf")}));
+}
+
 // rtf ARCHIVIO N [--file F]: the team card's document, from the archive.
 class RtfCommand : public ::testing::Test {
 protected:
