@@ -7,6 +7,7 @@
 
 #include "base/Cp1252.h"
 #include "base/Paths.h"
+#include "base/ReplaceFile.h"
 
 namespace attachments {
 
@@ -70,7 +71,9 @@ bool copyIn(const QString& source, const QString& name) {
         // An unfinished copy is dropped with `out`, the earlier file stays.
         if (chunk.isEmpty() || out.write(chunk) != chunk.size()) return false;
     }
-    return in.error() == QFileDevice::NoError && out.commit();
+    // The last flush happens while committing; commitReplacing checks it.
+    if (in.error() != QFileDevice::NoError) return false;
+    return commitReplacing(out);
 }
 
 }  // namespace attachments

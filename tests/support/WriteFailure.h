@@ -24,13 +24,16 @@
 // cannot be done, possible() is false and the test skips.
 class WriteFailure {
 public:
-    enum class Kind { ReadOnlyFolder, FullDisk };
+    // DiskFillsAt: no file can grow past `limit` bytes, so a write fails
+    // part way, after the bytes that still fit.
+    enum class Kind { ReadOnlyFolder, FullDisk, DiskFillsAt };
 
     static std::string name(Kind kind) {
         return kind == Kind::ReadOnlyFolder ? "ReadOnlyFolder" : "FullDisk";
     }
 
-    WriteFailure(Kind kind, const QString& folder) : kind_(kind), folder_(folder) {
+    WriteFailure(Kind kind, const QString& folder, qint64 limit = 0)
+        : kind_(kind), folder_(folder) {
         if (kind_ == Kind::ReadOnlyFolder) {
             QFile::setPermissions(folder_, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                                                QFile::ExeGroup | QFile::ReadOther |
@@ -43,7 +46,7 @@ public:
 #ifdef Q_OS_UNIX
             getrlimit(RLIMIT_FSIZE, &savedLimit_);
             rlimit none = savedLimit_;
-            none.rlim_cur = 0;
+            none.rlim_cur = kind_ == Kind::DiskFillsAt ? rlim_t(limit) : 0;
             previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
             possible_ = setrlimit(RLIMIT_FSIZE, &none) == 0;
 #endif
