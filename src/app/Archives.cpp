@@ -1,6 +1,7 @@
 #include "app/Archives.h"
 
 #include "communications/CommunicationsArchive.h"
+#include "deadlines/DeadlinesArchive.h"
 #include "hunters/HuntersArchive.h"
 #include "hunts/HuntsArchive.h"
 #include "teams/TeamsArchive.h"
@@ -12,7 +13,7 @@ const QList<const ArchiveDefinition*>& all() {
     // One line per archive.
     static const QList<const ArchiveDefinition*> list{
         &hunters::archive(),        &teams::archive(),   &hunts::archive(),
-        &communications::archive(), &weapons::archive(),
+        &communications::archive(), &weapons::archive(), &deadlines::archive(),
     };
     return list;
 }
@@ -20,6 +21,22 @@ const QList<const ArchiveDefinition*>& all() {
 const ArchiveDefinition* named(const QString& name) {
     for (const ArchiveDefinition* archive : all()) {
         if (name == QLatin1String(archive->name)) return archive;
+    }
+    return nullptr;
+}
+
+const ArchiveDefinition* ownerOf(const SummaryDefinition* summary) {
+    for (const ArchiveDefinition* archive : all()) {
+        if (archive->summaries.contains(summary)) return archive;
+    }
+    return nullptr;
+}
+
+const ExportDefinition* datedListNamed(const QString& name) {
+    for (const ArchiveDefinition* archive : all()) {
+        for (const ExportDefinition* list : archive->datedLists) {
+            if (name == QLatin1String(list->commandName)) return list;
+        }
     }
     return nullptr;
 }

@@ -17,6 +17,12 @@ const ArchiveDefinition* named(const QString& name);
 // The summary with that command-line name ("porto-scadenza"), or null.
 const SummaryDefinition* summaryNamed(const QString& name);
 
+// The archive a summary belongs to, or null.
+const ArchiveDefinition* ownerOf(const SummaryDefinition* summary);
+// The list of a date with that command-line name ("scadenze-giorno"), or
+// null.
+const ExportDefinition* datedListNamed(const QString& name);
+
 // Every help topic: the complete guide first, then each archive's.
 const QList<const HelpTopic*>& helpTopics();
 // The topic with that command-line name, or null.

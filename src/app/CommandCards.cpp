@@ -16,9 +16,9 @@ QString recordCount(qsizetype count) {
 
 // The texts record `number` shows on its card; false, with the message
 // written, when it cannot be read.
-bool readCard(const RecordLayout& layout, qsizetype number, FieldValues* texts, QTextStream& err) {
-    QString path;
-    if (!existingArchive(layout, &path, err)) return false;
+bool readCard(const RecordLayout& layout, const QString& path, qsizetype number, FieldValues* texts,
+              QTextStream& err) {
+    if (!existingArchive(path, err)) return false;
     RecordFile file(path, layout.recordSize());
     if (!file.open(RecordFile::Access::Read)) {
         err << "Impossibile leggere l'archivio " << path << ": " << file.errorString() << "\n";
@@ -42,13 +42,14 @@ bool readCard(const RecordLayout& layout, qsizetype number, FieldValues* texts, 
 }
 
 // The arguments of a command on one card: ARCHIVIO N, and once the
-// option `option` with a file name (required or not). A usage error is
-// written (status 2) when they are wrong or name an archive that lacks
-// `has`.
+// option `option` with a file name (required or not), and for an archive
+// kept by year "--anno AAAA". A usage error is written (status 2) when they
+// are wrong or name an archive that lacks `has`.
 struct CardArguments {
     const ArchiveDefinition* archive = nullptr;
     qsizetype number = 0;
     QString file;
+    QString path;  // the archive's file
     int status = 0;
 };
 
@@ -58,10 +59,14 @@ CardArguments cardArguments(const QStringList& args, const char* option, bool re
     CardArguments result;
     const QString flag = QString::fromLatin1(option);
     QStringList positional;
+    QStringList year;  // "--anno" and its value, as given
     bool given = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
-        if (arg == flag) {
+        if (arg == QLatin1String("--anno")) {
+            year.append(arg);
+            if (i + 1 < args.size()) year.append(args.at(++i));
+        } else if (arg == flag) {
             if (given || i + 1 >= args.size() || args.at(i + 1).isEmpty()) {
                 result.status =
                     usageError(err, flag + QStringLiteral(" vuole il nome di un file, una volta."));
@@ -91,7 +96,15 @@ CardArguments cardArguments(const QStringList& args, const char* option, bool re
     if (!isNumber) {
         result.status =
             usageError(err, QStringLiteral("Numero di scheda non valido: ") + positional.at(1));
+        return result;
     }
+    if (!result.archive->yearFile && !year.isEmpty()) {
+        result.status = usageError(err, QStringLiteral("Opzione sconosciuta: --anno"));
+        return result;
+    }
+    QString chosen;
+    result.status = takeYear(*result.archive, year, &chosen, err);
+    if (result.status == 0) result.path = result.archive->recordFile(chosen);
     return result;
 }
 
@@ -100,10 +113,10 @@ CardArguments cardArguments(const QStringList& args, const char* option, bool re
 int runPrint(const QStringList& args, QTextStream&, QTextStream& err) {
     const CardArguments card = cardArguments(
         args, "--pdf", true, [](const ArchiveDefinition& a) { return a.sheet != nullptr; },
-        QStringLiteral("stampa ARCHIVIO N --pdf FILE"), err);
+        QStringLiteral("stampa ARCHIVIO N [--anno AAAA] --pdf FILE"), err);
     if (card.status != 0) return card.status;
     FieldValues texts;
-    if (!readCard(*card.archive->layout, card.number, &texts, err)) return 1;
+    if (!readCard(*card.archive->layout, card.path, card.number, &texts, err)) return 1;
     report::Report sheet = card.archive->sheet(texts, seams::clock().now());
     const ArchiveDefinition& archive = *card.archive;
     if (archive.sheetPicture && archive.storedPicture) {
@@ -128,7 +141,7 @@ int runRtf(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (card.status != 0) return card.status;
     const RecordLayout& layout = *card.archive->layout;
     FieldValues texts;
-    if (!readCard(layout, card.number, &texts, err)) return 1;
+    if (!readCard(layout, card.path, card.number, &texts, err)) return 1;
     const RtfDocument& document = *card.archive->rtfCard;
     const QString path = card.file.isEmpty() ? rtf::pathOf(document) : card.file;
     QString error;

@@ -7,11 +7,25 @@
 #include "app/CommandCards.h"
 #include "app/CommandGuide.h"
 #include "app/CommandLists.h"
-#include "archive/RecordFile.h"
+#include "archive/FieldRules.h"
+#include "base/Seams.h"
+#include "base/TextRules.h"
 #include "checks/CommandControlla.h"
 
 namespace commandline {
 namespace {
+
+// Today as "--oggi" sets it for one command, the time of day the real one.
+class DayClock final : public Clock {
+public:
+    DayClock(const Clock& real, QDate day) : real_(real), day_(day) {}
+    QDate today() const override { return day_; }
+    QDateTime now() const override { return QDateTime(day_, real_.now().time()); }
+
+private:
+    const Clock& real_;
+    QDate day_;
+};
 
 int help(const QStringList&, QTextStream& out, QTextStream&) {
     out << usage();
@@ -29,20 +43,21 @@ struct Command {
 const std::array kCommands{
     Command{"aiuto", "aiuto                      mostra questo testo", &help},
     Command{"cerca",
-            "cerca ARCHIVIO [Campo=testo ...]\n"
+            "cerca ARCHIVIO [--anno AAAA] [Campo=testo ...]\n"
             "                             elenca le schede che contengono i testi nei campi\n"
             "                             indicati (per esempio: cerca anagrafica Cognome=ross)",
             &runSearch},
     Command{"esporta",
-            "esporta ARCHIVIO [--file PERCORSO]\n"
+            "esporta ARCHIVIO [--anno AAAA] [--file PERCORSO]\n"
             "                             esporta l'archivio nel file di Excel",
             &runExport},
     Command{"riepilogo",
-            "riepilogo RIEPILOGO [--oggi gg/mm/aaaa]\n"
-            "                             elenca le schede di un riepilogo (vedi sotto)",
+            "riepilogo RIEPILOGO [--anno AAAA | --data gg/mm/aaaa] [--file PERCORSO]\n"
+            "                             elenca le schede di un riepilogo o le righe di un\n"
+            "                             elenco di scadenze (vedi sotto)",
             &runSummary},
     Command{"stampa",
-            "stampa ARCHIVIO N --pdf FILE\n"
+            "stampa ARCHIVIO N [--anno AAAA] --pdf FILE\n"
             "                             scrive in PDF la scheda stampata del record N",
             &runPrint},
     Command{"rtf",
@@ -74,10 +89,12 @@ bool wantsCommand(const QStringList& args) {
 
 QString usage() {
     QString text = QStringLiteral(
-        "Uso: selvadoro [--cartella CARTELLA] [COMANDO ...]\n"
+        "Uso: selvadoro [--cartella CARTELLA] [COMANDO ... [--oggi gg/mm/aaaa]]\n"
         "\n"
         "Senza comando si apre il programma. La cartella dei dati è quella del\n"
         "programma, oppure quella indicata da --cartella o da SELVADORO_CARTELLA.\n"
+        "Ogni comando accetta --oggi, la data da usare come oggi. --anno sceglie\n"
+        "l'anno di un archivio annuale (di solito quello di oggi).\n"
         "\n"
         "Comandi:\n");
     for (const Command& command : kCommands) {
@@ -85,11 +102,13 @@ QString usage() {
     }
     // The archives, the printable ones and the summaries, from the registry.
     QStringList names;
+    QStringList yearly;
     QStringList printable;
     QStringList documents;
     QString summaries;
     for (const ArchiveDefinition* archive : archives::all()) {
         names.append(QString::fromLatin1(archive->name));
+        if (archive->yearFile) yearly.append(QString::fromLatin1(archive->name));
         if (archive->sheet) printable.append(QString::fromLatin1(archive->name));
         if (archive->rtfCard) documents.append(QString::fromLatin1(archive->name));
         for (const SummaryDefinition* summary : archive->summaries) {
@@ -97,8 +116,16 @@ QString usage() {
                              .arg(QString::fromLatin1(summary->commandName).leftJustified(26),
                                   summary->printTitle);
         }
+        for (const ExportDefinition* list : archive->datedLists) {
+            summaries += QStringLiteral("  %1 %2%3\n")
+                             .arg(QString::fromLatin1(list->commandName).leftJustified(26),
+                                  list->caption.trimmed(),
+                                  list->chosenDate ? QStringLiteral(" (--data)") : QString());
+        }
     }
     text += QStringLiteral("\nArchivi: ") + names.join(QStringLiteral(", ")) + u'\n';
+    text +=
+        QStringLiteral("Archivi annuali (--anno): ") + yearly.join(QStringLiteral(", ")) + u'\n';
     text += QStringLiteral("Archivi con scheda stampabile: ") +
             printable.join(QStringLiteral(", ")) + u'\n';
     text += QStringLiteral("Archivi con documento RTF: ") + documents.join(QStringLiteral(", ")) +
@@ -112,20 +139,61 @@ int usageError(QTextStream& err, const QString& message) {
     return 2;
 }
 
-bool existingArchive(const RecordLayout& layout, QString* path, QTextStream& err) {
-    *path = archivePath(layout);
-    if (QFileInfo(*path).isFile()) return true;
-    err << "Archivio non trovato: " << *path << "\n";
+bool existingArchive(const QString& path, QTextStream& err) {
+    if (QFileInfo(path).isFile()) return true;
+    err << "Archivio non trovato: " << path << "\n";
     return false;
+}
+
+int takeYear(const ArchiveDefinition& archive, QStringList& args, QString* year, QTextStream& err) {
+    year->clear();
+    if (!archive.yearFile) return 0;
+    const QDate today = seams::clock().today();
+    *year = today.year() >= 1 && today.year() <= 9999
+                ? QStringLiteral("%1").arg(today.year(), 4, 10, QChar(u'0'))
+                : QString();
+    const QString option = QStringLiteral("--anno");
+    if (const qsizetype at = args.indexOf(option); at >= 0) {
+        if (at + 1 >= args.size() || args.indexOf(option, at + 1) >= 0) {
+            return usageError(err, QStringLiteral("--anno vuole un anno, una volta."));
+        }
+        *year = args.at(at + 1);
+        args.remove(at, 2);
+    }
+    // The year becomes a file name: exactly four digits, nothing else.
+    if (year->size() != 4 || !text::isAllDigits(*year)) {
+        return usageError(err, QStringLiteral("Anno non valido (quattro cifre): ") + *year);
+    }
+    return 0;
 }
 
 int run(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QString name = args.value(1);
-    for (const Command& command : kCommands) {
-        if (name == QLatin1String(command.name)) return command.run(args.mid(2), out, err);
+    const Command* command = nullptr;
+    for (const Command& c : kCommands) {
+        if (name == QLatin1String(c.name)) command = &c;
     }
-    err << "Comando sconosciuto: " << name << "\n\n" << usage();
-    return 2;
+    if (!command) {
+        err << "Comando sconosciuto: " << name << "\n\n" << usage();
+        return 2;
+    }
+    // "--oggi D" is today for the whole command.
+    QStringList own = args.mid(2);
+    const QString option = QStringLiteral("--oggi");
+    const qsizetype at = own.indexOf(option);
+    if (at < 0) return command->run(own, out, err);
+    if (at + 1 >= own.size() || own.indexOf(option, at + 1) >= 0) {
+        return usageError(err, QStringLiteral("--oggi vuole una data (gg/mm/aaaa), una volta."));
+    }
+    const auto today = fieldrules::parseDate(own.at(at + 1));
+    if (!today) return usageError(err, QStringLiteral("Data non valida: ") + own.at(at + 1));
+    own.remove(at, 2);
+    const Clock& previous = seams::clock();
+    const DayClock clock(previous, *today);
+    seams::setClock(&clock);
+    const int status = command->run(own, out, err);
+    seams::setClock(&previous);
+    return status;
 }
 
 }  // namespace commandline

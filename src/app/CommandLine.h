@@ -4,7 +4,7 @@
 #include <QTextStream>
 #include <optional>
 
-struct RecordLayout;
+struct ArchiveDefinition;
 
 // The command line: `selvadoro SUBCOMMAND ...` runs headless and prints
 // UTF-8. Each subcommand calls the same code as the windows.
@@ -20,10 +20,16 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err);
 QString usage();
 
 // Shared by the subcommands: a usage error (the message, then the usage
-// text; returns 2), and the path of an archive that must already exist
-// (the command line never creates one; false, with the message written,
-// when it is missing).
+// text; returns 2), and whether an archive's file already exists (the
+// command line never creates one; false, with the message written, when it
+// is missing).
 int usageError(QTextStream& err, const QString& message);
-bool existingArchive(const RecordLayout& layout, QString* path, QTextStream& err);
+bool existingArchive(const QString& path, QTextStream& err);
+
+// The year of an archive kept in one file per year: takes "--anno A" out of
+// `args` (four digits; by default the year of today, which "--oggi" sets
+// for every command). 0, or 2 with the usage error written. An archive of
+// one file takes no year and leaves `args` alone.
+int takeYear(const ArchiveDefinition& archive, QStringList& args, QString* year, QTextStream& err);
 
 }  // namespace commandline

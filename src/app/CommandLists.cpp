@@ -13,10 +13,68 @@ void printLines(const QList<ListLine>& lines, QTextStream& out) {
     for (const ListLine& line : lines) out << line.record << '\t' << line.text << '\n';
 }
 
+// A file that could not be read whole: what was read is printed, then this.
+int unreadable(const QString& error, QTextStream& err) {
+    err << "Impossibile leggere l'archivio: " << error << "\n";
+    return 1;
+}
+
 const ArchiveDefinition* archiveArgument(const QStringList& args, QTextStream& err) {
     const ArchiveDefinition* archive = archives::named(args.value(0));
     if (!archive) usageError(err, QStringLiteral("Archivio sconosciuto: ") + args.value(0));
     return archive;
+}
+
+// Takes "OPTION VALUE" out of `options` once; 2 with the usage error written
+// when the option has no value or comes twice.
+int takeOption(QStringList& options, const char* name, QString* value, QTextStream& err) {
+    const QString option = QString::fromLatin1(name);
+    const qsizetype at = options.indexOf(option);
+    if (at < 0) return 0;
+    if (at + 1 >= options.size() || options.indexOf(option, at + 1) >= 0) {
+        return usageError(err, QStringLiteral("Opzioni non valide: ") + options.join(u' '));
+    }
+    *value = options.at(at + 1);
+    options.remove(at, 2);
+    return 0;
+}
+
+// riepilogo NAME of a list of a date: its rows, in its order, each its
+// number and its cells joined by tabs; with --file also its spreadsheet.
+int runDatedList(const ExportDefinition& list, QStringList options, QTextStream& out,
+                 QTextStream& err) {
+    QDate date = seams::clock().today();
+    QString chosen;
+    QString target;
+    if (list.chosenDate) {
+        if (const int status = takeOption(options, "--data", &chosen, err)) return status;
+    }
+    if (const int status = takeOption(options, "--file", &target, err)) return status;
+    if (!options.isEmpty()) {
+        return usageError(err, QStringLiteral("Opzioni non valide: ") + options.join(u' '));
+    }
+    if (!chosen.isNull()) {
+        const auto parsed = fieldrules::parseDate(chosen);
+        if (!parsed) return usageError(err, QStringLiteral("Data non valida: ") + chosen);
+        date = *parsed;
+    }
+    const QStringList files = list.files ? list.files(date) : QStringList{};
+    if (files.isEmpty() || !existingArchive(files.first(), err)) return 1;
+    GridRows rows = list.read(files, date);
+    for (qsizetype r = 0; r < rows.rows.size(); ++r) {
+        out << rows.numbers.at(r) << '\t' << rows.rows.at(r).join(u'\t') << '\n';
+    }
+    if (!rows.ok) return unreadable(rows.error, err);
+    if (!target.isEmpty()) {
+        ExportGridModel grid(list.columns);
+        grid.setRows(std::move(rows));
+        QString error;
+        if (!spreadsheet::writeGrid(target, list.sheetName, grid, &error)) {
+            err << "Attenzione: il sistema non permette di esportare i dati (" << error << ").\n";
+            return 1;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -24,9 +82,12 @@ const ArchiveDefinition* archiveArgument(const QStringList& args, QTextStream& e
 int runSearch(const QStringList& args, QTextStream& out, QTextStream& err) {
     const ArchiveDefinition* archive = archiveArgument(args, err);
     if (!archive) return 2;
+    QStringList criteria = args.mid(1);
+    QString year;
+    if (const int status = takeYear(*archive, criteria, &year, err)) return status;
     const SearchDefinition& search = *archive->search;
     QStringList texts(search.criteria.size());
-    for (const QString& arg : args.mid(1)) {
+    for (const QString& arg : criteria) {
         const qsizetype equals = arg.indexOf(u'=');
         qsizetype criterion = -1;
         for (qsizetype i = 0; equals > 0 && i < search.criteria.size(); ++i) {
@@ -41,30 +102,29 @@ int runSearch(const QStringList& args, QTextStream& out, QTextStream& err) {
         }
         texts[criterion] = arg.mid(equals + 1);
     }
-    QString path;
-    if (!existingArchive(*search.layout, &path, err)) return 1;
+    const QString path = archive->recordFile(year);
+    if (!existingArchive(path, err)) return 1;
     const ListResult result = search.run(path, texts);
-    if (!result.ok) {
-        err << "Impossibile leggere l'archivio: " << result.error << "\n";
-        return 1;
-    }
     printLines(result.lines, out);
+    if (!result.ok) return unreadable(result.error, err);
     return 0;
 }
 
 int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
     const ArchiveDefinition* archive = archiveArgument(args, err);
     if (!archive) return 2;
+    QStringList options = args.mid(1);
+    QString year;
+    if (const int status = takeYear(*archive, options, &year, err)) return status;
     const ExportDefinition& definition = *archive->exporter;
     QString target = paths::dataFile(definition.fileName);
-    const QStringList options = args.mid(1);
     if (options.size() == 2 && options.at(0) == QLatin1String("--file")) {
         target = options.at(1);
     } else if (!options.isEmpty()) {
         return usageError(err, QStringLiteral("Opzioni non valide: ") + options.join(u' '));
     }
-    QString path;
-    if (!existingArchive(*definition.layout, &path, err)) return 1;
+    const QString path = archive->recordFile(year);
+    if (!existingArchive(path, err)) return 1;
     QString error;
     qsizetype rows = 0;
     if (!spreadsheet::exportArchive(*definition.layout, definition.columns, path, target,
@@ -78,24 +138,24 @@ int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
 
 int runSummary(const QStringList& args, QTextStream& out, QTextStream& err) {
     const SummaryDefinition* summary = archives::summaryNamed(args.value(0));
-    if (!summary) return usageError(err, QStringLiteral("Riepilogo sconosciuto: ") + args.value(0));
-    QDate today = seams::clock().today();
-    const QStringList options = args.mid(1);
-    if (options.size() == 2 && options.at(0) == QLatin1String("--oggi")) {
-        const auto date = fieldrules::parseDate(options.at(1));
-        if (!date) return usageError(err, QStringLiteral("Data non valida: ") + options.at(1));
-        today = *date;
-    } else if (!options.isEmpty()) {
+    if (!summary) {
+        if (const ExportDefinition* list = archives::datedListNamed(args.value(0))) {
+            return runDatedList(*list, args.mid(1), out, err);
+        }
+        return usageError(err, QStringLiteral("Riepilogo sconosciuto: ") + args.value(0));
+    }
+    const ArchiveDefinition& archive = *archives::ownerOf(summary);
+    QStringList options = args.mid(1);
+    QString year;
+    if (const int status = takeYear(archive, options, &year, err)) return status;
+    if (!options.isEmpty()) {
         return usageError(err, QStringLiteral("Opzioni non valide: ") + options.join(u' '));
     }
-    QString path;
-    if (!existingArchive(*summary->layout, &path, err)) return 1;
-    const ListResult result = summary->build(path, today);
+    const QString path = archive.recordFile(year);
+    if (!existingArchive(path, err)) return 1;
+    const ListResult result = summary->build(path, seams::clock().today());
     printLines(result.lines, out);
-    if (!result.ok) {
-        err << "Impossibile leggere l'archivio: " << result.error << "\n";
-        return 1;
-    }
+    if (!result.ok) return unreadable(result.error, err);
     return 0;
 }
 

@@ -7,11 +7,16 @@
 // windows, printed as "record number<TAB>line" in list order.
 namespace commandline {
 
+// An archive kept by year takes "--anno AAAA" (by default today's year).
+// A file that cannot be read whole: the lines read, then a message, status 1.
+
 // cerca ARCHIVIO [Campo=testo ...]
 int runSearch(const QStringList& args, QTextStream& out, QTextStream& err);
 // esporta ARCHIVIO [--file PATH]
 int runExport(const QStringList& args, QTextStream& out, QTextStream& err);
-// riepilogo NOME [--oggi gg/mm/aaaa]
+// riepilogo NOME: a summary; or a list of a date (riepilogo scadenze-giorno
+// [--data gg/mm/aaaa] [--file PATH]), one line per row of its grid, the
+// cells joined by tabs, and with --file its spreadsheet too.
 int runSummary(const QStringList& args, QTextStream& out, QTextStream& err);
 
 }  // namespace commandline

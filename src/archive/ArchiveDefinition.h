@@ -28,4 +28,13 @@ struct ArchiveDefinition {
     const RtfDocument* rtfCard = nullptr;
     // The archive's help topics, in the order of the complete guide.
     QList<const HelpTopic*> helpTopics;
+    // An archive kept in one file per year (the deadlines' "2024.sca"): the
+    // path of a year's file (four digits). Null: the archive's one file.
+    QString (*yearFile)(const QString& year) = nullptr;
+    // Lists of a date with a command-line name (the deadlines of a day),
+    // each reading the files it names.
+    QList<const ExportDefinition*> datedLists = {};
+
+    // The record file of the archive, for a year's file the file of `year`.
+    QString recordFile(const QString& year = {}) const;
 };

@@ -17,12 +17,13 @@
 #include "shell/TfrmGuida.h"
 
 ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent,
-                           const QString& archive)
+                           const QString& archive, const QDate& date)
     : QDialog(parent),
       definition_(definition),
       archive_(archive.isEmpty() ? archivePath(*definition.layout) : archive),
+      date_(date),
       grid_(new ExportGridModel(definition.columns, this)) {
-    frameListWindow(this, definition.windowName, definition.caption, QSize(1100, 620),
+    frameListWindow(this, definition.windowName, definition.caption, definition.windowSize,
                     [this] { fillGrid(); });
     setMouseTracking(true);
     installEventFilter(this);
@@ -83,7 +84,10 @@ QString ExportWindow::filePath() const {
 }
 
 void ExportWindow::fillGrid() {
-    gridWhole_ = grid_->fill(*definition_.layout, archive_);
+    const QDate date = date_.isValid() ? date_ : seams::clock().today();
+    GridRows rows = definition_.read(definition_.filesFor(archive_, date), date);
+    gridWhole_ = rows.ok;
+    grid_->setRows(std::move(rows));
     // The rows read so far stay shown; the grid is never passed off as whole.
     if (!gridWhole_) seams::messages().plain(archivemsg::accessError());
 }

@@ -17,9 +17,10 @@ class ExportWindow : public QDialog {
 
 public:
     // `archive`: the record file the window reads; empty: the archive's
-    // own file in the data folder.
+    // own file in the data folder. `date`: the date of a list that has one
+    // (see ExportDefinition); invalid: today.
     explicit ExportWindow(const ExportDefinition& definition, QWidget* parent = nullptr,
-                          const QString& archive = {});
+                          const QString& archive = {}, const QDate& date = {});
 
     void fillGrid();
     void exportFile();
@@ -34,6 +35,7 @@ private:
 
     const ExportDefinition& definition_;
     QString archive_;
+    QDate date_;
     ExportGridModel* grid_;
     bool gridWhole_ = false;  // the grid holds every record of the archive
     QTableView* grdRecords_;

@@ -1,6 +1,7 @@
 #include "archive/FieldRules.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <limits>
 
 #include "base/TextRules.h"
@@ -28,7 +29,17 @@ QString formatDate(const QDate& date) {
     return date.toString(QStringLiteral("dd/MM/yyyy"));
 }
 
-std::optional<qint64> amountUnits(const QString& text, int decimals) {
+namespace {
+
+// An amount in units of its last decimal place, as decimal digits (leading
+// zeros possible, never a binary fraction), and its sign.
+struct AmountDigits {
+    bool negative;
+    QString units;
+};
+
+// The one amount rule on the typed digits: see amountUnits.
+std::optional<AmountDigits> roundedDigits(const QString& text, int decimals) {
     Q_ASSERT(decimals >= 0 && decimals <= 4);
     static const QRegularExpression pattern(
         QStringLiteral("^([+-]?)(\\d*)(?:,(\\d*))?(?:[eE]([+-]?\\d{1,3}))?$"));
@@ -46,19 +57,47 @@ std::optional<qint64> amountUnits(const QString& text, int decimals) {
     }
     const qsizetype kept = point + decimals;
     if (digits.size() < kept) digits.append(QString(kept - digits.size(), u'0'));
-    const QString whole = digits.left(kept);  // the amount in units
+    QString units = digits.left(kept);  // the amount in units
     qsizetype significant = 0;
-    while (significant < point && whole.at(significant) == u'0') ++significant;
+    while (significant < point && units.at(significant) == u'0') ++significant;
     if (point - significant > 15) return std::nullopt;
-    bool counted = true;
-    qint64 units = whole.isEmpty() ? 0 : whole.toLongLong(&counted);
-    if (!counted) return std::nullopt;
-    // The first dropped digit decides: 5 or more rounds the magnitude up.
+    // The first dropped digit decides: 5 or more rounds the magnitude up,
+    // carrying through the digits.
     if (digits.size() > kept && digits.at(kept) >= u'5') {
-        if (units == std::numeric_limits<qint64>::max()) return std::nullopt;
-        ++units;
+        qsizetype i = units.size() - 1;
+        for (; i >= 0 && units.at(i) == u'9'; --i) units[i] = u'0';
+        if (i >= 0) {
+            units[i] = QChar(units.at(i).unicode() + 1);
+        } else {
+            units.prepend(u'1');
+        }
     }
-    return m.captured(1) == QLatin1String("-") ? -units : units;
+    return AmountDigits{m.captured(1) == QLatin1String("-"), units};
+}
+
+}  // namespace
+
+std::optional<qint64> amountUnits(const QString& text, int decimals) {
+    const auto rounded = roundedDigits(text, decimals);
+    if (!rounded) return std::nullopt;
+    bool counted = true;
+    const qint64 units = rounded->units.isEmpty() ? 0 : rounded->units.toLongLong(&counted);
+    if (!counted) return std::nullopt;
+    return rounded->negative ? -units : units;
+}
+
+std::optional<QString> roundedAmount(const QString& text, int decimals) {
+    const auto rounded = roundedDigits(text, decimals);
+    if (!rounded) return std::nullopt;
+    QString units = rounded->units;
+    if (units.size() <= decimals) units.prepend(QString(decimals + 1 - units.size(), u'0'));
+    QString whole = units.left(units.size() - decimals);
+    qsizetype zeros = 0;
+    while (zeros + 1 < whole.size() && whole.at(zeros) == u'0') ++zeros;
+    whole.remove(0, zeros);
+    QString amount = decimals > 0 ? whole + u',' + units.right(decimals) : whole;
+    const bool zero = std::all_of(units.cbegin(), units.cend(), [](QChar c) { return c == u'0'; });
+    return rounded->negative && !zero ? u'-' + amount : amount;
 }
 
 QString amountText(qint64 units, int decimals) {

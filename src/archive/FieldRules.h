@@ -26,6 +26,12 @@ QString formatDate(const QDate& date);
 // or for more units than a qint64 holds. `decimals` is 0 to 4.
 std::optional<qint64> amountUnits(const QString& text, int decimals);
 
+// The same amount as a text with all its `decimals` and the decimal comma,
+// however many units it counts: ("12,34567", 4) -> "12,3457",
+// ("999999999999999", 4) -> "999999999999999,0000". std::nullopt for
+// what is no amount, as above.
+std::optional<QString> roundedAmount(const QString& text, int decimals);
+
 // The text of an amount in units of its last decimal place, with all its
 // decimals: (1235, 2) -> "12,35", (7, 2) -> "0,07", (5, 0) -> "5".
 QString amountText(qint64 units, int decimals);

@@ -28,7 +28,15 @@ QList<Criterion> SearchDefinition::criteriaWith(const QStringList& texts) const 
 }
 
 ListResult SearchDefinition::run(const QString& path, const QStringList& texts) const {
-    return searchRecords(*layout, path, criteriaWith(texts), itemText, &itemText.fields());
+    return searchRecords(*layout, path, criteriaWith(texts), itemText, &itemText.fields(),
+                         style.folding);
+}
+
+QString SearchDefinition::countLine(qsizetype lines) const {
+    const QString text = style.countText.isEmpty()
+                             ? QStringLiteral("Il presente riepilogo contiene %1 schede.")
+                             : style.countText;
+    return text.arg(lines);
 }
 
 ListResult SummaryDefinition::build(const QString& path, const QDate& today) const {
@@ -38,7 +46,21 @@ ListResult SummaryDefinition::build(const QString& path, const QDate& today) con
     }
     return summaryRecords(
         *layout, path, [&](const FieldValues& values) { return condition(values, today); },
-        itemText, &needed);
+        itemText, &needed, style.folding);
+}
+
+QStringList ExportDefinition::filesFor(const QString& archive, const QDate& date) const {
+    return files ? files(date) : QStringList{archive};
+}
+
+GridRows ExportDefinition::read(const QStringList& paths, const QDate& date) const {
+    if (!selection) return readGridRows(*layout, columns, paths, nullptr, {}, sortColumn);
+    QList<qsizetype> fields;
+    for (const FieldId field : selectionFields) fields.append(field.index);
+    return readGridRows(
+        *layout, columns, paths,
+        [this, &date](const FieldValues& values) { return selection(values, date); }, fields,
+        sortColumn);
 }
 
 ValueFn storedField(FieldId field) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <vector>
 
@@ -24,6 +26,22 @@ struct SearchCriterionSpec {
     QString highlightName() const;
 };
 
+// How an archive's search and summary windows look and compare letters;
+// what is left empty keeps the generic windows' own.
+struct ListStyle {
+    CaseFolding folding = CaseFolding::AllLetters;
+    QSize windowSize = {};
+    // The double-click hint under the list in red.
+    bool redHint = false;
+    // The search's text over its criteria.
+    QString criteriaInstruction = {};
+    // The text over the list about finding a line in it.
+    QString findInstruction = {};
+    // The search's count line, with %1 for the number of lines ("Il
+    // presente riepilogo contiene %1 schede.").
+    QString countText = {};
+};
+
 // What a double-click does for one window tag: load the record into the
 // archive's card, or write some of its values into fields of another card.
 struct PickerMode {
@@ -45,6 +63,7 @@ struct SearchDefinition {
     ItemFormat itemText;
     QString printTitle;
     QList<PickerMode> pickers;
+    ListStyle style = {};
 
     const PickerMode* picker(const QString& tag) const;
     // The name of a criterion's field in the record type ("Cognome"), as
@@ -55,6 +74,8 @@ struct SearchDefinition {
     // Searches the archive file at `path` with the texts typed for the
     // criteria, decoding only the fields the criteria and the lines need.
     ListResult run(const QString& path, const QStringList& texts) const;
+    // The count line for a list of `lines` lines.
+    QString countLine(qsizetype lines) const;
 };
 
 struct SummaryDefinition {
@@ -70,6 +91,7 @@ struct SummaryDefinition {
     ItemFormat itemText;
     QString printTitle;
     const char* cardWindow;  // where a double-click loads the record
+    ListStyle style = {};
 
     ListResult build(const QString& path, const QDate& today) const;
 };
@@ -82,6 +104,32 @@ struct ExportDefinition {
     QString sheetName;
     QList<ExportColumn> columns;
     const HelpTopic* guide;  // the topic of the window's Guida button
+
+    // A list of some of the records in an order of its own (the deadlines of
+    // a day): by default every record in reading order. A list has a date,
+    // the one it is opened for or today.
+    // The records it takes, for its date, and the fields that decides on;
+    // null: every record.
+    std::function<bool(const FieldValues&, const QDate& date)> selection = nullptr;
+    std::vector<FieldId> selectionFields = {};
+    // The column (an index in `columns`) whose text orders the rows, equal
+    // texts keeping their reading order and each file's rows coming after
+    // those of the file before; -1: reading order.
+    int sortColumn = -1;
+    // The record files the list reads for its date, in order (several
+    // yearly files); null: the one file it is given.
+    std::function<QStringList(const QDate& date)> files = nullptr;
+    QSize windowSize = QSize(1100, 620);
+    // Its name on the command line (riepilogo NAME), for a list that has one,
+    // and whether its date is chosen there (--data) rather than today.
+    const char* commandName = nullptr;
+    bool chosenDate = false;
+
+    // The files the list reads for `date`: files(date), or `archive`.
+    QStringList filesFor(const QString& archive, const QDate& date) const;
+    // The rows of the list for `date`, read from `paths` in turn (see
+    // readGridRows).
+    GridRows read(const QStringList& paths, const QDate& date) const;
 };
 
 // The trimmed texts of some fields joined by a blank ("Rossi Mario"), the

@@ -51,6 +51,15 @@ FieldValues loadedValues(const RecordLayout& layout, QByteArrayView record,
     return values;
 }
 
+QString foldCase(const QString& text, CaseFolding folding) {
+    if (folding == CaseFolding::AllLetters) return text.toLower();
+    QString folded = text;
+    for (QChar& c : folded) {
+        if (c >= u'A' && c <= u'Z') c = QChar(c.unicode() + 32);
+    }
+    return folded;
+}
+
 bool inUse(const Criterion& criterion) {
     return !text::trimBlanks(criterion.text).isEmpty();
 }
@@ -59,10 +68,14 @@ qsizetype criteriaInUse(const QList<Criterion>& criteria) {
     return std::count_if(criteria.begin(), criteria.end(), &inUse);
 }
 
-bool matches(const FieldValues& values, const QList<Criterion>& criteria) {
+bool matches(const FieldValues& values, const QList<Criterion>& criteria, CaseFolding folding) {
     for (const Criterion& c : criteria) {
         if (!inUse(c)) continue;
-        if (!values.value(c.field).contains(c.text, Qt::CaseInsensitive)) return false;
+        if (folding == CaseFolding::AllLetters) {
+            if (!values.value(c.field).contains(c.text, Qt::CaseInsensitive)) return false;
+        } else if (!foldCase(values.value(c.field), folding).contains(foldCase(c.text, folding))) {
+            return false;
+        }
     }
     return true;
 }
@@ -70,7 +83,7 @@ bool matches(const FieldValues& values, const QList<Criterion>& criteria) {
 namespace {
 
 ListResult collect(const RecordLayout& layout, const QString& path, const ConditionFn& include,
-                   const ItemTextFn& itemText, const QList<qsizetype>* only = nullptr) {
+                   const ItemTextFn& itemText, const QList<qsizetype>* only, CaseFolding folding) {
     ListResult result;
     result.ok = RecordFile::scan(
         path, layout.recordSize(),
@@ -80,7 +93,7 @@ ListResult collect(const RecordLayout& layout, const QString& path, const Condit
             return true;
         },
         &result.error);
-    sortLines(result.lines);
+    sortLines(result.lines, folding);
     return result;
 }
 
@@ -88,11 +101,14 @@ ListResult collect(const RecordLayout& layout, const QString& path, const Condit
 
 ListResult searchRecords(const RecordLayout& layout, const QString& path,
                          const QList<Criterion>& criteria, const ItemTextFn& itemText,
-                         const QList<qsizetype>* itemFields) {
-    // Only the criteria in use are tried, all of them on every record.
+                         const QList<qsizetype>* itemFields, CaseFolding folding) {
+    // Only the criteria in use are tried, all of them on every record,
+    // each folded once.
     QList<Criterion> used;
     for (const Criterion& c : criteria) {
-        if (inUse(c)) used.append(c);
+        if (!inUse(c)) continue;
+        used.append(c);
+        if (folding != CaseFolding::AllLetters) used.back().text = foldCase(c.text, folding);
     }
     QList<qsizetype> needed;
     if (itemFields) {
@@ -102,21 +118,23 @@ ListResult searchRecords(const RecordLayout& layout, const QString& path,
         }
     }
     return collect(
-        layout, path, [&](const FieldValues& values) { return matches(values, used); }, itemText,
-        itemFields ? &needed : nullptr);
+        layout, path, [&](const FieldValues& values) { return matches(values, used, folding); },
+        itemText, itemFields ? &needed : nullptr, folding);
 }
 
 ListResult summaryRecords(const RecordLayout& layout, const QString& path,
                           const ConditionFn& condition, const ItemTextFn& itemText,
-                          const QList<qsizetype>* only) {
-    return collect(layout, path, condition, itemText, only);
+                          const QList<qsizetype>* only, CaseFolding folding) {
+    return collect(layout, path, condition, itemText, only, folding);
 }
 
 namespace {
 
 // The text case-folded, as code-page bytes: plain letters fold without a
-// table, the rest through Qt's folding.
-QByteArray foldedKey(const QString& text) {
+// table, the rest through Qt's folding, or not at all when only A to Z
+// fold.
+QByteArray foldedKey(const QString& text, CaseFolding folding) {
+    const bool allLetters = folding == CaseFolding::AllLetters;
     QByteArray key(text.size(), Qt::Uninitialized);
     char* d = key.data();
     for (const QChar c : text) {
@@ -124,7 +142,7 @@ QByteArray foldedKey(const QString& text) {
         if (u < 0x80) {
             *d++ = static_cast<char>(u >= u'A' && u <= u'Z' ? u + 32 : u);
         } else {
-            *d++ = cp1252::byteOf(c.toCaseFolded().unicode());
+            *d++ = cp1252::byteOf(allLetters ? c.toCaseFolded().unicode() : u);
         }
     }
     return key;
@@ -132,7 +150,7 @@ QByteArray foldedKey(const QString& text) {
 
 }  // namespace
 
-void sortLines(QList<ListLine>& lines) {
+void sortLines(QList<ListLine>& lines, CaseFolding folding) {
     // The case-folded texts are made once, not at every comparison, as
     // bytes of the code page the texts come from, compared quickly.
     struct Keyed {
@@ -141,7 +159,8 @@ void sortLines(QList<ListLine>& lines) {
     };
     std::vector<Keyed> keys;
     keys.reserve(static_cast<std::size_t>(lines.size()));
-    for (qsizetype i = 0; i < lines.size(); ++i) keys.push_back({foldedKey(lines.at(i).text), i});
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        keys.push_back({foldedKey(lines.at(i).text, folding), i});
     std::sort(keys.begin(), keys.end(), [&lines](const Keyed& a, const Keyed& b) {
         if (const int c = a.folded.compare(b.folded); c != 0) return c < 0;
         const ListLine& la = lines.at(a.index);
@@ -156,8 +175,8 @@ void sortLines(QList<ListLine>& lines) {
 }
 
 qsizetype findInList(const QList<ListLine>& lines, qsizetype selected, const QString& text,
-                     QString& memory) {
-    const QString wanted = text.toLower();
+                     QString& memory, CaseFolding folding) {
+    const QString wanted = foldCase(text, folding);
     const bool sameText = wanted == memory;
     memory = wanted;
     const qsizetype count = lines.size();
@@ -169,7 +188,7 @@ qsizetype findInList(const QList<ListLine>& lines, qsizetype selected, const QSt
     const qsizetype start = sameText ? selected + 1 : 0;
     for (qsizetype step = 0; step < count; ++step) {
         const qsizetype i = (start + step) % count;
-        if (lines.at(i).text.toLower().contains(wanted)) return i;
+        if (foldCase(lines.at(i).text, folding).contains(wanted)) return i;
     }
     return selected;
 }

@@ -61,6 +61,14 @@ struct ListResult {
     QString error;
 };
 
+// How a list compares letters whatever their case: every letter as Unicode
+// folds it, or only the letters A to Z lowered, accented capitals compared
+// as they are. A setting of each archive's lists.
+enum class CaseFolding { AllLetters, AtoZ };
+
+// The text lower-cased as `folding` compares it.
+QString foldCase(const QString& text, CaseFolding folding);
+
 // One search criterion: the field it looks in and the text typed.
 struct Criterion {
     qsizetype field;
@@ -76,15 +84,17 @@ qsizetype criteriaInUse(const QList<Criterion>& criteria);
 // True when the record matches: every criterion in use occurs, lower-cased
 // and as typed (blanks included), within the lower-cased field. A criterion
 // of blanks only is not in use and counts for nothing. With no criterion in
-// use every record matches.
-bool matches(const FieldValues& values, const QList<Criterion>& criteria);
+// use every record matches. Letters are compared as `folding` says.
+bool matches(const FieldValues& values, const QList<Criterion>& criteria,
+             CaseFolding folding = CaseFolding::AllLetters);
 
 // Scans the archive (creating it when missing, as every action does) and
 // lists the matching records, sorted. With `itemFields`, only those fields
 // and the criteria's are decoded.
 ListResult searchRecords(const RecordLayout& layout, const QString& path,
                          const QList<Criterion>& criteria, const ItemTextFn& itemText,
-                         const QList<qsizetype>* itemFields = nullptr);
+                         const QList<qsizetype>* itemFields = nullptr,
+                         CaseFolding folding = CaseFolding::AllLetters);
 
 // Whether a summary lists a record. A record whose values the condition
 // cannot read (a damaged date) is left out, and the list goes on.
@@ -96,19 +106,22 @@ using ConditionFn = std::function<bool(const FieldValues&)>;
 // With `only`, just those fields are decoded.
 ListResult summaryRecords(const RecordLayout& layout, const QString& path,
                           const ConditionFn& condition, const ItemTextFn& itemText,
-                          const QList<qsizetype>* only = nullptr);
+                          const QList<qsizetype>* only = nullptr,
+                          CaseFolding folding = CaseFolding::AllLetters);
 
-// Ascending alphabetical order of the texts, letter case ignored (then
-// case, then record number, so the order is always the same).
-void sortLines(QList<ListLine>& lines);
+// Ascending alphabetical order of the texts, letter case ignored as
+// `folding` says (then case, then record number, so the order is always the
+// same).
+void sortLines(QList<ListLine>& lines, CaseFolding folding = CaseFolding::AllLetters);
 
 // Find-in-list: the index to select for `text` given the selected index
 // (-1 for none: the first line counts as selected) and the memory of the
 // last text searched, which it updates. A new text starts at the first
 // line, the same text again starts after the selected line, both wrapping
 // around; when nothing matches the selection stays. -1 for an empty list.
+// Letters are compared as `folding` says.
 qsizetype findInList(const QList<ListLine>& lines, qsizetype selected, const QString& text,
-                     QString& memory);
+                     QString& memory, CaseFolding folding = CaseFolding::AllLetters);
 
 // The record a chosen line stands for, with its texts as loaded: the
 // record of the line's number when it still gives the same item text;

@@ -58,9 +58,9 @@ RecordListWidget::RecordListWidget(QWidget* parent)
     lstRecords_->viewport()->installEventFilter(this);
     layout->addWidget(lstRecords_, 1);
 
-    auto* hint = new QLabel(
+    hint_ = new QLabel(
         QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"), this);
-    layout->addWidget(hint);
+    layout->addWidget(hint_);
 
     auto* buttons = new QHBoxLayout;
     btnStampa_ = new QPushButton(QStringLiteral("Stampa"), this);
@@ -75,6 +75,10 @@ RecordListWidget::RecordListWidget(QWidget* parent)
     txtTrova_->installEventFilter(this);
     connect(btnTrova_, &QPushButton::clicked, this, &RecordListWidget::findNext);
     connect(btnStampa_, &QPushButton::clicked, this, &RecordListWidget::print);
+}
+
+void RecordListWidget::setRedHint() {
+    hint_->setStyleSheet(QStringLiteral("color: red;"));
 }
 
 void RecordListWidget::setLines(QList<ListLine> lines) {
@@ -107,7 +111,7 @@ void RecordListWidget::findNext() {
             QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         return;
     }
-    select(findInList(lines(), selectedIndex(), txtTrova_->text(), findMemory_));
+    select(findInList(lines(), selectedIndex(), txtTrova_->text(), findMemory_, folding_));
 }
 
 void RecordListWidget::print() const {

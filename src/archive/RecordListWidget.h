@@ -6,6 +6,7 @@
 
 #include "archive/RecordList.h"
 
+class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
@@ -46,6 +47,10 @@ public:
     // text step to the next match).
     void findNext();
     void resetFind();
+    // How find-in-list compares letters.
+    void setFolding(CaseFolding folding) { folding_ = folding; }
+    // Shows the double-click hint under the list in red.
+    void setRedHint();
     // Prints the lines under the title of the printed list.
     void setPrintTitle(const QString& title) { printTitle_ = title; }
     void print() const;
@@ -68,6 +73,8 @@ private:
     QListView* lstRecords_;
     QPushButton* btnStampa_;
     QPushButton* btnChiudi_;
+    QLabel* hint_;
+    CaseFolding folding_ = CaseFolding::AllLetters;
     QString findMemory_;
     QString printTitle_;
 };

@@ -21,7 +21,9 @@ SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent,
     : QDialog(parent),
       definition_(definition),
       archive_(archive.isEmpty() ? archivePath(*definition.layout) : archive) {
-    frameListWindow(this, definition.windowName, definition.caption, QSize(1000, 600),
+    const ListStyle& style = definition.style;
+    frameListWindow(this, definition.windowName, definition.caption,
+                    style.windowSize.isEmpty() ? QSize(1000, 600) : style.windowSize,
                     [this] { shown(); });
 
     auto* stack = new QStackedLayout(this);
@@ -30,9 +32,11 @@ SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent,
     panAvvio_->setObjectName(QStringLiteral("panAvvio"));
     auto* start = new QVBoxLayout(panAvvio_);
     auto* explanation = new QLabel(
-        QStringLiteral("Compilare uno o più campi con il testo da cercare, anche parziale, e "
-                       "premere Cerca. Lasciando vuoti tutti i campi si ottiene l'elenco "
-                       "completo delle schede in archivio."),
+        style.criteriaInstruction.isEmpty()
+            ? QStringLiteral("Compilare uno o più campi con il testo da cercare, anche parziale, e "
+                             "premere Cerca. Lasciando vuoti tutti i campi si ottiene l'elenco "
+                             "completo delle schede in archivio.")
+            : style.criteriaInstruction,
         panAvvio_);
     explanation->setWordWrap(true);
     start->addWidget(explanation);
@@ -74,8 +78,16 @@ SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent,
     panContainer_ = new QFrame(this);
     panContainer_->setObjectName(QStringLiteral("panContainer"));
     auto* results = new QVBoxLayout(panContainer_);
+    if (!style.findInstruction.isEmpty()) {
+        auto* icoIstruzioni = new QLabel(style.findInstruction, panContainer_);
+        icoIstruzioni->setObjectName(QStringLiteral("icoIstruzioni"));
+        icoIstruzioni->setWordWrap(true);
+        results->addWidget(icoIstruzioni);
+    }
     list_ = addRecordList(this, panContainer_, results, definition.printTitle,
                           [this] { openChosen(); });
+    list_->setFolding(style.folding);
+    if (style.redHint) list_->setRedHint();
     lblTrovate_ = new QLabel(panContainer_);
     lblTrovate_->setObjectName(QStringLiteral("lblTrovate"));
     results->addWidget(lblTrovate_);
@@ -124,8 +136,7 @@ void SearchWindow::search() {
         return;
     }
     list_->setLines(result.lines);
-    lblTrovate_->setText(
-        QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(result.lines.size()));
+    lblTrovate_->setText(definition_.countLine(result.lines.size()));
     static_cast<QStackedLayout*>(layout())->setCurrentWidget(panContainer_);
     list_->resetFind();
     list_->findBox()->setFocus();

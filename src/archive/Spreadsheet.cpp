@@ -2,6 +2,9 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
+#include <numeric>
+#include <vector>
 
 #include "archive/RecordFile.h"
 #include "archive/RecordList.h"
@@ -26,20 +29,64 @@ QStringList exportRow(const QList<ExportColumn>& columns, const FieldValues& val
     return row;
 }
 
+GridRows readGridRows(const RecordLayout& layout, const QList<ExportColumn>& columns,
+                      const QStringList& paths,
+                      const std::function<bool(const FieldValues&)>& select,
+                      const QList<qsizetype>& selectFields, int sortColumn) {
+    GridRows result;
+    QList<int> fileOf;  // the file each row comes from
+    const QList<qsizetype> needed = fieldsOf(columns);
+    for (qsizetype f = 0; f < paths.size(); ++f) {
+        QString error;
+        const bool read = RecordFile::scan(
+            paths.at(f), layout.recordSize(),
+            [&](qsizetype, QByteArrayView record) {
+                // The selection decodes only what it reads; the row only
+                // for the records it takes.
+                if (select && !select(loadedValues(layout, record, &selectFields))) return true;
+                result.rows.append(exportRow(columns, loadedValues(layout, record, &needed)));
+                result.numbers.append(result.rows.size());
+                fileOf.append(int(f));
+                return true;
+            },
+            &error);
+        if (!read && result.ok) {
+            result.ok = false;
+            result.error = error;
+        }
+    }
+    if (sortColumn < 0) return result;
+    std::vector<qsizetype> order(static_cast<std::size_t>(result.rows.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        if (fileOf.at(a) != fileOf.at(b)) return fileOf.at(a) < fileOf.at(b);
+        return result.rows.at(a).at(sortColumn) < result.rows.at(b).at(sortColumn);
+    });
+    GridRows sorted{{}, {}, result.ok, result.error};
+    sorted.numbers.reserve(result.numbers.size());
+    sorted.rows.reserve(result.rows.size());
+    for (const qsizetype i : order) {
+        sorted.numbers.append(result.numbers.at(i));
+        sorted.rows.append(std::move(result.rows[i]));
+    }
+    return sorted;
+}
+
 ExportGridModel::ExportGridModel(QList<ExportColumn> columns, QObject* parent)
     : QAbstractTableModel(parent), columns_(std::move(columns)) {}
 
 bool ExportGridModel::fill(const RecordLayout& layout, const QString& path) {
-    beginResetModel();
-    rows_.clear();
-    const QList<qsizetype> needed = fieldsOf(columns_);
-    const bool ok =
-        RecordFile::scan(path, layout.recordSize(), [&](qsizetype, QByteArrayView record) {
-            rows_.append(exportRow(columns_, loadedValues(layout, record, &needed)));
-            return true;
-        });
-    endResetModel();
+    GridRows read = readGridRows(layout, columns_, {path}, nullptr, {});
+    const bool ok = read.ok;
+    setRows(std::move(read));
     return ok;
+}
+
+void ExportGridModel::setRows(GridRows rows) {
+    beginResetModel();
+    rows_ = std::move(rows.rows);
+    numbers_ = std::move(rows.numbers);
+    endResetModel();
 }
 
 int ExportGridModel::rowCount(const QModelIndex& parent) const {
@@ -52,7 +99,7 @@ int ExportGridModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ExportGridModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid()) return {};
-    if (index.column() == 0) return QString::number(index.row() + 1);
+    if (index.column() == 0) return QString::number(numbers_.at(index.row()));
     return rows_.at(index.row()).value(index.column() - 1);
 }
 

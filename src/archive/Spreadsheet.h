@@ -22,8 +22,30 @@ struct ExportColumn {
 QList<qsizetype> fieldsOf(const QList<ExportColumn>& columns);
 QStringList exportRow(const QList<ExportColumn>& columns, const FieldValues& values);
 
-// The rows of an export grid: column 0 holds the row's number from 1 (the
-// record number, as every record has its row), then one text per export
+// The rows of a grid list: each row's number in reading order (from 1,
+// counting on from one file to the next) and the values of the export
+// columns. `ok` is false when a file could not be opened or read whole:
+// the rows read from it so far and from the other files are kept.
+struct GridRows {
+    QList<qsizetype> numbers;
+    QList<QStringList> rows;
+    bool ok = true;
+    QString error;
+};
+
+// Reads the record files `paths` in turn, from first record to last, and
+// keeps a row for each record `select` takes (every record when null;
+// `selectFields` are the fields it reads). With a sort column the rows are
+// then ordered by its text, equal texts keeping their reading order, each
+// file's rows after the previous file's. A file that fails does not stop
+// the others, and the rows are sorted all the same.
+GridRows readGridRows(const RecordLayout& layout, const QList<ExportColumn>& columns,
+                      const QStringList& paths,
+                      const std::function<bool(const FieldValues&)>& select,
+                      const QList<qsizetype>& selectFields, int sortColumn = -1);
+
+// The rows of an export grid: column 0 holds the row's number in reading
+// order (for a whole archive, the record number), then one text per export
 // column. Read-only.
 class ExportGridModel : public QAbstractTableModel {
     Q_OBJECT
@@ -35,10 +57,14 @@ public:
     // A failure stops the filling silently, keeping the rows read so far;
     // returns false then.
     bool fill(const RecordLayout& layout, const QString& path);
+    // Shows rows read otherwise (a list's).
+    void setRows(GridRows rows);
 
     const QList<ExportColumn>& columns() const { return columns_; }
     // The values of the export columns (without the row number).
     const QList<QStringList>& rows() const { return rows_; }
+    // The number column "N." of each row.
+    const QList<qsizetype>& numbers() const { return numbers_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -48,6 +74,7 @@ public:
 private:
     QList<ExportColumn> columns_;
     QList<QStringList> rows_;  // the values of the export columns, row by row
+    QList<qsizetype> numbers_;
 };
 
 // The spreadsheet file: an HTML table with the office worksheet header, in

@@ -14,14 +14,20 @@ SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* paren
     : QDialog(parent),
       definition_(definition),
       archive_(archive.isEmpty() ? archivePath(*definition.layout) : archive) {
-    frameListWindow(this, definition.windowName, definition.caption, QSize(1000, 560),
+    const ListStyle& style = definition.style;
+    frameListWindow(this, definition.windowName, definition.caption,
+                    style.windowSize.isEmpty() ? QSize(1000, 560) : style.windowSize,
                     [this] { build(); });
 
     auto* layout = new QVBoxLayout(this);
     addListHeading(
         this, layout, definition.printTitle, 13,
-        QStringLiteral("Per cercare una voce nell'elenco scrivere il testo e premere Trova."));
+        style.findInstruction.isEmpty()
+            ? QStringLiteral("Per cercare una voce nell'elenco scrivere il testo e premere Trova.")
+            : style.findInstruction);
     list_ = addRecordList(this, this, layout, definition.printTitle, [this] { openChosen(); });
+    list_->setFolding(style.folding);
+    if (style.redHint) list_->setRedHint();
 }
 
 void SummaryWindow::build() {

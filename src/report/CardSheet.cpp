@@ -1,5 +1,7 @@
 #include "report/CardSheet.h"
 
+#include <QPainter>
+
 #include "base/TextRules.h"
 
 namespace report {
@@ -22,6 +24,7 @@ QString fieldText(const FieldValues& texts, FieldId field) {
 }
 
 QString rowValue(const SheetRow& row, const FieldValues& texts) {
+    if (row.value) return row.value(texts);
     QString value = fieldText(texts, row.first);
     if (row.second) value += QString::fromLatin1(row.separator) + fieldText(texts, *row.second);
     return value;
@@ -59,14 +62,109 @@ QString sheetFootnote(const QDateTime& now, const QLocale& locale) {
            longTime(now.time(), locale);
 }
 
-Report cardSheet(const CardSheet& sheet, const FieldValues& cardTexts, const QDateTime& now,
-                 const QLocale& locale) {
-    Q_ASSERT_X(qsizetype(sheet.rows.size()) <= kMaxRows, "cardSheet", "more rows than a page");
+namespace {
+
+Page sheetPage() {
     Page page;
     page.name = QStringLiteral("Page1");
     page.size = QPageSize(QPageSize::A4);
     page.orientation = QPageLayout::Portrait;
     page.margins = QMarginsF(mm(10), mm(10), mm(10), mm(10));
+    return page;
+}
+
+// The form's rows: one centimetre apart from 24 mm down, captions 52 mm
+// wide at the left, values 128 mm wide from 60 mm.
+const double kFormRowsTop = 90.7;
+const double kFormRowHeight = mm(10);
+const double kFormValueLeft = mm(60);
+constexpr qsizetype kMaxFormRows = 24;
+
+QFont arial(int pixels) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+LineObject rule(double y) {
+    LineObject line;
+    line.line = QLineF(0, y, kWidth, y);
+    line.width = 1;
+    line.color = QColor(0x2d, 0x5f, 0x96);
+    return line;
+}
+
+// A small calendar sheet: the logo of printed cards.
+QImage logo() {
+    QImage image(170, 130, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x2d, 0x5f, 0x96), 4));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(20, 12, 130, 110), 10, 10);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xc0, 0x30, 0x30));
+    painter.drawRect(QRectF(22, 14, 126, 26));
+    painter.setBrush(QColor(0x2d, 0x5f, 0x96));
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 5; ++column) {
+            painter.drawRect(QRectF(34 + column * 22, 52 + row * 22, 14, 12));
+        }
+    }
+    return image;
+}
+
+Report numberedSheet(const CardSheet& sheet, const FieldValues& cardTexts, const QDateTime& now,
+                     const QLocale& locale) {
+    Q_ASSERT_X(qsizetype(sheet.rows.size()) <= kMaxFormRows, "cardSheet", "more rows than a page");
+    Page page = sheetPage();
+    PictureObject picture;
+    picture.name = QStringLiteral("imgLogo");
+    picture.rect = QRectF(0, 0, mm(17), mm(13));
+    picture.image = logo();
+    page.objects.append(picture);
+    page.objects.append(
+        sheetText(QStringLiteral("txtTitolo"), QRectF(mm(22), mm(2), mm(165), mm(10)),
+                  QString::fromUtf8(sheet.title), arial(21), Qt::AlignLeft | Qt::AlignVCenter));
+    LineObject top = rule(mm(15));
+    top.width = 2;
+    page.objects.append(top);
+    for (qsizetype i = 0; i < qsizetype(sheet.rows.size()); ++i) {
+        const SheetRow& row = sheet.rows[std::size_t(i)];
+        const double y = kFormRowsTop + i * kFormRowHeight;
+        const QString number = QStringLiteral("%1").arg(i + 1, 2, 10, QChar(u'0'));
+        TextObject caption =
+            sheetText(QStringLiteral("titCampo") + number, QRectF(0, y, mm(52), kFormRowHeight),
+                      QString::fromUtf8(row.caption), arial(12), Qt::AlignLeft | Qt::AlignVCenter);
+        caption.wordWrap = true;
+        page.objects.append(caption);
+        TextObject value = sheetText(
+            QStringLiteral("txtCampo") + number, QRectF(kFormValueLeft, y, mm(128), kFormRowHeight),
+            rowValue(row, cardTexts), arial(13), Qt::AlignLeft | Qt::AlignVCenter);
+        // A subject, reason or note of 250 characters wraps and shrinks
+        // rather than run out of its centimetre.
+        value.wordWrap = true;
+        value.shrinkToFit = true;
+        page.objects.append(value);
+    }
+    page.objects.append(rule(mm(266)));
+    page.objects.append(sheetText(QStringLiteral("txtCalce"), QRectF(0, mm(267), kWidth, mm(6)),
+                                  sheetFootnote(now, locale), arial(12), Qt::AlignCenter));
+    Report report;
+    report.pages.append(page);
+    return report;
+}
+
+}  // namespace
+
+Report cardSheet(const CardSheet& sheet, const FieldValues& cardTexts, const QDateTime& now,
+                 const QLocale& locale) {
+    if (sheet.form == SheetForm::NumberedRows) {
+        return numberedSheet(sheet, cardTexts, now, locale);
+    }
+    Q_ASSERT_X(qsizetype(sheet.rows.size()) <= kMaxRows, "cardSheet", "more rows than a page");
+    Page page = sheetPage();
 
     QFont titleFont(QStringLiteral("Arial"));
     titleFont.setPixelSize(12);

@@ -384,6 +384,10 @@ const HelpTopic& general() {
     return topic;
 }
 
+const QStringList& deadlineCardParagraphs() {
+    return kDeadlineParagraphs;
+}
+
 HelpTopic exportTopic(const QString& key, const QString& title, const QString& firstParagraph) {
     return HelpTopic{
         key,

@@ -22,6 +22,10 @@ namespace help {
 // The complete guide, shown from the launcher and first in Guida.pdf.
 const HelpTopic& general();
 
+// The nine paragraphs of the deadline card's topic; the first eight also
+// close the deadlines section of the complete guide.
+const QStringList& deadlineCardParagraphs();
+
 // An export window's topic: the archive's own first paragraph, then the
 // two paragraphs every export shares.
 HelpTopic exportTopic(const QString& key, const QString& title, const QString& firstParagraph);

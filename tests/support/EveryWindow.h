@@ -95,7 +95,7 @@ inline QList<WindowRow> programWindows() {
 }
 
 // The windows of one archive: its card, its search (the criteria, then the
-// list), its summaries and its export.
+// list), its summaries, its export and its lists of a date.
 inline QList<WindowRow> listWindowsOf(const std::string& archive, const ArchiveDefinition& lists) {
     using namespace everywindow;
     const auto pressSearch = [](QWidget& window) {
@@ -110,6 +110,9 @@ inline QList<WindowRow> listWindowsOf(const std::string& archive, const ArchiveD
     for (const SummaryDefinition* summary : lists.summaries) {
         rows.append({archive + "_summary_" + summary->windowName,
                      owned<SummaryWindow>(std::cref(*summary))});
+    }
+    for (const ExportDefinition* list : lists.datedLists) {
+        rows.append({archive + "_list_" + list->windowName, owned<ExportWindow>(std::cref(*list))});
     }
     return rows;
 }

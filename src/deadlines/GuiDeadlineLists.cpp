@@ -1,0 +1,28 @@
+#include "deadlines/GuiDeadlineLists.h"
+
+#include "archive/ExportWindow.h"
+#include "deadlines/DeadlineLists.h"
+
+namespace deadlines {
+namespace {
+
+void openList(const ExportDefinition& list, QWidget* parent, const QDate& date) {
+    ExportWindow window(list, parent, {}, date);
+    window.exec();
+}
+
+}  // namespace
+
+void openDayList(QWidget* parent, const QDate& date) {
+    openList(dayList(), parent, date);
+}
+
+void openMonthList(QWidget* parent, const QDate& date) {
+    openList(monthList(), parent, date);
+}
+
+void openImminentList(QWidget* parent, const QDate& today) {
+    openList(imminentList(), parent, today);
+}
+
+}  // namespace deadlines
