@@ -1,7 +1,13 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QList>
+
+#include "support/CommandRun.h"
 
 // The bytes of an exported spreadsheet, written out here fragment by
 // fragment and never taken from the writer under test: the fixed head with
@@ -40,4 +46,26 @@ inline QByteArray dataRow(const QList<QByteArray>& values) {
     QByteArray bytes = "<tr>";
     for (const QByteArray& value : values) bytes += dataCell(value);
     return bytes + "</tr>";
+}
+
+// `esporta ARCHIVE` writes `fileName` in the data folder `folder`, and
+// `esporta ARCHIVE --file OTHER` another file, each holding `expected`,
+// both saying how many rows they wrote.
+inline void expectExportsAsBuilt(const QString& folder, const char* archive, const char* fileName,
+                                 int rows, const QByteArray& expected) {
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QString xls = QDir(folder).filePath(QString::fromLatin1(fileName));
+    const CommandResult r = runCommand({QStringLiteral("esporta"), QString::fromLatin1(archive)});
+    EXPECT_EQ(r.status, 0) << qPrintable(r.err);
+    EXPECT_EQ(r.out, QStringLiteral("Esportate %1 schede in %2\n").arg(rows).arg(xls));
+    EXPECT_EQ(read(xls), expected);
+
+    const QString other = QDir(folder).filePath(QStringLiteral("altro file.xls"));
+    const CommandResult elsewhere = runCommand(
+        {QStringLiteral("esporta"), QString::fromLatin1(archive), QStringLiteral("--file"), other});
+    EXPECT_EQ(elsewhere.status, 0) << qPrintable(elsewhere.err);
+    EXPECT_EQ(read(other), expected);
 }
