@@ -5,6 +5,7 @@
 #include "archive/FieldRules.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
+#include "base/TextRules.h"
 
 namespace commandline {
 namespace {
@@ -62,7 +63,9 @@ int runDatedList(const ExportDefinition& list, QStringList options, QTextStream&
     if (files.isEmpty() || !existingArchive(files.first(), err)) return 1;
     GridRows rows = list.read(files, date);
     for (qsizetype r = 0; r < rows.rows.size(); ++r) {
-        out << rows.numbers.at(r) << '\t' << rows.rows.at(r).join(u'\t') << '\n';
+        QStringList cells;
+        for (const QString& cell : rows.rows.at(r)) cells.append(text::visibleControls(cell));
+        out << rows.numbers.at(r) << '\t' << cells.join(u'\t') << '\n';
     }
     if (!rows.ok) return unreadable(rows.error, err);
     if (!target.isEmpty()) {

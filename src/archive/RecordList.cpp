@@ -32,7 +32,7 @@ QString ItemFormat::operator()(const FieldValues& values) const {
         const qsizetype start = text.size();
         for (qsizetype i = 0; i < part.fields.size(); ++i) {
             if (i > 0) text += u' ';
-            text += text::trimBlanks(values.value(part.fields.at(i)));
+            text += text::visibleControls(text::trimBlanks(values.value(part.fields.at(i))));
         }
         if (part.width > 0) {
             text.resize(start + part.width, u' ');  // cuts, or fills with blanks

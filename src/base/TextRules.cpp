@@ -23,4 +23,19 @@ bool isFlagSet(const QString& stored) {
     return trimBlanks(stored) == kFlagYes;
 }
 
+QString visibleControls(const QString& s) {
+    QString shown = s;
+    for (QChar& c : shown) {
+        const char16_t code = c.unicode();
+        if (code < 0x20) {
+            c = QChar(char16_t(0x2400 + code));  // the Control Pictures block
+        } else if (code == 0x7F) {
+            c = QChar(char16_t(0x2421));
+        } else if (code >= 0x80 && code < 0xA0) {
+            c = QChar(char16_t(0xFFFD));
+        }
+    }
+    return shown;
+}
+
 }  // namespace text

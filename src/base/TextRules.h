@@ -19,4 +19,10 @@ inline const QString kFlagYes = QStringLiteral("Sì");
 inline const QString kFlagNo = QStringLiteral("No");
 bool isFlagSet(const QString& stored);
 
+// A stored text as a one-line list or the command line shows it: every
+// control character (a line break, a tab, an escape) becomes its visible
+// symbol ("\n" -> "␊", ESC -> "␛"), so that no stored text can start a
+// new line of a list or speak to a terminal.
+QString visibleControls(const QString& s);
+
 }  // namespace text
