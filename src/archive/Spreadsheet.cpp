@@ -9,6 +9,7 @@
 #include "archive/RecordFile.h"
 #include "archive/RecordList.h"
 #include "base/Cp1252.h"
+#include "base/FileErrors.h"
 #include "base/ReplaceFile.h"
 #include "base/TextRules.h"
 
@@ -207,11 +208,13 @@ void writeFragments(const QString& sheetName, const QList<HeaderCell>& header,
     out(QByteArray("</html>"));
 }
 
+// `complete`, when given, says after the rows whether they were all had:
+// if not, the file is not written and any earlier one stays as it was.
 bool writeFile(const QString& path, const QString& sheetName, const QList<HeaderCell>& header,
-               const RowSource& rows, QString* error) {
+               const RowSource& rows, QString* error, const bool* complete = nullptr) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
+        if (error) *error = fileerror::italian(file.errorString());
         return false;
     }
     // The fragments are gathered into blocks of about 1 MiB before writing.
@@ -226,8 +229,13 @@ bool writeFile(const QString& path, const QString& sheetName, const QList<Header
         }
     });
     file.write(block);
+    if (complete && !*complete) {
+        file.cancelWriting();
+        file.commit();  // removes the temporary file
+        return false;
+    }
     if (!commitReplacing(file)) {
-        if (error) *error = file.errorString();
+        if (error) *error = fileerror::italian(file.errorString());
         return false;
     }
     return true;
@@ -282,12 +290,10 @@ bool exportArchive(const RecordLayout& layout, const QList<ExportColumn>& column
             },
             &readError);
     };
-    // A file that could not be read whole is not left in place.
-    const bool written = writeFile(path, sheetName, headerOf(columns), rows, error) && read;
-    if (!read) {
-        QFile::remove(path);
-        if (error) *error = readError;
-    }
+    // An archive that could not be read whole writes no export: the one
+    // written before stays.
+    const bool written = writeFile(path, sheetName, headerOf(columns), rows, error, &read);
+    if (!read && error) *error = readError;
     if (rowCount) *rowCount = count;
     return written;
 }

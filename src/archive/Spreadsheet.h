@@ -102,7 +102,7 @@ bool writeGrid(const QString& path, const QString& sheetName, const ExportGridMo
 
 // Writes the whole archive straight to the file, record by record, without
 // holding a grid (the command line's export). A file that cannot be read
-// whole leaves no export behind. `rowCount` receives the rows written.
+// whole writes no export (an earlier one stays). `rowCount` receives the rows written.
 bool exportArchive(const RecordLayout& layout, const QList<ExportColumn>& columns,
                    const QString& archivePath, const QString& path, const QString& sheetName,
                    qsizetype* rowCount = nullptr, QString* error = nullptr);

@@ -86,6 +86,18 @@ TEST(Spreadsheet, TheCommandLinesStreamedExportEqualsTheWindowsGridExport) {
     EXPECT_FALSE(spreadsheet::exportArchive(*definition.layout, definition.columns, blocked, none,
                                             definition.sheetName));
     EXPECT_FALSE(QFile::exists(none));
+    // ... and leaves the export written before as it was.
+    QString error;
+    EXPECT_FALSE(spreadsheet::exportArchive(*definition.layout, definition.columns, blocked,
+                                            streamed, definition.sheetName, nullptr, &error));
+    EXPECT_FALSE(error.isEmpty());
+    QFile kept(streamed);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    a.seek(0);
+    EXPECT_EQ(kept.readAll(), a.readAll());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("Cacciatori.pro"), QStringLiteral("grid.xls"),
+                           QStringLiteral("streamed.xls")}));
 }
 
 TEST(Spreadsheet, AFailedWriteLeavesTheOldFile) {
