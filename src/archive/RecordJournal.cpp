@@ -153,7 +153,7 @@ Outcome recover(QFile& archive, const QString& journalPath, QString* error) {
             outcome = Outcome::Undone;
         }
     }
-    if (!file.remove()) {
+    if (!file.remove() && file.exists()) {
         failWith(error, QStringLiteral("the journal of an interrupted save cannot be removed: ") +
                             file.errorString());
         return Outcome::Failed;

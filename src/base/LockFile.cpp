@@ -1,6 +1,7 @@
 #include "base/LockFile.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -14,6 +15,15 @@ namespace {
 // The first line of every lock file, so that a person who finds one in the
 // data folder knows whose it is.
 constexpr char kTitle[] = "Selvadoro: archivio in scrittura";
+
+// A lock file is created empty and written at once. One seen empty for
+// this long by the same waiter belongs to a holder that died in between.
+constexpr qint64 kEmptyGraceMs = 1000;
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(4096) : QByteArray();
+}
 
 // Polls start short, for the usual save of a few milliseconds, and slow down
 // to spare a network share.
@@ -93,6 +103,7 @@ LockFile::Result LockFile::acquire(const QDeadlineTimer& deadline) {
     const QByteArray key = QByteArray::number(QRandomGenerator::system()->generate64(), 16);
     int wait = 2;
     int vanished = 0;
+    QElapsedTimer empty;
     for (;;) {
         QFile file(path_);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
@@ -107,11 +118,28 @@ LockFile::Result LockFile::acquire(const QDeadlineTimer& deadline) {
                 error_ = error;
                 return Result::Failed;
             }
-            locked_ = true;
-            return Result::Locked;
+            // Held up between creating the file and writing it, this holder
+            // may have been taken for a dead one: the lock is its own only
+            // if the file holds its text.
+            if (contentsOf(path_) == text_) {
+                locked_ = true;
+                return Result::Locked;
+            }
+            if (deadline.hasExpired()) return Result::TimedOut;
+            continue;
         }
         QByteArray seen;
-        switch (look(path_, &seen)) {
+        Seen state = look(path_, &seen);
+        if (state == Seen::Live && seen.isEmpty()) {
+            if (!empty.isValid()) {
+                empty.start();
+            } else if (empty.elapsed() > kEmptyGraceMs) {
+                state = Seen::Stale;
+            }
+        } else {
+            empty.invalidate();
+        }
+        switch (state) {
             case Seen::Absent:
                 // Removed by its holder in between (again and again only
                 // when many stations take turns), or it cannot be created at
@@ -166,9 +194,17 @@ void LockFile::release() {
 
 bool LockFile::waitUntilFree(const QString& path, const QDeadlineTimer& deadline) {
     int wait = 2;
+    QElapsedTimer empty;
     for (;;) {
         QByteArray text;
         if (look(path, &text) != Seen::Live) return true;
+        if (!text.isEmpty()) {
+            empty.invalidate();
+        } else if (!empty.isValid()) {
+            empty.start();
+        } else if (empty.elapsed() > kEmptyGraceMs) {
+            return true;
+        }
         if (deadline.hasExpired()) return false;
         pause(&wait);
     }

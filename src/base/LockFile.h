@@ -19,9 +19,13 @@
 // on any station when both the time it states and its modification time
 // are older than kStaleAfter (every write action lasts well under a second,
 // and the waits give up after 15 s, so such a lock belongs to a station that
-// crashed or lost the share). It is broken by renaming it to a name of the
-// breaker's own and then removing that: of two breakers only one rename
-// succeeds.
+// crashed or lost the share); an empty one when a waiter has seen it empty
+// for a second (its holder died between creating and writing it). A holder
+// reads its lock file back after writing it and holds the lock only if it
+// holds its own text. A stale lock file is broken by renaming it to a name
+// of the breaker's own and then removing that: of two breakers only one
+// rename succeeds, and the winner gives back a lock file that turns out not
+// to be the one it judged stale.
 class LockFile {
 public:
     enum class Result { Locked, TimedOut, Failed };

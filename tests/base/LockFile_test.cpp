@@ -134,6 +134,17 @@ TEST_F(LockFileTest, ALiveLockIsWaitedForUntilTheDeadline) {
     }
 }
 
+TEST_F(LockFileTest, ALockFileLeftEmptyByAHolderThatDiedIsBrokenAfterASecond) {
+    place({}, now);
+    LockFile lock(path());
+    // A holder may be between creating and writing it: not yet.
+    EXPECT_EQ(lock.acquire(QDeadlineTimer(200ms)), LockFile::Result::TimedOut);
+    EXPECT_TRUE(LockFile::waitUntilFree(path(), QDeadlineTimer(10s)));
+    EXPECT_EQ(lock.acquire(QDeadlineTimer(10s)), LockFile::Result::Locked);
+    lock.release();
+    EXPECT_TRUE(folder().isEmpty());
+}
+
 TEST_F(LockFileTest, ReleaseLeavesALockThatIsNoLongerItsOwn) {
     LockFile lock(path());
     ASSERT_EQ(lock.acquire(QDeadlineTimer(1s)), LockFile::Result::Locked);

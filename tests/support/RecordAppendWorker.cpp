@@ -14,6 +14,9 @@
 //   no-os-locks   leaves out the operating system's lock, as on a share
 //                 that does not pass locks on: only the lock file excludes
 //   keep=N        appends only while the file has fewer than N records
+//   blind         the only writer: reads the records once at the start and
+//                 overwrites without reading them again, so that most of
+//                 its time goes into writing
 //   wait=MS       how long to wait for another station (default 15 s)
 //   record_append_worker PATH RECORD_SIZE hold
 // Takes the writing lock, prints "locked" and waits to be killed.
@@ -30,10 +33,7 @@
 namespace {
 
 QByteArray filled(const QByteArray& unit, qsizetype size) {
-    QByteArray record;
-    while (record.size() < size) record += unit;
-    record.truncate(size);
-    return record;
+    return unit.repeated(size / unit.size() + 1).left(size);
 }
 
 // The unit a whole record repeats, or nothing for a torn record.
@@ -63,8 +63,11 @@ int appendOnly(const QString& path, qsizetype size, const QByteArray& worker, in
 int mixed(const QString& path, qsizetype size, const QByteArray& worker, int count,
           const QList<QByteArray>& options) {
     qsizetype keep = 0;
+    bool blind = false;
     for (const QByteArray& option : options) {
-        if (option == "no-os-locks") {
+        if (option == "blind") {
+            blind = true;
+        } else if (option == "no-os-locks") {
             RecordFile::setOsLocks(false);
         } else if (option.startsWith("keep=")) {
             keep = option.mid(5).toLongLong();
@@ -76,6 +79,22 @@ int mixed(const QString& path, qsizetype size, const QByteArray& worker, int cou
         }
     }
     QRandomGenerator random(QRandomGenerator::system()->generate());
+    // What a blind writer knows of the records: their units.
+    QList<QByteArray> known;
+    if (blind) {
+        RecordFile file(path, size);
+        if (!file.open(RecordFile::Access::Read)) return fail(file);
+        for (qsizetype i = 0; i < file.count(); ++i) {
+            QByteArray record;
+            if (!file.readAt(i, &record)) return fail(file);
+            const auto unit = unitOf(record);
+            if (!unit) {
+                std::fprintf(stderr, "record %lld is torn\n", static_cast<long long>(i + 1));
+                return 3;
+            }
+            known.append(*unit);
+        }
+    }
     int appends = 0;
     int overwrites = 0;
     for (int i = 0; count == 0 || i < count; ++i) {
@@ -86,12 +105,13 @@ int mixed(const QString& path, qsizetype size, const QByteArray& worker, int cou
         if (append) {
             const QByteArray unit = worker + ':' + QByteArray::number(appends) + ":0;";
             if (file.append(filled(unit, size)) == 0) return fail(file);
+            if (blind) known.append(unit);
             ++appends;
         } else {
             const qsizetype index = random.bounded(int(records));
             QByteArray record;
-            if (!file.readAt(index, &record)) return fail(file);
-            const auto unit = unitOf(record);
+            if (!blind && !file.readAt(index, &record)) return fail(file);
+            const auto unit = blind ? std::optional(known.value(index)) : unitOf(record);
             const qsizetype colon = unit ? unit->lastIndexOf(':') : -1;
             if (colon < 0) {
                 std::fprintf(stderr, "record %lld is torn\n", static_cast<long long>(index + 1));
@@ -100,6 +120,7 @@ int mixed(const QString& path, qsizetype size, const QByteArray& worker, int cou
             const int version = unit->mid(colon + 1).chopped(1).toInt();
             const QByteArray next = unit->left(colon + 1) + QByteArray::number(version + 1) + ';';
             if (!file.writeAt(index, filled(next, size))) return fail(file);
+            if (blind) known[index] = next;
             ++overwrites;
         }
         file.close();
