@@ -108,6 +108,24 @@ void Read_Record(benchmark::State& state) {
 }
 BENCHMARK(Read_Record)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same read as it was: open, the OS lock shared, one read, close.
+void Before_ReadRecord(benchmark::State& state) {
+    const QString path = archive("LetturaPrima.pro");
+    prepare(path);
+    qsizetype index = 0;
+    for (auto _ : state) {
+        QFile file(path);
+        file.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+        filelock::acquire(file, filelock::Mode::Shared, std::chrono::milliseconds(15000));
+        file.seek(index * kSize);
+        benchmark::DoNotOptimize(file.read(kSize));
+        filelock::release(file);
+        file.close();
+        index = (index + 1) % kRecords;
+    }
+}
+BENCHMARK(Before_ReadRecord)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace
 
 int main(int argc, char** argv) {
