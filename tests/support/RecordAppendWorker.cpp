@@ -26,6 +26,7 @@
 #include <QRandomGenerator>
 #include <QThread>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "archive/RecordFile.h"
@@ -97,30 +98,54 @@ int mixed(const QString& path, qsizetype size, const QByteArray& worker, int cou
     }
     int appends = 0;
     int overwrites = 0;
+    // One save: an append of a new record (index -1) or an overwrite.
+    struct Save {
+        qsizetype index = -1;
+        QByteArray unit;
+    };
+    // Chooses the save, given the record count and a way to read a record's
+    // unit; nothing when a record read is torn.
+    const auto plan = [&](qsizetype records, const auto& unitAt) -> std::optional<Save> {
+        const bool append = records == 0 || ((keep == 0 || records < keep) && random.bounded(2));
+        if (append) return Save{-1, worker + ':' + QByteArray::number(appends) + ":0;"};
+        const qsizetype index = random.bounded(int(records));
+        const std::optional<QByteArray> unit = unitAt(index);
+        const qsizetype colon = unit ? unit->lastIndexOf(':') : -1;
+        if (colon < 0) {
+            std::fprintf(stderr, "record %lld is torn\n", static_cast<long long>(index + 1));
+            return std::nullopt;
+        }
+        const int version = unit->mid(colon + 1).chopped(1).toInt();
+        return Save{index, unit->left(colon + 1) + QByteArray::number(version + 1) + ';'};
+    };
     for (int i = 0; count == 0 || i < count; ++i) {
+        // A blind writer prepares its record before it takes the locks, so
+        // that its save is little more than the write.
+        std::optional<Save> save;
+        QByteArray record;
+        if (blind) {
+            save = plan(known.size(), [&](qsizetype index) { return std::optional(known[index]); });
+            if (!save) return 3;
+            record = filled(save->unit, size);
+        }
         RecordFile file(path, size);
         if (!file.open(RecordFile::Access::Write)) return fail(file);
-        const qsizetype records = file.count();
-        const bool append = records == 0 || ((keep == 0 || records < keep) && random.bounded(2));
-        if (append) {
-            const QByteArray unit = worker + ':' + QByteArray::number(appends) + ":0;";
-            if (file.append(filled(unit, size)) == 0) return fail(file);
-            if (blind) known.append(unit);
+        if (!blind) {
+            save = plan(file.count(), [&](qsizetype index) -> std::optional<QByteArray> {
+                QByteArray stored;
+                if (!file.readAt(index, &stored)) std::exit(fail(file));
+                return unitOf(stored);
+            });
+            if (!save) return 3;
+            record = filled(save->unit, size);
+        }
+        if (save->index < 0) {
+            if (file.append(record) == 0) return fail(file);
+            if (blind) known.append(save->unit);
             ++appends;
         } else {
-            const qsizetype index = random.bounded(int(records));
-            QByteArray record;
-            if (!blind && !file.readAt(index, &record)) return fail(file);
-            const auto unit = blind ? std::optional(known.value(index)) : unitOf(record);
-            const qsizetype colon = unit ? unit->lastIndexOf(':') : -1;
-            if (colon < 0) {
-                std::fprintf(stderr, "record %lld is torn\n", static_cast<long long>(index + 1));
-                return 3;
-            }
-            const int version = unit->mid(colon + 1).chopped(1).toInt();
-            const QByteArray next = unit->left(colon + 1) + QByteArray::number(version + 1) + ';';
-            if (!file.writeAt(index, filled(next, size))) return fail(file);
-            if (blind) known[index] = next;
+            if (!file.writeAt(save->index, record)) return fail(file);
+            if (blind) known[save->index] = save->unit;
             ++overwrites;
         }
         file.close();
