@@ -12,13 +12,18 @@ RELEASE_DIR := build/release
 TEST_DIR := build/test
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test bench clean format
+# What `make stress` needs besides: bindfs mounts one folder twice, as two
+# stations reaching one share.
+STRESS_PACKAGES := bindfs fuse3
+
+.PHONY: all deps build run test stress bench clean format
 
 all: build
 
-deps:
+# $(call install-missing,PACKAGES)
+define install-missing
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 		dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -26,6 +31,10 @@ deps:
 		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
 		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install-missing,$(PACKAGES))
 
 build: deps
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSELVADORO_TESTS=OFF
@@ -40,12 +49,23 @@ test: deps
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The long reliability runs, in the sanitizer build of `make test`: a writer
+# killed 500 times during its saves, two stations on two mounts of one
+# folder (1000 saves from each of four writers).
+stress: deps
+	$(call install-missing,$(STRESS_PACKAGES))
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		-DSELVADORO_SANITIZE=ON -DSELVADORO_WERROR=ON -DSELVADORO_TESTS=ON
+	cmake --build $(TEST_DIR) -j $(JOBS) --target core_tests record_append_worker
+	$(SUDO) sh tests/stress/record_files.sh $(TEST_DIR) 500 1000
+
 bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DSELVADORO_TESTS=OFF -DSELVADORO_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
 	build/bench/bench/selvadoro_bench
 	build/bench/bench/selvadoro_communications_bench
 	build/bench/bench/selvadoro_weapons_bench
+	build/bench/bench/selvadoro_save_bench
 
 clean:
 	rm -rf build

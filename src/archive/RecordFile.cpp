@@ -1,5 +1,8 @@
 #include "archive/RecordFile.h"
 
+#include <QDeadlineTimer>
+
+#include "archive/RecordJournal.h"
 #include "archive/RecordLayout.h"
 #include "base/FileLock.h"
 #include "base/Paths.h"
@@ -7,15 +10,28 @@
 namespace {
 // Long enough for another station's scan of a large archive, short enough
 // for the user not to wait on a station that hangs.
-constexpr std::chrono::milliseconds kLockTimeout{15000};
+std::chrono::milliseconds waitLimit{15000};
+bool osLocks = true;
+
+QString lockedMessage() {
+    return QStringLiteral("the file is locked by another program");
+}
 }  // namespace
+
+void RecordFile::setWaitLimit(std::chrono::milliseconds limit) {
+    waitLimit = limit;
+}
+
+void RecordFile::setOsLocks(bool use) {
+    osLocks = use;
+}
 
 QString archivePath(const RecordLayout& layout) {
     return paths::dataFile(QString::fromLatin1(layout.fileName));
 }
 
 RecordFile::RecordFile(QString path, qsizetype recordSize)
-    : file_(std::move(path)), recordSize_(recordSize) {}
+    : file_(path), lockFile_(path + QStringLiteral(".lock")), recordSize_(recordSize) {}
 
 RecordFile::~RecordFile() {
     close();
@@ -24,23 +40,57 @@ RecordFile::~RecordFile() {
 bool RecordFile::open(Access access) {
     close();
     error_.clear();
+    const QDeadlineTimer deadline(waitLimit);
+    if (access == Access::Write) {
+        switch (lockFile_.acquire(deadline)) {
+            case LockFile::Result::Locked:
+                break;
+            case LockFile::Result::TimedOut:
+                return fail(lockedMessage());
+            case LockFile::Result::Failed:
+                return fail(lockFile_.errorString());
+        }
+    } else {
+        if (!LockFile::waitUntilFree(lockFile_.path(), deadline)) return fail(lockedMessage());
+        if (!recoverBeforeReading()) return false;
+    }
     if (!file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
-        return fail(file_.errorString());
+        return failOpen(file_.errorString());
     }
     const auto mode = access == Access::Write ? filelock::Mode::Exclusive : filelock::Mode::Shared;
-    switch (filelock::acquire(file_, mode, kLockTimeout)) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline.remainingTimeAsDuration());
+    switch (osLocks ? filelock::acquire(file_, mode, left) : filelock::Result::Unsupported) {
         case filelock::Result::Locked:
             locked_ = true;
             break;
         case filelock::Result::Unsupported:
             break;
         case filelock::Result::TimedOut:
-            return fail(QStringLiteral("the file is locked by another program"));
+            return failOpen(lockedMessage());
         case filelock::Result::Failed:
-            return fail(QStringLiteral("the file cannot be locked"));
+            return failOpen(QStringLiteral("the file cannot be locked"));
+    }
+    if (access == Access::Write) {
+        // The record count is read from here on, after both locks are held.
+        QString error;
+        const auto outcome = journal::recover(file_, journal::pathOf(file_.fileName()), &error);
+        if (outcome == journal::Outcome::Failed) {
+            return failOpen(QStringLiteral("an interrupted save cannot be undone: ") + error);
+        }
     }
     position_ = 0;
     return true;
+}
+
+// A journal left by an interrupted save is settled by a writing action
+// first, once, so that nobody reads the half-written record.
+bool RecordFile::recoverBeforeReading() {
+    if (!QFile::exists(journal::pathOf(file_.fileName()))) return true;
+    RecordFile writer(file_.fileName(), recordSize_);
+    if (writer.open(Access::Write)) return true;
+    error_ = writer.errorString();
+    return false;
 }
 
 qsizetype RecordFile::count() const {
@@ -59,12 +109,43 @@ bool RecordFile::readAt(qsizetype index, QByteArray* record) {
 }
 
 bool RecordFile::writeAt(qsizetype index, const QByteArray& record) {
-    if (!file_.isOpen()) return fail(QStringLiteral("the file is not open"));
+    if (!file_.isOpen() || !lockFile_.isLocked()) {
+        return fail(QStringLiteral("the file is not open for writing"));
+    }
     if (record.size() != recordSize_) return fail(QStringLiteral("wrong record size"));
     if (index < 0 || index > count()) return fail(QStringLiteral("no record at that position"));
-    if (!file_.seek(index * recordSize_)) return fail(file_.errorString());
-    if (file_.write(record) != recordSize_) return fail(file_.errorString());
-    if (!file_.flush()) return fail(file_.errorString());
+
+    // What the record replaces: a whole record, or for an append the bytes
+    // of an incomplete last record, if any.
+    journal::Entry entry;
+    entry.recordSize = recordSize_;
+    entry.number = index + 1;
+    entry.offset = index * recordSize_;
+    entry.oldLength = file_.size();
+    entry.newChecksum = journal::crc32(record);
+    const qint64 replaced = qMin<qint64>(recordSize_, entry.oldLength - entry.offset);
+    if (replaced > 0) {
+        if (!file_.seek(entry.offset)) return fail(file_.errorString());
+        entry.image = file_.read(replaced);
+        if (entry.image.size() != replaced) return fail(QStringLiteral("the file cannot be read"));
+    }
+    const QString journalPath = journal::pathOf(file_.fileName());
+    QString error;
+    if (!journal::write(journalPath, entry, &error)) return fail(error);
+
+    if (!file_.seek(entry.offset) || file_.write(record) != recordSize_ ||
+        !filelock::syncFile(file_)) {
+        error = file_.errorString();
+        // Take the record back now; if even that fails, the journal stays
+        // for the next action that opens the file.
+        QString undoError;
+        if (journal::undo(file_, entry, &undoError)) QFile::remove(journalPath);
+        return fail(error);
+    }
+    // The record is on the disk: should the journal survive (a failed
+    // removal, a power cut before the folder reached the disk), the next
+    // opener finds the new record whole and keeps it.
+    QFile::remove(journalPath);
     position_ = index + 1;
     return true;
 }
@@ -74,14 +155,24 @@ qsizetype RecordFile::append(const QByteArray& record) {
 }
 
 void RecordFile::close() {
-    if (!file_.isOpen()) return;
-    if (locked_) filelock::release(file_);
-    locked_ = false;
-    file_.close();
+    if (file_.isOpen()) {
+        if (locked_) filelock::release(file_);
+        locked_ = false;
+        file_.close();
+    }
+    // Last, so that the file is closed (and on a network share written
+    // back) before another station may open it.
+    lockFile_.release();
 }
 
 bool RecordFile::fail(const QString& message) {
     error_ = file_.fileName() + QStringLiteral(": ") + message;
+    return false;
+}
+
+bool RecordFile::failOpen(const QString& message) {
+    fail(message);
+    close();
     return false;
 }
 

@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <chrono>
 #include <functional>
+
+#include "base/LockFile.h"
 
 struct RecordLayout;
 
@@ -16,6 +19,15 @@ QString archivePath(const RecordLayout& layout);
 // while it is open the action holds a lock shared with other readers
 // (Access::Read) or held alone (Access::Write), so that an append computes
 // its record number without racing another station.
+//
+// A writing action holds two locks: the lock file "<file>.lock" (LockFile),
+// which excludes the other stations even on a share that does not pass the
+// operating system's locks on, and then the operating system's lock
+// (FileLock), which other programs of these archives take too. Each record
+// is written through the rollback journal "<file>-journal" (RecordJournal),
+// so that a save cut short leaves the old record or the new one, whole; the
+// next action that opens the file settles a journal left behind. A reading
+// action waits while a live lock file says a write is in progress.
 class RecordFile {
 public:
     enum class Access { Read, Write };
@@ -37,8 +49,10 @@ public:
     // Reads the record with 0-based index; the position becomes index + 1.
     bool readAt(qsizetype index, QByteArray* record);
 
-    // Overwrites the record with 0-based index (index == count appends) in
-    // one write; the position becomes index + 1.
+    // Overwrites the record with 0-based index (index == count appends)
+    // through the journal: the record is on the disk when this returns true,
+    // and the file is as it was when it returns false. The position becomes
+    // index + 1. Needs Access::Write.
     bool writeAt(qsizetype index, const QByteArray& record);
     // Writes after the last complete record; returns its record number, or
     // 0 on failure. Needs Access::Write.
@@ -56,10 +70,20 @@ public:
     static bool scan(const QString& path, qsizetype recordSize, const Visitor& visit,
                      QString* error = nullptr);
 
+    // For tests and the stress workers: how long an action waits for
+    // another station before it fails (15 s), and whether it takes the
+    // operating system's lock (without it, the program behaves as on a
+    // share whose locks are not passed on).
+    static void setWaitLimit(std::chrono::milliseconds limit);
+    static void setOsLocks(bool use);
+
 private:
     bool fail(const QString& message);
+    bool failOpen(const QString& message);
+    bool recoverBeforeReading();
 
     QFile file_;
+    LockFile lockFile_;
     qsizetype recordSize_;
     qsizetype position_ = 0;
     bool locked_ = false;

@@ -1,6 +1,7 @@
 #include "base/FileLock.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QThread>
 
 #ifdef Q_OS_WIN
@@ -8,9 +9,11 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #endif
 
 namespace filelock {
@@ -111,5 +114,64 @@ Result acquire(QFile& file, Mode mode, std::chrono::milliseconds timeout) {
 void release(QFile& file) {
     if (file.isOpen()) unlock(file);
 }
+
+#ifdef Q_OS_WIN
+bool syncFile(QFile& file) {
+    if (!file.isOpen() || !file.flush()) return false;
+    auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
+    return FlushFileBuffers(handle) != 0;
+}
+
+bool syncFolder(const QString&) {
+    return true;
+}
+
+bool processRunning(qint64 pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, DWORD(pid));
+    if (!process) return GetLastError() == ERROR_ACCESS_DENIED;
+    DWORD code = 0;
+    const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+    CloseHandle(process);
+    return running;
+}
+
+bool moveFile(const QString& from, const QString& to) {
+    return MoveFileExW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(from).utf16()),
+                       reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(to).utf16()),
+                       0) != 0;
+}
+#else
+bool syncFile(QFile& file) {
+    if (!file.isOpen() || !file.flush()) return false;
+    int rc;
+    do {
+        rc = ::fsync(file.handle());
+    } while (rc != 0 && errno == EINTR);
+    // A file system that cannot sync (some network shares) says EINVAL.
+    return rc == 0 || errno == EINVAL;
+}
+
+bool syncFolder(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    int rc;
+    do {
+        rc = ::fsync(fd);
+    } while (rc != 0 && errno == EINTR);
+    const bool ok = rc == 0 || errno == EINVAL || errno == EBADF;
+    ::close(fd);
+    return ok;
+}
+
+bool processRunning(qint64 pid) {
+    if (pid <= 0) return false;
+    // A process of another user is there even though it may not be signalled.
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+bool moveFile(const QString& from, const QString& to) {
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+#endif
 
 }  // namespace filelock

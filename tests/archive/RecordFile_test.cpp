@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -10,6 +12,7 @@
 #include <array>
 
 #include "archive/RecordLayout.h"
+#include "base/LockFile.h"
 #include "base/Paths.h"
 
 namespace {
@@ -139,6 +142,64 @@ TEST_F(RecordFileTest, ProcessesAppendingAtOnceLoseNothing) {
     EXPECT_EQ(units.size(), kWorkers * kEach);  // every append is there, once
 }
 
+TEST_F(RecordFileTest, AWritingActionHoldsALockFileAndLeavesNothingBehind) {
+    write(recordOf('a'));
+    RecordFile file(path(), kSize);
+    ASSERT_TRUE(file.open(RecordFile::Access::Write));
+    QFile lock(path() + QStringLiteral(".lock"));
+    ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
+    const auto holder = LockFile::parse(lock.readAll());
+    ASSERT_TRUE(holder.has_value());
+    EXPECT_EQ(holder->process, QCoreApplication::applicationPid());
+    ASSERT_TRUE(file.writeAt(0, recordOf('b')));
+    EXPECT_EQ(file.append(recordOf('c')), 2);
+    file.close();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Prova.pro")});
+    EXPECT_EQ(contents(), recordOf('b') + recordOf('c'));
+}
+
+TEST_F(RecordFileTest, ReadingNeedsNoLockFileAndWritingWithoutItFails) {
+    write(recordOf('a'));
+    RecordFile file(path(), kSize);
+    ASSERT_TRUE(file.open(RecordFile::Access::Read));
+    EXPECT_FALSE(QFile::exists(path() + QStringLiteral(".lock")));
+    EXPECT_FALSE(file.writeAt(0, recordOf('b')));
+    EXPECT_EQ(file.append(recordOf('b')), 0);
+    file.close();
+    EXPECT_EQ(contents(), recordOf('a'));
+}
+
+// Another station is saving (its lock file is fresh): every action waits,
+// then reports the file as locked; once the lock file is gone, all go on.
+TEST_F(RecordFileTest, AWriteInProgressElsewhereIsWaitedForThenReported) {
+    write(recordOf('a'));
+    QFile lock(path() + QStringLiteral(".lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("stazione=altra-postazione\nprocesso=1\nora=" +
+               QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1() + "\n");
+    lock.close();
+    struct ShortWait {
+        ShortWait() { RecordFile::setWaitLimit(std::chrono::milliseconds(200)); }
+        ~ShortWait() { RecordFile::setWaitLimit(std::chrono::milliseconds(15000)); }
+    } shortWait;
+    const auto scanAll = [this] {
+        return RecordFile::scan(path(), kSize, [](qsizetype, QByteArrayView) { return true; });
+    };
+    for (const auto access : {RecordFile::Access::Read, RecordFile::Access::Write}) {
+        RecordFile file(path(), kSize);
+        EXPECT_FALSE(file.open(access));
+        EXPECT_TRUE(file.errorString().contains(QStringLiteral("locked")))
+            << file.errorString().toStdString();
+    }
+    EXPECT_FALSE(scanAll());
+    ASSERT_TRUE(lock.remove());
+    RecordFile file(path(), kSize);
+    ASSERT_TRUE(file.open(RecordFile::Access::Write));
+    EXPECT_EQ(file.append(recordOf('b')), 2);
+    file.close();
+    EXPECT_TRUE(scanAll());
+}
+
 TEST_F(RecordFileTest, AHolderThatDiedReleasesTheLock) {
     QProcess holder;
     holder.start(QStringLiteral(APPEND_WORKER),
@@ -148,9 +209,14 @@ TEST_F(RecordFileTest, AHolderThatDiedReleasesTheLock) {
     holder.kill();
     ASSERT_TRUE(holder.waitForFinished(30000));
 
+    // It left its lock file, which names a process that is gone.
+    EXPECT_TRUE(QFile::exists(path() + QStringLiteral(".lock")));
+
     RecordFile file(path(), kSize);
     ASSERT_TRUE(file.open(RecordFile::Access::Write));
     EXPECT_EQ(file.append(recordOf('a')), 1);
+    file.close();
+    EXPECT_FALSE(QFile::exists(path() + QStringLiteral(".lock")));
 }
 
 }  // namespace
