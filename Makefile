@@ -58,6 +58,8 @@ stress: deps
 		-DSELVADORO_SANITIZE=ON -DSELVADORO_WERROR=ON -DSELVADORO_TESTS=ON
 	cmake --build $(TEST_DIR) -j $(JOBS) --target core_tests record_append_worker
 	$(SUDO) sh tests/stress/record_files.sh $(TEST_DIR) 500 1000
+	cd $(TEST_DIR) && SELVADORO_FUZZ_RUNS=3000 QT_QPA_PLATFORM=offscreen \
+		./tests/core_tests --gtest_filter='Fuzz.*:IoFault.*'
 
 bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DSELVADORO_TESTS=OFF -DSELVADORO_BENCH=ON

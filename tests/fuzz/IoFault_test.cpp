@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "archive/Attachments.h"
+#include "archive/RecordFile.h"
 #include "archive/RtfDocument.h"
 #include "archive/Spreadsheet.h"
 #include "base/Paths.h"
@@ -131,6 +132,34 @@ TEST_F(IoFault, AFileReplacedWholeIsWhollyNewOrAsItWas) {
                 EXPECT_EQ(now, old) << writer.what << " at " << limit;
             }
             EXPECT_EQ(files(), before) << writer.what << " at " << limit;
+        }
+    }
+}
+
+// A record written over another, or appended, on a disk that fills: the
+// save fails and the archive keeps every record as it was.
+TEST_F(IoFault, ARecordSaveThatFailsLeavesTheArchiveAsItWas) {
+    const QString archive = folder.filePath(QStringLiteral("Cacciatori.pro"));
+    const QByteArray before = readAll(archive);
+    const QByteArray record = hunterRecord({"Neri", "Ada"});
+    for (const qint64 limit : {qint64(0), qint64(100), before.size() - 1, before.size() + 10}) {
+        for (const bool append : {false, true}) {
+            bool ok;
+            {
+                const WriteFailure fills(WriteFailure::Kind::DiskFillsAt, folder.path(), limit);
+                if (!fills.possible()) GTEST_SKIP() << "no file size limit here";
+                RecordFile file(archive, record.size());
+                ok = file.open(RecordFile::Access::Write) &&
+                     (append ? file.append(record) > 0 : file.writeAt(2, record));
+                file.close();
+            }
+            const QByteArray now = readAll(archive);
+            if (ok) {
+                EXPECT_GE(limit, before.size()) << limit << (append ? " append" : " write");
+                ASSERT_TRUE(writeAll(archive, before));
+            } else {
+                EXPECT_EQ(now, before) << limit << (append ? " append" : " write");
+            }
         }
     }
 }
