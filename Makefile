@@ -68,6 +68,7 @@ bench: deps
 	build/bench/bench/selvadoro_communications_bench
 	build/bench/bench/selvadoro_weapons_bench
 	build/bench/bench/selvadoro_save_bench
+	build/bench/bench/selvadoro_deadlines_bench
 
 clean:
 	rm -rf build

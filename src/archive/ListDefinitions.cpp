@@ -69,7 +69,9 @@ ValueFn storedField(FieldId field) {
 
 ExportColumn fieldColumn(const char* name, const char* header, int gridWidth, int exportWidth,
                          FieldId field) {
-    return joinedColumn(name, header, gridWidth, exportWidth, {field});
+    ExportColumn column = joinedColumn(name, header, gridWidth, exportWidth, {field});
+    column.oneField = true;
+    return column;
 }
 
 namespace {

@@ -24,6 +24,11 @@ FieldValues decode(const RecordLayout& layout, QByteArrayView record);
 FieldValues decode(const RecordLayout& layout, QByteArrayView record,
                    const QList<qsizetype>& fields);
 
+// The bytes of the text a card shows for one field, straight from its slot
+// in a record (capacity + 1 bytes at layout.offsetOf(field)), without
+// decoding: what displayText(decode(...)) gives, in the code page's bytes.
+QByteArrayView shownBytes(FieldEncoding encoding, int capacity, QByteArrayView slot);
+
 // The text a card shows for a stored value: trimmed for length-prefixed
 // archives, unchanged for zero-terminated ones.
 QString displayText(FieldEncoding encoding, const QString& stored);

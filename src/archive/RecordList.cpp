@@ -99,27 +99,85 @@ ListResult collect(const RecordLayout& layout, const QString& path, const Condit
 
 }  // namespace
 
+namespace {
+
+// A criterion in use compared on the stored bytes, letters A to Z folded:
+// the same as comparing the texts, the code page holding each character in
+// one byte of its own.
+class ByteCriterion {
+public:
+    ByteCriterion(const RecordLayout& layout, const Criterion& criterion)
+        : encoding_(layout.encoding),
+          offset_(layout.offsetOf(criterion.field)),
+          capacity_(layout.fields[std::size_t(criterion.field)].capacity) {
+        const QString folded = foldCase(criterion.text, CaseFolding::AtoZ);
+        for (const QChar c : folded) {
+            const char byte = cp1252::byteOf(c.unicode());
+            // A character the code page cannot hold is in no field.
+            if (byte == '?' && c != u'?') possible_ = false;
+            wanted_ += byte;
+        }
+    }
+
+    bool foundIn(QByteArrayView record) const {
+        if (!possible_) return false;
+        const QByteArrayView text = codec::shownBytes(
+            encoding_, capacity_, record.sliced(offset_, qsizetype(capacity_) + 1));
+        if (text.size() < wanted_.size()) return false;
+        char folded[256];
+        const qsizetype size = qMin<qsizetype>(text.size(), sizeof folded);
+        for (qsizetype i = 0; i < size; ++i) {
+            const char c = text[i];
+            folded[i] = c >= 'A' && c <= 'Z' ? char(c + 32) : c;
+        }
+        return QByteArrayView(folded, size).indexOf(wanted_) >= 0;
+    }
+
+private:
+    FieldEncoding encoding_;
+    qsizetype offset_;
+    int capacity_;
+    QByteArray wanted_;
+    bool possible_ = true;
+};
+
+}  // namespace
+
 ListResult searchRecords(const RecordLayout& layout, const QString& path,
                          const QList<Criterion>& criteria, const ItemTextFn& itemText,
                          const QList<qsizetype>* itemFields, CaseFolding folding) {
     // Only the criteria in use are tried, all of them on every record,
-    // each folded once.
+    // each folded once; a record is decoded for its line only once it
+    // matches.
     QList<Criterion> used;
+    QList<qsizetype> criteriaFields;
     for (const Criterion& c : criteria) {
         if (!inUse(c)) continue;
         used.append(c);
-        if (folding != CaseFolding::AllLetters) used.back().text = foldCase(c.text, folding);
+        if (!criteriaFields.contains(c.field)) criteriaFields.append(c.field);
     }
-    QList<qsizetype> needed;
-    if (itemFields) {
-        needed = *itemFields;
-        for (const Criterion& c : used) {
-            if (!needed.contains(c.field)) needed.append(c.field);
-        }
+    std::vector<ByteCriterion> byBytes;
+    if (folding == CaseFolding::AtoZ) {
+        for (const Criterion& c : used) byBytes.emplace_back(layout, c);
     }
-    return collect(
-        layout, path, [&](const FieldValues& values) { return matches(values, used, folding); },
-        itemText, itemFields ? &needed : nullptr, folding);
+    ListResult result;
+    result.ok = RecordFile::scan(
+        path, layout.recordSize(),
+        [&](qsizetype number, QByteArrayView record) {
+            if (folding == CaseFolding::AtoZ) {
+                for (const ByteCriterion& c : byBytes) {
+                    if (!c.foundIn(record)) return true;
+                }
+            } else if (!used.isEmpty() &&
+                       !matches(loadedValues(layout, record, &criteriaFields), used, folding)) {
+                return true;
+            }
+            result.lines.append({number, itemText(loadedValues(layout, record, itemFields))});
+            return true;
+        },
+        &result.error);
+    sortLines(result.lines, folding);
+    return result;
 }
 
 ListResult summaryRecords(const RecordLayout& layout, const QString& path,

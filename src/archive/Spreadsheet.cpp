@@ -6,6 +6,7 @@
 #include <numeric>
 #include <vector>
 
+#include "archive/RecordCodec.h"
 #include "archive/RecordFile.h"
 #include "archive/RecordList.h"
 #include "base/Cp1252.h"
@@ -171,9 +172,51 @@ void appendCell(QByteArray& out, QStringView text) {
     }
 }
 
+// The cell that opens every data cell: sdnum marks it as text, so "007" or
+// a CAP keeps its zeros.
+constexpr char kCellStart[] = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+
+// A data cell of a stored field, straight from its bytes in the code page
+// (already trimmed): "&", "<" and ">" as entities, every other byte as it is.
+void appendStoredCell(QByteArray& line, QByteArrayView bytes) {
+    line += kCellStart;
+    qsizetype plain = 0;  // bytes copied up to here
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        const char* entity = c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : nullptr;
+        if (!entity) continue;
+        line.append(bytes.sliced(plain, i - plain));
+        line += entity;
+        plain = i + 1;
+    }
+    line.append(bytes.sliced(plain));
+    line += "</td>";
+}
+
+// The bytes without the blanks and controls (up to 32) around them, as
+// text::trimBlanks trims a text.
+QByteArrayView trimmedBytes(QByteArrayView bytes) {
+    while (!bytes.isEmpty() && static_cast<unsigned char>(bytes.front()) <= 0x20) {
+        bytes = bytes.sliced(1);
+    }
+    while (!bytes.isEmpty() && static_cast<unsigned char>(bytes.back()) <= 0x20) bytes.chop(1);
+    return bytes;
+}
+
+// The line of one row of texts.
+void appendRow(QByteArray& line, const QStringList& row, qsizetype columns) {
+    line = "<tr>";
+    for (qsizetype c = 0; c < columns; ++c) {
+        line += kCellStart;
+        appendCell(line, text::trimBlanks(row.value(c)));
+        line += "</td>";
+    }
+    line += "</tr>";
+}
+
 // Writes the fragments one after the other; `out` takes Windows-1252 bytes.
-// `rows` hands each row, in order, to the function it is given.
-using RowSource = std::function<void(const std::function<void(const QStringList&)>&)>;
+// `rows` hands the line of each row, in order, to the function it is given.
+using RowSource = std::function<void(const std::function<void(const QByteArray&)>&)>;
 
 template <typename Out>
 void writeFragments(const QString& sheetName, const QList<HeaderCell>& header,
@@ -191,18 +234,7 @@ void writeFragments(const QString& sheetName, const QList<HeaderCell>& header,
         out(title + "</td>");
     }
     out(QByteArray("</tr>"));
-    QByteArray line;
-    rows([&](const QStringList& row) {
-        line = "<tr>";
-        for (qsizetype c = 0; c < header.size(); ++c) {
-            // sdnum marks the cell as text, so "007" or a CAP keeps its zeros.
-            line += "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
-            appendCell(line, text::trimBlanks(row.value(c)));
-            line += "</td>";
-        }
-        line += "</tr>";
-        out(line);
-    });
+    rows(out);
     out(QByteArray("</table>"));
     out(QByteArray("</body>"));
     out(QByteArray("</html>"));
@@ -241,9 +273,13 @@ bool writeFile(const QString& path, const QString& sheetName, const QList<Header
     return true;
 }
 
-RowSource listRows(const QList<QStringList>& rows) {
-    return [&rows](const std::function<void(const QStringList&)>& put) {
-        for (const QStringList& row : rows) put(row);
+RowSource listRows(const QList<QStringList>& rows, qsizetype columns) {
+    return [&rows, columns](const std::function<void(const QByteArray&)>& put) {
+        QByteArray line;
+        for (const QStringList& row : rows) {
+            appendRow(line, row, columns);
+            put(line);
+        }
     };
 }
 
@@ -258,33 +294,65 @@ QList<HeaderCell> headerOf(const QList<ExportColumn>& columns) {
 QByteArray document(const QString& sheetName, const QList<HeaderCell>& header,
                     const QList<QStringList>& rows) {
     QByteArray all;
-    writeFragments(sheetName, header, listRows(rows),
+    writeFragments(sheetName, header, listRows(rows, header.size()),
                    [&](const QByteArray& bytes) { all += bytes; });
     return all;
 }
 
 bool write(const QString& path, const QString& sheetName, const QList<HeaderCell>& header,
            const QList<QStringList>& rows, QString* error) {
-    return writeFile(path, sheetName, header, listRows(rows), error);
+    return writeFile(path, sheetName, header, listRows(rows, header.size()), error);
 }
 
 bool writeGrid(const QString& path, const QString& sheetName, const ExportGridModel& grid,
                QString* error) {
-    return writeFile(path, sheetName, headerOf(grid.columns()), listRows(grid.rows()), error);
+    return writeFile(path, sheetName, headerOf(grid.columns()),
+                     listRows(grid.rows(), grid.columns().size()), error);
 }
 
 bool exportArchive(const RecordLayout& layout, const QList<ExportColumn>& columns,
                    const QString& archivePath, const QString& path, const QString& sheetName,
                    qsizetype* rowCount, QString* error) {
-    const QList<qsizetype> needed = fieldsOf(columns);
+    // A column showing one field copies its stored bytes; the others are
+    // made from the texts of the fields they read.
+    QList<qsizetype> needed;
+    std::vector<qsizetype> offsets;
+    for (const ExportColumn& column : columns) {
+        const qsizetype field = column.oneField ? column.fields.front() : -1;
+        offsets.push_back(field >= 0 ? layout.offsetOf(field) : -1);
+        if (field >= 0) continue;
+        for (const qsizetype f : column.fields) {
+            if (!needed.contains(f)) needed.append(f);
+        }
+    }
     bool read = true;
     qsizetype count = 0;
     QString readError;
-    const RowSource rows = [&](const std::function<void(const QStringList&)>& put) {
+    const RowSource rows = [&](const std::function<void(const QByteArray&)>& put) {
+        QByteArray line;
         read = RecordFile::scan(
             archivePath, layout.recordSize(),
             [&](qsizetype, QByteArrayView record) {
-                put(exportRow(columns, loadedValues(layout, record, &needed)));
+                const FieldValues values =
+                    needed.isEmpty() ? FieldValues() : loadedValues(layout, record, &needed);
+                line = "<tr>";
+                for (qsizetype c = 0; c < columns.size(); ++c) {
+                    const ExportColumn& column = columns.at(c);
+                    if (offsets[std::size_t(c)] >= 0) {
+                        const int capacity =
+                            layout.fields[std::size_t(column.fields.front())].capacity;
+                        appendStoredCell(
+                            line, trimmedBytes(codec::shownBytes(
+                                      layout.encoding, capacity,
+                                      record.sliced(offsets[std::size_t(c)], capacity + 1))));
+                    } else {
+                        line += kCellStart;
+                        appendCell(line, text::trimBlanks(column.value(values)));
+                        line += "</td>";
+                    }
+                }
+                line += "</tr>";
+                put(line);
                 ++count;
                 return true;
             },

@@ -16,6 +16,9 @@ struct ExportColumn {
     int exportWidth;
     std::function<QString(const FieldValues&)> value;  // from the texts as loaded, trimmed
     QList<qsizetype> fields;                           // the fields `value` reads
+    // The value is the one field's text trimmed, so an export may copy its
+    // stored bytes without decoding them.
+    bool oneField = false;
 };
 
 // The fields the columns read, and one record's row of values.

@@ -1,7 +1,6 @@
 #include "deadlines/DeadlineRules.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <array>
 
 #include "archive/FieldRules.h"
@@ -72,13 +71,29 @@ QString yearText(int year) {
 }
 
 std::optional<QDate> parseDate(const QString& text) {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
-    const QRegularExpressionMatch match = pattern.match(trimBlanks(text));
-    if (!match.hasMatch()) return std::nullopt;
-    const QDate date(match.captured(3).toInt(), match.captured(2).toInt(),
-                     match.captured(1).toInt());
-    if (!date.isValid()) return std::nullopt;
-    return date;
+    // Read by hand rather than by a pattern: the imminent list reads the
+    // date of every deadline of the year.
+    const QString date = trimBlanks(text);
+    int parts[3] = {0, 0, 0};
+    int digits[3] = {0, 0, 0};
+    int part = 0;
+    for (const QChar c : date) {
+        if (c == u'/') {
+            if (++part > 2) return std::nullopt;
+        } else if (c >= u'0' && c <= u'9' && digits[part] < 4) {
+            parts[part] = parts[part] * 10 + (c.unicode() - u'0');
+            ++digits[part];
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (part != 2 || digits[0] < 1 || digits[0] > 2 || digits[1] < 1 || digits[1] > 2 ||
+        digits[2] != 4) {
+        return std::nullopt;
+    }
+    const QDate parsed(parts[2], parts[1], parts[0]);
+    if (!parsed.isValid()) return std::nullopt;
+    return parsed;
 }
 
 QString builtDate(const TRecScadenza& card) {

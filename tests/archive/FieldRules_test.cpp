@@ -51,4 +51,28 @@ TEST(AmountRule, RefusesWhatIsNotAnAmount) {
     EXPECT_EQ(fieldrules::amountUnits(QStringLiteral("999999999999999,9999"), 4), std::nullopt);
 }
 
+// The same rule as a text, for amounts of more units than a qint64 holds.
+TEST(AmountRule, GivesTheRoundedAmountAsTextWhateverItsSize) {
+    struct Case {
+        const char* typed;
+        int decimals;
+        std::optional<QString> shown;
+    } cases[] = {
+        {"999999999999999", 4, QStringLiteral("999999999999999,0000")},
+        {"999999999999999,99995", 4, QStringLiteral("1000000000000000,0000")},
+        {"0,00015", 4, QStringLiteral("0,0002")},
+        {",5", 2, QStringLiteral("0,50")},
+        {"-0,001", 2, QStringLiteral("0,00")},
+        {"-12,345", 2, QStringLiteral("-12,35")},
+        {"2,5", 0, QStringLiteral("3")},
+        {"007", 2, QStringLiteral("7,00")},
+        {"1,2,3", 4, std::nullopt},
+        {"1234567890123456", 4, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(fieldrules::roundedAmount(QString::fromLatin1(c.typed), c.decimals), c.shown)
+            << c.typed << " / " << c.decimals;
+    }
+}
+
 }  // namespace
