@@ -4,6 +4,7 @@
 
 #include "archive/RecordJournal.h"
 #include "archive/RecordLayout.h"
+#include "base/FileErrors.h"
 #include "base/FileLock.h"
 #include "base/Paths.h"
 
@@ -166,7 +167,7 @@ void RecordFile::close() {
 }
 
 bool RecordFile::fail(const QString& message) {
-    error_ = file_.fileName() + QStringLiteral(": ") + message;
+    error_ = file_.fileName() + QStringLiteral(": ") + fileerror::italian(message);
     return false;
 }
 
@@ -197,7 +198,7 @@ bool RecordFile::scan(const QString& path, qsizetype recordSize, const Visitor& 
             }
         }
     }
-    if (!ok && error) *error = file.errorString();
+    if (!ok && error) *error = fileerror::italian(file.errorString());
     file.close();
     return ok;
 }
