@@ -64,7 +64,9 @@ TEST(FieldLoader, LoadsTheTextsLoadedValuesGivesRecordAfterRecord) {
                 encoding == FieldEncoding::LengthPrefixed ? "\x06 \x80x\x9Fy " : "\x80xy\0\0\0\0",
                 7) +
                 QByteArray(5, 'z') +
-                QByteArray(encoding == FieldEncoding::LengthPrefixed ? "\x03" "abc\0\0" : "abc\0\0\0",
+                QByteArray(encoding == FieldEncoding::LengthPrefixed ? "\x03"
+                                                                       "abc\0\0"
+                                                                     : "abc\0\0\0",
                            6),
             QByteArray(
                 encoding == FieldEncoding::LengthPrefixed ? "\x01q\0\0\0\0\0" : "q\0\0\0\0\0\0",
