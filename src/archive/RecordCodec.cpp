@@ -1,5 +1,6 @@
 #include "archive/RecordCodec.h"
 
+#include <array>
 #include <vector>
 
 #include "base/Cp1252.h"
@@ -79,11 +80,21 @@ FieldValues decode(const RecordLayout& layout, QByteArrayView record) {
 
 FieldValues decode(const RecordLayout& layout, QByteArrayView record,
                    const QList<qsizetype>& fields) {
-    std::vector<bool> wanted(layout.fields.size(), false);
+    // A mark per field, on the stack for the layouts the program has: this
+    // runs for every record a list reads.
+    constexpr std::size_t kMarks = 128;
+    std::array<bool, kMarks> marks{};
+    std::vector<bool> more(layout.fields.size() > kMarks ? layout.fields.size() : 0, false);
     for (const qsizetype index : fields) {
-        if (index >= 0 && static_cast<std::size_t>(index) < wanted.size()) wanted[index] = true;
+        if (index < 0 || static_cast<std::size_t>(index) >= layout.fields.size()) continue;
+        if (more.empty()) {
+            marks[std::size_t(index)] = true;
+        } else {
+            more[std::size_t(index)] = true;
+        }
     }
-    return decodeFields(layout, record, [&wanted](std::size_t i) { return wanted[i]; });
+    return decodeFields(layout, record,
+                        [&](std::size_t i) { return more.empty() ? marks[i] : bool(more[i]); });
 }
 
 QByteArrayView shownBytes(FieldEncoding encoding, int capacity, QByteArrayView slot) {

@@ -183,11 +183,19 @@ bool RecordFile::scan(const QString& path, qsizetype recordSize, const Visitor& 
     bool ok = file.open(Access::Read);
     const qsizetype count = file.count();
     const qsizetype perBlock = qMax<qsizetype>(1, (qsizetype(1) << 20) / recordSize);
-    QByteArray block;
+    // One buffer for every block: a new one each time would cost the
+    // memory's first touch again and again.
+    QByteArray block(qMin(perBlock, qMax<qsizetype>(count, 1)) * recordSize, Qt::Uninitialized);
     for (qsizetype first = 0; ok && first < count; first += perBlock) {
         const qsizetype records = qMin(perBlock, count - first);
-        block = file.file_.read(records * recordSize);
-        if (block.size() != records * recordSize) {
+        const qint64 wanted = records * recordSize;
+        qint64 got = 0;
+        while (got < wanted) {
+            const qint64 n = file.file_.read(block.data() + got, wanted - got);
+            if (n <= 0) break;
+            got += n;
+        }
+        if (got != wanted) {
             ok = file.fail(QStringLiteral("the file is shorter than it was"));
             break;
         }

@@ -60,6 +60,30 @@ QString foldCase(const QString& text, CaseFolding folding) {
     return folded;
 }
 
+FieldLoader::FieldLoader(const RecordLayout& layout, const QList<qsizetype>& fields)
+    : layout_(layout), values_(qsizetype(layout.fields.size())) {
+    for (const qsizetype field : fields) {
+        if (field < 0 || field >= qsizetype(layout.fields.size())) continue;
+        slots_.append({field, layout.offsetOf(field), layout.fields[std::size_t(field)].capacity});
+    }
+}
+
+const FieldValues& FieldLoader::load(QByteArrayView record) {
+    for (const Slot& slot : slots_) {
+        const QByteArrayView bytes = codec::shownBytes(
+            layout_.encoding, slot.capacity, record.sliced(slot.offset, slot.capacity + 1));
+        QString& value = values_[slot.field];
+        value.resize(bytes.size());
+        QChar* out = value.data();
+        for (const char c : bytes) {
+            const auto b = static_cast<unsigned char>(c);
+            *out++ =
+                b >= 0x80 && b <= 0x9F ? cp1252::decode(QByteArrayView(&c, 1)).front() : QChar(b);
+        }
+    }
+    return values_;
+}
+
 bool inUse(const Criterion& criterion) {
     return !text::trimBlanks(criterion.text).isEmpty();
 }

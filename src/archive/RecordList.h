@@ -55,6 +55,27 @@ private:
 FieldValues loadedValues(const RecordLayout& layout, QByteArrayView record,
                          const QList<qsizetype>* only = nullptr);
 
+// Loads some fields of record after record into the same texts, as
+// loadedValues shows them, reusing their memory: for a scan that reads a
+// few fields of every record.
+class FieldLoader {
+public:
+    FieldLoader(const RecordLayout& layout, const QList<qsizetype>& fields);
+    // The texts of the record's fields (the others stay empty); valid until
+    // the next call.
+    const FieldValues& load(QByteArrayView record);
+
+private:
+    struct Slot {
+        qsizetype field;
+        qsizetype offset;
+        int capacity;
+    };
+    const RecordLayout& layout_;
+    QList<Slot> slots_;
+    FieldValues values_;
+};
+
 struct ListResult {
     QList<ListLine> lines;  // in list order
     bool ok = true;         // false: the file could not be used (lines read so far kept)

@@ -38,6 +38,7 @@ GridRows readGridRows(const RecordLayout& layout, const QList<ExportColumn>& col
     GridRows result;
     QList<int> fileOf;  // the file each row comes from
     const QList<qsizetype> needed = fieldsOf(columns);
+    FieldLoader selected(layout, selectFields);
     for (qsizetype f = 0; f < paths.size(); ++f) {
         QString error;
         const bool read = RecordFile::scan(
@@ -45,7 +46,7 @@ GridRows readGridRows(const RecordLayout& layout, const QList<ExportColumn>& col
             [&](qsizetype, QByteArrayView record) {
                 // The selection decodes only what it reads; the row only
                 // for the records it takes.
-                if (select && !select(loadedValues(layout, record, &selectFields))) return true;
+                if (select && !select(selected.load(record))) return true;
                 result.rows.append(exportRow(columns, loadedValues(layout, record, &needed)));
                 result.numbers.append(result.rows.size());
                 fileOf.append(int(f));

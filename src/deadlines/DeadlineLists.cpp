@@ -5,6 +5,7 @@
 #include "deadlines/DeadlineHelp.h"
 #include "deadlines/DeadlineRules.h"
 #include "deadlines/TRecScadenza.h"
+#include "hunters/HunterLists.h"
 
 namespace deadlines {
 namespace {
@@ -108,6 +109,18 @@ ExportDefinition dateList(const char* windowName, const char* caption, const cha
 }
 
 }  // namespace
+
+const PickerMode& hunterPicker() {
+    static const PickerMode mode{"scadenzario",
+                                 "TfrmScadenzario",
+                                 false,
+                                 {
+                                     {"txtCliente", hunters::surnameAndName()},
+                                     {"txtCodFisc", hunters::taxCode()},
+                                     {"txtRecapito", hunters::preferredPhone()},
+                                 }};
+    return mode;
+}
 
 QString listItem(const FieldValues& values) {
     return search().itemText(values);

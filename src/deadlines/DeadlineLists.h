@@ -24,6 +24,11 @@ const ExportDefinition& dayList();
 const ExportDefinition& monthList();
 const ExportDefinition& imminentList();
 
+// The picker of the card's "Importa dati" on the hunters' search (mode
+// "scadenzario"): the chosen hunter's surname and name, codice fiscale and
+// preferred telephone, each trimmed, into the deadline card.
+const PickerMode& hunterPicker();
+
 // The line of a deadline in the search and the summaries: reason 32,
 // date 10, time 5, hunter 30, subject 30, then the amount.
 QString listItem(const FieldValues& values);

@@ -192,11 +192,11 @@ QStringList imminentFiles(const QDate& today) {
 ImminentCheck checkImminent(const QDate& today) {
     ImminentCheck check;
     const RecordLayout& layout = TRecScadenza::layout();
-    const QList<qsizetype> needed{F::Data, F::Avviso};
+    FieldLoader loader(layout, {F::Data, F::Avviso});
     for (const QString& path : imminentFiles(today)) {
         const bool read =
             RecordFile::scan(path, layout.recordSize(), [&](qsizetype, QByteArrayView record) {
-                if (isImminent(loadedValues(layout, record, &needed), today)) ++check.count;
+                if (isImminent(loader.load(record), today)) ++check.count;
                 return true;
             });
         if (!read) check.readable = false;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
+#include "archive/RecordCodec.h"
+
 namespace {
 
 QList<ListLine> linesOf(const QStringList& texts) {
@@ -42,6 +46,40 @@ TEST(SortLines, OrdersAlphabeticallyIgnoringCaseAndKeepsEqualTextsByRecord) {
                                    {3, QStringLiteral("Rossi")},
                                    {1, QStringLiteral("rossi")}};
     EXPECT_EQ(lines, expected);
+}
+
+// The texts read field by field into the same list, record after record,
+// are those loadedValues gives: both encodings, the code page's bytes
+// 0x80-0x9F, blanks around a length-prefixed text, a shorter text after a
+// longer one.
+TEST(FieldLoader, LoadsTheTextsLoadedValuesGivesRecordAfterRecord) {
+    constexpr std::array fields{FieldSpec{"Uno", 6, "txtUno"}, FieldSpec{"Due", 4, "txtDue"},
+                                FieldSpec{"Tre", 5, "txtTre"}};
+    for (const FieldEncoding encoding :
+         {FieldEncoding::LengthPrefixed, FieldEncoding::ZeroTerminated}) {
+        const RecordLayout layout{"prova.pro", encoding, fields};
+        FieldLoader loader(layout, {0, 2});
+        const QList<QByteArray> records{
+            QByteArray(
+                encoding == FieldEncoding::LengthPrefixed ? "\x06 \x80x\x9Fy " : "\x80xy\0\0\0\0",
+                7) +
+                QByteArray(5, 'z') +
+                QByteArray(encoding == FieldEncoding::LengthPrefixed ? "\x03"
+                                                                       "abc\0\0"
+                                                                     : "abc\0\0\0",
+                           6),
+            QByteArray(
+                encoding == FieldEncoding::LengthPrefixed ? "\x01q\0\0\0\0\0" : "q\0\0\0\0\0\0",
+                7) +
+                QByteArray(5, 'z') + QByteArray(6, '\0'),
+        };
+        for (const QByteArray& record : records) {
+            ASSERT_EQ(record.size(), layout.recordSize());
+            FieldValues expected = loadedValues(layout, record, nullptr);
+            expected[1].clear();  // not asked for
+            EXPECT_EQ(loader.load(record), expected);
+        }
+    }
 }
 
 TEST(Pad, CutsOrFillsToTheWidth) {

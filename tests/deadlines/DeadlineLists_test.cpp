@@ -8,6 +8,7 @@
 
 #include "archive/RecordList.h"
 #include "base/Paths.h"
+#include "hunters/TRecCacciatore.h"
 #include "support/DeadlineArchive.h"
 #include "support/SearchChecks.h"
 
@@ -375,6 +376,26 @@ TEST_F(DeadlineListsTest, TheListsHaveTheirWindowsFilesAndColumns) {
     EXPECT_EQ(yearly.sortColumn, -1);
     EXPECT_FALSE(yearly.selection);
     expectColumns(yearly, 19);
+}
+
+TEST_F(DeadlineListsTest, TheHunterPickerFillsHunterTaxCodeAndTelephone) {
+    const PickerMode& mode = deadlines::hunterPicker();
+    EXPECT_STREQ(mode.tag, "scadenzario");
+    EXPECT_STREQ(mode.window, "TfrmScadenzario");
+    EXPECT_FALSE(mode.loadsRecord);
+    FieldValues hunter(TRecCacciatore::Field::Count);
+    hunter[TRecCacciatore::Field::Cognome] = QStringLiteral(" Rossi ");
+    hunter[TRecCacciatore::Field::Nome] = QStringLiteral("Mario ");
+    hunter[TRecCacciatore::Field::CodFisc] = QStringLiteral("RSSMRA80A01H501U ");
+    hunter[TRecCacciatore::Field::Recapito] = QStringLiteral(" 333 1234567");
+    hunter[TRecCacciatore::Field::TelCasa] = QStringLiteral("075 123");
+    QStringList controls, values;
+    for (const PickerMode::Assignment& a : mode.assignments) {
+        controls.append(QString::fromLatin1(a.control));
+        values.append(a.value(hunter));
+    }
+    EXPECT_EQ(controls, (QStringList{"txtCliente", "txtCodFisc", "txtRecapito"}));
+    EXPECT_EQ(values, (QStringList{"Rossi Mario", "RSSMRA80A01H501U", "333 1234567"}));
 }
 
 }  // namespace
