@@ -102,18 +102,6 @@ const std::array kFields{
               .hint = "Spunta questa casella per annotare che il pagamento è stata effettuato."},
 };
 
-// The hunters' search writes the chosen hunter's name, codice fiscale and
-// preferred telephone into the card.
-const PickerMode& hunterPicker() {
-    static const PickerMode mode{"scadenzario",
-                                 "TfrmScadenzario",
-                                 false,
-                                 {{"txtCliente", hunters::surnameAndName()},
-                                  {"txtCodFisc", hunters::taxCode()},
-                                  {"txtRecapito", hunters::preferredPhone()}}};
-    return mode;
-}
-
 CardDefinition deadlineCard() {
     return CardDefinition{
         .windowName = "TfrmScadenzario",
@@ -178,7 +166,7 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent) : CardWindow(deadlineCard(), p
          QStringLiteral("Importa i dati dall'archivio anagrafico dei cacciatori."),
          [this] {
              SearchWindow window(hunters::search(), this);
-             window.usePicker(hunterPicker());
+             window.usePicker(deadlines::hunterPicker());
              window.exec();
          },
          QStringLiteral("Importa dati")},
