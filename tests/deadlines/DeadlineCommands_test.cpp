@@ -8,6 +8,7 @@
 #include "support/CommandRun.h"
 #include "support/DeadlineArchive.h"
 #include "support/PdfText.h"
+#include "support/SpreadsheetBytes.h"
 #include "support/WriteFailure.h"
 
 namespace {
@@ -130,58 +131,32 @@ TEST_F(DeadlineCommands, SummariesListTheirFlagsOfTheYear) {
     }
 }
 
-QByteArray head(const char* sheet) {
-    return QByteArray(
-               "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
-               "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-               "xmlns=\"http://www.w3.org/TR/REC-html40\">"
-               "<head>"
-               "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-               "<!--[if gte mso 9]><xml>"
-               "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet><x:Name>") +
-           sheet +
-           "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane>"
-           "<x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
-           "<x:ProtectContents>False</x:ProtectContents>"
-           "<x:ProtectObjects>False</x:ProtectObjects>"
-           "<x:ProtectScenarios>False</x:ProtectScenarios>"
-           "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
-           "</xml><![endif]--></head><body><table x:str>";
-}
-
-QByteArray headCell(const QByteArray& text, int width) {
-    return "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) +
-           ">" + text + "</td>";
-}
-
-QByteArray cell(const QByteArray& value) {
-    return "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" + value + "</td>";
-}
-
 // The header row of the deadlines' files: 19 columns, and the key for the
 // lists.
 QByteArray headerRow(bool key) {
-    QByteArray row = "<tr>" + headCell("Data scadenza", 150) + headCell("Ora appuntamento", 150) +
-                     headCell("Cacciatore", 250) + headCell("Codice fiscale", 200) +
-                     headCell("Telefono preferenziale", 200) + headCell("Oggetto pratica", 300) +
-                     headCell("Tipologia", 250) + headCell("Protocollo n.", 250) +
-                     headCell("Data apertura", 150) + headCell("Data chiusura", 150) +
-                     headCell("Stato avanzamento", 250) + headCell("Consulente o curatore", 250) +
-                     headCell("Causale scadenza", 300) + headCell("Modalit\xE0 di pagamento", 300) +
-                     headCell("Importo in euro", 200) + headCell("Estremi ricevuta", 250) +
-                     headCell("Appuntamento da confermare", 250) +
-                     headCell("Pagamento effettuato", 250) + headCell("Note", 300);
-    if (key) row += headCell("Codice univoco", 150);
+    QByteArray row =
+        "<tr>" + headerCell("Data scadenza", 150) + headerCell("Ora appuntamento", 150) +
+        headerCell("Cacciatore", 250) + headerCell("Codice fiscale", 200) +
+        headerCell("Telefono preferenziale", 200) + headerCell("Oggetto pratica", 300) +
+        headerCell("Tipologia", 250) + headerCell("Protocollo n.", 250) +
+        headerCell("Data apertura", 150) + headerCell("Data chiusura", 150) +
+        headerCell("Stato avanzamento", 250) + headerCell("Consulente o curatore", 250) +
+        headerCell("Causale scadenza", 300) + headerCell("Modalit\xE0 di pagamento", 300) +
+        headerCell("Importo in euro", 200) + headerCell("Estremi ricevuta", 250) +
+        headerCell("Appuntamento da confermare", 250) + headerCell("Pagamento effettuato", 250) +
+        headerCell("Note", 300);
+    if (key) row += headerCell("Codice univoco", 150);
     return row + "</tr>";
 }
 
 // The cells of full(date, time, reason), as exported.
 QByteArray fullCells(const QByteArray& date, const QByteArray& time, const QByteArray& reason) {
-    return cell(date) + cell(time) + cell("Rossi Mario") + cell("RSSMRA80A01H501U") +
-           cell("333 1234567") + cell("Porto &lt;fucile&gt; &amp; licenza") + cell("Rinnovo") +
-           cell("12/A") + cell("01/02/2024") + cell("") + cell("In corso") + cell("Bianchi") +
-           cell(reason) + cell("Bonifico") + cell("12,50") + cell("Ric. 5") + cell("S\xEC") +
-           cell("No") + cell("Citt\xE0");
+    return dataCell(date) + dataCell(time) + dataCell("Rossi Mario") +
+           dataCell("RSSMRA80A01H501U") + dataCell("333 1234567") +
+           dataCell("Porto &lt;fucile&gt; &amp; licenza") + dataCell("Rinnovo") + dataCell("12/A") +
+           dataCell("01/02/2024") + dataCell("") + dataCell("In corso") + dataCell("Bianchi") +
+           dataCell(reason) + dataCell("Bonifico") + dataCell("12,50") + dataCell("Ric. 5") +
+           dataCell("S\xEC") + dataCell("No") + dataCell("Citt\xE0");
 }
 
 // The yearly export in file order, 19 columns, built here byte by byte.
@@ -189,7 +164,7 @@ TEST_F(DeadlineCommands, ExportWritesTheYearInFileOrder) {
     store("2024", {full("15/03/2024", "10:00", "Quota"), full("07/03/2024", "09:30", "Rinnovo"),
                    full("02/01/2024", "08:00", "Bollo")});
     const QString xls = dir.filePath(QStringLiteral("Scadenze_e_Appuntamenti.xls"));
-    const QByteArray expected = head("Scadenze e appuntamenti") + headerRow(false) + "<tr>" +
+    const QByteArray expected = exportHead("Scadenze e appuntamenti") + headerRow(false) + "<tr>" +
                                 fullCells("15/03/2024", "10:00", "Quota") + "</tr><tr>" +
                                 fullCells("07/03/2024", "09:30", "Rinnovo") + "</tr><tr>" +
                                 fullCells("02/01/2024", "08:00", "Bollo") + "</tr>" +
@@ -231,11 +206,11 @@ TEST_F(DeadlineCommands, TheDayListPrintsItsRowsAndWritesItsFile) {
     EXPECT_EQ(r.out, row(2, "09:30", "Mattina", "03070930") +
                          row(3, "12:00", "Pranzo", "03071200") +
                          row(1, "15:00", "Pomeriggio", "03071500"));
-    EXPECT_EQ(read(xls), head("Scadenze del giorno") + headerRow(true) + "<tr>" +
-                             fullCells("07/03/2024", "09:30", "Mattina") + cell("03070930") +
+    EXPECT_EQ(read(xls), exportHead("Scadenze del giorno") + headerRow(true) + "<tr>" +
+                             fullCells("07/03/2024", "09:30", "Mattina") + dataCell("03070930") +
                              "</tr><tr>" + fullCells("07/03/2024", "12:00", "Pranzo") +
-                             cell("03071200") + "</tr><tr>" +
-                             fullCells("07/03/2024", "15:00", "Pomeriggio") + cell("03071500") +
+                             dataCell("03071200") + "</tr><tr>" +
+                             fullCells("07/03/2024", "15:00", "Pomeriggio") + dataCell("03071500") +
                              "</tr></table></body></html>");
     // Without --file no spreadsheet is written; the date defaults to today.
     const CommandResult today = run({"riepilogo", "scadenze-giorno", "--oggi", "07/03/2024"});
