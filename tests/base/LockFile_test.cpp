@@ -173,13 +173,16 @@ TEST_F(LockFileTest, ThreadsBreakingTheSameStaleLockHoldItOneAtATime) {
         threads.emplace_back([&] {
             for (int i = 0; i < 25; ++i) {
                 LockFile lock(path());
-                if (lock.acquire(QDeadlineTimer(10s)) != LockFile::Result::Locked) continue;
+                if (lock.acquire(QDeadlineTimer(60s)) != LockFile::Result::Locked) continue;
                 const int n = ++inside;
                 most = std::max(most.load(), n);
                 std::this_thread::yield();
                 --inside;
                 ++taken;
                 lock.release();
+                // A station saves again only after its user has acted: the
+                // others get their turn rather than wait out a busy loop.
+                std::this_thread::sleep_for(20ms);
             }
         });
     }
