@@ -75,9 +75,9 @@ QByteArray contentsOf(const QString& path) {
 TEST(RecordFileCrashTest, AWriterKilledDuringItsSavesLeavesEveryRecordOldOrNewAndWhole) {
     const int kills = fromEnvironment("SELVADORO_CRASH_KILLS", 30);
     QTemporaryDir dir;
-    const quint32 seed = QRandomGenerator::system()->generate();
-    QRandomGenerator random(seed);
-    SCOPED_TRACE("seed " + std::to_string(seed));
+    const quint32 start = QRandomGenerator::system()->generate();
+    QRandomGenerator random(start);
+    SCOPED_TRACE("random start " + std::to_string(start));
     struct Archive {
         QString path;
         qsizetype size;

@@ -33,8 +33,8 @@ int fuzzRuns() {
 
 std::uint32_t fuzzSeed() {
     bool ok = false;
-    const int seed = qEnvironmentVariableIntValue("SELVADORO_FUZZ_SEED", &ok);
-    return ok ? std::uint32_t(seed) : 20261210u;
+    const int start = qEnvironmentVariableIntValue("SELVADORO_FUZZ_SEED", &ok);
+    return ok ? std::uint32_t(start) : 20261210u;
 }
 
 // Texts a card could hold, hostile ones among them.
