@@ -27,9 +27,10 @@ QList<Criterion> SearchDefinition::criteriaWith(const QStringList& texts) const 
     return result;
 }
 
-ListResult SearchDefinition::run(const QString& path, const QStringList& texts) const {
+ListResult SearchDefinition::run(const QString& path, const QStringList& texts,
+                                 const ScanProgress& progress) const {
     return searchRecords(*layout, path, criteriaWith(texts), itemText, &itemText.fields(),
-                         style.folding);
+                         style.folding, progress);
 }
 
 QString SearchDefinition::countLine(qsizetype lines) const {
@@ -39,28 +40,32 @@ QString SearchDefinition::countLine(qsizetype lines) const {
     return text.arg(lines);
 }
 
-ListResult SummaryDefinition::build(const QString& path, const QDate& today) const {
+ListResult SummaryDefinition::build(const QString& path, const QDate& today,
+                                    const ScanProgress& progress) const {
     QList<qsizetype> needed = itemText.fields();
     for (const FieldId field : conditionFields) {
         if (!needed.contains(field.index)) needed.append(field.index);
     }
     return summaryRecords(
         *layout, path, [&](const FieldValues& values) { return condition(values, today); },
-        itemText, &needed, style.folding);
+        itemText, &needed, style.folding, progress);
 }
 
 QStringList ExportDefinition::filesFor(const QString& archive, const QDate& date) const {
     return files ? files(date) : QStringList{archive};
 }
 
-GridRows ExportDefinition::read(const QStringList& paths, const QDate& date) const {
-    if (!selection) return readGridRows(*layout, columns, paths, nullptr, {}, sortColumn);
+GridRows ExportDefinition::read(const QStringList& paths, const QDate& date,
+                                const ScanProgress& progress) const {
+    if (!selection) {
+        return readGridRows(*layout, columns, paths, nullptr, {}, sortColumn, progress);
+    }
     QList<qsizetype> fields;
     for (const FieldId field : selectionFields) fields.append(field.index);
     return readGridRows(
         *layout, columns, paths,
         [this, &date](const FieldValues& values) { return selection(values, date); }, fields,
-        sortColumn);
+        sortColumn, progress);
 }
 
 ValueFn storedField(FieldId field) {

@@ -73,7 +73,8 @@ struct SearchDefinition {
     QList<Criterion> criteriaWith(const QStringList& texts) const;
     // Searches the archive file at `path` with the texts typed for the
     // criteria, decoding only the fields the criteria and the lines need.
-    ListResult run(const QString& path, const QStringList& texts) const;
+    ListResult run(const QString& path, const QStringList& texts,
+                   const ScanProgress& progress = {}) const;
     // The count line for a list of `lines` lines.
     QString countLine(qsizetype lines) const;
 };
@@ -93,7 +94,8 @@ struct SummaryDefinition {
     const char* cardWindow;  // where a double-click loads the record
     ListStyle style = {};
 
-    ListResult build(const QString& path, const QDate& today) const;
+    ListResult build(const QString& path, const QDate& today,
+                     const ScanProgress& progress = {}) const;
 };
 
 struct ExportDefinition {
@@ -129,7 +131,8 @@ struct ExportDefinition {
     QStringList filesFor(const QString& archive, const QDate& date) const;
     // The rows of the list for `date`, read from `paths` in turn (see
     // readGridRows).
-    GridRows read(const QStringList& paths, const QDate& date) const;
+    GridRows read(const QStringList& paths, const QDate& date,
+                  const ScanProgress& progress = {}) const;
 };
 
 // The trimmed texts of some fields joined by a blank ("Rossi Mario"), the

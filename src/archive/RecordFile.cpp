@@ -178,7 +178,7 @@ bool RecordFile::failOpen(const QString& message) {
 }
 
 bool RecordFile::scan(const QString& path, qsizetype recordSize, const Visitor& visit,
-                      QString* error) {
+                      QString* error, const ScanProgress& progress) {
     RecordFile file(path, recordSize);
     bool ok = file.open(Access::Read);
     const qsizetype count = file.count();
@@ -205,6 +205,7 @@ bool RecordFile::scan(const QString& path, qsizetype recordSize, const Visitor& 
                 break;
             }
         }
+        if (progress && first < count && !progress(first + records, count)) break;
     }
     if (!ok && error) *error = fileerror::italian(file.errorString());
     file.close();

@@ -28,6 +28,10 @@ QString archivePath(const RecordLayout& layout);
 // so that a save cut short leaves the old record or the new one, whole; the
 // next action that opens the file settles a journal left behind. A reading
 // action waits while a live lock file says a write is in progress.
+// How far a long piece of work is: `done` of `total` steps. Returning false
+// asks the work to stop (the user cancelled).
+using ScanProgress = std::function<bool(qint64 done, qint64 total)>;
+
 class RecordFile {
 public:
     enum class Access { Read, Write };
@@ -66,9 +70,12 @@ public:
     // file is read in blocks of about 1 MiB; a record's view is valid only
     // during its visit. Returns false when the file could not be opened or
     // read; the records visited before the failure stay visited.
+    // `progress`, when given, is told after each block how many of the
+    // file's records have been read; returning false stops the scan there
+    // (the user cancelled), which is no failure.
     using Visitor = std::function<bool(qsizetype number, QByteArrayView record)>;
     static bool scan(const QString& path, qsizetype recordSize, const Visitor& visit,
-                     QString* error = nullptr);
+                     QString* error = nullptr, const ScanProgress& progress = {});
 
     // For tests and the stress workers: how long an action waits for
     // another station before it fails (15 s), and whether it takes the

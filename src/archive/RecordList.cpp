@@ -106,8 +106,18 @@ bool matches(const FieldValues& values, const QList<Criterion>& criteria, CaseFo
 
 namespace {
 
+// The scan's progress, noting in `result` when the user stops it.
+ScanProgress noting(ListResult& result, const ScanProgress& progress) {
+    if (!progress) return {};
+    return [&result, progress](qint64 done, qint64 total) {
+        if (!progress(done, total)) result.cancelled = true;
+        return !result.cancelled;
+    };
+}
+
 ListResult collect(const RecordLayout& layout, const QString& path, const ConditionFn& include,
-                   const ItemTextFn& itemText, const QList<qsizetype>* only, CaseFolding folding) {
+                   const ItemTextFn& itemText, const QList<qsizetype>* only, CaseFolding folding,
+                   const ScanProgress& progress) {
     ListResult result;
     result.ok = RecordFile::scan(
         path, layout.recordSize(),
@@ -116,7 +126,7 @@ ListResult collect(const RecordLayout& layout, const QString& path, const Condit
             if (include(values)) result.lines.append({number, itemText(values)});
             return true;
         },
-        &result.error);
+        &result.error, noting(result, progress));
     sortLines(result.lines, folding);
     return result;
 }
@@ -169,7 +179,8 @@ private:
 
 ListResult searchRecords(const RecordLayout& layout, const QString& path,
                          const QList<Criterion>& criteria, const ItemTextFn& itemText,
-                         const QList<qsizetype>* itemFields, CaseFolding folding) {
+                         const QList<qsizetype>* itemFields, CaseFolding folding,
+                         const ScanProgress& progress) {
     // Only the criteria in use are tried, all of them on every record,
     // each folded once; a record is decoded for its line only once it
     // matches.
@@ -199,15 +210,16 @@ ListResult searchRecords(const RecordLayout& layout, const QString& path,
             result.lines.append({number, itemText(loadedValues(layout, record, itemFields))});
             return true;
         },
-        &result.error);
+        &result.error, noting(result, progress));
     sortLines(result.lines, folding);
     return result;
 }
 
 ListResult summaryRecords(const RecordLayout& layout, const QString& path,
                           const ConditionFn& condition, const ItemTextFn& itemText,
-                          const QList<qsizetype>* only, CaseFolding folding) {
-    return collect(layout, path, condition, itemText, only, folding);
+                          const QList<qsizetype>* only, CaseFolding folding,
+                          const ScanProgress& progress) {
+    return collect(layout, path, condition, itemText, only, folding, progress);
 }
 
 namespace {

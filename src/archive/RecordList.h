@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "archive/RecordFile.h"
 #include "archive/RecordLayout.h"
 
 // The lines of search results and summaries. A line is the item text of one
@@ -80,6 +81,7 @@ struct ListResult {
     QList<ListLine> lines;  // in list order
     bool ok = true;         // false: the file could not be used (lines read so far kept)
     QString error;
+    bool cancelled = false;  // the user stopped the scan: the lines are not the whole list
 };
 
 // How a list compares letters whatever their case: every letter as Unicode
@@ -115,7 +117,8 @@ bool matches(const FieldValues& values, const QList<Criterion>& criteria,
 ListResult searchRecords(const RecordLayout& layout, const QString& path,
                          const QList<Criterion>& criteria, const ItemTextFn& itemText,
                          const QList<qsizetype>* itemFields = nullptr,
-                         CaseFolding folding = CaseFolding::AllLetters);
+                         CaseFolding folding = CaseFolding::AllLetters,
+                         const ScanProgress& progress = {});
 
 // Whether a summary lists a record. A record whose values the condition
 // cannot read (a damaged date) is left out, and the list goes on.
@@ -128,7 +131,8 @@ using ConditionFn = std::function<bool(const FieldValues&)>;
 ListResult summaryRecords(const RecordLayout& layout, const QString& path,
                           const ConditionFn& condition, const ItemTextFn& itemText,
                           const QList<qsizetype>* only = nullptr,
-                          CaseFolding folding = CaseFolding::AllLetters);
+                          CaseFolding folding = CaseFolding::AllLetters,
+                          const ScanProgress& progress = {});
 
 // Ascending alphabetical order of the texts, letter case ignored as
 // `folding` says (then case, then record number, so the order is always the

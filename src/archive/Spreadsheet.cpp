@@ -34,7 +34,8 @@ QStringList exportRow(const QList<ExportColumn>& columns, const FieldValues& val
 GridRows readGridRows(const RecordLayout& layout, const QList<ExportColumn>& columns,
                       const QStringList& paths,
                       const std::function<bool(const FieldValues&)>& select,
-                      const QList<qsizetype>& selectFields, int sortColumn) {
+                      const QList<qsizetype>& selectFields, int sortColumn,
+                      const ScanProgress& progress) {
     GridRows result;
     QList<int> fileOf;  // the file each row comes from
     const QList<qsizetype> needed = fieldsOf(columns);
@@ -52,7 +53,18 @@ GridRows readGridRows(const RecordLayout& layout, const QList<ExportColumn>& col
                 fileOf.append(int(f));
                 return true;
             },
-            &error);
+            &error,
+            progress ? ScanProgress([&](qint64 done, qint64 total) {
+                // Each file counts for an equal share of the whole.
+                constexpr qint64 kShare = 1000;
+                if (!progress(f * kShare + done * kShare / qMax<qint64>(total, 1),
+                              paths.size() * kShare)) {
+                    result.cancelled = true;
+                }
+                return !result.cancelled;
+            })
+                     : ScanProgress());
+        if (result.cancelled) return result;
         if (!read && result.ok) {
             result.ok = false;
             result.error = error;
@@ -241,8 +253,9 @@ void writeFragments(const QString& sheetName, const QList<HeaderCell>& header,
     out(QByteArray("</html>"));
 }
 
-// `complete`, when given, says after the rows whether they were all had:
-// if not, the file is not written and any earlier one stays as it was.
+// `complete`, when given, says after the rows whether they were all had
+// (the archive was read whole, the user did not cancel): if not, the file
+// is not written and any earlier one stays as it was.
 bool writeFile(const QString& path, const QString& sheetName, const QList<HeaderCell>& header,
                const RowSource& rows, QString* error, const bool* complete = nullptr) {
     QSaveFile file(path);
@@ -274,14 +287,36 @@ bool writeFile(const QString& path, const QString& sheetName, const QList<Header
     return true;
 }
 
-RowSource listRows(const QList<QStringList>& rows, qsizetype columns) {
-    return [&rows, columns](const std::function<void(const QByteArray&)>& put) {
+// How often a row-by-row writer tells its progress.
+constexpr qsizetype kRowsPerStep = 1024;
+
+// The rows in turn; with `progress`, told every so many rows, stopping
+// (and clearing `*complete`) when it asks to.
+RowSource listRows(const QList<QStringList>& rows, qsizetype columns,
+                   const ScanProgress& progress = {}, bool* complete = nullptr) {
+    return [&rows, columns, progress, complete](const std::function<void(const QByteArray&)>& put) {
         QByteArray line;
-        for (const QStringList& row : rows) {
-            appendRow(line, row, columns);
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            if (progress && r % kRowsPerStep == 0 && !progress(r, rows.size())) {
+                *complete = false;
+                return;
+            }
+            appendRow(line, rows.at(r), columns);
             put(line);
         }
     };
+}
+
+// Writes listed rows, with their progress.
+bool writeRows(const QString& path, const QString& sheetName, const QList<HeaderCell>& header,
+               const QList<QStringList>& rows, QString* error, const ScanProgress& progress,
+               bool* cancelled) {
+    bool complete = true;
+    const bool written =
+        writeFile(path, sheetName, header, listRows(rows, header.size(), progress, &complete),
+                  error, &complete);
+    if (cancelled) *cancelled = !complete;
+    return written;
 }
 
 QList<HeaderCell> headerOf(const QList<ExportColumn>& columns) {
@@ -301,19 +336,21 @@ QByteArray document(const QString& sheetName, const QList<HeaderCell>& header,
 }
 
 bool write(const QString& path, const QString& sheetName, const QList<HeaderCell>& header,
-           const QList<QStringList>& rows, QString* error) {
-    return writeFile(path, sheetName, header, listRows(rows, header.size()), error);
+           const QList<QStringList>& rows, QString* error, const ScanProgress& progress,
+           bool* cancelled) {
+    return writeRows(path, sheetName, header, rows, error, progress, cancelled);
 }
 
 bool writeGrid(const QString& path, const QString& sheetName, const ExportGridModel& grid,
-               QString* error) {
-    return writeFile(path, sheetName, headerOf(grid.columns()),
-                     listRows(grid.rows(), grid.columns().size()), error);
+               QString* error, const ScanProgress& progress, bool* cancelled) {
+    return writeRows(path, sheetName, headerOf(grid.columns()), grid.rows(), error, progress,
+                     cancelled);
 }
 
 bool exportArchive(const RecordLayout& layout, const QList<ExportColumn>& columns,
                    const QString& archivePath, const QString& path, const QString& sheetName,
-                   qsizetype* rowCount, QString* error) {
+                   qsizetype* rowCount, QString* error, const ScanProgress& progress,
+                   bool* cancelled) {
     // A column showing one field copies its stored bytes; the others are
     // made from the texts of the fields they read.
     QList<qsizetype> needed;
@@ -327,6 +364,7 @@ bool exportArchive(const RecordLayout& layout, const QList<ExportColumn>& column
         }
     }
     bool read = true;
+    bool stopped = false;
     qsizetype count = 0;
     QString readError;
     const RowSource rows = [&](const std::function<void(const QByteArray&)>& put) {
@@ -357,12 +395,25 @@ bool exportArchive(const RecordLayout& layout, const QList<ExportColumn>& column
                 ++count;
                 return true;
             },
-            &readError);
+            &readError,
+            progress ? ScanProgress([&](qint64 done, qint64 total) {
+                if (!progress(done, total)) stopped = true;
+                return !stopped;
+            })
+                     : ScanProgress());
     };
     // An archive that could not be read whole writes no export: the one
     // written before stays.
-    const bool written = writeFile(path, sheetName, headerOf(columns), rows, error, &read);
+    bool complete = true;
+    const bool written = writeFile(
+        path, sheetName, headerOf(columns),
+        [&](const std::function<void(const QByteArray&)>& put) {
+            rows(put);
+            complete = read && !stopped;
+        },
+        error, &complete);
     if (!read && error) *error = readError;
+    if (cancelled) *cancelled = stopped;
     if (rowCount) *rowCount = count;
     return written;
 }

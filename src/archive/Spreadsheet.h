@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "archive/RecordFile.h"
 #include "archive/RecordLayout.h"
 
 // One column of an archive's export grid and file.
@@ -34,6 +35,7 @@ struct GridRows {
     QList<QStringList> rows;
     bool ok = true;
     QString error;
+    bool cancelled = false;  // the user stopped the reading: the rows are not the whole list
 };
 
 // Reads the record files `paths` in turn, from first record to last, and
@@ -45,7 +47,8 @@ struct GridRows {
 GridRows readGridRows(const RecordLayout& layout, const QList<ExportColumn>& columns,
                       const QStringList& paths,
                       const std::function<bool(const FieldValues&)>& select,
-                      const QList<qsizetype>& selectFields, int sortColumn = -1);
+                      const QList<qsizetype>& selectFields, int sortColumn = -1,
+                      const ScanProgress& progress = {});
 
 // The rows of an export grid: column 0 holds the row's number in reading
 // order (for a whole archive, the record number), then one text per export
@@ -95,19 +98,24 @@ QByteArray document(const QString& sheetName, const QList<HeaderCell>& header,
                     const QList<QStringList>& rows);
 
 // Writes the file; each row holds the values of the header's columns.
+// `progress` is told the rows written; when it asks to stop, no file is
+// written (an earlier one stays) and `*cancelled` is set.
 bool write(const QString& path, const QString& sheetName, const QList<HeaderCell>& header,
-           const QList<QStringList>& rows, QString* error = nullptr);
+           const QList<QStringList>& rows, QString* error = nullptr,
+           const ScanProgress& progress = {}, bool* cancelled = nullptr);
 
 // Writes the rows of an export grid (its column 0, the record number, is
-// not exported).
+// not exported), with `progress` as for write().
 bool writeGrid(const QString& path, const QString& sheetName, const ExportGridModel& grid,
-               QString* error = nullptr);
+               QString* error = nullptr, const ScanProgress& progress = {},
+               bool* cancelled = nullptr);
 
 // Writes the whole archive straight to the file, record by record, without
 // holding a grid (the command line's export). A file that cannot be read
 // whole writes no export (an earlier one stays). `rowCount` receives the rows written.
 bool exportArchive(const RecordLayout& layout, const QList<ExportColumn>& columns,
                    const QString& archivePath, const QString& path, const QString& sheetName,
-                   qsizetype* rowCount = nullptr, QString* error = nullptr);
+                   qsizetype* rowCount = nullptr, QString* error = nullptr,
+                   const ScanProgress& progress = {}, bool* cancelled = nullptr);
 
 }  // namespace spreadsheet

@@ -1,0 +1,144 @@
+// Scans of an archive larger than one read block (1 MiB holds 206 hunters):
+// every list keeps each record's own number across the blocks, and a scan
+// the user cancels leaves no partial list or file behind.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "archive/ListDefinitions.h"
+#include "archive/RecordList.h"
+#include "archive/Spreadsheet.h"
+#include "hunters/HunterLists.h"
+#include "support/HunterArchive.h"
+
+namespace {
+
+constexpr int kHunters = 250;
+
+class HunterScanTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Hunter n is "Cognome<n>", with its number in its note too; every
+        // permit has expired, so the summary lists them all.
+        QList<TestHunter> hunters;
+        for (int n = 1; n <= kHunters; ++n) {
+            const QByteArray number = QByteArray::number(n).rightJustified(3, '0');
+            hunters.append({.surname = "Cognome" + number,
+                            .name = "Nome",
+                            .expiry = "01/01/2020",
+                            .notice = "0",
+                            .note = "scheda " + number});
+        }
+        ASSERT_TRUE(writeHunters(path(), hunters));
+    }
+
+    QString path() const { return dir.filePath(QStringLiteral("Cacciatori.pro")); }
+    // The number a line's text names ("Cognome042" → 42).
+    static qsizetype numberIn(const QString& text) {
+        return text.mid(text.indexOf(QStringLiteral("Cognome")) + 7, 3).toLongLong();
+    }
+    QByteArray contents(const QString& file) const {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(HunterScanTest, EveryLineCarriesItsOwnRecordNumberAcrossReadBlocks) {
+    const ListResult all = hunters::search().run(path(), {});
+    const ListResult summary = hunters::permitSummary().build(path(), QDate(2024, 5, 10));
+    for (const ListResult* result : {&all, &summary}) {
+        ASSERT_TRUE(result->ok);
+        ASSERT_EQ(result->lines.size(), kHunters);
+        for (qsizetype i = 0; i < kHunters; ++i) {
+            const ListLine& line = result->lines.at(i);
+            EXPECT_EQ(line.record, i + 1) << qPrintable(line.text);
+            EXPECT_EQ(numberIn(line.text), line.record) << qPrintable(line.text);
+        }
+    }
+
+    // A criterion that only records of the second block meet.
+    const ListResult late = hunters::search().run(
+        path(), {QString(), QString(), QString(), QString(), QString(), QString(), QString(),
+                 QString(), QString(), QStringLiteral("scheda 24")});
+    QList<qsizetype> records;
+    for (const ListLine& line : late.lines) records.append(line.record);
+    EXPECT_EQ(records, (QList<qsizetype>{240, 241, 242, 243, 244, 245, 246, 247, 248, 249}));
+
+    const ExportDefinition& exporter = hunters::exporter();
+    const GridRows rows = exporter.read({path()}, QDate(2024, 5, 10));
+    ASSERT_EQ(rows.rows.size(), kHunters);
+    for (qsizetype i = 0; i < kHunters; ++i) {
+        EXPECT_EQ(rows.numbers.at(i), i + 1);
+        EXPECT_EQ(numberIn(rows.rows.at(i).join(u' ')), i + 1);
+    }
+}
+
+TEST_F(HunterScanTest, ACancelledScanSaysSoAndStopsAtTheBlock) {
+    QList<qint64> told;
+    const auto stopAfterFirstBlock = [&told](qint64 done, qint64 total) {
+        told.append(done);
+        EXPECT_EQ(total, kHunters);
+        return false;
+    };
+    const ListResult result = hunters::search().run(path(), {}, stopAfterFirstBlock);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(told, (QList<qint64>{206}));
+    EXPECT_EQ(result.lines.size(), 206);
+
+    told.clear();
+    const ListResult whole = hunters::search().run(path(), {}, [&told](qint64 done, qint64) {
+        told.append(done);
+        return true;
+    });
+    EXPECT_FALSE(whole.cancelled);
+    EXPECT_EQ(whole.lines.size(), kHunters);
+    EXPECT_EQ(told, (QList<qint64>{206, 250}));
+
+    const GridRows rows = hunters::exporter().read({path()}, QDate(2024, 5, 10),
+                                                   [](qint64, qint64) { return false; });
+    EXPECT_TRUE(rows.cancelled);
+}
+
+// Cancelling an export, whether while the archive is read or while the
+// rows are written, leaves the file written before whole and no other file.
+TEST_F(HunterScanTest, ACancelledExportLeavesThePreviousFileWhole) {
+    const ExportDefinition& definition = hunters::exporter();
+    const QString target = dir.filePath(QStringLiteral("Anagrafica.xls"));
+    const QByteArray previous = "<html>esportazione di ieri</html>";
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(previous);
+    }
+    const auto cancel = [](qint64, qint64) { return false; };
+    bool cancelled = false;
+    EXPECT_FALSE(spreadsheet::exportArchive(*definition.layout, definition.columns, path(), target,
+                                            definition.sheetName, nullptr, nullptr, cancel,
+                                            &cancelled));
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(contents(target), previous);
+
+    ExportGridModel grid(definition.columns);
+    grid.setRows(definition.read({path()}, QDate(2024, 5, 10)));
+    cancelled = false;
+    EXPECT_FALSE(
+        spreadsheet::writeGrid(target, definition.sheetName, grid, nullptr, cancel, &cancelled));
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(contents(target), previous);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("Anagrafica.xls"), QStringLiteral("Cacciatori.pro")}));
+
+    // Not cancelled, the same export replaces it.
+    cancelled = true;
+    EXPECT_TRUE(spreadsheet::writeGrid(
+        target, definition.sheetName, grid, nullptr, [](qint64, qint64) { return true; },
+        &cancelled));
+    EXPECT_FALSE(cancelled);
+    EXPECT_TRUE(contents(target).contains("Cognome250"));
+}
+
+}  // namespace
