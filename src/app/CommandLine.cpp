@@ -38,6 +38,9 @@ struct Command {
     const char* name;
     const char* usageLine;
     int (*run)(const QStringList& args, QTextStream& out, QTextStream& err);
+    // It draws (pages, pictures), so it needs the graphical application
+    // object; the others run on the plain one, quicker to start.
+    bool draws = false;
 };
 
 const std::array kCommands{
@@ -59,7 +62,7 @@ const std::array kCommands{
     Command{"stampa",
             "stampa ARCHIVIO N [--anno AAAA] --pdf FILE\n"
             "                             scrive in PDF la scheda stampata del record N",
-            &runPrint},
+            &runPrint, true},
     Command{"rtf",
             "rtf ARCHIVIO N [--file FILE]\n"
             "                             scrive la scheda del record N nel documento RTF\n"
@@ -74,7 +77,7 @@ const std::array kCommands{
             "guida [ARGOMENTO | --titoli | --pdf FILE]\n"
             "                             mostra la guida, i titoli dei suoi argomenti,\n"
             "                             oppure la scrive in PDF",
-            &guideCommand},
+            &guideCommand, true},
     Command{"password-iniziale",
             "password-iniziale FILE     scrive un file della password con la password\n"
             "                             di primo accesso",
@@ -85,6 +88,13 @@ const std::array kCommands{
 
 bool wantsCommand(const QStringList& args) {
     return args.size() > 1 && !args.at(1).startsWith(QLatin1String("-"));
+}
+
+bool drawsNothing(const QStringList& args) {
+    for (const Command& c : kCommands) {
+        if (args.value(1) == QLatin1String(c.name)) return !c.draws;
+    }
+    return false;
 }
 
 QString usage() {

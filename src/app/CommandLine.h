@@ -14,6 +14,11 @@ namespace commandline {
 // subcommand, so that the program must not start its windows.
 bool wantsCommand(const QStringList& args);
 
+// True when the subcommand the arguments name is known and draws nothing
+// (no page, no picture), so that it can run without the graphical
+// application object.
+bool drawsNothing(const QStringList& args);
+
 // Runs the subcommand; returns the exit status (2 for a usage error).
 int run(const QStringList& args, QTextStream& out, QTextStream& err);
 

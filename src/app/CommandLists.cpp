@@ -1,5 +1,8 @@
 #include "app/CommandLists.h"
 
+#include <charconv>
+#include <vector>
+
 #include "app/Archives.h"
 #include "app/CommandLine.h"
 #include "archive/FieldRules.h"
@@ -10,8 +13,39 @@
 namespace commandline {
 namespace {
 
-void printLines(const QList<ListLine>& lines, QTextStream& out) {
-    for (const ListLine& line : lines) out << line.record << '\t' << line.text << '\n';
+// Each line as "N<tab>text". Written to a device (the standard output), the
+// lines' UTF-8 bytes go straight out in blocks of about 1 MiB.
+void printLines(const ListLines& lines, QTextStream& out) {
+    QIODevice* device = out.device();
+    if (!device) {
+        for (const ListLine& line : lines) out << line.record << '\t' << line.text << '\n';
+        return;
+    }
+    out.flush();
+    constexpr std::size_t kBlock = std::size_t(1) << 20;
+    std::vector<char> block(kBlock);
+    std::size_t used = 0;
+    const auto flush = [&] {
+        device->write(block.data(), qint64(used));
+        used = 0;
+    };
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArrayView text = lines.utf8(i);
+        // The number, a tab, the text and the line's end.
+        if (used + std::size_t(text.size()) + 24 > kBlock) flush();
+        if (std::size_t(text.size()) + 24 > kBlock) {
+            out << lines.record(i) << '\t' << lines.text(i) << '\n';
+            out.flush();
+            continue;
+        }
+        char* p = block.data() + used;
+        p = std::to_chars(p, p + 20, lines.record(i)).ptr;
+        *p++ = '\t';
+        p = std::copy(text.begin(), text.end(), p);
+        *p++ = '\n';
+        used = std::size_t(p - block.data());
+    }
+    flush();
 }
 
 // A file that could not be read whole: what was read is printed, then this.

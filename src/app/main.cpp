@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <memory>
 
 #include "app/CommandLine.h"
 #include "app/GuiApplication.h"
@@ -15,8 +16,14 @@ int main(int argc, char** argv) {
     const bool folderOk = paths::configure(remaining, &error);
     if (!folderOk || commandline::wantsCommand(remaining)) {
         // Headless: no widget is created, and documents are drawn offscreen.
+        // A command that draws nothing does without the graphical platform.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication app(argc, argv);
+        std::unique_ptr<QCoreApplication> app;
+        if (folderOk && commandline::drawsNothing(remaining)) {
+            app = std::make_unique<QCoreApplication>(argc, argv);
+        } else {
+            app = std::make_unique<QGuiApplication>(argc, argv);
+        }
         paths::configure(args, &error);  // now the executable's folder is known
         QTextStream out(stdout);
         QTextStream err(stderr);

@@ -29,8 +29,7 @@ QList<Criterion> SearchDefinition::criteriaWith(const QStringList& texts) const 
 
 ListResult SearchDefinition::run(const QString& path, const QStringList& texts,
                                  const ScanProgress& progress) const {
-    return searchRecords(*layout, path, criteriaWith(texts), itemText, &itemText.fields(),
-                         style.folding, progress);
+    return searchRecords(*layout, path, criteriaWith(texts), itemText, style.folding, progress);
 }
 
 QString SearchDefinition::countLine(qsizetype lines) const {
@@ -42,13 +41,11 @@ QString SearchDefinition::countLine(qsizetype lines) const {
 
 ListResult SummaryDefinition::build(const QString& path, const QDate& today,
                                     const ScanProgress& progress) const {
-    QList<qsizetype> needed = itemText.fields();
-    for (const FieldId field : conditionFields) {
-        if (!needed.contains(field.index)) needed.append(field.index);
-    }
+    QList<qsizetype> fields;
+    for (const FieldId field : conditionFields) fields.append(field.index);
     return summaryRecords(
-        *layout, path, [&](const FieldValues& values) { return condition(values, today); },
-        itemText, &needed, style.folding, progress);
+        *layout, path, [&](const FieldValues& values) { return condition(values, today); }, fields,
+        itemText, style.folding, progress);
 }
 
 QStringList ExportDefinition::filesFor(const QString& archive, const QDate& date) const {

@@ -1,6 +1,9 @@
 #include "archive/RecordList.h"
 
+#include <QFileInfo>
+#include <QHash>
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "archive/RecordCodec.h"
@@ -39,6 +42,136 @@ QString ItemFormat::operator()(const FieldValues& values) const {
         }
     }
     return text;
+}
+
+namespace {
+
+// Each byte of the code page as a list shows its character (controls as
+// their pictures), in UTF-8.
+struct ShownChar {
+    char bytes[3];
+    qsizetype size;
+};
+
+const std::array<ShownChar, 256>& shownChars() {
+    static const std::array<ShownChar, 256> table = [] {
+        std::array<ShownChar, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            const QByteArray utf8 =
+                text::visibleControls(cp1252::decode(QByteArrayView(&byte, 1))).toUtf8();
+            t[std::size_t(b)].size = utf8.size();
+            std::copy(utf8.begin(), utf8.end(), t[std::size_t(b)].bytes);
+        }
+        return t;
+    }();
+    return table;
+}
+
+// A field's text as the list shows it, in the code page's bytes: as loaded,
+// then trimmed of blanks and controls.
+QByteArrayView shownField(FieldEncoding encoding, qsizetype offset, int capacity,
+                          QByteArrayView record) {
+    QByteArrayView bytes =
+        codec::shownBytes(encoding, capacity, record.sliced(offset, qsizetype(capacity) + 1));
+    while (!bytes.isEmpty() && static_cast<unsigned char>(bytes.front()) <= 0x20) {
+        bytes = bytes.sliced(1);
+    }
+    while (!bytes.isEmpty() && static_cast<unsigned char>(bytes.back()) <= 0x20) bytes.chop(1);
+    return bytes;
+}
+
+}  // namespace
+
+ItemFormat::Writer::Writer(const ItemFormat& format, const RecordLayout& layout)
+    : encoding_(layout.encoding) {
+    for (const ItemFormat::Part& part : format.parts_) {
+        Part slots{part.prefix.toUtf8(), {}, part.width};
+        for (const qsizetype field : part.fields) {
+            slots.fields.append(
+                {layout.offsetOf(field), layout.fields[std::size_t(field)].capacity});
+        }
+        // Each byte of a field is at most three bytes of UTF-8.
+        qsizetype chars = part.fields.size();
+        for (const Slot& slot : slots.fields) chars += slot.capacity;
+        if (part.width > 0) chars = part.width;  // cut or filled to it
+        longest_ += slots.prefix.size() + 3 * chars;
+        parts_.append(std::move(slots));
+    }
+}
+
+void ItemFormat::Writer::append(QByteArrayView record, QByteArray& out) const {
+    const std::array<ShownChar, 256>& shown = shownChars();
+    // Written through a pointer into room made once, then cut to size.
+    const qsizetype start = out.size();
+    out.resize(start + longest_);
+    char* p = out.data() + start;
+    for (const Part& part : parts_) {
+        p = std::copy(part.prefix.begin(), part.prefix.end(), p);
+        // Every byte of the code page is one character, so the width counts
+        // bytes of the fields and the blanks between them.
+        const qsizetype width = part.width > 0 ? part.width : -1;
+        qsizetype chars = 0;
+        for (qsizetype i = 0; i < part.fields.size() && chars != width; ++i) {
+            if (i > 0) {
+                *p++ = ' ';
+                ++chars;
+            }
+            const Slot& slot = part.fields.at(i);
+            for (const char c : shownField(encoding_, slot.offset, slot.capacity, record)) {
+                if (chars == width) break;
+                const auto b = static_cast<unsigned char>(c);
+                if (b >= 0x20 && b < 0x7F) {
+                    *p++ = c;
+                } else {
+                    const ShownChar& ch = shown[b];
+                    p = std::copy(ch.bytes, ch.bytes + ch.size, p);
+                }
+                ++chars;
+            }
+        }
+        if (width > 0 && chars < width) p = std::fill_n(p, width - chars, ' ');
+    }
+    out.truncate(p - out.constData());
+}
+
+ListLines::ListLines(std::initializer_list<ListLine> lines) {
+    for (const ListLine& line : lines) append(line);
+}
+
+ListLines::ListLines(const QList<ListLine>& lines) {
+    for (const ListLine& line : lines) append(line);
+}
+
+void ListLines::append(qsizetype record, QStringView text) {
+    const qsizetype start = texts_.size();
+    texts_ += text.toUtf8();
+    endLine(record, start);
+}
+
+void ListLines::endLine(qsizetype record, qsizetype start) {
+    entries_.push_back({record, start, texts_.size() - start});
+}
+
+void ListLines::clear() {
+    texts_.clear();
+    entries_.clear();
+    entries_.shrink_to_fit();
+}
+
+QList<ListLine> ListLines::toList() const {
+    QList<ListLine> list;
+    list.reserve(size());
+    for (qsizetype i = 0; i < size(); ++i) list.append(at(i));
+    return list;
+}
+
+bool ListLines::operator==(const ListLines& other) const {
+    if (size() != other.size()) return false;
+    for (qsizetype i = 0; i < size(); ++i) {
+        if (record(i) != other.record(i) || utf8(i) != other.utf8(i)) return false;
+    }
+    return true;
 }
 
 FieldValues loadedValues(const RecordLayout& layout, QByteArrayView record,
@@ -106,6 +239,92 @@ bool matches(const FieldValues& values, const QList<Criterion>& criteria, CaseFo
 
 namespace {
 
+// A character as `folding` compares it.
+char16_t folded(char16_t c, CaseFolding folding) {
+    if (folding == CaseFolding::AllLetters) return QChar::toCaseFolded(c);
+    return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+}
+
+// Letter case as a list ignores it, on the code page's bytes: each byte has
+// a class, the same for two bytes whose characters fold alike, so comparing
+// classes is comparing the folded texts.
+class ByteFolding {
+public:
+    explicit ByteFolding(CaseFolding folding) : folding_(folding) {
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            const char16_t f =
+                folded(cp1252::decode(QByteArrayView(&byte, 1)).front().unicode(), folding);
+            const auto known = byFolded_.constFind(f);
+            class_[std::size_t(b)] =
+                known != byFolded_.constEnd() ? *known : static_cast<unsigned char>(b);
+            if (known == byFolded_.constEnd()) byFolded_.insert(f, static_cast<unsigned char>(b));
+        }
+    }
+
+    static const ByteFolding& of(CaseFolding folding) {
+        static const ByteFolding all(CaseFolding::AllLetters);
+        static const ByteFolding aToZ(CaseFolding::AtoZ);
+        return folding == CaseFolding::AllLetters ? all : aToZ;
+    }
+
+    unsigned char classOf(char byte) const { return class_[static_cast<unsigned char>(byte)]; }
+
+    // The classes of a text's characters; false when one of them folds to
+    // no character the code page holds, so that the text is in no field.
+    bool classesOf(const QString& text, QByteArray* out) const {
+        out->clear();
+        for (const QChar c : text) {
+            const auto known = byFolded_.constFind(folded(c.unicode(), folding_));
+            if (known == byFolded_.constEnd()) return false;
+            out->append(static_cast<char>(*known));
+        }
+        return true;
+    }
+
+private:
+    CaseFolding folding_;
+    std::array<unsigned char, 256> class_{};
+    QHash<char16_t, unsigned char> byFolded_;
+};
+
+// A criterion in use compared on the stored bytes: the same as comparing
+// the texts as loaded, the code page holding each character in one byte.
+class ByteCriterion {
+public:
+    ByteCriterion(const RecordLayout& layout, const Criterion& criterion, CaseFolding folding)
+        : folding_(ByteFolding::of(folding)),
+          encoding_(layout.encoding),
+          offset_(layout.offsetOf(criterion.field)),
+          capacity_(layout.fields[std::size_t(criterion.field)].capacity) {
+        possible_ = folding_.classesOf(criterion.text, &wanted_);
+    }
+
+    bool foundIn(QByteArrayView record) const {
+        if (!possible_) return false;
+        const QByteArrayView text = codec::shownBytes(
+            encoding_, capacity_, record.sliced(offset_, qsizetype(capacity_) + 1));
+        const qsizetype n = wanted_.size();
+        const char first = wanted_.front();
+        for (qsizetype i = 0; i + n <= text.size(); ++i) {
+            if (folding_.classOf(text[i]) != static_cast<unsigned char>(first)) continue;
+            qsizetype j = 1;
+            while (j < n && folding_.classOf(text[i + j]) == static_cast<unsigned char>(wanted_[j]))
+                ++j;
+            if (j == n) return true;
+        }
+        return false;
+    }
+
+private:
+    const ByteFolding& folding_;
+    FieldEncoding encoding_;
+    qsizetype offset_;
+    int capacity_;
+    QByteArray wanted_;
+    bool possible_ = true;
+};
+
 // The scan's progress, noting in `result` when the user stops it.
 ScanProgress noting(ListResult& result, const ScanProgress& progress) {
     if (!progress) return {};
@@ -115,160 +334,155 @@ ScanProgress noting(ListResult& result, const ScanProgress& progress) {
     };
 }
 
-ListResult collect(const RecordLayout& layout, const QString& path, const ConditionFn& include,
-                   const ItemTextFn& itemText, const QList<qsizetype>* only, CaseFolding folding,
-                   const ScanProgress& progress) {
+// The one scan behind every search and summary: the records `include`
+// takes become lines, straight from their bytes, then sorted.
+template <typename Include>
+ListResult listRecords(const RecordLayout& layout, const QString& path, const Include& include,
+                       const ItemFormat& itemText, CaseFolding folding,
+                       const ScanProgress& progress) {
+    const ItemFormat::Writer line(itemText, layout);
     ListResult result;
+    // Room for a line per record, of which only what is used is taken.
+    result.lines.reserve(QFileInfo(path).size() / layout.recordSize());
     result.ok = RecordFile::scan(
         path, layout.recordSize(),
         [&](qsizetype number, QByteArrayView record) {
-            const FieldValues values = loadedValues(layout, record, only);
-            if (include(values)) result.lines.append({number, itemText(values)});
+            if (!include(record)) return true;
+            QByteArray& texts = result.lines.beginLine();
+            const qsizetype start = texts.size();
+            line.append(record, texts);
+            result.lines.endLine(number, start);
             return true;
         },
         &result.error, noting(result, progress));
-    sortLines(result.lines, folding);
+    if (!result.cancelled) result.lines.sort(folding);
     return result;
 }
-
-}  // namespace
-
-namespace {
-
-// A criterion in use compared on the stored bytes, letters A to Z folded:
-// the same as comparing the texts, the code page holding each character in
-// one byte of its own.
-class ByteCriterion {
-public:
-    ByteCriterion(const RecordLayout& layout, const Criterion& criterion)
-        : encoding_(layout.encoding),
-          offset_(layout.offsetOf(criterion.field)),
-          capacity_(layout.fields[std::size_t(criterion.field)].capacity) {
-        const QString folded = foldCase(criterion.text, CaseFolding::AtoZ);
-        for (const QChar c : folded) {
-            const char byte = cp1252::byteOf(c.unicode());
-            // A character the code page cannot hold is in no field.
-            if (byte == '?' && c != u'?') possible_ = false;
-            wanted_ += byte;
-        }
-    }
-
-    bool foundIn(QByteArrayView record) const {
-        if (!possible_) return false;
-        const QByteArrayView text = codec::shownBytes(
-            encoding_, capacity_, record.sliced(offset_, qsizetype(capacity_) + 1));
-        if (text.size() < wanted_.size()) return false;
-        char folded[256];
-        const qsizetype size = qMin<qsizetype>(text.size(), sizeof folded);
-        for (qsizetype i = 0; i < size; ++i) {
-            const char c = text[i];
-            folded[i] = c >= 'A' && c <= 'Z' ? char(c + 32) : c;
-        }
-        return QByteArrayView(folded, size).indexOf(wanted_) >= 0;
-    }
-
-private:
-    FieldEncoding encoding_;
-    qsizetype offset_;
-    int capacity_;
-    QByteArray wanted_;
-    bool possible_ = true;
-};
 
 }  // namespace
 
 ListResult searchRecords(const RecordLayout& layout, const QString& path,
-                         const QList<Criterion>& criteria, const ItemTextFn& itemText,
-                         const QList<qsizetype>* itemFields, CaseFolding folding,
-                         const ScanProgress& progress) {
-    // Only the criteria in use are tried, all of them on every record,
-    // each folded once; a record is decoded for its line only once it
-    // matches.
-    QList<Criterion> used;
-    QList<qsizetype> criteriaFields;
+                         const QList<Criterion>& criteria, const ItemFormat& itemText,
+                         CaseFolding folding, const ScanProgress& progress) {
+    // Only the criteria in use are tried, all of them on every record.
+    std::vector<ByteCriterion> used;
     for (const Criterion& c : criteria) {
-        if (!inUse(c)) continue;
-        used.append(c);
-        if (!criteriaFields.contains(c.field)) criteriaFields.append(c.field);
+        if (inUse(c)) used.emplace_back(layout, c, folding);
     }
-    std::vector<ByteCriterion> byBytes;
-    if (folding == CaseFolding::AtoZ) {
-        for (const Criterion& c : used) byBytes.emplace_back(layout, c);
-    }
-    ListResult result;
-    result.ok = RecordFile::scan(
-        path, layout.recordSize(),
-        [&](qsizetype number, QByteArrayView record) {
-            if (folding == CaseFolding::AtoZ) {
-                for (const ByteCriterion& c : byBytes) {
-                    if (!c.foundIn(record)) return true;
-                }
-            } else if (!used.isEmpty() &&
-                       !matches(loadedValues(layout, record, &criteriaFields), used, folding)) {
-                return true;
-            }
-            result.lines.append({number, itemText(loadedValues(layout, record, itemFields))});
-            return true;
+    return listRecords(
+        layout, path,
+        [&used](QByteArrayView record) {
+            return std::all_of(used.begin(), used.end(),
+                               [record](const ByteCriterion& c) { return c.foundIn(record); });
         },
-        &result.error, noting(result, progress));
-    sortLines(result.lines, folding);
-    return result;
+        itemText, folding, progress);
 }
 
 ListResult summaryRecords(const RecordLayout& layout, const QString& path,
-                          const ConditionFn& condition, const ItemTextFn& itemText,
-                          const QList<qsizetype>* only, CaseFolding folding,
+                          const ConditionFn& condition, const QList<qsizetype>& conditionFields,
+                          const ItemFormat& itemText, CaseFolding folding,
                           const ScanProgress& progress) {
-    return collect(layout, path, condition, itemText, only, folding, progress);
+    FieldLoader loader(layout, conditionFields);
+    return listRecords(
+        layout, path, [&](QByteArrayView record) { return condition(loader.load(record)); },
+        itemText, folding, progress);
 }
 
 namespace {
 
-// The text case-folded, as code-page bytes: plain letters fold without a
-// table, the rest through Qt's folding, or not at all when only A to Z
-// fold.
-QByteArray foldedKey(const QString& text, CaseFolding folding) {
-    const bool allLetters = folding == CaseFolding::AllLetters;
-    QByteArray key(text.size(), Qt::Uninitialized);
-    char* d = key.data();
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80) {
-            *d++ = static_cast<char>(u >= u'A' && u <= u'Z' ? u + 32 : u);
-        } else {
-            *d++ = cp1252::byteOf(allLetters ? c.toCaseFolded().unicode() : u);
-        }
-    }
-    return key;
+// The sort key of a character: plain letters lowered, the rest through
+// Unicode's folding or not at all when only A to Z fold, as a byte of the
+// code page ('?' for one it does not hold).
+unsigned char keyOf(char32_t c, bool allLetters) {
+    if (c < 0x80) return static_cast<unsigned char>(c >= U'A' && c <= U'Z' ? c + 32 : c);
+    return static_cast<unsigned char>(
+        cp1252::byteOf(allLetters ? QChar::toCaseFolded(char16_t(c)) : c));
 }
+
+// The sort keys of a UTF-8 text, character by character.
+class KeyReader {
+public:
+    KeyReader(QByteArrayView utf8, const std::array<unsigned char, 256>& latin, bool allLetters)
+        : p_(reinterpret_cast<const unsigned char*>(utf8.data())),
+          end_(p_ + utf8.size()),
+          latin_(latin),
+          allLetters_(allLetters) {}
+
+    bool atEnd() const { return p_ == end_; }
+    unsigned char next() {
+        const unsigned char lead = *p_++;
+        if (lead < 0x80) return latin_[lead];
+        char32_t c;
+        if (lead < 0xE0) {
+            c = char32_t(lead & 0x1F) << 6 | (*p_++ & 0x3F);
+        } else {
+            c = char32_t(lead & 0x0F) << 12;
+            c |= char32_t(*p_++ & 0x3F) << 6;
+            c |= *p_++ & 0x3F;
+        }
+        return c < 0x100 ? latin_[c] : keyOf(c, allLetters_);
+    }
+
+private:
+    const unsigned char* p_;
+    const unsigned char* end_;
+    const std::array<unsigned char, 256>& latin_;
+    bool allLetters_;
+};
 
 }  // namespace
 
-void sortLines(QList<ListLine>& lines, CaseFolding folding) {
-    // The case-folded texts are made once, not at every comparison, as
-    // bytes of the code page the texts come from, compared quickly.
+void ListLines::sort(CaseFolding folding) {
+    const bool allLetters = folding == CaseFolding::AllLetters;
+    std::array<unsigned char, 256> latin{};
+    for (char32_t c = 0; c < 256; ++c) latin[c] = keyOf(c, allLetters);
+    // The keys of the first sixteen characters, packed, decide most
+    // comparisons; only lines that share them are compared further.
     struct Keyed {
-        QByteArray folded;
-        qsizetype index;
+        quint64 high;
+        quint64 low;
+        quint32 entry;
     };
-    std::vector<Keyed> keys;
-    keys.reserve(static_cast<std::size_t>(lines.size()));
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        keys.push_back({foldedKey(lines.at(i).text, folding), i});
-    std::sort(keys.begin(), keys.end(), [&lines](const Keyed& a, const Keyed& b) {
-        if (const int c = a.folded.compare(b.folded); c != 0) return c < 0;
-        const ListLine& la = lines.at(a.index);
-        const ListLine& lb = lines.at(b.index);
-        if (const int c = la.text.compare(lb.text); c != 0) return c < 0;
-        return la.record < lb.record;
+    std::vector<Keyed> keyed;
+    keyed.reserve(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        KeyReader reader(utf8(qsizetype(i)), latin, allLetters);
+        quint64 packed[2] = {0, 0};
+        for (quint64& part : packed) {
+            for (int k = 0; k < 8; ++k) part = part << 8 | (reader.atEnd() ? 0 : reader.next());
+        }
+        keyed.push_back({packed[0], packed[1], quint32(i)});
+    }
+    std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+        if (a.high != b.high) return a.high < b.high;
+        if (a.low != b.low) return a.low < b.low;
+        const QByteArrayView ta = utf8(qsizetype(a.entry));
+        const QByteArrayView tb = utf8(qsizetype(b.entry));
+        KeyReader ka(ta, latin, allLetters);
+        KeyReader kb(tb, latin, allLetters);
+        while (!ka.atEnd() && !kb.atEnd()) {
+            const unsigned char x = ka.next();
+            const unsigned char y = kb.next();
+            if (x != y) return x < y;
+        }
+        if (ka.atEnd() != kb.atEnd()) return ka.atEnd();
+        // The order of UTF-8 bytes is that of the characters.
+        if (const int c = ta.compare(tb); c != 0) return c < 0;
+        return entries_[a.entry].record < entries_[b.entry].record;
     });
-    QList<ListLine> sorted;
-    sorted.reserve(lines.size());
-    for (const Keyed& key : keys) sorted.append(std::move(lines[key.index]));
-    lines = std::move(sorted);
+    std::vector<Entry> sorted;
+    sorted.reserve(entries_.size());
+    for (const Keyed& k : keyed) sorted.push_back(entries_[k.entry]);
+    entries_ = std::move(sorted);
 }
 
-qsizetype findInList(const QList<ListLine>& lines, qsizetype selected, const QString& text,
+void sortLines(QList<ListLine>& lines, CaseFolding folding) {
+    ListLines sorted(lines);
+    sorted.sort(folding);
+    lines = sorted.toList();
+}
+
+qsizetype findInList(const ListLines& lines, qsizetype selected, const QString& text,
                      QString& memory, CaseFolding folding) {
     const QString wanted = foldCase(text, folding);
     const bool sameText = wanted == memory;
@@ -282,7 +496,7 @@ qsizetype findInList(const QList<ListLine>& lines, qsizetype selected, const QSt
     const qsizetype start = sameText ? selected + 1 : 0;
     for (qsizetype step = 0; step < count; ++step) {
         const qsizetype i = (start + step) % count;
-        if (foldCase(lines.at(i).text, folding).contains(wanted)) return i;
+        if (foldCase(lines.text(i), folding).contains(wanted)) return i;
     }
     return selected;
 }

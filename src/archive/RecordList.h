@@ -4,7 +4,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <iterator>
 #include <optional>
+#include <vector>
 
 #include "archive/RecordFile.h"
 #include "archive/RecordLayout.h"
@@ -16,6 +18,82 @@ struct ListLine {
     qsizetype record = 0;
     QString text;
     bool operator==(const ListLine&) const = default;
+};
+
+// How a list compares letters whatever their case: every letter as Unicode
+// folds it, or only the letters A to Z lowered, accented capitals compared
+// as they are. A setting of each archive's lists.
+enum class CaseFolding { AllLetters, AtoZ };
+
+// The lines of a list, held compactly: every text in one block of UTF-8
+// bytes, and for each line its record number and where its text lies. A
+// line's text becomes a QString only when it is asked for (to paint, print
+// or compare it), so a list costs about the size of its texts.
+class ListLines {
+public:
+    ListLines() = default;
+    ListLines(std::initializer_list<ListLine> lines);
+    ListLines(const QList<ListLine>& lines);  // NOLINT: a list of lines is lines
+
+    qsizetype size() const { return qsizetype(entries_.size()); }
+    bool isEmpty() const { return entries_.empty(); }
+    ListLine at(qsizetype i) const { return {record(i), text(i)}; }
+    ListLine front() const { return at(0); }
+    qsizetype record(qsizetype i) const { return entries_[std::size_t(i)].record; }
+    QString text(qsizetype i) const { return QString::fromUtf8(utf8(i)); }
+    QByteArrayView utf8(qsizetype i) const {
+        const Entry& e = entries_[std::size_t(i)];
+        return QByteArrayView(texts_.constData() + e.offset, e.size);
+    }
+
+    void append(qsizetype record, QStringView text);
+    void append(const ListLine& line) { append(line.record, line.text); }
+    // Appends a line whose UTF-8 text the caller writes at the end of
+    // `texts()` (started with beginLine()).
+    QByteArray& beginLine() { return texts_; }
+    void endLine(qsizetype record, qsizetype start);
+    // Room for `lines` lines, taken from memory only as they come.
+    void reserve(qsizetype lines) { entries_.reserve(std::size_t(lines)); }
+    void clear();
+
+    // Ascending alphabetical order of the texts, letter case ignored as
+    // `folding` says (then case, then record number, so the order is always
+    // the same).
+    void sort(CaseFolding folding);
+
+    QList<ListLine> toList() const;
+    bool operator==(const ListLines& other) const;
+
+    class const_iterator {
+    public:
+        using value_type = ListLine;
+        using difference_type = qsizetype;
+        using iterator_category = std::forward_iterator_tag;
+        using pointer = void;
+        using reference = ListLine;
+        const_iterator(const ListLines* lines, qsizetype i) : lines_(lines), i_(i) {}
+        ListLine operator*() const { return lines_->at(i_); }
+        const_iterator& operator++() {
+            ++i_;
+            return *this;
+        }
+        bool operator==(const const_iterator& other) const { return i_ == other.i_; }
+
+    private:
+        const ListLines* lines_;
+        qsizetype i_;
+    };
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+private:
+    struct Entry {
+        qsizetype record;
+        qsizetype offset;
+        qsizetype size;
+    };
+    QByteArray texts_;
+    std::vector<Entry> entries_;
 };
 
 // The item text of a record, from its field texts as loaded (trimmed for
@@ -40,6 +118,29 @@ public:
 
     QString operator()(const FieldValues& values) const;
     const QList<qsizetype>& fields() const { return fields_; }
+
+    // The same text written as UTF-8 straight from a record's bytes of
+    // `layout`, without decoding its fields: what operator() gives for the
+    // record's loaded values.
+    class Writer {
+    public:
+        Writer(const ItemFormat& format, const RecordLayout& layout);
+        void append(QByteArrayView record, QByteArray& out) const;
+
+    private:
+        struct Slot {
+            qsizetype offset;
+            int capacity;
+        };
+        struct Part {
+            QByteArray prefix;
+            QList<Slot> fields;
+            qsizetype width;
+        };
+        FieldEncoding encoding_;
+        QList<Part> parts_;
+        qsizetype longest_ = 0;  // the most bytes a line can take
+    };
 
 private:
     struct Part {
@@ -78,16 +179,11 @@ private:
 };
 
 struct ListResult {
-    QList<ListLine> lines;  // in list order
-    bool ok = true;         // false: the file could not be used (lines read so far kept)
+    ListLines lines;  // in list order
+    bool ok = true;   // false: the file could not be used (lines read so far kept)
     QString error;
     bool cancelled = false;  // the user stopped the scan: the lines are not the whole list
 };
-
-// How a list compares letters whatever their case: every letter as Unicode
-// folds it, or only the letters A to Z lowered, accented capitals compared
-// as they are. A setting of each archive's lists.
-enum class CaseFolding { AllLetters, AtoZ };
 
 // The text lower-cased as `folding` compares it.
 QString foldCase(const QString& text, CaseFolding folding);
@@ -111,12 +207,11 @@ qsizetype criteriaInUse(const QList<Criterion>& criteria);
 bool matches(const FieldValues& values, const QList<Criterion>& criteria,
              CaseFolding folding = CaseFolding::AllLetters);
 
-// Scans the archive (creating it when missing, as every action does) and
-// lists the matching records, sorted. With `itemFields`, only those fields
-// and the criteria's are decoded.
+// Scans the archive and lists the matching records, sorted. The criteria
+// are compared on the stored bytes, and only the records that match are
+// made into lines, straight from their bytes.
 ListResult searchRecords(const RecordLayout& layout, const QString& path,
-                         const QList<Criterion>& criteria, const ItemTextFn& itemText,
-                         const QList<qsizetype>* itemFields = nullptr,
+                         const QList<Criterion>& criteria, const ItemFormat& itemText,
                          CaseFolding folding = CaseFolding::AllLetters,
                          const ScanProgress& progress = {});
 
@@ -126,17 +221,14 @@ using ConditionFn = std::function<bool(const FieldValues&)>;
 
 // Scans the archive and lists the records the condition includes, sorted.
 // A failure of the file stops the list silently with what was read (ok is
-// false then).
-// With `only`, just those fields are decoded.
+// false then). Only `conditionFields` are decoded for the condition; the
+// lines are made straight from the bytes of the records it includes.
 ListResult summaryRecords(const RecordLayout& layout, const QString& path,
-                          const ConditionFn& condition, const ItemTextFn& itemText,
-                          const QList<qsizetype>* only = nullptr,
-                          CaseFolding folding = CaseFolding::AllLetters,
+                          const ConditionFn& condition, const QList<qsizetype>& conditionFields,
+                          const ItemFormat& itemText, CaseFolding folding = CaseFolding::AllLetters,
                           const ScanProgress& progress = {});
 
-// Ascending alphabetical order of the texts, letter case ignored as
-// `folding` says (then case, then record number, so the order is always the
-// same).
+// The lines in the order of ListLines::sort.
 void sortLines(QList<ListLine>& lines, CaseFolding folding = CaseFolding::AllLetters);
 
 // Find-in-list: the index to select for `text` given the selected index
@@ -145,7 +237,7 @@ void sortLines(QList<ListLine>& lines, CaseFolding folding = CaseFolding::AllLet
 // line, the same text again starts after the selected line, both wrapping
 // around; when nothing matches the selection stays. -1 for an empty list.
 // Letters are compared as `folding` says.
-qsizetype findInList(const QList<ListLine>& lines, qsizetype selected, const QString& text,
+qsizetype findInList(const ListLines& lines, qsizetype selected, const QString& text,
                      QString& memory, CaseFolding folding = CaseFolding::AllLetters);
 
 // The record a chosen line stands for, with its texts as loaded: the

@@ -13,7 +13,7 @@
 #include "report/ListReport.h"
 #include "report/Report.h"
 
-void RecordListModel::setLines(QList<ListLine> lines) {
+void RecordListModel::setLines(ListLines lines) {
     beginResetModel();
     lines_ = std::move(lines);
     endResetModel();
@@ -25,7 +25,7 @@ int RecordListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant RecordListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) return {};
-    return lines_.at(index.row()).text;
+    return lines_.text(index.row());
 }
 
 RecordListWidget::RecordListWidget(QWidget* parent)
@@ -81,7 +81,7 @@ void RecordListWidget::setRedHint() {
     hint_->setStyleSheet(QStringLiteral("color: red;"));
 }
 
-void RecordListWidget::setLines(QList<ListLine> lines) {
+void RecordListWidget::setLines(ListLines lines) {
     model_->setLines(std::move(lines));
 }
 
@@ -117,7 +117,7 @@ void RecordListWidget::findNext() {
 void RecordListWidget::print() const {
     QStringList texts;
     texts.reserve(lines().size());
-    for (const ListLine& line : lines()) texts.append(line.text);
+    for (qsizetype i = 0; i < lines().size(); ++i) texts.append(lines().text(i));
     seams::printing().print(
         report::prepare(report::listReport(printTitle_, texts), seams::clock().today()));
 }

@@ -11,19 +11,20 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 
-// The lines of a list window, for a list view. Holds only the lines.
+// The lines of a list window, for a list view. Holds only the lines, each
+// text made for the view when it is painted.
 class RecordListModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
     using QAbstractListModel::QAbstractListModel;
-    void setLines(QList<ListLine> lines);
-    const QList<ListLine>& lines() const { return lines_; }
+    void setLines(ListLines lines);
+    const ListLines& lines() const { return lines_; }
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    QList<ListLine> lines_;
+    ListLines lines_;
 };
 
 // The list part shared by the search and summary windows: the find box
@@ -35,8 +36,8 @@ class RecordListWidget : public QWidget {
 public:
     explicit RecordListWidget(QWidget* parent = nullptr);
 
-    void setLines(QList<ListLine> lines);
-    const QList<ListLine>& lines() const { return model_->lines(); }
+    void setLines(ListLines lines);
+    const ListLines& lines() const { return model_->lines(); }
     void clear();
 
     // The selected line's index, -1 for none.

@@ -130,13 +130,13 @@ void SearchWindow::search() {
     for (const QLineEdit* edit : criteria_) texts.append(edit->text());
     lblConta = QString::number(criteriaInUse(definition_.criteriaWith(texts)));
     list_->clear();
-    const ListResult result = definition_.run(archive_, texts);
+    ListResult result = definition_.run(archive_, texts);
     if (!result.ok) {
         seams::messages().plain(archivemsg::accessError());
         return;
     }
-    list_->setLines(result.lines);
     lblTrovate_->setText(definition_.countLine(result.lines.size()));
+    list_->setLines(std::move(result.lines));
     static_cast<QStackedLayout*>(layout())->setCurrentWidget(panContainer_);
     list_->resetFind();
     list_->findBox()->setFocus();

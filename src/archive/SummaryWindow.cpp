@@ -32,8 +32,8 @@ SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* paren
 
 void SummaryWindow::build() {
     list_->resetFind();
-    const ListResult result = definition_.build(archive_, seams::clock().today());
-    list_->setLines(result.lines);
+    ListResult result = definition_.build(archive_, seams::clock().today());
+    list_->setLines(std::move(result.lines));
     list_->findBox()->setFocus();
     // The lines read so far stay; the list is never passed off as whole.
     if (!result.ok) seams::messages().plain(archivemsg::accessError());

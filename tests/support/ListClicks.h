@@ -19,7 +19,7 @@ inline void doubleClickLine(RecordListWidget* list, qsizetype row) {
 // The index of the first line of the list that starts with `prefix`, -1
 // when none does.
 inline qsizetype lineStartingWith(const RecordListWidget* list, const QString& prefix) {
-    const QList<ListLine>& lines = list->lines();
+    const ListLines& lines = list->lines();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines.at(i).text.startsWith(prefix)) return i;
     }

@@ -227,7 +227,7 @@ TEST_F(WeaponListWindowTest, TheForSaleSummaryKeepsTheLinesReadAndGivesTheAccess
     };
     SummaryWindow window(shrinking, &card);
     window.show();
-    const QList<ListLine>& lines = window.list()->lines();
+    const ListLines& lines = window.list()->lines();
     EXPECT_GT(lines.size(), 0);
     EXPECT_LT(lines.size(), 400);
     EXPECT_EQ(lines.front().text.left(9), QStringLiteral("Arma 1000"));

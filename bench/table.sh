@@ -1,0 +1,79 @@
+#!/bin/bash
+# The benchmark table: the program's whole-process times on 100 000 hunters
+# (about 509 MB), each as a ratio to the floor measured in the same run, a
+# plain read of the file in 1 MiB blocks matching two fields as bytes; the
+# export against sqlite3 writing the same columns as HTML; the first window
+# against a bare Qt window. Medians of RUNS runs (5 by default).
+#   bench/table.sh BENCH_BUILD_DIR
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+exe=$build/Selvadoro/selvadoro
+runs=${RUNS:-5}
+hunters=100000
+work=$(mktemp -d "${TMPDIR:-/tmp}/selvadoro-bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+data=$work/dati
+mkdir -p "$data"
+
+echo "Preparazione di $hunters schede..." >&2
+read -r size surnameAt surnameCap nameAt nameCap < <("$build/bench/selvadoro_bench_data" "$data" $hunters)
+mv "$data/anagrafica.tsv" "$work/"
+sqlite3 "$work/anagrafica.db" ".mode tabs" ".import $work/anagrafica.tsv t"
+archive=$data/Cacciatori.pro
+cat "$archive" > /dev/null  # in the page cache, as for every run after the first
+
+# The median of `runs` runs of the command, in seconds; its output goes to
+# $work/out.
+median() {
+    local times=()
+    for ((i = 0; i < runs; i++)); do
+        local start end
+        start=$(date +%s%N)
+        "$@" > "$work/out" 2> /dev/null || true
+        end=$(date +%s%N)
+        times+=($(( (end - start) / 1000 )))
+    done
+    printf '%s\n' "${times[@]}" | sort -n | awk -v n="$runs" 'NR == int((n + 1) / 2) { printf "%.3f", $1 / 1e6 }'
+}
+
+# Peak resident memory of one run, in MB.
+peak() {
+    /usr/bin/time -f %M "$@" 2>&1 > /dev/null | tail -1 | awk '{ printf "%.0f", $1 / 1024 }'
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f×", a / b }'; }
+row() { printf '| %s | %s | %s | %s |\n' "$@"; }
+
+program=("$exe" --cartella "$data")
+
+floor=$(median "$build/bench/selvadoro_bench_floor" "$archive" "$size" "$surnameAt" "$surnameCap" ross "$nameAt" "$nameCap" mar)
+search=$(median "${program[@]}" cerca anagrafica Cognome=ross Nome=mar)
+searchLines=$(wc -l < "$work/out")
+summary=$(median "${program[@]}" riepilogo porto-scadenza --oggi 10/05/2024)
+summaryLines=$(wc -l < "$work/out")
+all=$(median "${program[@]}" cerca anagrafica)
+allText=$(wc -c < "$work/out" | awk '{ printf "%.0f", $1 / 1048576 }')
+allPeak=$(peak "${program[@]}" cerca anagrafica)
+export=$(median "${program[@]}" esporta anagrafica --file "$work/export.xls")
+exportSize=$(stat -c %s "$work/export.xls" | awk '{ printf "%.0f", $1 / 1048576 }')
+sqlite=$(median sqlite3 -html "$work/anagrafica.db" "SELECT * FROM t;")
+sqliteSize=$(wc -c < "$work/out" | awk '{ printf "%.0f", $1 / 1048576 }')
+
+echo
+echo "$hunters cacciatori ($(stat -c %s "$archive" | awk '{ printf "%.0f", $1 / 1048576 }') MB), mediana di $runs esecuzioni, processo intero"
+echo
+row "lavoro" "tempo" "rapporto" "obiettivo"
+row "---" "---" "---" "---"
+row "lettura in blocchi da 1 MiB, 2 campi confrontati" "$floor s" "1" ""
+row "cerca anagrafica Cognome=ross Nome=mar" "$search s ($searchLines righe)" "$(ratio "$search" "$floor")" "≤ 1.5×"
+row "riepilogo porto-scadenza" "$summary s ($summaryLines righe)" "$(ratio "$summary" "$floor")" "≤ 2×"
+row "cerca anagrafica (tutte le righe)" "$all s, picco $allPeak MB" "$(ratio "$all" "$floor")" "≤ 2.5×"
+row "  memoria per $allText MB di testo" "$allPeak MB" "$(ratio "$allPeak" "$allText")" "≤ 3× il testo"
+row "esporta anagrafica ($exportSize MB)" "$export s" "$(ratio "$export" "$floor")" ""
+row "  contro sqlite3 -html ($sqliteSize MB)" "$sqlite s" "$(ratio "$export" "$sqlite")" "≤ 1.5×"
+if [ -x "$here/first_window.sh" ] && [ -n "$(command -v Xvfb)" ]; then
+    read -r bare first < <("$here/first_window.sh" "$build" "$exe" "$data")
+    row "prima finestra contro una QLabel" "$first s contro $bare s" "$(ratio "$first" "$bare")" "≤ 1.5×"
+fi
