@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "archive/ListDefinitions.h"
+#include "archive/RecordFile.h"
 #include "archive/RecordList.h"
 #include "archive/Spreadsheet.h"
 #include "hunters/HunterLists.h"
@@ -139,6 +140,76 @@ TEST_F(HunterScanTest, ACancelledExportLeavesThePreviousFileWhole) {
         &cancelled));
     EXPECT_FALSE(cancelled);
     EXPECT_TRUE(contents(target).contains("Cognome250"));
+}
+
+}  // namespace
+
+namespace {
+
+// The search compares the stored bytes; it must find exactly what comparing
+// the texts as loaded finds, letter case folded either way, for letters the
+// code page holds in both cases, letters that fold outside it, controls and
+// the unassigned bytes.
+TEST(HunterScan, ComparingBytesFindsWhatComparingTextsFinds) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Cacciatori.pro"));
+    const QList<QByteArray> surnames = {
+        "CITT\xC0 di Castello",
+        "citt\xE0 vecchia",
+        "\x8Auster \x9F",
+        "\x9Auster \xFF",
+        "\x8C"
+        "dipo",
+        "Stra\xDF"
+        "e",
+        "Kelvin",
+        "\xB5m e \xC6",
+        "tab\tqui",
+        "\x81\x8D\x90",
+        "   spazi   ",
+        "\x80 100",
+    };
+    QList<TestHunter> hunters;
+    for (const QByteArray& surname : surnames) hunters.append({.surname = surname});
+    ASSERT_TRUE(writeHunters(path, hunters));
+    const QStringList criteria = {
+        QStringLiteral("città"),    QStringLiteral("CITTÀ"),   QStringLiteral("šuster"),
+        QStringLiteral("ŠUSTER ÿ"), QStringLiteral("ÿ"),       QStringLiteral("Ÿ"),
+        QStringLiteral("œ"),        QStringLiteral("STRASSE"), QStringLiteral("straße"),
+        QString(QChar(0x212A)),     QStringLiteral("μ"),       QStringLiteral("µM"),
+        QStringLiteral("æ"),        QStringLiteral("\t"),      QString(QChar(0x81)),
+        QStringLiteral("i spazi"),  QStringLiteral("€"),       QStringLiteral("€ 1"),
+        QStringLiteral("ı"),        QStringLiteral("İ"),       QStringLiteral("😀"),
+    };
+    const RecordLayout& layout = *hunters::search().layout;
+    const qsizetype surname = layout.indexOfField(u"Cognome");
+    QList<FieldValues> loaded;
+    RecordFile::scan(path, layout.recordSize(), [&](qsizetype, QByteArrayView record) {
+        loaded.append(loadedValues(layout, record));
+        return true;
+    });
+    ASSERT_EQ(loaded.size(), surnames.size());
+    // The texts' own comparison, which the bytes' must follow: À folds with
+    // every letter folded, not with A to Z only.
+    ASSERT_TRUE(matches(loaded.at(0), {{surname, QStringLiteral("città")}}));
+    ASSERT_FALSE(matches(loaded.at(0), {{surname, QStringLiteral("città")}}, CaseFolding::AtoZ));
+    for (const CaseFolding folding : {CaseFolding::AllLetters, CaseFolding::AtoZ}) {
+        for (const QString& text : criteria) {
+            const QList<Criterion> wanted{{surname, text}};
+            QList<qsizetype> expected;
+            for (qsizetype i = 0; i < loaded.size(); ++i) {
+                if (matches(loaded.at(i), wanted, folding)) expected.append(i + 1);
+            }
+            QList<qsizetype> found;
+            for (const ListLine& line :
+                 searchRecords(layout, path, wanted, hunters::search().itemText, folding).lines) {
+                found.append(line.record);
+            }
+            std::sort(found.begin(), found.end());
+            EXPECT_EQ(found, expected)
+                << qPrintable(text) << " " << (folding == CaseFolding::AtoZ ? "A-Z" : "tutte");
+        }
+    }
 }
 
 }  // namespace
