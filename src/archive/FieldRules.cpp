@@ -8,14 +8,58 @@
 
 namespace fieldrules {
 
+namespace {
+
+// "d/m/y" of ASCII digits, one or two for the day and the month, one to
+// four for the year: the parts' values and the year's length; false for any
+// other text.
+bool splitDate(QStringView text, int parts[3], qsizetype* yearLength) {
+    const qsizetype longest[3] = {2, 2, 4};
+    qsizetype at = 0;
+    for (int p = 0; p < 3; ++p) {
+        if (p > 0) {
+            if (at >= text.size() || text.at(at) != u'/') return false;
+            ++at;
+        }
+        const qsizetype start = at;
+        int value = 0;
+        while (at < text.size() && text.at(at) >= u'0' && text.at(at) <= u'9') {
+            value = value * 10 + (text.at(at).unicode() - u'0');
+            ++at;
+        }
+        if (at == start || at - start > longest[p]) return false;
+        parts[p] = value;
+        if (p == 2) *yearLength = at - start;
+    }
+    return at == text.size();
+}
+
+bool isAscii(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+}  // namespace
+
 std::optional<QDate> parseDate(const QString& text) {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{1,4})$"));
-    const QRegularExpressionMatch match = pattern.match(text::trimBlanks(text));
-    if (!match.hasMatch()) return std::nullopt;
-    const int day = match.captured(1).toInt();
-    const int month = match.captured(2).toInt();
-    int year = match.captured(3).toInt();
-    if (match.capturedLength(3) <= 2) {
+    const QString trimmed = text::trimBlanks(text);
+    int parts[3] = {0, 0, 0};
+    qsizetype yearLength = 0;
+    if (isAscii(trimmed)) {
+        // The common case, read without the pattern below (a list reads a
+        // date of every record).
+        if (!splitDate(trimmed, parts, &yearLength)) return std::nullopt;
+    } else {
+        static const QRegularExpression pattern(
+            QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{1,4})$"));
+        const QRegularExpressionMatch match = pattern.match(trimmed);
+        if (!match.hasMatch()) return std::nullopt;
+        for (int p = 0; p < 3; ++p) parts[p] = match.captured(p + 1).toInt();
+        yearLength = match.capturedLength(3);
+    }
+    const int day = parts[0];
+    const int month = parts[1];
+    int year = parts[2];
+    if (yearLength <= 2) {
         const int thisYear = QDate::currentDate().year();
         year += 2000;
         if (year > thisYear + 50) year -= 100;

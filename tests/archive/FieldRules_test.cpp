@@ -76,3 +76,33 @@ TEST(AmountRule, GivesTheRoundedAmountAsTextWhateverItsSize) {
 }
 
 }  // namespace
+
+TEST(ParseDate, ReadsDayMonthYearWithSlashesOnly) {
+    struct Case {
+        const char* text;
+        QDate date;  // invalid: not a date
+    } cases[] = {
+        {"10/05/2024", QDate(2024, 5, 10)},
+        {" 1/2/2024 \t", QDate(2024, 2, 1)},
+        {"1/2/24", QDate(2024, 2, 1)},
+        {"29/02/2024", QDate(2024, 2, 29)},
+        {"29/02/2023", {}},
+        {"31/04/2024", {}},
+        {"00/01/2024", {}},
+        {"001/01/2024", {}},
+        {"01/01/12024", {}},
+        {"1//2024", {}},
+        {"01-01-2024", {}},
+        {"01/01/2024x", {}},
+        {"01/01/2024/", {}},
+        {"", {}},
+        {"١٠/٠٥/٢٠٢٤", {}},  // digits of another script
+    };
+    for (const Case& c : cases) {
+        const auto parsed = fieldrules::parseDate(QString::fromUtf8(c.text));
+        EXPECT_EQ(parsed.has_value(), c.date.isValid()) << c.text;
+        if (parsed && c.date.isValid()) {
+            EXPECT_EQ(*parsed, c.date) << c.text;
+        }
+    }
+}
