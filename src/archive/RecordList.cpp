@@ -388,6 +388,16 @@ ListResult summaryRecords(const RecordLayout& layout, const QString& path,
         itemText, folding, progress);
 }
 
+bool countRecords(const RecordLayout& layout, const QString& path, const ConditionFn& condition,
+                  const QList<qsizetype>& conditionFields, qsizetype* count) {
+    FieldLoader loader(layout, conditionFields);
+    *count = 0;
+    return RecordFile::scan(path, layout.recordSize(), [&](qsizetype, QByteArrayView record) {
+        if (condition(loader.load(record))) ++*count;
+        return true;
+    });
+}
+
 namespace {
 
 // The sort key of a character: plain letters lowered, the rest through

@@ -228,6 +228,12 @@ ListResult summaryRecords(const RecordLayout& layout, const QString& path,
                           const ItemFormat& itemText, CaseFolding folding = CaseFolding::AllLetters,
                           const ScanProgress& progress = {});
 
+// Counts in `*count` the records of the archive the condition includes,
+// decoding only `conditionFields` for it. False when the file could not be
+// read whole (the records read so far are counted).
+bool countRecords(const RecordLayout& layout, const QString& path, const ConditionFn& condition,
+                  const QList<qsizetype>& conditionFields, qsizetype* count);
+
 // The lines in the order of ListLines::sort.
 void sortLines(QList<ListLine>& lines, CaseFolding folding = CaseFolding::AllLetters);
 

@@ -1,8 +1,11 @@
 #include "archive/Spreadsheet.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <numeric>
 #include <vector>
 
@@ -160,50 +163,117 @@ constexpr const char* kOptions[] = {
     "<table x:str>",
 };
 
-// Appends a text as Windows-1252 bytes with "&", "<" and ">" as entities.
-void appendCell(QByteArray& out, QStringView text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        switch (c.unicode()) {
-            case u'&':
-                out += "&amp;";
-                break;
-            case u'<':
-                out += "&lt;";
-                break;
-            case u'>':
-                out += "&gt;";
-                break;
-            default:
-                if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-                    out += cp1252::byteOf(QChar::surrogateToUcs4(c, text.at(i + 1)));
-                    ++i;
-                } else {
-                    out += cp1252::byteOf(c.unicode());
-                }
+// Bytes gathered into blocks of about 1 MiB, each handed to the device in
+// one write. A writer asks for room, writes there through a pointer and
+// says where it stopped.
+class BlockOut {
+public:
+    explicit BlockOut(QIODevice& device) : device_(device), block_(kBlock) {}
+    ~BlockOut() { flush(); }
+
+    char* room(std::size_t bytes) {
+        if (used_ + bytes > block_.size()) {
+            flush();
+            if (bytes > block_.size()) block_.resize(bytes);
+        }
+        return block_.data() + used_;
+    }
+    void done(const char* end) { used_ = std::size_t(end - block_.data()); }
+    void append(QByteArrayView bytes) {
+        done(std::copy(bytes.begin(), bytes.end(), room(std::size_t(bytes.size()))));
+    }
+    void flush() {
+        if (used_ > 0) device_.write(block_.data(), qint64(used_));
+        used_ = 0;
+    }
+
+private:
+    static constexpr std::size_t kBlock = std::size_t(1) << 20;
+    QIODevice& device_;
+    std::vector<char> block_;
+    std::size_t used_ = 0;
+};
+
+// Each byte of the code page as a cell holds it: "&", "<" and ">" as
+// entities, every other byte as it is.
+struct Escaped {
+    char bytes[5];
+    std::size_t size;
+};
+constexpr std::size_t kLongestEscape = 5;
+
+const std::array<Escaped, 256>& escapes() {
+    static const std::array<Escaped, 256> table = [] {
+        std::array<Escaped, 256> t{};
+        for (std::size_t b = 0; b < 256; ++b) {
+            const char* entity = b == '&'   ? "&amp;"
+                                 : b == '<' ? "&lt;"
+                                 : b == '>' ? "&gt;"
+                                            : nullptr;
+            if (entity) {
+                t[b].size = std::strlen(entity);
+                std::copy(entity, entity + t[b].size, t[b].bytes);
+            } else {
+                t[b] = {{static_cast<char>(b)}, 1};
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
+char* writeEscaped(char* out, QByteArrayView bytes) {
+    const std::array<Escaped, 256>& escaped = escapes();
+    for (const char c : bytes) {
+        const Escaped& e = escaped[static_cast<unsigned char>(c)];
+        if (e.size == 1) {
+            *out++ = c;
+        } else {
+            out = std::copy(e.bytes, e.bytes + e.size, out);
         }
     }
+    return out;
+}
+
+// A text as Windows-1252 bytes with "&", "<" and ">" as entities.
+void appendCell(BlockOut& out, QStringView text) {
+    char* p = out.room(std::size_t(text.size()) * kLongestEscape);
+    const std::array<Escaped, 256>& escaped = escapes();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        char byte;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            byte = cp1252::byteOf(QChar::surrogateToUcs4(c, text.at(i + 1)));
+            ++i;
+        } else {
+            byte = cp1252::byteOf(c.unicode());
+        }
+        const Escaped& e = escaped[static_cast<unsigned char>(byte)];
+        p = std::copy(e.bytes, e.bytes + e.size, p);
+    }
+    out.done(p);
 }
 
 // The cell that opens every data cell: sdnum marks it as text, so "007" or
 // a CAP keeps its zeros.
-constexpr char kCellStart[] = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+constexpr QByteArrayView kCellStart = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+constexpr QByteArrayView kCellEnd = "</td>";
 
 // A data cell of a stored field, straight from its bytes in the code page
-// (already trimmed): "&", "<" and ">" as entities, every other byte as it is.
-void appendStoredCell(QByteArray& line, QByteArrayView bytes) {
-    line += kCellStart;
-    qsizetype plain = 0;  // bytes copied up to here
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        const char* entity = c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : nullptr;
-        if (!entity) continue;
-        line.append(bytes.sliced(plain, i - plain));
-        line += entity;
-        plain = i + 1;
-    }
-    line.append(bytes.sliced(plain));
-    line += "</td>";
+// (already trimmed).
+void appendStoredCell(BlockOut& out, QByteArrayView bytes) {
+    char* p = out.room(std::size_t(kCellStart.size() + kCellEnd.size()) +
+                       std::size_t(bytes.size()) * kLongestEscape);
+    p = std::copy(kCellStart.begin(), kCellStart.end(), p);
+    p = writeEscaped(p, bytes);
+    out.done(std::copy(kCellEnd.begin(), kCellEnd.end(), p));
+}
+
+// A data cell of a text.
+void appendTextCell(BlockOut& out, const QString& text) {
+    out.append(kCellStart);
+    appendCell(out, text::trimBlanks(text));
+    out.append(kCellEnd);
 }
 
 // The bytes without the blanks and controls (up to 32) around them, as
@@ -216,41 +286,29 @@ QByteArrayView trimmedBytes(QByteArrayView bytes) {
     return bytes;
 }
 
-// The line of one row of texts.
-void appendRow(QByteArray& line, const QStringList& row, qsizetype columns) {
-    line = "<tr>";
-    for (qsizetype c = 0; c < columns; ++c) {
-        line += kCellStart;
-        appendCell(line, text::trimBlanks(row.value(c)));
-        line += "</td>";
-    }
-    line += "</tr>";
-}
+// Writes the rows, in order.
+using RowSource = std::function<void(BlockOut&)>;
 
-// Writes the fragments one after the other; `out` takes Windows-1252 bytes.
-// `rows` hands the line of each row, in order, to the function it is given.
-using RowSource = std::function<void(const std::function<void(const QByteArray&)>&)>;
-
-template <typename Out>
 void writeFragments(const QString& sheetName, const QList<HeaderCell>& header,
-                    const RowSource& rows, Out&& out) {
-    for (const char* fragment : kHead) out(QByteArray(fragment));
-    QByteArray name("<x:Name>");
-    appendCell(name, sheetName);
-    out(name + "</x:Name>");
-    for (const char* fragment : kOptions) out(QByteArray(fragment));
-    out(QByteArray("<tr>"));
+                    const RowSource& rows, BlockOut& out) {
+    for (const char* fragment : kHead) out.append(fragment);
+    out.append("<x:Name>");
+    appendCell(out, sheetName);
+    out.append("</x:Name>");
+    for (const char* fragment : kOptions) out.append(fragment);
+    out.append("<tr>");
     for (const HeaderCell& cell : header) {
-        QByteArray title = "<td style=\"text-align: left; font-weight: bold;\" width=" +
-                           QByteArray::number(cell.width) + ">";
-        appendCell(title, cell.title);
-        out(title + "</td>");
+        out.append("<td style=\"text-align: left; font-weight: bold;\" width=");
+        out.append(QByteArray::number(cell.width));
+        out.append(">");
+        appendCell(out, cell.title);
+        out.append(kCellEnd);
     }
-    out(QByteArray("</tr>"));
+    out.append("</tr>");
     rows(out);
-    out(QByteArray("</table>"));
-    out(QByteArray("</body>"));
-    out(QByteArray("</html>"));
+    out.append("</table>");
+    out.append("</body>");
+    out.append("</html>");
 }
 
 // `complete`, when given, says after the rows whether they were all had
@@ -263,18 +321,10 @@ bool writeFile(const QString& path, const QString& sheetName, const QList<Header
         if (error) *error = fileerror::italian(file.errorString());
         return false;
     }
-    // The fragments are gathered into blocks of about 1 MiB before writing.
-    constexpr qsizetype kBlock = qsizetype(1) << 20;
-    QByteArray block;
-    block.reserve(kBlock + 4096);
-    writeFragments(sheetName, header, rows, [&](const QByteArray& bytes) {
-        block += bytes;
-        if (block.size() >= kBlock) {
-            file.write(block);
-            block.clear();
-        }
-    });
-    file.write(block);
+    {
+        BlockOut out(file);
+        writeFragments(sheetName, header, rows, out);
+    }
     if (complete && !*complete) {
         file.cancelWriting();
         file.commit();  // removes the temporary file
@@ -294,15 +344,15 @@ constexpr qsizetype kRowsPerStep = 1024;
 // (and clearing `*complete`) when it asks to.
 RowSource listRows(const QList<QStringList>& rows, qsizetype columns,
                    const ScanProgress& progress = {}, bool* complete = nullptr) {
-    return [&rows, columns, progress, complete](const std::function<void(const QByteArray&)>& put) {
-        QByteArray line;
+    return [&rows, columns, progress, complete](BlockOut& out) {
         for (qsizetype r = 0; r < rows.size(); ++r) {
             if (progress && r % kRowsPerStep == 0 && !progress(r, rows.size())) {
                 *complete = false;
                 return;
             }
-            appendRow(line, rows.at(r), columns);
-            put(line);
+            out.append("<tr>");
+            for (qsizetype c = 0; c < columns; ++c) appendTextCell(out, rows.at(r).value(c));
+            out.append("</tr>");
         }
     };
 }
@@ -330,8 +380,12 @@ QList<HeaderCell> headerOf(const QList<ExportColumn>& columns) {
 QByteArray document(const QString& sheetName, const QList<HeaderCell>& header,
                     const QList<QStringList>& rows) {
     QByteArray all;
-    writeFragments(sheetName, header, listRows(rows, header.size()),
-                   [&](const QByteArray& bytes) { all += bytes; });
+    QBuffer buffer(&all);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        BlockOut out(buffer);
+        writeFragments(sheetName, header, listRows(rows, header.size()), out);
+    }
     return all;
 }
 
@@ -367,31 +421,27 @@ bool exportArchive(const RecordLayout& layout, const QList<ExportColumn>& column
     bool stopped = false;
     qsizetype count = 0;
     QString readError;
-    const RowSource rows = [&](const std::function<void(const QByteArray&)>& put) {
-        QByteArray line;
+    const RowSource rows = [&](BlockOut& out) {
         read = RecordFile::scan(
             archivePath, layout.recordSize(),
             [&](qsizetype, QByteArrayView record) {
                 const FieldValues values =
                     needed.isEmpty() ? FieldValues() : loadedValues(layout, record, &needed);
-                line = "<tr>";
+                out.append("<tr>");
                 for (qsizetype c = 0; c < columns.size(); ++c) {
                     const ExportColumn& column = columns.at(c);
                     if (offsets[std::size_t(c)] >= 0) {
                         const int capacity =
                             layout.fields[std::size_t(column.fields.front())].capacity;
                         appendStoredCell(
-                            line, trimmedBytes(codec::shownBytes(
-                                      layout.encoding, capacity,
-                                      record.sliced(offsets[std::size_t(c)], capacity + 1))));
+                            out, trimmedBytes(codec::shownBytes(
+                                     layout.encoding, capacity,
+                                     record.sliced(offsets[std::size_t(c)], capacity + 1))));
                     } else {
-                        line += kCellStart;
-                        appendCell(line, text::trimBlanks(column.value(values)));
-                        line += "</td>";
+                        appendTextCell(out, column.value(values));
                     }
                 }
-                line += "</tr>";
-                put(line);
+                out.append("</tr>");
                 ++count;
                 return true;
             },
@@ -407,8 +457,8 @@ bool exportArchive(const RecordLayout& layout, const QList<ExportColumn>& column
     bool complete = true;
     const bool written = writeFile(
         path, sheetName, headerOf(columns),
-        [&](const std::function<void(const QByteArray&)>& put) {
-            rows(put);
+        [&](BlockOut& out) {
+            rows(out);
             complete = read && !stopped;
         },
         error, &complete);

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "archive/FieldRules.h"
-#include "archive/RecordFile.h"
 #include "archive/RecordList.h"
 #include "base/TextRules.h"
 
@@ -191,15 +190,13 @@ QStringList imminentFiles(const QDate& today) {
 
 ImminentCheck checkImminent(const QDate& today) {
     ImminentCheck check;
-    const RecordLayout& layout = TRecScadenza::layout();
-    FieldLoader loader(layout, {F::Data, F::Avviso});
+    const auto imminent = [&today](const FieldValues& values) { return isImminent(values, today); };
     for (const QString& path : imminentFiles(today)) {
-        const bool read =
-            RecordFile::scan(path, layout.recordSize(), [&](qsizetype, QByteArrayView record) {
-                if (isImminent(loader.load(record), today)) ++check.count;
-                return true;
-            });
-        if (!read) check.readable = false;
+        qsizetype count = 0;
+        if (!countRecords(TRecScadenza::layout(), path, imminent, {F::Data, F::Avviso}, &count)) {
+            check.readable = false;
+        }
+        check.count += count;
     }
     return check;
 }
