@@ -11,6 +11,7 @@
 #include "archive/CardWindow.h"
 #include "archive/GuiCards.h"
 #include "base/GuiSeams.h"
+#include "base/GuiShell.h"
 #include "base/Paths.h"
 #include "report/GuiPrinting.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -86,7 +87,7 @@ void setUpItalian(QApplication& app) {
 int runGui(QApplication& app) {
     setUpItalian(app);
     app.setQuitOnLastWindowClosed(false);
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/selvadoro.svg")));
+    app.setWindowIcon(programWindowIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("selvadoro"));
 
     QtMessages messages;

@@ -28,7 +28,7 @@ constexpr qsizetype kTilesPerRow = 3;
 TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TfrmAvvio"));
     setWindowTitle(QStringLiteral(" Selvadoro"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/selvadoro.svg")));
+    setWindowIcon(programWindowIcon());
 
     auto* outer = new QVBoxLayout(this);
     outer->addStretch(1);
