@@ -40,7 +40,8 @@ trap 'exit 1' INT TERM HUP
 
 # Xvfb writes its display number to -displayfd once it accepts
 # connections; a number taken by another server makes it exit, and the
-# next is tried.
+# next is tried. -noreset: the server does not start over each time its
+# last client leaves, which would refuse the next run's connection.
 display=91
 while :; do
     if [ "$display" -gt 199 ]; then
@@ -52,7 +53,7 @@ while :; do
         continue
     fi
     : >"$work/ready"
-    Xvfb ":$display" -screen 0 1366x768x24 -nolisten tcp -displayfd 3 \
+    Xvfb ":$display" -screen 0 1366x768x24 -nolisten tcp -noreset -displayfd 3 \
         3>"$work/ready" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     waited=0
@@ -79,7 +80,7 @@ median() {
 # when a run fails.
 timed() {
     if ! "$first" "$@" 2>>"$work/programs.log"; then
-        cat "$work/programs.log" >&2
+        cat "$work/programs.log" "$work/xvfb.log" >&2
         exit 1
     fi
 }
