@@ -16,6 +16,10 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # stations reaching one share.
 STRESS_PACKAGES := bindfs fuse3
 
+# What `make bench` needs besides: the start-up measurement
+# (bench/first_window.sh) runs under an X server of its own.
+BENCH_PACKAGES := libx11-dev xvfb
+
 .PHONY: all deps build run test stress bench clean format
 
 all: build
@@ -62,6 +66,7 @@ stress: deps
 		./tests/core_tests --gtest_filter='Fuzz.*:IoFault.*'
 
 bench: deps
+	$(call install-missing,$(BENCH_PACKAGES))
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DSELVADORO_TESTS=OFF -DSELVADORO_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
 	build/bench/bench/selvadoro_bench

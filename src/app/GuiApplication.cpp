@@ -9,34 +9,55 @@
 #include "app/GuiArchives.h"
 #include "app/TfrmAvvio.h"
 #include "archive/CardWindow.h"
+#include "archive/GuiCards.h"
 #include "base/GuiSeams.h"
+#include "base/GuiShell.h"
 #include "base/Paths.h"
 #include "report/GuiPrinting.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmPassword.h"
 
-GuiApplication::GuiApplication()
-    : password_(std::make_unique<TfrmPassword>()),
-      changePassword_(std::make_unique<TfrmCambiaPassword>()),
-      launcher_(std::make_unique<TfrmAvvio>()) {
+GuiApplication::GuiApplication() : password_(std::make_unique<TfrmPassword>()) {
+    password_->setLauncher(std::function<QWidget*()>([this] { return &launcher(); }));
+    password_->setChangeWindow(
+        std::function<TfrmCambiaPassword*()>([this] { return &changePassword(); }));
+    QObject::connect(password_.get(), &TfrmPassword::quitRequested, qApp, &QApplication::quit,
+                     Qt::QueuedConnection);
+    cards::setMaker([this](const QString& windowName) { return card(windowName); });
+}
+
+GuiApplication::~GuiApplication() {
+    cards::setMaker({});
+}
+
+TfrmCambiaPassword& GuiApplication::changePassword() {
+    if (!changePassword_) changePassword_ = std::make_unique<TfrmCambiaPassword>();
+    return *changePassword_;
+}
+
+TfrmAvvio& GuiApplication::launcher() {
+    if (launcher_) return *launcher_;
+    launcher_ = std::make_unique<TfrmAvvio>();
     for (const GuiArchive& archive : archives::windows()) {
         if (!archive.createCard) continue;
-        cards_.emplace_back(archive.createCard());
-        launcher_->setCardWindow(QString::fromLatin1(archive.tile), cards_.back().get());
+        launcher_->setCardMaker(
+            QString::fromLatin1(archive.tile),
+            [window = QString::fromLatin1(archive.window)] { return cards::cardWindow(window); });
     }
     QObject::connect(launcher_.get(), &TfrmAvvio::quitRequested, qApp, &QApplication::quit,
                      Qt::QueuedConnection);
-    password_->setLauncher(launcher_.get());
-    password_->setChangeWindow(changePassword_.get());
-    QObject::connect(password_.get(), &TfrmPassword::quitRequested, qApp, &QApplication::quit,
-                     Qt::QueuedConnection);
+    return *launcher_;
 }
 
-GuiApplication::~GuiApplication() = default;
-
-CardWindow* GuiApplication::card(const QString& windowName) const {
+CardWindow* GuiApplication::card(const QString& windowName) {
     for (const auto& card : cards_) {
         if (card->objectName() == windowName) return card.get();
+    }
+    for (const GuiArchive& archive : archives::windows()) {
+        if (archive.createCard && windowName == QLatin1String(archive.window)) {
+            cards_.emplace_back(archive.createCard());
+            return cards_.back().get();
+        }
     }
     return nullptr;
 }
@@ -66,7 +87,7 @@ void setUpItalian(QApplication& app) {
 int runGui(QApplication& app) {
     setUpItalian(app);
     app.setQuitOnLastWindowClosed(false);
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/selvadoro.svg")));
+    app.setWindowIcon(programWindowIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("selvadoro"));
 
     QtMessages messages;

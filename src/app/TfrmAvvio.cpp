@@ -28,7 +28,7 @@ constexpr qsizetype kTilesPerRow = 3;
 TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TfrmAvvio"));
     setWindowTitle(QStringLiteral(" Selvadoro"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/selvadoro.svg")));
+    setWindowIcon(programWindowIcon());
 
     auto* outer = new QVBoxLayout(this);
     outer->addStretch(1);
@@ -138,19 +138,30 @@ void TfrmAvvio::addTile(QGridLayout* grid, int row, int column, const QString& t
 }
 
 void TfrmAvvio::setCardWindow(const QString& tile, QWidget* card) {
-    cards_.insert(tile, card);
-    findChild<QToolButton*>(QStringLiteral("img") + tile)->setEnabled(card != nullptr);
-    findChild<QPushButton*>(QStringLiteral("btn") + tile)->setEnabled(card != nullptr);
-    if (auto* cardWindow = qobject_cast<CardWindow*>(card)) {
-        connect(cardWindow, &CardWindow::closed, this, [this] { showMaximized(); });
-    }
+    setCardMaker(tile, card ? CardMaker([card] { return card; }) : CardMaker());
+}
+
+void TfrmAvvio::setCardMaker(const QString& tile, CardMaker card) {
+    const bool enabled = bool(card);
+    cards_.insert(tile, std::move(card));
+    findChild<QToolButton*>(QStringLiteral("img") + tile)->setEnabled(enabled);
+    findChild<QPushButton*>(QStringLiteral("btn") + tile)->setEnabled(enabled);
 }
 
 void TfrmAvvio::openArchive(const QString& tile) {
-    QWidget* card = cards_.value(tile);
+    const CardMaker maker = cards_.value(tile);
+    QWidget* card = maker ? maker() : nullptr;
     if (!card) return;
+    if (auto* cardWindow = qobject_cast<CardWindow*>(card)) {
+        connect(cardWindow, &CardWindow::closed, this, &TfrmAvvio::cardClosed,
+                Qt::UniqueConnection);
+    }
     card->showMaximized();
     hide();
+}
+
+void TfrmAvvio::cardClosed() {
+    showMaximized();
 }
 
 void TfrmAvvio::paintEvent(QPaintEvent* event) {

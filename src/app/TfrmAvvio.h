@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QWidget>
+#include <functional>
 
 // The launcher " Selvadoro": one tile per archive, each showing that
 // archive's card window and hiding the launcher. Closing it ends the
@@ -12,9 +13,14 @@ class TfrmAvvio : public QWidget {
 public:
     explicit TfrmAvvio(QWidget* parent = nullptr);
 
-    // Makes a tile open its card window; a tile without one stays disabled.
-    // When the card window closes, the launcher shows again.
+    // Gives the card window of a tile, making it on first use.
+    using CardMaker = std::function<QWidget*()>;
+
+    // Makes a tile open its card window, the one given or the one the maker
+    // gives when the tile is first clicked; a tile without one stays
+    // disabled. When the card window closes, the launcher shows again.
     void setCardWindow(const QString& tile, QWidget* card);
+    void setCardMaker(const QString& tile, CardMaker card);
 
     // Opens the archive of a tile ("Anagrafica", "Squadre", ...).
     void openArchive(const QString& tile);
@@ -32,6 +38,7 @@ protected:
 private:
     void addTile(class QGridLayout* grid, int row, int column, const QString& tile,
                  const QString& caption, const char* icon);
+    void cardClosed();
 
-    QHash<QString, QWidget*> cards_;
+    QHash<QString, CardMaker> cards_;
 };

@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 #include "archive/CardWindow.h"
+#include "archive/GuiCards.h"
 #include "archive/RecordFile.h"
 #include "archive/RecordListWidget.h"
 #include "base/GuiShell.h"
-#include "base/GuiWindows.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ private:
 }  // namespace
 
 bool applyChosenRecord(const PickerMode& mode, const FoundRecord& record) {
-    auto* card = qobject_cast<CardWindow*>(findWindow(QString::fromLatin1(mode.window)));
+    CardWindow* card = cards::cardWindow(QString::fromLatin1(mode.window));
     if (!card) return false;
     if (mode.loadsRecord) {
         card->loadValues(record.values, record.number);

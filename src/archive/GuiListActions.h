@@ -11,9 +11,10 @@ class QHBoxLayout;
 class QWidget;
 class RecordListWidget;
 
-// Hands a record chosen in a list to the window its mode names: loads it
-// into that card, or writes some of its values into that card's fields.
-// Nothing is saved. False when the window is not there.
+// Hands a record chosen in a list to the window its mode names (made now
+// if it is not there yet, `cards::cardWindow`): loads it into that card,
+// or writes some of its values into that card's fields. Nothing is saved.
+// False when there is no such card.
 bool applyChosenRecord(const PickerMode& mode, const FoundRecord& record);
 
 // The mode of a summary's double-click: load the record into `cardWindow`.

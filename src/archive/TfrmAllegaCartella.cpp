@@ -43,7 +43,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent) : QDialog(parent) {
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
     outer->setSpacing(10);
-    const QIcon eraseIcon(QStringLiteral(":/icons/cancella.svg"));
+    const QIcon eraseIcon = programIcon("cancella");
     const char* const ordinals[3] = {"1°", "2°", "3°"};
 
     for (int k = 0; k < 3; ++k) {

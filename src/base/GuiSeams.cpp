@@ -1,12 +1,15 @@
 #include "base/GuiSeams.h"
 
 #include <QApplication>
-#include <QAudioOutput>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
-#include <QMediaPlayer>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QUrl>
+
+#include "base/AlertSoundModule.h"
+#include "base/Paths.h"
 
 namespace {
 
@@ -80,22 +83,34 @@ QString QtDesktop::saveFileName(const QString& title, const QString& folder,
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, folder, filter);
 }
 
+struct QtAlertSound::Module {
+    SelvadoroSoundPlay play = nullptr;
+    SelvadoroSoundStop stop = nullptr;
+    SelvadoroSoundRelease release = nullptr;
+};
+
 QtAlertSound::QtAlertSound() = default;
 
-QtAlertSound::~QtAlertSound() = default;
+QtAlertSound::~QtAlertSound() {
+    if (module_ && module_->release) module_->release();
+}
 
 void QtAlertSound::play(const QString& path) {
-    // The player and its audio output are made at the first sound, not at
-    // start-up: most runs never play one.
-    if (!player_) {
-        player_ = std::make_unique<QMediaPlayer>();
-        output_ = std::make_unique<QAudioOutput>();
-        player_->setAudioOutput(output_.get());
+    if (!module_) {
+        // The module stays loaded for the rest of the run.
+        module_ = std::make_unique<Module>();
+        QLibrary library(QDir(paths::programFolder()).filePath(QString::fromLatin1(kSoundModule)));
+        if (library.load()) {
+            const auto play = reinterpret_cast<SelvadoroSoundPlay>(library.resolve(kSoundPlay));
+            const auto stop = reinterpret_cast<SelvadoroSoundStop>(library.resolve(kSoundStop));
+            const auto release =
+                reinterpret_cast<SelvadoroSoundRelease>(library.resolve(kSoundRelease));
+            if (play && stop && release) *module_ = {play, stop, release};
+        }
     }
-    player_->setSource(QUrl::fromLocalFile(path));
-    player_->play();
+    if (module_->play) module_->play(reinterpret_cast<const char16_t*>(path.utf16()), path.size());
 }
 
 void QtAlertSound::stop() {
-    if (player_) player_->stop();
+    if (module_ && module_->stop) module_->stop();
 }

@@ -4,9 +4,6 @@
 
 #include "base/Seams.h"
 
-class QAudioOutput;
-class QMediaPlayer;
-
 // The Qt implementations of the seams used by the program.
 
 class QtMessages final : public Messages {
@@ -27,6 +24,9 @@ public:
                          const QString& filter) override;
 };
 
+// Plays through the sound module beside the program (base/AlertSoundModule),
+// loaded at the first sound: most runs never play one. Without the module
+// the program is silent.
 class QtAlertSound final : public AlertSound {
 public:
     QtAlertSound();
@@ -35,8 +35,8 @@ public:
     void stop() override;
 
 private:
-    std::unique_ptr<QAudioOutput> output_;  // outlives the player that plays on it
-    std::unique_ptr<QMediaPlayer> player_;
+    struct Module;
+    std::unique_ptr<Module> module_;  // tried once, at the first sound
 };
 
 // The text of a message as a dialog shows it: the program's line-feed and

@@ -6,12 +6,17 @@
 #include <QGraphicsColorizeEffect>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QPushButton>
+#include <QResource>
 #include <QScreen>
 #include <QToolButton>
 #include <QWidget>
@@ -96,7 +101,73 @@ private:
     QPointer<QFrame> frame_;
 };
 
+// The icons read so far, by name; emptied with the application object, as
+// the icon engines go with it.
+QHash<QString, QIcon>& readIcons() {
+    static QHash<QString, QIcon> icons;
+    static const bool emptiedAtExit = [] {
+        qAddPostRoutine([] { readIcons().clear(); });
+        return true;
+    }();
+    Q_UNUSED(emptiedAtExit)
+    return icons;
+}
+
+// An icon drawn `size` pixels square when the program was built
+// (assets/icons/IconPictures.cpp): its pixels as they lie in memory, so
+// nothing is drawn or decoded; null when the build drew no such picture.
+QPixmap drawnPicture(const QString& icon, int size) {
+    const QResource resource(QStringLiteral(":/pictures/%1-%2.argb").arg(icon).arg(size));
+    const QByteArray pixels = resource.uncompressedData();
+    if (pixels.size() != qsizetype(size) * size * 4) return {};
+    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()), size, size,
+                                     size * 4, QImage::Format_ARGB32_Premultiplied));
+}
+
 }  // namespace
+
+QIcon programIcon(const char* icon) {
+    QHash<QString, QIcon>& icons = readIcons();
+    const QString name = QLatin1String(icon);
+    auto found = icons.constFind(name);
+    if (found == icons.constEnd()) {
+        found = icons.insert(name, QIcon(QStringLiteral(":/icons/%1.svg").arg(name)));
+    }
+    return *found;
+}
+
+QPixmap programPicture(const char* icon, int size) {
+    // Kept in Qt's pixmap cache, which goes with the application object.
+    const QString key = QStringLiteral("selvadoro:%1:%2").arg(QLatin1String(icon)).arg(size);
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture)) return picture;
+    // The pictures of the first window were drawn, the same way, when the
+    // program was built; they serve where a picture's pixel is a screen's.
+    if (qApp->devicePixelRatio() == 1.0) picture = drawnPicture(QLatin1String(icon), size);
+    if (picture.isNull()) picture = programIcon(icon).pixmap(QSize(size, size));
+    QPixmapCache::insert(key, picture);
+    return picture;
+}
+
+QIcon programWindowIcon() {
+    QHash<QString, QIcon>& icons = readIcons();
+    const QString key = QStringLiteral("#window");
+    if (const auto found = icons.constFind(key); found != icons.constEnd()) return *found;
+    QIcon icon;
+    // An X11 window carries its icon drawn 16, 32, 64 and 128 pixels
+    // square: the pictures drawn when the program was built.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        for (const int size : {16, 32, 64, 128}) {
+            const QPixmap picture = drawnPicture(QStringLiteral("selvadoro"), size);
+            if (picture.isNull()) break;
+            icon.addPixmap(picture);
+        }
+        if (icon.availableSizes().size() != 4) icon = QIcon();
+    }
+    if (icon.isNull()) icon = programIcon("selvadoro");
+    icons.insert(key, icon);
+    return icon;
+}
 
 void makeFixedDialog(QWidget* window, QSize size) {
     window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -142,7 +213,7 @@ QFrame* addFocusHighlight(QWidget* field, const QString& name) {
 QToolButton* pictureButton(QWidget* parent, const QString& name, const char* icon, int size) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
+    button->setIcon(programIcon(icon));
     button->setIconSize(QSize(size, size));
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
@@ -161,8 +232,7 @@ QLabel* statusLine(QWidget* parent, const QString& text) {
 QLabel* iconPicture(QWidget* parent, const QString& name, const char* icon, int size) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setPixmap(
-        QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))).pixmap(QSize(size, size)));
+    label->setPixmap(programPicture(icon, size));
     label->setFixedSize(size, size);
     return label;
 }

@@ -9,7 +9,9 @@
 class QBoxLayout;
 class QDialog;
 class QFrame;
+class QIcon;
 class QLabel;
+class QPixmap;
 class QPushButton;
 class QToolButton;
 class QWidget;
@@ -36,6 +38,15 @@ void makeLink(QLabel* text, QLabel* picture, std::function<void()> open);
 // The highlight rectangle shown behind a field while it has the focus,
 // named `name` ("effPassword"). Returns it.
 QFrame* addFocusHighlight(QWidget* field, const QString& name);
+
+// One of the program's icons (":/icons/<icon>.svg"), read once and then
+// shared by every window that shows it, so that each size of it is drawn
+// once.
+QIcon programIcon(const char* icon);
+// Its picture `size` pixels square, drawn once.
+QPixmap programPicture(const char* icon, int size);
+// The program's own icon as its windows carry it.
+QIcon programWindowIcon();
 
 // A clickable picture: one of the program's icons on a flat button with a
 // hand cursor, which takes no focus.

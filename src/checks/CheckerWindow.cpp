@@ -4,14 +4,15 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "base/GuiShell.h"
 #include "base/Seams.h"
 #include "base/TextRules.h"
 
@@ -28,7 +29,7 @@ QWidget* banner(const QString& title, QWidget* parent) {
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(14, 6, 14, 6);
     auto* icon = new QLabel(frame);
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/controlla.svg")).pixmap(44, 44));
+    icon->setPixmap(programPicture("controlla", 44));
     auto* text = new QLabel(title, frame);
     row->addWidget(icon);
     row->addWidget(text, 1);

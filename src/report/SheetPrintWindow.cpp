@@ -1,8 +1,8 @@
 #include "report/SheetPrintWindow.h"
 
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -20,9 +20,9 @@ struct ModeTexts {
 
 ModeTexts textsOf(SheetPrintWindow::Mode mode) {
     if (mode == SheetPrintWindow::Mode::Preview) {
-        return {" Anteprima di stampa", "Mostra anteprima", ":/icons/anteprima.svg"};
+        return {" Anteprima di stampa", "Mostra anteprima", "anteprima"};
     }
-    return {" Stampa scheda", "Stampa", ":/icons/stampa.svg"};
+    return {" Stampa scheda", "Stampa", "stampa"};
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ SheetPrintWindow::SheetPrintWindow(const SheetPrinting& printing, Mode mode, Car
     layout->setSpacing(14);
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("imgStampa"));
-    picture->setPixmap(QIcon(QString::fromLatin1(texts.icon)).pixmap(64, 64));
+    picture->setPixmap(programPicture(texts.icon, 64));
     picture->setAlignment(Qt::AlignCenter);
     layout->addWidget(picture);
 

@@ -94,12 +94,20 @@ TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
 }
 
 void TfrmPassword::setLauncher(QWidget* launcher) {
-    launcher_ = launcher;
+    setLauncher(std::function<QWidget*()>([launcher] { return launcher; }));
+}
+
+void TfrmPassword::setLauncher(std::function<QWidget*()> launcher) {
+    launcher_ = std::move(launcher);
 }
 
 void TfrmPassword::setChangeWindow(TfrmCambiaPassword* window) {
-    change_ = window;
-    connect(change_, &TfrmCambiaPassword::closed, this, &TfrmPassword::comeBack);
+    setChangeWindow(std::function<TfrmCambiaPassword*()>([window] { return window; }));
+    if (window) comeBackWhenClosed(window);
+}
+
+void TfrmPassword::setChangeWindow(std::function<TfrmCambiaPassword*()> window) {
+    change_ = std::move(window);
 }
 
 void TfrmPassword::updateOk() {
@@ -114,7 +122,7 @@ void TfrmPassword::ok() {
     }
     if (accesspassword::matches(*stored, txtPassword_->text())) {
         txtPassword_->clear();
-        if (launcher_) launcher_->showMaximized();
+        if (QWidget* launcher = launcher_ ? launcher_() : nullptr) launcher->showMaximized();
         hide();
         return;
     }
@@ -124,9 +132,16 @@ void TfrmPassword::ok() {
 }
 
 void TfrmPassword::changePassword() {
-    if (!change_) return;
-    change_->show();
+    TfrmCambiaPassword* change = change_ ? change_() : nullptr;
+    if (!change) return;
+    comeBackWhenClosed(change);
+    change->show();
     hide();
+}
+
+void TfrmPassword::comeBackWhenClosed(TfrmCambiaPassword* change) {
+    connect(change, &TfrmCambiaPassword::closed, this, &TfrmPassword::comeBack,
+            Qt::UniqueConnection);
 }
 
 void TfrmPassword::comeBack() {

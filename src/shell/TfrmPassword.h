@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 class QLineEdit;
 class QPushButton;
@@ -16,11 +17,14 @@ class TfrmPassword : public QWidget {
 public:
     explicit TfrmPassword(QWidget* parent = nullptr);
 
-    // The window that a correct password shows (maximised).
+    // The window that a correct password shows (maximised): the one given,
+    // or the one the function gives when it is first needed.
     void setLauncher(QWidget* launcher);
+    void setLauncher(std::function<QWidget*()> launcher);
     // The change window: "Cambia password" shows it, and this window comes
-    // back, emptied, when it closes.
+    // back, emptied, when it closes. Likewise given or made on first use.
     void setChangeWindow(TfrmCambiaPassword* window);
+    void setChangeWindow(std::function<TfrmCambiaPassword*()> window);
 
     // The OK button.
     void ok();
@@ -36,10 +40,11 @@ protected:
 private:
     void updateOk();
     void changePassword();
+    void comeBackWhenClosed(TfrmCambiaPassword* change);
     void comeBack();
 
     QLineEdit* txtPassword_;
     QPushButton* cmdOK_;
-    QWidget* launcher_ = nullptr;
-    TfrmCambiaPassword* change_ = nullptr;
+    std::function<QWidget*()> launcher_;
+    std::function<TfrmCambiaPassword*()> change_;
 };

@@ -27,7 +27,7 @@ QPixmap splashPicture(QSize size) {
     painter.fillRect(picture.rect(), gradient);
 
     const int iconSize = size.height() * 2 / 3;
-    QIcon(QStringLiteral(":/icons/selvadoro.svg"))
+    programIcon("selvadoro")
         .paint(&painter, QRect(24, (size.height() - iconSize) / 2, iconSize, iconSize));
 
     const QRect textArea(iconSize + 48, 0, size.width() - iconSize - 64, size.height());

@@ -10,8 +10,8 @@ dest=$3
 rm -rf "$dest"
 "$cmake" --install "$build" --prefix "$dest" > /dev/null
 
-for file in selvadoro unins000.dll Guida.pdf selvadoro.svg selvadoro.desktop \
-        translations/qtbase_it.qm; do
+for file in selvadoro selvadoro_sound.so unins000.dll Guida.pdf selvadoro.svg \
+        selvadoro.desktop translations/qtbase_it.qm; do
     if [ ! -s "$dest/$file" ]; then
         echo "Manca $file"
         exit 1

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QPushButton>
 #include <functional>
 
+#include "base/AlertSoundModule.h"
 #include "base/GuiSeams.h"
 #include "support/Fixtures.h"
 
@@ -35,6 +38,19 @@ TEST(QtMessagesTest, ShowStoredTextAsPlainText) {
         EXPECT_EQ(format, Qt::PlainText);
         EXPECT_EQ(text, displayMessageText(stored));
     }
+}
+
+// The alert sound's module, which the program loads at its first sound,
+// loads beside the program's own libraries and has every function the
+// program looks up in it.
+TEST(QtAlertSoundTest, TheSoundModuleLoadsWithItsFunctions) {
+    QLibrary module(QStringLiteral(SOUND_MODULE));
+    ASSERT_TRUE(module.load()) << qPrintable(module.errorString());
+    for (const char* function : {kSoundPlay, kSoundStop, kSoundRelease}) {
+        EXPECT_NE(module.resolve(function), nullptr) << function;
+    }
+    EXPECT_TRUE(
+        QFileInfo(QStringLiteral(SOUND_MODULE)).fileName().startsWith(QLatin1String(kSoundModule)));
 }
 
 }  // namespace
