@@ -24,17 +24,18 @@ sqlite3 "$work/anagrafica.db" ".mode tabs" ".import $work/anagrafica.tsv t"
 archive=$data/Cacciatori.pro
 cat "$archive" > /dev/null  # in the page cache, as for every run after the first
 
-# The median of `runs` runs of the command, in seconds; its output goes to
-# $work/out.
+# The median of `runs` runs of the command, in seconds, its output thrown
+# away as the floor's is; then one more run writes its output to $work/out.
 median() {
     local times=()
     for ((i = 0; i < runs; i++)); do
         local start end
         start=$(date +%s%N)
-        "$@" > "$work/out" 2> /dev/null || true
+        "$@" > /dev/null 2>&1 || true
         end=$(date +%s%N)
         times+=($(( (end - start) / 1000 )))
     done
+    "$@" > "$work/out" 2> /dev/null || true
     printf '%s\n' "${times[@]}" | sort -n | awk -v n="$runs" 'NR == int((n + 1) / 2) { printf "%.3f", $1 / 1e6 }'
 }
 
@@ -58,8 +59,9 @@ allText=$(wc -c < "$work/out" | awk '{ printf "%.0f", $1 / 1048576 }')
 allPeak=$(peak "${program[@]}" cerca anagrafica)
 export=$(median "${program[@]}" esporta anagrafica --file "$work/export.xls")
 exportSize=$(stat -c %s "$work/export.xls" | awk '{ printf "%.0f", $1 / 1048576 }')
-sqlite=$(median sqlite3 -html "$work/anagrafica.db" "SELECT * FROM t;")
-sqliteSize=$(wc -c < "$work/out" | awk '{ printf "%.0f", $1 / 1048576 }')
+# sqlite3 writes its HTML into a file, as the export does.
+sqlite=$(median sh -c 'sqlite3 -html "$1" "SELECT * FROM t;" > "$2"' sh "$work/anagrafica.db" "$work/sqlite.html")
+sqliteSize=$(stat -c %s "$work/sqlite.html" | awk '{ printf "%.0f", $1 / 1048576 }')
 
 echo
 echo "$hunters cacciatori ($(stat -c %s "$archive" | awk '{ printf "%.0f", $1 / 1048576 }') MB), mediana di $runs esecuzioni, processo intero"

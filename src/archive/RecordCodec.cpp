@@ -97,21 +97,6 @@ FieldValues decode(const RecordLayout& layout, QByteArrayView record,
                         [&](std::size_t i) { return more.empty() ? marks[i] : bool(more[i]); });
 }
 
-QByteArrayView shownBytes(FieldEncoding encoding, int capacity, QByteArrayView slot) {
-    if (encoding == FieldEncoding::ZeroTerminated) {
-        const qsizetype zero = slot.indexOf('\0');
-        return zero < 0 ? slot : slot.first(zero);
-    }
-    const int length = qMin<int>(static_cast<unsigned char>(slot.at(0)), capacity);
-    QByteArrayView text = slot.sliced(1, length);
-    // Trimmed as text::trimBlanks trims: the bytes up to 32 are the same
-    // characters in the code page.
-    while (!text.isEmpty() && static_cast<unsigned char>(text.front()) <= 0x20)
-        text = text.sliced(1);
-    while (!text.isEmpty() && static_cast<unsigned char>(text.back()) <= 0x20) text.chop(1);
-    return text;
-}
-
 QString displayText(FieldEncoding encoding, const QString& stored) {
     return encoding == FieldEncoding::LengthPrefixed ? text::trimBlanks(stored) : stored;
 }

@@ -27,7 +27,21 @@ FieldValues decode(const RecordLayout& layout, QByteArrayView record,
 // The bytes of the text a card shows for one field, straight from its slot
 // in a record (capacity + 1 bytes at layout.offsetOf(field)), without
 // decoding: what displayText(decode(...)) gives, in the code page's bytes.
-QByteArrayView shownBytes(FieldEncoding encoding, int capacity, QByteArrayView slot);
+// Inline: a list calls it for every field of every record it reads.
+inline QByteArrayView shownBytes(FieldEncoding encoding, int capacity, QByteArrayView slot) {
+    if (encoding == FieldEncoding::ZeroTerminated) {
+        const qsizetype zero = slot.indexOf('\0');
+        return zero < 0 ? slot : slot.first(zero);
+    }
+    const int length = qMin<int>(static_cast<unsigned char>(slot.at(0)), capacity);
+    QByteArrayView text = slot.sliced(1, length);
+    // Trimmed as text::trimBlanks trims: the bytes up to 32 are the same
+    // characters in the code page.
+    while (!text.isEmpty() && static_cast<unsigned char>(text.front()) <= 0x20)
+        text = text.sliced(1);
+    while (!text.isEmpty() && static_cast<unsigned char>(text.back()) <= 0x20) text.chop(1);
+    return text;
+}
 
 // The text a card shows for a stored value: trimmed for length-prefixed
 // archives, unchanged for zero-terminated ones.

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "archive/RecordCodec.h"
@@ -118,16 +119,20 @@ void ItemFormat::Writer::append(QByteArrayView record, QByteArray& out) const {
                 ++chars;
             }
             const Slot& slot = part.fields.at(i);
-            for (const char c : shownField(encoding_, slot.offset, slot.capacity, record)) {
-                if (chars == width) break;
-                const auto b = static_cast<unsigned char>(c);
-                if (b >= 0x20 && b < 0x7F) {
-                    *p++ = c;
-                } else {
-                    const ShownChar& ch = shown[b];
-                    p = std::copy(ch.bytes, ch.bytes + ch.size, p);
-                }
-                ++chars;
+            QByteArrayView bytes = shownField(encoding_, slot.offset, slot.capacity, record);
+            if (width > 0) bytes = bytes.first(qMin(bytes.size(), width - chars));
+            chars += bytes.size();
+            // Plain printable text, the common case, is the same in UTF-8.
+            const bool plain = std::all_of(bytes.begin(), bytes.end(), [](char c) {
+                return static_cast<unsigned char>(c) - 0x20u < 0x5Fu;
+            });
+            if (plain) {
+                p = std::copy(bytes.begin(), bytes.end(), p);
+                continue;
+            }
+            for (const char c : bytes) {
+                const ShownChar& ch = shown[static_cast<unsigned char>(c)];
+                p = std::copy(ch.bytes, ch.bytes + ch.size, p);
             }
         }
         if (width > 0 && chars < width) p = std::fill_n(p, width - chars, ' ');
@@ -463,9 +468,27 @@ void ListLines::sort(CaseFolding folding) {
         }
         keyed.push_back({packed[0], packed[1], quint32(i)});
     }
-    std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-        if (a.high != b.high) return a.high < b.high;
-        if (a.low != b.low) return a.low < b.low;
+    // First by the packed keys, a byte at a time from the last (a radix
+    // sort, which keeps the order of equal keys)...
+    {
+        std::vector<Keyed> moved(keyed.size());
+        for (int pass = 0; pass < 16; ++pass) {
+            const int shift = (pass % 8) * 8;
+            const auto digit = [pass, shift](const Keyed& k) {
+                return std::size_t(((pass < 8 ? k.low : k.high) >> shift) & 0xFF);
+            };
+            std::array<std::size_t, 256> starts{};
+            for (const Keyed& k : keyed) ++starts[digit(k)];
+            // A byte the same in every key orders nothing.
+            if (std::find(starts.begin(), starts.end(), keyed.size()) != starts.end()) continue;
+            std::size_t start = 0;
+            for (std::size_t& count : starts) start += std::exchange(count, start);
+            for (const Keyed& k : keyed) moved[starts[digit(k)]++] = k;
+            keyed.swap(moved);
+        }
+    }
+    // ... then the lines that share them by the whole text.
+    const auto byText = [&](const Keyed& a, const Keyed& b) {
         const QByteArrayView ta = utf8(qsizetype(a.entry));
         const QByteArrayView tb = utf8(qsizetype(b.entry));
         KeyReader ka(ta, latin, allLetters);
@@ -479,7 +502,14 @@ void ListLines::sort(CaseFolding folding) {
         // The order of UTF-8 bytes is that of the characters.
         if (const int c = ta.compare(tb); c != 0) return c < 0;
         return entries_[a.entry].record < entries_[b.entry].record;
-    });
+    };
+    for (auto first = keyed.begin(); first != keyed.end();) {
+        auto last = std::find_if(first + 1, keyed.end(), [first](const Keyed& k) {
+            return k.high != first->high || k.low != first->low;
+        });
+        if (last - first > 1) std::sort(first, last, byText);
+        first = last;
+    }
     std::vector<Entry> sorted;
     sorted.reserve(entries_.size());
     for (const Keyed& k : keyed) sorted.push_back(entries_[k.entry]);
