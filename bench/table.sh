@@ -9,7 +9,8 @@ set -euo pipefail
 
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
-exe=$build/Selvadoro/selvadoro
+# SELVADORO_EXE measures another build of the program (an earlier one).
+exe=${SELVADORO_EXE:-$build/Selvadoro/selvadoro}
 runs=${RUNS:-5}
 hunters=100000
 work=$(mktemp -d "${TMPDIR:-/tmp}/selvadoro-bench.XXXXXX")
