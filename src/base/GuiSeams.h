@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QStringList>
 #include <memory>
 
 #include "base/Seams.h"
 
 class QAudioOutput;
 class QMediaPlayer;
+class QProgressDialog;
 
 // The Qt implementations of the seams used by the program.
 
@@ -37,6 +39,24 @@ public:
 private:
     std::unique_ptr<QAudioOutput> output_;  // outlives the player that plays on it
     std::unique_ptr<QMediaPlayer> player_;
+};
+
+// Progress of long work: a dialog " Selvadoro" with the work's label, a bar
+// and "Annulla", window-modal on the window in front. It shows only once the
+// work has lasted about a second, so short work never takes the focus from
+// the window it runs in; while it shows, the events are processed at each
+// step, so that a click on Annulla is seen.
+class QtProgress final : public Progress {
+public:
+    QtProgress();
+    ~QtProgress() override;
+    void begin(const QString& label) override;
+    bool advance(qint64 done, qint64 total) override;
+    void end() override;
+
+private:
+    std::unique_ptr<QProgressDialog> dialog_;
+    QStringList labels_;  // of the pieces of work begun and not ended, innermost last
 };
 
 // The text of a message as a dialog shows it: the program's line-feed and
