@@ -189,16 +189,29 @@ QStringList imminentFiles(const QDate& today) {
     return files;
 }
 
-ImminentCheck checkImminent(const QDate& today) {
+ImminentCheck checkImminent(const QDate& today, const ScanProgress& progress) {
     ImminentCheck check;
     const RecordLayout& layout = TRecScadenza::layout();
     FieldLoader loader(layout, {F::Data, F::Avviso});
-    for (const QString& path : imminentFiles(today)) {
-        const bool read =
-            RecordFile::scan(path, layout.recordSize(), [&](qsizetype, QByteArrayView record) {
+    const QStringList files = imminentFiles(today);
+    for (qsizetype f = 0; f < files.size(); ++f) {
+        // Each file counts for an equal share of the whole.
+        constexpr qint64 kShare = 1000;
+        const ScanProgress fileProgress = [&](qint64 done, qint64 total) {
+            if (!progress(f * kShare + done * kShare / qMax<qint64>(total, 1),
+                          files.size() * kShare)) {
+                check.cancelled = true;
+            }
+            return !check.cancelled;
+        };
+        const bool read = RecordFile::scan(
+            files.at(f), layout.recordSize(),
+            [&](qsizetype, QByteArrayView record) {
                 if (isImminent(loader.load(record), today)) ++check.count;
                 return true;
-            });
+            },
+            nullptr, progress ? fileProgress : ScanProgress());
+        if (check.cancelled) return check;
         if (!read) check.readable = false;
     }
     return check;
