@@ -107,7 +107,7 @@ namespace {
 // tenths of a percent.
 constexpr int kProgressSteps = 1000;
 
-// How long work lasts before its dialog shows.
+// How long work must be seen to last for its dialog to show.
 constexpr int kProgressShowsAfterMs = 1000;
 
 }  // namespace

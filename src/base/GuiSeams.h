@@ -43,9 +43,10 @@ private:
 
 // Progress of long work: a dialog " Selvadoro" with the work's label, a bar
 // and "Annulla", window-modal on the window in front. It shows only once the
-// work has lasted about a second, so short work never takes the focus from
-// the window it runs in; while it shows, the events are processed at each
-// step, so that a click on Annulla is seen.
+// work is seen to last more than about a second (by the pace of its steps,
+// or because it has lasted that long), so short work never takes the focus
+// from the window it runs in; while it shows, the events are processed at
+// each step, so that a click on Annulla is seen.
 class QtProgress final : public Progress {
 public:
     QtProgress();

@@ -72,8 +72,8 @@ using WorkProgress = std::function<bool(qint64 done, qint64 total)>;
 // Work that can last long on a large archive (a search, a list, an export,
 // a print): begun with an Italian label ("Ricerca delle schede in corso..."),
 // told how far it is, ended. The program shows a dialog with "Annulla" once
-// the work has lasted about a second; advance() returns false once the user
-// cancelled, and the work then stops. Pieces of work may nest; each begin
+// the work is seen to last more than about a second; advance() returns false
+// once the user cancelled, and the work then stops. Pieces of work may nest; each begin
 // has its end.
 class Progress {
 public:
