@@ -94,10 +94,12 @@ int runGui(QApplication& app) {
     QtDesktop desktop;
     QtAlertSound sound;
     QtPrinting printing;
+    QtProgress progress;
     seams::setMessages(&messages);
     seams::setDesktop(&desktop);
     seams::setAlertSound(&sound);
     seams::setPrinting(&printing);
+    seams::setProgress(&progress);
 
     int result;
     {
@@ -109,5 +111,6 @@ int runGui(QApplication& app) {
     seams::setDesktop(nullptr);
     seams::setAlertSound(nullptr);
     seams::setPrinting(nullptr);
+    seams::setProgress(nullptr);
     return result;
 }

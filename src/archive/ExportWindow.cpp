@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "archive/ArchiveMessages.h"
 #include "archive/GuiListActions.h"
@@ -24,7 +25,7 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent,
       date_(date),
       grid_(new ExportGridModel(definition.columns, this)) {
     frameListWindow(this, definition.windowName, definition.caption, definition.windowSize,
-                    [this] { fillGrid(); });
+                    [this] { shown(); });
     setMouseTracking(true);
     installEventFilter(this);
 
@@ -83,13 +84,32 @@ QString ExportWindow::filePath() const {
     return paths::dataFile(definition_.fileName);
 }
 
-void ExportWindow::fillGrid() {
+bool ExportWindow::fillGrid() {
     const QDate date = date_.isValid() ? date_ : seams::clock().today();
-    GridRows rows = definition_.read(definition_.filesFor(archive_, date), date);
+    gridWhole_ = false;
+    grid_->setRows({});
+    ProgressScope progress(QStringLiteral("Lettura dell'archivio in corso..."));
+    GridRows rows =
+        definition_.read(definition_.filesFor(archive_, date), date, progress.callback());
+    progress.end();
+    if (rows.cancelled) return false;
     gridWhole_ = rows.ok;
     grid_->setRows(std::move(rows));
     // The rows read so far stay shown; the grid is never passed off as whole.
     if (!gridWhole_) seams::messages().plain(archivemsg::accessError());
+    return true;
+}
+
+int ExportWindow::exec() {
+    if (!fillGrid()) return QDialog::Rejected;
+    filled_ = true;
+    return QDialog::exec();
+}
+
+void ExportWindow::shown() {
+    if (std::exchange(filled_, false)) return;
+    // Shown without exec() and stopped: the window closes, empty.
+    if (!fillGrid()) QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
 }
 
 void ExportWindow::exportFile() {
@@ -101,7 +121,13 @@ void ExportWindow::exportFile() {
             "di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"))) {
         return;
     }
-    if (!spreadsheet::writeGrid(filePath(), definition_.sheetName, *grid_)) {
+    ProgressScope progress(QStringLiteral("Esportazione in corso..."));
+    bool cancelled = false;
+    const bool written = spreadsheet::writeGrid(filePath(), definition_.sheetName, *grid_, nullptr,
+                                                progress.callback(), &cancelled);
+    progress.end();
+    if (cancelled) return;  // nothing written: the earlier file stays as it was
+    if (!written) {
         seams::messages().plain(QStringLiteral(
             "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
             "file di Excel non sia già aperto."));

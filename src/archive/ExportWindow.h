@@ -22,22 +22,32 @@ public:
     explicit ExportWindow(const ExportDefinition& definition, QWidget* parent = nullptr,
                           const QString& archive = {}, const QDate& date = {});
 
-    void fillGrid();
+    // Reads the grid, with its progress; false, the grid left empty, when
+    // the user stops it.
+    bool fillGrid();
+    // Writes the grid to the file, with its progress; an export the user
+    // stops leaves the earlier file as it was.
     void exportFile();
     QString filePath() const;
     const ExportGridModel& grid() const { return *grid_; }
+
+    // Reads the grid before the window shows: a list the user stops never
+    // opens.
+    int exec() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QToolButton* addButton(const char* name, const char* icon, const QString& hint);
+    void shown();
 
     const ExportDefinition& definition_;
     QString archive_;
     QDate date_;
     ExportGridModel* grid_;
     bool gridWhole_ = false;  // the grid holds every record of the archive
+    bool filled_ = false;     // read by exec() for the showing to come
     QTableView* grdRecords_;
     QLabel* panInfo_;
     QHash<QObject*, QString> hints_;

@@ -394,13 +394,17 @@ ListResult summaryRecords(const RecordLayout& layout, const QString& path,
 }
 
 bool countRecords(const RecordLayout& layout, const QString& path, const ConditionFn& condition,
-                  const QList<qsizetype>& conditionFields, qsizetype* count) {
+                  const QList<qsizetype>& conditionFields, qsizetype* count,
+                  const ScanProgress& progress) {
     FieldLoader loader(layout, conditionFields);
     *count = 0;
-    return RecordFile::scan(path, layout.recordSize(), [&](qsizetype, QByteArrayView record) {
-        if (condition(loader.load(record))) ++*count;
-        return true;
-    });
+    return RecordFile::scan(
+        path, layout.recordSize(),
+        [&](qsizetype, QByteArrayView record) {
+            if (condition(loader.load(record))) ++*count;
+            return true;
+        },
+        nullptr, progress);
 }
 
 namespace {

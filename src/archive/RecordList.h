@@ -230,9 +230,11 @@ ListResult summaryRecords(const RecordLayout& layout, const QString& path,
 
 // Counts in `*count` the records of the archive the condition includes,
 // decoding only `conditionFields` for it. False when the file could not be
-// read whole (the records read so far are counted).
+// read whole (the records read so far are counted); a `progress` that asks
+// to stop stops the count there.
 bool countRecords(const RecordLayout& layout, const QString& path, const ConditionFn& condition,
-                  const QList<qsizetype>& conditionFields, qsizetype* count);
+                  const QList<qsizetype>& conditionFields, qsizetype* count,
+                  const ScanProgress& progress = {});
 
 // The lines in the order of ListLines::sort.
 void sortLines(QList<ListLine>& lines, CaseFolding folding = CaseFolding::AllLetters);

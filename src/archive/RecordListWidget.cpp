@@ -118,8 +118,12 @@ void RecordListWidget::print() const {
     QStringList texts;
     texts.reserve(lines().size());
     for (qsizetype i = 0; i < lines().size(); ++i) texts.append(lines().text(i));
-    seams::printing().print(
-        report::prepare(report::listReport(printTitle_, texts), seams::clock().today()));
+    ProgressScope progress(QStringLiteral("Preparazione della stampa in corso..."));
+    const report::PreparedReport prepared = report::prepare(
+        report::listReport(printTitle_, texts), seams::clock().today(), progress.callback());
+    progress.end();
+    if (progress.cancelled()) return;  // nothing is printed
+    seams::printing().print(prepared);
 }
 
 bool RecordListWidget::eventFilter(QObject* watched, QEvent* event) {

@@ -128,9 +128,16 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
 void SearchWindow::search() {
     QStringList texts;
     for (const QLineEdit* edit : criteria_) texts.append(edit->text());
-    lblConta = QString::number(criteriaInUse(definition_.criteriaWith(texts)));
     list_->clear();
-    ListResult result = definition_.run(archive_, texts);
+    ProgressScope progress(QStringLiteral("Ricerca delle schede in corso..."));
+    ListResult result = definition_.run(archive_, texts, progress.callback());
+    progress.end();
+    if (result.cancelled) {
+        // The user stopped it: the window stays on its criteria, as before.
+        lblAttendere_->hide();
+        return;
+    }
+    lblConta = QString::number(criteriaInUse(definition_.criteriaWith(texts)));
     if (!result.ok) {
         seams::messages().plain(archivemsg::accessError());
         return;

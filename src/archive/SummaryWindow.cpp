@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "archive/ArchiveMessages.h"
 #include "archive/GuiListActions.h"
@@ -17,7 +18,7 @@ SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* paren
     const ListStyle& style = definition.style;
     frameListWindow(this, definition.windowName, definition.caption,
                     style.windowSize.isEmpty() ? QSize(1000, 560) : style.windowSize,
-                    [this] { build(); });
+                    [this] { shown(); });
 
     auto* layout = new QVBoxLayout(this);
     addListHeading(
@@ -30,13 +31,33 @@ SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* paren
     if (style.redHint) list_->setRedHint();
 }
 
-void SummaryWindow::build() {
+bool SummaryWindow::build() {
     list_->resetFind();
-    ListResult result = definition_.build(archive_, seams::clock().today());
+    list_->clear();
+    ProgressScope progress(QStringLiteral("Lettura dell'archivio in corso..."));
+    ListResult result = definition_.build(archive_, seams::clock().today(), progress.callback());
+    progress.end();
+    if (result.cancelled) return false;
     list_->setLines(std::move(result.lines));
     list_->findBox()->setFocus();
     // The lines read so far stay; the list is never passed off as whole.
     if (!result.ok) seams::messages().plain(archivemsg::accessError());
+    return true;
+}
+
+int SummaryWindow::exec() {
+    if (!build()) return QDialog::Rejected;
+    built_ = true;
+    return QDialog::exec();
+}
+
+void SummaryWindow::shown() {
+    if (std::exchange(built_, false)) {
+        list_->findBox()->setFocus();
+    } else if (!build()) {
+        // Shown without exec() and stopped: the window closes, empty.
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+    }
 }
 
 void SummaryWindow::openChosen() {

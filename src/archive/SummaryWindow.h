@@ -18,15 +18,24 @@ public:
     explicit SummaryWindow(const SummaryDefinition& definition, QWidget* parent = nullptr,
                            const QString& archive = {});
 
-    void build();
+    // Reads the list, with its progress; false, the list left empty, when
+    // the user stops it.
+    bool build();
     void openChosen();
     RecordListWidget* list() const { return list_; }
+
+    // Reads the list before the window shows: a list the user stops never
+    // opens.
+    int exec() override;
 
 protected:
     void done(int result) override;
 
 private:
+    void shown();
+
     const SummaryDefinition& definition_;
     QString archive_;
     RecordListWidget* list_;
+    bool built_ = false;  // read by exec() for the showing to come
 };

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QUrl>
 
 #include "base/AlertSoundModule.h"
@@ -113,4 +114,65 @@ void QtAlertSound::play(const QString& path) {
 
 void QtAlertSound::stop() {
     if (module_ && module_->stop) module_->stop();
+}
+
+namespace {
+
+// The bar's steps: the work's own steps (records, rows, pages) scaled to
+// tenths of a percent.
+constexpr int kProgressSteps = 1000;
+
+// How long work must be seen to last for its dialog to show.
+constexpr int kProgressShowsAfterMs = 1000;
+
+}  // namespace
+
+QtProgress::QtProgress() = default;
+
+QtProgress::~QtProgress() = default;
+
+void QtProgress::begin(const QString& label) {
+    labels_.append(label);
+    if (dialog_) {
+        // Work within work: its label, from the start of the bar.
+        dialog_->setLabelText(label);
+        dialog_->setValue(0);
+        return;
+    }
+    QWidget* front = QApplication::activeModalWidget();
+    if (!front) front = QApplication::activeWindow();
+    dialog_ = std::make_unique<QProgressDialog>(label, QStringLiteral("Annulla"), 0, kProgressSteps,
+                                                front);
+    dialog_->setWindowTitle(QStringLiteral(" Selvadoro"));
+    dialog_->setWindowModality(Qt::WindowModal);
+    // Hidden at the end of the work by end(), not when the bar is full: the
+    // last step (sorting a list) may still take a moment.
+    dialog_->setAutoReset(false);
+    dialog_->setAutoClose(false);
+    dialog_->setMinimumDuration(kProgressShowsAfterMs);
+    dialog_->setValue(0);  // the work's clock starts
+}
+
+bool QtProgress::advance(qint64 done, qint64 total) {
+    if (!dialog_) return true;
+    if (dialog_->wasCanceled()) return false;
+    const qint64 scaled =
+        total > 0 ? qBound(qint64(0), done * kProgressSteps / total, qint64(kProgressSteps)) : 0;
+    const bool shown = dialog_->isVisible();
+    const int before = dialog_->value();
+    // Shows the dialog once the work has lasted long enough; while it shows,
+    // a new value also processes the events.
+    dialog_->setValue(static_cast<int>(scaled));
+    if (shown && dialog_->value() == before) QCoreApplication::processEvents();
+    return !dialog_->wasCanceled();
+}
+
+void QtProgress::end() {
+    if (labels_.isEmpty()) return;
+    labels_.removeLast();
+    if (!labels_.isEmpty()) {
+        if (dialog_) dialog_->setLabelText(labels_.last());
+        return;
+    }
+    dialog_.reset();
 }

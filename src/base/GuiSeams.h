@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QStringList>
 #include <memory>
 
 #include "base/Seams.h"
+
+class QProgressDialog;
 
 // The Qt implementations of the seams used by the program.
 
@@ -37,6 +40,25 @@ public:
 private:
     struct Module;
     std::unique_ptr<Module> module_;  // tried once, at the first sound
+};
+
+// Progress of long work: a dialog " Selvadoro" with the work's label, a bar
+// and "Annulla", window-modal on the window in front. It shows only once the
+// work is seen to last more than about a second (by the pace of its steps,
+// or because it has lasted that long), so short work never takes the focus
+// from the window it runs in; while it shows, the events are processed at
+// each step, so that a click on Annulla is seen.
+class QtProgress final : public Progress {
+public:
+    QtProgress();
+    ~QtProgress() override;
+    void begin(const QString& label) override;
+    bool advance(qint64 done, qint64 total) override;
+    void end() override;
+
+private:
+    std::unique_ptr<QProgressDialog> dialog_;
+    QStringList labels_;  // of the pieces of work begun and not ended, innermost last
 };
 
 // The text of a message as a dialog shows it: the program's line-feed and

@@ -38,7 +38,15 @@ public:
     void print(const report::PreparedReport&) override {}
 };
 
+class NoProgress final : public Progress {
+public:
+    void begin(const QString&) override {}
+    bool advance(qint64, qint64) override { return true; }
+    void end() override {}
+};
+
 SystemClock systemClock;
+NoProgress noProgress;
 NoPrinting noPrinting;
 SilentMessages silentMessages;
 NoDesktop noDesktop;
@@ -49,6 +57,7 @@ Desktop* currentDesktop = &noDesktop;
 const Clock* currentClock = &systemClock;
 AlertSound* currentSound = &noSound;
 Printing* currentPrinting = &noPrinting;
+Progress* currentProgress = &noProgress;
 
 }  // namespace
 
@@ -68,6 +77,9 @@ AlertSound& alertSound() {
 Printing& printing() {
     return *currentPrinting;
 }
+Progress& progress() {
+    return *currentProgress;
+}
 
 void setMessages(Messages* m) {
     currentMessages = m ? m : &silentMessages;
@@ -84,4 +96,30 @@ void setAlertSound(AlertSound* s) {
 void setPrinting(Printing* p) {
     currentPrinting = p ? p : &noPrinting;
 }
+void setProgress(Progress* p) {
+    currentProgress = p ? p : &noProgress;
+}
 }  // namespace seams
+
+ProgressScope::ProgressScope(const QString& label) {
+    seams::progress().begin(label);
+}
+
+ProgressScope::~ProgressScope() {
+    end();
+}
+
+bool ProgressScope::advance(qint64 done, qint64 total) {
+    if (!cancelled_ && active_ && !seams::progress().advance(done, total)) cancelled_ = true;
+    return !cancelled_;
+}
+
+WorkProgress ProgressScope::callback() {
+    return [this](qint64 done, qint64 total) { return advance(done, total); };
+}
+
+void ProgressScope::end() {
+    if (!active_) return;
+    active_ = false;
+    seams::progress().end();
+}

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <functional>
 
 // Everything that needs a person or the desktop goes through these small
 // interfaces. The program installs the Qt implementations (GuiSeams.h);
@@ -64,6 +65,24 @@ public:
     virtual void print(const report::PreparedReport& prepared) = 0;
 };
 
+// How far a piece of work is: `done` of `total` steps. Returning false asks
+// the work to stop. The same signature as the record files' ScanProgress.
+using WorkProgress = std::function<bool(qint64 done, qint64 total)>;
+
+// Work that can last long on a large archive (a search, a list, an export,
+// a print): begun with an Italian label ("Ricerca delle schede in corso..."),
+// told how far it is, ended. The program shows a dialog with "Annulla" once
+// the work is seen to last more than about a second; advance() returns false
+// once the user cancelled, and the work then stops. Pieces of work may nest; each begin
+// has its end.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    virtual void begin(const QString& label) = 0;
+    virtual bool advance(qint64 done, qint64 total) = 0;
+    virtual void end() = 0;
+};
+
 // The instances in use. Each setter takes a non-owned pointer; the system
 // clock is installed from the start.
 namespace seams {
@@ -72,10 +91,38 @@ Desktop& desktop();
 const Clock& clock();
 AlertSound& alertSound();
 Printing& printing();
+// Without an implementation installed (the command line), work shows
+// nothing and is never cancelled.
+Progress& progress();
 
 void setMessages(Messages* messages);
 void setDesktop(Desktop* desktop);
 void setClock(const Clock* clock);
 void setAlertSound(AlertSound* sound);
 void setPrinting(Printing* printing);
+void setProgress(Progress* progress);
 }  // namespace seams
+
+// One piece of work on seams::progress(), from construction to end() or
+// destruction. Once the user cancels it stays cancelled: every later
+// advance returns false without asking again.
+class ProgressScope {
+public:
+    explicit ProgressScope(const QString& label);
+    ~ProgressScope();
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+
+    bool advance(qint64 done, qint64 total);
+    // advance() as a callable, for the scans, lists, exports and reports
+    // that take one; valid while the scope lives.
+    WorkProgress callback();
+    // Whether the user stopped the work.
+    bool cancelled() const { return cancelled_; }
+    // Ends the work before the scope does (a second end does nothing).
+    void end();
+
+private:
+    bool active_ = true;
+    bool cancelled_ = false;
+};

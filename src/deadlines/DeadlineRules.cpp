@@ -188,15 +188,27 @@ QStringList imminentFiles(const QDate& today) {
     return files;
 }
 
-ImminentCheck checkImminent(const QDate& today) {
+ImminentCheck checkImminent(const QDate& today, const ScanProgress& progress) {
     ImminentCheck check;
     const auto imminent = [&today](const FieldValues& values) { return isImminent(values, today); };
-    for (const QString& path : imminentFiles(today)) {
+    const QStringList files = imminentFiles(today);
+    for (qsizetype f = 0; f < files.size(); ++f) {
+        // Each file counts for an equal share of the whole.
+        constexpr qint64 kShare = 1000;
+        const ScanProgress fileProgress = [&](qint64 done, qint64 total) {
+            if (!progress(f * kShare + done * kShare / qMax<qint64>(total, 1),
+                          files.size() * kShare)) {
+                check.cancelled = true;
+            }
+            return !check.cancelled;
+        };
         qsizetype count = 0;
-        if (!countRecords(TRecScadenza::layout(), path, imminent, {F::Data, F::Avviso}, &count)) {
-            check.readable = false;
-        }
+        const bool read =
+            countRecords(TRecScadenza::layout(), files.at(f), imminent, {F::Data, F::Avviso},
+                         &count, progress ? fileProgress : ScanProgress());
         check.count += count;
+        if (check.cancelled) return check;
+        if (!read) check.readable = false;
     }
     return check;
 }

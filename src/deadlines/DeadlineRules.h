@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "archive/RecordFile.h"
 #include "archive/SaveCheck.h"
 #include "deadlines/TRecScadenza.h"
 
@@ -79,11 +80,14 @@ QStringList imminentFiles(const QDate& today);
 // on `today` in the files of imminentFiles (the current year's is created
 // empty when missing, as every window does), a damaged record skipped;
 // `readable` is false when a file could not be opened or read whole (the
-// count then holds what was read).
+// count then holds what was read). `progress` is told how far the files are
+// read, each counting for an equal share; when it asks to stop, the check
+// stops and says it was `cancelled` (its count is then no answer).
 struct ImminentCheck {
     qsizetype count = 0;
     bool readable = true;
+    bool cancelled = false;
 };
-ImminentCheck checkImminent(const QDate& today);
+ImminentCheck checkImminent(const QDate& today, const ScanProgress& progress = {});
 
 }  // namespace deadlines

@@ -385,7 +385,18 @@ void TfrmScadenzario::openYear() {
 }
 
 void TfrmScadenzario::checkImminent() {
-    const deadlines::ImminentCheck check = deadlines::checkImminent(seams::clock().today());
+    ProgressScope progress(QStringLiteral("Controllo delle scadenze imminenti in corso..."));
+    const deadlines::ImminentCheck check =
+        deadlines::checkImminent(seams::clock().today(), progress.callback());
+    progress.end();
+    if (check.cancelled) {
+        // A check the user stopped says nothing either way: no banner, no
+        // sound, and OK still lists what is imminent.
+        imgPresenti_->hide();
+        imgAssenti_->hide();
+        btnOK_->setEnabled(true);
+        return;
+    }
     const bool imminent = check.count > 0;
     imgPresenti_->setVisible(imminent);
     imgAssenti_->setVisible(!imminent);

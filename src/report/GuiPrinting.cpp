@@ -1,10 +1,14 @@
 #include "report/GuiPrinting.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTemporaryFile>
 
+#include "base/ReplaceFile.h"
 #include "report/Report.h"
 
 namespace {
@@ -35,9 +39,57 @@ void setUpPrinter(QPrinter& printer, const report::PreparedReport& prepared) {
     printer.setPageLayout(layout);
 }
 
-bool printOn(QPrinter& printer, const report::PreparedReport& prepared) {
+enum class Outcome { Printed, Cancelled, Failed };
+
+// Draws the pages on the printer with their progress. When the user stops
+// it, a print job the printing system can still withdraw is withdrawn
+// (`withdraw`: a printer's, not a preview's).
+Outcome draw(QPrinter& printer, const report::PreparedReport& pages, const QString& label,
+             bool withdraw) {
+    ProgressScope progress(label);
+    const bool drawn = report::render(pages, printer, [&](qint64 done, qint64 total) {
+        if (progress.advance(done, total)) return true;
+        if (withdraw) printer.abort();
+        return false;
+    });
+    progress.end();
+    if (progress.cancelled()) return Outcome::Cancelled;
+    return drawn ? Outcome::Printed : Outcome::Failed;
+}
+
+// A PDF file chosen in the print dialog is drawn into a temporary file
+// beside it, which replaces it only once the whole document is drawn: a
+// print the user stops, or one that fails, leaves the earlier file as it
+// was, and the temporary file goes.
+Outcome drawFile(QPrinter& printer, const report::PreparedReport& pages) {
+    const QString target = printer.outputFileName();
+    QTemporaryFile drawing(target + QStringLiteral(".XXXXXX"));
+    if (!drawing.open()) return Outcome::Failed;
+    drawing.close();  // the printer writes it by its name
+    printer.setOutputFileName(drawing.fileName());
+    const Outcome outcome = draw(printer, pages, QStringLiteral("Stampa in corso..."), false);
+    printer.setOutputFileName(target);
+    if (outcome != Outcome::Printed) return outcome;
+    QFile drawn(drawing.fileName());
+    if (!drawn.open(QIODevice::ReadOnly)) return Outcome::Failed;
+    const QByteArray bytes = drawn.readAll();
+    drawn.close();
+    return !bytes.isEmpty() && replaceFile(target, bytes) ? Outcome::Printed : Outcome::Failed;
+}
+
+// Draws the pages the user chose: on the preview, in a file or on paper.
+Outcome printOn(QPrinter& printer, const report::PreparedReport& prepared) {
     const report::PreparedReport chosen = chosenPages(prepared, printer);
-    return chosen.pages.isEmpty() || report::render(chosen, printer);
+    if (chosen.pages.isEmpty()) return Outcome::Printed;
+    // The preview records the pages in pictures.
+    if (printer.paintEngine() && printer.paintEngine()->type() == QPaintEngine::Picture) {
+        return draw(printer, chosen, QStringLiteral("Preparazione dell'anteprima in corso..."),
+                    false);
+    }
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        return drawFile(printer, chosen);
+    }
+    return draw(printer, chosen, QStringLiteral("Stampa in corso..."), true);
 }
 
 void reportFailure() {
@@ -54,8 +106,14 @@ void QtPrinting::preview(const report::PreparedReport& prepared) {
     QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
     dialog.setWindowTitle(QStringLiteral(" Anteprima di stampa"));
     bool failed = false;
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&](QPrinter* target) { failed = !printOn(*target, prepared) || failed; });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        const Outcome outcome = printOn(*target, prepared);
+        failed = outcome == Outcome::Failed || failed;
+        // A preview the user stops closes without showing half a document.
+        if (outcome == Outcome::Cancelled) {
+            QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
+        }
+    });
     dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
     dialog.exec();
     if (failed) reportFailure();
@@ -71,5 +129,5 @@ void QtPrinting::print(const report::PreparedReport& prepared) {
                       QAbstractPrintDialog::PrintCollateCopies |
                       QAbstractPrintDialog::PrintShowPageSize);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!printOn(printer, prepared)) reportFailure();
+    if (printOn(printer, prepared) == Outcome::Failed) reportFailure();
 }

@@ -127,16 +127,35 @@ struct LaidText {
     }
 };
 
-LaidText layText(const TextObject& source, const QString& date, bool stretch) {
+// How far the layout of a report's flowing texts is, in their own lines.
+struct LayoutProgress {
+    const WorkProgress& tell;
+    qint64 done = 0;
+    qint64 total = 0;
+    bool stopped = false;
+
+    // For the wrapping of the next text: the lines before it, plus its own.
+    std::function<bool(qsizetype)> forText() {
+        return [this, before = done](qsizetype lines) {
+            if (!tell(before + lines, total)) stopped = true;
+            return !stopped;
+        };
+    }
+};
+
+LaidText layText(const TextObject& source, const QString& date, bool stretch,
+                 LayoutProgress* progress = nullptr) {
     LaidText laid;
     TextObject& text = laid.object;
     text = source;
     text.text.replace(QStringLiteral("[DATE]"), date);
     text.font = layoutFont(text.font);
     const double width = qMax(0.0, text.rect.width() - 2 * kTextPadding);
-    const auto layOut = [&] {
-        laid.lines =
-            text.wordWrap ? wrapLines(text.text, text.font, width) : text.text.split(u'\n');
+    // Only the first layout tells the progress: a shrinking one repeats it.
+    const auto layOut = [&](LayoutProgress* told) {
+        laid.lines = text.wordWrap
+                         ? wrapLines(text.text, text.font, width, told ? told->forText() : nullptr)
+                         : text.text.split(u'\n');
         laid.pitch = lineHeight(text.font);
     };
     const auto fits = [&] {
@@ -147,12 +166,16 @@ LaidText layText(const TextObject& source, const QString& date, bool stretch) {
         }
         return true;
     };
-    layOut();
+    layOut(progress);
+    if (progress) {
+        if (progress->stopped) return laid;
+        progress->done += paragraphCount(source.text);
+    }
     if (text.shrinkToFit) {
         while (!fits() && text.font.pointSizeF() > kSmallestShrunkPoints) {
             text.font.setPointSizeF(
                 qMax(kSmallestShrunkPoints, text.font.pointSizeF() - kShrinkStep));
-            layOut();
+            layOut(nullptr);
         }
     }
     text.text = laid.lines.join(u'\n');
@@ -184,8 +207,12 @@ Object moved(Object object, double dx, double dy) {
 // data bands need.
 class PageLayout {
 public:
-    PageLayout(const Page& page, const QString& date, PreparedReport& out)
-        : page_(page), date_(date), out_(out), paper_(paperSize(page.size, page.orientation)) {}
+    PageLayout(const Page& page, const QString& date, PreparedReport& out, LayoutProgress* progress)
+        : page_(page),
+          date_(date),
+          out_(out),
+          paper_(paperSize(page.size, page.orientation)),
+          progress_(progress) {}
 
     void run() {
         const QMarginsF& margins = page_.margins;
@@ -212,8 +239,11 @@ public:
         startPage();
         for (const Band& band : page_.bands) {
             if (band.kind == Band::Kind::MasterData) flow(band);
+            if (stopped()) return;
         }
     }
+
+    bool stopped() const { return progress_ && progress_->stopped; }
 
 private:
     // An object of the page, a title or a footer, at its place on the paper.
@@ -246,7 +276,8 @@ private:
         double contentBottom = 0;
         for (const Object& object : band.objects) {
             if (const auto* text = std::get_if<TextObject>(&object)) {
-                LaidText laid = layText(*text, date_, true);
+                LaidText laid = layText(*text, date_, true, progress_);
+                if (stopped()) return;
                 height =
                     qMax(height, band.height + laid.object.rect.bottom() - text->rect.bottom());
                 contentBottom = qMax(contentBottom, laid.contentBottom());
@@ -421,14 +452,31 @@ private:
     double bodyBottom_ = 0;
     double cursor_ = 0;
     bool fresh_ = true;  // nothing of the master data on the current page yet
+    LayoutProgress* progress_;
 };
 
 }  // namespace
 
-PreparedReport prepare(const Report& report, const QDate& today) {
+PreparedReport prepare(const Report& report, const QDate& today, const WorkProgress& progress) {
     const QString date = today.toString(QStringLiteral("dd/MM/yyyy"));
+    LayoutProgress laying{progress};
+    if (progress) {
+        for (const Page& page : report.pages) {
+            for (const Band& band : page.bands) {
+                if (band.kind != Band::Kind::MasterData) continue;
+                for (const Object& object : band.objects) {
+                    if (const auto* text = std::get_if<TextObject>(&object)) {
+                        laying.total += paragraphCount(text->text);
+                    }
+                }
+            }
+        }
+    }
     PreparedReport prepared;
-    for (const Page& page : report.pages) PageLayout(page, date, prepared).run();
+    for (const Page& page : report.pages) {
+        PageLayout(page, date, prepared, progress ? &laying : nullptr).run();
+        if (laying.stopped) return {};
+    }
     return prepared;
 }
 

@@ -12,6 +12,8 @@
 #include <QString>
 #include <variant>
 
+#include "base/Seams.h"
+
 class QDate;
 class QPagedPaintDevice;
 
@@ -125,12 +127,17 @@ struct PreparedReport {
     QStringList texts() const;
 };
 
-// Lays the report out; today replaces "[DATE]" as dd/mm/yyyy.
-PreparedReport prepare(const Report& report, const QDate& today);
+// Lays the report out; today replaces "[DATE]" as dd/mm/yyyy. `progress` is
+// told how many of the lines of the flowing texts are laid out; when it asks
+// to stop, the result has no page.
+PreparedReport prepare(const Report& report, const QDate& today, const WorkProgress& progress = {});
 
 // Draws the prepared pages on a paged device (a PDF writer or a printer),
-// one device page per prepared page.
-bool render(const PreparedReport& prepared, QPagedPaintDevice& device);
+// one device page per prepared page. `progress` is told before each page how
+// many are drawn; when it asks to stop, drawing ends there and the result is
+// false.
+bool render(const PreparedReport& prepared, QPagedPaintDevice& device,
+            const WorkProgress& progress = {});
 
 // Writes the prepared pages to a PDF file (through a temporary file renamed
 // into place). False, with the reason, when the file cannot be written.

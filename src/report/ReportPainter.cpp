@@ -89,7 +89,8 @@ QPageLayout paperLayout(const PreparedPage& page) {
 
 }  // namespace
 
-bool render(const PreparedReport& prepared, QPagedPaintDevice& device) {
+bool render(const PreparedReport& prepared, QPagedPaintDevice& device,
+            const WorkProgress& progress) {
     if (prepared.pages.isEmpty()) return false;
     device.setPageLayout(paperLayout(prepared.pages.first()));
     QPainter painter;
@@ -97,6 +98,10 @@ bool render(const PreparedReport& prepared, QPagedPaintDevice& device) {
     painter.setRenderHint(QPainter::Antialiasing);
     const Scale scale{device.logicalDpiX() / 96.0, device.logicalDpiY() / 96.0};
     for (qsizetype i = 0; i < prepared.pages.size(); ++i) {
+        if (progress && !progress(i, prepared.pages.size())) {
+            painter.end();
+            return false;
+        }
         const PreparedPage& page = prepared.pages.at(i);
         if (i > 0) {
             // Printers keep the paper of the first page for the whole job;

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QStringList>
+#include <functional>
 
 namespace report {
 
@@ -27,7 +28,14 @@ double textWidth(const QFont& font, const QString& text);
 // The lines of a text: its own line breaks, and each line wider than
 // `width` broken at word boundaries (anywhere within a word longer than a
 // whole line). Blanks at the end of a broken line are dropped.
-QStringList wrapLines(const QString& text, const QFont& font, double width);
+// `progress`, when given, is told every so many of the text's own lines how
+// many are done; when it returns false the wrapping stops there, and what
+// it returns is not the whole text.
+QStringList wrapLines(const QString& text, const QFont& font, double width,
+                      const std::function<bool(qsizetype done)>& progress = {});
+
+// How many of its own lines a text has (its line breaks plus one).
+qsizetype paragraphCount(const QString& text);
 
 // Distance from the top of a text object's box to its first line, for its
 // vertical alignment, when it holds `lineCount` lines.

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QThread>
 #include <functional>
 
 #include "base/AlertSoundModule.h"
@@ -51,6 +54,73 @@ TEST(QtAlertSoundTest, TheSoundModuleLoadsWithItsFunctions) {
     }
     EXPECT_TRUE(
         QFileInfo(QStringLiteral(SOUND_MODULE)).fileName().startsWith(QLatin1String(kSoundModule)));
+}
+
+// The progress of long work: once the work has lasted a while, a dialog
+// over the window in front, in Italian, whose Annulla stops the work.
+TEST(QtProgressTest, ShowsItsItalianTextsAndAnnullaStopsTheWork) {
+    QWidget front;
+    front.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&front));
+    struct Seen {
+        QString title, label, button;
+        Qt::WindowModality modality = Qt::NonModal;
+        QWidget* parent = nullptr;
+    } seen;
+    whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QProgressDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        seen = {dialog->windowTitle(),
+                dialog->labelText(),
+                {},
+                dialog->windowModality(),
+                dialog->parentWidget()};
+        auto* annulla = dialog->findChild<QPushButton*>();
+        ASSERT_NE(annulla, nullptr);
+        seen.button = annulla->text();
+        QTest::mouseClick(annulla, Qt::LeftButton);
+    });
+    QtProgress progress;
+    progress.begin(QStringLiteral("Ricerca delle schede in corso..."));
+    // Work far longer than a second, unless it is stopped.
+    constexpr int kSteps = 20000;
+    int step = 0;
+    while (step < kSteps && progress.advance(step, kSteps)) {
+        QThread::msleep(2);
+        ++step;
+    }
+    progress.end();
+    EXPECT_LT(step, kSteps);
+    EXPECT_EQ(seen.title, QStringLiteral(" Selvadoro"));
+    EXPECT_EQ(seen.label, QStringLiteral("Ricerca delle schede in corso..."));
+    EXPECT_EQ(seen.button, QStringLiteral("Annulla"));
+    EXPECT_EQ(seen.modality, Qt::WindowModal);
+    EXPECT_EQ(seen.parent, &front);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// Short work shows nothing and leaves the focus where it was.
+TEST(QtProgressTest, ShortWorkShowsNothingAndKeepsTheFocus) {
+    QWidget front;
+    auto* edit = new QLineEdit(&front);
+    front.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&front));
+    edit->setFocus();
+    QtProgress progress;
+    progress.begin(QStringLiteral("Lettura dell'archivio in corso..."));
+    for (int step = 0; step <= 20; ++step) {
+        EXPECT_TRUE(progress.advance(step, 20));
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            EXPECT_FALSE(qobject_cast<QProgressDialog*>(window) && window->isVisible());
+        }
+    }
+    progress.end();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &front);
+    EXPECT_EQ(QApplication::focusWidget(), edit);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        EXPECT_EQ(qobject_cast<QProgressDialog*>(window), nullptr);
+    }
 }
 
 }  // namespace

@@ -371,6 +371,30 @@ TEST_F(ImminentCheckTest, ANoticeOf999DaysReachesTwoYearsOn) {
     EXPECT_FALSE(QFile::exists(year("2025")));
 }
 
+// The check tells its progress over the files, each an equal share of the
+// whole; asked to stop, it stops and says so rather than give a count.
+TEST_F(ImminentCheckTest, TellsItsProgressOverTheFilesAndStopsWhenAsked) {
+    ASSERT_TRUE(writeDeadlines(year("2024"), {deadlineOn("30/12/2024", "10:00", "0")}));
+    ASSERT_TRUE(writeDeadlines(year("2025"), {deadlineOn("05/01/2025", "09:00", "10")}));
+    QList<std::pair<qint64, qint64>> steps;
+    deadlines::ImminentCheck check =
+        deadlines::checkImminent(QDate(2024, 12, 30), [&](qint64 done, qint64 total) {
+            steps.append({done, total});
+            return true;
+        });
+    EXPECT_EQ(check.count, 2);
+    EXPECT_FALSE(check.cancelled);
+    EXPECT_EQ(steps, (QList<std::pair<qint64, qint64>>{{1000, 2000}, {2000, 2000}}));
+
+    int asked = 0;
+    check = deadlines::checkImminent(QDate(2024, 12, 30), [&](qint64, qint64) {
+        ++asked;
+        return false;
+    });
+    EXPECT_TRUE(check.cancelled);
+    EXPECT_EQ(asked, 1);  // the second file is not read
+}
+
 // A file that cannot be read is told apart from a year without deadlines;
 // the files that can be read still count.
 TEST_F(ImminentCheckTest, AnUnreadableFileIsReportedWithWhatTheOthersGave) {

@@ -126,6 +126,29 @@ TEST_F(DeadlineWindowTest, AnImminentDeadlineShowsTheBannerAndPlaysTheAlertOnce)
     EXPECT_TRUE(messages().shown.isEmpty());
 }
 
+// The imminence check the user cancels says nothing either way: neither
+// banner, no alert, no message; OK stays available to list them.
+TEST_F(DeadlineWindowTest, ACancelledImminenceCheckShowsNoBanner) {
+    writeFile(kYearFile, deadline("07", "Marzo", 3, "09:30", "0", "Rossi Mario"));
+    {
+        QFile tone(soundFile());
+        ASSERT_TRUE(tone.open(QIODevice::WriteOnly));
+    }
+    const QString checking = QStringLiteral("Controllo delle scadenze imminenti in corso...");
+    progress().cancelAt(1, checking);
+    reopen();
+    EXPECT_EQ(progress().cancelledWork, checking);
+    EXPECT_FALSE(control<QLabel>("imgPresenti")->isVisible());
+    EXPECT_FALSE(control<QLabel>("imgAssenti")->isVisible());
+    EXPECT_TRUE(button("btnOK")->isEnabled());
+    EXPECT_TRUE(sound().played.isEmpty());
+    EXPECT_TRUE(messages().shown.isEmpty());
+    // The next showing checks again, whole.
+    reopen();
+    EXPECT_TRUE(control<QLabel>("imgPresenti")->isVisible());
+    EXPECT_EQ(sound().played, QStringList{soundFile()});
+}
+
 // The year takes digits only and must have four of them: a short year or
 // a pasted path is refused before it names a file.
 TEST_F(DeadlineWindowTest, TheYearMustBeFourDigits) {

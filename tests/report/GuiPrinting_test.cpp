@@ -1,5 +1,6 @@
 #include "report/GuiPrinting.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -83,6 +84,83 @@ TEST_F(QtPrintingTest, PrintsTheChosenPagesThroughTheDialog) {
     printing.print(threePages());
     EXPECT_EQ(pdfPageCount(file), 2);
     EXPECT_TRUE(pdfText(file, 1).contains(QStringLiteral("Riga 60")));
+    EXPECT_TRUE(messages().shown.isEmpty());
+}
+
+// A PDF file chosen in the print dialog is replaced only by a whole
+// document: a print the user cancels while its pages are drawn leaves the
+// earlier file as it was, with no temporary file beside it, and no message.
+struct PdfPrint {
+    const char* name;
+    int cancelAtPage;  // the advance of the drawing at which the user cancels; 0: never
+};
+
+class QtPrintingToFile : public QtPrintingTest, public ::testing::WithParamInterface<PdfPrint> {};
+
+TEST_P(QtPrintingToFile, ReplacesTheEarlierFileOnlyWithAWholeDocument) {
+    const QString drawing = QStringLiteral("Stampa in corso...");
+    const QByteArray earlier = "%PDF-1.4 stampa precedente";
+    writeFile(QStringLiteral("stampa.pdf"), earlier);
+    const QString file = dataPath(QStringLiteral("stampa.pdf"));
+    whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        auto* name = modal->findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (!dialog || !name) {
+            modal->close();
+            return;
+        }
+        name->setText(file);
+        dialog->accept();
+    });
+    progress().cancelAt(GetParam().cancelAtPage, drawing);
+    printing.print(threePages());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("stampa.pdf")});
+    EXPECT_TRUE(messages().shown.isEmpty());
+    EXPECT_EQ(progress().begun, QStringList{drawing});
+    EXPECT_EQ(progress().ends, 1);
+    if (GetParam().cancelAtPage > 0) {
+        EXPECT_EQ(progress().cancelledWork, drawing);
+        EXPECT_EQ(readFile(QStringLiteral("stampa.pdf")), earlier);
+    } else {
+        EXPECT_EQ(progress().steps.size(), 3);
+        EXPECT_EQ(pdfPageCount(file), 3);
+        EXPECT_TRUE(pdfText(file, 3).contains(QStringLiteral("Riga 120")));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Prints, QtPrintingToFile,
+                         ::testing::Values(PdfPrint{"Completed", 0},
+                                           PdfPrint{"CancelledAtTheFirstPage", 1},
+                                           PdfPrint{"CancelledAtTheLastPage", 3}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// A preview the user cancels while its pages are drawn closes by itself,
+// with no message.
+TEST_F(QtPrintingTest, ACancelledPreviewCloses) {
+    const QString drawing = QStringLiteral("Preparazione dell'anteprima in corso...");
+    progress().cancelAt(2, drawing);
+    // Queued before the preview opens: by the time it runs the second time,
+    // the preview has been drawn and has queued its own closing before it.
+    bool stillOpen = false;
+    QMetaObject::invokeMethod(
+        qApp,
+        [&stillOpen] {
+            QMetaObject::invokeMethod(
+                qApp,
+                [&stillOpen] {
+                    if (QWidget* modal = QApplication::activeModalWidget()) {
+                        stillOpen = true;
+                        modal->close();
+                    }
+                },
+                Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+    printing.preview(threePages());
+    QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);  // nothing left for later tests
+    EXPECT_FALSE(stillOpen);
+    EXPECT_EQ(progress().cancelledWork, drawing);
     EXPECT_TRUE(messages().shown.isEmpty());
 }
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDate>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include "report/TextMetrics.h"
@@ -150,6 +152,61 @@ TEST(PrintedListTemplate, WritesAPdfWhoseEveryPageReadsBackWithTitleLinesAndFoot
     // The title is above the lines, the footer below them.
     EXPECT_LT(second.indexOf(QStringLiteral("Cacciatori trovati")), second.indexOf(lines.last()));
     EXPECT_LT(second.indexOf(lines.last()), second.indexOf(kFooter));
+}
+
+// A long list tells how many of its lines are laid out, from none to short
+// of all, in steps, out of them all; asked to stop, it gives no page. Told
+// or not, the pages are the same.
+TEST(PrintedListProgress, TellsTheLinesLaidOutAndStopsWhenAsked) {
+    const report::Report list = report::listReport(QStringLiteral("Elenco"), numberedLines(3000));
+    QList<std::pair<qint64, qint64>> steps;
+    const report::PreparedReport told =
+        report::prepare(list, kToday, [&](qint64 done, qint64 total) {
+            steps.append({done, total});
+            return true;
+        });
+    ASSERT_GE(steps.size(), 2);
+    EXPECT_EQ(steps.front().first, 0);
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        EXPECT_EQ(steps.at(i).second, 3000);
+        EXPECT_LT(steps.at(i).first, 3000);
+        if (i > 0) {
+            EXPECT_GT(steps.at(i).first, steps.at(i - 1).first);
+        }
+    }
+    const report::PreparedReport untold = report::prepare(list, kToday);
+    EXPECT_EQ(told.pages.size(), untold.pages.size());
+    EXPECT_EQ(told.texts(), untold.texts());
+
+    int asked = 0;
+    const report::PreparedReport stopped =
+        report::prepare(list, kToday, [&](qint64, qint64) { return ++asked < 2; });
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(stopped.pages.isEmpty());
+}
+
+// Drawing tells, before each page, how many are drawn; asked to stop, it
+// draws no further page and says it did not draw the document.
+TEST(PrintedListProgress, DrawingTellsEachPageAndStopsWhenAsked) {
+    const report::PreparedReport prepared =
+        report::prepare(report::listReport(QStringLiteral("Elenco"), numberedLines(200)), kToday);
+    ASSERT_EQ(prepared.pages.size(), 4);
+    for (const int stopAt : {0, 2}) {
+        QBuffer pdf;
+        ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+        QList<std::pair<qint64, qint64>> steps;
+        bool drawn;
+        {
+            QPdfWriter writer(&pdf);
+            drawn = report::render(prepared, writer, [&](qint64 done, qint64 total) {
+                steps.append({done, total});
+                return steps.size() != stopAt;
+            });
+        }
+        const QList<std::pair<qint64, qint64>> all{{0, 4}, {1, 4}, {2, 4}, {3, 4}};
+        EXPECT_EQ(drawn, stopAt == 0) << stopAt;
+        EXPECT_EQ(steps, stopAt == 0 ? all : all.mid(0, stopAt)) << stopAt;
+    }
 }
 
 }  // namespace

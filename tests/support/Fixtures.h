@@ -23,6 +23,7 @@ protected:
         testSeams().messages = FakeMessages();
         testSeams().desktop = FakeDesktop();
         testSeams().printing = FakePrinting();
+        testSeams().progress = FakeProgress();
         testSeams().clock.set(QDateTime(QDate(2024, 3, 7), QTime(10, 30)));
     }
 
@@ -42,6 +43,7 @@ protected:
     FakeMessages& messages() { return testSeams().messages; }
     FakeDesktop& desktop() { return testSeams().desktop; }
     FakePrinting& printing() { return testSeams().printing; }
+    FakeProgress& progress() { return testSeams().progress; }
 
     QTemporaryDir folder;
 };

@@ -86,6 +86,43 @@ public:
     QList<Job> jobs;
 };
 
+// Long work: records the labels of the work begun, its steps and its ends,
+// and answers Annulla at the advance the script names.
+class FakeProgress final : public Progress {
+public:
+    void begin(const QString& label) override;
+    bool advance(qint64 done, qint64 total) override;
+    void end() override;
+
+    // The user cancels at the n-th advance (from 1) of the first work begun
+    // with `label` (any work when empty); 0: never.
+    void cancelAt(int n, const QString& label = {}) {
+        cancelAdvance_ = n;
+        cancelLabel_ = label;
+    }
+
+    QStringList begun;  // the label of each work begun, in order
+    int ends = 0;
+    // Each advance: the label of the innermost work, and how far it was.
+    struct Step {
+        QString label;
+        qint64 done;
+        qint64 total;
+    };
+    QList<Step> steps;
+    // The label of the work the user cancelled; empty while none was.
+    QString cancelledWork;
+    // An advance or end without a work begun.
+    int misuses = 0;
+
+private:
+    QStringList open_;  // the works begun and not ended, innermost last
+    int cancelAdvance_ = 0;
+    QString cancelLabel_;
+    int counted_ = 0;          // advances counted towards the cancel
+    bool cancelling_ = false;  // the user cancelled the work still open
+};
+
 // The doubles every window test runs with.
 struct TestSeams {
     FakeMessages messages;
@@ -93,5 +130,6 @@ struct TestSeams {
     FixedClock clock;
     FakeSound sound;
     FakePrinting printing;
+    FakeProgress progress;
 };
 TestSeams& testSeams();

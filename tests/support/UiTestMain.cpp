@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     seams::setClock(&doubles.clock);
     seams::setAlertSound(&doubles.sound);
     seams::setPrinting(&doubles.printing);
+    seams::setProgress(&doubles.progress);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
