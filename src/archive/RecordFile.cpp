@@ -1,6 +1,10 @@
 #include "archive/RecordFile.h"
 
 #include <QDeadlineTimer>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 #include "archive/RecordJournal.h"
 #include "archive/RecordLayout.h"
@@ -177,35 +181,135 @@ bool RecordFile::failOpen(const QString& message) {
     return false;
 }
 
+namespace {
+
+// The blocks of a scan, read ahead by a thread of their own: while the
+// records of one block are visited, the next is read into the other buffer,
+// so a scan costs little more than the read alone.
+class BlockReader {
+public:
+    // `readBlock(buffer, bytes)` reads the next block whole, false if not.
+    BlockReader(qsizetype blockBytes, std::function<bool(char*, qint64)> readBlock)
+        : readBlock_(std::move(readBlock)) {
+        for (Buffer& b : buffers_) b.bytes = QByteArray(blockBytes, Qt::Uninitialized);
+    }
+    ~BlockReader() { stop(); }
+
+    // Starts reading the blocks of these sizes, in order.
+    void start(QList<qint64> sizes) {
+        sizes_ = std::move(sizes);
+        thread_ = std::thread([this] { readAll(); });
+    }
+
+    // The next block, once read; null when it could not be read whole. Its
+    // bytes stay valid until the next call.
+    const char* next() {
+        if (current_ >= 0) set(buffers_[current_], State::Free);
+        current_ = (current_ + 1) % 2;
+        Buffer& b = buffers_[current_];
+        // The block is usually on its way: wait for it a moment without
+        // sleeping, which would cost more than reading it.
+        for (int spin = 0; spin < kSpins && b.state.load() == State::Free; ++spin) {
+        }
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return b.state.load() != State::Free; });
+        return b.state.load() == State::Read ? b.bytes.constData() : nullptr;
+    }
+
+    // Stops reading ahead (the visitor has seen enough) and waits for the
+    // thread.
+    void stop() {
+        {
+            std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        changed_.notify_all();
+        if (thread_.joinable()) thread_.join();
+    }
+
+private:
+    enum class State { Free, Read, Failed };
+    struct Buffer {
+        QByteArray bytes;
+        std::atomic<State> state{State::Free};
+    };
+    // About the time a block takes to be read, spent checking before a wait.
+    static constexpr int kSpins = 100000;
+
+    void set(Buffer& b, State state) {
+        {
+            std::lock_guard lock(mutex_);
+            b.state.store(state);
+        }
+        changed_.notify_all();
+    }
+
+    void readAll() {
+        for (qsizetype i = 0; i < sizes_.size(); ++i) {
+            Buffer& b = buffers_[i % 2];
+            {
+                std::unique_lock lock(mutex_);
+                changed_.wait(lock, [&] { return stopping_ || b.state.load() == State::Free; });
+                if (stopping_) return;
+            }
+            const bool read = readBlock_(b.bytes.data(), sizes_.at(i));
+            set(b, read ? State::Read : State::Failed);
+            if (!read) return;
+        }
+    }
+
+    std::function<bool(char*, qint64)> readBlock_;
+    QList<qint64> sizes_;
+    Buffer buffers_[2];
+    int current_ = -1;
+    bool stopping_ = false;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::thread thread_;
+};
+
+}  // namespace
+
 bool RecordFile::scan(const QString& path, qsizetype recordSize, const Visitor& visit,
                       QString* error, const ScanProgress& progress) {
     RecordFile file(path, recordSize);
     bool ok = file.open(Access::Read);
-    const qsizetype count = file.count();
+    const qsizetype count = ok ? file.count() : 0;
     const qsizetype perBlock = qMax<qsizetype>(1, (qsizetype(1) << 20) / recordSize);
-    // One buffer for every block: a new one each time would cost the
-    // memory's first touch again and again.
-    QByteArray block(qMin(perBlock, qMax<qsizetype>(count, 1)) * recordSize, Qt::Uninitialized);
-    for (qsizetype first = 0; ok && first < count; first += perBlock) {
-        const qsizetype records = qMin(perBlock, count - first);
-        const qint64 wanted = records * recordSize;
-        qint64 got = 0;
-        while (got < wanted) {
-            const qint64 n = file.file_.read(block.data() + got, wanted - got);
-            if (n <= 0) break;
-            got += n;
-        }
-        if (got != wanted) {
-            ok = file.fail(QStringLiteral("the file is shorter than it was"));
-            break;
-        }
-        for (qsizetype i = 0; i < records; ++i) {
-            if (!visit(first + i + 1, QByteArrayView(block).sliced(i * recordSize, recordSize))) {
-                first = count;  // the visitor has seen enough
+    QList<qint64> sizes;
+    for (qsizetype first = 0; first < count; first += perBlock) {
+        sizes.append(qMin(perBlock, count - first) * recordSize);
+    }
+    {
+        // Only the reading thread reads the file while it runs.
+        BlockReader reader(qMin(perBlock, qMax<qsizetype>(count, 1)) * recordSize,
+                           [&file](char* data, qint64 wanted) {
+                               qint64 got = 0;
+                               while (got < wanted) {
+                                   const qint64 n = file.file_.read(data + got, wanted - got);
+                                   if (n <= 0) break;
+                                   got += n;
+                               }
+                               return got == wanted;
+                           });
+        reader.start(sizes);
+        qsizetype first = 0;
+        for (const qint64 size : sizes) {
+            const char* block = reader.next();
+            if (!block) {
+                reader.stop();
+                ok = file.fail(QStringLiteral("the file is shorter than it was"));
                 break;
             }
+            const qsizetype records = size / recordSize;
+            bool more = true;
+            for (qsizetype i = 0; more && i < records; ++i) {
+                more = visit(first + i + 1, QByteArrayView(block + i * recordSize, recordSize));
+            }
+            first += records;
+            if (!more) break;  // the visitor has seen enough
+            if (progress && !progress(first, count)) break;
         }
-        if (progress && first < count && !progress(first + records, count)) break;
     }
     if (!ok && error) *error = fileerror::italian(file.errorString());
     file.close();

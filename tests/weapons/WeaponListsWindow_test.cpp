@@ -211,10 +211,12 @@ TEST_F(WeaponListWindowTest, TheForSaleSummaryListsAndLoadsTheWeaponsForSale) {
 }
 
 // The file gets shorter while the summary reads it: the weapons read so far
-// stay listed, and the access message says the list is not whole.
+// stay listed, and the access message says the list is not whole. The scan
+// reads one block ahead of the records it hands out, so the file has more
+// blocks than that (four of 309 weapons).
 TEST_F(WeaponListWindowTest, TheForSaleSummaryKeepsTheLinesReadAndGivesTheAccessMessage) {
     QList<TestWeapon> many;
-    for (int i = 0; i < 400; ++i) {
+    for (int i = 0; i < 1000; ++i) {
         many.append(
             {.make = QByteArray("Arma ") + QByteArray::number(1000 + i), .forSale = "S\xEC"});
     }
@@ -229,7 +231,7 @@ TEST_F(WeaponListWindowTest, TheForSaleSummaryKeepsTheLinesReadAndGivesTheAccess
     window.show();
     const ListLines& lines = window.list()->lines();
     EXPECT_GT(lines.size(), 0);
-    EXPECT_LT(lines.size(), 400);
+    EXPECT_LT(lines.size(), 1000);
     EXPECT_EQ(lines.front().text.left(9), QStringLiteral("Arma 1000"));
     ASSERT_EQ(messages().shown.size(), 1);
     EXPECT_EQ(messages().shown.front().kind, ShownMessage::Kind::Plain);
