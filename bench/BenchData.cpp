@@ -1,4 +1,5 @@
-// Writes the archive the benchmark table measures: 100 000 hunters in
+// Writes the archive the benchmark table measures: the generated hunters
+// (HunterData.h), as many as asked, in
 // FOLDER/Cacciatori.pro, and the same rows as the export's columns in
 // FOLDER/anagrafica.tsv (a header line, then one line per hunter), from
 // which sqlite3 builds the database the export is compared with. Prints
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <cstdio>
 
+#include "HunterData.h"
 #include "archive/RecordCodec.h"
 #include "archive/RecordList.h"
 #include "archive/Spreadsheet.h"
@@ -35,30 +37,10 @@ int main(int argc, char** argv) {
     }
     table.write(header + '\n');
 
-    const char* surnames[] = {"Rossi",   "Rossetti", "Bianchi", "Verdi",   "Esposito", "Romano",
-                              "Colombo", "Ricci",    "Marino",  "Greco",   "Bruno",    "Gallo"};
-    const char* names[] = {"Mario", "Marta", "Luigi", "Anna",  "Marco",
-                           "Paola", "Giulia", "Franco", "Maria", "Sergio"};
     QByteArray records;
     QByteArray rows;
     for (int i = 0; i < count; ++i) {
-        TRecCacciatore h;
-        h.Cognome = QString::fromLatin1(surnames[i % 12]) + QString::number(i % 997);
-        h.Nome = QString::fromLatin1(names[(i / 12) % 10]);
-        h.CodFisc = QStringLiteral("RSSMRA80A01H%1").arg(i % 1000, 3, 10, QChar(u'0'));
-        h.Recapito = QStringLiteral("333 %1").arg(i, 7, 10, QChar(u'0'));
-        h.Permesso = QStringLiteral("Squadra dei cinghiali n. %1").arg(i % 40);
-        h.ScadePer = QStringLiteral("01/09/2020");
-        h.Civile = QStringLiteral("ID-%1").arg(i);
-        h.Indirizzo = QStringLiteral("Via dei Cacciatori %1").arg(i % 300);
-        h.ComuneRes = QStringLiteral("Comune %1").arg(i % 500);
-        h.Decorrenza = QStringLiteral("01/05/2019");
-        // Half of the permits expire within their notice of 10 May 2024.
-        h.Scadenza = QStringLiteral("%1/0%2/2024").arg(i % 28 + 1, 2, 10, QChar(u'0')).arg(5 + i % 2);
-        h.Preavviso = QString::number(30 + i % 30);
-        h.Totale = QStringLiteral("150,00");
-        h.Note = QStringLiteral("Note della scheda %1: è socio dal 2019").arg(i);
-        const QByteArray record = codec::encode(layout, h.toValues());
+        const QByteArray record = codec::encode(layout, bench::hunter(i).toValues());
         records += record;
         const QStringList row = exportRow(exporter.columns, loadedValues(layout, record));
         rows += row.join(u'\t').toUtf8() + '\n';

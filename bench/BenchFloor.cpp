@@ -21,7 +21,8 @@ struct Field {
 };
 
 bool found(const unsigned char* record, const Field& field) {
-    const int length = record[field.offset] < field.capacity ? record[field.offset] : field.capacity;
+    const int length =
+        record[field.offset] < field.capacity ? record[field.offset] : field.capacity;
     char folded[256];
     for (int i = 0; i < length; ++i) {
         const unsigned char c = record[field.offset + 1 + i];
@@ -46,7 +47,8 @@ int main(int argc, char** argv) {
     for (;;) {
         long got = 0;
         while (got < static_cast<long>(block.size())) {
-            const ssize_t n = read(file, block.data() + got, block.size() - static_cast<size_t>(got));
+            const ssize_t n =
+                read(file, block.data() + got, block.size() - static_cast<size_t>(got));
             if (n <= 0) break;
             got += n;
         }

@@ -10,6 +10,7 @@
 #include <QTextStream>
 
 #include "BenchSupport.h"
+#include "HunterData.h"
 #include "app/CommandLine.h"
 #include "archive/RecordCodec.h"
 #include "archive/RecordListWidget.h"
@@ -32,24 +33,8 @@ QString archivePath() {
 void writeArchive() {
     QFile file(archivePath());
     file.open(QIODevice::WriteOnly);
-    const char* surnames[] = {"Rossi", "Bianchi", "Verdi", "Esposito", "Romano", "Colombo"};
     for (int i = 0; i < kHunters; ++i) {
-        TRecCacciatore h;
-        h.Cognome = QString::fromLatin1(surnames[i % 6]) + QString::number(i % 977);
-        h.Nome = QStringLiteral("Nome%1").arg(i);
-        h.CodFisc = QStringLiteral("RSSMRA80A01H%1").arg(i % 1000, 3, 10, QChar(u'0'));
-        h.Recapito = QStringLiteral("333 %1").arg(i, 7, 10, QChar(u'0'));
-        h.Permesso = QStringLiteral("Squadra %1").arg(i % 40);
-        h.ScadePer = QStringLiteral("01/09/2020");
-        h.Civile = QStringLiteral("ID-%1").arg(i);
-        h.Indirizzo = QStringLiteral("Via dei Cacciatori %1").arg(i % 300);
-        h.ComuneRes = QStringLiteral("Comune %1").arg(i % 500);
-        h.Decorrenza = QStringLiteral("01/05/2019");
-        h.Scadenza = QStringLiteral("%1/05/2024").arg(i % 28 + 1, 2, 10, QChar(u'0'));
-        h.Preavviso = QString::number(i % 60);
-        h.Totale = QStringLiteral("150,00");
-        h.Note = QStringLiteral("note della scheda %1").arg(i);
-        file.write(codec::encode(TRecCacciatore::layout(), h.toValues()));
+        file.write(codec::encode(TRecCacciatore::layout(), bench::hunter(i).toValues()));
     }
 }
 
@@ -61,7 +46,7 @@ BENCHMARK(Floor_SequentialRead1MiB)->Unit(benchmark::kMillisecond);
 void CommandSearchTwoCriteria(benchmark::State& state) {
     for (auto _ : state) {
         runCommand({QStringLiteral("cerca"), QStringLiteral("anagrafica"),
-                    QStringLiteral("Cognome=ross"), QStringLiteral("Nome=1")});
+                    QStringLiteral("Cognome=ross"), QStringLiteral("Nome=mar")});
     }
 }
 BENCHMARK(CommandSearchTwoCriteria)->Unit(benchmark::kMillisecond);

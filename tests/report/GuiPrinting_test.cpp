@@ -7,6 +7,7 @@
 #include <QPrintPreviewWidget>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <functional>
 
 #include "report/ListReport.h"
 #include "support/Fixtures.h"
@@ -59,10 +60,10 @@ TEST_F(QtPrintingTest, PrintDialogOffersThePagesAndPrintsNothingWhenCancelled) {
     EXPECT_TRUE(messages().shown.isEmpty());
 }
 
-// With no printer on the test machine the dialog prints to a PDF file.
-TEST_F(QtPrintingTest, PrintsTheChosenPagesThroughTheDialog) {
-    const QString file = dataPath(QStringLiteral("stampa.pdf"));
-    whenModal([&](QWidget* modal) {
+// The print dialog, once it opens, prints to `file` (with whatever else
+// `choose` sets in it).
+void printsToFileWhenModal(const QString& file, std::function<void(QWidget*)> choose = nullptr) {
+    whenModal([file, choose](QWidget* modal) {
         auto* dialog = qobject_cast<QPrintDialog*>(modal);
         auto* name = modal->findChild<QLineEdit*>(QStringLiteral("filename"));
         if (!dialog || !name) {
@@ -70,6 +71,15 @@ TEST_F(QtPrintingTest, PrintsTheChosenPagesThroughTheDialog) {
             return;
         }
         name->setText(file);
+        if (choose) choose(modal);
+        dialog->accept();
+    });
+}
+
+// With no printer on the test machine the dialog prints to a PDF file.
+TEST_F(QtPrintingTest, PrintsTheChosenPagesThroughTheDialog) {
+    const QString file = dataPath(QStringLiteral("stampa.pdf"));
+    printsToFileWhenModal(file, [](QWidget* modal) {
         // Pages 2 to 3, as the user sets them in the dialog.
         auto* range = modal->findChild<QRadioButton*>(QStringLiteral("printRange"));
         auto* from = modal->findChild<QSpinBox*>(QStringLiteral("from"));
@@ -79,7 +89,6 @@ TEST_F(QtPrintingTest, PrintsTheChosenPagesThroughTheDialog) {
             to->setValue(3);
             from->setValue(2);
         }
-        dialog->accept();
     });
     printing.print(threePages());
     EXPECT_EQ(pdfPageCount(file), 2);
@@ -102,16 +111,7 @@ TEST_P(QtPrintingToFile, ReplacesTheEarlierFileOnlyWithAWholeDocument) {
     const QByteArray earlier = "%PDF-1.4 stampa precedente";
     writeFile(QStringLiteral("stampa.pdf"), earlier);
     const QString file = dataPath(QStringLiteral("stampa.pdf"));
-    whenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QPrintDialog*>(modal);
-        auto* name = modal->findChild<QLineEdit*>(QStringLiteral("filename"));
-        if (!dialog || !name) {
-            modal->close();
-            return;
-        }
-        name->setText(file);
-        dialog->accept();
-    });
+    printsToFileWhenModal(file);
     progress().cancelAt(GetParam().cancelAtPage, drawing);
     printing.print(threePages());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
