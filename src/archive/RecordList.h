@@ -203,7 +203,9 @@ qsizetype criteriaInUse(const QList<Criterion>& criteria);
 // True when the record matches: every criterion in use occurs, lower-cased
 // and as typed (blanks included), within the lower-cased field. A criterion
 // of blanks only is not in use and counts for nothing. With no criterion in
-// use every record matches. Letters are compared as `folding` says.
+// use every record matches. Letters are compared as `folding` says. This
+// is the rule on the texts as loaded; searchRecords applies it to the
+// stored bytes and must find the same records.
 bool matches(const FieldValues& values, const QList<Criterion>& criteria,
              CaseFolding folding = CaseFolding::AllLetters);
 
@@ -236,7 +238,7 @@ bool countRecords(const RecordLayout& layout, const QString& path, const Conditi
                   const QList<qsizetype>& conditionFields, qsizetype* count,
                   const ScanProgress& progress = {});
 
-// The lines in the order of ListLines::sort.
+// A list of lines put in the order of ListLines::sort.
 void sortLines(QList<ListLine>& lines, CaseFolding folding = CaseFolding::AllLetters);
 
 // Find-in-list: the index to select for `text` given the selected index
