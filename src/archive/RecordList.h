@@ -48,8 +48,9 @@ public:
 
     void append(qsizetype record, QStringView text);
     void append(const ListLine& line) { append(line.record, line.text); }
-    // Appends a line whose UTF-8 text the caller writes at the end of
-    // `texts()` (started with beginLine()).
+    // A line written in place: the caller appends its UTF-8 text to the
+    // block beginLine() gives, then endLine() takes the line from `start`,
+    // the block's size before.
     QByteArray& beginLine() { return texts_; }
     void endLine(qsizetype record, qsizetype start);
     // Room for `lines` lines, taken from memory only as they come.
