@@ -40,9 +40,10 @@ median() {
     printf '%s\n' "${times[@]}" | sort -n | awk -v n="$runs" 'NR == int((n + 1) / 2) { printf "%.3f", $1 / 1e6 }'
 }
 
-# Peak resident memory of one run, in MB.
+# Peak resident memory of one run, in MB (millions of bytes, as every size
+# here).
 peak() {
-    /usr/bin/time -f %M "$@" 2>&1 > /dev/null | tail -1 | awk '{ printf "%.0f", $1 / 1024 }'
+    /usr/bin/time -f %M "$@" 2>&1 > /dev/null | tail -1 | awk '{ printf "%.0f", $1 * 1024 / 1e6 }'
 }
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f×", a / b }'; }
@@ -56,16 +57,16 @@ searchLines=$(wc -l < "$work/out")
 summary=$(median "${program[@]}" riepilogo porto-scadenza --oggi 10/05/2024)
 summaryLines=$(wc -l < "$work/out")
 all=$(median "${program[@]}" cerca anagrafica)
-allText=$(wc -c < "$work/out" | awk '{ printf "%.0f", $1 / 1048576 }')
+allText=$(wc -c < "$work/out" | awk '{ printf "%.0f", $1 / 1e6 }')
 allPeak=$(peak "${program[@]}" cerca anagrafica)
 export=$(median "${program[@]}" esporta anagrafica --file "$work/export.xls")
-exportSize=$(stat -c %s "$work/export.xls" | awk '{ printf "%.0f", $1 / 1048576 }')
+exportSize=$(stat -c %s "$work/export.xls" | awk '{ printf "%.0f", $1 / 1e6 }')
 # sqlite3 writes its HTML into a file, as the export does.
 sqlite=$(median sh -c 'sqlite3 -html "$1" "SELECT * FROM t;" > "$2"' sh "$work/anagrafica.db" "$work/sqlite.html")
-sqliteSize=$(stat -c %s "$work/sqlite.html" | awk '{ printf "%.0f", $1 / 1048576 }')
+sqliteSize=$(stat -c %s "$work/sqlite.html" | awk '{ printf "%.0f", $1 / 1e6 }')
 
 echo
-echo "$hunters cacciatori ($(stat -c %s "$archive" | awk '{ printf "%.0f", $1 / 1048576 }') MB), mediana di $runs esecuzioni, processo intero"
+echo "$hunters cacciatori ($(stat -c %s "$archive" | awk '{ printf "%.0f", $1 / 1e6 }') MB), mediana di $runs esecuzioni, processo intero"
 echo
 row "lavoro" "tempo" "rapporto" "obiettivo"
 row "---" "---" "---" "---"
