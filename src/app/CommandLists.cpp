@@ -109,11 +109,23 @@ int runDatedList(const ExportDefinition& list, QStringList options, QTextStream&
     const QStringList files = list.files ? list.files(date) : QStringList{};
     if (files.isEmpty() || !existingArchive(files.first(), err)) return 1;
     GridRows rows = list.read(files, date);
+    // The rows gathered into blocks of text, each handed to the stream whole.
+    constexpr qsizetype kBlock = qsizetype(1) << 19;
+    QString block;
+    block.reserve(kBlock + 4096);
     for (qsizetype r = 0; r < rows.rows.size(); ++r) {
-        QStringList cells;
-        for (const QString& cell : rows.rows.at(r)) cells.append(text::visibleControls(cell));
-        out << rows.numbers.at(r) << '\t' << cells.join(u'\t') << '\n';
+        block += QString::number(rows.numbers.at(r));
+        for (const QString& cell : rows.rows.at(r)) {
+            block += u'\t';
+            block += text::visibleControls(cell);
+        }
+        block += u'\n';
+        if (block.size() >= kBlock) {
+            out << block;
+            block.resize(0);
+        }
     }
+    out << block;
     if (!rows.ok) return unreadable(rows.error, err);
     if (!target.isEmpty()) {
         ExportGridModel grid(list.columns);

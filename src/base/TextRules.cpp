@@ -1,5 +1,7 @@
 #include "base/TextRules.h"
 
+#include <algorithm>
+
 namespace text {
 
 QString trimBlanks(const QString& s) {
@@ -24,6 +26,12 @@ bool isFlagSet(const QString& stored) {
 }
 
 QString visibleControls(const QString& s) {
+    const auto isControl = [](QChar c) {
+        const char16_t code = c.unicode();
+        return code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0);
+    };
+    // Most texts have none: they are handed back as they are, not copied.
+    if (std::none_of(s.begin(), s.end(), isControl)) return s;
     QString shown = s;
     for (QChar& c : shown) {
         const char16_t code = c.unicode();
