@@ -25,7 +25,7 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent,
       date_(date),
       grid_(new ExportGridModel(definition.columns, this)) {
     frameListWindow(this, definition.windowName, definition.caption, definition.windowSize,
-                    [this] { shown(); });
+                    [this] { opening_.onShown(); });
     setMouseTracking(true);
     installEventFilter(this);
 
@@ -101,15 +101,7 @@ bool ExportWindow::fillGrid() {
 }
 
 int ExportWindow::exec() {
-    if (!fillGrid()) return QDialog::Rejected;
-    filled_ = true;
-    return QDialog::exec();
-}
-
-void ExportWindow::shown() {
-    if (std::exchange(filled_, false)) return;
-    // Shown without exec() and stopped: the window closes, empty.
-    if (!fillGrid()) QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+    return opening_.beforeExec() ? QDialog::exec() : int(QDialog::Rejected);
 }
 
 void ExportWindow::exportFile() {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QHash>
 
+#include "archive/GuiListActions.h"
 #include "archive/ListDefinitions.h"
 
 class QLabel;
@@ -40,14 +41,13 @@ protected:
 
 private:
     QToolButton* addButton(const char* name, const char* icon, const QString& hint);
-    void shown();
 
     const ExportDefinition& definition_;
     QString archive_;
     QDate date_;
     ExportGridModel* grid_;
     bool gridWhole_ = false;  // the grid holds every record of the archive
-    bool filled_ = false;     // read by exec() for the showing to come
+    ReadOnOpen opening_{this, [this] { return fillGrid(); }};
     QTableView* grdRecords_;
     QLabel* panInfo_;
     QHash<QObject*, QString> hints_;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "archive/CardWindow.h"
 #include "archive/GuiCards.h"
@@ -101,4 +102,16 @@ RecordListWidget* addRecordList(QDialog* window, QWidget* parent, QBoxLayout* la
     QObject::connect(list->closeButton(), &QPushButton::clicked, window, &QDialog::reject);
     QObject::connect(list, &RecordListWidget::lineChosen, window, std::move(chosen));
     return list;
+}
+
+bool ReadOnOpen::beforeExec() {
+    readByExec_ = read_();
+    return readByExec_;
+}
+
+bool ReadOnOpen::onShown() {
+    if (std::exchange(readByExec_, false)) return true;
+    // Stopped: the window closes, empty.
+    if (!read_()) QMetaObject::invokeMethod(window_, &QDialog::reject, Qt::QueuedConnection);
+    return false;
 }

@@ -27,6 +27,27 @@ PickerMode loadIntoCard(const char* cardWindow);
 void applyChosenLine(const RecordListWidget& list, const RecordLayout& layout,
                      const QString& archive, const ItemTextFn& itemText, const PickerMode* mode);
 
+// A list window whose list is read as it opens. Through exec() the list is
+// read before the window shows, so that a reading the user cancels never
+// opens it; shown otherwise, it is read as it shows, and the window closes
+// again, empty, when the reading is cancelled. `read` returns false when
+// cancelled.
+class ReadOnOpen {
+public:
+    ReadOnOpen(QDialog* window, std::function<bool()> read)
+        : window_(window), read_(std::move(read)) {}
+    // Before QDialog::exec(): false when the window is not to open.
+    bool beforeExec();
+    // When the window shows: true when exec() read the list for this
+    // showing; otherwise reads it now and returns false.
+    bool onShown();
+
+private:
+    QDialog* window_;
+    std::function<bool()> read_;
+    bool readByExec_ = false;
+};
+
 // The frame of a list window: its object name and caption, a fixed size
 // without title-bar buttons, centred on the screen each time the program
 // shows it; then `shown` runs (filling the list...).

@@ -17,8 +17,10 @@ SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* paren
       archive_(archive.isEmpty() ? archivePath(*definition.layout) : archive) {
     const ListStyle& style = definition.style;
     frameListWindow(this, definition.windowName, definition.caption,
-                    style.windowSize.isEmpty() ? QSize(1000, 560) : style.windowSize,
-                    [this] { shown(); });
+                    style.windowSize.isEmpty() ? QSize(1000, 560) : style.windowSize, [this] {
+                        // Read by exec(): the find box takes the focus now.
+                        if (opening_.onShown()) list_->findBox()->setFocus();
+                    });
 
     auto* layout = new QVBoxLayout(this);
     addListHeading(
@@ -46,18 +48,7 @@ bool SummaryWindow::build() {
 }
 
 int SummaryWindow::exec() {
-    if (!build()) return QDialog::Rejected;
-    built_ = true;
-    return QDialog::exec();
-}
-
-void SummaryWindow::shown() {
-    if (std::exchange(built_, false)) {
-        list_->findBox()->setFocus();
-    } else if (!build()) {
-        // Shown without exec() and stopped: the window closes, empty.
-        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
-    }
+    return opening_.beforeExec() ? QDialog::exec() : int(QDialog::Rejected);
 }
 
 void SummaryWindow::openChosen() {

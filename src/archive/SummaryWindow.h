@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "archive/GuiListActions.h"
 #include "archive/ListDefinitions.h"
 
 class RecordListWidget;
@@ -32,10 +33,8 @@ protected:
     void done(int result) override;
 
 private:
-    void shown();
-
     const SummaryDefinition& definition_;
     QString archive_;
     RecordListWidget* list_;
-    bool built_ = false;  // read by exec() for the showing to come
+    ReadOnOpen opening_{this, [this] { return build(); }};
 };

@@ -143,9 +143,16 @@ TEST_F(HunterScanTest, ACancelledExportLeavesThePreviousFileWhole) {
     EXPECT_TRUE(contents(target).contains("Cognome650"));
 }
 
-}  // namespace
-
-namespace {
+// Every record of the hunters' file at `path`, as a card loads it.
+QList<FieldValues> loadedRecords(const QString& path) {
+    const RecordLayout& layout = *hunters::search().layout;
+    QList<FieldValues> loaded;
+    RecordFile::scan(path, layout.recordSize(), [&](qsizetype, QByteArrayView record) {
+        loaded.append(loadedValues(layout, record));
+        return true;
+    });
+    return loaded;
+}
 
 // The search compares the stored bytes; it must find exactly what comparing
 // the texts as loaded finds, letter case folded either way, for letters the
@@ -184,11 +191,7 @@ TEST(HunterScan, ComparingBytesFindsWhatComparingTextsFinds) {
     };
     const RecordLayout& layout = *hunters::search().layout;
     const qsizetype surname = layout.indexOfField(u"Cognome");
-    QList<FieldValues> loaded;
-    RecordFile::scan(path, layout.recordSize(), [&](qsizetype, QByteArrayView record) {
-        loaded.append(loadedValues(layout, record));
-        return true;
-    });
+    const QList<FieldValues> loaded = loadedRecords(path);
     ASSERT_EQ(loaded.size(), surnames.size());
     // The texts' own comparison, which the bytes' must follow: À folds with
     // every letter folded, not with A to Z only.
@@ -211,6 +214,40 @@ TEST(HunterScan, ComparingBytesFindsWhatComparingTextsFinds) {
                 << qPrintable(text) << " " << (folding == CaseFolding::AtoZ ? "A-Z" : "tutte");
         }
     }
+}
+
+// A list line is written straight from the record's bytes; it must be the
+// item text the card's loaded values give, whatever the fields hold:
+// controls, accented letters, the code page's own characters, unassigned
+// bytes, blanks around, texts longer than their piece of the line.
+TEST(HunterScan, LinesFromBytesAreTheItemTextsOfTheLoadedValues) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Cacciatori.pro"));
+    const QList<TestHunter> hunters = {
+        {.surname = "Rossi", .name = "Mario", .codFisc = "RSSMRA80A01H501U"},
+        {.surname = "  D'Annunzio\t",
+         .name = "Gabriele\x01",
+         .phone = "\x7F"
+                  "333"},
+        {.surname = "Citt\xE0 \x80 \x8A\x9F", .name = "\x81\x8D\x90\x9D", .team = "Squadra \xC0"},
+        {.surname = QByteArray(50, 'X'),
+         .name = QByteArray(50, 'Y'),
+         .team = QByteArray(50, 'Z'),
+         .id = QByteArray(50, 'I')},
+        {.surname = "", .name = "", .expiry = "01/01/2020", .notice = "0", .total = "1,50"},
+    };
+    ASSERT_TRUE(writeHunters(path, hunters));
+    const QList<FieldValues> loaded = loadedRecords(path);
+    const auto check = [&](const ListResult& result, const ItemFormat& format) {
+        ASSERT_EQ(result.lines.size(), hunters.size());
+        for (const ListLine& line : result.lines) {
+            EXPECT_EQ(line.text, format(loaded.value(line.record - 1))) << line.record;
+        }
+    };
+    check(hunters::search().run(path, {}), hunters::search().itemText);
+    SummaryDefinition all = hunters::permitSummary();
+    all.condition = [](const FieldValues&, const QDate&) { return true; };
+    check(all.build(path, QDate(2024, 5, 10)), all.itemText);
 }
 
 }  // namespace
