@@ -61,9 +61,10 @@ protected:
     QTemporaryDir dir;
 };
 
-QByteArray afterWriteOpen(const QString& path) {
+// The records a program sees once it opens the file for `access`.
+QByteArray afterOpen(const QString& path, RecordFile::Access access) {
     RecordFile file(path, kSize);
-    if (!file.open(RecordFile::Access::Write)) return "open failed";
+    if (!file.open(access)) return "open failed";
     QByteArray all;
     for (qsizetype i = 0; i < file.count(); ++i) {
         QByteArray r;
@@ -73,16 +74,12 @@ QByteArray afterWriteOpen(const QString& path) {
     return all;
 }
 
+QByteArray afterWriteOpen(const QString& path) {
+    return afterOpen(path, RecordFile::Access::Write);
+}
+
 QByteArray afterReadOpen(const QString& path) {
-    RecordFile file(path, kSize);
-    if (!file.open(RecordFile::Access::Read)) return "open failed";
-    QByteArray all;
-    for (qsizetype i = 0; i < file.count(); ++i) {
-        QByteArray r;
-        file.readAt(i, &r);
-        all += r;
-    }
-    return all;
+    return afterOpen(path, RecordFile::Access::Read);
 }
 
 QByteArray afterScan(const QString& path) {

@@ -14,18 +14,8 @@
 namespace {
 
 // The command line over the yearly files "<anno>.sca".
-class DeadlineCommands : public ::testing::Test {
+class DeadlineCommands : public DeadlineYearsTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        paths::setDataFolder(dir.path());
-    }
-    QString year(const char* text) const {
-        return dir.filePath(QString::fromLatin1(text) + QStringLiteral(".sca"));
-    }
-    void store(const char* yearText, const QList<TestDeadline>& deadlines) {
-        ASSERT_TRUE(writeDeadlines(year(yearText), deadlines));
-    }
     static QByteArray read(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -35,8 +25,6 @@ protected:
         for (const char* arg : args) list.append(QString::fromUtf8(arg));
         return runCommand(list);
     }
-
-    QTemporaryDir dir;
 };
 
 // A deadline with every field its own text.

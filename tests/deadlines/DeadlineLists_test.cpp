@@ -35,18 +35,8 @@ QString item(const QString& reason, const QString& date, const QString& time, co
            subject.leftJustified(30, u' ', true) + QStringLiteral("  € ") + amount;
 }
 
-class DeadlineListsTest : public ::testing::Test {
+class DeadlineListsTest : public DeadlineYearsTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        paths::setDataFolder(dir.path());
-    }
-    QString year(const char* text) const {
-        return dir.filePath(QString::fromLatin1(text) + QStringLiteral(".sca"));
-    }
-    void store(const char* yearText, const QList<TestDeadline>& deadlines) {
-        ASSERT_TRUE(writeDeadlines(year(yearText), deadlines));
-    }
     // The reasons of a list, as its lines begin.
     static QStringList reasons(const ListResult& result) {
         QStringList list;
@@ -67,8 +57,6 @@ protected:
     static GridRows listOn(const ExportDefinition& list, const QDate& date) {
         return list.read(list.files(date), date);
     }
-
-    QTemporaryDir dir;
 };
 
 TEST_F(DeadlineListsTest, TheSearchHasItsTenCriteriaCountLineAndCard) {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QTemporaryDir>
 
+#include "base/Paths.h"
 #include "support/DeadlineBytes.h"
 
 // A deadline as the tests store it: its fields laid byte by byte (texts in
@@ -100,3 +104,19 @@ inline QByteArray deadlineFile(const QList<TestDeadline>& deadlines) {
 inline bool writeDeadlines(const QString& path, const QList<TestDeadline>& deadlines) {
     return writeRecords(path, deadlines, &deadlineRecord);
 }
+
+// A data folder of its own, with yearly files "<anno>.sca" in it.
+class DeadlineYearsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        paths::setDataFolder(dir.path());
+    }
+    QString year(const char* text) const {
+        return dir.filePath(QString::fromLatin1(text) + QStringLiteral(".sca"));
+    }
+    void store(const char* yearText, const QList<TestDeadline>& deadlines) {
+        ASSERT_TRUE(writeDeadlines(year(yearText), deadlines));
+    }
+    QTemporaryDir dir;
+};
