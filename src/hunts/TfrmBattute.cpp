@@ -124,7 +124,7 @@ TfrmBattute::TfrmBattute(QWidget* parent) : CardWindow(huntCard(), parent) {
                          LayoutButton{"impSquadra"},
                          F::Caposquadra,
                          LayoutButton{"impCacciatore"},
-                         {F::Quota, "000000000,00"}},
+                         {F::Quota, "999999999999,99"}},
                         {F::Note},
                         {F::Cacciatori},
                         {F::Capi},
