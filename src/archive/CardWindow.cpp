@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -436,6 +437,49 @@ QFrame* CardWindow::fieldBox(QWidget* field, const char* icon) {
     return box;
 }
 
+void CardWindow::placeCell(QHBoxLayout* line, const LayoutCell& cell, bool* rowGrows,
+                           bool* rowWidens) {
+    if (cell.widget_) {
+        line->addWidget(cell.widget_->widget, cell.widget_->stretch);
+        *rowWidens = *rowWidens || cell.widget_->stretch > 0;
+        return;
+    }
+    if (cell.button_) {
+        QToolButton* button = toolButton(QString::fromLatin1(cell.button_));
+        Q_ASSERT_X(button, "CardWindow", "a layout cell names no field button");
+        line->addWidget(button);
+        return;
+    }
+    const QString name = controlName(*cell.field_);
+    QWidget* field = control(name);
+    Q_ASSERT_X(field, "CardWindow", "a layout cell names no card field");
+    if (cell.boxIcon_) {
+        line->addWidget(fieldBox(field, cell.boxIcon_));
+        *rowWidens = true;
+        return;
+    }
+    if (qobject_cast<QPlainTextEdit*>(field)) {
+        auto* stack = new QVBoxLayout;
+        stack->setSpacing(3);
+        if (QLabel* label = fieldLabel(name)) stack->addWidget(label);
+        stack->addWidget(field, 1);
+        line->addLayout(stack, 1);
+        *rowGrows = true;
+        *rowWidens = true;
+        return;
+    }
+    if (QLabel* label = fieldLabel(name)) line->addWidget(label);
+    const QFontMetrics metrics(field->font());
+    if (cell.sample_) {
+        field->setFixedWidth(metrics.horizontalAdvance(QString::fromUtf8(cell.sample_)) + 14);
+        line->addWidget(field);
+    } else {
+        field->setMinimumWidth(metrics.horizontalAdvance(u'0') * 6);
+        line->addWidget(field, 1);
+        *rowWidens = true;
+    }
+}
+
 void CardWindow::layOutColumns(std::initializer_list<LayoutColumn> columns) {
     auto* grid = new QHBoxLayout(panRecord_);
     grid->setContentsMargins(10, 8, 10, 8);
@@ -449,48 +493,7 @@ void CardWindow::layOutColumns(std::initializer_list<LayoutColumn> columns) {
             line->setSpacing(6);
             bool rowGrows = false;
             bool rowWidens = false;  // a cell takes the width the row leaves
-            for (const LayoutCell& cell : row) {
-                if (cell.widget_) {
-                    line->addWidget(cell.widget_->widget, cell.widget_->stretch);
-                    rowWidens = rowWidens || cell.widget_->stretch > 0;
-                    continue;
-                }
-                if (cell.button_) {
-                    QToolButton* button = toolButton(QString::fromLatin1(cell.button_));
-                    Q_ASSERT_X(button, "CardWindow", "a layout cell names no field button");
-                    line->addWidget(button);
-                    continue;
-                }
-                const QString name = controlName(*cell.field_);
-                QWidget* field = control(name);
-                Q_ASSERT_X(field, "CardWindow", "a layout cell names no card field");
-                if (cell.boxIcon_) {
-                    line->addWidget(fieldBox(field, cell.boxIcon_));
-                    rowWidens = true;
-                    continue;
-                }
-                if (qobject_cast<QPlainTextEdit*>(field)) {
-                    auto* stack = new QVBoxLayout;
-                    stack->setSpacing(3);
-                    if (QLabel* label = fieldLabel(name)) stack->addWidget(label);
-                    stack->addWidget(field, 1);
-                    line->addLayout(stack, 1);
-                    rowGrows = true;
-                    rowWidens = true;
-                    continue;
-                }
-                if (QLabel* label = fieldLabel(name)) line->addWidget(label);
-                const QFontMetrics metrics(field->font());
-                if (cell.sample_) {
-                    field->setFixedWidth(
-                        metrics.horizontalAdvance(QString::fromUtf8(cell.sample_)) + 14);
-                    line->addWidget(field);
-                } else {
-                    field->setMinimumWidth(metrics.horizontalAdvance(u'0') * 6);
-                    line->addWidget(field, 1);
-                    rowWidens = true;
-                }
-            }
+            for (const LayoutCell& cell : row) placeCell(line, cell, &rowGrows, &rowWidens);
             // A row of fields of fixed widths keeps them beside their labels.
             if (!rowWidens) line->addStretch(1);
             column->addLayout(line, rowGrows ? 1 : 0);
@@ -499,6 +502,17 @@ void CardWindow::layOutColumns(std::initializer_list<LayoutColumn> columns) {
         if (!columnGrows) column->addStretch(1);
         grid->addLayout(column, desc.stretch);
     }
+}
+
+QGroupBox* CardWindow::fieldGroup(const char* name, const QString& title, LayoutRow cells) {
+    auto* group = new QGroupBox(title, panRecord_);
+    group->setObjectName(QString::fromLatin1(name));
+    auto* line = new QHBoxLayout(group);
+    line->setSpacing(6);
+    bool rowGrows = false;
+    bool rowWidens = false;
+    for (const LayoutCell& cell : cells) placeCell(line, cell, &rowGrows, &rowWidens);
+    return group;
 }
 
 QToolButton* CardWindow::toolButton(const QString& name) const {
@@ -530,10 +544,10 @@ void CardWindow::addToolGroup(std::initializer_list<ToolSpec> buttons) {
             continue;
         }
         QToolButton* button = makeButton(group, desc, column ? 24 : 32);
-        if (column && !desc.caption.isEmpty()) {
+        if (!desc.caption.isEmpty()) {
             button->setText(desc.caption);
             button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-            button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+            if (column) button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         }
         row->addWidget(button);
     }

@@ -17,6 +17,8 @@
 
 class QBoxLayout;
 class QFrame;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -214,7 +216,8 @@ protected:
         const char* icon;
         QString hint;
         std::function<void()> action;
-        // Shown beside the picture on a card whose toolbar is a column.
+        // Shown beside the picture (the wide buttons of a toolbar row, every
+        // button of a toolbar column); empty: the picture alone.
         QString caption = {};
     };
     void addToolGroup(std::initializer_list<ToolSpec> buttons);
@@ -294,6 +297,9 @@ protected:
     // Lays the card panel out in columns side by side, each a stack of rows.
     // A memo stands under its label and takes the height its column leaves.
     void layOutColumns(std::initializer_list<LayoutColumn> columns);
+    // A row of cells in a group box with a title, to be placed in a row of
+    // the card panel as a LayoutWidget.
+    QGroupBox* fieldGroup(const char* name, const QString& title, LayoutRow cells);
     // A field in a white box with an icon beside it.
     QFrame* fieldBox(QWidget* field, const char* icon);
 
@@ -324,6 +330,9 @@ private:
     void buildFrame();
     QToolButton* makeButton(QWidget* parent, const ToolSpec& desc, int iconSize);
     void buildFields();
+    // Adds one cell to a row; notes whether it takes the height or the
+    // width the row leaves.
+    void placeCell(QHBoxLayout* line, const LayoutCell& cell, bool* rowGrows, bool* rowWidens);
     QString controlName(FieldId field) const;
     const CardField* fieldOf(const QObject* control) const;
     bool handleFieldKey(QWidget* field, const CardField& desc, QKeyEvent* key);

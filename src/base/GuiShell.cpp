@@ -87,6 +87,11 @@ protected:
         // field that still has the focus loses it.
         if (!frame_) return false;
         if (event->type() == QEvent::FocusIn) {
+            // A field laid out in a group after its frame was made has
+            // moved there: the frame follows it.
+            if (frame_->parentWidget() != edit_->parentWidget()) {
+                frame_->setParent(edit_->parentWidget());
+            }
             frame_->setGeometry(edit_->geometry().adjusted(-4, -4, 4, 4));
             frame_->show();
             frame_->lower();

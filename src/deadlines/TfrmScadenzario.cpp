@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -216,31 +217,32 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent) : CardWindow(deadlineCard(), p
     year->show();
     auto* noticeTail = new QLabel(QStringLiteral("giorni prima della scadenza."), cardPanel());
 
-    layOutColumns({{.rows = {
-                        {{F::Giorno, "000000"},
-                         {F::Mese, "Settembre0000"},
-                         LayoutWidget{year},
-                         {F::OreApp, "000000"},
-                         {F::MinutiApp, "000000"}},
-                        {{F::Avviso, "00000"}, LayoutWidget{noticeTail, 1}},
-                        {F::Cliente},
-                        {{F::CodFisc, "RSSMRA80A01H501U"}, LayoutButton{"btnCodFisc"}},
-                        {F::Recapito},
-                        {F::Oggetto},
-                        {F::Tipologia, F::Protocollo},
-                        {{F::Apertura, "00/00/00000"},
-                         LayoutButton{"impApertura"},
-                         {F::Chiusura, "00/00/00000"},
-                         LayoutButton{"impChiusura"},
-                         F::Stato},
-                        {F::Consulente},
-                        {F::Dettagli},
-                        {F::Officina},
-                        {{F::Costo, "000000000,0000"}, F::Contatto},
-                        {LayoutBox{F::DaConfermare, "avviso"}},
-                        {F::Note},
-                        {LayoutBox{F::Effettuata, "scadenze"}},
-                    }}});
+    layOutColumns(
+        {{.rows = {
+              {LayoutWidget{fieldGroup("grpData", QStringLiteral(" Data scadenza: "),
+                                       {{F::Giorno, "000000"}, {F::Mese, "Settembre0000"}})},
+               LayoutWidget{year},
+               LayoutWidget{fieldGroup("grpOra", QStringLiteral(" Ora appuntamento: "),
+                                       {{F::OreApp, "000000"}, {F::MinutiApp, "000000"}})}},
+              {{F::Avviso, "00000"}, LayoutWidget{noticeTail, 1}},
+              {F::Cliente},
+              {{F::CodFisc, "WWWWWWWWWWWWWWWW"}, LayoutButton{"btnCodFisc"}},
+              {F::Recapito},
+              {F::Oggetto},
+              {F::Tipologia, F::Protocollo},
+              {{F::Apertura, "00/00/00000"},
+               LayoutButton{"impApertura"},
+               {F::Chiusura, "00/00/00000"},
+               LayoutButton{"impChiusura"},
+               F::Stato},
+              {F::Consulente},
+              {F::Dettagli},
+              {F::Officina},
+              {{F::Costo, "999999999999,99"}, F::Contatto},
+              {LayoutBox{F::DaConfermare, "avviso"}},
+              {F::Note},
+              {LayoutBox{F::Effettuata, "scadenze"}},
+          }}});
     finishLayout();
 
     setStartPanel(buildStartPanel());

@@ -184,13 +184,15 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : CardWindow(hunterCard(), paren
 }
 
 // Two columns of rows, laid out as label and field pairs; a field with a
-// sample text is as wide as that text.
+// sample text is as wide as that text. The telephone numbers and the card
+// number, which hold up to 50 digits, each have a row of the left column;
+// the insurance, weapons and notes follow the permit on the right.
 void TfrmAnagrafica::layOutFields() {
     layOutColumns({
         {.rows =
              {
                  {F::Cognome, F::Nome},
-                 {{F::CodFisc, "RSSMRA80A01H501U"},
+                 {{F::CodFisc, "WWWWWWWWWWWWWWWW"},
                   LayoutButton{"btnCodFisc"},
                   {F::Sesso, "W"},
                   {F::DataNasc, "00/00/0000"}},
@@ -201,16 +203,16 @@ void TfrmAnagrafica::layOutFields() {
                  {F::Indirizzo, {F::Cap, "00000"}},
                  {F::ComuneRes, {F::ProvRes, "WWWW"}, {F::StatoCit, "AB Rh+"}},
                  {F::Ingresso},
-                 {F::Recapito, F::TelCasa},
-                 {F::TelCel, F::TelUff},
+                 {F::Recapito},
+                 {F::TelCasa},
+                 {F::TelCel},
+                 {F::TelUff},
                  {F::Email, LayoutButton{"btnEmail"}, F::Permesso},
                  {{F::ScadePer, "00/00/0000"}, F::ComuniSog},
                  {F::Iban, LayoutButton{"btnIban"}},
                  {F::Intestatario, F::Banca},
-                 {F::Carta, LayoutButton{"btnCarta"}, {F::ScadeCarta, "00/0000"}},
-                 {F::TipoLavoro},
-                 {F::Precedenti},
-                 {F::Note},
+                 {F::Carta, LayoutButton{"btnCarta"}},
+                 {{F::ScadeCarta, "00/00/0000"}},
              },
          .stretch = 3},
         {.rows =
@@ -224,8 +226,11 @@ void TfrmAnagrafica::layOutFields() {
                  {F::Figli},
                  {F::Datore},
                  {{F::Decorrenza, "00/00/0000"}, {F::Scadenza, "00/00/0000"}},
-                 {{F::Preavviso, "000"}, {F::Totale, "000000,00"}},
+                 {{F::Preavviso, "000"}, {F::Totale, "999999999999,99"}},
                  {F::Contratto},
+                 {F::TipoLavoro},
+                 {F::Precedenti},
+                 {F::Note},
              },
          .stretch = 2},
     });

@@ -1,5 +1,6 @@
 #include "hunts/TfrmBattute.h"
 
+#include <QLabel>
 #include <array>
 
 #include "hunters/HunterLists.h"
@@ -88,7 +89,10 @@ CardDefinition huntCard() {
 
 TfrmBattute::TfrmBattute(QWidget* parent) : CardWindow(huntCard(), parent) {
     addToolGroup({newTool(), duplicateTool(), saveTool(), findTool(hunts::search())});
-    addToolGroup({attachTool(), rtfTool(hunts::rtfCard())});
+    // The attachments' button is a wide one, with its caption.
+    ToolSpec attach = attachTool();
+    attach.caption = QStringLiteral("Allega file");
+    addToolGroup({attach, rtfTool(hunts::rtfCard())});
     addNavigationGroup();
     addToolGroup(
         {exportTool(hunts::exporter()),
@@ -104,18 +108,23 @@ TfrmBattute::TfrmBattute(QWidget* parent) : CardWindow(huntCard(), parent) {
                     QStringLiteral("Importa i dati dall'archivio anagrafico dei cacciatori."),
                     hunters::search(), leaderPicker());
 
+    // The days of notice read as a sentence: "Preavviso n." 3 "giorni."
+    auto* noticeTail = new QLabel(QStringLiteral("giorni."), cardPanel());
+    noticeTail->setObjectName(QStringLiteral("lblGiorni"));
+
     layOutColumns({{.rows = {
                         {F::TipoBattuta, F::Stagione},
                         {{F::DataInizio, "00/00/00000"},
                          {F::DataFine, "00/00/00000"},
                          {F::Preavviso, "0000"},
+                         LayoutWidget{noticeTail},
                          F::Tenuta},
                         {F::Vitto, F::Trasporto},
                         {F::Squadra,
                          LayoutButton{"impSquadra"},
                          F::Caposquadra,
                          LayoutButton{"impCacciatore"},
-                         {F::Quota, "000000000,00"}},
+                         {F::Quota, "999999999999,99"}},
                         {F::Note},
                         {F::Cacciatori},
                         {F::Capi},

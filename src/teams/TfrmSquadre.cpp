@@ -76,7 +76,10 @@ CardDefinition teamCard() {
 
 TfrmSquadre::TfrmSquadre(QWidget* parent) : CardWindow(teamCard(), parent) {
     addToolGroup({newTool(), duplicateTool(), saveTool(), findTool(teams::search())});
-    addToolGroup({attachTool(), rtfTool(teams::rtfCard())});
+    // The attachments' button is a wide one, with its caption.
+    ToolSpec attach = attachTool();
+    attach.caption = QStringLiteral("Allega file");
+    addToolGroup({attach, rtfTool(teams::rtfCard())});
     addNavigationGroup();
     addToolGroup(
         {exportTool(teams::exporter()),

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,6 +99,33 @@ TEST_F(DeadlineWindowTest, OpensOnTheStartPanelWithTheCurrentYearAndNoImminentDe
     // Looking for imminent deadlines creates the year's file, empty.
     EXPECT_TRUE(QFile::exists(dataPath(kYearFile)));
     EXPECT_EQ(readFile(kYearFile).size(), 0);
+}
+
+// The date and the time stand in their groups, and the highlight of each
+// of their drop-downs is drawn around it, behind it, when it has the focus.
+TEST_F(DeadlineWindowTest, TheDateAndTimeDropDownsAreHighlightedInTheirGroups) {
+    open(QStringLiteral("2024"));
+    const struct {
+        const char* field;
+        const char* highlight;
+        const char* group;
+    } cases[] = {
+        {"txtGiorno", "effGiorno", "grpData"},
+        {"txtMese", "effMese", "grpData"},
+        {"txtOreApp", "effOreApp", "grpOra"},
+        {"txtMinutiApp", "effMinutiApp", "grpOra"},
+    };
+    for (const auto& c : cases) {
+        QComboBox* field = combo(c.field);
+        field->setFocus();
+        QCoreApplication::processEvents();
+        const auto* highlight = card->findChild<QFrame*>(QString::fromLatin1(c.highlight));
+        ASSERT_NE(highlight, nullptr) << c.highlight;
+        EXPECT_EQ(field->parentWidget(), control<QGroupBox>(c.group)) << c.field;
+        EXPECT_EQ(highlight->parentWidget(), field->parentWidget()) << c.field;
+        EXPECT_TRUE(highlight->isVisible()) << c.field;
+        EXPECT_EQ(highlight->geometry(), field->geometry().adjusted(-4, -4, 4, 4)) << c.field;
+    }
 }
 
 // A deadline imminent today shows the red banner, enables OK and plays the

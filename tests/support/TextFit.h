@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -20,7 +21,7 @@
 
 // Finds the texts a window shows cut off: a label, button, check box or
 // group title wider than the room its widget gives it (or a wrapped label
-// taller), a window title wider
+// taller), a field's text wider than the field, a window title wider
 // than its title bar, a calendar's day name wider than its column. Each
 // finding is one line: "what 'text': needs N px, has M".
 
@@ -124,6 +125,24 @@ inline void checkGroupTitle(const QGroupBox* box, QStringList& found) {
     }
 }
 
+// A one-line field, or the edit of a drop-down: its whole text within the
+// line it is drawn on (the contents less the text margins and the field's
+// own margin of 2 px on each side), with the cursor after it, so that it
+// shows without scrolling. A drop-down's edit is named by its drop-down.
+inline void checkLineEdit(const QLineEdit* edit, QStringList& found) {
+    if (edit->text().isEmpty() || edit->echoMode() != QLineEdit::Normal) return;
+    const auto option = styleOptionOf<QLineEdit, QStyleOptionFrame>(edit);
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    constexpr int kFieldMargin = 2;
+    const int room = contents.marginsRemoved(edit->textMargins()).width() - 2 * kFieldMargin;
+    const int needed = edit->fontMetrics().horizontalAdvance(edit->text()) + 1;
+    if (needed <= room) return;
+    const QWidget* named =
+        edit->objectName().isEmpty() && edit->parentWidget() ? edit->parentWidget() : edit;
+    found.append(finding(named, edit->text(), needed, room));
+}
+
 // The day names over a calendar's columns, as its cells draw them: inside
 // the grid line, less the item's text margins.
 inline void checkCalendarHeader(const QCalendarWidget* calendar, QStringList& found) {
@@ -182,6 +201,7 @@ inline QStringList textsCutOff(const QWidget* window) {
             checkButton(button, found);
         }
         if (const auto* box = qobject_cast<const QGroupBox*>(widget)) checkGroupTitle(box, found);
+        if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) checkLineEdit(edit, found);
         if (const auto* calendar = qobject_cast<const QCalendarWidget*>(widget)) {
             checkCalendarHeader(calendar, found);
         }
