@@ -957,7 +957,15 @@ void CardWindow::save() {
             return;
         }
     }
+    const FieldValues checked = values;
     if (!acceptUnstorable(values)) return;
+    // Once written, the card shows the texts stored with '?' as stored.
+    const auto showStored = [&] {
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            if (values.at(i) == checked.at(i)) continue;
+            if (QWidget* w = controlAt(i)) setWidgetText(w, values.at(i));
+        }
+    };
     const QByteArray record = codec::encode(*definition_.layout, values);
     RecordFile file(recordFilePath(), definition_.layout->recordSize());
     if (!file.open(RecordFile::Access::Write)) {
@@ -968,11 +976,13 @@ void CardWindow::save() {
         const bool ok = file.writeAt(shown - 1, record);
         file.close();
         if (!ok) return showAccessError(definition_.plainAccessErrorOnSave);
+        showStored();
         if (recordStored(shown, false)) seams::messages().information(archivemsg::recordUpdated());
     } else {
         const qsizetype number = file.append(record);
         file.close();
         if (number == 0) return showAccessError(definition_.plainAccessErrorOnSave);
+        showStored();
         setPosition(number);
         if (recordStored(number, true)) seams::messages().information(definition_.insertedMessage);
     }
@@ -1028,10 +1038,9 @@ bool CardWindow::acceptUnstorable(FieldValues& values) {
         }
         return false;
     }
-    // Stored with '?' in their place, and shown as stored.
+    // Stored with '?' in their place.
     for (const codec::UnstorableField& field : unstorable) {
         values[field.field] = cp1252::storable(values.at(field.field));
-        if (QWidget* w = controlAt(field.field)) setWidgetText(w, values.at(field.field));
     }
     return true;
 }

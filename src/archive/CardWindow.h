@@ -336,8 +336,8 @@ private:
     // The field's rule for a text it is left with (an amount formatted).
     void applyLeaveRule(QWidget* field, const CardField& desc);
     // Texts holding characters the code page cannot hold: asks whether to
-    // store them with '?' in their place (then `values` and the card hold
-    // what is stored) or to go back to the first such field (false).
+    // store them with '?' in their place (then `values` holds what is to
+    // be stored) or to go back to the first such field (false).
     bool acceptUnstorable(FieldValues& values);
     // Focus on the field, its first characters that cannot be stored
     // selected.
