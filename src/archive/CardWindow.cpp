@@ -29,6 +29,7 @@
 #include "archive/TfrmAllegaCartella.h"
 #include "archive/TfrmCalendario.h"
 #include "archive/TfrmCreaRTF.h"
+#include "base/Cp1252.h"
 #include "base/GuiShell.h"
 #include "base/Seams.h"
 #include "base/TextRules.h"
@@ -51,14 +52,20 @@ QString widgetText(const QWidget* w) {
     return {};
 }
 
-void setWidgetText(QWidget* w, const QString& text) {
+// Where the cursor stands in a field whose text is set: at the start, so
+// that a loaded card shows the start of each text; at the end, where the
+// user goes on typing after a value set into one field (a picker's).
+enum class Cursor { AtStart, AtEnd };
+
+void setWidgetText(QWidget* w, const QString& text, Cursor cursor = Cursor::AtStart) {
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         e->setText(text);
-        e->setCursorPosition(0);
+        if (cursor == Cursor::AtStart) e->setCursorPosition(0);
     } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
         QString t = text;
         t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         m->setPlainText(t);
+        if (cursor == Cursor::AtEnd) m->moveCursor(QTextCursor::End);
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
         // Ticked by "Sì" (blanks around it aside); anything else, "No" or a
         // value no card writes, clears it, so a card never shows the flag of
@@ -146,6 +153,34 @@ QString typedText(const QKeyEvent* key) {
     const bool types = c.isPrint() || c.isHighSurrogate() || c.category() == QChar::Other_Format ||
                        c.category() == QChar::Other_PrivateUse;
     return types ? text : QString();
+}
+
+// The keys a drop-down that takes only its items lets through: Enter, Left
+// and Right, Tab, the modifiers alone, the shortcuts of Ctrl and a letter
+// (copy, paste, undo...), and the keys that open its list (F4, Alt+Down,
+// Alt+Up), where the user picks an item.
+bool passesListOnly(const QKeyEvent* key) {
+    const int code = key->key();
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    switch (code) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_F4:
+            return true;
+        case Qt::Key_Down:
+        case Qt::Key_Up:
+            return modifiers == Qt::AltModifier;
+        default:
+            break;
+    }
+    if (isPureModifier(code)) return true;
+    const bool ctrl =
+        modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+    return ctrl && code >= Qt::Key_A && code <= Qt::Key_Z;
 }
 
 // Whether a field's highlight is shown: as its row asks, otherwise for
@@ -690,16 +725,20 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
 bool CardWindow::handleFieldKey(QWidget* field, const CardField& desc, QKeyEvent* key) {
     const int code = key->key();
     if (desc.kind == CardFieldKind::ListOnly) {
-        // Its value comes from its list: Backspace and Delete empty it,
-        // typed characters are refused; Enter moves on, and the navigation
-        // keys and shortcuts work as in any field.
+        // Its value comes from its list, picked with the mouse or in the
+        // list opened by F4 or Alt+Down: Backspace and Delete empty it,
+        // Enter moves on, Left and Right move the cursor, Tab and the
+        // shortcuts (copy, paste...) work as in any field; every other key
+        // is swallowed, so that no key changes the item shown (Up, Down,
+        // Page Up and Page Down would step through the list).
         if (code == Qt::Key_Backspace || code == Qt::Key_Delete) {
             auto* combo = static_cast<QComboBox*>(field);
             combo->setCurrentIndex(-1);
             combo->setEditText(QString());
             return true;
         }
-        if (code != Qt::Key_Return && code != Qt::Key_Enter) return !typedText(key).isEmpty();
+        if (!passesListOnly(key)) return true;
+        if (code != Qt::Key_Return && code != Qt::Key_Enter) return false;
     }
     if (desc.kind == CardFieldKind::CalendarDate) {
         if (code == Qt::Key_Backspace || code == Qt::Key_Delete) {
@@ -738,12 +777,7 @@ bool CardWindow::handleFieldKey(QWidget* field, const CardField& desc, QKeyEvent
 // field with its whole text selected, as Tab leaves it; a memo with its
 // text kept and the cursor at its end.
 void CardWindow::moveByEnter(QWidget* next) {
-    next->setFocus(Qt::OtherFocusReason);
-    if (QLineEdit* edit = lineEditOf(next)) {
-        edit->selectAll();
-    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(next)) {
-        memo->moveCursor(QTextCursor::End);
-    }
+    focusField(next);
 }
 
 void CardWindow::applyTyping(QWidget* field, Typing typing) {
@@ -765,8 +799,12 @@ void CardWindow::applyTyping(QWidget* field, Typing typing) {
 
 void CardWindow::enterField(QWidget* field) {
     currentField_ = field;
-    if (auto* combo = qobject_cast<QComboBox*>(field)) {
-        // The drop-down starts with no selection; the typed text stays.
+    const CardField* desc = fieldOf(field);
+    auto* combo = qobject_cast<QComboBox*>(field);
+    if (combo && desc && desc->kind == CardFieldKind::Combo) {
+        // A drop-down the user may also type into starts with no selection;
+        // the typed text stays. One that takes only its items keeps the
+        // item it shows.
         const QString text = combo->currentText();
         combo->setCurrentIndex(-1);
         combo->setEditText(text);
@@ -785,7 +823,17 @@ void CardWindow::leaveField(QWidget* field, const CardField& desc) {
     }
     // Save may leave a field without a focus event reaching it.
     if (QFrame* effect = highlights_.value(field->objectName())) effect->hide();
-    if (desc.onLeave) setWidgetText(field, desc.onLeave(widgetText(field)));
+    applyLeaveRule(field, desc);
+}
+
+void CardWindow::applyLeaveRule(QWidget* field, const CardField& desc) {
+    if (!desc.onLeave) return;
+    const QString text = widgetText(field);
+    const QString ruled = desc.onLeave(text);
+    // A field that keeps the focus keeps its cursor at the end.
+    if (ruled != text) {
+        setWidgetText(field, ruled, field->hasFocus() ? Cursor::AtEnd : Cursor::AtStart);
+    }
 }
 
 void CardWindow::openDateImport(QWidget* field, const QString& tag) {
@@ -835,7 +883,7 @@ void CardWindow::loadDerived(const FieldValues& values) {
 }
 
 void CardWindow::setFieldText(const QString& name, const QString& text) {
-    if (QWidget* w = control(name)) setWidgetText(w, text);
+    if (QWidget* w = control(name)) setWidgetText(w, text, Cursor::AtEnd);
 }
 
 bool CardWindow::loadRecord(qsizetype number) {
@@ -895,13 +943,17 @@ void CardWindow::last() {
 }
 
 void CardWindow::save() {
-    // Leave the field being edited, so that its text is final (an amount is
-    // formatted) before the card is read.
     if (definition_.leaveFieldOnSave) {
+        // Leave the field being edited, so that its text is final (an
+        // amount is formatted) before the card is read.
         btnFocus_->setFocus();
         if (currentField_) {
             if (const CardField* desc = fieldOf(currentField_)) leaveField(currentField_, *desc);
         }
+    } else if (currentField_) {
+        // The field keeps the focus, and its text is stored as it would be
+        // once left (an amount formatted), as the card then shows it.
+        if (const CardField* desc = fieldOf(currentField_)) applyLeaveRule(currentField_, *desc);
     }
     FieldValues values = cardValues();
     if (definition_.derive) {
@@ -915,10 +967,19 @@ void CardWindow::save() {
             } else {
                 seams::messages().plain(failed->message);
             }
-            if (QWidget* w = control(failed->focusControl)) w->setFocus();
+            if (QWidget* w = control(failed->focusControl)) focusField(w);
             return;
         }
     }
+    const FieldValues checked = values;
+    if (!acceptUnstorable(values)) return;
+    // Once written, the card shows the texts stored with '?' as stored.
+    const auto showStored = [&] {
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            if (values.at(i) == checked.at(i)) continue;
+            if (QWidget* w = controlAt(i)) setWidgetText(w, values.at(i));
+        }
+    };
     const QByteArray record = codec::encode(*definition_.layout, values);
     RecordFile file(recordFilePath(), definition_.layout->recordSize());
     if (!file.open(RecordFile::Access::Write)) {
@@ -929,13 +990,95 @@ void CardWindow::save() {
         const bool ok = file.writeAt(shown - 1, record);
         file.close();
         if (!ok) return showAccessError(definition_.plainAccessErrorOnSave);
+        showStored();
         if (recordStored(shown, false)) seams::messages().information(archivemsg::recordUpdated());
     } else {
         const qsizetype number = file.append(record);
         file.close();
         if (number == 0) return showAccessError(definition_.plainAccessErrorOnSave);
+        showStored();
         setPosition(number);
         if (recordStored(number, true)) seams::messages().information(definition_.insertedMessage);
+    }
+}
+
+QWidget* CardWindow::controlAt(qsizetype index) const {
+    return control(QString::fromLatin1(definition_.layout->fields[std::size_t(index)].control));
+}
+
+QString CardWindow::fieldName(qsizetype index) const {
+    const QString name =
+        QString::fromLatin1(definition_.layout->fields[std::size_t(index)].control);
+    for (const CardField& desc : definition_.fields) {
+        if (desc.field.index == index) return QString::fromUtf8(desc.label);
+    }
+    // The attachments, by the names their window gives them.
+    for (std::size_t k = 0; k < kAttachmentSlots.size(); ++k) {
+        const QString ordinal = QStringLiteral("%1°").arg(k + 1);
+        if (name == QLatin1String(kAttachmentSlots[k].fileLabel))
+            return QStringLiteral("Nome %1 file allegato").arg(ordinal);
+        if (name == QLatin1String(kAttachmentSlots[k].descriptionLabel))
+            return QStringLiteral("Descrizione %1 file allegato").arg(ordinal);
+    }
+    return name;
+}
+
+bool CardWindow::acceptUnstorable(FieldValues& values) {
+    const QList<codec::UnstorableField> unstorable =
+        codec::unstorableFields(*definition_.layout, values);
+    if (unstorable.isEmpty()) return true;
+    // Listed in the card's order, the fields it shows first.
+    const auto order = [this](qsizetype index) {
+        for (std::size_t i = 0; i < definition_.fields.size(); ++i) {
+            if (definition_.fields[i].field.index == index) return qsizetype(i);
+        }
+        return qsizetype(definition_.fields.size()) + index;
+    };
+    QList<codec::UnstorableField> sorted = unstorable;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [&](const auto& a, const auto& b) { return order(a.field) < order(b.field); });
+    QStringList lines;
+    for (const codec::UnstorableField& field : sorted) {
+        lines.append(archivemsg::unstorableLine(fieldName(field.field), field.characters));
+    }
+    if (!seams::messages().confirm(archivemsg::unstorableCharacters(lines))) {
+        // Back to the first field the user can mend, its first such
+        // characters selected.
+        for (const codec::UnstorableField& field : sorted) {
+            QWidget* w = controlAt(field.field);
+            if (!w || !fieldOf(w)) continue;
+            selectUnstorable(w);
+            break;
+        }
+        return false;
+    }
+    // Stored with '?' in their place.
+    for (const codec::UnstorableField& field : unstorable) {
+        values[field.field] = cp1252::storable(values.at(field.field));
+    }
+    return true;
+}
+
+void CardWindow::selectUnstorable(QWidget* field) {
+    field->setFocus(Qt::OtherFocusReason);
+    QLineEdit* edit = lineEditOf(field);
+    auto* memo = qobject_cast<QPlainTextEdit*>(field);
+    const QString text = edit ? edit->text() : memo ? memo->toPlainText() : QString();
+    const QList<cp1252::Unencodable> found = cp1252::unencodable(text);
+    if (found.isEmpty()) return;
+    // The first run of adjacent characters that cannot be stored.
+    qsizetype end = found.front().position + found.front().character.size();
+    for (qsizetype i = 1; i < found.size() && found.at(i).position == end; ++i) {
+        end += found.at(i).character.size();
+    }
+    const qsizetype start = found.front().position;
+    if (edit) {
+        edit->setSelection(int(start), int(end - start));
+    } else if (memo) {
+        QTextCursor cursor = memo->textCursor();
+        cursor.setPosition(int(start));
+        cursor.setPosition(int(end), QTextCursor::KeepAnchor);
+        memo->setTextCursor(cursor);
     }
 }
 
@@ -1011,6 +1154,8 @@ void CardWindow::showEmptyArchive() {
 void CardWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
+        // Enter presses the button that has the focus, which shows a mark.
+        makeKeyboardButtons(this);
         // Every visit starts on a new card, with the ready text rather than
         // the last hint of the previous visit.
         clearCard();

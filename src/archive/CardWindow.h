@@ -62,12 +62,13 @@ struct CardField {
     CardFieldKind kind = CardFieldKind::Edit;
     CharFilter accepts = nullptr;  // nullptr: any character
     Typing typing = Typing::AsTyped;
-    int typingLimit = 0;                           // 0: the field's capacity
-    std::optional<FieldId> next = std::nullopt;    // Enter moves the focus there
-    const char* dateTag = nullptr;                 // window tag of a calendar date field
-    const char* defaultText = "";                  // set by Clear
-    QString (*defaultValue)() = nullptr;           // computed by Clear instead (today)
-    QString (*onLeave)(const QString&) = nullptr;  // applied when the field is left
+    int typingLimit = 0;                         // 0: the field's capacity
+    std::optional<FieldId> next = std::nullopt;  // Enter moves the focus there
+    const char* dateTag = nullptr;               // window tag of a calendar date field
+    const char* defaultText = "";                // set by Clear
+    QString (*defaultValue)() = nullptr;         // computed by Clear instead (today)
+    // Applied when the field is left, and by Save to the field being edited.
+    QString (*onLeave)(const QString&) = nullptr;
     // The yellow highlight behind the field while it has the focus; unset:
     // shown for every kind but check boxes.
     std::optional<bool> highlight = std::nullopt;
@@ -122,7 +123,8 @@ struct CardDefinition {
     QString insertedMessage = archivemsg::recordInserted();
     // Save first moves the focus to the focus sink, so that the field being
     // edited is left (an amount formatted); false: the field keeps the
-    // focus and its text is stored as it stands.
+    // focus, and its leave rule (`onLeave`) is applied to the text all the
+    // same, so that the file and the card hold the same text.
     bool leaveFieldOnSave = true;
     // The record file is the one the hidden label `lblFile` names (set with
     // setRecordFile), not the archive's own file.
@@ -188,7 +190,8 @@ public:
     // line breaks, check boxes "Sì" or "No").
     QString controlText(const QString& name) const;
     QWidget* control(FieldId field) const;
-    // Sets one field's text, as the pickers and the date import window do.
+    // Sets one field's text, as the pickers and the date import window do,
+    // with the cursor after it, where the user goes on typing.
     void setFieldText(const QString& control, const QString& text);
 
     // The toolbar actions.
@@ -339,6 +342,19 @@ private:
     void moveByEnter(QWidget* next);
     void enterField(QWidget* field);
     void leaveField(QWidget* field, const CardField& desc);
+    // The field's rule for a text it is left with (an amount formatted).
+    void applyLeaveRule(QWidget* field, const CardField& desc);
+    // Texts holding characters the code page cannot hold: asks whether to
+    // store them with '?' in their place (then `values` holds what is to
+    // be stored) or to go back to the first such field (false).
+    bool acceptUnstorable(FieldValues& values);
+    // Focus on the field, its first characters that cannot be stored
+    // selected.
+    void selectUnstorable(QWidget* field);
+    // A field's name for the user: its label on the card.
+    QString fieldName(qsizetype index) const;
+    // The control of the layout's field `index`.
+    QWidget* controlAt(qsizetype index) const;
     void applyTyping(QWidget* field, Typing typing);
     void setPosition(qsizetype number);
     // Shows the texts `derive` set, leaving the others as they are.

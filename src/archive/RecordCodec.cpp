@@ -44,6 +44,21 @@ QByteArray encode(const RecordLayout& layout, const FieldValues& values) {
     return record;
 }
 
+QList<UnstorableField> unstorableFields(const RecordLayout& layout, const FieldValues& values) {
+    QList<UnstorableField> fields;
+    const qsizetype count = qMin(values.size(), qsizetype(layout.fields.size()));
+    for (qsizetype i = 0; i < count; ++i) {
+        const QList<cp1252::Unencodable> found = cp1252::unencodable(values.at(i));
+        if (found.isEmpty()) continue;
+        UnstorableField field{i, {}};
+        for (const cp1252::Unencodable& c : found) {
+            if (!field.characters.contains(c.character)) field.characters.append(c.character);
+        }
+        fields.append(field);
+    }
+    return fields;
+}
+
 namespace {
 
 QString decodeField(FieldEncoding encoding, int capacity, QByteArrayView bytes) {

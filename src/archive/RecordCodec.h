@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QStringList>
 
 #include "archive/RecordLayout.h"
 
@@ -16,6 +17,19 @@ QString storedText(FieldEncoding encoding, const QString& text, int capacity);
 // The bytes of a record. Missing values are stored empty; bytes after a
 // field's text are zeros.
 QByteArray encode(const RecordLayout& layout, const FieldValues& values);
+
+// A field whose text holds characters that the code page cannot hold,
+// which encode() would store as '?': the field's index in the layout and
+// those characters, each once, in the order they first appear.
+struct UnstorableField {
+    qsizetype field;
+    QStringList characters;
+};
+
+// The fields of `values` that cannot be stored as they are, in layout
+// order: what every writer of records asks before it stores texts that a
+// person typed or brought in, so that nothing turns into '?' unannounced.
+QList<UnstorableField> unstorableFields(const RecordLayout& layout, const FieldValues& values);
 
 // The field texts of a record buffer of layout.recordSize() bytes, as stored
 // (not trimmed). A length byte larger than the capacity reads the capacity.

@@ -42,6 +42,25 @@ QByteArray encode(const QString& text) {
     return out;
 }
 
+QList<Unencodable> unencodable(QStringView text) {
+    QList<Unencodable> found;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        const bool pair = c.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate();
+        const char32_t character = pair ? QChar::surrogateToUcs4(c, text.at(i + 1)) : c.unicode();
+        if (character != U'?' && byteOf(character) == '?') {
+            found.append({i, text.sliced(i, pair ? 2 : 1).toString()});
+        }
+        if (pair) ++i;
+    }
+    return found;
+}
+
+QString storable(const QString& text) {
+    return decode(encode(text));
+}
+
 QString decode(QByteArrayView bytes) {
     QString out(bytes.size(), Qt::Uninitialized);
     QChar* dst = out.data();

@@ -1,5 +1,7 @@
 #include "base/GuiShell.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDialog>
 #include <QEvent>
 #include <QFrame>
@@ -9,11 +11,14 @@
 #include <QHash>
 #include <QIcon>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QResource>
@@ -104,6 +109,46 @@ protected:
 private:
     QWidget* edit_;
     QPointer<QFrame> frame_;
+};
+
+// Enter presses the button that has the focus; the focused button is
+// framed.
+class KeyboardButton final : public QObject {
+public:
+    explicit KeyboardButton(QAbstractButton* button) : QObject(button), button_(button) {
+        button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) return pressByEnter(static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::Paint && button_->hasFocus()) {
+            // The button paints itself, then the mark goes over it.
+            static_cast<QObject*>(button_)->event(event);
+            QPainter painter(button_);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(kFocusMarkColour, 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRoundedRect(QRectF(button_->rect()).adjusted(1, 1, -1, -1), 3, 3);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    bool pressByEnter(const QKeyEvent* key) {
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+        // A dialog's push buttons already answer Enter (their default rule).
+        if (auto* push = qobject_cast<QPushButton*>(button_);
+            push && (push->autoDefault() || push->isDefault())) {
+            return false;
+        }
+        if (!key->isAutoRepeat() && button_->isEnabled()) button_->click();
+        return true;
+    }
+
+    QAbstractButton* button_;
 };
 
 // The icons read so far, by name; emptied with the application object, as
@@ -223,7 +268,35 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const char* ico
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
     button->setFocusPolicy(Qt::NoFocus);
+    makeKeyboardButton(button);
     return button;
+}
+
+void focusField(QWidget* field) {
+    field->setFocus(Qt::OtherFocusReason);
+    QLineEdit* edit = qobject_cast<QLineEdit*>(field);
+    if (auto* combo = qobject_cast<QComboBox*>(field)) edit = combo->lineEdit();
+    if (edit) {
+        edit->selectAll();
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(field)) {
+        memo->moveCursor(QTextCursor::End);
+    }
+}
+
+void makeKeyboardButton(QAbstractButton* button) {
+    static constexpr char kMade[] = "selvadoroKeyboardButton";
+    if (button->property(kMade).toBool()) return;
+    button->setProperty(kMade, true);
+    new KeyboardButton(button);
+}
+
+void makeKeyboardButtons(QWidget* window) {
+    const auto buttons = window->findChildren<QAbstractButton*>();
+    for (QAbstractButton* button : buttons) {
+        if (qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)) {
+            makeKeyboardButton(button);
+        }
+    }
 }
 
 QLabel* statusLine(QWidget* parent, const QString& text) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class QAbstractButton;
 class QBoxLayout;
 class QDialog;
 class QFrame;
@@ -39,6 +40,22 @@ void makeLink(QLabel* text, QLabel* picture, std::function<void()> open);
 // named `name` ("effPassword"). Returns it.
 QFrame* addFocusHighlight(QWidget* field, const QString& name);
 
+// Gives a field the focus ready to be typed over: a one-line field (or a
+// drop-down's edit) with its whole text selected, a memo with its text kept
+// and the cursor at its end. What Enter does moving along a card's fields,
+// and what a check that failed does sending the user back to a field.
+void focusField(QWidget* field);
+
+// Makes a button work from the keyboard like the program's others: Enter
+// on it, while it has the focus, presses it (a dialog's push buttons keep
+// Qt's own rule for Enter), and while it has the focus it shows a focus
+// mark, a frame of kFocusMarkColour inside its edge. Doing it twice does
+// nothing more.
+inline constexpr QColor kFocusMarkColour{0x1f, 0x4e, 0x8c};
+void makeKeyboardButton(QAbstractButton* button);
+// The same for every push button and picture button inside `window`.
+void makeKeyboardButtons(QWidget* window);
+
 // One of the program's icons (":/icons/<icon>.svg"), read once and then
 // shared by every window that shows it, so that each size of it is drawn
 // once.
@@ -49,7 +66,8 @@ QPixmap programPicture(const char* icon, int size);
 QIcon programWindowIcon();
 
 // A clickable picture: one of the program's icons on a flat button with a
-// hand cursor, which takes no focus.
+// hand cursor, which takes no focus (unless its owner gives it a focus
+// policy; it is a keyboard button, see makeKeyboardButton).
 QToolButton* pictureButton(QWidget* parent, const QString& name, const char* icon, int size);
 
 // The status line at the bottom of a window: white text on a blue bar.

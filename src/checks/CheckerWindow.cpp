@@ -123,7 +123,7 @@ void CheckerWindow::check() {
     switch (verdict.outcome) {
         case checks::Verdict::Outcome::Unchecked:
             seams::messages().warning(verdict.message);
-            edit_->setFocus();
+            focusField(edit_);
             return;
         case checks::Verdict::Outcome::Valid:
             seams::messages().information(verdict.message);

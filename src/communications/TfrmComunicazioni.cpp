@@ -7,6 +7,7 @@
 #include <array>
 
 #include "archive/FieldRules.h"
+#include "base/GuiShell.h"
 #include "base/Seams.h"
 #include "communications/CommunicationHelp.h"
 #include "communications/CommunicationLists.h"
@@ -118,7 +119,7 @@ void TfrmComunicazioni::send() {
     const TRecComunicazione card = TRecComunicazione::fromValues(cardValues());
     if (const auto failed = communications::checkForSending(card)) {
         seams::messages().warning(failed->message);
-        if (QWidget* w = control(failed->focusControl)) w->setFocus();
+        if (QWidget* w = control(failed->focusControl)) focusField(w);
         return;
     }
     using Kind = communications::MailPlan::Kind;

@@ -352,8 +352,9 @@ QWidget* TfrmScadenzario::buildStartPanel() {
     return panel;
 }
 
-// The year takes digits only; Enter moves on to "Apri". Navigation and
-// editing keys and shortcuts work as in any field.
+// The year takes digits only; Enter moves on to "Apri" (where Enter, as on
+// every button of the card, presses it). Navigation and editing keys and
+// shortcuts work as in any field.
 bool TfrmScadenzario::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtAnno_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -376,7 +377,7 @@ void TfrmScadenzario::openYear() {
     if (!deadlines::isYear(year)) {
         seams::messages().warning(
             QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
-        txtAnno_->setFocus();
+        focusField(txtAnno_);
         return;
     }
     setRecordFile(deadlines::yearFilePath(year));

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "archive/ArchiveMessages.h"
+
 namespace {
 
 // Two small layouts: three fields of capacities 5, 50 and 1.
@@ -49,6 +51,44 @@ TEST(RecordCodec, AZeroTerminatedFieldHoldsItsWholeCapacity) {
     // A length-prefixed field still stops at 255 characters.
     const RecordLayout prefixed{"p.pro", FieldEncoding::LengthPrefixed, wide};
     EXPECT_EQ(codec::encode(prefixed, {QString(400, u'm')}).at(0), '\xFF');
+}
+
+// The fields whose texts would lose characters, in layout order, each
+// character once in the order it first appears.
+TEST(RecordCodec, NamesTheFieldsWhoseCharactersCannotBeStored) {
+    const auto found = codec::unstorableFields(
+        kPrefixed, {QStringLiteral("Ğ e ł, Ğ"), QStringLiteral("Più € ?"), QStringLiteral("Ω")});
+    ASSERT_EQ(found.size(), 2);
+    EXPECT_EQ(found.at(0).field, 0);
+    EXPECT_EQ(found.at(0).characters, (QStringList{QStringLiteral("Ğ"), QStringLiteral("ł")}));
+    EXPECT_EQ(found.at(1).field, 2);
+    EXPECT_EQ(found.at(1).characters, QStringList{QStringLiteral("Ω")});
+    EXPECT_TRUE(codec::unstorableFields(kTerminated, {QStringLiteral("Sì"), QString()}).isEmpty());
+}
+
+// The message's line of a field: its label without the colon, then the
+// characters; one that shows nothing is named by its code.
+TEST(RecordCodec, TheLineOfAFieldNamesItAndItsCharacters) {
+    struct Case {
+        const char* label;
+        QStringList characters;
+        QString line;
+    } cases[] = {
+        {"Note:", {QStringLiteral("Ğ"), QStringLiteral("ł")}, QStringLiteral("Note: Ğ ł")},
+        {"Protocollo n.", {QStringLiteral("😀")}, QStringLiteral("Protocollo n.: 😀")},
+        {"Cognome:",
+         {QStringLiteral("\u200B"), QStringLiteral("\u3000"), QStringLiteral("Ж")},
+         QStringLiteral("Cognome: U+200B U+3000 Ж")},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(archivemsg::unstorableLine(QString::fromUtf8(c.label), c.characters), c.line)
+            << c.label;
+    }
+    EXPECT_EQ(archivemsg::unstorableCharacters(
+                  {QStringLiteral("Cognome: Ş"), QStringLiteral("Note: Ğ ł")}),
+              QStringLiteral("Alcuni caratteri non possono essere memorizzati nell'archivio e "
+                             "verrebbero sostituiti da \"?\":\n\nCognome: Ş\nNote: Ğ ł\n\n"
+                             "Salvare comunque la scheda con i caratteri sostituiti?"));
 }
 
 TEST(RecordCodec, DecodingIgnoresWhatFollowsTheText) {

@@ -44,4 +44,35 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
     for (const Case& c : cases) EXPECT_EQ(cp1252::encode(c.text), c.bytes) << qPrintable(c.text);
 }
 
+// What Save asks about: each character that would become '?', where it
+// stands, and nothing for the characters the code page holds ("?" itself,
+// "€", the accented letters, the C1 controls of the unassigned bytes).
+TEST(Cp1252, FindsEachCharacterTheCodePageCannotHold) {
+    struct Case {
+        QString text;
+        QList<std::pair<qsizetype, QString>> found;
+    } cases[] = {
+        {QStringLiteral("Più € 5? «sì» \u0081"), {}},
+        {QStringLiteral("Ğ e ł"), {{0, QStringLiteral("Ğ")}, {4, QStringLiteral("ł")}}},
+        {QStringLiteral("ŁŁ"), {{0, QStringLiteral("Ł")}, {1, QStringLiteral("Ł")}}},
+        {QStringLiteral("a😀b"), {{1, QStringLiteral("😀")}}},  // one character, two units
+        {QString(u'x') + QChar(0xD800) + u'y', {{1, QString(QChar(0xD800))}}},  // a lone half
+        {QStringLiteral("a\u200Bb"), {{1, QStringLiteral("\u200B")}}},
+    };
+    for (const Case& c : cases) {
+        QList<std::pair<qsizetype, QString>> found;
+        for (const cp1252::Unencodable& u : cp1252::unencodable(c.text)) {
+            found.append({u.position, u.character});
+        }
+        EXPECT_EQ(found, c.found) << qPrintable(c.text);
+        // What is stored: each of them one '?', the rest as it was.
+        QString stored = c.text;
+        for (auto it = c.found.crbegin(); it != c.found.crend(); ++it) {
+            stored.replace(it->first, it->second.size(), u'?');
+        }
+        EXPECT_EQ(cp1252::storable(c.text), stored) << qPrintable(c.text);
+        EXPECT_EQ(cp1252::encode(cp1252::storable(c.text)), cp1252::encode(c.text));
+    }
+}
+
 }  // namespace

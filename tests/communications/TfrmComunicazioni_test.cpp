@@ -128,6 +128,26 @@ TEST_F(CommunicationCardTest, ShowsANewCardDatedTodayReadyToArchive) {
     EXPECT_FALSE(flag()->isChecked());
 }
 
+// Reached with Tab, the send button is pressed by Enter (and Space); a
+// check that stops the sending sends the user back to its field with the
+// text selected.
+TEST_F(CommunicationCardTest, EnterOnTheSendButtonSends) {
+    set("txtOggetto", QStringLiteral("   "));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        field("txtRiscontro")->setFocus();
+        QTest::keyClick(field("txtRiscontro"), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), tool("btnInvio"));
+        QTest::keyClick(tool("btnInvio"), key);
+        EXPECT_EQ(messages().take(),
+                  QStringList{QStringLiteral(
+                      "Attenzione: per inviare il messaggio e-mail è necessario indicare "
+                      "l'oggetto.")})
+            << key;
+        EXPECT_EQ(QApplication::focusWidget(), field("txtOggetto")) << key;
+        EXPECT_EQ(edit("txtOggetto")->selectedText(), QStringLiteral("   ")) << key;
+    }
+}
+
 TEST_F(CommunicationCardTest, TabVisitsTheFieldsInOrderThenTheSendButton) {
     const char* order[] = {"txtOggetto",   "txtAutore",    "txtSquadra",   "txtCaposquadra",
                            "txtDataInvio", "txtNote",      "chkSegnala",   "txtCacciatori",

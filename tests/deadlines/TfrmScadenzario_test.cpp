@@ -217,8 +217,33 @@ TEST_F(DeadlineWindowTest, TheYearMustBeFourDigits) {
     EXPECT_EQ(card->windowTitle(), QStringLiteral(" Selvadoro - Scadenze e Pagamenti"));
 }
 
+// On the start panel the keyboard alone opens a year: Enter in the year
+// moves to "Apri", Enter there presses it; after the four-digit warning
+// the year comes back selected, so what is typed replaces it.
+TEST_F(DeadlineWindowTest, EnterOpensTheYearAndAShortYearIsTypedOver) {
+    QLineEdit* year = edit("txtAnno");
+    year->selectAll();
+    typeText(year, QStringLiteral("26"));
+    QTest::keyClick(year, Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), button("btnApri"));
+    QTest::keyClick(button("btnApri"), Qt::Key_Return);
+    EXPECT_EQ(messages().take(),
+              QStringList{
+                  QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.")});
+    EXPECT_EQ(QApplication::focusWidget(), year);
+    EXPECT_EQ(year->selectedText(), QStringLiteral("26"));
+    typeText(year, QStringLiteral("2026"));
+    EXPECT_EQ(year->text(), QStringLiteral("2026"));
+    QTest::keyClick(year, Qt::Key_Return);
+    QTest::keyClick(button("btnApri"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(messages().shown.isEmpty());
+    EXPECT_FALSE(card->startPanelShown());
+    EXPECT_EQ(card->windowTitle(), QStringLiteral(" Selvadoro - Scadenze e pagamenti anno 2026"));
+}
+
 // Saving stores the derived date and time, "0,00" for an empty amount, and
-// the amount as typed when Save is pressed in it (no focus sink).
+// an amount typed just before Save formatted as it is once left, though
+// the field keeps the focus (no focus sink).
 TEST_F(DeadlineWindowTest, SavingAppendsTheRecordWithItsDerivedFields) {
     open(QStringLiteral("2024"));
     fillRequired();
@@ -253,10 +278,11 @@ TEST_F(DeadlineWindowTest, SavingAppendsTheRecordWithItsDerivedFields) {
               QStringList{QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
                                          "salvate in archivio.")});
     EXPECT_EQ(QApplication::focusWidget(), field("txtCosto"));
+    EXPECT_EQ(text("txtCosto"), QStringLiteral("12,50"));
     const QByteArray stored = readFile(kYearFile);
     ASSERT_EQ(stored.size(), DeadlineBytes::kSize);
-    EXPECT_EQ(stored.mid(1004, 5), QByteArray("\x04"
-                                              "12,5"));
+    EXPECT_EQ(stored.mid(1004, 6), QByteArray("\x05"
+                                              "12,50"));
     EXPECT_EQ(stored.mid(1325, 3), QByteArray("\x02S\xEC"));
 }
 
@@ -300,7 +326,7 @@ TEST_F(DeadlineWindowTest, SaveChecksTheDateAndStopsWithTheirMessages) {
 
 // The date and time take their values from their lists only: typed
 // characters are refused, Backspace empties, a text that is no item goes
-// when the field is left; the arrows still pick items.
+// when the field is left; the arrows pick nothing.
 TEST_F(DeadlineWindowTest, TheDropDownsTakeOnlyTheirItems) {
     open(QStringLiteral("2024"));
     QComboBox* month = combo("txtMese");
@@ -314,7 +340,8 @@ TEST_F(DeadlineWindowTest, TheDropDownsTakeOnlyTheirItems) {
     typeText(month, QStringLiteral("Mar"));
     EXPECT_EQ(month->currentText(), QString());
     QTest::keyClick(month, Qt::Key_Down);
-    EXPECT_EQ(month->currentText(), QStringLiteral("Gennaio"));
+    EXPECT_EQ(month->currentText(), QString());
+    month->setCurrentIndex(2);  // Marzo, picked from the list
     QTest::keyClick(month, Qt::Key_Backspace);
     EXPECT_EQ(month->currentText(), QString());
 
@@ -323,9 +350,9 @@ TEST_F(DeadlineWindowTest, TheDropDownsTakeOnlyTheirItems) {
         pasteAtEnd("txtMese", QString::fromLatin1(pasted));
         QTest::keyClick(month, Qt::Key_Tab);
         EXPECT_EQ(text("txtMese"), QString::fromLatin1(kept)) << pasted;
-        // Entering the field again leaves no item marked as chosen.
+        // Entering the field again keeps the item it shows, or none.
         month->setFocus();
-        EXPECT_EQ(month->currentIndex(), -1) << pasted;
+        EXPECT_EQ(month->currentIndex(), month->findText(QString::fromLatin1(kept))) << pasted;
         EXPECT_EQ(text("txtMese"), QString::fromLatin1(kept)) << pasted;
         set("txtMese", QString());
     }
@@ -335,6 +362,42 @@ TEST_F(DeadlineWindowTest, TheDropDownsTakeOnlyTheirItems) {
     EXPECT_EQ(QApplication::focusWidget(), field("txtGiorno"));
     QTest::keyClick(field("txtGiorno"), Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), field("txtMese"));
+}
+
+// An item picked in a drop-down stays picked: entering the field again
+// keeps it, and no key but Backspace and Delete changes it (the arrows,
+// Page Up and Down, Home and End are swallowed).
+TEST_F(DeadlineWindowTest, NoKeyStepsThroughTheDropDownsItems) {
+    open(QStringLiteral("2024"));
+    const char* const dropDowns[] = {"txtGiorno", "txtMese", "txtOreApp", "txtMinutiApp"};
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } keys[] = {
+        {Qt::Key_Down, Qt::NoModifier},      {Qt::Key_Up, Qt::NoModifier},
+        {Qt::Key_PageDown, Qt::NoModifier},  {Qt::Key_PageUp, Qt::NoModifier},
+        {Qt::Key_Home, Qt::NoModifier},      {Qt::Key_End, Qt::NoModifier},
+        {Qt::Key_Down, Qt::ControlModifier}, {Qt::Key_Down, Qt::ShiftModifier},
+        {Qt::Key_Left, Qt::NoModifier},      {Qt::Key_Right, Qt::NoModifier},
+    };
+    for (const char* name : dropDowns) {
+        QComboBox* box = combo(name);
+        box->setFocus();
+        box->setCurrentIndex(4);  // picked from the list: 05, Maggio, 04, 04
+        const QString picked = box->itemText(4);
+        QTest::keyClick(box, Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), box) << name;
+        box->setFocus();
+        EXPECT_EQ(box->currentIndex(), 4) << name;
+        for (const auto& k : keys) {
+            QTest::keyClick(box, k.key, k.modifiers);
+            EXPECT_EQ(box->currentText(), picked) << name << " key " << k.key;
+            EXPECT_EQ(box->currentIndex(), 4) << name << " key " << k.key;
+        }
+        EXPECT_EQ(QApplication::focusWidget(), box) << name;
+        QTest::keyClick(box, Qt::Key_Delete);
+        EXPECT_EQ(box->currentText(), QString()) << name;
+    }
 }
 
 TEST_F(DeadlineWindowTest, DuplicateClearsTheDateAndSetsTheTimeToMidnight) {

@@ -153,8 +153,11 @@ TEST_F(HunterCardTest, SavingWritesTheDocumentedBytes) {
     card->setFieldText(QStringLiteral("txtScadenza"), QStringLiteral("10/05/2029"));
     type("txtTotale", QStringLiteral("7,"));
     edit("txtContratto")->setText(QString(300, u'Q'));
-    click("cmdSalva");
-    ASSERT_EQ(messages().take(), QStringList{archivemsg::recordInserted()});
+    click("cmdSalva");  // "Ł" is stored as "?", once the user agrees
+    ASSERT_EQ(messages().take(),
+              (QStringList{archivemsg::unstorableCharacters({QStringLiteral("Note: Ł")}),
+                           archivemsg::recordInserted()}));
+    EXPECT_EQ(text("txtNote"), QStringLiteral("Sì, ?ukasz"));
 
     HunterBytes expected;
     expected.set(HunterBytes::Cognome, "D'Agostino")
@@ -204,6 +207,22 @@ TEST_F(HunterCardTest, SaveChecksStopTheSaveAndMoveTheFocus) {
                   "preavviso.")});
     EXPECT_EQ(QApplication::focusWidget(), edit("txtPreavviso"));
     EXPECT_EQ(readFile(kFile).size(), 0);  // nothing was written
+}
+
+// A check that fails sends the user back to its field with the text
+// selected, so that what is typed next replaces it.
+TEST_F(HunterCardTest, AFailedCheckSelectsTheTextOfItsField) {
+    type("txtCognome", QStringLiteral("Rossi"));
+    type("txtNome", QStringLiteral("Mario"));
+    type("txtDataNasc", QStringLiteral("1/2/80"));
+    click("cmdSalva");
+    EXPECT_EQ(messages().take(),
+              QStringList{QStringLiteral("Attenzione: per salvare la scheda è necessario indicare "
+                                         "la data di nascita nel formato gg/mm/aaaa.")});
+    EXPECT_EQ(QApplication::focusWidget(), edit("txtDataNasc"));
+    EXPECT_EQ(edit("txtDataNasc")->selectedText(), QStringLiteral("1/2/80"));
+    typeText(edit("txtDataNasc"), QStringLiteral("01/02/1980"));
+    EXPECT_EQ(text("txtDataNasc"), QStringLiteral("01/02/1980"));
 }
 
 TEST_F(HunterCardTest, TypingFollowsEachFieldsRules) {

@@ -533,6 +533,12 @@ TEST_F(TeamCardTest, AnOfficerIsImportedIntoItsOwnFieldOnly) {
         }
         EXPECT_EQ(text("txtSquadra"), QStringLiteral("Alfa")) << c.button;
         EXPECT_EQ(position(), QString()) << c.button;
+        // The cursor stands after the name: what is typed follows it.
+        QLineEdit* officerField = edit(c.control);
+        EXPECT_EQ(officerField->cursorPosition(), 11) << c.button;
+        officerField->setFocus();
+        typeText(officerField, QStringLiteral(" jr"));
+        EXPECT_EQ(text(c.control), QStringLiteral("Rossi Mario jr")) << c.button;
     }
 }
 

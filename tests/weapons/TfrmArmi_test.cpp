@@ -597,6 +597,14 @@ TEST_F(WeaponCardTest, TheOwnerIsImportedFromTheHuntersSearch) {
     EXPECT_EQ(text("txtProprietario"), QStringLiteral("Rossi Mario"));
     EXPECT_EQ(text("txtCodFisc"), QStringLiteral("RSSMRA80A01H501U"));
     EXPECT_EQ(text("txtRecapito"), QStringLiteral("333 1234567"));
+    // Each imported text has the cursor after it, where typing goes on.
+    for (const char* name : {"txtProprietario", "txtCodFisc", "txtRecapito"}) {
+        EXPECT_EQ(edit(name)->cursorPosition(), edit(name)->text().size()) << name;
+    }
+    edit("txtProprietario")->setFocus();
+    typeText(edit("txtProprietario"), QStringLiteral(" jr"));
+    EXPECT_EQ(text("txtProprietario"), QStringLiteral("Rossi Mario jr"));
+    edit("txtProprietario")->setText(QStringLiteral("Rossi Mario"));
     EXPECT_EQ(text("txtArma"), QStringLiteral("Uno"));
     EXPECT_EQ(text("txtNote"), QStringLiteral("da vedere"));
     EXPECT_EQ(position(), QStringLiteral("1"));
