@@ -159,8 +159,7 @@ QString noDisplayMessage() {
 QString usage() {
     QString text = QStringLiteral(
         "Uso: selvadoro [--cartella CARTELLA] [COMANDO ... [--oggi gg/mm/aaaa]]\n"
-        "\n"
-        "       selvadoro --help | -h | --version\n"
+        "     selvadoro --help | -h | --version\n"
         "\n"
         "Senza comando si apre il programma. La cartella dei dati è quella del\n"
         "programma, oppure quella indicata da --cartella o da SELVADORO_CARTELLA.\n"
