@@ -11,6 +11,7 @@
 #include "base/Seams.h"
 #include "base/TextRules.h"
 #include "checks/CommandControlla.h"
+#include "shell/ProgramInfo.h"
 
 namespace commandline {
 namespace {
@@ -29,6 +30,11 @@ private:
 
 int help(const QStringList&, QTextStream& out, QTextStream&) {
     out << usage();
+    return 0;
+}
+
+int version(const QStringList&, QTextStream& out, QTextStream&) {
+    out << programinfo::name() << ' ' << programinfo::version() << '\n';
     return 0;
 }
 
@@ -84,27 +90,82 @@ const std::array kCommands{
             &firstPasswordCommand},
 };
 
+// The options every program answers: they print and end, like a command
+// that draws nothing.
+struct OptionCommand {
+    const char* name;
+    int (*run)(const QStringList& args, QTextStream& out, QTextStream& err);
+};
+
+const std::array kOptionCommands{
+    OptionCommand{"--help", &help},
+    OptionCommand{"-h", &help},
+    OptionCommand{"--version", &version},
+};
+
+const OptionCommand* optionCommand(const QString& name) {
+    for (const OptionCommand& option : kOptionCommands) {
+        if (name == QLatin1String(option.name)) return &option;
+    }
+    return nullptr;
+}
+
+// A platform of the list in QT_QPA_PLATFORM ("xcb", "wayland-egl:opzioni")
+// that needs a display server.
+bool needsDisplayServer(QStringView platform) {
+    const QStringView name = platform.left(platform.indexOf(u':')).trimmed();
+    return name.isEmpty() || name == u"xcb" || name.startsWith(u"wayland");
+}
+
 }  // namespace
 
 bool wantsCommand(const QStringList& args) {
-    return args.size() > 1 && !args.at(1).startsWith(QLatin1String("-"));
+    return args.size() > 1 &&
+           (!args.at(1).startsWith(QLatin1String("-")) || optionCommand(args.at(1)));
 }
 
 bool drawsNothing(const QStringList& args) {
+    if (optionCommand(args.value(1))) return true;
     for (const Command& c : kCommands) {
         if (args.value(1) == QLatin1String(c.name)) return !c.draws;
     }
     return false;
 }
 
+bool displayAvailable(const QString& platform, const QString& x11Display,
+                      const QString& waylandDisplay) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (!x11Display.isEmpty() || !waylandDisplay.isEmpty()) return true;
+    // Without a display server, only a platform of the list that needs none
+    // (offscreen, vnc, linuxfb, eglfs...) can open the windows.
+    for (const QStringView one : QStringView(platform).split(u';')) {
+        if (!needsDisplayServer(one)) return true;
+    }
+    return false;
+#else
+    Q_UNUSED(platform);
+    Q_UNUSED(x11Display);
+    Q_UNUSED(waylandDisplay);
+    return true;
+#endif
+}
+
+QString noDisplayMessage() {
+    return QStringLiteral(
+        "Selvadoro: nessuno schermo disponibile per aprire le finestre.\n"
+        "Per usare il programma dalla riga di comando: selvadoro aiuto\n");
+}
+
 QString usage() {
     QString text = QStringLiteral(
         "Uso: selvadoro [--cartella CARTELLA] [COMANDO ... [--oggi gg/mm/aaaa]]\n"
+        "     selvadoro --help | -h | --version\n"
         "\n"
         "Senza comando si apre il programma. La cartella dei dati è quella del\n"
         "programma, oppure quella indicata da --cartella o da SELVADORO_CARTELLA.\n"
         "Ogni comando accetta --oggi, la data da usare come oggi. --anno sceglie\n"
         "l'anno di un archivio annuale (di solito quello di oggi).\n"
+        "--help e -h mostrano questo testo, --version il nome e la versione.\n"
         "\n"
         "Comandi:\n");
     for (const Command& command : kCommands) {
@@ -179,6 +240,9 @@ int takeYear(const ArchiveDefinition& archive, QStringList& args, QString* year,
 
 int run(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QString name = args.value(1);
+    if (const OptionCommand* option = optionCommand(name)) {
+        return option->run(args.mid(2), out, err);
+    }
     const Command* command = nullptr;
     for (const Command& c : kCommands) {
         if (name == QLatin1String(c.name)) command = &c;

@@ -11,7 +11,8 @@ struct ArchiveDefinition;
 namespace commandline {
 
 // True when the arguments (after the program name and --cartella) name a
-// subcommand, so that the program must not start its windows.
+// subcommand, or --help, -h or --version, so that the program must not
+// start its windows.
 bool wantsCommand(const QStringList& args);
 
 // True when the subcommand the arguments name is known and draws nothing
@@ -19,7 +20,17 @@ bool wantsCommand(const QStringList& args);
 // application object.
 bool drawsNothing(const QStringList& args);
 
-// Runs the subcommand; returns the exit status (2 for a usage error).
+// Whether the windows can be opened: on Linux and the other Unix systems
+// with a display server, a platform (QT_QPA_PLATFORM, a list separated by
+// ';', by default xcb) that needs one finds DISPLAY or WAYLAND_DISPLAY set.
+// Elsewhere always true. Decided before the graphical application object,
+// whose failure would end the program with the platform's own message.
+bool displayAvailable(const QString& platform, const QString& x11Display,
+                      const QString& waylandDisplay);
+// What the program prints on the standard error when it is not.
+QString noDisplayMessage();
+
+// Runs the subcommand (or --help, -h, --version); returns the exit status (2 for a usage error).
 int run(const QStringList& args, QTextStream& out, QTextStream& err);
 
 QString usage();

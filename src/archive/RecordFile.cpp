@@ -18,8 +18,10 @@ namespace {
 std::chrono::milliseconds waitLimit{15000};
 bool osLocks = true;
 
+using fileerror::Cause;
+
 QString lockedMessage() {
-    return QStringLiteral("the file is locked by another program");
+    return fileerror::text(Cause::Locked);
 }
 }  // namespace
 
@@ -60,7 +62,7 @@ bool RecordFile::open(Access access) {
         if (!recoverBeforeReading()) return false;
     }
     if (!file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
-        return failOpen(file_.errorString());
+        return failOpen(fileerror::of(file_));
     }
     const auto mode = access == Access::Write ? filelock::Mode::Exclusive : filelock::Mode::Shared;
     const auto left =
@@ -74,14 +76,14 @@ bool RecordFile::open(Access access) {
         case filelock::Result::TimedOut:
             return failOpen(lockedMessage());
         case filelock::Result::Failed:
-            return failOpen(QStringLiteral("the file cannot be locked"));
+            return failOpen(fileerror::text(Cause::LockRefused));
     }
     if (access == Access::Write) {
         // The record count is read from here on, after both locks are held.
         QString error;
         const auto outcome = journal::recover(file_, journal::pathOf(file_.fileName()), &error);
         if (outcome == journal::Outcome::Failed) {
-            return failOpen(QStringLiteral("an interrupted save cannot be undone: ") + error);
+            return failOpen(fileerror::text(Cause::SaveNotUndone) + QStringLiteral(": ") + error);
         }
     }
     position_ = 0;
@@ -103,11 +105,11 @@ qsizetype RecordFile::count() const {
 }
 
 bool RecordFile::readAt(qsizetype index, QByteArray* record) {
-    if (!file_.isOpen()) return fail(QStringLiteral("the file is not open"));
-    if (index < 0 || index >= count()) return fail(QStringLiteral("no record at that position"));
-    if (!file_.seek(index * recordSize_)) return fail(file_.errorString());
+    if (!file_.isOpen()) return fail(fileerror::text(Cause::NotOpen));
+    if (index < 0 || index >= count()) return fail(fileerror::text(Cause::NoRecord));
+    if (!file_.seek(index * recordSize_)) return fail(fileerror::of(file_));
     QByteArray buffer = file_.read(recordSize_);
-    if (buffer.size() != recordSize_) return fail(QStringLiteral("the record is incomplete"));
+    if (buffer.size() != recordSize_) return fail(fileerror::text(Cause::IncompleteRecord));
     *record = std::move(buffer);
     position_ = index + 1;
     return true;
@@ -115,10 +117,10 @@ bool RecordFile::readAt(qsizetype index, QByteArray* record) {
 
 bool RecordFile::writeAt(qsizetype index, const QByteArray& record) {
     if (!file_.isOpen() || !lockFile_.isLocked()) {
-        return fail(QStringLiteral("the file is not open for writing"));
+        return fail(fileerror::text(Cause::NotOpenForWriting));
     }
-    if (record.size() != recordSize_) return fail(QStringLiteral("wrong record size"));
-    if (index < 0 || index > count()) return fail(QStringLiteral("no record at that position"));
+    if (record.size() != recordSize_) return fail(fileerror::text(Cause::WrongRecordSize));
+    if (index < 0 || index > count()) return fail(fileerror::text(Cause::NoRecord));
 
     // What the record replaces: a whole record, or for an append the bytes
     // of an incomplete last record, if any.
@@ -130,9 +132,9 @@ bool RecordFile::writeAt(qsizetype index, const QByteArray& record) {
     entry.newChecksum = journal::crc32(record);
     const qint64 replaced = qMin<qint64>(recordSize_, entry.oldLength - entry.offset);
     if (replaced > 0) {
-        if (!file_.seek(entry.offset)) return fail(file_.errorString());
+        if (!file_.seek(entry.offset)) return fail(fileerror::of(file_));
         entry.image = file_.read(replaced);
-        if (entry.image.size() != replaced) return fail(QStringLiteral("the file cannot be read"));
+        if (entry.image.size() != replaced) return fail(fileerror::text(Cause::Unreadable));
     }
     const QString journalPath = journal::pathOf(file_.fileName());
     QString error;
@@ -140,7 +142,7 @@ bool RecordFile::writeAt(qsizetype index, const QByteArray& record) {
 
     if (!file_.seek(entry.offset) || file_.write(record) != recordSize_ ||
         !filelock::syncFile(file_)) {
-        error = file_.errorString();
+        error = fileerror::of(file_);
         // Take the record back now; if even that fails, the journal stays
         // for the next action that opens the file.
         QString undoError;
@@ -170,8 +172,8 @@ void RecordFile::close() {
     lockFile_.release();
 }
 
-bool RecordFile::fail(const QString& message) {
-    error_ = file_.fileName() + QStringLiteral(": ") + fileerror::italian(message);
+bool RecordFile::fail(const QString& reason) {
+    error_ = file_.fileName() + QStringLiteral(": ") + reason;
     return false;
 }
 
@@ -298,7 +300,7 @@ bool RecordFile::scan(const QString& path, qsizetype recordSize, const Visitor& 
             const char* block = reader.next();
             if (!block) {
                 reader.stop();
-                ok = file.fail(QStringLiteral("the file is shorter than it was"));
+                ok = file.fail(fileerror::text(Cause::Shrunk));
                 break;
             }
             const qsizetype records = size / recordSize;
@@ -311,7 +313,7 @@ bool RecordFile::scan(const QString& path, qsizetype recordSize, const Visitor& 
             if (progress && !progress(first, count)) break;
         }
     }
-    if (!ok && error) *error = fileerror::italian(file.errorString());
+    if (!ok && error) *error = file.errorString();
     file.close();
     return ok;
 }

@@ -85,8 +85,10 @@ public:
     static void setOsLocks(bool use);
 
 private:
-    bool fail(const QString& message);
-    bool failOpen(const QString& message);
+    // The error becomes "<file>: <reason>"; the reason is in Italian
+    // (fileerror).
+    bool fail(const QString& reason);
+    bool failOpen(const QString& reason);
     bool recoverBeforeReading();
 
     QFile file_;

@@ -4,6 +4,7 @@
 #include <QtEndian>
 #include <array>
 
+#include "base/FileErrors.h"
 #include "base/FileLock.h"
 
 namespace journal {
@@ -101,7 +102,7 @@ bool write(const QString& path, const Entry& entry, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) ||
         file.write(bytes) != bytes.size() || !filelock::syncFile(file)) {
-        const QString message = file.errorString();
+        const QString message = fileerror::of(file);
         file.close();
         QFile::remove(path);
         return failWith(error, message);
@@ -109,7 +110,7 @@ bool write(const QString& path, const Entry& entry, QString* error) {
     file.close();
     if (!filelock::syncFolder(folderOf(path))) {
         QFile::remove(path);
-        return failWith(error, QStringLiteral("the folder cannot be synced to the disk"));
+        return failWith(error, fileerror::text(fileerror::Cause::FolderNotSynced));
     }
     return true;
 }
@@ -117,12 +118,12 @@ bool write(const QString& path, const Entry& entry, QString* error) {
 bool undo(QFile& archive, const Entry& entry, QString* error) {
     if (!entry.image.isEmpty() &&
         (!archive.seek(entry.offset) || archive.write(entry.image) != entry.image.size())) {
-        return failWith(error, archive.errorString());
+        return failWith(error, fileerror::of(archive));
     }
     if (archive.size() != entry.oldLength && !archive.resize(entry.oldLength)) {
-        return failWith(error, archive.errorString());
+        return failWith(error, fileerror::of(archive));
     }
-    if (!filelock::syncFile(archive)) return failWith(error, archive.errorString());
+    if (!filelock::syncFile(archive)) return failWith(error, fileerror::of(archive));
     return true;
 }
 
@@ -131,7 +132,7 @@ Outcome recover(QFile& archive, const QString& journalPath, QString* error) {
     if (!file.exists()) return Outcome::None;
     if (!file.open(QIODevice::ReadOnly)) {
         if (!file.exists()) return Outcome::None;
-        failWith(error, file.errorString());
+        failWith(error, fileerror::of(file));
         return Outcome::Failed;
     }
     const QByteArray bytes = file.readAll();
@@ -154,8 +155,8 @@ Outcome recover(QFile& archive, const QString& journalPath, QString* error) {
         }
     }
     if (!file.remove() && file.exists()) {
-        failWith(error, QStringLiteral("the journal of an interrupted save cannot be removed: ") +
-                            file.errorString());
+        failWith(error, fileerror::text(fileerror::Cause::JournalNotRemoved) +
+                            QStringLiteral(": ") + fileerror::of(file));
         return Outcome::Failed;
     }
     filelock::syncFolder(folderOf(journalPath));

@@ -318,7 +318,7 @@ bool writeFile(const QString& path, const QString& sheetName, const QList<Header
                const RowSource& rows, QString* error, const bool* complete = nullptr) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = fileerror::italian(file.errorString());
+        if (error) *error = fileerror::of(file);
         return false;
     }
     {
@@ -331,7 +331,7 @@ bool writeFile(const QString& path, const QString& sheetName, const QList<Header
         return false;
     }
     if (!commitReplacing(file)) {
-        if (error) *error = fileerror::italian(file.errorString());
+        if (error) *error = fileerror::of(file);
         return false;
     }
     return true;

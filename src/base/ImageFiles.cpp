@@ -6,15 +6,34 @@
 #include <QImageWriter>
 #include <QPainter>
 
+#include "base/FileErrors.h"
+
 namespace images {
 namespace {
 
 constexpr int kJpegQuality = 90;
 
+// Why the reader could not give its picture, in Italian.
+QString reasonOf(const QImageReader& reader) {
+    using fileerror::Cause;
+    switch (reader.error()) {
+        case QImageReader::FileNotFoundError:
+            return fileerror::italian(QStringLiteral("No such file or directory"));
+        case QImageReader::DeviceError:
+            return fileerror::text(Cause::Unreadable);
+        case QImageReader::UnsupportedFormatError:
+            return fileerror::text(Cause::ImageFormat);
+        case QImageReader::InvalidDataError:
+        case QImageReader::UnknownError:
+            break;
+    }
+    return fileerror::text(Cause::ImageDamaged);
+}
+
 QImage decode(QImageReader& reader, const QSize& box, QString* error) {
     const QSize size = reader.size();
     if (!reader.canRead() || !size.isValid() || size.isEmpty()) {
-        if (error) *error = reader.errorString();
+        if (error) *error = reasonOf(reader);
         return {};
     }
     if (qint64(size.width()) * size.height() > kMaxPixels) {
@@ -30,7 +49,7 @@ QImage decode(QImageReader& reader, const QSize& box, QString* error) {
     const QSize target = fittingSize(size, box);
     if (target != size) reader.setScaledSize(target);
     QImage image = reader.read();
-    if (image.isNull() && error) *error = reader.errorString();
+    if (image.isNull() && error) *error = reasonOf(reader);
     return image;
 }
 
@@ -47,7 +66,7 @@ QSize fittingSize(const QSize& size, const QSize& box) {
 QImage readFitting(const QString& path, const QSize& box, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
+        if (error) *error = fileerror::of(file);
         return {};
     }
     QImageReader reader(&file);

@@ -8,6 +8,7 @@
 #include <QSysInfo>
 #include <QThread>
 
+#include "base/FileErrors.h"
 #include "base/FileLock.h"
 
 namespace {
@@ -111,7 +112,7 @@ LockFile::Result LockFile::acquire(const QDeadlineTimer& deadline) {
                               QDateTime::currentDateTimeUtc()},
                              key);
             const bool written = file.write(text_) == text_.size() && file.flush();
-            const QString error = file.errorString();
+            const QString error = fileerror::of(file);
             file.close();
             if (!written) {
                 QFile::remove(path_);
@@ -145,7 +146,7 @@ LockFile::Result LockFile::acquire(const QDeadlineTimer& deadline) {
                 // when many stations take turns), or it cannot be created at
                 // all (a missing or read-only folder).
                 if (++vanished >= 20) {
-                    error_ = file.errorString();
+                    error_ = fileerror::of(file);
                     return Result::Failed;
                 }
                 continue;

@@ -49,6 +49,7 @@ public:
     // Removes the lock file, if it is still the one this object created.
     void release();
     bool isLocked() const { return locked_; }
+    // Why acquire failed, in Italian (fileerror).
     QString errorString() const { return error_; }
     QString path() const { return path_; }
 

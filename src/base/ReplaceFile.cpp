@@ -18,6 +18,6 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
     file.setDirectWriteFallback(false);
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
                     commitReplacing(file);
-    if (!ok && error) *error = fileerror::italian(file.errorString());
+    if (!ok && error) *error = fileerror::of(file);
     return ok;
 }

@@ -130,7 +130,7 @@ bool writePdf(const PreparedReport& prepared, const QString& path, QString* erro
     // Written beside the target and renamed into place only when complete,
     // so a failure never leaves half a file where a good one stood.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fail(fileerror::italian(file.errorString()));
+    if (!file.open(QIODevice::WriteOnly)) return fail(fileerror::of(file));
     bool drawn;
     {
         QPdfWriter writer(&file);
@@ -142,7 +142,7 @@ bool writePdf(const PreparedReport& prepared, const QString& path, QString* erro
         return fail(QStringLiteral("Il documento non può essere disegnato."));
     }
     // The last flush happens while committing; commitReplacing checks it.
-    if (!commitReplacing(file)) return fail(fileerror::italian(file.errorString()));
+    if (!commitReplacing(file)) return fail(fileerror::of(file));
     return true;
 }
 

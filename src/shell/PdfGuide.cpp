@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
+#include "base/FileErrors.h"
 #include "base/ReplaceFile.h"
 #include "shell/HelpTopics.h"
 #include "shell/ProgramInfo.h"
@@ -70,7 +71,7 @@ bool writeGuidePdf(const QList<const HelpTopic*>& topics, const QString& path, Q
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) {
         return fail(
-            QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, file.errorString()));
+            QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, fileerror::of(file)));
     }
     {
         QPdfWriter writer(&file);
@@ -95,7 +96,7 @@ bool writeGuidePdf(const QList<const HelpTopic*>& topics, const QString& path, Q
     }
     if (!commitReplacing(file)) {
         return fail(
-            QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, file.errorString()));
+            QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, fileerror::of(file)));
     }
     return true;
 }

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "base/FileErrors.h"
 #include "base/GuiShell.h"
 #include "base/ImageFiles.h"
 #include "base/Paths.h"
@@ -265,7 +266,7 @@ QByteArray TfrmArmi::photoJpeg(QString* error) const {
             if (!storedReadable_) return weapons::placeholderJpeg();
             QFile file(weapons::photoPath(storedNumber_));
             if (!file.open(QIODevice::ReadOnly)) {
-                *error = file.errorString();
+                *error = fileerror::of(file);
                 return {};
             }
             const QByteArray bytes = file.readAll();
@@ -324,7 +325,7 @@ void TfrmArmi::choosePhoto() {
     QString error;
     QByteArray bytes;
     if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
+        error = fileerror::of(file);
     } else if (file.size() > kMaxPictureFile) {
         error = QStringLiteral("il file è troppo grande per essere una foto");
     } else {

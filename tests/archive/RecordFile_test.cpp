@@ -12,6 +12,7 @@
 #include <array>
 
 #include "archive/RecordLayout.h"
+#include "base/FileErrors.h"
 #include "base/LockFile.h"
 #include "base/Paths.h"
 
@@ -188,7 +189,7 @@ TEST_F(RecordFileTest, AWriteInProgressElsewhereIsWaitedForThenReported) {
     for (const auto access : {RecordFile::Access::Read, RecordFile::Access::Write}) {
         RecordFile file(path(), kSize);
         EXPECT_FALSE(file.open(access));
-        EXPECT_TRUE(file.errorString().contains(QStringLiteral("locked")))
+        EXPECT_TRUE(file.errorString().endsWith(fileerror::text(fileerror::Cause::Locked)))
             << file.errorString().toStdString();
     }
     EXPECT_FALSE(scanAll());
