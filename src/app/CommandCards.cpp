@@ -21,7 +21,7 @@ bool readCard(const RecordLayout& layout, const QString& path, qsizetype number,
     if (!existingArchive(path, err)) return false;
     RecordFile file(path, layout.recordSize());
     if (!file.open(RecordFile::Access::Read)) {
-        err << "Impossibile leggere l'archivio " << path << ": " << file.errorString() << "\n";
+        err << "Impossibile leggere l'archivio " << file.errorString() << "\n";
         return false;
     }
     const qsizetype count = file.count();
@@ -33,7 +33,7 @@ bool readCard(const RecordLayout& layout, const QString& path, qsizetype number,
     }
     QByteArray record;
     if (!file.readAt(number - 1, &record)) {
-        err << "Impossibile leggere l'archivio " << path << ": " << file.errorString() << "\n";
+        err << "Impossibile leggere l'archivio " << file.errorString() << "\n";
         return false;
     }
     file.close();

@@ -167,4 +167,17 @@ TEST_F(ItalianReasons, AFileThatShrinksWhileReadIsToldInItalian) {
     EXPECT_EQ(englishWordsIn(error, folder.path()), "") << error.toStdString();
 }
 
+// A card that cannot be read names its archive once, before the reason.
+TEST_F(ItalianReasons, AnUnreadableCardNamesItsArchiveOnce) {
+    const QString teams = path("Squadre.pro");
+    const LockedElsewhere locked(teams);
+    const std::optional<QString> message =
+        failed({QStringLiteral("rtf"), QStringLiteral("squadre"), QStringLiteral("1"),
+                QStringLiteral("--file"), path("squadra.rtf")});
+    ASSERT_TRUE(message);
+    EXPECT_TRUE(message->startsWith(QStringLiteral("Impossibile leggere l'archivio ") + teams))
+        << message->toStdString();
+    EXPECT_EQ(message->count(teams), 1) << message->toStdString();
+}
+
 }  // namespace
