@@ -101,8 +101,11 @@ QString usage() {
     QString text = QStringLiteral(
         "Uso: selvadoro [--cartella CARTELLA] [COMANDO ... [--oggi gg/mm/aaaa]]\n"
         "\n"
-        "Senza comando si apre il programma. La cartella dei dati è quella del\n"
-        "programma, oppure quella indicata da --cartella o da SELVADORO_CARTELLA.\n"
+        "Senza comando si apre il programma. La cartella dei dati è quella\n"
+        "indicata da --cartella o da SELVADORO_CARTELLA; altrimenti è la cartella\n"
+        "del programma, se vi si può scrivere e contiene i suoi file (Guida.pdf),\n"
+        "oppure, per il programma installato nel sistema, la cartella Selvadoro\n"
+        "dentro i Documenti dell'utente, creata al primo avvio.\n"
         "Ogni comando accetta --oggi, la data da usare come oggi. --anno sceglie\n"
         "l'anno di un archivio annuale (di solito quello di oggi).\n"
         "\n"
