@@ -27,6 +27,8 @@ BENCH_PACKAGES := libx11-dev xvfb sqlite3 time
 # flags, dpkg-shlibdeps for the dependencies) and the checkers of the package.
 DEB_DIR := build/deb
 DEB_PACKAGES := dpkg-dev lintian desktop-file-utils appstream
+# Debian's compiler and linker flags with every hardening (bindnow too).
+DEB_BUILDFLAGS := DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags
 
 .PHONY: all deps build run test stress bench bench-all bench-build deb deb-test clean format
 
@@ -97,9 +99,9 @@ deb: deps
 	$(call install-missing,$(DEB_PACKAGES))
 	cmake -S . -B $(DEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSELVADORO_TESTS=OFF \
 		-DSELVADORO_DEB=ON \
-		-DCMAKE_CXX_FLAGS="$$(DEB_CXXFLAGS_MAINT_STRIP=-g dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
-		-DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
-		-DCMAKE_MODULE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+		-DCMAKE_CXX_FLAGS="$$(DEB_CXXFLAGS_MAINT_STRIP=-g $(DEB_BUILDFLAGS) --get CXXFLAGS) $$($(DEB_BUILDFLAGS) --get CPPFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_BUILDFLAGS) --get LDFLAGS)" \
+		-DCMAKE_MODULE_LINKER_FLAGS="$$($(DEB_BUILDFLAGS) --get LDFLAGS)"
 	cmake --build $(DEB_DIR) -j $(JOBS)
 	rm -f $(DEB_DIR)/selvadoro_*.deb
 	cd $(DEB_DIR) && cpack -G DEB

@@ -2,7 +2,7 @@
 # selvadoro_<version>_<arch>.deb (make deb, in a build configured with
 # -DSELVADORO_DEB=ON):
 #   /usr/bin/selvadoro                       the program
-#   /usr/lib/selvadoro/selvadoro_sound.so    its sound module
+#   /usr/lib/<multiarch>/selvadoro/selvadoro_sound.so   its sound module
 #   /usr/share/selvadoro/                    Guida.pdf, Avviso.mp3
 #   /usr/share/applications/selvadoro.desktop, the icon in the hicolor theme,
 #   the AppStream metainfo, the manual page, the copyright and changelog.

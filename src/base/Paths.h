@@ -9,7 +9,7 @@
 // executable holds every delivered file and the archives beside them) or
 // installed in the system: the executable in <prefix>/bin, its delivered
 // files in <prefix>/share/selvadoro, its sound module in
-// <prefix>/lib/selvadoro.
+// <prefix>/lib/<multiarch>/selvadoro.
 //
 // The data folder: every record file, export and document of the program
 // lives there. --cartella DIR or SELVADORO_CARTELLA name it; otherwise it is

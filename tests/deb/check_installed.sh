@@ -78,7 +78,8 @@ grep -qF "$documents/Cacciatori.pro" "$scratch/out" || {
 [ ! -e "$documents" ] || fail "un comando ha creato $documents"
 # ...and the first start of the windows creates the folder with the password
 # file of the first access.
-run env QT_QPA_PLATFORM=offscreen selvadoro > "$scratch/gui.log" 2>&1 &
+env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_CONFIG_HOME -u XDG_DOCUMENTS_DIR -u SELVADORO_CARTELLA \
+    HOME="$scratch/home" QT_QPA_PLATFORM=offscreen selvadoro > "$scratch/gui.log" 2>&1 &
 gui=$!
 waited=0
 while [ ! -s "$documents/unins000.dll" ] && [ $waited -lt 60 ]; do
@@ -97,12 +98,13 @@ cmp -s "$documents/unins000.dll" "$scratch/iniziale.dll" ||
     fail "$documents/unins000.dll non ha la password di primo accesso"
 
 # The sound module finds every library it links.
-if ldd /usr/lib/selvadoro/selvadoro_sound.so | grep -q 'not found'; then
-    ldd /usr/lib/selvadoro/selvadoro_sound.so
+module=$(grep '/selvadoro/selvadoro_sound.so$' "$scratch/files") || fail "manca il modulo del suono"
+if ldd "$module" | grep -q 'not found'; then
+    ldd "$module"
     fail "al modulo del suono manca una libreria"
 fi
 # No password file under /usr.
-if find /usr/bin /usr/lib/selvadoro /usr/share/selvadoro -name unins000.dll | grep -q .; then
+if find /usr/bin "$(dirname "$module")" /usr/share/selvadoro -name unins000.dll | grep -q .; then
     fail "un file della password sotto /usr"
 fi
 
@@ -116,7 +118,7 @@ while read -r path; do
         left=1
     fi
 done < "$scratch/files"
-for folder in /usr/lib/selvadoro /usr/share/selvadoro /usr/share/doc/selvadoro; do
+for folder in "$(dirname "$module")" /usr/share/selvadoro /usr/share/doc/selvadoro; do
     if [ -e "$folder" ]; then
         echo "Rimasto: $folder"
         left=1

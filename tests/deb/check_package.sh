@@ -19,7 +19,8 @@ desktop-file-validate "$unpacked/usr/share/applications/selvadoro.desktop" || fa
 echo "== appstreamcli validate"
 appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/*.metainfo.xml || fail=1
 
-for file in usr/bin/selvadoro usr/lib/selvadoro/selvadoro_sound.so usr/share/selvadoro/Guida.pdf \
+for file in usr/bin/selvadoro "usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/selvadoro/selvadoro_sound.so" \
+        usr/share/selvadoro/Guida.pdf \
         usr/share/applications/selvadoro.desktop \
         usr/share/icons/hicolor/scalable/apps/selvadoro.svg \
         usr/share/metainfo/it.selvadoro.Selvadoro.metainfo.xml \
