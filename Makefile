@@ -23,7 +23,14 @@ STRESS_PACKAGES := bindfs fuse3
 # memory.
 BENCH_PACKAGES := libx11-dev xvfb sqlite3 time
 
-.PHONY: all deps build run test stress bench bench-all bench-build clean format
+# What `make deb` and `make deb-test` need besides: dpkg-dev (the hardening
+# flags, dpkg-shlibdeps for the dependencies) and the checkers of the package.
+DEB_DIR := build/deb
+DEB_PACKAGES := dpkg-dev lintian desktop-file-utils appstream
+# Debian's compiler and linker flags with every hardening (bindnow too).
+DEB_BUILDFLAGS := DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags
+
+.PHONY: all deps build run test stress bench bench-all bench-build deb deb-test clean format
 
 all: build
 
@@ -85,6 +92,26 @@ bench-build: deps
 	$(call install-missing,$(BENCH_PACKAGES))
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DSELVADORO_TESTS=OFF -DSELVADORO_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
+
+# selvadoro_<version>_<arch>.deb in build/deb, built with Debian's flags
+# and checked by lintian, desktop-file-validate and appstreamcli.
+deb: deps
+	$(call install-missing,$(DEB_PACKAGES))
+	cmake -S . -B $(DEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSELVADORO_TESTS=OFF \
+		-DSELVADORO_DEB=ON \
+		-DCMAKE_CXX_FLAGS="$$(DEB_CXXFLAGS_MAINT_STRIP=-g $(DEB_BUILDFLAGS) --get CXXFLAGS) $$($(DEB_BUILDFLAGS) --get CPPFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_BUILDFLAGS) --get LDFLAGS)" \
+		-DCMAKE_MODULE_LINKER_FLAGS="$$($(DEB_BUILDFLAGS) --get LDFLAGS)"
+	cmake --build $(DEB_DIR) -j $(JOBS)
+	rm -f $(DEB_DIR)/selvadoro_*.deb
+	cd $(DEB_DIR) && cpack -G DEB
+	sh tests/deb/check_package.sh $(DEB_DIR)/selvadoro_*.deb
+
+# Installs the package on this machine with apt-get, uses the installed
+# program, purges it and checks that nothing of it is left. Not part of
+# `make test`: it changes the machine.
+deb-test: deb
+	$(SUDO) sh tests/deb/check_installed.sh $(DEB_DIR)/selvadoro_*.deb
 
 clean:
 	rm -rf build

@@ -14,6 +14,8 @@ if(SELVADORO_LAME)
         DEPENDS selvadoro_alert_tone
         COMMENT "Avviso.mp3")
     add_custom_target(selvadoro_alert_sound ALL DEPENDS ${SELVADORO_INSTALL_DIR}/Avviso.mp3)
+    set(SELVADORO_ALERT_TONE ${SELVADORO_INSTALL_DIR}/Avviso.mp3)
 else()
     message(WARNING "lame not found: the program is built without its alert tone")
+    set(SELVADORO_ALERT_TONE "")
 endif()

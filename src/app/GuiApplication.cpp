@@ -14,6 +14,7 @@
 #include "base/GuiShell.h"
 #include "base/Paths.h"
 #include "report/GuiPrinting.h"
+#include "shell/AccessPassword.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmPassword.h"
 
@@ -85,6 +86,10 @@ void setUpItalian(QApplication& app) {
 }
 
 int runGui(QApplication& app) {
+    // An installed program's data folder and first password file; a failure
+    // shows later, as the password window's reading or the archives' access
+    // message.
+    accesspassword::prepareDataFolder();
     setUpItalian(app);
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(programWindowIcon());

@@ -100,8 +100,14 @@ void QtAlertSound::play(const QString& path) {
     if (!module_) {
         // The module stays loaded for the rest of the run.
         module_ = std::make_unique<Module>();
-        QLibrary library(QDir(paths::programFolder()).filePath(QString::fromLatin1(kSoundModule)));
-        if (library.load()) {
+        // Beside the program in a portable folder, in the module folder of an
+        // installed one.
+        QLibrary library;
+        for (const QString& folder : paths::moduleFolders()) {
+            library.setFileName(QDir(folder).filePath(QString::fromLatin1(kSoundModule)));
+            if (library.load()) break;
+        }
+        if (library.isLoaded()) {
             const auto play = reinterpret_cast<SelvadoroSoundPlay>(library.resolve(kSoundPlay));
             const auto stop = reinterpret_cast<SelvadoroSoundStop>(library.resolve(kSoundStop));
             const auto release =

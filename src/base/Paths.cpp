@@ -2,12 +2,36 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+// Where an installed program's files lie, relative to the executable's
+// folder; the build sets them from the install destinations.
+#ifndef SELVADORO_SHARE_FROM_PROGRAM
+#define SELVADORO_SHARE_FROM_PROGRAM "../share/selvadoro"
+#endif
+#ifndef SELVADORO_MODULES_FROM_PROGRAM
+#define SELVADORO_MODULES_FROM_PROGRAM "../lib/selvadoro"
+#endif
 
 namespace paths {
 namespace {
 QString& folder() {
     static QString value;
     return value;
+}
+
+bool& byDefault() {
+    static bool value = true;
+    return value;
+}
+
+// The file whose presence beside the executable marks a portable folder.
+constexpr char kProgramMarker[] = "Guida.pdf";
+constexpr char kInstalledDataName[] = "Selvadoro";
+
+QString installedFolder(const QString& programFolder, const char* relative) {
+    return QDir::cleanPath(QDir(programFolder).filePath(QString::fromLatin1(relative)));
 }
 }  // namespace
 
@@ -30,17 +54,27 @@ bool configure(QStringList& args, QString* error) {
             break;
         }
     }
-    setDataFolder(chosen.isEmpty() ? programFolder() : chosen);
+    setDataFolder(chosen.isEmpty() ? defaultDataFolder() : chosen);
+    byDefault() = chosen.isEmpty();
     return true;
 }
 
 void setDataFolder(const QString& dir) {
     folder() = QDir(dir).absolutePath();
+    byDefault() = false;
 }
 
 QString dataFolder() {
-    if (folder().isEmpty()) setDataFolder(programFolder());
+    if (folder().isEmpty()) {
+        setDataFolder(defaultDataFolder());
+        byDefault() = true;
+    }
     return folder();
+}
+
+bool usesDefaultDataFolder() {
+    dataFolder();
+    return byDefault();
 }
 
 QString dataFile(const QString& name) {
@@ -50,6 +84,43 @@ QString dataFile(const QString& name) {
 QString programFolder() {
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
                                         : QDir::currentPath();
+}
+
+bool isPortableFolder(const QString& programFolder) {
+    const QFileInfo dir(programFolder);
+    return dir.isDir() && dir.isWritable() &&
+           QFileInfo(QDir(programFolder).filePath(QString::fromLatin1(kProgramMarker))).isFile();
+}
+
+QString defaultDataFolder(const QString& programFolder, const QString& documentsFolder) {
+    if (isPortableFolder(programFolder)) return QDir(programFolder).absolutePath();
+    return QDir(documentsFolder).absoluteFilePath(QString::fromLatin1(kInstalledDataName));
+}
+
+QString defaultDataFolder() {
+    return defaultDataFolder(programFolder(),
+                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+QString deliveredFile(const QString& programFolder, const QString& name) {
+    const QString beside = QDir(programFolder).filePath(name);
+    if (QFileInfo::exists(beside)) return beside;
+    const QString installed =
+        QDir(installedFolder(programFolder, SELVADORO_SHARE_FROM_PROGRAM)).filePath(name);
+    return QFileInfo::exists(installed) ? installed : beside;
+}
+
+QString deliveredFile(const QString& name) {
+    return deliveredFile(programFolder(), name);
+}
+
+QStringList moduleFolders(const QString& programFolder) {
+    return {QDir(programFolder).absolutePath(),
+            installedFolder(programFolder, SELVADORO_MODULES_FROM_PROGRAM)};
+}
+
+QStringList moduleFolders() {
+    return moduleFolders(programFolder());
 }
 
 }  // namespace paths

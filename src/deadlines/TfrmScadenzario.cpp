@@ -406,7 +406,7 @@ void TfrmScadenzario::checkImminent() {
     btnOK_->setEnabled(imminent);
     if (!check.readable) seams::messages().error(archivemsg::accessError());
     if (imminent) {
-        const QString sound = paths::programFolder() + QStringLiteral("/Avviso.mp3");
+        const QString sound = paths::deliveredFile(QStringLiteral("Avviso.mp3"));
         if (QFile::exists(sound)) seams::alertSound().play(sound);
     }
 }

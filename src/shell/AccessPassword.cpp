@@ -100,4 +100,22 @@ bool storePassword(const QString& password) {
     return writePasswordFile(passwordFilePath(), password);
 }
 
+bool prepareDataFolder(const QString& programFolder, const QString& dataFolder,
+                       bool defaultFolder) {
+    if (paths::isPortableFolder(programFolder)) return true;
+    if (defaultFolder && !QDir().mkpath(dataFolder)) return false;
+    if (!QFileInfo(dataFolder).isDir()) return true;
+    const QString name = QString::fromLatin1(kPasswordFileName);
+    const QString path = QDir(dataFolder).filePath(name);
+    if (QFileInfo::exists(path) || QFileInfo::exists(QDir(programFolder).filePath(name))) {
+        return true;
+    }
+    return writePasswordFile(path, normalized(firstAccessPassword()));
+}
+
+bool prepareDataFolder() {
+    return prepareDataFolder(paths::programFolder(), paths::dataFolder(),
+                             paths::usesDefaultDataFolder());
+}
+
 }  // namespace accesspassword

@@ -52,4 +52,15 @@ std::optional<QString> readStoredPassword(const QString& dataFolder, const QStri
 // Stores a password in the data folder's file.
 bool storePassword(const QString& password);
 
+// What the windows do at start for a program that is not in a portable
+// folder (paths::isPortableFolder), which delivers no password file beside
+// it: the default data folder is created when missing, and a data folder
+// that has no password file, while none lies beside the program either,
+// gets one holding the first-access password. A portable folder, a data
+// folder named by the user that does not exist and a password file already
+// there are left as they are. False when the folder or the file could not
+// be made.
+bool prepareDataFolder(const QString& programFolder, const QString& dataFolder, bool defaultFolder);
+bool prepareDataFolder();
+
 }  // namespace accesspassword

@@ -58,7 +58,7 @@ void TfrmGuida::setTopic(const HelpTopic& topic) {
 }
 
 QString TfrmGuida::pdfPath() {
-    return QDir(paths::programFolder()).filePath(QStringLiteral("Guida.pdf"));
+    return paths::deliveredFile(QStringLiteral("Guida.pdf"));
 }
 
 void TfrmGuida::showEvent(QShowEvent* event) {

@@ -1,12 +1,15 @@
 #include "shell/TfrmInfo.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "base/GuiShell.h"
+#include "base/Paths.h"
 #include "base/Seams.h"
 #include "shell/ProgramInfo.h"
 
@@ -40,6 +43,18 @@ TfrmInfo::TfrmInfo(QWidget* owner) : QDialog(owner) {
                  programinfo::description().toHtmlEscaped(),
                  programinfo::makerNotice().toHtmlEscaped(), QString::fromLatin1(qVersion())));
     layout->addWidget(details);
+
+    // The data folder in use: beside a portable program, in the documents
+    // of an installed one, or the one named at start.
+    auto* lblCartellaDati = new QLabel(QStringLiteral("Cartella dei dati:"), this);
+    lblCartellaDati->setObjectName(QStringLiteral("lblCartellaDati"));
+    auto* txtCartellaDati = new QLineEdit(QDir::toNativeSeparators(paths::dataFolder()), this);
+    txtCartellaDati->setObjectName(QStringLiteral("txtCartellaDati"));
+    txtCartellaDati->setReadOnly(true);
+    txtCartellaDati->setCursorPosition(0);
+    lblCartellaDati->setBuddy(txtCartellaDati);
+    layout->addWidget(lblCartellaDati);
+    layout->addWidget(txtCartellaDati);
     layout->addStretch(1);
 
     auto* link = new QHBoxLayout;

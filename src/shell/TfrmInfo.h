@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-// The information window " Informazioni su Selvadoro": the program's details
-// and a link that starts an e-mail to the maker.
+// The information window " Informazioni su Selvadoro": the program's details,
+// the data folder in use and a link that starts an e-mail to the maker.
 class TfrmInfo : public QDialog {
     Q_OBJECT
 

@@ -1,17 +1,19 @@
 #!/bin/sh
-# check_install.sh CMAKE BUILD_DIR DEST
+# check_install.sh CMAKE BUILD_DIR DEST [TONE]
 # `cmake --install` lays out a complete portable folder in DEST (a path with
-# a blank in it), and installing again keeps a password changed there.
+# a blank in it), and installing again keeps a password changed there. TONE,
+# when given, names the alert tone the build made, which the folder holds too.
 set -eu
 cmake=$1
 build=$2
 dest=$3
+tone=${4:-}
 
 rm -rf "$dest"
 "$cmake" --install "$build" --prefix "$dest" > /dev/null
 
 for file in selvadoro selvadoro_sound.so unins000.dll Guida.pdf selvadoro.svg \
-        selvadoro.desktop translations/qtbase_it.qm; do
+        selvadoro.desktop translations/qtbase_it.qm $tone; do
     if [ ! -s "$dest/$file" ]; then
         echo "Manca $file"
         exit 1

@@ -105,6 +105,69 @@ TEST_F(PasswordFileTest, ANewDataFolderOpensWithTheDeliveredFile) {
     EXPECT_EQ(pw::readStoredPassword(folder.path(), program.path()), QStringLiteral("A"));
 }
 
+// At the windows' start, an installed program (nothing of its own beside
+// the executable) gives its data folder a password file with the
+// first-access password; a portable folder and a file already there stay
+// as they are.
+TEST(PreparedDataFolder, AnInstalledProgramsDataFolderGetsTheFirstAccessPassword) {
+    enum class After { NoFile, FirstAccess, AsItWas };
+    struct Case {
+        const char* name;
+        bool portable;       // Guida.pdf and unins000.dll beside the program
+        bool defaultFolder;  // the data folder is the default one
+        bool folderExists;   // before the start
+        bool stored;         // the data folder holds a changed password before
+        bool folderAfter;    // the data folder exists after
+        After file;          // the data folder's password file after
+    };
+    const Case cases[] = {
+        {"installed, first start", false, true, false, false, true, After::FirstAccess},
+        {"installed, folder without file", false, true, true, false, true, After::FirstAccess},
+        {"installed, named folder", false, false, true, false, true, After::FirstAccess},
+        {"installed, named folder missing", false, false, false, false, false, After::NoFile},
+        {"installed, password changed", false, true, true, true, true, After::AsItWas},
+        {"portable, new named folder", true, false, true, false, true, After::NoFile},
+    };
+    const QByteArray changed = "[Accesso]\r\nValore=E2\r\n";
+    for (const Case& c : cases) {
+        QTemporaryDir root;
+        ASSERT_TRUE(root.isValid());
+        const QString program = root.filePath(QStringLiteral("bin"));
+        const QString data = root.filePath(QStringLiteral("Documenti/Selvadoro"));
+        ASSERT_TRUE(QDir().mkpath(program));
+        if (c.portable) {
+            for (const char* delivered : {"Guida.pdf", "unins000.dll"}) {
+                QFile file(QDir(program).filePath(QString::fromLatin1(delivered)));
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            }
+        }
+        if (c.folderExists) {
+            ASSERT_TRUE(QDir().mkpath(data));
+        }
+        QFile file(QDir(data).filePath(QStringLiteral("unins000.dll")));
+        if (c.stored) {
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_EQ(file.write(changed), changed.size());
+            file.close();
+        }
+
+        EXPECT_TRUE(pw::prepareDataFolder(program, data, c.defaultFolder)) << c.name;
+
+        EXPECT_EQ(QFileInfo(data).isDir(), c.folderAfter) << c.name;
+        EXPECT_EQ(file.exists(), c.file != After::NoFile) << c.name;
+        if (c.file == After::FirstAccess) {
+            EXPECT_EQ(pw::readPasswordFile(file.fileName()),
+                      pw::normalized(pw::firstAccessPassword()))
+                << c.name;
+        }
+        if (c.file == After::AsItWas && file.open(QIODevice::ReadOnly)) {
+            EXPECT_EQ(file.readAll(), changed) << c.name;
+        }
+        // Nothing is ever written beside the program.
+        EXPECT_EQ(QDir(program).entryList(QDir::Files).size(), c.portable ? 2 : 0) << c.name;
+    }
+}
+
 TEST(TypedPassword, MatchesTheStoredOneIgnoringTheCaseOfAToZAndOuterBlanks) {
     const QString stored = QStringLiteral("PRIMAVERAPRATO");
     for (const char* typed :

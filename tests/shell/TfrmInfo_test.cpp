@@ -1,5 +1,7 @@
+#include <QDir>
 #include <QGraphicsEffect>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -43,13 +45,16 @@ TEST_F(LauncherIconsTest, SitInTheirCorners) {
 }
 
 TEST_F(LauncherIconsTest, InformationWindowShowsTheProgramAndWritesToTheMaker) {
-    QString objectName, caption, address;
+    QString objectName, caption, address, dataFolder;
     QSize size;
     whenModal([&](QWidget* modal) {
         objectName = modal->objectName();
         caption = modal->windowTitle();
         size = modal->size();
         address = modal->findChild<QLabel*>(QStringLiteral("lnkWeb"))->text();
+        if (auto* shown = modal->findChild<QLineEdit*>(QStringLiteral("txtCartellaDati"))) {
+            dataFolder = shown->text();
+        }
         QTest::mouseClick(modal->findChild<QLabel*>(QStringLiteral("lnkWeb")), Qt::LeftButton);
         QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("btnChiudi")),
                           Qt::LeftButton);
@@ -59,6 +64,8 @@ TEST_F(LauncherIconsTest, InformationWindowShowsTheProgramAndWritesToTheMaker) {
     EXPECT_EQ(caption, QStringLiteral(" Informazioni su Selvadoro"));
     EXPECT_EQ(size, QSize(473, 579));
     EXPECT_EQ(address, programinfo::makerEmail());
+    // The data folder in use, here the test's own.
+    EXPECT_EQ(dataFolder, QDir::toNativeSeparators(folder.path()));
     EXPECT_EQ(desktop().opened,
               QStringList{QStringLiteral("\"mailto:") + programinfo::makerEmail() +
                           QStringLiteral("?subject=Software%20Selvadoro&body=Salve%2C%20desidererei"
