@@ -5,11 +5,14 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 	qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n \
 	libgl-dev gstreamer1.0-plugins-good fonts-liberation2 fonts-dejavu-core \
 	libgtest-dev libgmock-dev libbenchmark-dev poppler-utils libreoffice-calc-nogui \
-	libreoffice-writer-nogui lame
+	libreoffice-writer-nogui lame ccache mold
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
+# Written when every test of the test build has passed; `make test` runs
+# them again only when a program, a test or a test script is newer.
+TEST_STAMP := $(TEST_DIR)/prove-riuscite.stamp
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # What `make stress` needs besides: bindfs mounts one folder twice, as two
@@ -30,7 +33,7 @@ DEB_PACKAGES := dpkg-dev lintian desktop-file-utils appstream
 # Debian's compiler and linker flags with every hardening (bindnow too).
 DEB_BUILDFLAGS := DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags
 
-.PHONY: all deps build run test stress bench bench-all bench-build deb deb-test clean format
+.PHONY: all deps build run test retest stress bench bench-all bench-build deb deb-test clean format
 
 all: build
 
@@ -61,7 +64,19 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 		-DSELVADORO_SANITIZE=ON -DSELVADORO_WERROR=ON -DSELVADORO_TESTS=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
-	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@if [ -f $(TEST_STAMP) ] && [ -z "$$(find $(TEST_DIR)/tests $(TEST_DIR)/Selvadoro tests \
+			-newer $(TEST_STAMP) -type f ! -path '*/CMakeFiles/*' ! -name '*_include.cmake' 2>/dev/null | head -n 1)" ]; then \
+		echo "Nulla è cambiato dall'ultima prova riuscita: le prove non si ripetono (make retest le ripete)."; \
+	else \
+		rm -f $(TEST_STAMP); \
+		cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) && \
+		touch $(notdir $(TEST_STAMP)); \
+	fi
+
+# Every test again, even when nothing changed since they last passed.
+retest:
+	rm -f $(TEST_STAMP)
+	$(MAKE) test
 
 # The long reliability runs, in the sanitizer build of `make test`: a writer
 # killed 500 times during its saves, two stations on two mounts of one
