@@ -184,7 +184,7 @@ bool RecordFile::failOpen(const QString& message) {
 namespace {
 
 // The blocks of a scan, read ahead by a thread of their own: while the
-// records of one block are visited, the next is read into the other buffer,
+// records of one block are visited, the next are read into other buffers,
 // so a scan costs little more than the read alone.
 class BlockReader {
 public:
@@ -205,7 +205,7 @@ public:
     // bytes stay valid until the next call.
     const char* next() {
         if (current_ >= 0) set(buffers_[current_], State::Free);
-        current_ = (current_ + 1) % 2;
+        current_ = (current_ + 1) % kBuffers;
         Buffer& b = buffers_[current_];
         // The block is usually on its way: wait for it a moment without
         // sleeping, which would cost more than reading it.
@@ -233,8 +233,12 @@ private:
         QByteArray bytes;
         std::atomic<State> state{State::Free};
     };
-    // About the time a block takes to be read, spent checking before a wait.
-    static constexpr int kSpins = 100000;
+    // Enough buffers for the reader to go on while the visitor still holds
+    // one and the next waits to be taken; a moment of checking before a
+    // wait, short, since a thread that spins takes the processor from the
+    // one reading on a busy machine.
+    static constexpr int kBuffers = 4;
+    static constexpr int kSpins = 2000;
 
     void set(Buffer& b, State state) {
         {
@@ -246,7 +250,7 @@ private:
 
     void readAll() {
         for (qsizetype i = 0; i < sizes_.size(); ++i) {
-            Buffer& b = buffers_[i % 2];
+            Buffer& b = buffers_[i % kBuffers];
             {
                 std::unique_lock lock(mutex_);
                 changed_.wait(lock, [&] { return stopping_ || b.state.load() == State::Free; });
@@ -260,7 +264,7 @@ private:
 
     std::function<bool(char*, qint64)> readBlock_;
     QList<qint64> sizes_;
-    Buffer buffers_[2];
+    Buffer buffers_[kBuffers];
     int current_ = -1;
     bool stopping_ = false;
     std::mutex mutex_;
