@@ -56,7 +56,7 @@ private:
 };
 
 // Surnames, the most common first; those holding "ross" are spread through
-// the list, so that about one hunter in ten has one.
+// the list, so that about one hunter in eight has one.
 inline constexpr auto kSurnames = std::to_array<const char*>({
     "Rossi",      "Russo",       "Ferrari",    "Rossetti",   "Esposito",   "Bianchi",
     "Rossini",    "Romano",      "Colombo",    "Ricci",      "Rosso",      "Marino",
@@ -105,7 +105,7 @@ inline constexpr auto kSurnames = std::to_array<const char*>({
 });
 
 // First names of men, the most common first (those holding "mar" are
-// about one in five).
+// about one in six).
 inline constexpr auto kMen = std::to_array<const char*>({
     "Mario",
     "Marco",
