@@ -54,7 +54,7 @@ TEST(SortLines, OrdersAlphabeticallyIgnoringCaseAndKeepsEqualTextsByRecord) {
 // of the code page ('?' for those it does not hold), the shorter first when
 // one begins the other; then the text's UTF-8 bytes; then the record.
 bool listsBefore(const ListLine& a, const ListLine& b, CaseFolding folding) {
-    const auto keys = [folding](const QString& text) {
+    const auto keysOf = [folding](const QString& text) {
         QByteArray keys;
         for (const QChar c : text) {
             const char16_t folded = folding == CaseFolding::AllLetters ? c.toCaseFolded().unicode()
@@ -68,8 +68,8 @@ bool listsBefore(const ListLine& a, const ListLine& b, CaseFolding folding) {
         return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(),
                                             [](char p, char q) { return uchar(p) < uchar(q); });
     };
-    const QByteArray ka = keys(a.text);
-    const QByteArray kb = keys(b.text);
+    const QByteArray ka = keysOf(a.text);
+    const QByteArray kb = keysOf(b.text);
     if (ka != kb) return bytesBefore(ka, kb);
     if (a.text != b.text) return bytesBefore(a.text.toUtf8(), b.text.toUtf8());
     return a.record < b.record;
