@@ -184,7 +184,7 @@ bool RecordFile::failOpen(const QString& message) {
 namespace {
 
 // The blocks of a scan, read ahead by a thread of their own: while the
-// records of one block are visited, the next are read into other buffers,
+// records of one block are visited, the next is read into the other buffer,
 // so a scan costs little more than the read alone.
 class BlockReader {
 public:
@@ -233,11 +233,10 @@ private:
         QByteArray bytes;
         std::atomic<State> state{State::Free};
     };
-    // Enough buffers for the reader to go on while the visitor still holds
-    // one and the next waits to be taken; a moment of checking before a
-    // wait, short, since a thread that spins takes the processor from the
-    // one reading on a busy machine.
-    static constexpr int kBuffers = 4;
+    // The block visited and the one read meanwhile; a moment of checking
+    // before a wait, short, since a thread that spins takes the processor
+    // from the one reading on a busy machine.
+    static constexpr int kBuffers = 2;
     static constexpr int kSpins = 2000;
 
     void set(Buffer& b, State state) {
