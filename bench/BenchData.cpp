@@ -1,8 +1,9 @@
 // Writes the archive the benchmark table measures: the generated hunters
 // (HunterData.h), as many as asked, in
-// FOLDER/Cacciatori.pro, and the same rows as the export's columns in
-// FOLDER/anagrafica.tsv (a header line, then one line per hunter), from
-// which sqlite3 builds the database the export is compared with. Prints
+// FOLDER/Cacciatori.pro, and for sqlite3, which the table compares with,
+// the same rows as the export's columns in FOLDER/anagrafica.tsv and each
+// hunter's number and line of the search list in FOLDER/righe.tsv (each
+// file a header line, then one line per hunter). Prints
 // the hunters' record size and the offsets and capacities of the surname
 // and name fields, for the plain read that is the floor of every ratio.
 #include <QCoreApplication>
@@ -30,29 +31,40 @@ int main(int argc, char** argv) {
 
     QFile archive(folder.filePath(QStringLiteral("Cacciatori.pro")));
     QFile table(folder.filePath(QStringLiteral("anagrafica.tsv")));
-    if (!archive.open(QIODevice::WriteOnly) || !table.open(QIODevice::WriteOnly)) return 1;
+    QFile lineTable(folder.filePath(QStringLiteral("righe.tsv")));
+    if (!archive.open(QIODevice::WriteOnly) || !table.open(QIODevice::WriteOnly) ||
+        !lineTable.open(QIODevice::WriteOnly)) {
+        return 1;
+    }
     QByteArray header;
     for (qsizetype c = 0; c < exporter.columns.size(); ++c) {
         header += (c ? "\tc" : "c") + QByteArray::number(c);
     }
     table.write(header + '\n');
+    lineTable.write("n\triga\n");
+    const SearchDefinition& search = hunters::search();
 
     QByteArray records;
     QByteArray rows;
+    QByteArray lines;
     for (int i = 0; i < count; ++i) {
         const QByteArray record = codec::encode(layout, bench::hunter(i).toValues());
         records += record;
-        const QStringList row = exportRow(exporter.columns, loadedValues(layout, record));
-        rows += row.join(u'\t').toUtf8() + '\n';
+        const FieldValues values = loadedValues(layout, record);
+        rows += exportRow(exporter.columns, values).join(u'\t').toUtf8() + '\n';
+        lines += QByteArray::number(i + 1) + '\t' + search.itemText(values).toUtf8() + '\n';
         if (records.size() > (1 << 20)) {
             archive.write(records);
             table.write(rows);
+            lineTable.write(lines);
             records.clear();
             rows.clear();
+            lines.clear();
         }
     }
     archive.write(records);
     table.write(rows);
+    lineTable.write(lines);
     const qsizetype surname = layout.indexOfField(u"Cognome");
     const qsizetype name = layout.indexOfField(u"Nome");
     std::printf("%lld %lld %d %lld %d\n", static_cast<long long>(layout.recordSize()),

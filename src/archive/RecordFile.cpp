@@ -207,7 +207,7 @@ public:
     // bytes stay valid until the next call.
     const char* next() {
         if (current_ >= 0) set(buffers_[current_], State::Free);
-        current_ = (current_ + 1) % 2;
+        current_ = (current_ + 1) % kBuffers;
         Buffer& b = buffers_[current_];
         // The block is usually on its way: wait for it a moment without
         // sleeping, which would cost more than reading it.
@@ -235,8 +235,11 @@ private:
         QByteArray bytes;
         std::atomic<State> state{State::Free};
     };
-    // About the time a block takes to be read, spent checking before a wait.
-    static constexpr int kSpins = 100000;
+    // The block visited and the one read meanwhile; a moment of checking
+    // before a wait, short, since a thread that spins takes the processor
+    // from the one reading on a busy machine.
+    static constexpr int kBuffers = 2;
+    static constexpr int kSpins = 2000;
 
     void set(Buffer& b, State state) {
         {
@@ -248,7 +251,7 @@ private:
 
     void readAll() {
         for (qsizetype i = 0; i < sizes_.size(); ++i) {
-            Buffer& b = buffers_[i % 2];
+            Buffer& b = buffers_[i % kBuffers];
             {
                 std::unique_lock lock(mutex_);
                 changed_.wait(lock, [&] { return stopping_ || b.state.load() == State::Free; });
@@ -262,7 +265,7 @@ private:
 
     std::function<bool(char*, qint64)> readBlock_;
     QList<qint64> sizes_;
-    Buffer buffers_[2];
+    Buffer buffers_[kBuffers];
     int current_ = -1;
     bool stopping_ = false;
     std::mutex mutex_;

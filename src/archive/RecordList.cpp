@@ -2,8 +2,11 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QtEndian>
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -97,18 +100,69 @@ ItemFormat::Writer::Writer(const ItemFormat& format, const RecordLayout& layout)
         for (const Slot& slot : slots.fields) chars += slot.capacity;
         if (part.width > 0) chars = part.width;  // cut or filled to it
         longest_ += slots.prefix.size() + 3 * chars;
+        slots.prefixSize = slots.prefix.size();
+        slots.prefix.append(QByteArray(8, '\0'));  // read eight bytes at a time
         parts_.append(std::move(slots));
     }
 }
 
+namespace {
+
+// What the eight-byte copies below may write past a line's end.
+constexpr qsizetype kSlack = 8;
+
+quint64 load8(const char* bytes) {
+    return qFromLittleEndian<quint64>(bytes);
+}
+
+// Copies `size` bytes eight at a time, writing up to seven bytes past
+// `to + size`; it reads past `from + size` only up to `readable`.
+char* copyBytes(char* to, const char* from, qsizetype size, const char* readable) {
+    if (from + ((size + 7) & ~qsizetype(7)) > readable) {
+        std::memcpy(to, from, std::size_t(size));
+        return to + size;
+    }
+    for (qsizetype i = 0; i < size; i += 8) std::memcpy(to + i, from + i, 8);
+    return to + size;
+}
+
+// Whether every byte is a printable ASCII character (0x20 to 0x7E), which
+// UTF-8 writes as the same byte: checked eight at a time, reading past the
+// bytes only up to `readable`.
+bool isPlain(QByteArrayView bytes, const char* readable) {
+    const qsizetype size = bytes.size();
+    if (bytes.data() + ((size + 7) & ~qsizetype(7)) > readable) {
+        return std::all_of(bytes.begin(), bytes.end(),
+                           [](char c) { return static_cast<unsigned char>(c) - 0x20u < 0x5Fu; });
+    }
+    constexpr quint64 ones = 0x0101010101010101ull;
+    constexpr quint64 highs = 0x8080808080808080ull;
+    quint64 flags = 0;
+    for (qsizetype i = 0; i < size; i += 8) {
+        quint64 w = load8(bytes.data() + i);
+        if (size - i < 8) {  // the bytes past the end count as letters
+            const quint64 mine = (quint64(1) << (8 * (size - i))) - 1;
+            w = (w & mine) | (0x4141414141414141ull & ~mine);
+        }
+        // A high bit, a byte of 0x7F (which 1 added makes high) or one below
+        // 0x20 (which 0x20 taken away makes high where it was not).
+        flags |= w | (w + ones) | ((w - 0x20 * ones) & ~w);
+    }
+    return (flags & highs) == 0;
+}
+
+}  // namespace
+
 void ItemFormat::Writer::append(QByteArrayView record, QByteArray& out) const {
     const std::array<ShownChar, 256>& shown = shownChars();
+    const char* const recordEnd = record.data() + record.size();
     // Written through a pointer into room made once, then cut to size.
     const qsizetype start = out.size();
-    out.resize(start + longest_);
+    out.resize(start + longest_ + kSlack);
     char* p = out.data() + start;
     for (const Part& part : parts_) {
-        p = std::copy(part.prefix.begin(), part.prefix.end(), p);
+        p = copyBytes(p, part.prefix.constData(), part.prefixSize,
+                      part.prefix.constData() + part.prefix.size());
         // Every byte of the code page is one character, so the width counts
         // bytes of the fields and the blanks between them.
         const qsizetype width = part.width > 0 ? part.width : -1;
@@ -123,11 +177,8 @@ void ItemFormat::Writer::append(QByteArrayView record, QByteArray& out) const {
             if (width > 0) bytes = bytes.first(qMin(bytes.size(), width - chars));
             chars += bytes.size();
             // Plain printable text, the common case, is the same in UTF-8.
-            const bool plain = std::all_of(bytes.begin(), bytes.end(), [](char c) {
-                return static_cast<unsigned char>(c) - 0x20u < 0x5Fu;
-            });
-            if (plain) {
-                p = std::copy(bytes.begin(), bytes.end(), p);
+            if (isPlain(bytes, recordEnd)) {
+                p = copyBytes(p, bytes.data(), bytes.size(), recordEnd);
                 continue;
             }
             for (const char c : bytes) {
@@ -135,7 +186,12 @@ void ItemFormat::Writer::append(QByteArrayView record, QByteArray& out) const {
                 p = std::copy(ch.bytes, ch.bytes + ch.size, p);
             }
         }
-        if (width > 0 && chars < width) p = std::fill_n(p, width - chars, ' ');
+        if (width > 0 && chars < width) {
+            // Blanks eight at a time, the last ones past the end overwritten.
+            const qsizetype blanks = width - chars;
+            for (qsizetype k = 0; k < blanks; k += 8) std::memcpy(p + k, "        ", 8);
+            p += blanks;
+        }
     }
     out.truncate(p - out.constData());
 }
@@ -449,6 +505,36 @@ private:
     bool allLetters_;
 };
 
+// How many bytes two texts have the same from their start, compared eight
+// at a time.
+qsizetype commonPrefix(QByteArrayView a, QByteArrayView b) {
+    const qsizetype n = qMin(a.size(), b.size());
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        const auto x = qFromLittleEndian<quint64>(a.data() + i);
+        const auto y = qFromLittleEndian<quint64>(b.data() + i);
+        if (x != y) return i + std::countr_zero(x ^ y) / 8;
+    }
+    while (i < n && a[i] == b[i]) ++i;
+    return i;
+}
+
+// The sort keys of eight ASCII characters, in their places: A to Z
+// lowered, as keyOf does, the rest as they are.
+quint64 asciiKeys(quint64 chars) {
+    constexpr quint64 ones = 0x0101010101010101ull;
+    constexpr quint64 highs = 0x8080808080808080ull;
+    // No carry crosses a byte: each is below 0x80.
+    const quint64 fromA = (chars + (0x80 - 'A') * ones) & highs;
+    const quint64 pastZ = (chars + (0x80 - 'Z' - 1) * ones) & highs;
+    return chars | ((fromA & ~pastZ) >> 2);  // 0x20 added to the capitals
+}
+
+// A byte inside a character of UTF-8, after its first.
+bool isContinuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
 }  // namespace
 
 void ListLines::sort(CaseFolding folding) {
@@ -465,7 +551,17 @@ void ListLines::sort(CaseFolding folding) {
     std::vector<Keyed> keyed;
     keyed.reserve(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        KeyReader reader(utf8(qsizetype(i)), latin, allLetters);
+        const QByteArrayView text = utf8(qsizetype(i));
+        if (text.size() >= 16) {
+            const quint64 first = load8(text.data());
+            const quint64 second = load8(text.data() + 8);
+            if (((first | second) & 0x8080808080808080ull) == 0) {
+                // Sixteen ASCII characters, keyed eight at a time.
+                keyed.push_back({qbswap(asciiKeys(first)), qbswap(asciiKeys(second)), quint32(i)});
+                continue;
+            }
+        }
+        KeyReader reader(text, latin, allLetters);
         quint64 packed[2] = {0, 0};
         for (quint64& part : packed) {
             for (int k = 0; k < 8; ++k) part = part << 8 | (reader.atEnd() ? 0 : reader.next());
@@ -491,12 +587,18 @@ void ListLines::sort(CaseFolding folding) {
             keyed.swap(moved);
         }
     }
-    // ... then the lines that share them by the whole text.
+    // ... then the lines that share them by the whole text. Bytes the two
+    // texts share are characters they share, so the characters are
+    // compared from the first that differs in its bytes (lines of one
+    // surname and name share long beginnings).
     const auto byText = [&](const Keyed& a, const Keyed& b) {
         const QByteArrayView ta = utf8(qsizetype(a.entry));
         const QByteArrayView tb = utf8(qsizetype(b.entry));
-        KeyReader ka(ta, latin, allLetters);
-        KeyReader kb(tb, latin, allLetters);
+        qsizetype same = commonPrefix(ta, tb);
+        // Back to the first byte of the character the difference is in.
+        while (same > 0 && same < ta.size() && isContinuation(ta[same])) --same;
+        KeyReader ka(ta.sliced(same), latin, allLetters);
+        KeyReader kb(tb.sliced(same), latin, allLetters);
         while (!ka.atEnd() && !kb.atEnd()) {
             const unsigned char x = ka.next();
             const unsigned char y = kb.next();

@@ -134,9 +134,10 @@ public:
             int capacity;
         };
         struct Part {
-            QByteArray prefix;
+            QByteArray prefix;  // followed by eight spare bytes
             QList<Slot> fields;
             qsizetype width;
+            qsizetype prefixSize = 0;
         };
         FieldEncoding encoding_;
         QList<Part> parts_;

@@ -235,6 +235,20 @@ TEST(HunterScan, LinesFromBytesAreTheItemTextsOfTheLoadedValues) {
          .team = QByteArray(50, 'Z'),
          .id = QByteArray(50, 'I')},
         {.surname = "", .name = "", .expiry = "01/01/2020", .notice = "0", .total = "1,50"},
+        // Fields read eight bytes at a time: what is not plain ASCII in the
+        // last bytes of a word, in a word of its own, or just past one.
+        {.surname = "Abcdefg\xE8",
+         .name = "12345678\x7F",
+         .codFisc = "ABCDEFGHIJKLMNO\x1F",
+         .phone = "1234567",
+         .team = "abcdefghijklmnopq\x9D",
+         .id = "\x01"
+               "bcdefgh"},
+        {.surname = "ABCDEFGH",
+         .name = "abcdefghijklmnop",
+         .phone = "~~~~~~~ }}}}}}}",
+         .team = " ~ ",
+         .id = "12345678901234567"},
     };
     ASSERT_TRUE(writeHunters(path, hunters));
     const QList<FieldValues> loaded = loadedRecords(path);
