@@ -19,11 +19,9 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # stations reaching one share.
 STRESS_PACKAGES := bindfs fuse3
 
-# What `make bench` needs besides: the start-up measurement
-# (bench/first_window.sh) runs under an X server of its own.
 # What `make bench` needs besides: the first window's timer and its X
-# server, sqlite3 for the export's comparison, /usr/bin/time for the peak
-# memory.
+# server (bench/first_window.sh), sqlite3 for the comparisons of the export
+# and the full list, /usr/bin/time for the peak memory.
 BENCH_PACKAGES := libx11-dev xvfb sqlite3 time
 
 # What `make deb` and `make deb-test` need besides: dpkg-dev (the hardening
