@@ -20,6 +20,7 @@
 #include "deadlines/TfrmScadenzario.h"
 #include "hunters/TfrmAnagrafica.h"
 #include "hunts/TfrmBattute.h"
+#include "support/CardFixture.h"
 #include "support/Fixtures.h"
 #include "teams/TfrmSquadre.h"
 #include "weapons/TfrmArmi.h"
@@ -147,14 +148,7 @@ protected:
     }
 
     QWidget* field(const char* name) const { return card->control(QString::fromLatin1(name)); }
-    // Gives a field the focus with the cursor at the end of its text.
-    QWidget* focusAtEnd(const char* name) {
-        QWidget* w = field(name);
-        w->setFocus();
-        if (auto* e = qobject_cast<QLineEdit*>(w)) e->end(false);
-        if (auto* m = qobject_cast<QPlainTextEdit*>(w)) m->moveCursor(QTextCursor::End);
-        return w;
-    }
+    QWidget* focusAtEnd(const char* name) { return ::focusAtEnd(field(name)); }
     // Types a text at the end of a field, its line breaks with Enter.
     void typeInto(const char* name, const QString& text) {
         QWidget* w = focusAtEnd(name);

@@ -11,6 +11,14 @@
 
 #include "support/Fixtures.h"
 
+// Gives a field the focus with the cursor at the end of its text.
+inline QWidget* focusAtEnd(QWidget* w) {
+    w->setFocus();
+    if (auto* e = qobject_cast<QLineEdit*>(w)) e->end(false);
+    if (auto* m = qobject_cast<QPlainTextEdit*>(w)) m->moveCursor(QTextCursor::End);
+    return w;
+}
+
 // An archive's card shown maximised and active, in its own empty data
 // folder, with its controls at hand by name.
 template <typename Card>
@@ -54,14 +62,7 @@ protected:
     void set(const char* name, const QString& text) {
         card->setFieldText(QString::fromLatin1(name), text);
     }
-    // Gives a field the focus with the cursor at the end of its text.
-    QWidget* focusAtEnd(const char* name) {
-        QWidget* w = field(name);
-        w->setFocus();
-        if (auto* e = qobject_cast<QLineEdit*>(w)) e->end(false);
-        if (auto* m = qobject_cast<QPlainTextEdit*>(w)) m->moveCursor(QTextCursor::End);
-        return w;
-    }
+    QWidget* focusAtEnd(const char* name) { return ::focusAtEnd(field(name)); }
     // Types, or pastes, at the end of a field's text.
     void typeAtEnd(const char* name, const QString& keys) { typeText(focusAtEnd(name), keys); }
     void pasteAtEnd(const char* name, const QString& clip) {
