@@ -16,15 +16,15 @@
 // and notes of realistic and varied lengths; dates spread over years (a
 // gun licence issued between 2015 and 2024 for five years, so about half
 // of them are listed on 10 May 2024). Every value comes from a fixed
-// generator seeded with `i` alone: the same hunter on every run and
+// generator started from `i` alone: the same hunter on every run and
 // machine, whatever order the hunters are made in.
 namespace bench {
 namespace data {
 
-// SplitMix64: a fixed, well-mixed sequence from a seed.
+// SplitMix64: a fixed, well-mixed sequence from a starting number.
 class Random {
 public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
+    explicit Random(std::uint64_t start) : state_(start) {}
     std::uint64_t next() {
         std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;

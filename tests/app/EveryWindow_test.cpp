@@ -190,14 +190,15 @@ TEST_P(CardFieldsTest, ShowFieldsFilledToTheirLimitWhole) {
     QStringList filled;
     for (const FieldFill& fill : fills) {
         const QString name = QString::fromLatin1(fill.control);
-        const auto spec = std::find_if(
+        const auto cardField = std::find_if(
             card->definition().fields.begin(), card->definition().fields.end(),
             [&](const CardField& field) {
                 return name == QLatin1String(layout.fields[std::size_t(field.field.index)].control);
             });
-        ASSERT_NE(spec, card->definition().fields.end()) << fill.control;
+        ASSERT_NE(cardField, card->definition().fields.end()) << fill.control;
         QWidget* control = card->control(name);
-        const QString value = largestValue(control, typingLimit(*card, *spec, control), fill.fill);
+        const QString value =
+            largestValue(control, typingLimit(*card, *cardField, control), fill.fill);
         card->setFieldText(name, value);
         ASSERT_EQ(card->controlText(name), value) << fill.control;
         filled.append(name + QStringLiteral(" '") + value + u'\'');
