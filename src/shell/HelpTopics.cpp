@@ -362,6 +362,12 @@ QStringList generalGuide() {
             "avviare il programma da lì; la stessa copia è anche il modo più rapido per fare il "
             "backup di tutti gli archivi, da ripetere con regolarità su un altro disco."),
         QStringLiteral(
+            "Chi installa Selvadoro con il pacchetto per Debian o Ubuntu lo trova nel menu delle "
+            "applicazioni; in questo caso gli archivi, i documenti allegati, le foto e la password "
+            "sono conservati nella cartella Selvadoro dei Documenti dell'utente, creata al primo "
+            "avvio, ed è quella la cartella da copiare per il backup. La finestra delle "
+            "informazioni mostra sempre la cartella dei dati in uso."),
+        QStringLiteral(
             "Questa guida è disponibile anche in formato PDF: il collegamento in fondo alla "
             "finestra della guida apre il file Guida.pdf, che si trova nella cartella del "
             "programma e può essere stampato. Buon lavoro con Selvadoro e in bocca al lupo per la "

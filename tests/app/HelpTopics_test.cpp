@@ -115,6 +115,8 @@ TEST(HelpTopics, TheCompleteGuideFollowsTheOutlineSectionBySection) {
     EXPECT_TRUE(general.contains(QStringLiteral("primaveraprato")));
     EXPECT_TRUE(general.contains(QStringLiteral("Cambia password")));
     EXPECT_TRUE(general.contains(QStringLiteral("chiavetta USB")));
+    // ... and where the installed program keeps the data.
+    EXPECT_TRUE(general.contains(QStringLiteral("cartella Selvadoro dei Documenti")));
 }
 
 }  // namespace
