@@ -706,6 +706,9 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::FocusOut:
                 if (currentField_ == field) leaveField(field, *desc);
                 break;
+            case QEvent::Wheel:
+                // The wheel would step through the items as Up and Down do.
+                return desc->kind == CardFieldKind::ListOnly;
             default:
                 break;
         }

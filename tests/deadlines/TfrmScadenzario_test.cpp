@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "archive/SearchWindow.h"
 #include "base/Paths.h"
@@ -366,7 +367,7 @@ TEST_F(DeadlineWindowTest, TheDropDownsTakeOnlyTheirItems) {
 
 // An item picked in a drop-down stays picked: entering the field again
 // keeps it, and no key but Backspace and Delete changes it (the arrows,
-// Page Up and Down, Home and End are swallowed).
+// Page Up and Down, Home and End are swallowed), nor the mouse wheel.
 TEST_F(DeadlineWindowTest, NoKeyStepsThroughTheDropDownsItems) {
     open(QStringLiteral("2024"));
     const char* const dropDowns[] = {"txtGiorno", "txtMese", "txtOreApp", "txtMinutiApp"};
@@ -393,6 +394,14 @@ TEST_F(DeadlineWindowTest, NoKeyStepsThroughTheDropDownsItems) {
             QTest::keyClick(box, k.key, k.modifiers);
             EXPECT_EQ(box->currentText(), picked) << name << " key " << k.key;
             EXPECT_EQ(box->currentIndex(), 4) << name << " key " << k.key;
+        }
+        // Nor does the wheel turned over it.
+        for (const int steps : {-120, 120}) {
+            const QPointF centre = QRectF(box->rect()).center();
+            QWheelEvent wheel(centre, box->mapToGlobal(centre), QPoint(), QPoint(0, steps),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(box, &wheel);
+            EXPECT_EQ(box->currentIndex(), 4) << name << " wheel " << steps;
         }
         EXPECT_EQ(QApplication::focusWidget(), box) << name;
         QTest::keyClick(box, Qt::Key_Delete);
