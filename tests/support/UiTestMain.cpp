@@ -1,10 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QTemporaryFile>
 
 #include "app/GuiApplication.h"
 #include "support/TestSeams.h"
+
+namespace {
+
+// Each test starts with the mouse off the screen, wherever the one before
+// left it: a window shown under the pointer would otherwise take the hover
+// of a control (its hint in the status line) from the test before.
+class PointerAside final : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        QCursor::setPos(-1000, -1000);
+        QCoreApplication::processEvents();
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // The windows are tried on the smallest screen the program is used on.
@@ -25,5 +40,6 @@ int main(int argc, char** argv) {
     seams::setPrinting(&doubles.printing);
     seams::setProgress(&doubles.progress);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new PointerAside);
     return RUN_ALL_TESTS();
 }
