@@ -19,10 +19,6 @@ std::chrono::milliseconds waitLimit{15000};
 bool osLocks = true;
 
 using fileerror::Cause;
-
-QString lockedMessage() {
-    return fileerror::text(Cause::Locked);
-}
 }  // namespace
 
 void RecordFile::setWaitLimit(std::chrono::milliseconds limit) {
@@ -53,12 +49,13 @@ bool RecordFile::open(Access access) {
             case LockFile::Result::Locked:
                 break;
             case LockFile::Result::TimedOut:
-                return fail(lockedMessage());
+                return fail(fileerror::text(Cause::Locked));
             case LockFile::Result::Failed:
                 return fail(lockFile_.errorString());
         }
     } else {
-        if (!LockFile::waitUntilFree(lockFile_.path(), deadline)) return fail(lockedMessage());
+        if (!LockFile::waitUntilFree(lockFile_.path(), deadline))
+            return fail(fileerror::text(Cause::Locked));
         if (!recoverBeforeReading()) return false;
     }
     if (!file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
@@ -74,7 +71,7 @@ bool RecordFile::open(Access access) {
         case filelock::Result::Unsupported:
             break;
         case filelock::Result::TimedOut:
-            return failOpen(lockedMessage());
+            return failOpen(fileerror::text(Cause::Locked));
         case filelock::Result::Failed:
             return failOpen(fileerror::text(Cause::LockRefused));
     }

@@ -9,44 +9,45 @@
 namespace fileerror {
 namespace {
 
+// A cause as strerror, Qt or Windows word it.
 struct Reason {
-    const char* system;  // as strerror and Qt word it
-    const char* shown;
+    const char* system;
+    Cause cause;
 };
 
 const std::array kReasons{
-    Reason{"No space left on device", "spazio su disco esaurito"},
-    Reason{"File too large", "spazio su disco esaurito (il file non può crescere oltre)"},
-    Reason{"Disk quota exceeded", "spazio su disco esaurito (quota superata)"},
-    Reason{"Permission denied", "accesso negato: la cartella o il file non si possono scrivere"},
-    Reason{"Access is denied", "accesso negato: la cartella o il file non si possono scrivere"},
-    Reason{"Operation not permitted", "operazione non permessa sulla cartella o sul file"},
-    Reason{"Read-only file system", "il disco è protetto in scrittura"},
-    Reason{"is not writable", "il file esistente è protetto in scrittura"},
-    Reason{"Text file busy", "il file è in uso da un altro programma"},
-    Reason{"Device or resource busy", "il file è in uso da un altro programma"},
-    Reason{"Resource temporarily unavailable", "il file è in uso da un altro programma"},
-    Reason{"being used by another process", "il file è in uso da un altro programma"},
-    Reason{"No such file or directory", "il file o la cartella non esistono"},
-    Reason{"cannot find the", "il file o la cartella non esistono"},
-    Reason{"Not a directory", "una parte del percorso non è una cartella"},
-    Reason{"Is a directory", "il nome indica una cartella, non un file"},
-    Reason{"File name too long", "il nome del file è troppo lungo"},
-    Reason{"Too many open files", "il sistema ha troppi file aperti"},
-    Reason{"Stale file handle", "il file in rete non è più raggiungibile"},
-    Reason{"No such device", "il disco non è più collegato"},
-    Reason{"Input/output error", "errore del disco durante la lettura o la scrittura"},
-    Reason{"Unknown error", "errore di scrittura (il disco potrebbe essere pieno)"},
+    Reason{"No space left on device", Cause::DiskFull},
+    Reason{"File too large", Cause::FileTooLarge},
+    Reason{"Disk quota exceeded", Cause::QuotaExceeded},
+    Reason{"Permission denied", Cause::AccessDenied},
+    Reason{"Access is denied", Cause::AccessDenied},
+    Reason{"Operation not permitted", Cause::NotPermitted},
+    Reason{"Read-only file system", Cause::ReadOnlyDisk},
+    Reason{"is not writable", Cause::ExistingReadOnly},
+    Reason{"Text file busy", Cause::InUse},
+    Reason{"Device or resource busy", Cause::InUse},
+    Reason{"Resource temporarily unavailable", Cause::InUse},
+    Reason{"being used by another process", Cause::InUse},
+    Reason{"No such file or directory", Cause::Missing},
+    Reason{"cannot find the", Cause::Missing},
+    Reason{"Not a directory", Cause::NotAFolder},
+    Reason{"Is a directory", Cause::IsAFolder},
+    Reason{"File name too long", Cause::NameTooLong},
+    Reason{"Too many open files", Cause::TooManyOpenFiles},
+    Reason{"Stale file handle", Cause::NetworkFileGone},
+    Reason{"No such device", Cause::DiskGone},
+    Reason{"Input/output error", Cause::DiskError},
+    Reason{"Unknown error", Cause::WriteUnknown},
 };
 
 // Qt words the common causes itself, and with its translation installed (the
 // windows) in that language: both wordings are known.
-std::optional<QString> known(const QString& systemText) {
+std::optional<Cause> known(const QString& systemText) {
     for (const Reason& reason : kReasons) {
         const QString translated = QCoreApplication::translate("QIODevice", reason.system);
         if (systemText.contains(QLatin1String(reason.system), Qt::CaseInsensitive) ||
             systemText.contains(translated, Qt::CaseInsensitive)) {
-            return QString::fromUtf8(reason.shown);
+            return reason.cause;
         }
     }
     return std::nullopt;
@@ -89,6 +90,54 @@ QString text(Cause cause) {
             return QStringLiteral("il formato dell'immagine non è riconosciuto");
         case Cause::ImageDamaged:
             return QStringLiteral("l'immagine è danneggiata o incompleta");
+        case Cause::DiskFull:
+            return QStringLiteral("spazio su disco esaurito");
+        case Cause::FileTooLarge:
+            return QStringLiteral("spazio su disco esaurito (il file non può crescere oltre)");
+        case Cause::QuotaExceeded:
+            return QStringLiteral("spazio su disco esaurito (quota superata)");
+        case Cause::AccessDenied:
+            return QStringLiteral("accesso negato: la cartella o il file non si possono scrivere");
+        case Cause::NotPermitted:
+            return QStringLiteral("operazione non permessa sulla cartella o sul file");
+        case Cause::ReadOnlyDisk:
+            return QStringLiteral("il disco è protetto in scrittura");
+        case Cause::InUse:
+            return QStringLiteral("il file è in uso da un altro programma");
+        case Cause::Missing:
+            return QStringLiteral("il file o la cartella non esistono");
+        case Cause::NotAFolder:
+            return QStringLiteral("una parte del percorso non è una cartella");
+        case Cause::IsAFolder:
+            return QStringLiteral("il nome indica una cartella, non un file");
+        case Cause::NameTooLong:
+            return QStringLiteral("il nome del file è troppo lungo");
+        case Cause::TooManyOpenFiles:
+            return QStringLiteral("il sistema ha troppi file aperti");
+        case Cause::NetworkFileGone:
+            return QStringLiteral("il file in rete non è più raggiungibile");
+        case Cause::DiskGone:
+            return QStringLiteral("il disco non è più collegato");
+        case Cause::DiskError:
+            return QStringLiteral("errore del disco durante la lettura o la scrittura");
+        case Cause::WriteUnknown:
+            return QStringLiteral("errore di scrittura (il disco potrebbe essere pieno)");
+        case Cause::OpenFailed:
+            return QStringLiteral("il file non si può aprire");
+        case Cause::WriteFailed:
+            return QStringLiteral("errore durante la scrittura del file");
+        case Cause::ReadFailed:
+            return QStringLiteral("errore durante la lettura del file");
+        case Cause::ResourcesExhausted:
+            return QStringLiteral("risorse del sistema esaurite (spazio su disco o memoria)");
+        case Cause::NotRemoved:
+            return QStringLiteral("il file non si può eliminare");
+        case Cause::NotReplaced:
+            return QStringLiteral("il file non si può sostituire");
+        case Cause::NotResized:
+            return QStringLiteral("la lunghezza del file non si può cambiare");
+        case Cause::NotCopied:
+            return QStringLiteral("il file non si può copiare");
         case Cause::FileSystem:
             break;
     }
@@ -96,11 +145,11 @@ QString text(Cause cause) {
 }
 
 QString italian(const QString& systemText) {
-    return known(systemText).value_or(text(Cause::FileSystem));
+    return text(known(systemText).value_or(Cause::FileSystem));
 }
 
 QString of(const QFileDevice& file) {
-    if (const auto reason = known(file.errorString())) return *reason;
+    if (const auto cause = known(file.errorString())) return text(*cause);
     switch (file.error()) {
         case QFileDevice::OpenError:
         case QFileDevice::WriteError: {
@@ -110,22 +159,21 @@ QString of(const QFileDevice& file) {
             if (target.exists() && target.isFile() && !target.isWritable()) {
                 return text(Cause::ExistingReadOnly);
             }
-            return file.error() == QFileDevice::OpenError
-                       ? QStringLiteral("il file non si può aprire")
-                       : QStringLiteral("errore durante la scrittura del file");
+            return text(file.error() == QFileDevice::OpenError ? Cause::OpenFailed
+                                                               : Cause::WriteFailed);
         }
         case QFileDevice::ReadError:
-            return QStringLiteral("errore durante la lettura del file");
+            return text(Cause::ReadFailed);
         case QFileDevice::ResourceError:
-            return QStringLiteral("risorse del sistema esaurite (spazio su disco o memoria)");
+            return text(Cause::ResourcesExhausted);
         case QFileDevice::RemoveError:
-            return QStringLiteral("il file non si può eliminare");
+            return text(Cause::NotRemoved);
         case QFileDevice::RenameError:
-            return QStringLiteral("il file non si può sostituire");
+            return text(Cause::NotReplaced);
         case QFileDevice::ResizeError:
-            return QStringLiteral("la lunghezza del file non si può cambiare");
+            return text(Cause::NotResized);
         case QFileDevice::CopyError:
-            return QStringLiteral("il file non si può copiare");
+            return text(Cause::NotCopied);
         default:
             return text(Cause::FileSystem);
     }

@@ -28,7 +28,32 @@ enum class Cause {
     ExistingReadOnly,   // the file to replace cannot be written
     ImageFormat,        // not a picture of a known format
     ImageDamaged,       // a picture whose data are damaged or cut short
-    FileSystem,         // anything else the system says
+    // What the system says, in its words or by the kind of a file's error:
+    DiskFull,            // no space left on the disk
+    FileTooLarge,        // the file cannot grow any further
+    QuotaExceeded,       // the user's share of the disk is used up
+    AccessDenied,        // no permission on the folder or the file
+    NotPermitted,        // an operation the system does not allow
+    ReadOnlyDisk,        // the disk is write-protected
+    InUse,               // another program holds the file
+    Missing,             // the file or folder does not exist
+    NotAFolder,          // a part of the path is not a folder
+    IsAFolder,           // the name is a folder's
+    NameTooLong,         // the file name is too long
+    TooManyOpenFiles,    // the system has too many files open
+    NetworkFileGone,     // a file on the network cannot be reached any more
+    DiskGone,            // the disk is no longer connected
+    DiskError,           // the disk failed to read or write
+    WriteUnknown,        // a write failed for no stated reason
+    OpenFailed,          // the file cannot be opened
+    WriteFailed,         // writing the file failed
+    ReadFailed,          // reading the file failed
+    ResourcesExhausted,  // disk space or memory ran out
+    NotRemoved,          // the file cannot be removed
+    NotReplaced,         // the file cannot be replaced
+    NotResized,          // the file's length cannot change
+    NotCopied,           // the file cannot be copied
+    FileSystem,          // anything else the system says
 };
 
 // The Italian text of a cause.

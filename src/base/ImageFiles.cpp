@@ -18,7 +18,7 @@ QString reasonOf(const QImageReader& reader) {
     using fileerror::Cause;
     switch (reader.error()) {
         case QImageReader::FileNotFoundError:
-            return fileerror::italian(QStringLiteral("No such file or directory"));
+            return fileerror::text(Cause::Missing);
         case QImageReader::DeviceError:
             return fileerror::text(Cause::Unreadable);
         case QImageReader::UnsupportedFormatError:
