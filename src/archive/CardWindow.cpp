@@ -1027,8 +1027,7 @@ QString CardWindow::fieldName(qsizetype index) const {
 }
 
 bool CardWindow::acceptUnstorable(FieldValues& values) {
-    const QList<codec::UnstorableField> unstorable =
-        codec::unstorableFields(*definition_.layout, values);
+    QList<codec::UnstorableField> unstorable = codec::unstorableFields(*definition_.layout, values);
     if (unstorable.isEmpty()) return true;
     // Listed in the card's order, the fields it shows first.
     const auto order = [this](qsizetype index) {
@@ -1037,17 +1036,16 @@ bool CardWindow::acceptUnstorable(FieldValues& values) {
         }
         return qsizetype(definition_.fields.size()) + index;
     };
-    QList<codec::UnstorableField> sorted = unstorable;
-    std::stable_sort(sorted.begin(), sorted.end(),
+    std::stable_sort(unstorable.begin(), unstorable.end(),
                      [&](const auto& a, const auto& b) { return order(a.field) < order(b.field); });
     QStringList lines;
-    for (const codec::UnstorableField& field : sorted) {
+    for (const codec::UnstorableField& field : unstorable) {
         lines.append(archivemsg::unstorableLine(fieldName(field.field), field.characters));
     }
     if (!seams::messages().confirm(archivemsg::unstorableCharacters(lines))) {
         // Back to the first field the user can mend, its first such
         // characters selected.
-        for (const codec::UnstorableField& field : sorted) {
+        for (const codec::UnstorableField& field : unstorable) {
             QWidget* w = controlAt(field.field);
             if (!w || !fieldOf(w)) continue;
             selectUnstorable(w);
