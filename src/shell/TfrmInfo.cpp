@@ -44,17 +44,6 @@ TfrmInfo::TfrmInfo(QWidget* owner) : QDialog(owner) {
                  programinfo::makerNotice().toHtmlEscaped(), QString::fromLatin1(qVersion())));
     layout->addWidget(details);
 
-    // The data folder in use: beside a portable program, in the documents
-    // of an installed one, or the one named at start.
-    auto* lblCartellaDati = new QLabel(QStringLiteral("Cartella dei dati:"), this);
-    lblCartellaDati->setObjectName(QStringLiteral("lblCartellaDati"));
-    auto* txtCartellaDati = new QLineEdit(QDir::toNativeSeparators(paths::dataFolder()), this);
-    txtCartellaDati->setObjectName(QStringLiteral("txtCartellaDati"));
-    txtCartellaDati->setReadOnly(true);
-    txtCartellaDati->setCursorPosition(0);
-    lblCartellaDati->setBuddy(txtCartellaDati);
-    layout->addWidget(lblCartellaDati);
-    layout->addWidget(txtCartellaDati);
     layout->addStretch(1);
 
     auto* link = new QHBoxLayout;
@@ -71,6 +60,18 @@ TfrmInfo::TfrmInfo(QWidget* owner) : QDialog(owner) {
     link->addWidget(lnkWeb);
     link->addStretch(1);
     layout->addLayout(link);
+
+    // The data folder in use: beside a portable program, in the documents
+    // of an installed one, or the one named at start.
+    auto* lblCartellaDati = new QLabel(QStringLiteral("Cartella dei dati:"), this);
+    lblCartellaDati->setObjectName(QStringLiteral("lblCartellaDati"));
+    auto* txtCartellaDati = new QLineEdit(QDir::toNativeSeparators(paths::dataFolder()), this);
+    txtCartellaDati->setObjectName(QStringLiteral("txtCartellaDati"));
+    txtCartellaDati->setReadOnly(true);
+    txtCartellaDati->setCursorPosition(0);
+    lblCartellaDati->setBuddy(txtCartellaDati);
+    layout->addWidget(lblCartellaDati);
+    layout->addWidget(txtCartellaDati);
     layout->addStretch(1);
 
     auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
