@@ -21,6 +21,10 @@ constexpr char kTitle[] = "Selvadoro: archivio in scrittura";
 // this long by the same waiter belongs to a holder that died in between.
 constexpr qint64 kEmptyGraceMs = 1000;
 
+// A breaker holds its guard for a few microseconds; one this old was left by
+// a breaker that died.
+constexpr qint64 kGuardStaleSecs = 10;
+
 QByteArray contentsOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.read(4096) : QByteArray();
@@ -163,24 +167,47 @@ LockFile::Result LockFile::acquire(const QDeadlineTimer& deadline) {
 }
 
 bool LockFile::breakStale(const QByteArray& seen) {
-    const QString aside = path_ + QStringLiteral(".scaduto-") +
-                          QString::number(QRandomGenerator::system()->generate64(), 16);
-    if (!filelock::moveFile(path_, aside)) return false;  // another breaker won, or it is gone
-    QFile moved(aside);
-    QByteArray text;
-    QDateTime modified;
-    if (moved.open(QIODevice::ReadOnly)) {
-        text = moved.read(4096);
-        modified = moved.fileTime(QFileDevice::FileModificationTime);
-        moved.close();
+    // Breakers take turns through a guard file of their own. Without it, a
+    // waiter that judged the lock stale could act after another breaker had
+    // already removed it and a new holder had taken the lock, and move that
+    // holder's live lock file instead.
+    const QString guard = path_ + QStringLiteral(".rottura");
+    QFile guardFile(guard);
+    if (!guardFile.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        // Another breaker is at work for a few microseconds; a guard that
+        // stays this long belongs to a breaker that died holding it.
+        const QDateTime made = QFileInfo(guard).lastModified().toUTC();
+        if (made.isValid() && made.secsTo(QDateTime::currentDateTimeUtc()) > kGuardStaleSecs)
+            QFile::remove(guard);
+        return false;
     }
-    if (text != seen && !isStale(text, modified, QDateTime::currentDateTimeUtc())) {
-        // Between the look and the rename, someone else broke the stale lock
-        // and a new holder took it: give it back.
-        if (QFile::rename(aside, path_)) return false;
-    }
-    QFile::remove(aside);
-    return true;
+    guardFile.close();
+    const auto broken = [&] {
+        // Only breakers remove a lock file that is not their own, and they
+        // take turns: the file is still the stale one if it holds what was
+        // seen.
+        if (contentsOf(path_) != seen) return false;
+        const QString aside = path_ + QStringLiteral(".scaduto-") +
+                              QString::number(QRandomGenerator::system()->generate64(), 16);
+        if (!filelock::moveFile(path_, aside)) return false;
+        QFile moved(aside);
+        QByteArray text;
+        QDateTime modified;
+        if (moved.open(QIODevice::ReadOnly)) {
+            text = moved.read(4096);
+            modified = moved.fileTime(QFileDevice::FileModificationTime);
+            moved.close();
+        }
+        // A holder seen empty may have been only slow, and have written its
+        // text between the look and the move: give it back.
+        if (text != seen && !isStale(text, modified, QDateTime::currentDateTimeUtc()) &&
+            QFile::rename(aside, path_))
+            return false;
+        QFile::remove(aside);
+        return true;
+    }();
+    QFile::remove(guard);
+    return broken;
 }
 
 void LockFile::release() {

@@ -22,10 +22,10 @@
 // crashed or lost the share); an empty one when a waiter has seen it empty
 // for a second (its holder died between creating and writing it). A holder
 // reads its lock file back after writing it and holds the lock only if it
-// holds its own text. A stale lock file is broken by renaming it to a name
-// of the breaker's own and then removing that: of two breakers only one
-// rename succeeds, and the winner gives back a lock file that turns out not
-// to be the one it judged stale.
+// holds its own text. Breakers of a stale lock file take turns through a
+// guard file ("Cacciatori.pro.lock.rottura"): under it, a breaker removes the
+// lock file only if it still holds the text it judged stale, so a lock taken
+// meanwhile by a new holder is never touched.
 class LockFile {
 public:
     enum class Result { Locked, TimedOut, Failed };

@@ -192,4 +192,45 @@ TEST_F(LockFileTest, ThreadsBreakingTheSameStaleLockHoldItOneAtATime) {
     EXPECT_TRUE(folder().isEmpty());
 }
 
+TEST_F(LockFileTest, AGuardLeftByABreakerThatDiedDoesNotKeepTheStaleLock) {
+    place(lockText("altra-postazione", 1, now.addSecs(-120)), now.addSecs(-120));
+    QFile guard(path() + QStringLiteral(".rottura"));
+    ASSERT_TRUE(guard.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(guard.setFileTime(now.addSecs(-30), QFileDevice::FileModificationTime));
+    guard.close();
+    LockFile lock(path());
+    ASSERT_EQ(lock.acquire(QDeadlineTimer(10s)), LockFile::Result::Locked);
+    lock.release();
+    EXPECT_TRUE(folder().isEmpty()) << folder().join(u' ').toStdString();
+}
+
+TEST_F(LockFileTest, BreakersThatSawTheSameStaleLockNeverMoveTheNewHoldersLock) {
+    // Every station waiting on a stale lock judges it stale at once; the
+    // first to break it lets a new holder in while the others still act on
+    // what they saw. Round after round, each waiter must get the lock, one
+    // at a time, and the last release must leave no lock file behind.
+    for (int round = 0; round < 150; ++round) {
+        place(lockText("altra-postazione", 1, now.addSecs(-120)), now.addSecs(-120));
+        std::atomic<int> inside{0};
+        std::atomic<int> most{0};
+        std::atomic<int> taken{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t) {
+            threads.emplace_back([&] {
+                LockFile lock(path());
+                if (lock.acquire(QDeadlineTimer(10s)) != LockFile::Result::Locked) return;
+                const int n = ++inside;
+                most = std::max(most.load(), n);
+                --inside;
+                ++taken;
+                lock.release();
+            });
+        }
+        for (auto& t : threads) t.join();
+        ASSERT_EQ(taken, 4) << "round " << round;
+        ASSERT_EQ(most, 1) << "round " << round;
+        ASSERT_TRUE(folder().isEmpty()) << "round " << round << ": " << folder().join(u' ').toStdString();
+    }
+}
+
 }  // namespace
