@@ -43,8 +43,8 @@ define install-missing
 	done; \
 	if [ -n "$$missing" ]; then \
 		echo "Installazione dei pacchetti mancanti:$$missing"; \
-		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
-		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq -o DPkg::Lock::Timeout=300 && \
+		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=300 $$missing; \
 	fi
 endef
 
