@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "report/TextMetrics.h"
-#include "support/PdfWords.h"
+#include "support/PageWords.h"
 
 namespace {
 
@@ -56,10 +56,10 @@ TEST_P(LabelSheets, EveryWordStaysInsideItsOwnLabelFromTheStartPosition) {
         << qPrintable(error);
     int seen = 0;
     for (int page = 1; page <= 2; ++page) {
-        const QList<PdfWord> words = pdfWords(path, page);
+        const QList<PageWord> words = pageWords(path, page);
         ASSERT_FALSE(words.isEmpty());
         int label = -1;
-        for (const PdfWord& word : words) {
+        for (const PageWord& word : words) {
             const int slot = slotOf(c.format, word.box);
             ASSERT_GE(slot, 0) << qPrintable(word.text) << " is on no label";
             const QRectF inside = pointsOf(c.format.labelRect(slot)).adjusted(-0.5, -0.5, 0.5, 0.5);

@@ -7,7 +7,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 
-#include "support/PdfWords.h"
+#include "support/PageWords.h"
 
 namespace {
 
@@ -43,9 +43,9 @@ TEST(MemberCards, TenCardsToAPageEachWordInsideItsCard) {
     QTemporaryDir folder;
     const QString path = writeCards(folder, elevenCards());
     for (int page = 1; page <= 2; ++page) {
-        const QList<PdfWord> words = pdfWords(path, page);
+        const QList<PageWord> words = pageWords(path, page);
         int tags = 0;
-        for (const PdfWord& word : words) {
+        for (const PageWord& word : words) {
             int slot = -1;
             for (int s = 0; s < mailing::kCardsPerPage; ++s) {
                 if (pointsOf(mailing::cardRect(s)).contains(word.box.center())) slot = s;

@@ -8,12 +8,12 @@
 
 // The words of a PDF page with their boxes in points from the page's
 // top-left corner, as poppler's pdftotext -bbox reads them.
-struct PdfWord {
+struct PageWord {
     QString text;
     QRectF box;
 };
 
-inline QList<PdfWord> pdfWords(const QString& path, int page) {
+inline QList<PageWord> pageWords(const QString& path, int page) {
     QProcess process;
     process.start(QStringLiteral("pdftotext"),
                   {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
@@ -23,7 +23,7 @@ inline QList<PdfWord> pdfWords(const QString& path, int page) {
     static const QRegularExpression word(QStringLiteral(
         "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"
         "([^<]*)</word>"));
-    QList<PdfWord> words;
+    QList<PageWord> words;
     auto it = word.globalMatch(xml);
     while (it.hasNext()) {
         const auto m = it.next();
