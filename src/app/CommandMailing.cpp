@@ -78,6 +78,16 @@ const ArchiveDefinition* archiveWith(const QString& name, bool (*has)(const Arch
     return archive;
 }
 
+// A logo that is set but cannot be read: said, and the pages made without.
+void warnUnreadableLogo(QTextStream& err) {
+    QString error;
+    if (!mailing::association().logo.isEmpty() &&
+        mailing::associationLogo(QSizeF(report::mm(20), report::mm(20)), &error).isNull()) {
+        err << "Il logo non si può leggere (" << mailing::association().logo << "): " << error
+            << "\n";
+    }
+}
+
 int writeReport(const report::Report& report, const QString& file, QTextStream& err) {
     QString error;
     if (!report::writePdf(report::prepare(report, seams::clock().today()), file, &error)) {
@@ -155,6 +165,7 @@ int runCards(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!archive) return 2;
     QList<mailing::Member> members;
     if (const int selected = selectedMembers(*archive, rest, &members, err)) return selected;
+    warnUnreadableLogo(err);
     if (const int written = writeReport(mailing::cardJob(*archive, members, season), file, err)) {
         return written;
     }
@@ -219,6 +230,7 @@ int runLetters(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     const mailing::Association association = mailing::association();
     if (!pdf.isEmpty()) {
+        warnUnreadableLogo(err);
         const QImage logo = mailing::associationLogo(QSizeF(report::mm(20), report::mm(20)));
         if (const int written =
                 writeReport(mailing::letterPages(plan.letters, association, logo), pdf, err)) {

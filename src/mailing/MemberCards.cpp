@@ -131,8 +131,12 @@ report::Report memberCards(const QList<CardData>& cards, const QString& associat
                      QStringLiteral("Tessera associativa - Stagione ") + season, 8));
         const double rowsTop = y + 14;
         const double rowsWidth = inner - kQrSide - 1;
-        page.objects.append(cardText(QStringLiteral("txtNome") + suffix,
-                                     QRectF(x, rowsTop, rowsWidth, 7), card.name, 11, true));
+        // A long name takes two lines before it is drawn smaller.
+        report::TextObject name =
+            cardText(QStringLiteral("txtNome") + suffix, QRectF(x, rowsTop - 1, rowsWidth, 8.5),
+                     card.name, 11, true);
+        name.wordWrap = true;
+        page.objects.append(name);
         page.objects.append(cardText(QStringLiteral("txtCodFisc") + suffix,
                                      QRectF(x, rowsTop + 8, rowsWidth, 5),
                                      QStringLiteral("C.F. ") + card.taxCode, 8));

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -220,6 +221,35 @@ TEST_F(MailingCommands, AnUnknownFieldIsRefusedBeforeAnythingIsWritten) {
     }
     EXPECT_FALSE(QFile::exists(file("l.pdf")));
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
+}
+
+// A logo that cannot be read is said and left out; a folder that does not
+// exist gets no message and the command says why.
+TEST_F(MailingCommands, AnUnreadableLogoIsSaidAndAMissingFolderWritesNothing) {
+    QFile broken(file("logo.png"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    mailing::setAssociation({QStringLiteral("Associazione"), file("logo.png"), QString()});
+    const CommandResult cards = runCommand(
+        {QStringLiteral("tessere"), QStringLiteral("anagrafica"), QStringLiteral("--stagione"),
+         QStringLiteral("2024/2025"), QStringLiteral("--pdf"), file("tessere.pdf")});
+    EXPECT_EQ(cards.status, 0);
+    EXPECT_TRUE(cards.err.startsWith(
+        QStringLiteral("Il logo non si può leggere (%1): ").arg(file("logo.png"))))
+        << qPrintable(cards.err);
+    EXPECT_TRUE(QFile::exists(file("tessere.pdf")));
+
+    writeMessage("Avviso", "Caro {Nome}.");
+    const QString missing = file("manca/qui");
+    const CommandResult mails = runCommand(
+        {QStringLiteral("lettere"), QStringLiteral("2"), QStringLiteral("--eml"), missing});
+    EXPECT_EQ(mails.status, 1);
+    EXPECT_TRUE(mails.err.endsWith(
+        QStringLiteral("Impossibile scrivere nella cartella %1: La cartella non esiste.\n")
+            .arg(missing)))
+        << qPrintable(mails.err);
+    EXPECT_FALSE(QFileInfo::exists(file("manca")));
 }
 
 }  // namespace
