@@ -221,6 +221,12 @@ QString usage() {
             printable.join(QStringLiteral(", ")) + u'\n';
     text += QStringLiteral("Archivi con documento RTF: ") + documents.join(QStringLiteral(", ")) +
             u'\n';
+    QStringList labels;
+    for (const ArchiveDefinition* archive : archives::all()) {
+        if (archive->mailing) labels.append(QString::fromLatin1(archive->name));
+    }
+    text += QStringLiteral("Archivi con etichette e tessere: ") +
+            labels.join(QStringLiteral(", ")) + u'\n';
     text += QStringLiteral("Riepiloghi:\n") + summaries;
     return text;
 }
