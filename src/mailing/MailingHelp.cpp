@@ -36,7 +36,9 @@ const HelpTopic& helpTopic() {
                 "Nella scheda di una comunicazione, il pulsante Lettere prepara una lettera per "
                 "ciascun cacciatore destinatario (una pagina ciascuno, con l'intestazione "
                 "dell'associazione, l'indirizzo, la data, l'oggetto e il testo) e ne mostra "
-                "l'anteprima, da cui si può stampare. Il pulsante E-mail scrive in una cartella "
+                "l'anteprima, da cui si può stampare o, scegliendo nella finestra di stampa "
+                "l'uscita su file, salvare in un unico PDF. Il pulsante E-mail scrive in una "
+                "cartella "
                 "a scelta un messaggio .eml per ciascun destinatario che ha un indirizzo e-mail, "
                 "pronto per essere aperto e inviato con qualsiasi programma di posta."),
             QStringLiteral(
