@@ -7,6 +7,7 @@
 #include "app/CommandCards.h"
 #include "app/CommandGuide.h"
 #include "app/CommandLists.h"
+#include "app/CommandMailing.h"
 #include "archive/FieldRules.h"
 #include "base/Seams.h"
 #include "base/TextRules.h"
@@ -84,6 +85,22 @@ const std::array kCommands{
             "                             mostra la guida, i titoli dei suoi argomenti,\n"
             "                             oppure la scrive in PDF",
             &guideCommand, true},
+    Command{"etichette",
+            "etichette ARCHIVIO [Campo=testo ...] [--formato 3x8|3x7|2x7|personalizzato]\n"
+            "          [--inizio N] --pdf FILE\n"
+            "                             scrive in PDF le etichette degli indirizzi delle\n"
+            "                             schede trovate (a partire dall'etichetta N)",
+            &runLabels, true},
+    Command{"tessere",
+            "tessere ARCHIVIO [Campo=testo ...] --stagione AAAA/AAAA --pdf FILE\n"
+            "                             scrive in PDF le tessere associative delle schede\n"
+            "                             trovate, dieci per pagina",
+            &runCards, true},
+    Command{"lettere",
+            "lettere N --pdf FILE | --eml CARTELLA\n"
+            "                             scrive le lettere della comunicazione N ai suoi\n"
+            "                             destinatari in PDF, o un messaggio .eml per ciascuno",
+            &runLetters, true},
     Command{"password-iniziale",
             "password-iniziale FILE     scrive un file della password con la password\n"
             "                             di primo accesso",
@@ -204,6 +221,12 @@ QString usage() {
             printable.join(QStringLiteral(", ")) + u'\n';
     text += QStringLiteral("Archivi con documento RTF: ") + documents.join(QStringLiteral(", ")) +
             u'\n';
+    QStringList labels;
+    for (const ArchiveDefinition* archive : archives::all()) {
+        if (archive->mailing) labels.append(QString::fromLatin1(archive->name));
+    }
+    text += QStringLiteral("Archivi con etichette e tessere: ") +
+            labels.join(QStringLiteral(", ")) + u'\n';
     text += QStringLiteral("Riepiloghi:\n") + summaries;
     return text;
 }

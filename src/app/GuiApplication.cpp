@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/Archives.h"
 #include "app/GuiArchives.h"
 #include "app/TfrmAvvio.h"
 #include "archive/CardWindow.h"
@@ -13,6 +14,7 @@
 #include "base/GuiSeams.h"
 #include "base/GuiShell.h"
 #include "base/Paths.h"
+#include "mailing/MailingJobs.h"
 #include "report/GuiPrinting.h"
 #include "shell/AccessPassword.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -25,10 +27,12 @@ GuiApplication::GuiApplication() : password_(std::make_unique<TfrmPassword>()) {
     QObject::connect(password_.get(), &TfrmPassword::quitRequested, qApp, &QApplication::quit,
                      Qt::QueuedConnection);
     cards::setMaker([this](const QString& windowName) { return card(windowName); });
+    mailing::setArchives(archives::all());
 }
 
 GuiApplication::~GuiApplication() {
     cards::setMaker({});
+    mailing::setArchives({});
 }
 
 TfrmCambiaPassword& GuiApplication::changePassword() {

@@ -8,6 +8,9 @@
 #include "report/Report.h"
 #include "shell/HelpTopics.h"
 
+struct MailingFields;
+struct LetterFields;
+
 // One archive as the core knows it, declared once by the archive's folder:
 // what the command line, printing and the guide need of it. The registry
 // (app/Archives) lists every archive.
@@ -34,6 +37,12 @@ struct ArchiveDefinition {
     // Lists of a date with a command-line name (the deadlines of a day),
     // each reading the files it names.
     QList<const ExportDefinition*> datedLists = {};
+    // Post and paper (mailing/MailingFields.h): the fields of a record that
+    // make its address label, membership card and merged letters; and, for
+    // an archive of messages, the fields letters and e-mails are merged
+    // from. Null: the archive has none.
+    const MailingFields* mailing = nullptr;
+    const LetterFields* letters = nullptr;
 
     // The record file of the archive, for a year's file the file of `year`.
     QString recordFile(const QString& year = {}) const;

@@ -63,6 +63,7 @@ RecordListWidget::RecordListWidget(QWidget* parent)
     layout->addWidget(hint_);
 
     auto* buttons = new QHBoxLayout;
+    buttons_ = buttons;
     btnStampa_ = new QPushButton(QStringLiteral("Stampa"), this);
     btnStampa_->setObjectName(QStringLiteral("btnStampa"));
     btnChiudi_ = new QPushButton(QStringLiteral("Chiudi"), this);
@@ -75,6 +76,10 @@ RecordListWidget::RecordListWidget(QWidget* parent)
     txtTrova_->installEventFilter(this);
     connect(btnTrova_, &QPushButton::clicked, this, &RecordListWidget::findNext);
     connect(btnStampa_, &QPushButton::clicked, this, &RecordListWidget::print);
+}
+
+void RecordListWidget::addButton(QPushButton* button) {
+    buttons_->insertWidget(buttons_->indexOf(btnStampa_), button);
 }
 
 void RecordListWidget::setRedHint() {

@@ -9,6 +9,7 @@
 class QLabel;
 class QLineEdit;
 class QListView;
+class QHBoxLayout;
 class QPushButton;
 
 // The lines of a list window, for a list view. Holds only the lines, each
@@ -56,6 +57,9 @@ public:
     void setPrintTitle(const QString& title) { printTitle_ = title; }
     void print() const;
 
+    // Puts a button of the window's own in the row of Stampa, before it.
+    void addButton(QPushButton* button);
+
     QLineEdit* findBox() const { return txtTrova_; }
     QPushButton* closeButton() const { return btnChiudi_; }
     QListView* view() const { return lstRecords_; }
@@ -74,6 +78,7 @@ private:
     QListView* lstRecords_;
     QPushButton* btnStampa_;
     QPushButton* btnChiudi_;
+    QHBoxLayout* buttons_;
     QLabel* hint_;
     CaseFolding folding_ = CaseFolding::AllLetters;
     QString findMemory_;

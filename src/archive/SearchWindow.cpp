@@ -15,6 +15,7 @@
 #include "archive/RecordListWidget.h"
 #include "base/GuiShell.h"
 #include "base/Seams.h"
+#include "mailing/GuiMailing.h"
 
 SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent,
                            const QString& archive)
@@ -88,6 +89,7 @@ SearchWindow::SearchWindow(const SearchDefinition& definition, QWidget* parent,
                           [this] { openChosen(); });
     list_->setFolding(style.folding);
     if (style.redHint) list_->setRedHint();
+    mailing::addListButtons(this, list_, *definition.layout, archive_);
     lblTrovate_ = new QLabel(panContainer_);
     lblTrovate_->setObjectName(QStringLiteral("lblTrovate"));
     results->addWidget(lblTrovate_);

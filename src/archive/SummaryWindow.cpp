@@ -9,6 +9,7 @@
 #include "archive/RecordFile.h"
 #include "archive/RecordListWidget.h"
 #include "base/Seams.h"
+#include "mailing/GuiMailing.h"
 
 SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* parent,
                              const QString& archive)
@@ -31,6 +32,7 @@ SummaryWindow::SummaryWindow(const SummaryDefinition& definition, QWidget* paren
     list_ = addRecordList(this, this, layout, definition.printTitle, [this] { openChosen(); });
     list_->setFolding(style.folding);
     if (style.redHint) list_->setRedHint();
+    mailing::addListButtons(this, list_, *definition.layout, archive_);
 }
 
 bool SummaryWindow::build() {

@@ -84,6 +84,10 @@ QString QtDesktop::saveFileName(const QString& title, const QString& folder,
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, folder, filter);
 }
 
+QString QtDesktop::folderName(const QString& title, const QString& folder) {
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, folder);
+}
+
 struct QtAlertSound::Module {
     SelvadoroSoundPlay play = nullptr;
     SelvadoroSoundStop stop = nullptr;

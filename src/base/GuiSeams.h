@@ -25,6 +25,7 @@ public:
                          const QString& filter) override;
     QString saveFileName(const QString& title, const QString& folder,
                          const QString& filter) override;
+    QString folderName(const QString& title, const QString& folder) override;
 };
 
 // Plays through the sound module beside the program (base/AlertSoundModule),

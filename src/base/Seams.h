@@ -36,6 +36,13 @@ public:
                                  const QString& filter) = 0;
     virtual QString saveFileName(const QString& title, const QString& folder,
                                  const QString& filter) = 0;
+    // A folder the user picks (where merged e-mails are written); empty:
+    // cancelled.
+    virtual QString folderName(const QString& title, const QString& folder) {
+        Q_UNUSED(title);
+        Q_UNUSED(folder);
+        return {};
+    }
 };
 
 class Clock {

@@ -3,6 +3,7 @@
 #include "communications/CommunicationHelp.h"
 #include "communications/CommunicationLists.h"
 #include "communications/TRecComunicazione.h"
+#include "mailing/MailingFields.h"
 
 namespace communications {
 
@@ -27,6 +28,22 @@ const RtfDocument& rtfCard() {
     return document;
 }
 
+namespace {
+
+using F = TRecComunicazione::Field;
+
+// Letters and e-mails to the hunters named in the card, one name per line.
+const LetterFields kLetters{
+    .recipientArchive = "anagrafica",
+    .recipients = F::Cacciatori,
+    .subject = F::Oggetto,
+    .text = F::Messaggio,
+    .date = F::DataInvio,
+    .ownFields = {{"DataInvio", F::DataInvio}},
+};
+
+}  // namespace
+
 const ArchiveDefinition& archive() {
     static const ArchiveDefinition definition{
         .name = "comunicazioni",
@@ -36,6 +53,7 @@ const ArchiveDefinition& archive() {
         .summaries = {&flaggedSummary()},
         .rtfCard = &rtfCard(),
         .helpTopics = {&cardTopic(), &exportTopic()},
+        .letters = &kLetters,
     };
     return definition;
 }

@@ -14,6 +14,7 @@
 #include "communications/CommunicationMail.h"
 #include "communications/CommunicationsArchive.h"
 #include "communications/TRecComunicazione.h"
+#include "mailing/GuiMailing.h"
 #include "teams/TeamLists.h"
 
 namespace {
@@ -98,6 +99,22 @@ TfrmComunicazioni::TfrmComunicazioni(QWidget* parent) : CardWindow(communication
     invio->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     invio->setFocusPolicy(Qt::StrongFocus);
 
+    // One letter or e-mail per recipient, merged from the message.
+    QToolButton* lettere = addFieldButton(
+        {"btnLettere", "stampa",
+         QStringLiteral("Prepara una lettera per ciascun cacciatore destinatario, con i campi del "
+                        "messaggio tra parentesi graffe riempiti."),
+         [this] { mailing::previewLetters(communications::archive(), cardValues()); }});
+    lettere->setText(QStringLiteral("Lettere"));
+    lettere->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QToolButton* posta = addFieldButton(
+        {"btnPosta", "email",
+         QStringLiteral("Scrive un messaggio e-mail (.eml) per ciascun cacciatore destinatario in "
+                        "una cartella a scelta."),
+         [this] { mailing::writeEmails(communications::archive(), cardValues()); }});
+    posta->setText(QStringLiteral("E-mail"));
+    posta->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+
     qobject_cast<QLineEdit*>(control(F::DataInvio))->setAlignment(Qt::AlignCenter);
 
     layOutColumns({{.rows = {
@@ -109,10 +126,13 @@ TfrmComunicazioni::TfrmComunicazioni(QWidget* parent) : CardWindow(communication
                         {F::Note, LayoutBox{F::Segnala, "avviso"}},
                         {F::Cacciatori, F::Email},
                         {F::Messaggio},
-                        {F::Riscontro, LayoutButton{"btnInvio"}},
+                        {F::Riscontro, LayoutButton{"btnInvio"}, LayoutButton{"btnLettere"},
+                         LayoutButton{"btnPosta"}},
                     }}});
     finishLayout();
     setTabOrder(control(F::Riscontro), invio);
+    setTabOrder(invio, lettere);
+    setTabOrder(lettere, posta);
 }
 
 void TfrmComunicazioni::send() {

@@ -22,6 +22,8 @@
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
+#include "mailing/MailingJobs.h"
+#include "mailing/MailingWindow.h"
 #include "shell/HelpTopics.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmGuida.h"
@@ -113,6 +115,17 @@ inline QList<WindowRow> listWindowsOf(const std::string& archive, const ArchiveD
     }
     for (const ExportDefinition* list : lists.datedLists) {
         rows.append({archive + "_list_" + list->windowName, owned<ExportWindow>(std::cref(*list))});
+    }
+    // The labels and cards windows of an archive with post fields.
+    if (mailing::makesLabels(lists)) {
+        rows.append({archive + "_labels",
+                     owned<MailingWindow>(MailingWindow::Kind::Labels, std::cref(lists), QString(),
+                                          QList<qsizetype>{1})});
+    }
+    if (mailing::makesCards(lists)) {
+        rows.append(
+            {archive + "_cards", owned<MailingWindow>(MailingWindow::Kind::Cards, std::cref(lists),
+                                                      QString(), QList<qsizetype>{1})});
     }
     return rows;
 }

@@ -19,6 +19,12 @@ struct TestHunter {
     QByteArray notice{};
     QByteArray total{};
     QByteArray note{};
+    QByteArray address{};
+    QByteArray postcode{};
+    QByteArray town{};
+    QByteArray province{};
+    QByteArray email{};
+    QByteArray huntingCard{};
 };
 
 inline QByteArray hunterRecord(const TestHunter& h) {
@@ -33,7 +39,13 @@ inline QByteArray hunterRecord(const TestHunter& h) {
         .set(HunterBytes::Scadenza, h.expiry)
         .set(HunterBytes::Preavviso, h.notice)
         .set(HunterBytes::Totale, h.total)
-        .set(HunterBytes::Note, h.note);
+        .set(HunterBytes::Note, h.note)
+        .set(HunterBytes::Indirizzo, h.address)
+        .set(HunterBytes::Cap, h.postcode)
+        .set(HunterBytes::ComuneRes, h.town)
+        .set(HunterBytes::ProvRes, h.province)
+        .set(HunterBytes::Email, h.email)
+        .set(HunterBytes::Coniuge, h.huntingCard);
     return bytes.bytes;
 }
 

@@ -26,6 +26,11 @@ QString FakeDesktop::saveFileName(const QString& title, const QString& folder,
     return nextFileNames.isEmpty() ? QString() : nextFileNames.takeFirst();
 }
 
+QString FakeDesktop::folderName(const QString& title, const QString& folder) {
+    dialogs.append({title, folder, QString()});
+    return nextFileNames.isEmpty() ? QString() : nextFileNames.takeFirst();
+}
+
 TestSeams& testSeams() {
     static TestSeams seams;
     return seams;

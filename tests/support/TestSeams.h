@@ -46,6 +46,8 @@ public:
                          const QString& filter) override;
     QString saveFileName(const QString& title, const QString& folder,
                          const QString& filter) override;
+    // Takes the next of nextFileNames too; the dialog's filter is empty.
+    QString folderName(const QString& title, const QString& folder) override;
 
     QStringList opened;
     QStringList nextFileNames;  // "" = the user cancels

@@ -1,0 +1,261 @@
+#include "app/CommandMailing.h"
+
+#include "app/Archives.h"
+#include "app/CommandLine.h"
+#include "archive/RecordFile.h"
+#include "base/Seams.h"
+#include "mailing/MailingJobs.h"
+#include "mailing/MergeLetters.h"
+
+namespace commandline {
+namespace {
+
+// Takes "NAME VALUE" out of `args` once; false with the usage error
+// written when it has no value or comes twice.
+bool takeValue(QStringList& args, const char* name, QString* value, int* status, QTextStream& err) {
+    const QString option = QString::fromLatin1(name);
+    const qsizetype at = args.indexOf(option);
+    if (at < 0) return true;
+    if (at + 1 >= args.size() || args.at(at + 1).isEmpty() || args.indexOf(option, at + 1) >= 0) {
+        *status = usageError(err, option + QStringLiteral(" vuole un valore, una volta."));
+        return false;
+    }
+    *value = args.at(at + 1);
+    args.remove(at, 2);
+    return true;
+}
+
+// The records of ARCHIVIO [Campo=testo ...] in the search's order, read
+// whole; 0, or the status with its message written.
+int selectedMembers(const ArchiveDefinition& archive, const QStringList& criteria,
+                    QList<mailing::Member>* members, QTextStream& err) {
+    const SearchDefinition& search = *archive.search;
+    QStringList texts(search.criteria.size());
+    for (const QString& arg : criteria) {
+        const qsizetype equals = arg.indexOf(u'=');
+        qsizetype criterion = -1;
+        for (qsizetype i = 0; equals > 0 && i < search.criteria.size(); ++i) {
+            if (arg.left(equals) == search.criterionName(i)) criterion = i;
+        }
+        if (criterion < 0) {
+            QStringList fields;
+            for (qsizetype i = 0; i < search.criteria.size(); ++i)
+                fields.append(search.criterionName(i));
+            return usageError(err, QStringLiteral("Criterio non valido: %1 (campi: %2)")
+                                       .arg(arg, fields.join(QStringLiteral(", "))));
+        }
+        texts[criterion] = arg.mid(equals + 1);
+    }
+    const QString path = archive.recordFile();
+    if (!existingArchive(path, err)) return 1;
+    const ListResult found = search.run(path, texts);
+    if (!found.ok) {
+        err << "Impossibile leggere l'archivio: " << found.error << "\n";
+        return 1;
+    }
+    QList<qsizetype> records;
+    for (qsizetype i = 0; i < found.lines.size(); ++i) records.append(found.lines.record(i));
+    if (records.isEmpty()) {
+        err << mailing::emptySelectionMessage() << "\n";
+        return 1;
+    }
+    const mailing::Members read = mailing::readMembers(*archive.layout, path, records);
+    if (!read.ok) {
+        err << "Impossibile leggere l'archivio: " << read.error << "\n";
+        return 1;
+    }
+    *members = read.members;
+    return 0;
+}
+
+const ArchiveDefinition* archiveWith(const QString& name, bool (*has)(const ArchiveDefinition&),
+                                     QTextStream& err) {
+    const ArchiveDefinition* archive = archives::named(name);
+    if (!archive || !has(*archive)) {
+        usageError(err, QStringLiteral("Archivio senza etichette né tessere: ") + name);
+        return nullptr;
+    }
+    return archive;
+}
+
+// A logo that is set but cannot be read: said, and the pages made without.
+void warnUnreadableLogo(QTextStream& err) {
+    QString error;
+    if (!mailing::association().logo.isEmpty() &&
+        mailing::associationLogo(QSizeF(report::mm(20), report::mm(20)), &error).isNull()) {
+        err << "Il logo non si può leggere (" << mailing::association().logo << "): " << error
+            << "\n";
+    }
+}
+
+int writeReport(const report::Report& report, const QString& file, QTextStream& err) {
+    QString error;
+    if (!report::writePdf(report::prepare(report, seams::clock().today()), file, &error)) {
+        err << "Impossibile scrivere il file " << file << ": " << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int runLabels(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QStringList rest = args.mid(1);
+    QString formatName = QStringLiteral("3x8");
+    QString start = QStringLiteral("1");
+    QString file;
+    int status = 0;
+    if (!takeValue(rest, "--formato", &formatName, &status, err) ||
+        !takeValue(rest, "--inizio", &start, &status, err) ||
+        !takeValue(rest, "--pdf", &file, &status, err)) {
+        return status;
+    }
+    if (file.isEmpty()) {
+        return usageError(err, QStringLiteral("Uso: selvadoro etichette ARCHIVIO [Campo=testo ...] "
+                                              "[--formato 3x8|3x7|2x7|personalizzato] "
+                                              "[--inizio N] --pdf FILE"));
+    }
+    const ArchiveDefinition* archive = archiveWith(args.value(0), &mailing::makesLabels, err);
+    if (!archive) return 2;
+    std::optional<mailing::LabelFormat> format = mailing::standardFormat(formatName);
+    if (formatName == QLatin1String("personalizzato")) format = mailing::customFormat();
+    if (!format) return usageError(err, QStringLiteral("Formato sconosciuto: ") + formatName);
+    if (const QString problem = format->problem(); !problem.isEmpty()) {
+        err << problem << "\n";
+        return 1;
+    }
+    bool isNumber = false;
+    const int first = start.toInt(&isNumber);
+    if (!isNumber || first < 1 || first > format->perSheet()) {
+        return usageError(
+            err, QStringLiteral("--inizio vuole un numero da 1 a %1.").arg(format->perSheet()));
+    }
+    QList<mailing::Member> members;
+    if (const int selected = selectedMembers(*archive, rest, &members, err)) return selected;
+    const mailing::LabelJob job = mailing::labelJob(*archive, members, *format, first);
+    if (!job.withoutAddress.isEmpty()) {
+        err << mailing::withoutAddressMessage(job.withoutAddress) << "\n";
+    }
+    if (job.labels == 0) {
+        err << mailing::emptySelectionMessage() << "\n";
+        return 1;
+    }
+    if (const int written = writeReport(job.report, file, err)) return written;
+    out << "Scritte " << job.labels << " etichette in " << file << "\n";
+    return 0;
+}
+
+int runCards(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QStringList rest = args.mid(1);
+    QString season;
+    QString file;
+    int status = 0;
+    if (!takeValue(rest, "--stagione", &season, &status, err) ||
+        !takeValue(rest, "--pdf", &file, &status, err)) {
+        return status;
+    }
+    if (file.isEmpty() || season.isEmpty()) {
+        return usageError(err, QStringLiteral("Uso: selvadoro tessere ARCHIVIO [Campo=testo ...] "
+                                              "--stagione AAAA/AAAA --pdf FILE"));
+    }
+    if (!mailing::isSeason(season)) {
+        return usageError(err, QStringLiteral("Stagione non valida (AAAA/AAAA): ") + season);
+    }
+    const ArchiveDefinition* archive = archiveWith(args.value(0), &mailing::makesCards, err);
+    if (!archive) return 2;
+    QList<mailing::Member> members;
+    if (const int selected = selectedMembers(*archive, rest, &members, err)) return selected;
+    warnUnreadableLogo(err);
+    if (const int written = writeReport(mailing::cardJob(*archive, members, season), file, err)) {
+        return written;
+    }
+    out << "Scritte " << members.size() << " tessere in " << file << "\n";
+    return 0;
+}
+
+int runLetters(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QStringList rest = args;
+    QString pdf;
+    QString folder;
+    int status = 0;
+    if (!takeValue(rest, "--pdf", &pdf, &status, err) ||
+        !takeValue(rest, "--eml", &folder, &status, err)) {
+        return status;
+    }
+    bool isNumber = false;
+    const qsizetype number = rest.value(0).toLongLong(&isNumber);
+    if (rest.size() != 1 || !isNumber || pdf.isEmpty() == folder.isEmpty()) {
+        return usageError(err,
+                          QStringLiteral("Uso: selvadoro lettere N --pdf FILE | --eml CARTELLA"));
+    }
+    const ArchiveDefinition* messages = nullptr;
+    for (const ArchiveDefinition* archive : archives::all()) {
+        if (archive->letters && !messages) messages = archive;
+    }
+    const ArchiveDefinition* people =
+        messages ? archives::named(QString::fromLatin1(messages->letters->recipientArchive))
+                 : nullptr;
+    if (!people || !people->mailing) {
+        err << "Nessun archivio di messaggi con destinatari.\n";
+        return 1;
+    }
+    const QString path = messages->recordFile();
+    if (!existingArchive(path, err)) return 1;
+    const mailing::Members message = mailing::readMembers(*messages->layout, path, {number});
+    if (!message.ok) {
+        err << "La scheda " << number << " non si può leggere: " << message.error << "\n";
+        return 1;
+    }
+    const QString registry = people->recordFile();
+    if (!existingArchive(registry, err)) return 1;
+    const mailing::Members everyone = mailing::readMembers(*people->layout, registry);
+    if (!everyone.ok) {
+        err << "Impossibile leggere l'archivio: " << everyone.error << "\n";
+        return 1;
+    }
+    const mailing::MergeSource source{messages, people};
+    const mailing::LetterPlan plan = mailing::planLetters(source, message.members.first().values,
+                                                          everyone.members, seams::clock().today());
+    if (!plan.error.isEmpty()) {
+        err << plan.error << "\n";
+        return 1;
+    }
+    if (!plan.missing.isEmpty()) {
+        err << "Destinatari non trovati in archivio, esclusi: "
+            << plan.missing.join(QStringLiteral(", ")) << ".\n";
+    }
+    if (plan.letters.isEmpty()) {
+        err << "Nessun destinatario.\n";
+        return 1;
+    }
+    const mailing::Association association = mailing::association();
+    if (!pdf.isEmpty()) {
+        warnUnreadableLogo(err);
+        const QImage logo = mailing::associationLogo(QSizeF(report::mm(20), report::mm(20)));
+        if (const int written =
+                writeReport(mailing::letterPages(plan.letters, association, logo), pdf, err)) {
+            return written;
+        }
+        out << "Scritte " << plan.letters.size() << " lettere in " << pdf << "\n";
+        return 0;
+    }
+    QStringList noEmail;
+    for (const mailing::MergedLetter& letter : plan.letters) {
+        if (letter.email.isEmpty()) noEmail.append(letter.name);
+    }
+    if (!noEmail.isEmpty()) {
+        err << "Destinatari senza indirizzo e-mail, esclusi: " << noEmail.join(QStringLiteral(", "))
+            << ".\n";
+    }
+    QStringList written;
+    QString error;
+    if (!mailing::writeEmls(plan.letters, folder, association, seams::clock().now(), &written,
+                            &error)) {
+        err << "Impossibile scrivere nella cartella " << folder << ": " << error << "\n";
+        return 1;
+    }
+    out << "Scritti " << written.size() << " messaggi in " << folder << "\n";
+    return 0;
+}
+
+}  // namespace commandline

@@ -1,0 +1,133 @@
+#include "mailing/GuiMailing.h"
+
+#include <QPushButton>
+
+#include "archive/RecordListWidget.h"
+#include "base/Paths.h"
+#include "base/Seams.h"
+#include "mailing/MailingJobs.h"
+#include "mailing/MailingWindow.h"
+#include "mailing/MergeLetters.h"
+
+namespace mailing {
+namespace {
+
+void openWindow(MailingWindow::Kind kind, QWidget* window, const RecordListWidget* list,
+                const ArchiveDefinition& archive, const QString& recordFile) {
+    QList<qsizetype> records;
+    const ListLines& lines = list->lines();
+    for (qsizetype i = 0; i < lines.size(); ++i) records.append(lines.record(i));
+    if (records.isEmpty()) {
+        seams::messages().warning(emptySelectionMessage());
+        return;
+    }
+    MailingWindow dialog(kind, archive, recordFile, records, window);
+    dialog.exec();
+}
+
+// The plan of a message's letters; nothing, with the message shown, when
+// none can be made.
+std::optional<LetterPlan> plan(const ArchiveDefinition& messages, const FieldValues& message) {
+    const ArchiveDefinition* people =
+        archiveNamed(QString::fromLatin1(messages.letters->recipientArchive));
+    if (!people || !people->mailing) return std::nullopt;
+    const MergeSource source{&messages, people};
+    // A field that does not exist stops everything before the registry is read.
+    LetterPlan checked = planLetters(source, message, {}, seams::clock().today());
+    if (!checked.error.isEmpty()) {
+        seams::messages().warning(checked.error);
+        return std::nullopt;
+    }
+    ProgressScope progress(QStringLiteral("Lettura dell'anagrafica in corso..."));
+    const Members registry =
+        readMembers(*people->layout, people->recordFile(), {}, progress.callback());
+    progress.end();
+    if (registry.cancelled) return std::nullopt;
+    if (!registry.ok) {
+        seams::messages().error(QStringLiteral("Impossibile leggere l'archivio: ") +
+                                registry.error);
+        return std::nullopt;
+    }
+    LetterPlan result = planLetters(source, message, registry.members, seams::clock().today());
+    if (result.letters.isEmpty()) {
+        QString text = QStringLiteral("Nessun destinatario trovato in archivio.");
+        if (!result.missing.isEmpty()) {
+            text += QStringLiteral("\nNon trovati: ") + result.missing.join(QStringLiteral(", ")) +
+                    u'.';
+        }
+        seams::messages().warning(text);
+        return std::nullopt;
+    }
+    return result;
+}
+
+QString missingText(const LetterPlan& plan) {
+    return plan.missing.isEmpty()
+               ? QString()
+               : QStringLiteral("Destinatari non trovati in archivio, esclusi: ") +
+                     plan.missing.join(QStringLiteral(", ")) + u'.';
+}
+
+}  // namespace
+
+void addListButtons(QWidget* window, RecordListWidget* list, const RecordLayout& layout,
+                    const QString& recordFile) {
+    const ArchiveDefinition* archive = archiveOf(&layout);
+    if (!archive || !makesLabels(*archive)) return;
+    auto* labels = new QPushButton(QStringLiteral("Etichette"), window);
+    labels->setObjectName(QStringLiteral("btnEtichette"));
+    list->addButton(labels);
+    QObject::connect(labels, &QPushButton::clicked, window, [=] {
+        openWindow(MailingWindow::Kind::Labels, window, list, *archive, recordFile);
+    });
+    if (!makesCards(*archive)) return;
+    auto* cards = new QPushButton(QStringLiteral("Tessere"), window);
+    cards->setObjectName(QStringLiteral("btnTessere"));
+    list->addButton(cards);
+    QObject::connect(cards, &QPushButton::clicked, window, [=] {
+        openWindow(MailingWindow::Kind::Cards, window, list, *archive, recordFile);
+    });
+}
+
+void previewLetters(const ArchiveDefinition& messages, const FieldValues& message) {
+    const std::optional<LetterPlan> letters = plan(messages, message);
+    if (!letters) return;
+    if (const QString missing = missingText(*letters); !missing.isEmpty()) {
+        seams::messages().information(missing);
+    }
+    const Association heading = association();
+    const QImage logo = associationLogo(QSizeF(report::mm(20), report::mm(20)));
+    seams::printing().preview(
+        report::prepare(letterPages(letters->letters, heading, logo), seams::clock().today()));
+}
+
+void writeEmails(const ArchiveDefinition& messages, const FieldValues& message) {
+    const std::optional<LetterPlan> letters = plan(messages, message);
+    if (!letters) return;
+    const QString folder = seams::desktop().folderName(
+        QStringLiteral("Cartella in cui scrivere i messaggi"), paths::dataFolder());
+    if (folder.isEmpty()) return;
+    QStringList written;
+    QString error;
+    const bool ok =
+        writeEmls(letters->letters, folder, association(), seams::clock().now(), &written, &error);
+    QStringList noEmail;
+    for (const MergedLetter& letter : letters->letters) {
+        if (letter.email.isEmpty()) noEmail.append(letter.name);
+    }
+    QStringList report{
+        QStringLiteral("Messaggi scritti nella cartella %1: %2.").arg(folder).arg(written.size())};
+    if (!noEmail.isEmpty()) {
+        report.append(QStringLiteral("Destinatari senza indirizzo e-mail, esclusi: ") +
+                      noEmail.join(QStringLiteral(", ")) + u'.');
+    }
+    if (const QString missing = missingText(*letters); !missing.isEmpty()) report.append(missing);
+    if (!ok) {
+        report.append(QStringLiteral("Impossibile scrivere nella cartella: ") + error);
+        seams::messages().error(report.join(u'\n'));
+        return;
+    }
+    seams::messages().information(report.join(u'\n'));
+}
+
+}  // namespace mailing

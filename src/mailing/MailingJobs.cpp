@@ -1,0 +1,87 @@
+#include "mailing/MailingJobs.h"
+
+#include "base/ImageFiles.h"
+
+namespace mailing {
+
+namespace {
+
+QList<const ArchiveDefinition*>& installed() {
+    static QList<const ArchiveDefinition*> archives;
+    return archives;
+}
+
+}  // namespace
+
+void setArchives(const QList<const ArchiveDefinition*>& archives) {
+    installed() = archives;
+}
+
+const ArchiveDefinition* archiveOf(const RecordLayout* layout) {
+    for (const ArchiveDefinition* archive : installed()) {
+        if (archive->layout == layout) return archive;
+    }
+    return nullptr;
+}
+
+const ArchiveDefinition* archiveNamed(const QString& name) {
+    for (const ArchiveDefinition* archive : installed()) {
+        if (name == QLatin1String(archive->name)) return archive;
+    }
+    return nullptr;
+}
+
+bool makesLabels(const ArchiveDefinition& archive) {
+    return archive.mailing != nullptr;
+}
+
+bool makesCards(const ArchiveDefinition& archive) {
+    return archive.mailing && archive.mailing->taxCode && archive.mailing->cardNumber;
+}
+
+QImage associationLogo(const QSizeF& box, QString* error) {
+    const QString path = association().logo;
+    if (path.isEmpty()) return {};
+    return images::readFitting(path, report::printPixels(box), error);
+}
+
+LabelJob labelJob(const ArchiveDefinition& archive, const QList<Member>& members,
+                  const LabelFormat& format, int start) {
+    LabelJob job;
+    QList<QStringList> labels;
+    for (const Member& member : members) {
+        QStringList lines = addressLines(*archive.mailing, member.values);
+        if (lines.isEmpty()) {
+            job.withoutAddress.append(nameOf(*archive.mailing, member.values));
+            continue;
+        }
+        labels.append(lines);
+    }
+    job.labels = int(labels.size());
+    job.report = labelSheets(format, labels, start);
+    return job;
+}
+
+report::Report cardJob(const ArchiveDefinition& archive, const QList<Member>& members,
+                       const QString& season) {
+    const MailingFields& fields = *archive.mailing;
+    QList<CardData> cards;
+    for (const Member& member : members) {
+        cards.append(CardData{nameOf(fields, member.values),
+                              fieldText(member.values, *fields.taxCode),
+                              fieldText(member.values, *fields.cardNumber), member.record});
+    }
+    return memberCards(cards, association().name,
+                       associationLogo(QSizeF(report::mm(11), report::mm(11))), season);
+}
+
+QString withoutAddressMessage(const QStringList& names) {
+    return QStringLiteral("Schede senza indirizzo, escluse: ") + names.join(QStringLiteral(", ")) +
+           u'.';
+}
+
+QString emptySelectionMessage() {
+    return QStringLiteral("Nessuna scheda da stampare.");
+}
+
+}  // namespace mailing

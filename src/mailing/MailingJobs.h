@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QStringList>
+
+#include "archive/ArchiveDefinition.h"
+#include "mailing/LabelSheet.h"
+#include "mailing/MailingSettings.h"
+#include "mailing/MemberCards.h"
+#include "mailing/Members.h"
+
+// Labels and cards of an archive's records, as the command line and the
+// windows make them.
+namespace mailing {
+
+// The archives of the program (app/Archives), installed at its start, so
+// that a list window or a card finds what its archive declares; an empty
+// list removes them.
+void setArchives(const QList<const ArchiveDefinition*>& archives);
+// The installed archive of that record layout, or of that command-line
+// name; null when none.
+const ArchiveDefinition* archiveOf(const RecordLayout* layout);
+const ArchiveDefinition* archiveNamed(const QString& name);
+
+// An archive whose records make labels (MailingFields given), or cards too.
+bool makesLabels(const ArchiveDefinition& archive);
+bool makesCards(const ArchiveDefinition& archive);
+
+// The association's logo decoded no larger than `box` report units at
+// print resolution; null when none is set or it cannot be read (`error`).
+QImage associationLogo(const QSizeF& box, QString* error = nullptr);
+
+struct LabelJob {
+    report::Report report;
+    int labels = 0;
+    QStringList withoutAddress;  // left out, their names
+};
+LabelJob labelJob(const ArchiveDefinition& archive, const QList<Member>& members,
+                  const LabelFormat& format, int start);
+
+report::Report cardJob(const ArchiveDefinition& archive, const QList<Member>& members,
+                       const QString& season);
+
+// The messages the two print with.
+QString withoutAddressMessage(const QStringList& names);
+QString emptySelectionMessage();
+
+}  // namespace mailing

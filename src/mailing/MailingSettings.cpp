@@ -1,0 +1,68 @@
+#include "mailing/MailingSettings.h"
+
+#include <QSettings>
+
+#include "base/Paths.h"
+
+namespace mailing {
+namespace {
+
+constexpr const char* kGroup = "EtichettePersonalizzate/";
+
+}  // namespace
+
+QString settingsPath() {
+    return paths::dataFile(QStringLiteral("Posta.ini"));
+}
+
+Association association() {
+    const QSettings settings(settingsPath(), QSettings::IniFormat);
+    return Association{
+        settings.value(QStringLiteral("Associazione/Nome")).toString(),
+        settings.value(QStringLiteral("Associazione/Logo")).toString(),
+        settings.value(QStringLiteral("Associazione/Email")).toString(),
+    };
+}
+
+void setAssociation(const Association& association) {
+    QSettings settings(settingsPath(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Associazione/Nome"), association.name);
+    settings.setValue(QStringLiteral("Associazione/Logo"), association.logo);
+    settings.setValue(QStringLiteral("Associazione/Email"), association.email);
+}
+
+LabelFormat customFormat() {
+    const QSettings settings(settingsPath(), QSettings::IniFormat);
+    const LabelFormat fallback = standardFormats().first();
+    const auto number = [&](const char* key, double value) {
+        return settings.value(QLatin1String(kGroup) + QLatin1String(key), value).toDouble();
+    };
+    LabelFormat format = fallback;
+    format.name = QStringLiteral("personalizzato");
+    format.columns = int(number("Colonne", fallback.columns));
+    format.rows = int(number("Righe", fallback.rows));
+    format.width = number("Larghezza", fallback.width);
+    format.height = number("Altezza", fallback.height);
+    format.left = number("MargineSinistro", fallback.left);
+    format.top = number("MargineSuperiore", fallback.top);
+    format.horizontalPitch = number("PassoOrizzontale", fallback.horizontalPitch);
+    format.verticalPitch = number("PassoVerticale", fallback.verticalPitch);
+    return format;
+}
+
+void setCustomFormat(const LabelFormat& format) {
+    QSettings settings(settingsPath(), QSettings::IniFormat);
+    const auto set = [&](const char* key, double value) {
+        settings.setValue(QLatin1String(kGroup) + QLatin1String(key), value);
+    };
+    set("Colonne", format.columns);
+    set("Righe", format.rows);
+    set("Larghezza", format.width);
+    set("Altezza", format.height);
+    set("MargineSinistro", format.left);
+    set("MargineSuperiore", format.top);
+    set("PassoOrizzontale", format.horizontalPitch);
+    set("PassoVerticale", format.verticalPitch);
+}
+
+}  // namespace mailing

@@ -1,0 +1,161 @@
+#include "mailing/MemberCards.h"
+
+namespace mailing {
+namespace {
+
+using report::mm;
+
+constexpr double kLeft = (210 - 2 * kCardWidth) / 2;  // 19.4 mm
+constexpr double kTop = (297 - 5 * kCardHeight) / 2;  // 13.5 mm
+constexpr double kMarkGap = 2;                        // mm between a mark and the card
+constexpr double kMarkLength = 6;                     // mm
+constexpr double kQrSide = 24;                        // mm, quiet zone included
+constexpr double kInset = 3;                          // mm inside the card's edges
+
+report::TextObject cardText(const QString& name, const QRectF& rectMm, const QString& text,
+                            double points, bool bold = false) {
+    report::TextObject object;
+    object.name = name;
+    object.rect =
+        QRectF(mm(rectMm.left()), mm(rectMm.top()), mm(rectMm.width()), mm(rectMm.height()));
+    object.text = text;
+    object.font = QFont(QStringLiteral("Arial"));
+    object.font.setPointSizeF(points);
+    object.font.setBold(bold);
+    object.alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    object.shrinkToFit = true;
+    return object;
+}
+
+report::LineObject mark(double x1, double y1, double x2, double y2) {
+    report::LineObject line;
+    line.line = QLineF(mm(x1), mm(y1), mm(x2), mm(y2));
+    line.width = 0.75;
+    return line;
+}
+
+// Crop marks at every card edge, outside the block of cards.
+QList<report::Object> cropMarks() {
+    QList<report::Object> marks;
+    const double right = kLeft + 2 * kCardWidth;
+    const double bottom = kTop + 5 * kCardHeight;
+    for (int c = 0; c <= 2; ++c) {
+        const double x = kLeft + c * kCardWidth;
+        marks.append(mark(x, kTop - kMarkGap - kMarkLength, x, kTop - kMarkGap));
+        marks.append(mark(x, bottom + kMarkGap, x, bottom + kMarkGap + kMarkLength));
+    }
+    for (int r = 0; r <= 5; ++r) {
+        const double y = kTop + r * kCardHeight;
+        marks.append(mark(kLeft - kMarkGap - kMarkLength, y, kLeft - kMarkGap, y));
+        marks.append(mark(right + kMarkGap, y, right + kMarkGap + kMarkLength, y));
+    }
+    return marks;
+}
+
+}  // namespace
+
+QRectF cardRect(int slot) {
+    return QRectF(kLeft + (slot % 2) * kCardWidth, kTop + (slot / 2) * kCardHeight, kCardWidth,
+                  kCardHeight);
+}
+
+QString qrText(const CardData& card, const QString& season) {
+    return card.name + u'\n' + card.taxCode + u'\n' + season;
+}
+
+QList<report::Object> qrObjects(const qr::Matrix& matrix, const QPointF& origin, double module) {
+    QList<report::Object> objects;
+    for (int y = 0; y < matrix.width; ++y) {
+        int x = 0;
+        while (x < matrix.width) {
+            if (!matrix.isDark(x, y)) {
+                ++x;
+                continue;
+            }
+            const int first = x;
+            while (x < matrix.width && matrix.isDark(x, y)) ++x;
+            report::ShapeObject run;
+            run.rect = QRectF(origin.x() + first * module, origin.y() + y * module,
+                              (x - first) * module, module);
+            run.frame = Qt::transparent;
+            run.frameWidth = 0;
+            run.fill = Qt::black;
+            objects.append(run);
+        }
+    }
+    return objects;
+}
+
+bool isSeason(const QString& text) {
+    if (text.size() != 9 || text.at(4) != u'/') return false;
+    bool first = false;
+    bool second = false;
+    const int from = text.left(4).toInt(&first);
+    const int to = text.mid(5).toInt(&second);
+    return first && second && to == from + 1;
+}
+
+report::Report memberCards(const QList<CardData>& cards, const QString& association,
+                           const QImage& logo, const QString& season) {
+    report::Report result;
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        const int slot = int(i % kCardsPerPage);
+        if (slot == 0) {
+            report::Page page;
+            page.name = QStringLiteral("Tessere%1").arg(result.pages.size() + 1);
+            page.margins = QMarginsF();
+            page.objects = cropMarks();
+            result.pages.append(page);
+        }
+        report::Page& page = result.pages.last();
+        const CardData& card = cards.at(i);
+        const QRectF box = cardRect(slot);
+        const double x = box.left() + kInset;
+        const double y = box.top() + kInset;
+        const double inner = kCardWidth - 2 * kInset;
+        const QString suffix = QString::number(i + 1);
+        double textLeft = x;
+        if (!logo.isNull()) {
+            report::PictureObject picture;
+            picture.name = QStringLiteral("imgLogo") + suffix;
+            picture.rect = QRectF(mm(x), mm(y), mm(11), mm(11));
+            picture.image = logo;
+            page.objects.append(picture);
+            textLeft = x + 12;
+        }
+        const double headWidth = box.left() + kCardWidth - kInset - textLeft;
+        page.objects.append(cardText(QStringLiteral("txtAssociazione") + suffix,
+                                     QRectF(textLeft, y, headWidth, 6), association, 10, true));
+        page.objects.append(
+            cardText(QStringLiteral("txtStagione") + suffix, QRectF(textLeft, y + 6, headWidth, 5),
+                     QStringLiteral("Tessera associativa - Stagione ") + season, 8));
+        const double rowsTop = y + 14;
+        const double rowsWidth = inner - kQrSide - 1;
+        // A long name takes two lines before it is drawn smaller.
+        report::TextObject name =
+            cardText(QStringLiteral("txtNome") + suffix, QRectF(x, rowsTop - 1, rowsWidth, 8.5),
+                     card.name, 11, true);
+        name.wordWrap = true;
+        page.objects.append(name);
+        page.objects.append(cardText(QStringLiteral("txtCodFisc") + suffix,
+                                     QRectF(x, rowsTop + 8, rowsWidth, 5),
+                                     QStringLiteral("C.F. ") + card.taxCode, 8));
+        page.objects.append(
+            cardText(QStringLiteral("txtTesserino") + suffix, QRectF(x, rowsTop + 14, rowsWidth, 5),
+                     QStringLiteral("Tesserino venatorio n. ") + card.cardNumber, 8));
+        page.objects.append(cardText(QStringLiteral("txtTessera") + suffix,
+                                     QRectF(x, rowsTop + 20, rowsWidth, 5),
+                                     QStringLiteral("Tessera n. %1").arg(card.record), 8));
+        const qr::Matrix matrix = qr::encode(qrText(card, season).toUtf8());
+        if (matrix.width > 0) {
+            // Four blank modules around the code, as readers expect.
+            const double module = mm(kQrSide) / (matrix.width + 8);
+            const QPointF origin(mm(box.right() - kInset - kQrSide) + 4 * module,
+                                 mm(box.bottom() - kInset - kQrSide) + 4 * module);
+            page.objects.append(qrObjects(matrix, origin, module));
+        }
+    }
+    return result;
+}
+
+}  // namespace mailing

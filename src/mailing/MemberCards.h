@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+#include "mailing/QrCode.h"
+#include "report/Report.h"
+
+// Membership cards: credit-card size, ten to an A4 page with crop marks.
+namespace mailing {
+
+inline constexpr double kCardWidth = 85.6;   // mm
+inline constexpr double kCardHeight = 54.0;  // mm
+inline constexpr int kCardsPerPage = 10;     // two columns of five
+
+// What one card shows.
+struct CardData {
+    QString name;
+    QString taxCode;
+    QString cardNumber;  // tesserino venatorio
+    qsizetype record = 0;
+};
+
+// The card at `slot` (0..9) of a page, in millimetres from the paper's corner.
+QRectF cardRect(int slot);
+
+// The text of a card's QR code: name, codice fiscale and season, one a line.
+QString qrText(const CardData& card, const QString& season);
+
+// The QR code's dark modules as filled squares of `module` report units
+// from `origin`, each row's runs of dark modules drawn as one rectangle.
+QList<report::Object> qrObjects(const qr::Matrix& matrix, const QPointF& origin, double module);
+
+// The pages of cards for `season` ("2024/2025"), headed by the
+// association's name and its logo (null: none).
+report::Report memberCards(const QList<CardData>& cards, const QString& association,
+                           const QImage& logo, const QString& season);
+
+// A season as the cards print it: "AAAA/AAAA", the second year the next.
+bool isSeason(const QString& text);
+
+}  // namespace mailing

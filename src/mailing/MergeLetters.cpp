@@ -1,0 +1,353 @@
+#include "mailing/MergeLetters.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "archive/RecordLayout.h"
+#include "base/ReplaceFile.h"
+#include "base/TextRules.h"
+
+namespace mailing {
+namespace {
+
+using report::mm;
+
+const QRegularExpression& fieldPattern() {
+    static const QRegularExpression pattern(QStringLiteral("\\{([A-Za-z][A-Za-z0-9]*)\\}"));
+    return pattern;
+}
+
+// The field a merge name stands for, in the recipient's record (first) or
+// the message's.
+struct Resolved {
+    bool found = false;
+    bool ofMessage = false;
+    qsizetype index = -1;
+};
+
+Resolved resolve(const QString& name, const MergeSource& source) {
+    for (const MergeAlias& own : source.messages->letters->ownFields) {
+        if (name == QLatin1String(own.name)) return {true, true, own.field.index};
+    }
+    for (const MergeAlias& alias : source.people->mailing->aliases) {
+        if (name == QLatin1String(alias.name)) return {true, false, alias.field.index};
+    }
+    if (const qsizetype index = source.people->layout->indexOfField(name); index >= 0) {
+        return {true, false, index};
+    }
+    return {};
+}
+
+QString normalisedName(const QString& name) {
+    return name.simplified().toCaseFolded();
+}
+
+report::TextObject letterText(const QString& name, const QRectF& rectMm, const QString& text,
+                              double points, bool bold = false) {
+    report::TextObject object;
+    object.name = name;
+    object.rect =
+        QRectF(mm(rectMm.left()), mm(rectMm.top()), mm(rectMm.width()), mm(rectMm.height()));
+    object.text = text;
+    object.font = QFont(QStringLiteral("Arial"));
+    object.font.setPointSizeF(points);
+    object.font.setBold(bold);
+    object.shrinkToFit = true;
+    return object;
+}
+
+bool isAscii(const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() > 126 || c.unicode() < 32) return false;
+    }
+    return true;
+}
+
+QByteArray hex(uchar byte) {
+    static const char digits[] = "0123456789ABCDEF";
+    QByteArray result("=");
+    result += digits[byte >> 4];
+    result += digits[byte & 15];
+    return result;
+}
+
+// A name and address for a header: "Rossi Mario" <m@x.it>, the name in
+// encoded words when it is not plain ASCII.
+QByteArray mailbox(const QString& name, const QString& address, int used) {
+    QByteArray result;
+    if (!name.isEmpty()) {
+        if (isAscii(name)) {
+            QString quoted = name;
+            quoted.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
+            result = '"' + quoted.toLatin1() + "\" ";
+        } else {
+            result = encodedWords(name, used) + ' ';
+        }
+    }
+    return result + '<' + address.toUtf8() + '>';
+}
+
+}  // namespace
+
+QStringList mergeNames(const MergeSource& source) {
+    QStringList names;
+    for (const FieldSpec& field : source.people->layout->fields) {
+        names.append(QString::fromLatin1(field.name));
+    }
+    for (const MergeAlias& alias : source.people->mailing->aliases) {
+        names.append(QString::fromLatin1(alias.name));
+    }
+    for (const MergeAlias& own : source.messages->letters->ownFields) {
+        names.append(QString::fromLatin1(own.name));
+    }
+    return names;
+}
+
+QStringList unknownFields(const QString& text, const MergeSource& source) {
+    QStringList unknown;
+    auto it = fieldPattern().globalMatch(text);
+    while (it.hasNext()) {
+        const QString name = it.next().captured(1);
+        if (!resolve(name, source).found && !unknown.contains(name)) unknown.append(name);
+    }
+    return unknown;
+}
+
+QString unknownFieldMessage(const QStringList& unknown) {
+    QStringList braced;
+    for (const QString& name : unknown) braced.append(u'{' + name + u'}');
+    return (unknown.size() == 1 ? QStringLiteral("Il testo contiene un campo che non esiste: ")
+                                : QStringLiteral("Il testo contiene campi che non esistono: ")) +
+           braced.join(QStringLiteral(", ")) + u'.';
+}
+
+QString merge(const QString& text, const MergeSource& source, const FieldValues& recipient,
+              const FieldValues& message) {
+    QString result;
+    qsizetype from = 0;
+    auto it = fieldPattern().globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        const Resolved field = resolve(match.captured(1), source);
+        if (!field.found) continue;
+        result += QStringView(text).mid(from, match.capturedStart() - from);
+        result += text::trimBlanks((field.ofMessage ? message : recipient).value(field.index));
+        from = match.capturedEnd();
+    }
+    result += QStringView(text).mid(from);
+    return result;
+}
+
+QStringList recipientNames(const LetterFields& letters, const FieldValues& message) {
+    QStringList names;
+    const QString all = message.value(letters.recipients.index);
+    for (const QString& line : all.split(QRegularExpression(QStringLiteral("[\r\n]+")))) {
+        const QString name = line.simplified();
+        if (!name.isEmpty()) names.append(name);
+    }
+    return names;
+}
+
+LetterPlan planLetters(const MergeSource& source, const FieldValues& message,
+                       const QList<Member>& registry, const QDate& today) {
+    LetterPlan plan;
+    const LetterFields& fields = *source.messages->letters;
+    const MailingFields& people = *source.people->mailing;
+    const QString subject = text::trimBlanks(message.value(fields.subject.index));
+    const QString text = message.value(fields.text.index);
+    QStringList unknown = unknownFields(subject, source);
+    for (const QString& name : unknownFields(text, source)) {
+        if (!unknown.contains(name)) unknown.append(name);
+    }
+    if (!unknown.isEmpty()) {
+        plan.error = unknownFieldMessage(unknown);
+        return plan;
+    }
+    QString date = text::trimBlanks(message.value(fields.date.index));
+    if (date.isEmpty()) date = today.toString(QStringLiteral("dd/MM/yyyy"));
+    for (const QString& name : recipientNames(fields, message)) {
+        const Member* found = nullptr;
+        for (const Member& member : registry) {
+            if (normalisedName(nameOf(people, member.values)) == normalisedName(name)) {
+                found = &member;
+                break;
+            }
+        }
+        if (!found) {
+            plan.missing.append(name);
+            continue;
+        }
+        MergedLetter letter;
+        letter.recipient = *found;
+        letter.name = nameOf(people, found->values);
+        letter.address = addressLines(people, found->values);
+        if (people.email) letter.email = fieldText(found->values, *people.email);
+        letter.subject = merge(subject, source, found->values, message);
+        letter.text = merge(text, source, found->values, message);
+        letter.date = date;
+        plan.letters.append(letter);
+    }
+    return plan;
+}
+
+report::Report letterPages(const QList<MergedLetter>& letters, const Association& association,
+                           const QImage& logo) {
+    report::Report result;
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        const MergedLetter& letter = letters.at(i);
+        report::Page page;
+        page.name = QStringLiteral("Lettera%1").arg(i + 1);
+        page.margins = QMarginsF();
+        double headLeft = 20;
+        if (!logo.isNull()) {
+            report::PictureObject picture;
+            picture.name = QStringLiteral("imgLogo");
+            picture.rect = QRectF(mm(20), mm(15), mm(20), mm(20));
+            picture.image = logo;
+            page.objects.append(picture);
+            headLeft = 45;
+        }
+        page.objects.append(letterText(QStringLiteral("txtAssociazione"),
+                                       QRectF(headLeft, 15, 190 - headLeft, 20), association.name,
+                                       16, true));
+        report::LineObject rule;
+        rule.line = QLineF(mm(20), mm(37), mm(190), mm(37));
+        page.objects.append(rule);
+        const QStringList address =
+            letter.address.isEmpty() ? QStringList{letter.name} : letter.address;
+        page.objects.append(letterText(QStringLiteral("txtDestinatario"), QRectF(110, 50, 80, 25),
+                                       address.join(u'\n'), 11));
+        report::TextObject date =
+            letterText(QStringLiteral("txtData"), QRectF(110, 85, 80, 6), letter.date, 11);
+        date.alignment = Qt::AlignRight | Qt::AlignTop;
+        page.objects.append(date);
+        report::TextObject subject =
+            letterText(QStringLiteral("txtOggetto"), QRectF(20, 97, 170, 12),
+                       QStringLiteral("Oggetto: ") + letter.subject, 11, true);
+        subject.wordWrap = true;
+        page.objects.append(subject);
+        report::TextObject body =
+            letterText(QStringLiteral("txtTesto"), QRectF(20, 112, 170, 165), letter.text, 11);
+        body.wordWrap = true;
+        page.objects.append(body);
+        result.pages.append(page);
+    }
+    return result;
+}
+
+QByteArray quotedPrintable(const QString& text) {
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QByteArray result;
+    const QStringList lines = plain.split(u'\n');
+    for (qsizetype l = 0; l < lines.size(); ++l) {
+        const QByteArray bytes = lines.at(l).toUtf8();
+        QByteArray line;
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            const uchar c = uchar(bytes.at(i));
+            const bool last = i + 1 == bytes.size();
+            QByteArray piece;
+            if ((c >= 33 && c <= 126 && c != '=') || ((c == ' ' || c == '\t') && !last)) {
+                piece = QByteArray(1, char(c));
+            } else {
+                piece = hex(c);
+            }
+            // A soft line break keeps every line within 76 characters.
+            if (line.size() + piece.size() > 75) {
+                result += line + "=\r\n";
+                line.clear();
+            }
+            line += piece;
+        }
+        result += line;
+        if (l + 1 < lines.size()) result += "\r\n";
+    }
+    return result + "\r\n";
+}
+
+QByteArray encodedWords(const QString& text, int used) {
+    const QByteArray open("=?UTF-8?Q?");
+    const QByteArray close("?=");
+    QByteArray result;
+    QByteArray word;
+    int room = 76 - used;
+    const auto finish = [&] {
+        if (word.isEmpty()) return;
+        if (!result.isEmpty()) {
+            result += "\r\n ";
+            room = 75;
+        }
+        result += open + word + close;
+        word.clear();
+    };
+    // Each character whole in one word: a UTF-8 sequence is never split.
+    for (const uint code : text.toUcs4()) {
+        const QByteArray bytes =
+            QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1).toUtf8();
+        QByteArray piece;
+        for (const char byte : bytes) {
+            const uchar c = uchar(byte);
+            if (c == ' ') {
+                piece += '_';
+            } else if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                       c == '!' || c == '*' || c == '+' || c == '-' || c == '/') {
+                piece += char(c);
+            } else {
+                piece += hex(c);
+            }
+        }
+        if (open.size() + word.size() + piece.size() + close.size() > room) {
+            finish();
+            room = 75;
+        }
+        word += piece;
+    }
+    finish();
+    return result.isEmpty() ? open + close : result;
+}
+
+QByteArray emlMessage(const MergedLetter& letter, const Association& association,
+                      const QDateTime& now) {
+    QByteArray message;
+    if (!association.email.trimmed().isEmpty()) {
+        message += "From: " + mailbox(association.name, association.email.trimmed(), 6) + "\r\n";
+    }
+    message += "To: " + mailbox(letter.name, letter.email, 4) + "\r\n";
+    message += "Subject: " + encodedWords(letter.subject, 9) + "\r\n";
+    message += "Date: " + now.toString(Qt::RFC2822Date).toLatin1() + "\r\n";
+    message += "MIME-Version: 1.0\r\n";
+    message += "Content-Type: text/plain; charset=UTF-8\r\n";
+    message += "Content-Transfer-Encoding: quoted-printable\r\n";
+    message += "X-Unsent: 1\r\n";
+    message += "\r\n";
+    message += quotedPrintable(letter.text);
+    return message;
+}
+
+QString emlFileName(const MergedLetter& letter) {
+    QString name = letter.name;
+    for (QChar& c : name) {
+        if (!c.isLetterOrNumber() && c != u' ' && c != u'-' && c != u'\'') c = u'_';
+    }
+    return QStringLiteral("%1 %2.eml").arg(letter.recipient.record, 3, 10, QChar(u'0')).arg(name);
+}
+
+bool writeEmls(const QList<MergedLetter>& letters, const QString& folder,
+               const Association& association, const QDateTime& now, QStringList* written,
+               QString* error) {
+    const QDir dir(folder);
+    if (!QFileInfo(folder).isDir()) {
+        if (error) *error = QStringLiteral("La cartella non esiste.");
+        return false;
+    }
+    for (const MergedLetter& letter : letters) {
+        if (letter.email.isEmpty()) continue;
+        const QString path = dir.filePath(emlFileName(letter));
+        if (!replaceFile(path, emlMessage(letter, association, now), error)) return false;
+        if (written) written->append(path);
+    }
+    return true;
+}
+
+}  // namespace mailing

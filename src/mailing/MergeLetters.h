@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QStringList>
+
+#include "archive/ArchiveDefinition.h"
+#include "mailing/MailingSettings.h"
+#include "mailing/Members.h"
+
+// Letters and e-mails merged from a message's text: `{Campo}` stands for a
+// field of the recipient's card (by the names the search uses, or an
+// alias of MailingFields) or of the message (LetterFields::ownFields).
+namespace mailing {
+
+// Where the merge takes its fields from: an archive of messages and the
+// archive of its recipients.
+struct MergeSource {
+    const ArchiveDefinition* messages;
+    const ArchiveDefinition* people;
+};
+
+// Every name that may stand in braces.
+QStringList mergeNames(const MergeSource& source);
+
+// The names in braces in `text` ("{Nome}") that are no merge name, each
+// once, in order.
+QStringList unknownFields(const QString& text, const MergeSource& source);
+// "Il testo contiene un campo che non esiste: {Xyz}."
+QString unknownFieldMessage(const QStringList& unknown);
+
+// `text` with every `{Campo}` replaced by its trimmed value.
+QString merge(const QString& text, const MergeSource& source, const FieldValues& recipient,
+              const FieldValues& message);
+
+// One recipient's letter.
+struct MergedLetter {
+    Member recipient;
+    QString name;
+    QStringList address;  // empty: no address on the card
+    QString email;        // empty: no e-mail address on the card
+    QString subject;
+    QString text;
+    QString date;  // dd/mm/yyyy
+};
+
+struct LetterPlan {
+    QString error;  // set: nothing may be written (an unknown field)
+    QList<MergedLetter> letters;
+    QStringList missing;  // recipients not found in the registry, as written
+};
+
+// The recipients named in the message, one a line, trimmed, blanks inside a
+// name made one.
+QStringList recipientNames(const LetterFields& letters, const FieldValues& message);
+
+// The letters of `message` for its recipients found among `registry`
+// (matched by name, letters compared whatever their case); `today` is the
+// date of a message without one.
+LetterPlan planLetters(const MergeSource& source, const FieldValues& message,
+                       const QList<Member>& registry, const QDate& today);
+
+// One A4 page per letter: the association's heading (name and logo), the
+// recipient's address block, the date, the subject and the text.
+report::Report letterPages(const QList<MergedLetter>& letters, const Association& association,
+                           const QImage& logo);
+
+// The letter as an e-mail message (RFC 5322): UTF-8 text in
+// quoted-printable, the subject and names as RFC 2047 encoded words, lines
+// ended by CR LF, marked unsent so that mail programs open it to be sent.
+QByteArray emlMessage(const MergedLetter& letter, const Association& association,
+                      const QDateTime& now);
+
+// Quoted-printable (RFC 2045) of UTF-8 text, lines ended by CR LF and none
+// longer than 76 characters.
+QByteArray quotedPrintable(const QString& text);
+// A header's text as RFC 2047 "Q" encoded words of UTF-8, folded so that no
+// line passes 76 characters; `used` is the room the header's name takes.
+QByteArray encodedWords(const QString& text, int used);
+
+// The file name of a letter's e-mail: "012 Rossi Mario.eml".
+QString emlFileName(const MergedLetter& letter);
+
+// Writes one .eml file per letter with an e-mail address into `folder`,
+// each whole (temporary file renamed into place). `written` gets the paths;
+// false, with `error`, at the first file that cannot be written.
+bool writeEmls(const QList<MergedLetter>& letters, const QString& folder,
+               const Association& association, const QDateTime& now, QStringList* written,
+               QString* error);
+
+}  // namespace mailing

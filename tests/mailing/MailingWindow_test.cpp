@@ -1,0 +1,211 @@
+#include "mailing/MailingWindow.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/Archives.h"
+#include "archive/RecordListWidget.h"
+#include "archive/SearchWindow.h"
+#include "communications/TfrmComunicazioni.h"
+#include "hunters/HunterLists.h"
+#include "mailing/MailingJobs.h"
+#include "support/CardFixture.h"
+#include "support/CommunicationArchive.h"
+#include "support/HunterArchive.h"
+#include "support/PdfText.h"
+#include "weapons/WeaponLists.h"
+
+namespace {
+
+void writeThreeHunters(const QString& path) {
+    TestHunter rossi{.surname = "Rossi", .name = "Mario", .codFisc = "RSSMRA80A01H501U"};
+    rossi.address = "Via Roma 1";
+    rossi.postcode = "53100";
+    rossi.town = "Siena";
+    rossi.province = "SI";
+    rossi.email = "mario.rossi@example.it";
+    rossi.huntingCard = "TV-77";
+    TestHunter bianchi{.surname = "Bianchi", .name = "Ugo", .codFisc = "BNCGUO70A01H501X"};
+    bianchi.address = "Via Verdi 2";
+    bianchi.town = "Poggibonsi";
+    TestHunter homeless{.surname = "Neri", .name = "Carlo"};
+    ASSERT_TRUE(writeHunters(path, {rossi, bianchi, homeless}));
+}
+
+class MailingWindowTest : public DataFolderTest {
+protected:
+    void SetUp() override {
+        DataFolderTest::SetUp();
+        mailing::setArchives(archives::all());
+        writeThreeHunters(dataPath(QStringLiteral("Cacciatori.pro")));
+    }
+    void TearDown() override { mailing::setArchives({}); }
+
+    const ArchiveDefinition& hunters() { return *archives::named(QStringLiteral("anagrafica")); }
+
+    template <typename W>
+    W* child(QWidget* window, const char* name) {
+        W* found = window->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+};
+
+// The list windows of an archive that declares its post fields offer its
+// labels and cards; those of another archive do not.
+TEST_F(MailingWindowTest, ListWindowsOfArchivesWithPostFieldsOfferLabelsAndCards) {
+    SearchWindow hunterSearch(hunters::search());
+    EXPECT_NE(hunterSearch.findChild<QPushButton*>(QStringLiteral("btnEtichette")), nullptr);
+    EXPECT_NE(hunterSearch.findChild<QPushButton*>(QStringLiteral("btnTessere")), nullptr);
+    SearchWindow weaponSearch(weapons::search());
+    EXPECT_EQ(weaponSearch.findChild<QPushButton*>(QStringLiteral("btnEtichette")), nullptr);
+    EXPECT_EQ(weaponSearch.findChild<QPushButton*>(QStringLiteral("btnTessere")), nullptr);
+}
+
+// The preview gets the labels of the chosen records from the start
+// position, the member without an address named under the options.
+TEST_F(MailingWindowTest, LabelsPreviewFromTheStartPositionNamingThoseWithoutAddress) {
+    MailingWindow window(MailingWindow::Kind::Labels, hunters(),
+                         dataPath(QStringLiteral("Cacciatori.pro")), {1, 2, 3});
+    window.show();
+    auto* format = child<QComboBox>(&window, "cboFormato");
+    format->setCurrentIndex(format->findData(QStringLiteral("3x7")));
+    auto* start = child<QSpinBox>(&window, "spnInizio");
+    EXPECT_EQ(start->maximum(), 21);
+    start->setValue(20);
+    QTest::mouseClick(child<QPushButton>(&window, "btnAnteprima"), Qt::LeftButton);
+    ASSERT_EQ(testSeams().printing.jobs.size(), 1);
+    const FakePrinting::Job& job = testSeams().printing.jobs.first();
+    EXPECT_TRUE(job.preview);
+    EXPECT_EQ(job.pageCount, 1);
+    EXPECT_EQ(job.texts,
+              (QStringList{QStringLiteral("Rossi Mario"), QStringLiteral("Via Roma 1"),
+                           QStringLiteral("53100 Siena (SI)"), QStringLiteral("Bianchi Ugo"),
+                           QStringLiteral("Via Verdi 2"), QStringLiteral("Poggibonsi")}));
+    EXPECT_EQ(child<QLabel>(&window, "lblEsclusi")->text(),
+              QStringLiteral("Schede senza indirizzo, escluse: Neri Carlo."));
+}
+
+// A custom sheet is kept as a setting; one that leaves the paper is
+// refused with its reason and nothing printed.
+TEST_F(MailingWindowTest, ACustomSheetIsKeptAndAWrongOneRefused) {
+    {
+        MailingWindow window(MailingWindow::Kind::Labels, hunters(),
+                             dataPath(QStringLiteral("Cacciatori.pro")), {1});
+        auto* format = child<QComboBox>(&window, "cboFormato");
+        format->setCurrentIndex(format->findData(QStringLiteral("personalizzato")));
+        child<QDoubleSpinBox>(&window, "spnColonne")->setValue(2);
+        child<QDoubleSpinBox>(&window, "spnRighe")->setValue(5);
+        child<QDoubleSpinBox>(&window, "spnLarghezza")->setValue(90);
+        child<QDoubleSpinBox>(&window, "spnAltezza")->setValue(50);
+        child<QDoubleSpinBox>(&window, "spnPassoOrizzontale")->setValue(95);
+        child<QDoubleSpinBox>(&window, "spnPassoVerticale")->setValue(55);
+        EXPECT_EQ(child<QSpinBox>(&window, "spnInizio")->maximum(), 10);
+        QTest::mouseClick(child<QPushButton>(&window, "btnStampa"), Qt::LeftButton);
+        ASSERT_EQ(testSeams().printing.jobs.size(), 1);
+        EXPECT_FALSE(testSeams().printing.jobs.first().preview);
+    }
+    const mailing::LabelFormat kept = mailing::customFormat();
+    EXPECT_EQ(kept.columns, 2);
+    EXPECT_EQ(kept.rows, 5);
+    EXPECT_DOUBLE_EQ(kept.width, 90);
+    EXPECT_DOUBLE_EQ(kept.verticalPitch, 55);
+
+    MailingWindow window(MailingWindow::Kind::Labels, hunters(),
+                         dataPath(QStringLiteral("Cacciatori.pro")), {1});
+    auto* format = child<QComboBox>(&window, "cboFormato");
+    format->setCurrentIndex(format->findData(QStringLiteral("personalizzato")));
+    EXPECT_DOUBLE_EQ(child<QDoubleSpinBox>(&window, "spnLarghezza")->value(), 90);
+    child<QDoubleSpinBox>(&window, "spnColonne")->setValue(3);
+    QTest::mouseClick(child<QPushButton>(&window, "btnAnteprima"), Qt::LeftButton);
+    EXPECT_EQ(
+        messages().take(),
+        QStringList{QStringLiteral("Le etichette non stanno in un foglio A4 (210 x 297 mm).")});
+    EXPECT_EQ(testSeams().printing.jobs.size(), 1);
+}
+
+// The cards go to the PDF file the user names, the association's name kept.
+TEST_F(MailingWindowTest, CardsAreSavedAsPdfWithTheAssociationsName) {
+    MailingWindow window(MailingWindow::Kind::Cards, hunters(),
+                         dataPath(QStringLiteral("Cacciatori.pro")), {1, 2});
+    EXPECT_EQ(child<QLineEdit>(&window, "txtStagione")->text(), QStringLiteral("2023/2024"));
+    child<QLineEdit>(&window, "txtAssociazione")->setText(QStringLiteral("Cacciatori del Chianti"));
+    const QString pdf = dataPath(QStringLiteral("tessere.pdf"));
+    testSeams().desktop.nextFileNames = {pdf};
+    QTest::mouseClick(child<QPushButton>(&window, "btnPdf"), Qt::LeftButton);
+    const QString text = squeezeBlanks(pdfText(pdf));
+    EXPECT_TRUE(text.contains(QStringLiteral("Cacciatori del Chianti")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Tessera associativa - Stagione 2023/2024")));
+    EXPECT_TRUE(text.contains(QStringLiteral("C.F. BNCGUO70A01H501X")));
+    EXPECT_EQ(mailing::association().name, QStringLiteral("Cacciatori del Chianti"));
+}
+
+class LettersCardTest : public CardFixture<TfrmComunicazioni> {
+protected:
+    void SetUp() override {
+        CardFixture<TfrmComunicazioni>::SetUp();
+        mailing::setArchives(archives::all());
+        writeThreeHunters(dataPath(QStringLiteral("Cacciatori.pro")));
+        set("txtOggetto", QStringLiteral("Tessera {Nome}"));
+        set("txtCacciatori", QStringLiteral("Rossi Mario\nBianchi Ugo\nVerdi Luca"));
+        set("txtMessaggio", QStringLiteral("Caro {Nome}, il tesserino {Tesserino} è pronto."));
+    }
+    void TearDown() override {
+        mailing::setArchives({});
+        CardFixture<TfrmComunicazioni>::TearDown();
+    }
+    QToolButton* tool(const char* name) {
+        return card->findChild<QToolButton*>(QString::fromLatin1(name));
+    }
+};
+
+TEST_F(LettersCardTest, LettersArePreviewedOnePagePerRecipientFound) {
+    QTest::mouseClick(tool("btnLettere"), Qt::LeftButton);
+    EXPECT_EQ(
+        messages().take(),
+        QStringList{QStringLiteral("Destinatari non trovati in archivio, esclusi: Verdi Luca.")});
+    ASSERT_EQ(testSeams().printing.jobs.size(), 1);
+    const FakePrinting::Job& job = testSeams().printing.jobs.first();
+    EXPECT_TRUE(job.preview);
+    EXPECT_EQ(job.pageCount, 2);
+    EXPECT_TRUE(job.texts.contains(QStringLiteral("Caro Mario, il tesserino TV-77 è pronto.")));
+    EXPECT_TRUE(job.texts.contains(QStringLiteral("Oggetto: Tessera Ugo")));
+}
+
+TEST_F(LettersCardTest, EmailsGoToTheFolderPickedForThoseWithAnAddress) {
+    const QString out = dataPath(QStringLiteral("posta"));
+    ASSERT_TRUE(QDir().mkpath(out));
+    testSeams().desktop.nextFileNames = {out};
+    QTest::mouseClick(tool("btnPosta"), Qt::LeftButton);
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("001 Rossi Mario.eml")});
+    EXPECT_EQ(messages().take(),
+              QStringList{QStringLiteral("Messaggi scritti nella cartella %1: 1.\n"
+                                         "Destinatari senza indirizzo e-mail, esclusi: Bianchi "
+                                         "Ugo.\n"
+                                         "Destinatari non trovati in archivio, esclusi: Verdi "
+                                         "Luca.")
+                              .arg(out)});
+}
+
+TEST_F(LettersCardTest, AnUnknownFieldIsNamedAndNothingIsAskedOrWritten) {
+    set("txtMessaggio", QStringLiteral("Caro {Nome}, versa la {Quota}."));
+    for (const char* button : {"btnLettere", "btnPosta"}) {
+        QTest::mouseClick(tool(button), Qt::LeftButton);
+        EXPECT_EQ(
+            messages().take(),
+            QStringList{QStringLiteral("Il testo contiene un campo che non esiste: {Quota}.")})
+            << button;
+    }
+    EXPECT_TRUE(testSeams().printing.jobs.isEmpty());
+    EXPECT_TRUE(testSeams().desktop.dialogs.isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+#include "mailing/MemberCards.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include "support/PageWords.h"
+
+namespace {
+
+QList<mailing::CardData> elevenCards() {
+    QList<mailing::CardData> cards;
+    for (int i = 1; i <= 11; ++i) {
+        cards.append({QStringLiteral("T%1 Rossi Mario").arg(i, 2, 10, QChar(u'0')),
+                      QStringLiteral("RSSMRA80A01H5%1U").arg(i, 2, 10, QChar(u'0')),
+                      QStringLiteral("TV-%1").arg(1000 + i), qsizetype(i)});
+    }
+    return cards;
+}
+
+QString writeCards(const QTemporaryDir& folder, const QList<mailing::CardData>& cards) {
+    const QString path = folder.filePath(QStringLiteral("tessere.pdf"));
+    QImage logo(40, 40, QImage::Format_RGB32);
+    logo.fill(Qt::darkGreen);
+    QString error;
+    EXPECT_TRUE(report::writePdf(
+        report::prepare(mailing::memberCards(cards,
+                                             QStringLiteral("Associazione Cacciatori Val "
+                                                            "di Cecina"),
+                                             logo, QStringLiteral("2024/2025")),
+                        QDate(2024, 3, 7)),
+        path, &error))
+        << qPrintable(error);
+    return path;
+}
+
+// Ten cards to a page, each tagged "Tnn": every word of a card inside the
+// card's own rectangle, the cards in order.
+TEST(MemberCards, TenCardsToAPageEachWordInsideItsCard) {
+    QTemporaryDir folder;
+    const QString path = writeCards(folder, elevenCards());
+    for (int page = 1; page <= 2; ++page) {
+        const QList<PageWord> words = pageWords(path, page);
+        int tags = 0;
+        for (const PageWord& word : words) {
+            int slot = -1;
+            for (int s = 0; s < mailing::kCardsPerPage; ++s) {
+                if (pointsOf(mailing::cardRect(s)).contains(word.box.center())) slot = s;
+            }
+            ASSERT_GE(slot, 0) << qPrintable(word.text) << " is on no card";
+            EXPECT_TRUE(pointsOf(mailing::cardRect(slot)).contains(word.box))
+                << qPrintable(word.text);
+            if (word.text.size() == 3 && word.text.startsWith(u'T')) {
+                EXPECT_EQ(word.text.mid(1).toInt(), (page - 1) * 10 + slot + 1);
+                ++tags;
+            }
+        }
+        EXPECT_EQ(tags, page == 1 ? 10 : 1);
+    }
+    const QString text = QString::fromUtf8([&] {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        p.waitForFinished(60000);
+        return p.readAllStandardOutput();
+    }());
+    EXPECT_TRUE(text.contains(QStringLiteral("Tessera associativa - Stagione 2024/2025")));
+    EXPECT_TRUE(text.contains(QStringLiteral("C.F. RSSMRA80A01H507U")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Tesserino venatorio n. TV-1007")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Tessera n. 7")));
+}
+
+// The crop marks stand on every card edge, outside the block of cards, so
+// that a cut along them gives each card whole.
+TEST(MemberCards, CropMarksLineUpWithEveryCardEdgeOutsideTheCards) {
+    const report::Report cards = mailing::memberCards(elevenCards().mid(0, 1), QString(), QImage(),
+                                                      QStringLiteral("2024/2025"));
+    QSet<int> xs;
+    QSet<int> ys;
+    QRectF block;
+    for (int s = 0; s < mailing::kCardsPerPage; ++s) block |= mailing::cardRect(s);
+    for (const report::Object& object : cards.pages.first().objects) {
+        const auto* mark = std::get_if<report::LineObject>(&object);
+        if (!mark) continue;
+        const QLineF line(mark->line.p1() / report::mm(1), mark->line.p2() / report::mm(1));
+        EXPECT_FALSE(
+            block.intersects(QRectF(line.p1(), line.p2()).adjusted(-0.01, -0.01, 0.01, 0.01)))
+            << "a mark over the cards";
+        if (qFuzzyCompare(line.x1(), line.x2())) xs.insert(qRound(line.x1() * 10));
+        if (qFuzzyCompare(line.y1(), line.y2())) ys.insert(qRound(line.y1() * 10));
+    }
+    QSet<int> edgesX;
+    QSet<int> edgesY;
+    for (int s = 0; s < mailing::kCardsPerPage; ++s) {
+        const QRectF card = mailing::cardRect(s);
+        EXPECT_NEAR(card.width(), 85.6, 1e-9);
+        EXPECT_NEAR(card.height(), 54, 1e-9);
+        edgesX << qRound(card.left() * 10) << qRound(card.right() * 10);
+        edgesY << qRound(card.top() * 10) << qRound(card.bottom() * 10);
+    }
+    EXPECT_EQ(xs, edgesX);
+    EXPECT_EQ(ys, edgesY);
+}
+
+// The squares drawn are libqrencode's modules, one for one.
+TEST(MemberCards, TheQrCodeIsDrawnModuleForModule) {
+    const qr::Matrix matrix =
+        qr::encode(QByteArrayLiteral("Rossi Mario\nRSSMRA80A01H501U\n2024/2025"));
+    ASSERT_GT(matrix.width, 20);
+    const double module = 2;
+    std::vector<bool> drawn(matrix.dark.size(), false);
+    for (const report::Object& object : mailing::qrObjects(matrix, QPointF(10, 20), module)) {
+        const auto* run = std::get_if<report::ShapeObject>(&object);
+        ASSERT_NE(run, nullptr);
+        const int y = qRound((run->rect.top() - 20) / module);
+        EXPECT_DOUBLE_EQ(run->rect.height(), module);
+        for (int x = qRound((run->rect.left() - 10) / module);
+             x < qRound((run->rect.right() - 10) / module); ++x) {
+            drawn[std::size_t(y * matrix.width + x)] = true;
+        }
+    }
+    EXPECT_EQ(drawn, matrix.dark);
+}
+
+// zbarimg, an independent reader, decodes every card's QR code of a page
+// rendered at 300 dpi to the name, codice fiscale and season.
+TEST(MemberCards, EveryQrCodeDecodesToNameCodiceFiscaleAndSeason) {
+    QTemporaryDir folder;
+    QList<mailing::CardData> cards = elevenCards().mid(0, 10);
+    cards[3].name = QStringLiteral("Nicolò Dell'Orto");
+    const QString path = writeCards(folder, cards);
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"),
+                  QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                  QStringLiteral("1"), path, folder.filePath(QStringLiteral("pagina"))});
+    ASSERT_TRUE(render.waitForFinished(120000));
+    const QStringList pngs =
+        QDir(folder.path()).entryList({QStringLiteral("pagina*.png")}, QDir::Files);
+    ASSERT_EQ(pngs.size(), 1);
+    const auto zbar = [&](const QStringList& options) {
+        QProcess reader;
+        reader.start(QStringLiteral("zbarimg"), QStringList{QStringLiteral("-q")} + options +
+                                                    QStringList{folder.filePath(pngs.first())});
+        EXPECT_TRUE(reader.waitForFinished(120000));
+        return reader.readAllStandardOutput();
+    };
+    // Ten codes found; their bytes as stored (zbar guesses the character set
+    // of a code without one, so the UTF-8 bytes are compared as bytes).
+    EXPECT_EQ(QString::fromUtf8(zbar({QStringLiteral("--xml")})).count(QStringLiteral("<symbol ")),
+              10);
+    const QByteArray raw = zbar({QStringLiteral("--raw"), QStringLiteral("-Sbinary")});
+    for (const mailing::CardData& card : cards) {
+        const QByteArray expected = mailing::qrText(card, QStringLiteral("2024/2025")).toUtf8();
+        EXPECT_TRUE(raw.contains(expected)) << expected.constData() << "\nnot in\n"
+                                            << raw.constData();
+    }
+}
+
+TEST(MemberCards, ASeasonIsTwoFollowingYears) {
+    EXPECT_TRUE(mailing::isSeason(QStringLiteral("2024/2025")));
+    EXPECT_FALSE(mailing::isSeason(QStringLiteral("2024/2026")));
+    EXPECT_FALSE(mailing::isSeason(QStringLiteral("2024-2025")));
+    EXPECT_FALSE(mailing::isSeason(QStringLiteral("24/25")));
+}
+
+}  // namespace
