@@ -6,6 +6,9 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 	libgl-dev gstreamer1.0-plugins-good fonts-liberation2 fonts-dejavu-core \
 	libgtest-dev libgmock-dev libbenchmark-dev poppler-utils libreoffice-calc-nogui \
 	libreoffice-writer-nogui lame ccache mold
+# The .xlsx export (libxlsxwriter), the iCalendar export (libical), and
+# the independent readers of their tests (openpyxl, icalendar).
+PACKAGES += libxlsxwriter-dev libical-dev python3-openpyxl python3-icalendar
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 RELEASE_DIR := build/release
@@ -23,6 +26,8 @@ STRESS_PACKAGES := bindfs fuse3
 # server (bench/first_window.sh), sqlite3 for the comparisons of the export
 # and the full list, /usr/bin/time for the peak memory.
 BENCH_PACKAGES := libx11-dev xvfb sqlite3 time
+# Python's xlsxwriter, the comparison of the .xlsx export.
+BENCH_PACKAGES += python3-xlsxwriter
 
 # What `make deb` and `make deb-test` need besides: dpkg-dev (the hardening
 # flags, dpkg-shlibdeps for the dependencies) and the checkers of the package.

@@ -1,10 +1,24 @@
 #include "communications/CommunicationsArchive.h"
 
+#include "agenda/Agenda.h"
+#include "communications/CommunicationCardFields.h"
 #include "communications/CommunicationHelp.h"
 #include "communications/CommunicationLists.h"
 #include "communications/TRecComunicazione.h"
 
 namespace communications {
+
+namespace {
+
+// The launcher's agenda lines of this archive.
+QList<AgendaCondition> agendaConditions() {
+    using F = TRecComunicazione::Field;
+    return {
+        {QStringLiteral("Comunicazioni segnalate"), &flaggedSummary(), nullptr, {F::Oggetto}},
+    };
+}
+
+}  // namespace
 
 const RtfDocument& rtfCard() {
     static const RtfDocument document{
@@ -36,6 +50,9 @@ const ArchiveDefinition& archive() {
         .summaries = {&flaggedSummary()},
         .rtfCard = &rtfCard(),
         .helpTopics = {&cardTopic(), &exportTopic()},
+        .cardFields = communications::cardFields(),
+        .fieldTypes = {{TRecComunicazione::Field::DataInvio, FieldType::Date}},
+        .agenda = &agendaConditions,
     };
     return definition;
 }
