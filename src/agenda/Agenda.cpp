@@ -67,7 +67,11 @@ QList<AgendaLine> compute(const QList<const ArchiveDefinition*>& archives, const
         };
         for (qsizetype c = 0; c < conditions.size(); ++c) {
             const AgendaCondition& condition = conditions.at(c);
-            lines.append(AgendaLine{archive, c, condition.text});
+            AgendaLine line;
+            line.archive = archive;
+            line.condition = c;
+            line.text = condition.text;
+            lines.append(line);
             for (const QString& file : filesOf(*archive, condition, today)) readers[file].append(c);
             if (condition.summary) {
                 for (const FieldId f : condition.summary->conditionFields) need(f.index);

@@ -34,7 +34,7 @@ struct AgendaCondition {
 struct AgendaLine {
     const ArchiveDefinition* archive = nullptr;
     qsizetype condition = 0;  // in archive->agenda()
-    QString text;
+    QString text = {};
     qsizetype count = 0;
     QStringList names;          // the first few
     qsizetype firstRecord = 0;  // the record of the first name (its number)
