@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <condition_variable>
 #include <memory>
@@ -7,7 +8,9 @@
 
 #include "app/Archives.h"
 #include "app/TfrmAvvio.h"
+#include "hunters/TfrmAnagrafica.h"
 #include "support/Fixtures.h"
+#include "support/HunterArchive.h"
 
 namespace {
 
@@ -132,6 +135,28 @@ TEST_F(LauncherAgendaTest, TheSettingHidesThePanelAndNothingIsRead) {
     EXPECT_FALSE(launcher.agendaPanel()->isVisible());
     EXPECT_FALSE(launcher.findChild<QCheckBox*>(QStringLiteral("chkDaFare"))->isChecked());
     EXPECT_FALSE(called);
+}
+
+// A line of one record opens the card at that record, read from the
+// archive by the default source after the launcher shows (07/03/2024).
+TEST_F(LauncherAgendaTest, ALineOfOneRecordOpensItsCard) {
+    ASSERT_TRUE(writeHunters(
+        dataPath(QStringLiteral("Cacciatori.pro")),
+        {{.surname = "Bianchi", .expiry = "01/01/2030", .notice = "10"},
+         {.surname = "Rossi", .name = "Mario", .expiry = "01/03/2024", .notice = "0"}}));
+    TfrmAnagrafica card;
+    TfrmAvvio launcher;
+    launcher.showMaximized();
+    QTRY_VERIFY(launcher.agendaPanel()->ready());
+    ASSERT_EQ(
+        shownLines(launcher),
+        QStringList{QStringLiteral("Porti di fucile scaduti o in scadenza: 1 (Rossi Mario)")});
+    QTest::mouseClick(launcher.agendaPanel()->findChild<QPushButton*>(QStringLiteral("agendaLine")),
+                      Qt::LeftButton);
+    EXPECT_TRUE(card.isVisible());
+    EXPECT_FALSE(launcher.isVisible());
+    EXPECT_EQ(card.findChild<QLineEdit*>(QStringLiteral("txtCognome"))->text(),
+              QStringLiteral("Rossi"));
 }
 
 }  // namespace
