@@ -1,5 +1,6 @@
 #include "export/XlsxFile.h"
 
+#include <sys/stat.h>
 #include <xlsxwriter.h>
 
 #include <QDir>
@@ -175,6 +176,16 @@ bool Writer::finish(QString* error) {
     }
     const QByteArray from = QFile::encodeName(s.temporary);
     const QByteArray to = QFile::encodeName(s.target);
+    // The file's permissions: the replaced file's, or those of a new file
+    // (the temporary file was made private to the user).
+    struct stat existing {};
+    if (::stat(to.constData(), &existing) == 0) {
+        ::chmod(from.constData(), existing.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::chmod(from.constData(), 0666 & ~mask);
+    }
     if (std::rename(from.constData(), to.constData()) != 0) {
         if (error) *error = fileerror::italian(QString::fromLocal8Bit(std::strerror(errno)));
         s.drop();

@@ -119,6 +119,9 @@ TEST_F(ExportFormatsTest, WorkbookCellsAreTypedAndFormulaLikeTextsStayText) {
                                         QStringLiteral("--formato"), QStringLiteral("xlsx")});
     ASSERT_EQ(r.status, 0) << qPrintable(r.err);
     const QString path = file("Anagrafica_Cacciatori.xlsx");
+    // Readable as any new file of the folder (the .xls's), not private.
+    ASSERT_EQ(runCommand({"esporta", "anagrafica"}).status, 0);
+    EXPECT_EQ(QFile::permissions(path), QFile::permissions(file("Anagrafica_Cacciatori.xls")));
     const QJsonObject book = python(kReadXlsx, path).toObject();
     EXPECT_TRUE(book.value("bold").toBool());
     EXPECT_EQ(book.value("freeze").toString(), "A2");
