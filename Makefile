@@ -7,6 +7,9 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 	libgtest-dev libgmock-dev libbenchmark-dev poppler-utils libreoffice-calc-nogui \
 	libreoffice-writer-nogui lame ccache mold \
 	libqrencode-dev zbar-tools
+# The .xlsx export (libxlsxwriter), the iCalendar export (libical), and
+# the independent readers of their tests (openpyxl, icalendar).
+PACKAGES += libxlsxwriter-dev libical-dev python3-openpyxl python3-icalendar
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 RELEASE_DIR := build/release
@@ -24,6 +27,8 @@ STRESS_PACKAGES := bindfs fuse3
 # server (bench/first_window.sh), sqlite3 for the comparisons of the export
 # and the full list, /usr/bin/time for the peak memory.
 BENCH_PACKAGES := libx11-dev xvfb sqlite3 time
+# Python's xlsxwriter, the comparison of the .xlsx export.
+BENCH_PACKAGES += python3-xlsxwriter
 
 # What `make deb` and `make deb-test` need besides: dpkg-dev (the hardening
 # flags, dpkg-shlibdeps for the dependencies) and the checkers of the package.

@@ -6,11 +6,16 @@
 // file a header line, then one line per hunter). Prints
 // the hunters' record size and the offsets and capacities of the surname
 // and name fields, for the plain read that is the floor of every ratio.
+// Also every field of every hunter as the CSV export holds them, in
+// FOLDER/campi.tsv; with a third argument, that many deadlines of 2024 in
+// FOLDER/2024.sca (DeadlineData.h), and a second line with their record
+// size and the offsets and capacities of two of their fields.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <cstdio>
 
+#include "DeadlineData.h"
 #include "HunterData.h"
 #include "archive/RecordCodec.h"
 #include "archive/RecordList.h"
@@ -20,8 +25,8 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "uso: %s CARTELLA SCHEDE\n", argv[0]);
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "uso: %s CARTELLA SCHEDE [SCADENZE]\n", argv[0]);
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -32,6 +37,14 @@ int main(int argc, char** argv) {
     QFile archive(folder.filePath(QStringLiteral("Cacciatori.pro")));
     QFile table(folder.filePath(QStringLiteral("anagrafica.tsv")));
     QFile lineTable(folder.filePath(QStringLiteral("righe.tsv")));
+    QFile fieldTable(folder.filePath(QStringLiteral("campi.tsv")));
+    if (!fieldTable.open(QIODevice::WriteOnly)) return 1;
+    QByteArray fieldHeader;
+    for (std::size_t f = 0; f < layout.fields.size(); ++f) {
+        fieldHeader += (f ? "\tf" : "f") + QByteArray::number(qsizetype(f));
+    }
+    fieldTable.write(fieldHeader + '\n');
+    QByteArray fields;
     if (!archive.open(QIODevice::WriteOnly) || !table.open(QIODevice::WriteOnly) ||
         !lineTable.open(QIODevice::WriteOnly)) {
         return 1;
@@ -53,10 +66,13 @@ int main(int argc, char** argv) {
         const FieldValues values = loadedValues(layout, record);
         rows += exportRow(exporter.columns, values).join(u'\t').toUtf8() + '\n';
         lines += QByteArray::number(i + 1) + '\t' + search.itemText(values).toUtf8() + '\n';
+        fields += values.join(u'\t').toUtf8() + '\n';
         if (records.size() > (1 << 20)) {
             archive.write(records);
             table.write(rows);
             lineTable.write(lines);
+            fieldTable.write(fields);
+            fields.clear();
             records.clear();
             rows.clear();
             lines.clear();
@@ -65,10 +81,21 @@ int main(int argc, char** argv) {
     archive.write(records);
     table.write(rows);
     lineTable.write(lines);
+    fieldTable.write(fields);
     const qsizetype surname = layout.indexOfField(u"Cognome");
     const qsizetype name = layout.indexOfField(u"Nome");
     std::printf("%lld %lld %d %lld %d\n", static_cast<long long>(layout.recordSize()),
                 static_cast<long long>(layout.offsetOf(surname)), layout.fields[surname].capacity,
                 static_cast<long long>(layout.offsetOf(name)), layout.fields[name].capacity);
+    if (argc == 4) {
+        const int deadlines = QString::fromLatin1(argv[3]).toInt();
+        bench::writeDeadlineYear(folder.filePath(QStringLiteral("2024.sca")), deadlines);
+        const RecordLayout& year = TRecScadenza::layout();
+        const qsizetype client = year.indexOfField(u"Cliente");
+        const qsizetype subject = year.indexOfField(u"Oggetto");
+        std::printf("%lld %lld %d %lld %d\n", static_cast<long long>(year.recordSize()),
+                    static_cast<long long>(year.offsetOf(client)), year.fields[client].capacity,
+                    static_cast<long long>(year.offsetOf(subject)), year.fields[subject].capacity);
+    }
     return 0;
 }

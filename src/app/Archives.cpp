@@ -1,7 +1,9 @@
 #include "app/Archives.h"
 
+#include "agenda/AgendaHelp.h"
 #include "communications/CommunicationsArchive.h"
 #include "deadlines/DeadlinesArchive.h"
+#include "export/ExportHelp.h"
 #include "hunters/HuntersArchive.h"
 #include "hunts/HuntsArchive.h"
 #include "mailing/MailingHelp.h"
@@ -55,7 +57,8 @@ const QList<const HelpTopic*>& helpTopics() {
     static const QList<const HelpTopic*> topics = [] {
         QList<const HelpTopic*> list{&help::general()};
         for (const ArchiveDefinition* archive : all()) list += archive->helpTopics;
-        list.append(&mailing::helpTopic());
+        // The topics of the pieces every archive shares.
+        list += {&help::agendaTopic(), &help::exportFormatsTopic(), &mailing::helpTopic()};
         return list;
     }();
     return topics;

@@ -58,9 +58,15 @@ const std::array kCommands{
             "                             indicati (per esempio: cerca anagrafica Cognome=ross)",
             &runSearch},
     Command{"esporta",
-            "esporta ARCHIVIO [--anno AAAA] [--file PERCORSO]\n"
-            "                             esporta l'archivio nel file di Excel",
+            "esporta ARCHIVIO [--anno AAAA] [--formato xls|xlsx|csv|ics] [--file PERCORSO]\n"
+            "                             esporta l'archivio nel file di Excel (xls, il\n"
+            "                             formato di sempre, o xlsx), in CSV con tutti i campi\n"
+            "                             o, per battute e scadenzario, nel calendario (ics)",
             &runExport},
+    Command{"agenda",
+            "agenda                     elenca le cose da fare oggi, come il pannello\n"
+            "                             \"Da fare\" della finestra di avvio",
+            &runAgenda},
     Command{"riepilogo",
             "riepilogo RIEPILOGO [--anno AAAA | --data gg/mm/aaaa] [--file PERCORSO]\n"
             "                             elenca le schede di un riepilogo o le righe di un\n"

@@ -3,12 +3,14 @@
 #include <charconv>
 #include <vector>
 
+#include "agenda/Agenda.h"
 #include "app/Archives.h"
 #include "app/CommandLine.h"
 #include "archive/FieldRules.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
 #include "base/TextRules.h"
+#include "export/ExportFormats.h"
 
 namespace commandline {
 namespace {
@@ -179,7 +181,13 @@ int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
     QString year;
     if (const int status = takeYear(*archive, options, &year, err)) return status;
     const ExportDefinition& definition = *archive->exporter;
-    QString target = paths::dataFile(definition.fileName);
+    QString formatName = QStringLiteral("xls");
+    if (const int status = takeOption(options, "--formato", &formatName, err)) return status;
+    const auto format = exportformat::named(formatName);
+    if (!format || !exportformat::formatsOf(*archive).contains(*format)) {
+        return usageError(err, QStringLiteral("Formato non valido: ") + formatName);
+    }
+    QString target = paths::dataFile(exportformat::fileName(definition.fileName, *format));
     if (options.size() == 2 && options.at(0) == QLatin1String("--file")) {
         target = options.at(1);
     } else if (!options.isEmpty()) {
@@ -189,8 +197,8 @@ int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!existingArchive(path, err)) return 1;
     QString error;
     qsizetype rows = 0;
-    if (!spreadsheet::exportArchive(*definition.layout, definition.columns, path, target,
-                                    definition.sheetName, &rows, &error)) {
+    if (!exportformat::exportRecords({archive, &definition, *format, {path}, target}, &rows,
+                                     &error)) {
         err << "Attenzione: il sistema non permette di esportare i dati (" << error << ").\n";
         return 1;
     }
@@ -219,6 +227,20 @@ int runSummary(const QStringList& args, QTextStream& out, QTextStream& err) {
     printLines(result.lines, out);
     if (!result.ok) return unreadable(result.error, err);
     return 0;
+}
+
+int runAgenda(const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (!args.isEmpty()) {
+        return usageError(err, QStringLiteral("Opzioni non valide: ") + args.join(u' '));
+    }
+    const QList<AgendaLine> lines = agenda::compute(archives::all(), seams::clock().today());
+    bool unreadable = false;
+    for (const AgendaLine& line : lines) {
+        out << line.shown() << "\n";
+        unreadable = unreadable || line.unreadable;
+    }
+    if (lines.isEmpty()) out << "Nulla da fare.\n";
+    return unreadable ? 1 : 0;
 }
 
 }  // namespace commandline

@@ -18,5 +18,8 @@ int runExport(const QStringList& args, QTextStream& out, QTextStream& err);
 // [--data gg/mm/aaaa] [--file PATH]), one line per row of its grid, the
 // cells joined by tabs, and with --file its spreadsheet too.
 int runSummary(const QStringList& args, QTextStream& out, QTextStream& err);
+// agenda: the lines of the launcher's "Da fare" panel for today (--oggi),
+// each with its count; status 1 when an archive could not be read.
+int runAgenda(const QStringList& args, QTextStream& out, QTextStream& err);
 
 }  // namespace commandline

@@ -1,17 +1,25 @@
 #include "app/TfrmAvvio.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
+#include <QSettings>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/Archives.h"
 #include "app/GuiArchives.h"
 #include "archive/CardWindow.h"
+#include "archive/ExportWindow.h"
+#include "archive/GuiCards.h"
+#include "archive/SummaryWindow.h"
 #include "base/GuiShell.h"
+#include "base/Paths.h"
 #include "base/Seams.h"
 #include "shell/HelpTopics.h"
 #include "shell/ProgramInfo.h"
@@ -22,6 +30,19 @@
 namespace {
 
 constexpr qsizetype kTilesPerRow = 3;
+
+AgendaWidget::Source& agendaSource() {
+    static AgendaWidget::Source source = [](const QDate& today, const std::atomic_bool& stop) {
+        return agenda::compute(archives::all(), today, &stop);
+    };
+    return source;
+}
+
+QString settingsFile() {
+    return paths::dataFile(QStringLiteral("Selvadoro.ini"));
+}
+
+constexpr const char* kAgendaKey = "avvio/mostraDaFare";
 
 }  // namespace
 
@@ -88,6 +109,22 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
                 QString::fromLatin1(archive.tile), archive.caption, archive.icon);
     }
     content->addLayout(tiles);
+
+    agenda_ = new AgendaWidget(panel);
+    content->addWidget(agenda_);
+    auto* chkDaFare = new QCheckBox(QStringLiteral("Mostra le cose da fare"), panel);
+    chkDaFare->setObjectName(QStringLiteral("chkDaFare"));
+    chkDaFare->setStyleSheet(QStringLiteral("border: none;"));
+    chkDaFare->setChecked(agendaShown());
+    agenda_->setVisible(chkDaFare->isChecked());
+    content->addWidget(chkDaFare);
+    connect(chkDaFare, &QCheckBox::toggled, this, [this](bool shown) {
+        setAgendaShown(shown);
+        agenda_->setVisible(shown);
+        if (shown && isVisible()) startAgenda();
+        if (!shown) agenda_->stop();
+    });
+    connect(agenda_, &AgendaWidget::lineClicked, this, &TfrmAvvio::openAgendaLine);
 
     auto* bottom = new QHBoxLayout;
     auto* imgCopyright = pictureButton(panel, QStringLiteral("imgCopyright"), "copyright", 32);
@@ -160,6 +197,58 @@ void TfrmAvvio::openArchive(const QString& tile) {
     hide();
 }
 
+void TfrmAvvio::setAgendaSource(AgendaWidget::Source source) {
+    agendaSource() = std::move(source);
+}
+
+bool TfrmAvvio::agendaShown() {
+    return QSettings(settingsFile(), QSettings::IniFormat).value(kAgendaKey, true).toBool();
+}
+
+void TfrmAvvio::setAgendaShown(bool shown) {
+    QSettings(settingsFile(), QSettings::IniFormat).setValue(kAgendaKey, shown);
+}
+
+void TfrmAvvio::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // After the launcher is on the screen, once per run.
+    if (!agendaStarted_ && agenda_->isVisibleTo(this)) {
+        QTimer::singleShot(0, this, [this] {
+            if (!agendaStarted_) startAgenda();
+        });
+    }
+}
+
+void TfrmAvvio::startAgenda() {
+    agendaStarted_ = true;
+    agenda_->start(agendaSource(), seams::clock().today());
+}
+
+void TfrmAvvio::openAgendaLine(const AgendaLine& line) {
+    const QList<AgendaCondition> conditions = line.archive->agenda();
+    const AgendaCondition& condition = conditions.at(line.condition);
+    // One record: its card, at that record.
+    if (line.count == 1 && !line.unreadable && condition.summary && condition.summary->cardWindow &&
+        !line.archive->yearFile) {
+        if (CardWindow* card =
+                cards::cardWindow(QString::fromLatin1(condition.summary->cardWindow))) {
+            connect(card, &CardWindow::closed, this, &TfrmAvvio::cardClosed, Qt::UniqueConnection);
+            card->showMaximized();
+            card->loadRecord(line.firstRecord);
+            hide();
+            return;
+        }
+    }
+    if (condition.summary) {
+        const QString file = line.firstFile.isEmpty() ? line.archive->recordFile() : line.firstFile;
+        SummaryWindow window(*condition.summary, this, file);
+        window.exec();
+    } else if (condition.list) {
+        ExportWindow window(*condition.list, this, {}, seams::clock().today());
+        window.exec();
+    }
+}
+
 void TfrmAvvio::cardClosed() {
     showMaximized();
 }
@@ -174,6 +263,8 @@ void TfrmAvvio::paintEvent(QPaintEvent* event) {
 }
 
 void TfrmAvvio::closeEvent(QCloseEvent* event) {
+    // The agenda's reading is told to stop; nothing waits for it.
+    agenda_->stop();
     event->accept();
     Q_EMIT quitRequested();
 }

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "agenda/AgendaWidget.h"
+
 // The launcher " Selvadoro": one tile per archive, each showing that
 // archive's card window and hiding the launcher. Closing it ends the
 // program.
@@ -27,18 +29,33 @@ public:
 
     static QString makerSite();
 
+    // The "Da fare" panel under the tiles, filled after the launcher shows.
+    AgendaWidget* agendaPanel() const { return agenda_; }
+    // Where the panel's lines come from: by default the agenda of every
+    // archive of the registry (tests give one of their own).
+    static void setAgendaSource(AgendaWidget::Source source);
+    // Whether the panel is shown: the setting "Mostra le cose da fare",
+    // kept in the data folder's Selvadoro.ini.
+    static bool agendaShown();
+    static void setAgendaShown(bool shown);
+
 Q_SIGNALS:
     // The user ended the program (imgEsci or the close box).
     void quitRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void addTile(class QGridLayout* grid, int row, int column, const QString& tile,
                  const QString& caption, const char* icon);
     void cardClosed();
+    void openAgendaLine(const AgendaLine& line);
+    void startAgenda();
 
     QHash<QString, CardMaker> cards_;
+    AgendaWidget* agenda_ = nullptr;
+    bool agendaStarted_ = false;
 };

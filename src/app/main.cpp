@@ -3,9 +3,11 @@
 #include <QTextStream>
 #include <memory>
 
+#include "app/Archives.h"
 #include "app/CommandLine.h"
 #include "app/GuiApplication.h"
 #include "base/Paths.h"
+#include "export/ExportFormats.h"
 
 namespace {
 
@@ -25,6 +27,8 @@ int main(int argc, char** argv) {
     QStringList args;
     for (int i = 0; i < argc; ++i) args.append(QString::fromLocal8Bit(argv[i]));
 
+    // The export windows find an archive's field types and labels here.
+    exportformat::setRegistry(&archives::all);
     QString error;
     QStringList remaining = args;
     const bool folderOk = paths::configure(remaining, &error);

@@ -2,7 +2,9 @@
 
 #include <QDateTime>
 #include <QList>
+#include <span>
 
+#include "archive/CardFields.h"
 #include "archive/ListDefinitions.h"
 #include "archive/RtfDocument.h"
 #include "report/Report.h"
@@ -10,6 +12,18 @@
 
 struct MailingFields;
 struct LetterFields;
+// How a typed spreadsheet (.xlsx) writes a field: a date, an amount with
+// `decimals` decimals, or a code kept as text with its leading zeros. The
+// fields without a type are text.
+struct FieldType {
+    enum Kind { Date, Amount, Code };
+    FieldId field;
+    Kind kind;
+    int decimals = 2;
+};
+
+struct AgendaCondition;     // agenda/Agenda.h
+struct CalendarDefinition;  // export/Calendar.h
 
 // One archive as the core knows it, declared once by the archive's folder:
 // what the command line, printing and the guide need of it. The registry
@@ -43,6 +57,15 @@ struct ArchiveDefinition {
     // from. Null: the archive has none.
     const MailingFields* mailing = nullptr;
     const LetterFields* letters = nullptr;
+    // The fields of its card with their labels, in tab order (the complete
+    // CSV export heads each field with its label).
+    std::span<const CardField> cardFields = {};
+    // Its dates, amounts and codes, for the typed exports.
+    QList<FieldType> fieldTypes = {};
+    // Its lines of the launcher's agenda; null: none.
+    QList<AgendaCondition> (*agenda)() = nullptr;
+    // Its events in a calendar file (.ics); null: it exports none.
+    const CalendarDefinition* calendar = nullptr;
 
     // The record file of the archive, for a year's file the file of `year`.
     QString recordFile(const QString& year = {}) const;

@@ -1,5 +1,6 @@
 #include "archive/ExportWindow.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include "base/GuiShell.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
+#include "export/ExportFormats.h"
 #include "shell/TfrmGuida.h"
 
 ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent,
@@ -38,6 +40,29 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent,
     QToolButton* cmdEsporta = addButton(
         "cmdEsporta", "esporta", QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
     top->addWidget(cmdEsporta);
+    cboFormato_ = new QComboBox(this);
+    cboFormato_->setObjectName(QStringLiteral("cboFormato"));
+    const ArchiveDefinition* owner = exportformat::archiveOf(definition.layout);
+    const QList<exportformat::Format> formats =
+        owner ? exportformat::formatsOf(*owner) : QList{exportformat::Format::Xls};
+    for (const exportformat::Format format : formats) {
+        const QString caption = [format] {
+            switch (format) {
+                case exportformat::Format::Xls:
+                    return QStringLiteral("Excel (.xls)");
+                case exportformat::Format::Xlsx:
+                    return QStringLiteral("Excel 2007 e successivi (.xlsx)");
+                case exportformat::Format::Csv:
+                    return QStringLiteral("CSV con tutti i campi (.csv)");
+                case exportformat::Format::Ics:
+                    return QStringLiteral("Calendario (.ics)");
+            }
+            return QString();
+        }();
+        cboFormato_->addItem(caption, int(format));
+    }
+    cboFormato_->setToolTip(QStringLiteral("Il formato del file esportato."));
+    top->addWidget(cboFormato_);
     top->addSpacing(20);
     QToolButton* cmdGuida =
         addButton("cmdGuida", "guida",
@@ -81,7 +106,10 @@ QToolButton* ExportWindow::addButton(const char* name, const char* icon, const Q
 }
 
 QString ExportWindow::filePath() const {
-    return paths::dataFile(definition_.fileName);
+    const auto format = exportformat::Format(cboFormato_->currentData().toInt());
+    return paths::dataFile(format == exportformat::Format::Xls
+                               ? definition_.fileName
+                               : exportformat::fileName(definition_.fileName, format));
 }
 
 bool ExportWindow::fillGrid() {
@@ -115,8 +143,34 @@ void ExportWindow::exportFile() {
     }
     ProgressScope progress(QStringLiteral("Esportazione in corso..."));
     bool cancelled = false;
-    const bool written = spreadsheet::writeGrid(filePath(), definition_.sheetName, *grid_, nullptr,
-                                                progress.callback(), &cancelled);
+    const auto format = exportformat::Format(cboFormato_->currentData().toInt());
+    const ArchiveDefinition* owner = exportformat::archiveOf(definition_.layout);
+    bool written = false;
+    if (format == exportformat::Format::Xls || !owner) {
+        written = spreadsheet::writeGrid(filePath(), definition_.sheetName, *grid_, nullptr,
+                                         progress.callback(), &cancelled);
+    } else if (format == exportformat::Format::Xlsx) {
+        written =
+            exportformat::writeWorkbook(filePath(), definition_.sheetName,
+                                        exportformat::workbookColumns(owner, definition_.columns),
+                                        grid_->rows(), nullptr, progress.callback(), &cancelled);
+    } else {
+        // Every field (or the events) of the records the grid shows, read
+        // again from their files.
+        const QDate date = date_.isValid() ? date_ : seams::clock().today();
+        exportformat::Request request{owner, &definition_, format,
+                                      definition_.filesFor(archive_, date), filePath()};
+        if (definition_.selection) {
+            request.select = [this, date](const FieldValues& values) {
+                return definition_.selection(values, date);
+            };
+            for (const FieldId field : definition_.selectionFields) {
+                request.selectFields.append(field.index);
+            }
+        }
+        written =
+            exportformat::exportRecords(request, nullptr, nullptr, progress.callback(), &cancelled);
+    }
     progress.end();
     if (cancelled) return;  // nothing written: the earlier file stays as it was
     if (!written) {

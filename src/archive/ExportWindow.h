@@ -6,6 +6,7 @@
 #include "archive/GuiListActions.h"
 #include "archive/ListDefinitions.h"
 
+class QComboBox;
 class QLabel;
 class QTableView;
 class QToolButton;
@@ -29,7 +30,11 @@ public:
     // Writes the grid to the file, with its progress; an export the user
     // stops leaves the earlier file as it was.
     void exportFile();
+    // The file of the format chosen (the .xls by default), in the data folder.
     QString filePath() const;
+    // The format list "cboFormato": its items are the formats the archive
+    // offers (exportformat::Format, as ints), .xls first.
+    QComboBox* formatChoice() const { return cboFormato_; }
     const ExportGridModel& grid() const { return *grid_; }
 
     // Reads the grid before the window shows: a list the user stops never
@@ -49,6 +54,7 @@ private:
     bool gridWhole_ = false;  // the grid holds every record of the archive
     ReadOnOpen opening_{this, [this] { return fillGrid(); }};
     QTableView* grdRecords_;
+    QComboBox* cboFormato_;
     QLabel* panInfo_;
     QHash<QObject*, QString> hints_;
 };

@@ -1,11 +1,25 @@
 #include "communications/CommunicationsArchive.h"
 
+#include "agenda/Agenda.h"
+#include "communications/CommunicationCardFields.h"
 #include "communications/CommunicationHelp.h"
 #include "communications/CommunicationLists.h"
 #include "communications/TRecComunicazione.h"
 #include "mailing/MailingFields.h"
 
 namespace communications {
+
+namespace {
+
+// The launcher's agenda lines of this archive.
+QList<AgendaCondition> agendaConditions() {
+    using F = TRecComunicazione::Field;
+    return {
+        {QStringLiteral("Comunicazioni segnalate"), &flaggedSummary(), nullptr, {F::Oggetto}},
+    };
+}
+
+}  // namespace
 
 const RtfDocument& rtfCard() {
     static const RtfDocument document{
@@ -54,6 +68,9 @@ const ArchiveDefinition& archive() {
         .rtfCard = &rtfCard(),
         .helpTopics = {&cardTopic(), &exportTopic()},
         .letters = &kLetters,
+        .cardFields = communications::cardFields(),
+        .fieldTypes = {{TRecComunicazione::Field::DataInvio, FieldType::Date}},
+        .agenda = &agendaConditions,
     };
     return definition;
 }

@@ -1,5 +1,7 @@
 #include "hunters/HuntersArchive.h"
 
+#include "agenda/Agenda.h"
+#include "hunters/HunterCardFields.h"
 #include "hunters/HunterHelp.h"
 #include "hunters/HunterLists.h"
 #include "hunters/HunterSheet.h"
@@ -26,6 +28,16 @@ const MailingFields kMailing{
     .aliases = {{"Squadra", F::Permesso}, {"Tesserino", F::Coniuge}},
 };
 
+// The launcher's agenda lines of this archive.
+QList<AgendaCondition> agendaConditions() {
+    return {
+        {QStringLiteral("Porti di fucile scaduti o in scadenza"),
+         &permitSummary(),
+         nullptr,
+         {F::Cognome, F::Nome}},
+    };
+}
+
 }  // namespace
 
 const ArchiveDefinition& archive() {
@@ -38,6 +50,24 @@ const ArchiveDefinition& archive() {
         .sheet = &hunterSheetOfTexts,
         .helpTopics = {&cardTopic(), &exportTopic()},
         .mailing = &kMailing,
+        .cardFields = hunters::cardFields(),
+        .fieldTypes = {{TRecCacciatore::Field::DataNasc, FieldType::Date},
+                       {TRecCacciatore::Field::ScadePer, FieldType::Date},
+                       {TRecCacciatore::Field::DataRil, FieldType::Date},
+                       {TRecCacciatore::Field::DataSca, FieldType::Date},
+                       {TRecCacciatore::Field::Decorrenza, FieldType::Date},
+                       {TRecCacciatore::Field::Scadenza, FieldType::Date},
+                       {TRecCacciatore::Field::Totale, FieldType::Amount, 2},
+                       {TRecCacciatore::Field::CodFisc, FieldType::Code},
+                       {TRecCacciatore::Field::Iva, FieldType::Code},
+                       {TRecCacciatore::Field::Cap, FieldType::Code},
+                       {TRecCacciatore::Field::Recapito, FieldType::Code},
+                       {TRecCacciatore::Field::TelCasa, FieldType::Code},
+                       {TRecCacciatore::Field::TelCel, FieldType::Code},
+                       {TRecCacciatore::Field::TelUff, FieldType::Code},
+                       {TRecCacciatore::Field::Iban, FieldType::Code},
+                       {TRecCacciatore::Field::Carta, FieldType::Code}},
+        .agenda = &agendaConditions,
     };
     return definition;
 }

@@ -1,10 +1,63 @@
 #include "hunts/HuntsArchive.h"
 
+#include "agenda/Agenda.h"
+#include "archive/FieldRules.h"
+#include "export/Calendar.h"
+#include "hunts/HuntCardFields.h"
 #include "hunts/HuntHelp.h"
 #include "hunts/HuntLists.h"
 #include "hunts/TRecBattuta.h"
 
+namespace {
+
+// A hunt in a calendar: all day from its first to its last day, with its
+// grounds and team, and the alarm at its notice days.
+std::optional<CalendarEvent> huntEvent(const FieldValues& values) {
+    using F = TRecBattuta::Field;
+    const auto first = fieldrules::parseDate(values.value(F::DataInizio));
+    if (!first) return std::nullopt;
+    const auto last = fieldrules::parseDate(values.value(F::DataFine));
+    CalendarEvent event;
+    event.summary = values.value(F::TipoBattuta).isEmpty() ? QStringLiteral("Battuta di caccia")
+                                                           : values.value(F::TipoBattuta);
+    event.location = values.value(F::Tenuta);
+    QStringList description;
+    if (!values.value(F::Tenuta).isEmpty()) {
+        description.append(QStringLiteral("Tenuta: ") + values.value(F::Tenuta));
+    }
+    if (!values.value(F::Squadra).isEmpty()) {
+        description.append(QStringLiteral("Squadra: ") + values.value(F::Squadra));
+    }
+    event.description = description.join(u'\n');
+    event.first = *first;
+    event.last = last && *last >= *first ? *last : *first;
+    bool ok = false;
+    const int notice = values.value(F::Preavviso).toInt(&ok);
+    event.noticeDays = ok ? notice : -1;
+    event.key = values.value(F::TipoBattuta) + u'|' + values.value(F::Stagione);
+    return event;
+}
+
+const CalendarDefinition kCalendar{&huntEvent};
+
+}  // namespace
+
 namespace hunts {
+
+namespace {
+
+// The launcher's agenda lines of this archive.
+QList<AgendaCondition> agendaConditions() {
+    using F = TRecBattuta::Field;
+    return {
+        {QStringLiteral("Battute di caccia imminenti"),
+         &imminentSummary(),
+         nullptr,
+         {F::TipoBattuta}},
+    };
+}
+
+}  // namespace
 
 // The days of notice are not written into the document.
 const RtfDocument& rtfCard() {
@@ -40,6 +93,12 @@ const ArchiveDefinition& archive() {
         .summaries = {&imminentSummary()},
         .rtfCard = &rtfCard(),
         .helpTopics = {&cardTopic(), &exportTopic()},
+        .cardFields = hunts::cardFields(),
+        .fieldTypes = {{TRecBattuta::Field::DataInizio, FieldType::Date},
+                       {TRecBattuta::Field::DataFine, FieldType::Date},
+                       {TRecBattuta::Field::Quota, FieldType::Amount, 2}},
+        .agenda = &agendaConditions,
+        .calendar = &kCalendar,
     };
     return definition;
 }

@@ -1,10 +1,24 @@
 #include "teams/TeamsArchive.h"
 
+#include "agenda/Agenda.h"
 #include "teams/TRecSquadra.h"
+#include "teams/TeamCardFields.h"
 #include "teams/TeamHelp.h"
 #include "teams/TeamLists.h"
 
 namespace teams {
+
+namespace {
+
+// The launcher's agenda lines of this archive.
+QList<AgendaCondition> agendaConditions() {
+    using F = TRecSquadra::Field;
+    return {
+        {QStringLiteral("Squadre segnalate"), &flaggedSummary(), nullptr, {F::Squadra}},
+    };
+}
+
+}  // namespace
 
 const RtfDocument& rtfCard() {
     static const RtfDocument document{
@@ -36,6 +50,8 @@ const ArchiveDefinition& archive() {
         .summaries = {&flaggedSummary()},
         .rtfCard = &rtfCard(),
         .helpTopics = {&cardTopic(), &exportTopic()},
+        .cardFields = teams::cardFields(),
+        .agenda = &agendaConditions,
     };
     return definition;
 }

@@ -2,6 +2,7 @@
 // cancels leaves nothing half done: no partial list, no window opened on
 // one, no export file written, nothing printed.
 
+#include <QComboBox>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
@@ -11,11 +12,13 @@
 #include <functional>
 #include <memory>
 
+#include "app/Archives.h"
 #include "archive/ExportWindow.h"
 #include "archive/RecordListWidget.h"
 #include "archive/SearchWindow.h"
 #include "archive/SummaryWindow.h"
 #include "deadlines/DeadlineLists.h"
+#include "export/ExportFormats.h"
 #include "hunters/HunterLists.h"
 #include "support/DeadlineArchive.h"
 #include "support/Fixtures.h"
@@ -211,6 +214,55 @@ INSTANTIATE_TEST_SUITE_P(Windows, CancelledExport,
                                            ExportCase{"DayList", &deadlines::dayList,
                                                       QDate(2024, 3, 7)}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// The same for the other formats of the export window: a cancelled export
+// leaves the earlier file of that format whole and no temporary file.
+struct FormatCase {
+    const char* name;
+    const ExportDefinition& (*definition)();
+    QDate date;
+    exportformat::Format format;
+};
+
+class CancelledFormatExport : public CancelledWorkTest,
+                              public ::testing::WithParamInterface<FormatCase> {};
+
+TEST_P(CancelledFormatExport, LeavesTheEarlierFileWhole) {
+    exportformat::setRegistry(&archives::all);
+    const ExportDefinition& definition = GetParam().definition();
+    ExportWindow window(definition, nullptr, QString(), GetParam().date);
+    window.show();
+    auto* formats = window.findChild<QComboBox*>(QStringLiteral("cboFormato"));
+    formats->setCurrentIndex(formats->findData(int(GetParam().format)));
+    ASSERT_GT(formats->currentIndex(), 0);
+    const QString name = exportformat::fileName(definition.fileName, GetParam().format);
+    writeFile(name, "esportazione precedente");
+    const QStringList before = files();
+    auto* exportButton = window.findChild<QToolButton*>(QStringLiteral("cmdEsporta"));
+
+    progress().cancelAt(1, kExporting);
+    QTest::mouseClick(exportButton, Qt::LeftButton);
+    EXPECT_EQ(progress().cancelledWork, kExporting);
+    EXPECT_EQ(readFile(name), "esportazione precedente");
+    EXPECT_EQ(files(), before);
+    EXPECT_TRUE(desktop().opened.isEmpty());
+
+    QTest::mouseClick(exportButton, Qt::LeftButton);
+    EXPECT_NE(readFile(name), "esportazione precedente");
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(desktop().opened.size(), 1);
+    exportformat::setRegistry(nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, CancelledFormatExport,
+    ::testing::Values(
+        FormatCase{"HunterXlsx", &hunters::exporter, QDate(), exportformat::Format::Xlsx},
+        FormatCase{"HunterCsv", &hunters::exporter, QDate(), exportformat::Format::Csv},
+        FormatCase{"DayListCsv", &deadlines::dayList, QDate(2024, 3, 7), exportformat::Format::Csv},
+        FormatCase{"DayListIcs", &deadlines::dayList, QDate(2024, 3, 7),
+                   exportformat::Format::Ics}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Printing a list: a print cancelled while its pages are prepared prints
 // nothing.

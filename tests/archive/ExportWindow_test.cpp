@@ -1,9 +1,12 @@
 #include "archive/ExportWindow.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QTableView>
 #include <QToolButton>
 
+#include "app/Archives.h"
+#include "export/ExportFormats.h"
 #include "hunters/HunterLists.h"
 #include "support/Fixtures.h"
 #include "support/HintHover.h"
@@ -108,6 +111,45 @@ TEST_F(ExportWindowTest, AnEmptyArchiveExportsTheHeaderOnly) {
     const QByteArray file = readFile(kXls);
     EXPECT_EQ(file.count("<tr>"), 1);
     EXPECT_EQ(file.count("font-weight: bold;"), 25);
+}
+
+}  // namespace
+
+namespace {
+
+// The format list offers the archive's formats; each writes its own file,
+// which the window then offers to open.
+TEST_F(ExportWindowTest, TheChosenFormatWritesItsFile) {
+    exportformat::setRegistry(&archives::all);
+    ExportWindow typed(hunters::exporter());
+    typed.show();
+    auto* formats = typed.findChild<QComboBox*>(QStringLiteral("cboFormato"));
+    ASSERT_NE(formats, nullptr);
+    ASSERT_EQ(formats->count(), 3);  // no calendar for the hunters
+    EXPECT_EQ(formats->itemText(0), QStringLiteral("Excel (.xls)"));
+    struct Case {
+        int item;
+        const char* file;
+        QByteArray start;
+    } cases[] = {
+        {1, "Anagrafica_Cacciatori.xlsx", "PK"},
+        {2, "Anagrafica_Cacciatori.csv",
+         "\xEF\xBB\xBF"
+         "Cognome:;Nome:;Codice fiscale:;"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        formats->setCurrentIndex(c.item);
+        QTest::mouseClick(typed.findChild<QToolButton*>(QStringLiteral("cmdEsporta")),
+                          Qt::LeftButton);
+        messages().take();
+        const QString name = QString::fromLatin1(c.file);
+        EXPECT_TRUE(readFile(name).startsWith(c.start));
+        EXPECT_EQ(desktop().opened.value(desktop().opened.size() - 1),
+                  u'"' + dataPath(name) + u'"');
+    }
+    EXPECT_FALSE(QFile::exists(dataPath(kXls)));
+    exportformat::setRegistry(nullptr);
 }
 
 }  // namespace

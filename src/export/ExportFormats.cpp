@@ -1,0 +1,196 @@
+#include "export/ExportFormats.h"
+
+#include "archive/RecordFile.h"
+#include "archive/RecordList.h"
+#include "archive/Spreadsheet.h"
+#include "export/Calendar.h"
+#include "export/CsvFile.h"
+
+namespace exportformat {
+
+namespace {
+
+const QList<const ArchiveDefinition*>& (*registry)() = nullptr;
+
+// How often a row writer tells its progress.
+constexpr qsizetype kRowsPerStep = 1024;
+
+xlsx::CellKind kindOf(FieldType::Kind kind) {
+    switch (kind) {
+        case FieldType::Date:
+            return xlsx::CellKind::Date;
+        case FieldType::Amount:
+            return xlsx::CellKind::Amount;
+        case FieldType::Code:
+            return xlsx::CellKind::Code;
+    }
+    return xlsx::CellKind::Text;
+}
+
+}  // namespace
+
+std::optional<Format> named(const QString& name) {
+    for (const Format format : {Format::Xls, Format::Xlsx, Format::Csv, Format::Ics}) {
+        if (name == nameOf(format)) return format;
+    }
+    return std::nullopt;
+}
+
+QString nameOf(Format format) {
+    switch (format) {
+        case Format::Xls:
+            return QStringLiteral("xls");
+        case Format::Xlsx:
+            return QStringLiteral("xlsx");
+        case Format::Csv:
+            return QStringLiteral("csv");
+        case Format::Ics:
+            return QStringLiteral("ics");
+    }
+    return {};
+}
+
+QList<Format> formatsOf(const ArchiveDefinition& archive) {
+    QList<Format> formats{Format::Xls, Format::Xlsx, Format::Csv};
+    if (archive.calendar) formats.append(Format::Ics);
+    return formats;
+}
+
+QString fileName(const QString& xlsFileName, Format format) {
+    QString name = xlsFileName;
+    if (name.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive)) name.chop(4);
+    return name + u'.' + nameOf(format);
+}
+
+void setRegistry(const QList<const ArchiveDefinition*>& (*all)()) {
+    registry = all;
+}
+
+const ArchiveDefinition* archiveOf(const RecordLayout* layout) {
+    if (!registry) return nullptr;
+    for (const ArchiveDefinition* archive : registry()) {
+        if (archive->layout == layout) return archive;
+    }
+    return nullptr;
+}
+
+QList<xlsx::Column> workbookColumns(const ArchiveDefinition* archive,
+                                    const QList<ExportColumn>& columns) {
+    QList<xlsx::Column> result;
+    for (const ExportColumn& column : columns) {
+        xlsx::Column out{column.header, qBound(8.0, column.exportWidth / 7.0, 80.0)};
+        if (archive && column.oneField) {
+            for (const FieldType& type : archive->fieldTypes) {
+                if (type.field.index != column.fields.front()) continue;
+                out.kind = kindOf(type.kind);
+                out.decimals = type.decimals;
+            }
+        }
+        result.append(out);
+    }
+    return result;
+}
+
+QStringList csvHeader(const ArchiveDefinition& archive) {
+    const RecordLayout& layout = *archive.layout;
+    QStringList header;
+    for (qsizetype f = 0; f < qsizetype(layout.fields.size()); ++f) {
+        QString label;
+        for (const CardField& field : archive.cardFields) {
+            if (field.field.index == f && field.label && *field.label) {
+                label = QString::fromUtf8(field.label);
+            }
+        }
+        header.append(label.isEmpty() ? QString::fromLatin1(layout.fields[std::size_t(f)].name)
+                                      : label);
+    }
+    return header;
+}
+
+bool writeWorkbook(const QString& path, const QString& sheetName,
+                   const QList<xlsx::Column>& columns, const QList<QStringList>& rows,
+                   QString* error, const ScanProgress& progress, bool* cancelled) {
+    if (cancelled) *cancelled = false;
+    xlsx::Writer writer;
+    if (!writer.open(path, sheetName, columns, error)) return false;
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        if (progress && r % kRowsPerStep == 0 && !progress(r, rows.size())) {
+            writer.cancel();
+            if (cancelled) *cancelled = true;
+            return false;
+        }
+        writer.addRow(rows.at(r));
+    }
+    return writer.finish(error);
+}
+
+bool exportRecords(const Request& request, qsizetype* rowCount, QString* error,
+                   const ScanProgress& progress, bool* cancelled) {
+    if (cancelled) *cancelled = false;
+    if (rowCount) *rowCount = 0;
+    if (request.format == Format::Ics) {
+        return calendar::exportRecords(request, rowCount, error, progress, cancelled);
+    }
+    const ArchiveDefinition& archive = *request.archive;
+    const RecordLayout& layout = *archive.layout;
+    const QList<ExportColumn>& columns = request.exporter->columns;
+    if (request.format == Format::Xls && request.paths.size() == 1 && !request.select) {
+        return spreadsheet::exportArchive(layout, columns, request.paths.first(), request.target,
+                                          request.exporter->sheetName, rowCount, error, progress,
+                                          cancelled);
+    }
+    const bool csv = request.format == Format::Csv;
+    xlsx::Writer workbook;
+    csv::Writer text;
+    if (csv ? !text.open(request.target, csvHeader(archive), error)
+            : !workbook.open(request.target, request.exporter->sheetName,
+                             workbookColumns(&archive, columns), error)) {
+        return false;
+    }
+    QList<qsizetype> needed;
+    if (!csv) needed = fieldsOf(columns);
+    FieldLoader selected(layout, request.selectFields);
+    bool stopped = false;
+    qsizetype count = 0;
+    for (qsizetype f = 0; f < request.paths.size() && !stopped; ++f) {
+        QString readError;
+        const bool read = RecordFile::scan(
+            request.paths.at(f), layout.recordSize(),
+            [&](qsizetype, QByteArrayView record) {
+                if (request.select && !request.select(selected.load(record))) return true;
+                const FieldValues values =
+                    csv ? loadedValues(layout, record) : loadedValues(layout, record, &needed);
+                if (csv) {
+                    text.addRow(values);
+                } else {
+                    workbook.addRow(exportRow(columns, values));
+                }
+                ++count;
+                return true;
+            },
+            &readError,
+            progress ? ScanProgress([&](qint64 done, qint64 total) {
+                constexpr qint64 kShare = 1000;
+                if (!progress(f * kShare + done * kShare / qMax<qint64>(total, 1),
+                              request.paths.size() * kShare)) {
+                    stopped = true;
+                }
+                return !stopped;
+            })
+                     : ScanProgress());
+        if (!read && !stopped) {
+            if (error) *error = readError;
+            csv ? text.cancel() : workbook.cancel();
+            return false;
+        }
+    }
+    if (stopped) {
+        csv ? text.cancel() : workbook.cancel();
+        if (cancelled) *cancelled = true;
+        return false;
+    }
+    if (rowCount) *rowCount = count;
+    return csv ? text.finish(error) : workbook.finish(error);
+}
+
+}  // namespace exportformat

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+#include "archive/ArchiveDefinition.h"
+#include "export/XlsxFile.h"
+
+// The formats an archive exports to, beside the spreadsheet of old (.xls,
+// archive/Spreadsheet): a typed workbook (.xlsx) of the same columns, a
+// complete CSV of every field of the records, and a calendar (.ics) for
+// the archives that declare one. Everything about an archive comes from its
+// registry entry: its columns, its fields' types and labels.
+namespace exportformat {
+
+enum class Format { Xls, Xlsx, Csv, Ics };
+
+// "xls", "xlsx", "csv", "ics": a format by its command-line name.
+std::optional<Format> named(const QString& name);
+QString nameOf(Format format);
+// The formats an archive offers, in order (the .xls first).
+QList<Format> formatsOf(const ArchiveDefinition& archive);
+// The export's file name in the chosen format: the .xls name with the
+// format's extension ("Anagrafica_Cacciatori.xls" -> "...csv").
+QString fileName(const QString& xlsFileName, Format format);
+
+// The registry the export windows find an archive's entry in (by its
+// layout): set once at start-up by the program.
+void setRegistry(const QList<const ArchiveDefinition*>& (*all)());
+const ArchiveDefinition* archiveOf(const RecordLayout* layout);
+
+// The typed workbook's columns for the export columns: a column of one
+// field takes that field's type, the others are text; the width in
+// characters from the export width.
+QList<xlsx::Column> workbookColumns(const ArchiveDefinition* archive,
+                                    const QList<ExportColumn>& columns);
+// The CSV header: every field in record order, headed by its card label,
+// or by its name where the card has none.
+QStringList csvHeader(const ArchiveDefinition& archive);
+
+// Writes rows of the export columns (a grid's) as a workbook; `progress`
+// and `cancelled` as for spreadsheet::write.
+bool writeWorkbook(const QString& path, const QString& sheetName,
+                   const QList<xlsx::Column>& columns, const QList<QStringList>& rows,
+                   QString* error = nullptr, const ScanProgress& progress = {},
+                   bool* cancelled = nullptr);
+
+// Writes the records of `paths` (those `select` takes, every one when
+// null) in the format: the export columns for .xlsx, every field for CSV.
+// A file that cannot be read whole writes nothing (an earlier file stays).
+struct Request {
+    const ArchiveDefinition* archive;
+    const ExportDefinition* exporter;  // its columns and sheet name
+    Format format;
+    QStringList paths;
+    QString target;
+    std::function<bool(const FieldValues&)> select = nullptr;
+    QList<qsizetype> selectFields = {};
+};
+bool exportRecords(const Request& request, qsizetype* rowCount = nullptr, QString* error = nullptr,
+                   const ScanProgress& progress = {}, bool* cancelled = nullptr);
+
+}  // namespace exportformat

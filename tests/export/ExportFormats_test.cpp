@@ -1,0 +1,273 @@
+#include "export/ExportFormats.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "app/Archives.h"
+#include "archive/RecordCodec.h"
+#include "base/Paths.h"
+#include "deadlines/TRecScadenza.h"
+#include "hunters/TRecCacciatore.h"
+#include "hunts/TRecBattuta.h"
+#include "support/CommandRun.h"
+#include "support/LibreOffice.h"
+
+namespace {
+
+// A record's texts with some fields set.
+template <typename Record>
+FieldValues recordWith(std::initializer_list<std::pair<FieldId, QString>> fields) {
+    FieldValues values(qsizetype(Record::layout().fields.size()));
+    for (const auto& [field, text] : fields) values[field.index] = text;
+    return values;
+}
+
+template <typename Record>
+void writeRecords(const QString& path, const QList<FieldValues>& records) {
+    QByteArray bytes;
+    for (const FieldValues& values : records) bytes += codec::encode(Record::layout(), values);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Runs a Python script on a file; its standard output parsed as JSON.
+QJsonValue python(const char* script, const QString& file) {
+    QProcess process;
+    // Debian's Python, which the packages of the readers install into.
+    process.start(QStringLiteral("/usr/bin/python3"),
+                  {QStringLiteral("-c"), QString::fromUtf8(script), file});
+    if (!process.waitForFinished(120000) || process.exitCode() != 0) {
+        ADD_FAILURE() << process.readAllStandardError().constData();
+        return {};
+    }
+    return QJsonDocument::fromJson("[" + process.readAllStandardOutput() + "]").array().at(0);
+}
+
+// openpyxl's reading of the first sheet: every cell's value (dates as
+// ISO text), type and number format, the bold of the header, the frozen
+// pane and the autofilter.
+constexpr const char* kReadXlsx = R"(
+import json, sys, openpyxl, datetime
+wb = openpyxl.load_workbook(sys.argv[1])
+ws = wb.active
+cells = []
+for row in ws.iter_rows():
+    cells.append([{"v": (c.value.date().isoformat() if isinstance(c.value, datetime.datetime) else c.value),
+                   "t": c.data_type, "f": c.number_format} for c in row])
+print(json.dumps({"cells": cells, "bold": all(c.font.b for c in ws[1]),
+                  "freeze": ws.freeze_panes, "filter": ws.auto_filter.ref}))
+)";
+
+constexpr const char* kReadCsv = R"(
+import csv, json, sys
+with open(sys.argv[1], encoding="utf-8-sig", newline="") as f:
+    raw = open(sys.argv[1], "rb").read()
+    print(json.dumps({"bom": raw.startswith(b"\xef\xbb\xbf"), "rows": list(csv.reader(f, delimiter=";"))}))
+)";
+
+constexpr const char* kReadIcs = R"(
+import json, sys, icalendar
+cal = icalendar.Calendar.from_ical(open(sys.argv[1], "rb").read())
+events = []
+for e in cal.walk("VEVENT"):
+    alarms = [str(a.get("TRIGGER").dt) for a in e.walk("VALARM")]
+    end = e.get("DTEND")
+    events.append({"uid": str(e.get("UID")), "summary": str(e.get("SUMMARY")),
+                   "description": str(e.get("DESCRIPTION", "")), "location": str(e.get("LOCATION", "")),
+                   "start": e.get("DTSTART").dt.isoformat(), "end": end.dt.isoformat() if end else "",
+                   "alarms": alarms})
+print(json.dumps(events))
+)";
+
+class ExportFormatsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        paths::setDataFolder(dir.path());
+        exportformat::setRegistry(&archives::all);
+    }
+    QString file(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir dir;
+};
+
+using H = TRecCacciatore::Field;
+using S = TRecScadenza::Field;
+using B = TRecBattuta::Field;
+
+TEST_F(ExportFormatsTest, WorkbookCellsAreTypedAndFormulaLikeTextsStayText) {
+    writeRecords<TRecCacciatore>(file("Cacciatori.pro"),
+                                 {recordWith<TRecCacciatore>({{H::Cognome, "Rossi"},
+                                                              {H::Nome, "Mario"},
+                                                              {H::CodFisc, "RSSMRA70C05H501X"},
+                                                              {H::DataNasc, "05/03/1970"},
+                                                              {H::Iva, "01234567890"},
+                                                              {H::Recapito, "0577 123456"},
+                                                              {H::Note, "=SOMMA(A1:A2)"}}),
+                                  recordWith<TRecCacciatore>({{H::Cognome, "Verdi"},
+                                                              {H::DataNasc, "non so"},
+                                                              {H::TelCasa, "+39 333"},
+                                                              {H::TelCel, "-5"},
+                                                              {H::Note, "@casa"}})});
+    const CommandResult r = runCommand({QStringLiteral("esporta"), QStringLiteral("anagrafica"),
+                                        QStringLiteral("--formato"), QStringLiteral("xlsx")});
+    ASSERT_EQ(r.status, 0) << qPrintable(r.err);
+    const QString path = file("Anagrafica_Cacciatori.xlsx");
+    // Readable as any new file of the folder (the .xls's), not private.
+    ASSERT_EQ(runCommand({"esporta", "anagrafica"}).status, 0);
+    EXPECT_EQ(QFile::permissions(path), QFile::permissions(file("Anagrafica_Cacciatori.xls")));
+    const QJsonObject book = python(kReadXlsx, path).toObject();
+    EXPECT_TRUE(book.value("bold").toBool());
+    EXPECT_EQ(book.value("freeze").toString(), "A2");
+    const QJsonArray cells = book.value("cells").toArray();
+    ASSERT_EQ(cells.size(), 3);
+    const QJsonArray header = cells.at(0).toArray();
+    EXPECT_EQ(book.value("filter").toString(),
+              QStringLiteral("A1:%1%2").arg(QChar(char16_t(u'A' + header.size() - 1))).arg(3));
+    // The column of each header, and the cells of the two rows.
+    QHash<QString, int> column;
+    for (int c = 0; c < header.size(); ++c) column[header.at(c)["v"].toString()] = c;
+    const auto cell = [&](int row, const char* title) {
+        return cells.at(row).toArray().at(column.value(QString::fromUtf8(title), -1)).toObject();
+    };
+    struct Case {
+        int row;
+        const char* column;
+        QJsonValue value;
+        const char* type;  // openpyxl: s text, n number, d date
+        const char* format;
+    } cases[] = {
+        {1, "Cognome e nome", "Rossi Mario", "s", "General"},
+        {1, "Data di nascita", "1970-03-05", "d", "dd/mm/yyyy"},
+        {1, "Partita IVA", "01234567890", "s", "@"},
+        {1, "Tel. preferenziale", "0577 123456", "s", "@"},
+        {1, "Note", "=SOMMA(A1:A2)", "s", "General"},
+        {2, "Data di nascita", "non so", "s", "General"},
+        {2, "Tel. casa", "+39 333", "s", "@"},
+        {2, "Tel. cellulare", "-5", "s", "@"},
+        {2, "Note", "@casa", "s", "General"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.column) + " row " + std::to_string(c.row));
+        const QJsonObject got = cell(c.row, c.column);
+        EXPECT_EQ(got["v"], c.value);
+        EXPECT_EQ(got["t"].toString(), QString::fromLatin1(c.type));
+        EXPECT_EQ(got["f"].toString(), QString::fromLatin1(c.format));
+    }
+    // LibreOffice reads the same: the date shown as a date, the zeros kept,
+    // no formula computed.
+    const QList<QStringList> rows = spreadsheetRows(path, dir.filePath("lo"));
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows.at(1).value(column.value("Data di nascita")), "05/03/1970");
+    EXPECT_EQ(rows.at(1).value(column.value("Partita IVA")), "01234567890");
+    EXPECT_EQ(rows.at(1).value(column.value("Note")), "=SOMMA(A1:A2)");
+}
+
+TEST_F(ExportFormatsTest, WorkbookAmountsAreNumbersWithTheirDecimals) {
+    writeRecords<TRecScadenza>(
+        file("2024.sca"),
+        {recordWith<TRecScadenza>(
+             {{S::Data, "02/01/2024"}, {S::CodFisc, "0123"}, {S::Costo, "1234,5678"}}),
+         recordWith<TRecScadenza>({{S::Costo, "dieci"}})});
+    const CommandResult r = runCommand({"esporta", "scadenzario", "--anno", "2024", "--formato",
+                                        "xlsx", "--file", file("s.xlsx")});
+    ASSERT_EQ(r.status, 0) << qPrintable(r.err);
+    const QJsonArray cells = python(kReadXlsx, file("s.xlsx"))["cells"].toArray();
+    ASSERT_EQ(cells.size(), 3);
+    int costo = -1;
+    const QJsonArray header = cells.at(0).toArray();
+    for (int c = 0; c < header.size(); ++c) {
+        if (header.at(c)["v"].toString() == "Importo in euro") costo = c;
+    }
+    ASSERT_GE(costo, 0);
+    EXPECT_DOUBLE_EQ(cells.at(1)[costo]["v"].toDouble(), 1234.5678);
+    EXPECT_EQ(cells.at(1)[costo]["t"].toString(), "n");
+    EXPECT_EQ(cells.at(1)[costo]["f"].toString(), "#,##0.0000");
+    EXPECT_EQ(cells.at(2)[costo]["v"].toString(), "dieci");
+}
+
+TEST_F(ExportFormatsTest, CsvHoldsEveryFieldUnderItsCardLabel) {
+    const FieldValues first = recordWith<TRecCacciatore>({{H::Cognome, "Rossi"},
+                                                          {H::Cap, "00123"},
+                                                          {H::Note, "una; \"due\"\r\ntre"},
+                                                          {H::File01, "/tmp/a.pdf"}});
+    writeRecords<TRecCacciatore>(file("Cacciatori.pro"), {first});
+    const CommandResult r =
+        runCommand({"esporta", "anagrafica", "--formato", "csv", "--file", file("a.csv")});
+    ASSERT_EQ(r.status, 0) << qPrintable(r.err);
+    const QJsonObject read = python(kReadCsv, file("a.csv")).toObject();
+    EXPECT_TRUE(read["bom"].toBool());
+    const QJsonArray rows = read["rows"].toArray();
+    ASSERT_EQ(rows.size(), 2);
+    const RecordLayout& layout = TRecCacciatore::layout();
+    ASSERT_EQ(rows.at(0).toArray().size(), qsizetype(layout.fields.size()));
+    ASSERT_EQ(rows.at(1).toArray().size(), qsizetype(layout.fields.size()));
+    EXPECT_EQ(rows.at(0)[H::Cognome].toString(), "Cognome:");
+    EXPECT_EQ(rows.at(0)[H::Cap].toString(), "CAP:");
+    EXPECT_EQ(rows.at(0)[H::File01].toString(), "File01");  // no label on the card
+    for (qsizetype f = 0; f < first.size(); ++f) {
+        EXPECT_EQ(rows.at(1)[f].toString(), first.at(f)) << layout.fields[std::size_t(f)].name;
+    }
+}
+
+TEST_F(ExportFormatsTest, UnknownOrUnofferedFormatsAreUsageErrors) {
+    writeRecords<TRecCacciatore>(file("Cacciatori.pro"), {});
+    for (const char* format : {"pdf", "ics", ""}) {
+        SCOPED_TRACE(format);
+        const CommandResult r = runCommand({"esporta", "anagrafica", "--formato", format});
+        EXPECT_EQ(r.status, 2);
+    }
+    // The default stays the .xls file.
+    EXPECT_EQ(runCommand({"esporta", "anagrafica"}).status, 0);
+    EXPECT_TRUE(QFile::exists(file("Anagrafica_Cacciatori.xls")));
+}
+
+TEST_F(ExportFormatsTest, CalendarEventsReadBackWithDatesAlarmsAndStableUids) {
+    writeRecords<TRecBattuta>(file(TRecBattuta::layout().fileName),
+                              {recordWith<TRecBattuta>({{B::TipoBattuta, "Cinghiale, braccata"},
+                                                        {B::DataInizio, "30/01/2025"},
+                                                        {B::DataFine, "01/02/2025"},
+                                                        {B::Preavviso, "3"},
+                                                        {B::Tenuta, "Poggio; alto"},
+                                                        {B::Squadra, "I Lupi"}})});
+    writeRecords<TRecScadenza>(file("2025.sca"),
+                               {recordWith<TRecScadenza>({{S::Data, "15/03/2025"},
+                                                          {S::Ora, "00:00"},
+                                                          {S::Avviso, "2"},
+                                                          {S::Oggetto, "Rinnovo porto"},
+                                                          {S::Costo, "12,50"},
+                                                          {S::Stato, "aperta"}})});
+    ASSERT_EQ(
+        runCommand({"esporta", "battute", "--formato", "ics", "--file", file("b.ics")}).status, 0);
+    ASSERT_EQ(runCommand({"esporta", "scadenzario", "--anno", "2025", "--formato", "ics", "--file",
+                          file("s.ics")})
+                  .status,
+              0);
+    const QJsonArray hunts = python(kReadIcs, file("b.ics")).toArray();
+    ASSERT_EQ(hunts.size(), 1);
+    EXPECT_EQ(hunts.at(0)["summary"].toString(), "Cinghiale, braccata");
+    EXPECT_EQ(hunts.at(0)["start"].toString(), "2025-01-30");
+    EXPECT_EQ(hunts.at(0)["end"].toString(), "2025-02-02");
+    EXPECT_EQ(hunts.at(0)["location"].toString(), "Poggio; alto");
+    EXPECT_EQ(hunts.at(0)["description"].toString(), "Tenuta: Poggio; alto\nSquadra: I Lupi");
+    EXPECT_EQ(hunts.at(0)["alarms"].toArray(), QJsonArray({"-3 days, 0:00:00"}));
+    const QJsonArray deadlines = python(kReadIcs, file("s.ics")).toArray();
+    ASSERT_EQ(deadlines.size(), 1);
+    EXPECT_EQ(deadlines.at(0)["start"].toString(), "2025-03-15T00:00:00");
+    EXPECT_EQ(deadlines.at(0)["summary"].toString(), "Rinnovo porto");
+    EXPECT_TRUE(deadlines.at(0)["description"].toString().contains("Importo: € 12,50"));
+    EXPECT_EQ(deadlines.at(0)["alarms"].toArray(), QJsonArray({"-2 days, 0:00:00"}));
+    EXPECT_TRUE(deadlines.at(0)["uid"].toString().startsWith("scadenzario-2025-1-"));
+    // The same records give the same UIDs on the next export.
+    ASSERT_EQ(
+        runCommand({"esporta", "battute", "--formato", "ics", "--file", file("c.ics")}).status, 0);
+    EXPECT_EQ(python(kReadIcs, file("c.ics"))[0]["uid"], hunts.at(0)["uid"]);
+}
+
+}  // namespace
