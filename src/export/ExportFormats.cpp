@@ -1,5 +1,7 @@
 #include "export/ExportFormats.h"
 
+#include <QHash>
+
 #include "archive/RecordFile.h"
 #include "archive/RecordList.h"
 #include "archive/Spreadsheet.h"
@@ -93,16 +95,29 @@ QList<xlsx::Column> workbookColumns(const ArchiveDefinition* archive,
 
 QStringList csvHeader(const ArchiveDefinition& archive) {
     const RecordLayout& layout = *archive.layout;
+    // A card's label as a column title: without the colon that ends it on
+    // the card ("Cognome:" heads "Cognome").
+    const auto title = [](const char* label) {
+        QString text = QString::fromUtf8(label).trimmed();
+        while (text.endsWith(u':')) text.chop(1);
+        return text.trimmed();
+    };
+    QHash<QString, int> uses;
+    for (const CardField& field : archive.cardFields) {
+        if (field.label && *field.label) ++uses[title(field.label).toCaseFolded()];
+    }
     QStringList header;
     for (qsizetype f = 0; f < qsizetype(layout.fields.size()); ++f) {
         QString label;
         for (const CardField& field : archive.cardFields) {
-            if (field.field.index == f && field.label && *field.label) {
-                label = QString::fromUtf8(field.label);
-            }
+            if (field.field.index == f && field.label && *field.label) label = title(field.label);
         }
-        header.append(label.isEmpty() ? QString::fromLatin1(layout.fields[std::size_t(f)].name)
-                                      : label);
+        // A label two fields share ("Prov." beside the birthplace and the
+        // town) would not say which column is which: those take their
+        // field's name, as the fields the card does not show.
+        if (label.isEmpty() || uses.value(label.toCaseFolded()) > 1)
+            label = QString::fromLatin1(layout.fields[std::size_t(f)].name);
+        header.append(label);
     }
     return header;
 }

@@ -37,8 +37,9 @@ const ArchiveDefinition* archiveOf(const RecordLayout* layout);
 // characters from the export width.
 QList<xlsx::Column> workbookColumns(const ArchiveDefinition* archive,
                                     const QList<ExportColumn>& columns);
-// The CSV header: every field in record order, headed by its card label,
-// or by its name where the card has none.
+// The CSV header: every field in record order, headed by its card label
+// without the closing colon, or by its name where the card has none or
+// where two fields share the label; so every column has a title of its own.
 QStringList csvHeader(const ArchiveDefinition& archive);
 
 // Writes rows of the export columns (a grid's) as a workbook; `progress`

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QSet>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -208,9 +209,15 @@ TEST_F(ExportFormatsTest, CsvHoldsEveryFieldUnderItsCardLabel) {
     const RecordLayout& layout = TRecCacciatore::layout();
     ASSERT_EQ(rows.at(0).toArray().size(), qsizetype(layout.fields.size()));
     ASSERT_EQ(rows.at(1).toArray().size(), qsizetype(layout.fields.size()));
-    EXPECT_EQ(rows.at(0)[H::Cognome].toString(), "Cognome:");
-    EXPECT_EQ(rows.at(0)[H::Cap].toString(), "CAP:");
+    EXPECT_EQ(rows.at(0)[H::Cognome].toString(), "Cognome");  // the card's "Cognome:"
+    EXPECT_EQ(rows.at(0)[H::Cap].toString(), "CAP");
     EXPECT_EQ(rows.at(0)[H::File01].toString(), "File01");  // no label on the card
+    // "Prov." heads two fields on the card: each column takes its field's name.
+    EXPECT_EQ(rows.at(0)[H::StatoNasc].toString(), "StatoNasc");
+    EXPECT_EQ(rows.at(0)[H::ProvRes].toString(), "ProvRes");
+    QSet<QString> titles;
+    for (const QJsonValue& title : rows.at(0).toArray()) titles.insert(title.toString());
+    EXPECT_EQ(titles.size(), rows.at(0).toArray().size()) << "every column its own title";
     for (qsizetype f = 0; f < first.size(); ++f) {
         EXPECT_EQ(rows.at(1)[f].toString(), first.at(f)) << layout.fields[std::size_t(f)].name;
     }
