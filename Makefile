@@ -5,7 +5,8 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 	qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n \
 	libgl-dev gstreamer1.0-plugins-good fonts-liberation2 fonts-dejavu-core \
 	libgtest-dev libgmock-dev libbenchmark-dev poppler-utils libreoffice-calc-nogui \
-	libreoffice-writer-nogui lame ccache mold
+	libreoffice-writer-nogui lame ccache mold \
+	libcsv-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 RELEASE_DIR := build/release

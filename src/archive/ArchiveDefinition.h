@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QList>
 
+#include "archive/CardFields.h"
 #include "archive/ListDefinitions.h"
 #include "archive/RtfDocument.h"
 #include "report/Report.h"
@@ -34,6 +35,14 @@ struct ArchiveDefinition {
     // Lists of a date with a command-line name (the deadlines of a day),
     // each reading the files it names.
     QList<const ExportDefinition*> datedLists = {};
+    // The card's fields, derived fields and save checks, shared by the card
+    // window and the import; null for an archive without a card.
+    const CardRules* card = nullptr;
+    // The fields whose texts together tell one record from another (the
+    // codice fiscale, a weapon's matricola): the import lists a row whose
+    // key matches a stored record or an earlier row as a possible duplicate.
+    // Empty: no key, no duplicates looked for.
+    std::vector<FieldId> naturalKey = {};
 
     // The record file of the archive, for a year's file the file of `year`.
     QString recordFile(const QString& year = {}) const;

@@ -10,6 +10,7 @@
 #include <type_traits>
 
 #include "archive/ArchiveMessages.h"
+#include "archive/CardFields.h"
 #include "archive/ListDefinitions.h"
 #include "archive/RecordLayout.h"
 #include "archive/RtfDocument.h"
@@ -22,64 +23,6 @@ class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QToolButton;
-
-enum class CardFieldKind {
-    Edit,          // one-line edit
-    Memo,          // multi-line edit
-    Check,         // check box, stored "Sì" / "No"
-    Combo,         // edit with a drop-down list
-    CalendarDate,  // read-only edit filled by the date import window
-    ListOnly,      // drop-down whose value is one of its items or nothing
-};
-
-enum class Typing {
-    AsTyped,
-    UpperTrimmed,  // shown trimmed and upper-cased while typing
-    Trimmed,       // shown trimmed while typing
-};
-
-// Which typed characters a field takes. A filter sees typed characters
-// only: navigation keys (Tab, Enter, arrows), editing keys and shortcuts
-// (Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z) always reach the field.
-using CharFilter = bool (*)(QChar);
-
-namespace cardfilter {
-bool digits(QChar c);        // 0-9
-bool amount(QChar c);        // 0-9 and the decimal comma
-bool alphanumeric(QChar c);  // 0-9, A-Z and a-z
-// Any character but the blank, "/", "<", ">", "€", "£", "°" and the
-// accented letters: what an e-mail address list may be typed with.
-bool email(QChar c);
-}  // namespace cardfilter
-
-// One field of a card, bound to a field of the archive's record layout;
-// its control is the one the layout names for that field. Rows are written
-// with designated initializers and only what differs from the defaults:
-//   CardField{.field = F::Nome, .label = "Nome:", .next = F::CodFisc}
-struct CardField {
-    FieldId field;
-    const char* label = "";
-    CardFieldKind kind = CardFieldKind::Edit;
-    CharFilter accepts = nullptr;  // nullptr: any character
-    Typing typing = Typing::AsTyped;
-    int typingLimit = 0;                         // 0: the field's capacity
-    std::optional<FieldId> next = std::nullopt;  // Enter moves the focus there
-    const char* dateTag = nullptr;               // window tag of a calendar date field
-    const char* defaultText = "";                // set by Clear
-    QString (*defaultValue)() = nullptr;         // computed by Clear instead (today)
-    // Applied when the field is left, and by Save to the field being edited.
-    QString (*onLeave)(const QString&) = nullptr;
-    // The yellow highlight behind the field while it has the focus; unset:
-    // shown for every kind but check boxes.
-    std::optional<bool> highlight = std::nullopt;
-    // Its hint in the status line and as a tooltip; null: none.
-    const char* hint = nullptr;
-    // On a card with painted fills, the field's fill at rest ("#FFFFFF")
-    // instead of the card's.
-    const char* restFill = nullptr;
-    // The items of a drop-down, in order.
-    QStringList (*items)() = nullptr;
-};
 
 // A card whose fields paint their own fills instead of showing a highlight
 // behind them: one colour at rest, one while the field has the focus, and

@@ -1,5 +1,6 @@
 #include "communications/CommunicationsArchive.h"
 
+#include "communications/CommunicationCard.h"
 #include "communications/CommunicationHelp.h"
 #include "communications/CommunicationLists.h"
 #include "communications/TRecComunicazione.h"
@@ -36,6 +37,9 @@ const ArchiveDefinition& archive() {
         .summaries = {&flaggedSummary()},
         .rtfCard = &rtfCard(),
         .helpTopics = {&cardTopic(), &exportTopic()},
+        .card = &cardRules(),
+        .naturalKey = {TRecComunicazione::Field::Oggetto, TRecComunicazione::Field::DataInvio,
+                       TRecComunicazione::Field::Squadra},
     };
     return definition;
 }

@@ -9,6 +9,7 @@
 #include "archive/FieldRules.h"
 #include "base/GuiShell.h"
 #include "base/Seams.h"
+#include "communications/CommunicationCard.h"
 #include "communications/CommunicationHelp.h"
 #include "communications/CommunicationLists.h"
 #include "communications/CommunicationMail.h"
@@ -20,57 +21,15 @@ namespace {
 
 using F = TRecComunicazione::Field;
 
-QString today() {
-    return fieldrules::formatDate(seams::clock().today());
-}
-
-// The fields in tab order. Enter runs from the subject to the date (which
-// opens the date window instead), from the note to the members (where it
-// starts a new line); in the addresses and in the text it starts none and
-// moves on, and from the reply back to the subject. The flag is left out of
-// the Enter chain.
-const std::array kFields{
-    CardField{.field = F::Oggetto, .label = "Oggetto:", .next = F::Autore},
-    CardField{.field = F::Autore, .label = "Autore del messaggio:", .next = F::Squadra},
-    CardField{
-        .field = F::Squadra, .label = "Squadra di caccia destinataria:", .next = F::Caposquadra},
-    CardField{.field = F::Caposquadra, .label = "Capo squadra:", .next = F::DataInvio},
-    CardField{.field = F::DataInvio,
-              .label = "Data invio:",
-              .kind = CardFieldKind::CalendarDate,
-              .dateTag = "comunicazioni_datainvio",
-              .defaultValue = &today},
-    CardField{.field = F::Note, .label = "Note:", .next = F::Cacciatori},
-    CardField{.field = F::Segnala,
-              .label = "Segnala",
-              .kind = CardFieldKind::Check,
-              .hint = "Spunta questa casella per segnalare la comunicazione corrente."},
-    CardField{
-        .field = F::Cacciatori, .label = "Cacciatori destinatari:", .kind = CardFieldKind::Memo},
-    CardField{.field = F::Email,
-              .label = "Indirizzi e-mail cacciatori (separati da virgola):",
-              .kind = CardFieldKind::Memo,
-              .accepts = &cardfilter::email,
-              .next = F::Messaggio},
-    CardField{.field = F::Messaggio,
-              .label = "Messaggio:",
-              .kind = CardFieldKind::Memo,
-              .next = F::Riscontro},
-    CardField{.field = F::Riscontro, .label = "Riscontro ricevuto:", .next = F::Oggetto},
-};
-
 CardDefinition communicationCard() {
     return CardDefinition{
         .windowName = "TfrmComunicazioni",
         .tag = "comunicazioni",
         .caption = QStringLiteral(" Selvadoro - Invio Comunicazioni"),
         .layout = &TRecComunicazione::layout(),
-        .fields = kFields,
+        .fields = communications::cardRules().fields,
         .plainAccessErrorOnSave = true,
-        .check =
-            [](const FieldValues& values) {
-                return communications::checkForSave(TRecComunicazione::fromValues(values));
-            },
+        .check = communications::cardRules().check,
     };
 }
 

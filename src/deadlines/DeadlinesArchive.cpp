@@ -1,5 +1,6 @@
 #include "deadlines/DeadlinesArchive.h"
 
+#include "deadlines/DeadlineCard.h"
 #include "deadlines/DeadlineHelp.h"
 #include "deadlines/DeadlineLists.h"
 #include "deadlines/DeadlineSheet.h"
@@ -18,6 +19,9 @@ const ArchiveDefinition& archive() {
         .helpTopics = {&cardTopic(), &listsTopic(), &exportTopic()},
         .yearFile = &yearFilePath,
         .datedLists = {&dayList(), &monthList(), &imminentList()},
+        .card = &cardRules(),
+        .naturalKey = {TRecScadenza::Field::Data, TRecScadenza::Field::Ora,
+                       TRecScadenza::Field::Cliente, TRecScadenza::Field::Oggetto},
     };
     return definition;
 }

@@ -1,5 +1,6 @@
 #include "hunters/HuntersArchive.h"
 
+#include "hunters/HunterCard.h"
 #include "hunters/HunterHelp.h"
 #include "hunters/HunterLists.h"
 #include "hunters/HunterSheet.h"
@@ -16,6 +17,8 @@ const ArchiveDefinition& archive() {
         .summaries = {&permitSummary()},
         .sheet = &hunterSheetOfTexts,
         .helpTopics = {&cardTopic(), &exportTopic()},
+        .card = &cardRules(),
+        .naturalKey = {TRecCacciatore::Field::CodFisc},
     };
     return definition;
 }

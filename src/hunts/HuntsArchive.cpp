@@ -1,5 +1,6 @@
 #include "hunts/HuntsArchive.h"
 
+#include "hunts/HuntCard.h"
 #include "hunts/HuntHelp.h"
 #include "hunts/HuntLists.h"
 #include "hunts/TRecBattuta.h"
@@ -40,6 +41,9 @@ const ArchiveDefinition& archive() {
         .summaries = {&imminentSummary()},
         .rtfCard = &rtfCard(),
         .helpTopics = {&cardTopic(), &exportTopic()},
+        .card = &cardRules(),
+        .naturalKey = {TRecBattuta::Field::TipoBattuta, TRecBattuta::Field::DataInizio,
+                       TRecBattuta::Field::Squadra},
     };
     return definition;
 }

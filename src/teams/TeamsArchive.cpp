@@ -1,6 +1,7 @@
 #include "teams/TeamsArchive.h"
 
 #include "teams/TRecSquadra.h"
+#include "teams/TeamCard.h"
 #include "teams/TeamHelp.h"
 #include "teams/TeamLists.h"
 
@@ -36,6 +37,8 @@ const ArchiveDefinition& archive() {
         .summaries = {&flaggedSummary()},
         .rtfCard = &rtfCard(),
         .helpTopics = {&cardTopic(), &exportTopic()},
+        .card = &cardRules(),
+        .naturalKey = {TRecSquadra::Field::Squadra},
     };
     return definition;
 }

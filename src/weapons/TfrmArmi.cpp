@@ -19,6 +19,7 @@
 #include "hunters/HunterLists.h"
 #include "weapons/TRecArma.h"
 #include "weapons/TfrmZoom.h"
+#include "weapons/WeaponCard.h"
 #include "weapons/WeaponHelp.h"
 #include "weapons/WeaponLists.h"
 #include "weapons/WeaponPhoto.h"
@@ -35,40 +36,6 @@ constexpr qint64 kMaxPictureFile = 256 * 1024 * 1024;
 
 // Pictures that are not JPEG files are stored as JPEG no larger than this.
 constexpr QSize kLargestStored{4096, 4096};
-
-// The fields in tab order. Enter follows the same chain, skipping the
-// sale flag, and returns from the value to the make and model.
-const std::array kFields{
-    CardField{.field = F::Arma, .label = "Arma (marca e modello):", .next = F::Accessori},
-    CardField{.field = F::Accessori, .label = "Accessori:", .next = F::Calibro},
-    CardField{.field = F::Calibro, .label = "Calibro:", .next = F::Anno},
-    CardField{.field = F::Anno, .label = "Anno:", .next = F::Matricola},
-    CardField{.field = F::Matricola, .label = "Matricola n.", .next = F::Peso},
-    CardField{.field = F::Peso, .label = "Peso in kg:", .next = F::Componenti},
-    CardField{.field = F::Componenti, .label = "Componenti:", .next = F::Dimensioni},
-    CardField{.field = F::Dimensioni, .label = "Dimensioni:", .next = F::Munizioni},
-    CardField{.field = F::Munizioni, .label = "Munizioni e serbatoi:", .next = F::Luogo},
-    CardField{.field = F::Luogo, .label = "Luogo conservazione:", .next = F::Proprietario},
-    CardField{.field = F::Proprietario, .label = "Proprietario:", .next = F::CodFisc},
-    CardField{.field = F::CodFisc,
-              .label = "Codice fiscale:",
-              .accepts = cardfilter::alphanumeric,
-              .typing = Typing::UpperTrimmed,
-              .next = F::Recapito},
-    CardField{.field = F::Recapito, .label = "Tel. preferenziale:", .next = F::Note},
-    CardField{.field = F::Note, .label = "Note:", .next = F::Prezzo},
-    CardField{.field = F::InVendita,
-              .label = "In vendita",
-              .kind = K::Check,
-              .hint = "Spunta questa casella per annotare che l'arma è in vendita."},
-    CardField{.field = F::Prezzo,
-              .label = "Valore: €",
-              .accepts = cardfilter::amount,
-              .next = F::Arma,
-              .defaultText = "0,00",
-              .onLeave = &weapons::formatValue,
-              .restFill = "#FFFFFF"},
-};
 
 // The hunters' search writes the chosen hunter's name, codice fiscale and
 // preferred telephone into the owner's fields.
@@ -88,14 +55,11 @@ CardDefinition weaponCard() {
         .tag = "armi",
         .caption = QStringLiteral(" Selvadoro - Schedario Armi"),
         .layout = &TRecArma::layout(),
-        .fields = kFields,
+        .fields = weapons::cardRules().fields,
         .saveHint = QStringLiteral("Salva la scheda in archivio."),
         // Alice blue at rest, yellow with the focus, a sky-blue border.
         .fills = FieldFills{"#F0F8FF", "#FFFF00", "#87CEEB"},
-        .check =
-            [](const FieldValues& values) {
-                return weapons::checkForSave(TRecArma::fromValues(values));
-            },
+        .check = weapons::cardRules().check,
     };
 }
 

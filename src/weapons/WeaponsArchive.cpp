@@ -1,6 +1,7 @@
 #include "weapons/WeaponsArchive.h"
 
 #include "weapons/TRecArma.h"
+#include "weapons/WeaponCard.h"
 #include "weapons/WeaponHelp.h"
 #include "weapons/WeaponLists.h"
 #include "weapons/WeaponPhoto.h"
@@ -19,6 +20,8 @@ const ArchiveDefinition& archive() {
         .sheetPicture = kSheetPicture,
         .storedPicture = &storedPicture,
         .helpTopics = {&cardTopic(), &exportTopic()},
+        .card = &cardRules(),
+        .naturalKey = {TRecArma::Field::Matricola},
     };
     return definition;
 }
