@@ -4,6 +4,7 @@
 #include "deadlines/DeadlinesArchive.h"
 #include "hunters/HuntersArchive.h"
 #include "hunts/HuntsArchive.h"
+#include "import/ImportHelp.h"
 #include "teams/TeamsArchive.h"
 #include "weapons/WeaponsArchive.h"
 
@@ -54,6 +55,7 @@ const QList<const HelpTopic*>& helpTopics() {
     static const QList<const HelpTopic*> topics = [] {
         QList<const HelpTopic*> list{&help::general()};
         for (const ArchiveDefinition* archive : all()) list += archive->helpTopics;
+        list.append(&importer::helpTopic());
         return list;
     }();
     return topics;

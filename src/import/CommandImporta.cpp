@@ -7,9 +7,10 @@
 namespace importer {
 
 const char* const kUsageLine =
-    "importa ARCHIVIO --file FILE [--anno AAAA] [--prova] [--separatore X]\n"
-    "        [--codifica utf-8|cp1252] [--colonne \"Titolo=Campo,...\"]\n"
-    "        [--tutto-o-niente] [--doppioni] [--taglia]\n"
+    "importa ARCHIVIO --file FILE [--anno AAAA] [--prova]\n"
+    "                             [--separatore X] [--codifica utf-8|cp1252]\n"
+    "                             [--colonne \"Titolo=Campo,...\"] [--tutto-o-niente]\n"
+    "                             [--doppioni] [--taglia]\n"
     "                             importa le righe di un file CSV o di un'esportazione\n"
     "                             .xls nell'archivio (--prova: solo il resoconto)";
 
@@ -152,7 +153,7 @@ int importa(const QList<const ArchiveDefinition*>& archives, const QStringList& 
     if (plan.accepted.isEmpty()) {
         out << "Nessuna scheda importata.\n";
     } else {
-        out << QStringLiteral("Importate %1 schede (dalla n. %2 alla n. %3).\n")
+        out << QStringLiteral("Schede importate: %1 (dalla n. %2 alla n. %3).\n")
                    .arg(plan.accepted.size())
                    .arg(first)
                    .arg(first + plan.accepted.size() - 1);
