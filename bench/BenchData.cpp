@@ -3,7 +3,10 @@
 // FOLDER/Cacciatori.pro, and for sqlite3, which the table compares with,
 // the same rows as the export's columns in FOLDER/anagrafica.tsv and each
 // hunter's number and line of the search list in FOLDER/righe.tsv (each
-// file a header line, then one line per hunter). Prints
+// file a header line, then one line per hunter), and every card field of
+// the same hunters in FOLDER/importa.csv, as a complete CSV export writes
+// them (the field names, then cells quoted as RFC 4180 asks), which the
+// table imports and has sqlite3 import. Prints
 // the hunters' record size and the offsets and capacities of the surname
 // and name fields, for the plain read that is the floor of every ratio.
 #include <QCoreApplication>
@@ -32,9 +35,29 @@ int main(int argc, char** argv) {
     QFile archive(folder.filePath(QStringLiteral("Cacciatori.pro")));
     QFile table(folder.filePath(QStringLiteral("anagrafica.tsv")));
     QFile lineTable(folder.filePath(QStringLiteral("righe.tsv")));
+    QFile csv(folder.filePath(QStringLiteral("importa.csv")));
     if (!archive.open(QIODevice::WriteOnly) || !table.open(QIODevice::WriteOnly) ||
-        !lineTable.open(QIODevice::WriteOnly)) {
+        !lineTable.open(QIODevice::WriteOnly) || !csv.open(QIODevice::WriteOnly)) {
         return 1;
+    }
+    const auto quoted = [](const QString& text) {
+        QByteArray bytes = text.toUtf8();
+        bytes.replace("\"", "\"\"");
+        return "\"" + bytes + "\"";
+    };
+    QList<qsizetype> cardFields;
+    {
+        QByteArray line;
+        for (qsizetype f = 0; f < qsizetype(layout.fields.size()); ++f) {
+            // Not the attachments, which the import leaves out.
+            const QString name = QString::fromLatin1(layout.fields[std::size_t(f)].name);
+            if (name.startsWith(QLatin1String("File")) || name.startsWith(QLatin1String("Desc"))) {
+                continue;
+            }
+            cardFields.append(f);
+            line += (line.isEmpty() ? "" : ";") + quoted(name);
+        }
+        csv.write(line + "\r\n");
     }
     QByteArray header;
     for (qsizetype c = 0; c < exporter.columns.size(); ++c) {
@@ -47,13 +70,20 @@ int main(int argc, char** argv) {
     QByteArray records;
     QByteArray rows;
     QByteArray lines;
+    QByteArray csvRows;
     for (int i = 0; i < count; ++i) {
         const QByteArray record = codec::encode(layout, bench::hunter(i).toValues());
         records += record;
         const FieldValues values = loadedValues(layout, record);
         rows += exportRow(exporter.columns, values).join(u'\t').toUtf8() + '\n';
         lines += QByteArray::number(i + 1) + '\t' + search.itemText(values).toUtf8() + '\n';
+        for (qsizetype c = 0; c < cardFields.size(); ++c) {
+            csvRows += (c ? ";" : "") + quoted(values.at(cardFields.at(c)));
+        }
+        csvRows += "\r\n";
         if (records.size() > (1 << 20)) {
+            csv.write(csvRows);
+            csvRows.clear();
             archive.write(records);
             table.write(rows);
             lineTable.write(lines);
@@ -65,6 +95,7 @@ int main(int argc, char** argv) {
     archive.write(records);
     table.write(rows);
     lineTable.write(lines);
+    csv.write(csvRows);
     const qsizetype surname = layout.indexOfField(u"Cognome");
     const qsizetype name = layout.indexOfField(u"Nome");
     std::printf("%lld %lld %d %lld %d\n", static_cast<long long>(layout.recordSize()),

@@ -23,7 +23,7 @@ mkdir -p "$data"
 
 echo "Preparazione di $hunters schede..." >&2
 read -r size surnameAt surnameCap nameAt nameCap < <("$build/bench/selvadoro_bench_data" "$data" $hunters)
-mv "$data/anagrafica.tsv" "$data/righe.tsv" "$work/"
+mv "$data/anagrafica.tsv" "$data/righe.tsv" "$data/importa.csv" "$work/"
 sqlite3 "$work/anagrafica.db" ".mode tabs" ".import $work/anagrafica.tsv t" ".import $work/righe.tsv righe"
 archive=$data/Cacciatori.pro
 cat "$archive" > /dev/null  # in the page cache, as for every run after the first
@@ -68,6 +68,14 @@ exportSize=$(stat -c %s "$work/export.xls" | awk '{ printf "%.0f", $1 / 1e6 }')
 # sqlite3 writes its HTML into a file, as the export does.
 sqlite=$(median sh -c 'sqlite3 -html "$1" "SELECT * FROM t;" > "$2"' sh "$work/anagrafica.db" "$work/sqlite.html")
 sqliteSize=$(stat -c %s "$work/sqlite.html" | awk '{ printf "%.0f", $1 / 1e6 }')
+# The import of every card field of the same hunters from a CSV file into an
+# empty folder, against sqlite3 importing the same file into a new table.
+imported=$work/importati
+importTime=$(median sh -c 'rm -rf "$1" && mkdir "$1" && "$2" --cartella "$1" importa anagrafica --file "$3"' sh "$imported" "$exe" "$work/importa.csv")
+importRows=$(($(stat -c %s "$imported/Cacciatori.pro") / size))
+importPeak=$(peak sh -c 'rm -rf "$1" && mkdir "$1" && "$2" --cartella "$1" importa anagrafica --file "$3"' sh "$imported" "$exe" "$work/importa.csv")
+importSize=$(stat -c %s "$work/importa.csv" | awk '{ printf "%.0f", $1 / 1e6 }')
+sqliteImport=$(median sh -c 'rm -f "$1" && sqlite3 "$1" ".import --csv $2 t"' sh "$work/importa.db" "$work/importa.csv")
 
 echo
 echo "$hunters cacciatori ($(stat -c %s "$archive" | awk '{ printf "%.0f", $1 / 1e6 }') MB), mediana di $runs esecuzioni, processo intero"
@@ -82,6 +90,8 @@ row "  contro sqlite3 che ordina le stesse righe da una tabella" "$sqliteLines s
 row "  memoria per $allText MB di testo" "$allPeak MB" "$(ratio "$allPeak" "$allText")" "≤ 3× il testo"
 row "esporta anagrafica ($exportSize MB)" "$export s" "$(ratio "$export" "$floor")" ""
 row "  contro sqlite3 -html ($sqliteSize MB)" "$sqlite s" "$(ratio "$export" "$sqlite")" "≤ 1.5×"
+row "importa anagrafica da CSV ($importSize MB, $importRows schede)" "$importTime s, picco $importPeak MB" "$(ratio "$importTime" "$floor")" ""
+row "  contro sqlite3 .import --csv dello stesso file" "$sqliteImport s" "$(ratio "$importTime" "$sqliteImport")" "≤ 2×"
 if [ -x "$here/first_window.sh" ] && [ -n "$(command -v Xvfb)" ]; then
     read -r bare first < <("$here/first_window.sh" "$build" "$exe" "$data")
     row "prima finestra contro una QLabel" "$first s contro $bare s" "$(ratio "$first" "$bare")" "≤ 1.5×"

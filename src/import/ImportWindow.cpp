@@ -139,12 +139,13 @@ ImportWindow::ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* pa
     btnProva_->setEnabled(false);
     btnImporta_->setEnabled(false);
     makeKeyboardButtons(this);
+    // Enter in the file's name reads the file.
+    btnLeggi->setDefault(true);
 
     connect(cboArchivio_, &QComboBox::currentIndexChanged, this, [this] { archiveChanged(); });
     connect(txtAnno_, &QLineEdit::textChanged, this, [this] { invalidate(); });
     connect(btnSfoglia, &QPushButton::clicked, this, [this] { browse(); });
     connect(btnLeggi, &QPushButton::clicked, this, [this] { readFile(); });
-    connect(txtFile_, &QLineEdit::returnPressed, this, [this] { readFile(); });
     connect(btnProva_, &QPushButton::clicked, this, [this] { dryRun(); });
     connect(btnImporta_, &QPushButton::clicked, this, [this] { importRows(); });
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
