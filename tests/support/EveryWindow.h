@@ -22,6 +22,7 @@
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
+#include "import/ImportWindow.h"
 #include "shell/HelpTopics.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmGuida.h"
@@ -84,6 +85,7 @@ inline QList<WindowRow> programWindows() {
         {"TfrmCarta", owned<TfrmCarta>()},
         {"TfrmAllegaCartella", owned<TfrmAllegaCartella>()},
         {"TfrmCalendario", owned<TfrmCalendario>()},
+        {"TfrmImporta", owned<ImportWindow>(archives::all())},
     };
     for (const HelpTopic* topic : archives::helpTopics()) {
         QString key = topic->key;
