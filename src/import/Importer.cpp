@@ -399,6 +399,10 @@ Plan prepare(const ArchiveDefinition& archive, const QString& path, const import
     }
     QHash<QString, qint64> earlier;
     for (qsizetype r = 0; r < table.rows.size(); ++r) {
+        if (progress && r % 256 == 0 && !progress(r, table.rows.size())) {
+            plan.cancelled = true;
+            return plan;
+        }
         const importfile::Row& row = table.rows.at(r);
         ++plan.rowsRead;
         QString refusal;
@@ -426,10 +430,6 @@ Plan prepare(const ArchiveDefinition& archive, const QString& path, const import
         }
         plan.accepted.append(std::move(values));
         plan.acceptedLines.append(row.line);
-        if (progress && (r % 256 == 0) && !progress(r + 1, table.rows.size())) {
-            plan.cancelled = true;
-            return plan;
-        }
     }
     plan.ok = true;
     return plan;
