@@ -32,11 +32,13 @@ bool isDateField(const CardField& field) {
            matchingName(QString::fromUtf8(field.label)).startsWith(QLatin1String("data"));
 }
 
-// The longest text a field stores.
-int limitOf(const ArchiveDefinition& archive, qsizetype field, const CardField* card) {
+// The longest text a field stores. The card's typing aids (the characters
+// a field lets through, a typing limit shorter than the field, capitals
+// while typing) are not save checks: a list brings what the records hold ("4262 9456 ...", a
+// birth country's name), and it is stored when the field can hold it.
+int limitOf(const ArchiveDefinition& archive, qsizetype field) {
     int limit = archive.layout->fields[std::size_t(field)].capacity;
     if (archive.layout->encoding == FieldEncoding::LengthPrefixed) limit = qMin(limit, 255);
-    if (card && card->typingLimit > 0) limit = qMin(limit, card->typingLimit);
     return limit;
 }
 
@@ -164,11 +166,30 @@ qsizetype fieldNamed(const QList<QPair<QString, qsizetype>>& names, const QStrin
 
 QList<qsizetype> matchColumns(const ArchiveDefinition& archive, const QStringList& header) {
     const auto names = namesOfFields(archive);
-    QList<qsizetype> columns;
-    for (const QString& title : header) {
-        qsizetype field = fieldNamed(names, title);
-        if (columns.contains(field)) field = kNotImported;
-        columns.append(field);
+    const QList<qsizetype> fields = importableFields(archive);
+    QList<qsizetype> columns(header.size(), kNotImported);
+    // A title that is a field's own name (as the search criteria name it)
+    // names that field; the others take the first field of that name (an
+    // export title, a card label...) not taken by a column before them.
+    for (qsizetype c = 0; c < header.size(); ++c) {
+        for (const qsizetype field : fields) {
+            if (header.at(c).trimmed().compare(
+                    QLatin1String(archive.layout->fields[std::size_t(field)].name),
+                    Qt::CaseInsensitive) == 0 &&
+                !columns.contains(field)) {
+                columns[c] = field;
+            }
+        }
+    }
+    for (qsizetype c = 0; c < header.size(); ++c) {
+        if (columns.at(c) != kNotImported) continue;
+        const QString matching = matchingName(header.at(c));
+        for (const auto& [name, field] : names) {
+            if (name == matching && !columns.contains(field)) {
+                columns[c] = field;
+                break;
+            }
+        }
     }
     return columns;
 }
@@ -299,8 +320,6 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
             } else if (isDateField(f)) {
                 if (const auto date = dateValue(value)) value = *date;
             }
-            if (f.typing == Typing::UpperTrimmed) value = text::trimBlanks(value).toUpper();
-            if (f.typing == Typing::Trimmed) value = text::trimBlanks(value);
             if (f.kind == CardFieldKind::ListOnly && !text::trimBlanks(value).isEmpty() &&
                 f.items) {
                 const QStringList items = f.items();
@@ -322,15 +341,6 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
                                              "decimale, non %2.")
                                   .arg(quoted(label), quoted(value)));
             }
-            if (f.accepts && f.accepts != &cardfilter::amount) {
-                for (const QChar c : value) {
-                    if (!f.accepts(c)) {
-                        return refuse(QStringLiteral("il campo %1 non accetta il carattere %2 "
-                                                     "(valore %3).")
-                                          .arg(quoted(label), quoted(QString(c)), quoted(value)));
-                    }
-                }
-            }
             if (f.onLeave) value = f.onLeave(value);
             values[i] = value;
         }
@@ -339,7 +349,7 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
     if (archive.card) {
         for (const CardField& f : archive.card->fields) {
             const qsizetype i = f.field.index;
-            const int limit = limitOf(archive, i, &f);
+            const int limit = limitOf(archive, i);
             const QString counted = countedText(archive, values.at(i));
             if (counted.size() > limit) {
                 const QString message =
