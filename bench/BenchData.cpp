@@ -5,7 +5,8 @@
 // hunter's number and line of the search list in FOLDER/righe.tsv (each
 // file a header line, then one line per hunter), and every card field of
 // the same hunters in FOLDER/importa.csv, as a complete CSV export writes
-// them (the field names, then cells quoted as RFC 4180 asks), which the
+// them (the field names, then cells quoted and separated by commas as RFC
+// 4180 asks), which the
 // table imports and has sqlite3 import. Prints
 // the hunters' record size and the offsets and capacities of the surname
 // and name fields, for the plain read that is the floor of every ratio.
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
                 continue;
             }
             cardFields.append(f);
-            line += (line.isEmpty() ? "" : ";") + quoted(name);
+            line += (line.isEmpty() ? "" : ",") + quoted(name);
         }
         csv.write(line + "\r\n");
     }
@@ -78,7 +79,7 @@ int main(int argc, char** argv) {
         rows += exportRow(exporter.columns, values).join(u'\t').toUtf8() + '\n';
         lines += QByteArray::number(i + 1) + '\t' + search.itemText(values).toUtf8() + '\n';
         for (qsizetype c = 0; c < cardFields.size(); ++c) {
-            csvRows += (c ? ";" : "") + quoted(values.at(cardFields.at(c)));
+            csvRows += (c ? "," : "") + quoted(values.at(cardFields.at(c)));
         }
         csvRows += "\r\n";
         if (records.size() > (1 << 20)) {

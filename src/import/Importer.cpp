@@ -32,6 +32,20 @@ bool isDateField(const CardField& field) {
            matchingName(QString::fromUtf8(field.label)).startsWith(QLatin1String("data"));
 }
 
+// The date fields of an archive's card, found once.
+const QList<qsizetype>& dateFields(const ArchiveDefinition& archive) {
+    static QHash<const ArchiveDefinition*, QList<qsizetype>> found;
+    const auto known = found.constFind(&archive);
+    if (known != found.cend()) return known.value();
+    QList<qsizetype> dates;
+    if (archive.card) {
+        for (const CardField& f : archive.card->fields) {
+            if (isDateField(f)) dates.append(f.field.index);
+        }
+    }
+    return found.insert(&archive, dates).value();
+}
+
 // The longest text a field stores. The card's typing aids (the characters
 // a field lets through, a typing limit shorter than the field, capitals
 // while typing) are not save checks: a list brings what the records hold ("4262 9456 ...", a
@@ -294,7 +308,7 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
         for (const CardField& f : archive.card->fields) {
             const qsizetype i = f.field.index;
             QString value = values.at(i);
-            const QString label = fieldLabel(archive, i);
+            const auto label = [&] { return fieldLabel(archive, i); };
             if (!given.at(i)) {
                 value = f.defaultValue ? f.defaultValue() : QString::fromUtf8(f.defaultText);
                 if (f.kind == CardFieldKind::Check && value.isEmpty()) value = text::kFlagNo;
@@ -308,16 +322,16 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
             } else if (value.contains(u'\n') || value.contains(u'\r')) {
                 return refuse(QStringLiteral("il campo %1 è di una riga sola, ma il valore va a "
                                              "capo.")
-                                  .arg(quoted(label)));
+                                  .arg(quoted(label())));
             }
             if (f.kind == CardFieldKind::Check) {
                 const auto flag = checkValue(value);
                 if (!flag) {
                     return refuse(QStringLiteral("la casella %1 vuole Sì o No, non %2.")
-                                      .arg(quoted(label), quoted(value)));
+                                      .arg(quoted(label()), quoted(value)));
                 }
                 value = *flag;
-            } else if (isDateField(f)) {
+            } else if (dateFields(archive).contains(i)) {
                 if (const auto date = dateValue(value)) value = *date;
             }
             if (f.kind == CardFieldKind::ListOnly && !text::trimBlanks(value).isEmpty() &&
@@ -331,7 +345,7 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
                 }
                 if (found < 0) {
                     return refuse(QStringLiteral("il campo %1 non ha la voce %2 fra le sue.")
-                                      .arg(quoted(label), quoted(value)));
+                                      .arg(quoted(label()), quoted(value)));
                 }
                 value = items.at(found);
             }
@@ -339,7 +353,7 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
                 !fieldrules::amountUnits(text::trimBlanks(value), 4)) {
                 return refuse(QStringLiteral("il campo %1 vuole un importo con la virgola "
                                              "decimale, non %2.")
-                                  .arg(quoted(label), quoted(value)));
+                                  .arg(quoted(label()), quoted(value)));
             }
             if (f.onLeave) value = f.onLeave(value);
             values[i] = value;
