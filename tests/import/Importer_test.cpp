@@ -415,7 +415,7 @@ TEST_F(ImportTest, DuplicatesOfStoredRecordsAndOfEarlierRowsAreSkippedUnlessWant
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.out.contains(
         QStringLiteral("Possibili doppioni: 2 (non importati)\n"
-                       "  riga 2: RSSMRA80A01H501U, come la scheda n. 1 dell'archivio\n"
+                       "  riga 2: rssmra80a01h501u, come la scheda n. 1 dell'archivio\n"
                        "  riga 4: VRDNNA85B41F205X, come la riga 3\n")))
         << run.out.toStdString();
     const qsizetype size = archiveNamed("anagrafica").layout->recordSize();
@@ -426,6 +426,25 @@ TEST_F(ImportTest, DuplicatesOfStoredRecordsAndOfEarlierRowsAreSkippedUnlessWant
     EXPECT_TRUE(anyway.out.contains(QStringLiteral("Possibili doppioni: 3 (importati comunque)")))
         << anyway.out.toStdString();
     EXPECT_EQ(readAll(archiveNamed("anagrafica").recordFile()).size(), 9 * size);
+}
+
+TEST_F(ImportTest, WhatTheRecordsHoldComesBackEvenWhereTheCardOnlyHelpsTyping) {
+    // A card number with blanks (the field lets digits through), a birth
+    // country longer than the card's typing limit, a tax code in small
+    // letters (the card shows capitals while typing): the fields hold them.
+    const QString file =
+        writeFile(QStringLiteral("soci.csv"),
+                  csvLine({"Cognome", "Nome", "CodFisc", "StatoNasc", "Carta", "Decorrenza",
+                           "Scadenza", "Preavviso"}) +
+                      csvLine({"Rossi", "Mario", "rssmra80a01h501u", "Italia",
+                               "4262 9456 4587 2593", "10/01/2024", "10/01/2025", "30"}));
+    const CommandResult run = runCommand({"importa", "anagrafica", "--file", file});
+    ASSERT_EQ(run.status, 0) << run.out.toStdString();
+    const ArchiveDefinition& hunters = archiveNamed("anagrafica");
+    const FieldValues values = codec::decode(*hunters.layout, readAll(hunters.recordFile()));
+    EXPECT_EQ(values.at(hunters.layout->indexOfField(u"CodFisc")), "rssmra80a01h501u");
+    EXPECT_EQ(values.at(hunters.layout->indexOfField(u"StatoNasc")), "Italia");
+    EXPECT_EQ(values.at(hunters.layout->indexOfField(u"Carta")), "4262 9456 4587 2593");
 }
 
 TEST_F(ImportTest, CuttingToTheLimitsIsAChoiceThatListsWhatItCut) {
