@@ -6,7 +6,7 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 	libgl-dev gstreamer1.0-plugins-good fonts-liberation2 fonts-dejavu-core \
 	libgtest-dev libgmock-dev libbenchmark-dev poppler-utils libreoffice-calc-nogui \
 	libreoffice-writer-nogui lame ccache mold \
-	libqrencode-dev zbar-tools
+	libqrencode-dev zbar-tools libcsv-dev
 # The .xlsx export (libxlsxwriter), the iCalendar export (libical), and
 # the independent readers of their tests (openpyxl, icalendar).
 PACKAGES += libxlsxwriter-dev libical-dev python3-openpyxl python3-icalendar

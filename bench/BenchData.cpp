@@ -3,9 +3,11 @@
 // FOLDER/Cacciatori.pro, and for sqlite3, which the table compares with,
 // the same rows as the export's columns in FOLDER/anagrafica.tsv and each
 // hunter's number and line of the search list in FOLDER/righe.tsv (each
-// file a header line, then one line per hunter). Prints
-// the hunters' record size and the offsets and capacities of the surname
-// and name fields, for the plain read that is the floor of every ratio.
+// file a header line, then one line per hunter), and every card field of
+// the same hunters in FOLDER/importa.csv (the field names, then cells quoted
+// and separated by commas as RFC 4180 asks), which the table imports and
+// has sqlite3 import. Prints the hunters' record size and the offsets and
+// capacities of the surname and name fields, for the plain read that is the floor of every ratio.
 // Also every field of every hunter as the CSV export holds them, in
 // FOLDER/campi.tsv; with a third argument, that many deadlines of 2024 in
 // FOLDER/2024.sca (DeadlineData.h), and a second line with their record
@@ -45,9 +47,29 @@ int main(int argc, char** argv) {
     }
     fieldTable.write(fieldHeader + '\n');
     QByteArray fields;
+    QFile csv(folder.filePath(QStringLiteral("importa.csv")));
     if (!archive.open(QIODevice::WriteOnly) || !table.open(QIODevice::WriteOnly) ||
-        !lineTable.open(QIODevice::WriteOnly)) {
+        !lineTable.open(QIODevice::WriteOnly) || !csv.open(QIODevice::WriteOnly)) {
         return 1;
+    }
+    const auto quoted = [](const QString& text) {
+        QByteArray bytes = text.toUtf8();
+        bytes.replace("\"", "\"\"");
+        return "\"" + bytes + "\"";
+    };
+    QList<qsizetype> cardFields;
+    {
+        QByteArray line;
+        for (qsizetype f = 0; f < qsizetype(layout.fields.size()); ++f) {
+            // Not the attachments, which the import leaves out.
+            const QString name = QString::fromLatin1(layout.fields[std::size_t(f)].name);
+            if (name.startsWith(QLatin1String("File")) || name.startsWith(QLatin1String("Desc"))) {
+                continue;
+            }
+            cardFields.append(f);
+            line += (line.isEmpty() ? "" : ",") + quoted(name);
+        }
+        csv.write(line + "\r\n");
     }
     QByteArray header;
     for (qsizetype c = 0; c < exporter.columns.size(); ++c) {
@@ -60,6 +82,7 @@ int main(int argc, char** argv) {
     QByteArray records;
     QByteArray rows;
     QByteArray lines;
+    QByteArray csvRows;
     for (int i = 0; i < count; ++i) {
         const QByteArray record = codec::encode(layout, bench::hunter(i).toValues());
         records += record;
@@ -67,7 +90,13 @@ int main(int argc, char** argv) {
         rows += exportRow(exporter.columns, values).join(u'\t').toUtf8() + '\n';
         lines += QByteArray::number(i + 1) + '\t' + search.itemText(values).toUtf8() + '\n';
         fields += values.join(u'\t').toUtf8() + '\n';
+        for (qsizetype c = 0; c < cardFields.size(); ++c) {
+            csvRows += (c ? "," : "") + quoted(values.at(cardFields.at(c)));
+        }
+        csvRows += "\r\n";
         if (records.size() > (1 << 20)) {
+            csv.write(csvRows);
+            csvRows.clear();
             archive.write(records);
             table.write(rows);
             lineTable.write(lines);
@@ -82,6 +111,7 @@ int main(int argc, char** argv) {
     table.write(rows);
     lineTable.write(lines);
     fieldTable.write(fields);
+    csv.write(csvRows);
     const qsizetype surname = layout.indexOfField(u"Cognome");
     const qsizetype name = layout.indexOfField(u"Nome");
     std::printf("%lld %lld %d %lld %d\n", static_cast<long long>(layout.recordSize()),

@@ -27,7 +27,7 @@ echo "Preparazione di $hunters schede..." >&2
     read -r size surnameAt surnameCap nameAt nameCap
     read -r yearSize clientAt clientCap subjectAt subjectCap
 } < <("$build/bench/selvadoro_bench_data" "$data" $hunters $deadlines)
-mv "$data/anagrafica.tsv" "$data/righe.tsv" "$data/campi.tsv" "$work/"
+mv "$data/anagrafica.tsv" "$data/righe.tsv" "$data/campi.tsv" "$data/importa.csv" "$work/"
 sqlite3 "$work/anagrafica.db" ".mode tabs" ".import $work/anagrafica.tsv t" ".import $work/righe.tsv righe" \
     ".import $work/campi.tsv campi"
 archive=$data/Cacciatori.pro
@@ -87,6 +87,15 @@ sqliteCsv=$(median sh -c 'sqlite3 -csv -separator ";" "$1" "SELECT * FROM campi;
 agenda=$(median "${program[@]}" agenda --oggi 10/05/2024)
 yearFloor=$(median "$build/bench/selvadoro_bench_floor" "$year" "$yearSize" "$clientAt" "$clientCap" rossi "$subjectAt" "$subjectCap" rinnovo)
 floors=$(awk -v a="$floor" -v b="$yearFloor" 'BEGIN { printf "%.3f", a + b }')
+# The import of every card field of the same hunters from a CSV file into an
+# empty folder, against sqlite3 importing the same file into a new table.
+imported=$work/importati
+importTime=$(median sh -c 'rm -rf "$1" && mkdir "$1" && "$2" --cartella "$1" importa anagrafica --file "$3"' sh "$imported" "$exe" "$work/importa.csv")
+importRows=$(($(stat -c %s "$imported/Cacciatori.pro") / size))
+# (status 1 when a few generated hunters share a codice fiscale: skipped)
+importPeak=$(peak sh -c 'rm -rf "$1" && mkdir "$1" && "$2" --cartella "$1" importa anagrafica --file "$3"' sh "$imported" "$exe" "$work/importa.csv" || true)
+importSize=$(stat -c %s "$work/importa.csv" | awk '{ printf "%.0f", $1 / 1e6 }')
+sqliteImport=$(median sh -c 'rm -f "$1" && sqlite3 "$1" ".import --csv $2 t"' sh "$work/importa.db" "$work/importa.csv")
 
 echo
 echo "$hunters cacciatori ($(stat -c %s "$archive" | awk '{ printf "%.0f", $1 / 1e6 }') MB), mediana di $runs esecuzioni, processo intero"
@@ -107,6 +116,8 @@ row "esporta anagrafica --formato csv ($csvSize MB, tutti i campi)" "$csv s" "$(
 row "  contro sqlite3 -csv degli stessi campi" "$sqliteCsv s" "$(ratio "$csv" "$sqliteCsv")" "≤ 1.5×"
 row "agenda ($hunters cacciatori e $deadlines scadenze)" "$agenda s" "$(ratio "$agenda" "$floors")" "≤ 1.5× le due letture"
 row "  lettura dei due file in blocchi da 1 MiB" "$floor s + $yearFloor s" "1" ""
+row "importa anagrafica da CSV ($importSize MB, $importRows schede)" "$importTime s, picco $importPeak MB" "$(ratio "$importTime" "$floor")" ""
+row "  contro sqlite3 .import --csv dello stesso file" "$sqliteImport s" "$(ratio "$importTime" "$sqliteImport")" "≤ 2×"
 if [ -x "$here/first_window.sh" ] && [ -n "$(command -v Xvfb)" ]; then
     read -r bare first < <("$here/first_window.sh" "$build" "$exe" "$data")
     row "prima finestra contro una QLabel" "$first s contro $bare s" "$(ratio "$first" "$bare")" "≤ 1.5×"

@@ -7,6 +7,7 @@
 #include "hunters/HuntersArchive.h"
 #include "hunts/HuntsArchive.h"
 #include "mailing/MailingHelp.h"
+#include "import/ImportHelp.h"
 #include "teams/TeamsArchive.h"
 #include "weapons/WeaponsArchive.h"
 
@@ -58,7 +59,8 @@ const QList<const HelpTopic*>& helpTopics() {
         QList<const HelpTopic*> list{&help::general()};
         for (const ArchiveDefinition* archive : all()) list += archive->helpTopics;
         // The topics of the pieces every archive shares.
-        list += {&help::agendaTopic(), &help::exportFormatsTopic(), &mailing::helpTopic()};
+        list += {&help::agendaTopic(), &help::exportFormatsTopic(), &importer::helpTopic(),
+                 &mailing::helpTopic()};
         return list;
     }();
     return topics;

@@ -12,6 +12,7 @@
 #include "base/Seams.h"
 #include "base/TextRules.h"
 #include "checks/CommandControlla.h"
+#include "import/CommandImporta.h"
 #include "shell/ProgramInfo.h"
 
 namespace commandline {
@@ -37,6 +38,10 @@ int help(const QStringList&, QTextStream& out, QTextStream&) {
 int version(const QStringList&, QTextStream& out, QTextStream&) {
     out << programinfo::name() << ' ' << programinfo::version() << '\n';
     return 0;
+}
+
+int importCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    return importer::importa(archives::all(), args, out, err);
 }
 
 // Every subcommand: its name, the line of the usage text, what runs it.
@@ -86,6 +91,7 @@ const std::array kCommands{
             "                             controlla un codice fiscale, una partita IVA, un IBAN\n"
             "                             o un numero di carta di credito",
             &controlla},
+    Command{"importa", importer::kUsageLine, &importCommand},
     Command{"guida",
             "guida [ARGOMENTO | --titoli | --pdf FILE]\n"
             "                             mostra la guida, i titoli dei suoi argomenti,\n"

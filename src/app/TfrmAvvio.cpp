@@ -21,6 +21,7 @@
 #include "base/GuiShell.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
+#include "import/ImportWindow.h"
 #include "shell/HelpTopics.h"
 #include "shell/ProgramInfo.h"
 #include "shell/TfrmGuida.h"
@@ -78,12 +79,19 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     imgInfo->setToolTip(QStringLiteral("Informazioni su Selvadoro."));
     auto* imgGuida = pictureButton(panel, QStringLiteral("imgGuida"), "guida", 32);
     imgGuida->setToolTip(QStringLiteral("Visualizza la guida all'utilizzo del software."));
+    auto* imgImporta = pictureButton(panel, QStringLiteral("imgImporta"), "carica", 32);
+    imgImporta->setToolTip(QStringLiteral("Importa un elenco (CSV o Excel) in un archivio."));
     corners->addWidget(imgInfo);
     corners->addStretch(1);
+    corners->addWidget(imgImporta);
     corners->addWidget(imgGuida);
     content->addLayout(corners);
     connect(imgInfo, &QToolButton::clicked, this, [this] {
         TfrmInfo window(this);
+        window.exec();
+    });
+    connect(imgImporta, &QToolButton::clicked, this, [this] {
+        ImportWindow window(archives::all(), this);
         window.exec();
     });
     connect(imgGuida, &QToolButton::clicked, this,

@@ -12,6 +12,7 @@
 
 struct MailingFields;
 struct LetterFields;
+
 // How a typed spreadsheet (.xlsx) writes a field: a date, an amount with
 // `decimals` decimals, or a code kept as text with its leading zeros. The
 // fields without a type are text.
@@ -57,15 +58,20 @@ struct ArchiveDefinition {
     // from. Null: the archive has none.
     const MailingFields* mailing = nullptr;
     const LetterFields* letters = nullptr;
-    // The fields of its card with their labels, in tab order (the complete
-    // CSV export heads each field with its label).
-    std::span<const CardField> cardFields = {};
     // Its dates, amounts and codes, for the typed exports.
     QList<FieldType> fieldTypes = {};
     // Its lines of the launcher's agenda; null: none.
     QList<AgendaCondition> (*agenda)() = nullptr;
     // Its events in a calendar file (.ics); null: it exports none.
     const CalendarDefinition* calendar = nullptr;
+    // The card's fields, derived fields and save checks, shared by the card
+    // window and the import; null for an archive without a card.
+    const CardRules* card = nullptr;
+    // The fields whose texts together tell one record from another (the
+    // codice fiscale, a weapon's matricola): the import lists a row whose
+    // key matches a stored record or an earlier row as a possible duplicate.
+    // Empty: no key, no duplicates looked for.
+    std::vector<FieldId> naturalKey = {};
 
     // The record file of the archive, for a year's file the file of `year`.
     QString recordFile(const QString& year = {}) const;

@@ -1,13 +1,18 @@
 #pragma once
 
+#include <QChar>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "archive/RecordLayout.h"
+#include "archive/SaveCheck.h"
 
-// The fields of a card as its archive declares them: the card window is
-// made of them, and the exports take the fields' labels from them.
+// The fields of an archive's card as data, without widgets: what the card
+// window lays out and what the import reads (labels, kinds, leave rules).
 
 enum class CardFieldKind {
     Edit,          // one-line edit
@@ -65,4 +70,18 @@ struct CardField {
     const char* restFill = nullptr;
     // The items of a drop-down, in order.
     QStringList (*items)() = nullptr;
+};
+
+// What a card does to its texts when it is saved, without widgets: its
+// fields, the fields it derives from others and its checks. The card window
+// and the import (import/Importer) both go through these, so a record that
+// the card would refuse is refused by the import with the card's message.
+struct CardRules {
+    std::span<const CardField> fields;
+    // Sets fields derived from others (a date from its parts) before the check.
+    std::function<void(FieldValues&)> derive = nullptr;
+    std::function<std::optional<SaveCheck>(const FieldValues&)> check = nullptr;
+    // An archive kept in one file per year: the field that holds the year of
+    // the file the card writes, which the card sets from the file it opens.
+    std::optional<FieldId> yearField = std::nullopt;
 };

@@ -52,9 +52,37 @@ QString pathOf(const QString& archive) {
     return archive + QStringLiteral("-journal");
 }
 
+// Eight tables, so that eight bytes are taken at a time (slice-by-8): the
+// same checksum, several times faster on the long blocks of an import.
+struct CrcSlices {
+    std::array<std::array<quint32, 256>, 8> t{};
+};
+constexpr CrcSlices makeCrcSlices() {
+    CrcSlices s;
+    s.t[0] = kCrcTable;
+    for (std::size_t k = 1; k < 8; ++k) {
+        for (std::size_t i = 0; i < 256; ++i) {
+            const quint32 before = s.t[k - 1][i];
+            s.t[k][i] = (before >> 8) ^ kCrcTable[before & 0xFF];
+        }
+    }
+    return s;
+}
+constexpr CrcSlices kCrcSlices = makeCrcSlices();
+
 quint32 crc32(QByteArrayView bytes) {
     quint32 c = 0xFFFFFFFFu;
-    for (const char b : bytes) c = kCrcTable[(c ^ static_cast<quint8>(b)) & 0xFF] ^ (c >> 8);
+    const auto& t = kCrcSlices.t;
+    const char* p = bytes.data();
+    qsizetype n = bytes.size();
+    for (; n >= 8; n -= 8, p += 8) {
+        const quint32 low = c ^ qFromLittleEndian<quint32>(p);
+        const quint32 high = qFromLittleEndian<quint32>(p + 4);
+        c = t[7][low & 0xFF] ^ t[6][(low >> 8) & 0xFF] ^ t[5][(low >> 16) & 0xFF] ^
+            t[4][low >> 24] ^ t[3][high & 0xFF] ^ t[2][(high >> 8) & 0xFF] ^
+            t[1][(high >> 16) & 0xFF] ^ t[0][high >> 24];
+    }
+    for (; n > 0; --n, ++p) c = kCrcTable[(c ^ static_cast<quint8>(*p)) & 0xFF] ^ (c >> 8);
     return c ^ 0xFFFFFFFFu;
 }
 

@@ -16,7 +16,8 @@
 //
 // The journal, all numbers little-endian:
 //   0   8  "SLVJRNL1"
-//   8   8  record size
+//   8   8  record size (for several records appended in one write, their
+//          whole length: the journal then takes them back together)
 //   16  8  number of the record being written (from 1)
 //   24  8  offset where it is written
 //   32  8  length of the file before the save

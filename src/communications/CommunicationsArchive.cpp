@@ -1,7 +1,7 @@
 #include "communications/CommunicationsArchive.h"
 
 #include "agenda/Agenda.h"
-#include "communications/CommunicationCardFields.h"
+#include "communications/CommunicationCard.h"
 #include "communications/CommunicationHelp.h"
 #include "communications/CommunicationLists.h"
 #include "communications/TRecComunicazione.h"
@@ -68,9 +68,11 @@ const ArchiveDefinition& archive() {
         .rtfCard = &rtfCard(),
         .helpTopics = {&cardTopic(), &exportTopic()},
         .letters = &kLetters,
-        .cardFields = communications::cardFields(),
         .fieldTypes = {{TRecComunicazione::Field::DataInvio, FieldType::Date}},
         .agenda = &agendaConditions,
+        .card = &cardRules(),
+        .naturalKey = {TRecComunicazione::Field::Oggetto, TRecComunicazione::Field::DataInvio,
+                       TRecComunicazione::Field::Squadra},
     };
     return definition;
 }

@@ -9,7 +9,7 @@
 #include "archive/FieldRules.h"
 #include "base/GuiShell.h"
 #include "base/Seams.h"
-#include "communications/CommunicationCardFields.h"
+#include "communications/CommunicationCard.h"
 #include "communications/CommunicationHelp.h"
 #include "communications/CommunicationLists.h"
 #include "communications/CommunicationMail.h"
@@ -28,12 +28,9 @@ CardDefinition communicationCard() {
         .tag = "comunicazioni",
         .caption = QStringLiteral(" Selvadoro - Invio Comunicazioni"),
         .layout = &TRecComunicazione::layout(),
-        .fields = communications::cardFields(),
+        .fields = communications::cardRules().fields,
         .plainAccessErrorOnSave = true,
-        .check =
-            [](const FieldValues& values) {
-                return communications::checkForSave(TRecComunicazione::fromValues(values));
-            },
+        .check = communications::cardRules().check,
     };
 }
 

@@ -2,7 +2,7 @@
 
 #include "agenda/Agenda.h"
 #include "archive/FieldRules.h"
-#include "deadlines/DeadlineCardFields.h"
+#include "deadlines/DeadlineCard.h"
 #include "deadlines/DeadlineHelp.h"
 #include "deadlines/DeadlineLists.h"
 #include "deadlines/DeadlineSheet.h"
@@ -87,7 +87,6 @@ const ArchiveDefinition& archive() {
         .helpTopics = {&cardTopic(), &listsTopic(), &exportTopic()},
         .yearFile = &yearFilePath,
         .datedLists = {&dayList(), &monthList(), &imminentList()},
-        .cardFields = deadlines::cardFields(),
         .fieldTypes = {{TRecScadenza::Field::Data, FieldType::Date},
                        {TRecScadenza::Field::Apertura, FieldType::Date},
                        {TRecScadenza::Field::Chiusura, FieldType::Date},
@@ -96,6 +95,9 @@ const ArchiveDefinition& archive() {
                        {TRecScadenza::Field::Recapito, FieldType::Code}},
         .agenda = &agendaConditions,
         .calendar = &kCalendar,
+        .card = &cardRules(),
+        .naturalKey = {TRecScadenza::Field::Data, TRecScadenza::Field::Ora,
+                       TRecScadenza::Field::Cliente, TRecScadenza::Field::Oggetto},
     };
     return definition;
 }

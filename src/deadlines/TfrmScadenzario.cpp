@@ -23,7 +23,7 @@
 #include "base/Paths.h"
 #include "base/Seams.h"
 #include "checks/GuiCheckers.h"
-#include "deadlines/DeadlineCardFields.h"
+#include "deadlines/DeadlineCard.h"
 #include "deadlines/DeadlineHelp.h"
 #include "deadlines/DeadlineLists.h"
 #include "deadlines/DeadlineRules.h"
@@ -47,7 +47,7 @@ CardDefinition deadlineCard() {
         .tag = "Scadenzario",
         .caption = kStartCaption,
         .layout = &TRecScadenza::layout(),
-        .fields = deadlines::cardFields(),
+        .fields = deadlines::cardRules().fields,
         .newHint = QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda."),
         .duplicateHint = QStringLiteral(
             "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati "
@@ -58,17 +58,8 @@ CardDefinition deadlineCard() {
         .toolbar = CardDefinition::Toolbar::Column,
         // An empty amount is stored as "0,00"; the date and the time are
         // built from their parts and the year of the open file.
-        .derive =
-            [](FieldValues& values) {
-                TRecScadenza card = TRecScadenza::fromValues(values);
-                if (card.Costo.trimmed().isEmpty()) card.Costo = QStringLiteral("0,00");
-                deadlines::deriveFields(card);
-                values = card.toValues();
-            },
-        .check =
-            [](const FieldValues& values) {
-                return deadlines::checkForSave(TRecScadenza::fromValues(values));
-            },
+        .derive = deadlines::cardRules().derive,
+        .check = deadlines::cardRules().check,
     };
 }
 

@@ -102,14 +102,16 @@ QStringList csvHeader(const ArchiveDefinition& archive) {
         while (text.endsWith(u':')) text.chop(1);
         return text.trimmed();
     };
+    const std::span<const CardField> fields =
+        archive.card ? archive.card->fields : std::span<const CardField>();
     QHash<QString, int> uses;
-    for (const CardField& field : archive.cardFields) {
+    for (const CardField& field : fields) {
         if (field.label && *field.label) ++uses[title(field.label).toCaseFolded()];
     }
     QStringList header;
     for (qsizetype f = 0; f < qsizetype(layout.fields.size()); ++f) {
         QString label;
-        for (const CardField& field : archive.cardFields) {
+        for (const CardField& field : fields) {
             if (field.field.index == f && field.label && *field.label) label = title(field.label);
         }
         // A label two fields share ("Prov." beside the birthplace and the

@@ -1,7 +1,7 @@
 #include "hunters/HuntersArchive.h"
 
 #include "agenda/Agenda.h"
-#include "hunters/HunterCardFields.h"
+#include "hunters/HunterCard.h"
 #include "hunters/HunterHelp.h"
 #include "hunters/HunterLists.h"
 #include "hunters/HunterSheet.h"
@@ -50,7 +50,6 @@ const ArchiveDefinition& archive() {
         .sheet = &hunterSheetOfTexts,
         .helpTopics = {&cardTopic(), &exportTopic()},
         .mailing = &kMailing,
-        .cardFields = hunters::cardFields(),
         .fieldTypes = {{TRecCacciatore::Field::DataNasc, FieldType::Date},
                        {TRecCacciatore::Field::ScadePer, FieldType::Date},
                        {TRecCacciatore::Field::DataRil, FieldType::Date},
@@ -68,6 +67,8 @@ const ArchiveDefinition& archive() {
                        {TRecCacciatore::Field::Iban, FieldType::Code},
                        {TRecCacciatore::Field::Carta, FieldType::Code}},
         .agenda = &agendaConditions,
+        .card = &cardRules(),
+        .naturalKey = {TRecCacciatore::Field::CodFisc},
     };
     return definition;
 }

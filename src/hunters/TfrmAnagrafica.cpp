@@ -7,7 +7,7 @@
 #include "base/Seams.h"
 #include "base/TextRules.h"
 #include "checks/GuiCheckers.h"
-#include "hunters/HunterCardFields.h"
+#include "hunters/HunterCard.h"
 #include "hunters/HunterHelp.h"
 #include "hunters/HunterLists.h"
 #include "hunters/HunterSheet.h"
@@ -26,15 +26,12 @@ CardDefinition hunterCard() {
         .tag = "anagrafica",
         .caption = QStringLiteral(" Selvadoro - Anagrafica Cacciatori"),
         .layout = &TRecCacciatore::layout(),
-        .fields = hunters::cardFields(),
+        .fields = hunters::cardRules().fields,
         .readyText = QStringLiteral("Pronto per salvare una nuova scheda..."),
         .newHint = QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda."),
         .saveHint = QStringLiteral("Salva la scheda corrente in archivio."),
         .duplicateHint = QString(),
-        .check =
-            [](const FieldValues& values) {
-                return hunters::checkForSave(TRecCacciatore::fromValues(values));
-            },
+        .check = hunters::cardRules().check,
     };
 }
 

@@ -3,7 +3,7 @@
 #include "agenda/Agenda.h"
 #include "archive/FieldRules.h"
 #include "export/Calendar.h"
-#include "hunts/HuntCardFields.h"
+#include "hunts/HuntCard.h"
 #include "hunts/HuntHelp.h"
 #include "hunts/HuntLists.h"
 #include "hunts/TRecBattuta.h"
@@ -93,12 +93,14 @@ const ArchiveDefinition& archive() {
         .summaries = {&imminentSummary()},
         .rtfCard = &rtfCard(),
         .helpTopics = {&cardTopic(), &exportTopic()},
-        .cardFields = hunts::cardFields(),
         .fieldTypes = {{TRecBattuta::Field::DataInizio, FieldType::Date},
                        {TRecBattuta::Field::DataFine, FieldType::Date},
                        {TRecBattuta::Field::Quota, FieldType::Amount, 2}},
         .agenda = &agendaConditions,
         .calendar = &kCalendar,
+        .card = &cardRules(),
+        .naturalKey = {TRecBattuta::Field::TipoBattuta, TRecBattuta::Field::DataInizio,
+                       TRecBattuta::Field::Squadra},
     };
     return definition;
 }

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "hunters/HunterLists.h"
-#include "hunts/HuntCardFields.h"
+#include "hunts/HuntCard.h"
 #include "hunts/HuntHelp.h"
 #include "hunts/HuntLists.h"
 #include "hunts/HuntsArchive.h"
@@ -41,12 +41,9 @@ CardDefinition huntCard() {
         .tag = "battute",
         .caption = QStringLiteral(" Selvadoro - Battute di Caccia"),
         .layout = &TRecBattuta::layout(),
-        .fields = hunts::cardFields(),
+        .fields = hunts::cardRules().fields,
         .plainAccessErrorOnSave = true,
-        .check =
-            [](const FieldValues& values) {
-                return hunts::checkForSave(TRecBattuta::fromValues(values));
-            },
+        .check = hunts::cardRules().check,
     };
 }
 

@@ -2,7 +2,7 @@
 
 #include "agenda/Agenda.h"
 #include "teams/TRecSquadra.h"
-#include "teams/TeamCardFields.h"
+#include "teams/TeamCard.h"
 #include "teams/TeamHelp.h"
 #include "teams/TeamLists.h"
 
@@ -50,8 +50,9 @@ const ArchiveDefinition& archive() {
         .summaries = {&flaggedSummary()},
         .rtfCard = &rtfCard(),
         .helpTopics = {&cardTopic(), &exportTopic()},
-        .cardFields = teams::cardFields(),
         .agenda = &agendaConditions,
+        .card = &cardRules(),
+        .naturalKey = {TRecSquadra::Field::Squadra},
     };
     return definition;
 }

@@ -4,7 +4,7 @@
 
 #include "hunters/HunterLists.h"
 #include "teams/TRecSquadra.h"
-#include "teams/TeamCardFields.h"
+#include "teams/TeamCard.h"
 #include "teams/TeamHelp.h"
 #include "teams/TeamLists.h"
 #include "teams/TeamsArchive.h"
@@ -37,12 +37,9 @@ CardDefinition teamCard() {
         .tag = "squadre",
         .caption = QStringLiteral(" Selvadoro - Archivio Squadre"),
         .layout = &TRecSquadra::layout(),
-        .fields = teams::cardFields(),
+        .fields = teams::cardRules().fields,
         .plainAccessErrorOnSave = true,
-        .check =
-            [](const FieldValues& values) {
-                return teams::checkForSave(TRecSquadra::fromValues(values));
-            },
+        .check = teams::cardRules().check,
     };
 }
 

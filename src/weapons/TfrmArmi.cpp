@@ -19,7 +19,7 @@
 #include "hunters/HunterLists.h"
 #include "weapons/TRecArma.h"
 #include "weapons/TfrmZoom.h"
-#include "weapons/WeaponCardFields.h"
+#include "weapons/WeaponCard.h"
 #include "weapons/WeaponHelp.h"
 #include "weapons/WeaponLists.h"
 #include "weapons/WeaponPhoto.h"
@@ -55,14 +55,11 @@ CardDefinition weaponCard() {
         .tag = "armi",
         .caption = QStringLiteral(" Selvadoro - Schedario Armi"),
         .layout = &TRecArma::layout(),
-        .fields = weapons::cardFields(),
+        .fields = weapons::cardRules().fields,
         .saveHint = QStringLiteral("Salva la scheda in archivio."),
         // Alice blue at rest, yellow with the focus, a sky-blue border.
         .fills = FieldFills{"#F0F8FF", "#FFFF00", "#87CEEB"},
-        .check =
-            [](const FieldValues& values) {
-                return weapons::checkForSave(TRecArma::fromValues(values));
-            },
+        .check = weapons::cardRules().check,
     };
 }
 

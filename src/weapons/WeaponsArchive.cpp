@@ -1,7 +1,7 @@
 #include "weapons/WeaponsArchive.h"
 
 #include "weapons/TRecArma.h"
-#include "weapons/WeaponCardFields.h"
+#include "weapons/WeaponCard.h"
 #include "weapons/WeaponHelp.h"
 #include "weapons/WeaponLists.h"
 #include "weapons/WeaponPhoto.h"
@@ -20,11 +20,12 @@ const ArchiveDefinition& archive() {
         .sheetPicture = kSheetPicture,
         .storedPicture = &storedPicture,
         .helpTopics = {&cardTopic(), &exportTopic()},
-        .cardFields = weapons::cardFields(),
         .fieldTypes = {{TRecArma::Field::Prezzo, FieldType::Amount, 2},
                        {TRecArma::Field::Matricola, FieldType::Code},
                        {TRecArma::Field::CodFisc, FieldType::Code},
                        {TRecArma::Field::Recapito, FieldType::Code}},
+        .card = &cardRules(),
+        .naturalKey = {TRecArma::Field::Matricola},
     };
     return definition;
 }

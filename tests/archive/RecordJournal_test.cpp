@@ -106,6 +106,11 @@ constexpr Opener kOpeners[] = {
 TEST_F(RecordJournalTest, ChecksumIsCrc32) {
     EXPECT_EQ(journal::crc32("123456789"), 0xCBF43926u);
     EXPECT_EQ(journal::crc32(""), 0u);
+    // Long blocks, taken eight bytes at a time, and a tail (zlib.crc32).
+    QByteArray bytes;
+    for (int i = 0; i < 4 * 256; ++i) bytes.append(char(i % 256));
+    bytes.append("Selvadoro");
+    EXPECT_EQ(journal::crc32(bytes), 0xBD38813Au);
 }
 
 TEST_F(RecordJournalTest, ASaveLeavesTheLayoutItsRecoveryReads) {

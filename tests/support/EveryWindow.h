@@ -24,6 +24,7 @@
 #include "checks/TfrmPartitaIva.h"
 #include "mailing/MailingJobs.h"
 #include "mailing/MailingWindow.h"
+#include "import/ImportWindow.h"
 #include "shell/HelpTopics.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmGuida.h"
@@ -86,6 +87,7 @@ inline QList<WindowRow> programWindows() {
         {"TfrmCarta", owned<TfrmCarta>()},
         {"TfrmAllegaCartella", owned<TfrmAllegaCartella>()},
         {"TfrmCalendario", owned<TfrmCalendario>()},
+        {"TfrmImporta", owned<ImportWindow>(archives::all())},
     };
     for (const HelpTopic* topic : archives::helpTopics()) {
         QString key = topic->key;

@@ -1,4 +1,4 @@
-#include "communications/CommunicationCardFields.h"
+#include "communications/CommunicationCard.h"
 
 #include <array>
 
@@ -53,8 +53,15 @@ const std::array kFields{
 
 namespace communications {
 
-std::span<const CardField> cardFields() {
-    return kFields;
+const CardRules& cardRules() {
+    static const CardRules rules{
+        .fields = kFields,
+        .check =
+            [](const FieldValues& values) {
+                return communications::checkForSave(TRecComunicazione::fromValues(values));
+            },
+    };
+    return rules;
 }
 
 }  // namespace communications

@@ -1,4 +1,4 @@
-#include "hunts/HuntCardFields.h"
+#include "hunts/HuntCard.h"
 
 #include <array>
 
@@ -49,8 +49,15 @@ const std::array kFields{
 
 namespace hunts {
 
-std::span<const CardField> cardFields() {
-    return kFields;
+const CardRules& cardRules() {
+    static const CardRules rules{
+        .fields = kFields,
+        .check =
+            [](const FieldValues& values) {
+                return hunts::checkForSave(TRecBattuta::fromValues(values));
+            },
+    };
+    return rules;
 }
 
 }  // namespace hunts

@@ -1,4 +1,4 @@
-#include "deadlines/DeadlineCardFields.h"
+#include "deadlines/DeadlineCard.h"
 
 #include <array>
 
@@ -77,8 +77,23 @@ const std::array kFields{
 
 namespace deadlines {
 
-std::span<const CardField> cardFields() {
-    return kFields;
+const CardRules& cardRules() {
+    static const CardRules rules{
+        .fields = kFields,
+        .derive =
+            [](FieldValues& values) {
+                TRecScadenza card = TRecScadenza::fromValues(values);
+                if (card.Costo.trimmed().isEmpty()) card.Costo = QStringLiteral("0,00");
+                deadlines::deriveFields(card);
+                values = card.toValues();
+            },
+        .check =
+            [](const FieldValues& values) {
+                return deadlines::checkForSave(TRecScadenza::fromValues(values));
+            },
+        .yearField = F::Anno,
+    };
+    return rules;
 }
 
 }  // namespace deadlines

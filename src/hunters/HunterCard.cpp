@@ -1,4 +1,4 @@
-#include "hunters/HunterCardFields.h"
+#include "hunters/HunterCard.h"
 
 #include <array>
 
@@ -106,8 +106,15 @@ static_assert(kFields.size() == 44);
 
 namespace hunters {
 
-std::span<const CardField> cardFields() {
-    return kFields;
+const CardRules& cardRules() {
+    static const CardRules rules{
+        .fields = kFields,
+        .check =
+            [](const FieldValues& values) {
+                return hunters::checkForSave(TRecCacciatore::fromValues(values));
+            },
+    };
+    return rules;
 }
 
 }  // namespace hunters

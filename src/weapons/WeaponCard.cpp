@@ -1,4 +1,4 @@
-#include "weapons/WeaponCardFields.h"
+#include "weapons/WeaponCard.h"
 
 #include <array>
 
@@ -47,8 +47,15 @@ const std::array kFields{
 
 namespace weapons {
 
-std::span<const CardField> cardFields() {
-    return kFields;
+const CardRules& cardRules() {
+    static const CardRules rules{
+        .fields = kFields,
+        .check =
+            [](const FieldValues& values) {
+                return weapons::checkForSave(TRecArma::fromValues(values));
+            },
+    };
+    return rules;
 }
 
 }  // namespace weapons

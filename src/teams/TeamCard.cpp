@@ -1,4 +1,4 @@
-#include "teams/TeamCardFields.h"
+#include "teams/TeamCard.h"
 
 #include <array>
 
@@ -39,8 +39,15 @@ const std::array kFields{
 
 namespace teams {
 
-std::span<const CardField> cardFields() {
-    return kFields;
+const CardRules& cardRules() {
+    static const CardRules rules{
+        .fields = kFields,
+        .check =
+            [](const FieldValues& values) {
+                return teams::checkForSave(TRecSquadra::fromValues(values));
+            },
+    };
+    return rules;
 }
 
 }  // namespace teams

@@ -1,0 +1,86 @@
+#include "import/CsvReader.h"
+
+#include <csv.h>
+
+struct CsvReader::Parser {
+    csv_parser state{};
+};
+
+namespace {
+
+// Nothing is trimmed: a cell keeps its blanks, as the file holds them.
+int noSpace(unsigned char) {
+    return 0;
+}
+
+int lineBreak(unsigned char c) {
+    return c == '\n' || c == '\r';
+}
+
+// libcsv's state of a row not yet begun.
+constexpr int kRowNotBegun = 0;
+
+}  // namespace
+
+CsvReader::CsvReader(char separator, RowSink sink)
+    : parser_(std::make_unique<Parser>()), sink_(std::move(sink)) {
+    csv_init(&parser_->state, CSV_STRICT | CSV_STRICT_FINI);
+    csv_set_delim(&parser_->state, static_cast<unsigned char>(separator));
+    csv_set_quote(&parser_->state, '"');
+    csv_set_space_func(&parser_->state, &noSpace);
+    csv_set_term_func(&parser_->state, &lineBreak);
+}
+
+CsvReader::~CsvReader() {
+    csv_free(&parser_->state);
+}
+
+void CsvReader::cell(void* bytes, std::size_t size, void* self) {
+    auto* reader = static_cast<CsvReader*>(self);
+    reader->cells_.append(bytes ? QByteArray(static_cast<const char*>(bytes), qsizetype(size))
+                                : QByteArray());
+}
+
+void CsvReader::rowEnd(int, void* self) {
+    auto* reader = static_cast<CsvReader*>(self);
+    if (!reader->stopped_ && !reader->sink_(reader->rowLine_, reader->cells_)) {
+        reader->stopped_ = true;
+    }
+    reader->cells_.clear();
+}
+
+bool CsvReader::feed(QByteArrayView line, qint64 number) {
+    if (stopped_) return false;
+    if (parser_->state.pstate == kRowNotBegun) rowLine_ = number;
+    const std::size_t used =
+        csv_parse(&parser_->state, line.data(), std::size_t(line.size()), &cell, &rowEnd, this);
+    return used == std::size_t(line.size()) && !stopped_;
+}
+
+bool CsvReader::finish() {
+    if (stopped_) return false;
+    return csv_fini(&parser_->state, &cell, &rowEnd, this) == 0 && !stopped_;
+}
+
+qint64 CsvReader::openRowLine() const {
+    return parser_->state.pstate == kRowNotBegun ? 0 : rowLine_;
+}
+
+namespace csvtext {
+
+char detectSeparator(QByteArrayView headerLine) {
+    int semicolons = 0, commas = 0, tabs = 0;
+    bool quoted = false;
+    for (const char c : headerLine) {
+        if (c == '"') quoted = !quoted;
+        if (quoted) continue;
+        semicolons += c == ';';
+        commas += c == ',';
+        tabs += c == '\t';
+    }
+    if (tabs > semicolons && tabs > commas) return '\t';
+    if (commas > semicolons) return ',';
+    return ';';
+}
+
+}  // namespace csvtext

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+#include "import/ImportFile.h"
+#include "import/Importer.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+// The one window that imports a list into any archive of the registry:
+// the archive (and a yearly archive's year), the file, its columns matched
+// to the card's fields, the first 20 rows as they would be stored, the dry
+// run's report, then the import in one write with progress and "Annulla".
+class ImportWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* parent = nullptr);
+
+    // The steps, as the buttons run them.
+    bool readFile();
+    bool dryRun();
+    bool importRows();
+
+    // The archive chosen, the mapping shown (a field per column).
+    const ArchiveDefinition& archive() const;
+    QList<qsizetype> columns() const;
+
+    // How many rows the preview shows.
+    static constexpr int kPreviewRows = 20;
+
+private:
+    void archiveChanged();
+    void browse();
+    void fillColumns();
+    void refreshPreview();
+    void invalidate();
+    importer::Options options() const;
+    QString recordFile() const;
+    bool yearValid() const;
+    void rememberColumns() const;
+    QList<qsizetype> rememberedColumns() const;
+
+    QList<const ArchiveDefinition*> archives_;
+    QComboBox* cboArchivio_ = nullptr;
+    QLineEdit* txtAnno_ = nullptr;
+    QLineEdit* txtFile_ = nullptr;
+    QComboBox* cboSeparatore_ = nullptr;
+    QComboBox* cboCodifica_ = nullptr;
+    QTableWidget* grdColonne_ = nullptr;
+    QTableWidget* grdAnteprima_ = nullptr;
+    QCheckBox* chkDoppioni_ = nullptr;
+    QCheckBox* chkTaglia_ = nullptr;
+    QPlainTextEdit* txtResoconto_ = nullptr;
+    QPushButton* btnProva_ = nullptr;
+    QPushButton* btnImporta_ = nullptr;
+    importfile::Table table_;
+    importer::Plan plan_;
+    bool planCurrent_ = false;
+    bool filling_ = false;
+};

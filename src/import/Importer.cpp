@@ -1,0 +1,520 @@
+#include "import/Importer.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+
+#include "archive/ArchiveMessages.h"
+#include "archive/FieldRules.h"
+#include "archive/RecordCodec.h"
+#include "base/Cp1252.h"
+#include "base/TextRules.h"
+
+namespace importer {
+namespace {
+
+const CardField* cardField(const ArchiveDefinition& archive, qsizetype field) {
+    if (!archive.card) return nullptr;
+    for (const CardField& f : archive.card->fields) {
+        if (f.field.index == field) return &f;
+    }
+    return nullptr;
+}
+
+QString quoted(const QString& text) {
+    return QStringLiteral("«") + text + QStringLiteral("»");
+}
+
+// A date field: filled by the date window, or labelled as a date.
+bool isDateField(const CardField& field) {
+    return field.kind == CardFieldKind::CalendarDate ||
+           matchingName(QString::fromUtf8(field.label)).startsWith(QLatin1String("data"));
+}
+
+// The date fields of an archive's card, found once.
+const QList<qsizetype>& dateFields(const ArchiveDefinition& archive) {
+    static QHash<const ArchiveDefinition*, QList<qsizetype>> found;
+    const auto known = found.constFind(&archive);
+    if (known != found.cend()) return known.value();
+    QList<qsizetype> dates;
+    if (archive.card) {
+        for (const CardField& f : archive.card->fields) {
+            if (isDateField(f)) dates.append(f.field.index);
+        }
+    }
+    return found.insert(&archive, dates).value();
+}
+
+// The longest text a field stores. The card's typing aids (the characters
+// a field lets through, a typing limit shorter than the field, capitals
+// while typing) are not save checks: a list brings what the records hold ("4262 9456 ...", a
+// birth country's name), and it is stored when the field can hold it.
+int limitOf(const ArchiveDefinition& archive, qsizetype field) {
+    int limit = archive.layout->fields[std::size_t(field)].capacity;
+    if (archive.layout->encoding == FieldEncoding::LengthPrefixed) limit = qMin(limit, 255);
+    return limit;
+}
+
+// The text of a field as its length is counted when stored.
+QString countedText(const ArchiveDefinition& archive, const QString& text) {
+    return archive.layout->encoding == FieldEncoding::LengthPrefixed ? text::trimBlanks(text)
+                                                                     : text;
+}
+
+QString keyOf(const ArchiveDefinition& archive, const FieldValues& values, QString* shown) {
+    QStringList parts;
+    QStringList visible;
+    bool any = false;
+    for (const FieldId& field : archive.naturalKey) {
+        const QString value = text::trimBlanks(values.value(field.index));
+        if (!value.isEmpty()) any = true;
+        parts.append(value.toCaseFolded());
+        visible.append(value);
+    }
+    if (!any) return {};
+    if (shown) *shown = visible.join(u' ');
+    return parts.join(QChar(0x1F));
+}
+
+QString oneLine(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(u'\n', u' ');
+    text.replace(u'\r', u' ');
+    return text.simplified();
+}
+
+}  // namespace
+
+QString matchingName(const QString& text) {
+    // Words split where a lower-case letter meets a capital.
+    QString spaced;
+    spaced.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (i > 0 && c.isUpper() && text.at(i - 1).isLower()) spaced.append(u' ');
+        spaced.append(c);
+    }
+    const QString plain = spaced.normalized(QString::NormalizationForm_KD).toLower();
+    QStringList words;
+    QString word;
+    for (const QChar c : plain) {
+        if (c.isLetterOrNumber()) {
+            word.append(c);
+        } else if (c.category() != QChar::Mark_NonSpacing && !word.isEmpty()) {
+            words.append(word);
+            word.clear();
+        }
+    }
+    if (!word.isEmpty()) words.append(word);
+    static const QSet<QString> little{
+        QStringLiteral("di"),    QStringLiteral("del"),   QStringLiteral("della"),
+        QStringLiteral("dei"),   QStringLiteral("delle"), QStringLiteral("degli"),
+        QStringLiteral("dello"), QStringLiteral("da"),    QStringLiteral("e"),
+        QStringLiteral("ed"),    QStringLiteral("il"),    QStringLiteral("lo"),
+        QStringLiteral("la"),    QStringLiteral("le"),    QStringLiteral("i"),
+        QStringLiteral("gli"),   QStringLiteral("l"),     QStringLiteral("a"),
+        QStringLiteral("al"),    QStringLiteral("in"),    QStringLiteral("n"),
+        QStringLiteral("nr"),    QStringLiteral("per"),
+    };
+    QString name;
+    for (const QString& w : words) {
+        if (!little.contains(w)) name += w;
+    }
+    return name.isEmpty() ? words.join(QString()) : name;
+}
+
+QList<qsizetype> importableFields(const ArchiveDefinition& archive) {
+    QList<qsizetype> fields;
+    if (!archive.card) return fields;
+    for (const CardField& f : archive.card->fields) fields.append(f.field.index);
+    return fields;
+}
+
+QString fieldLabel(const ArchiveDefinition& archive, qsizetype field) {
+    const CardField* card = cardField(archive, field);
+    QString label = card ? QString::fromUtf8(card->label).trimmed() : QString();
+    while (label.endsWith(u':')) label = label.chopped(1).trimmed();
+    if (label.isEmpty())
+        label = QString::fromLatin1(archive.layout->fields[std::size_t(field)].name);
+    return label;
+}
+
+namespace {
+
+// Every name of each importable field, in the order they are tried.
+QList<QPair<QString, qsizetype>> namesOfFields(const ArchiveDefinition& archive) {
+    const QList<qsizetype> fields = importableFields(archive);
+    QList<QPair<QString, qsizetype>> names;
+    const auto add = [&](const QString& name, qsizetype field) {
+        if (!fields.contains(field)) return;
+        const QString matching = matchingName(name);
+        if (!matching.isEmpty()) names.append({matching, field});
+    };
+    if (archive.exporter) {
+        for (const ExportColumn& column : archive.exporter->columns) {
+            if (column.fields.size() == 1) add(column.header, column.fields.first());
+        }
+    }
+    for (const qsizetype field : fields) add(fieldLabel(archive, field), field);
+    if (archive.search) {
+        for (const SearchCriterionSpec& criterion : archive.search->criteria) {
+            add(QString::fromUtf8(criterion.caption), criterion.field.index);
+        }
+    }
+    for (const qsizetype field : fields) {
+        add(QString::fromLatin1(archive.layout->fields[std::size_t(field)].name), field);
+    }
+    return names;
+}
+
+qsizetype fieldNamed(const QList<QPair<QString, qsizetype>>& names, const QString& text) {
+    const QString matching = matchingName(text);
+    for (const auto& [name, field] : names) {
+        if (name == matching) return field;
+    }
+    return kNotImported;
+}
+
+}  // namespace
+
+QList<qsizetype> matchColumns(const ArchiveDefinition& archive, const QStringList& header) {
+    const auto names = namesOfFields(archive);
+    const QList<qsizetype> fields = importableFields(archive);
+    QList<qsizetype> columns(header.size(), kNotImported);
+    // A title that is a field's own name (as the search criteria name it)
+    // names that field; the others take the first field of that name (an
+    // export title, a card label...) not taken by a column before them.
+    for (qsizetype c = 0; c < header.size(); ++c) {
+        for (const qsizetype field : fields) {
+            if (header.at(c).trimmed().compare(
+                    QLatin1String(archive.layout->fields[std::size_t(field)].name),
+                    Qt::CaseInsensitive) == 0 &&
+                !columns.contains(field)) {
+                columns[c] = field;
+            }
+        }
+    }
+    for (qsizetype c = 0; c < header.size(); ++c) {
+        if (columns.at(c) != kNotImported) continue;
+        const QString matching = matchingName(header.at(c));
+        for (const auto& [name, field] : names) {
+            if (name == matching && !columns.contains(field)) {
+                columns[c] = field;
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+bool applyColumns(const ArchiveDefinition& archive, const QStringList& header, const QString& spec,
+                  QList<qsizetype>* columns, QString* error) {
+    const auto names = namesOfFields(archive);
+    for (const QString& pair : spec.split(u',', Qt::SkipEmptyParts)) {
+        const qsizetype equals = pair.indexOf(u'=');
+        const QString title = pair.left(equals).trimmed();
+        const QString fieldText = equals < 0 ? QString() : pair.mid(equals + 1).trimmed();
+        if (equals < 0 || title.isEmpty() || fieldText.isEmpty()) {
+            *error = QStringLiteral("--colonne vuole coppie Titolo=Campo separate da virgole: ") +
+                     pair.trimmed();
+            return false;
+        }
+        qsizetype column = -1;
+        for (qsizetype c = 0; c < header.size(); ++c) {
+            if (matchingName(header.at(c)) == matchingName(title)) {
+                column = c;
+                break;
+            }
+        }
+        if (column < 0) {
+            *error = QStringLiteral("La colonna %1 non è nell'intestazione del file.")
+                         .arg(quoted(title));
+            return false;
+        }
+        qsizetype field = kNotImported;
+        if (matchingName(fieldText) != matchingName(QStringLiteral("non importare"))) {
+            // The field's name first, as the search criteria name it, then
+            // any name the matching knows.
+            for (const qsizetype f : importableFields(archive)) {
+                if (fieldText.compare(QLatin1String(archive.layout->fields[std::size_t(f)].name),
+                                      Qt::CaseInsensitive) == 0) {
+                    field = f;
+                }
+            }
+            if (field == kNotImported) field = fieldNamed(names, fieldText);
+            if (field == kNotImported) {
+                *error = QStringLiteral("L'archivio %1 non ha il campo %2.")
+                             .arg(QString::fromLatin1(archive.name), quoted(fieldText));
+                return false;
+            }
+        }
+        for (qsizetype& other : *columns) {
+            if (other == field && field != kNotImported) other = kNotImported;
+        }
+        (*columns)[column] = field;
+    }
+    return true;
+}
+
+std::optional<QString> dateValue(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return std::nullopt;
+    if (const auto date = fieldrules::parseDate(t)) return fieldrules::formatDate(*date);
+    const QDate iso = QDate::fromString(t, QStringLiteral("yyyy-MM-dd"));
+    if (iso.isValid()) return fieldrules::formatDate(iso);
+    // A spreadsheet's serial day number (1 is 1 January 1900, counted from
+    // 30 December 1899 as the spreadsheets count), possibly with a time.
+    static const QRegularExpression serialPattern(QStringLiteral("^[0-9]{1,7}([.,][0-9]+)?$"));
+    if (serialPattern.match(t).hasMatch()) {
+        const qint64 days = t.section(u',', 0, 0).section(u'.', 0, 0).toLongLong();
+        // The spreadsheets' day 60 is the 29 February 1900 that never was.
+        if (days >= 1 && days <= 2958465) {
+            return fieldrules::formatDate(QDate(1899, 12, 30).addDays(days < 60 ? days + 1 : days));
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> checkValue(const QString& text) {
+    const QString t = matchingName(text);
+    static const QStringList yes{QStringLiteral("si"),   QStringLiteral("s"),
+                                 QStringLiteral("x"),    QStringLiteral("1"),
+                                 QStringLiteral("vero"), QStringLiteral("true")};
+    static const QStringList no{QStringLiteral("no"), QStringLiteral("n"), QStringLiteral("0"),
+                                QStringLiteral("falso"), QStringLiteral("false")};
+    if (text.trimmed().isEmpty() || no.contains(t)) return text::kFlagNo;
+    if (yes.contains(t)) return text::kFlagYes;
+    return std::nullopt;
+}
+
+FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells,
+                      const QList<qsizetype>& columns, const Options& options, QString* refusal,
+                      QStringList* cut) {
+    const RecordLayout& layout = *archive.layout;
+    FieldValues values(qsizetype(layout.fields.size()));
+    const auto refuse = [&](const QString& message) {
+        if (refusal) *refusal = message;
+        return values;
+    };
+    QList<bool> given(values.size(), false);
+    for (qsizetype c = 0; c < columns.size() && c < cells.size(); ++c) {
+        if (columns.at(c) != kNotImported) {
+            values[columns.at(c)] = cells.at(c);
+            given[columns.at(c)] = true;
+        }
+    }
+    if (archive.card) {
+        for (const CardField& f : archive.card->fields) {
+            const qsizetype i = f.field.index;
+            QString value = values.at(i);
+            const auto label = [&] { return fieldLabel(archive, i); };
+            if (!given.at(i)) {
+                value = f.defaultValue ? f.defaultValue() : QString::fromUtf8(f.defaultText);
+                if (f.kind == CardFieldKind::Check && value.isEmpty()) value = text::kFlagNo;
+                values[i] = value;
+                continue;
+            }
+            if (f.kind == CardFieldKind::Memo) {
+                value.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+                value.replace(u'\r', u'\n');
+                value.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+            } else if (value.contains(u'\n') || value.contains(u'\r')) {
+                return refuse(QStringLiteral("il campo %1 è di una riga sola, ma il valore va a "
+                                             "capo.")
+                                  .arg(quoted(label())));
+            }
+            if (f.kind == CardFieldKind::Check) {
+                const auto flag = checkValue(value);
+                if (!flag) {
+                    return refuse(QStringLiteral("la casella %1 vuole Sì o No, non %2.")
+                                      .arg(quoted(label()), quoted(value)));
+                }
+                value = *flag;
+            } else if (dateFields(archive).contains(i)) {
+                if (const auto date = dateValue(value)) value = *date;
+            }
+            if (f.kind == CardFieldKind::ListOnly && !text::trimBlanks(value).isEmpty() &&
+                f.items) {
+                const QStringList items = f.items();
+                qsizetype found = -1;
+                for (qsizetype k = 0; k < items.size() && found < 0; ++k) {
+                    if (items.at(k).compare(text::trimBlanks(value), Qt::CaseInsensitive) == 0) {
+                        found = k;
+                    }
+                }
+                if (found < 0) {
+                    return refuse(QStringLiteral("il campo %1 non ha la voce %2 fra le sue.")
+                                      .arg(quoted(label()), quoted(value)));
+                }
+                value = items.at(found);
+            }
+            if (f.accepts == &cardfilter::amount && !text::trimBlanks(value).isEmpty() &&
+                !fieldrules::amountUnits(text::trimBlanks(value), 4)) {
+                return refuse(QStringLiteral("il campo %1 vuole un importo con la virgola "
+                                             "decimale, non %2.")
+                                  .arg(quoted(label()), quoted(value)));
+            }
+            if (f.onLeave) value = f.onLeave(value);
+            values[i] = value;
+        }
+    }
+    // What the field can hold: its length, the code page's characters.
+    if (archive.card) {
+        for (const CardField& f : archive.card->fields) {
+            const qsizetype i = f.field.index;
+            const int limit = limitOf(archive, i);
+            const QString counted = countedText(archive, values.at(i));
+            if (counted.size() > limit) {
+                const QString message =
+                    QStringLiteral("il campo %1 ha %2 caratteri, più dei %3 che può contenere.")
+                        .arg(quoted(fieldLabel(archive, i)))
+                        .arg(counted.size())
+                        .arg(limit);
+                if (!options.cutToLimits) return refuse(message);
+                values[i] = counted.left(limit);
+                if (cut) cut->append(message + QStringLiteral(" Tagliato a: ") + quoted(values[i]));
+            }
+        }
+    }
+    for (const codec::UnstorableField& field : codec::unstorableFields(layout, values)) {
+        const QString line =
+            archivemsg::unstorableLine(fieldLabel(archive, field.field), field.characters);
+        const QString message =
+            QStringLiteral("caratteri che l'archivio non può contenere: ") + line;
+        if (!options.cutToLimits) return refuse(message);
+        values[field.field] = cp1252::storable(values.at(field.field));
+        if (cut) cut->append(message + QStringLiteral(" (sostituiti da \"?\")"));
+    }
+    if (archive.card) {
+        if (archive.card->yearField) values[archive.card->yearField->index] = options.year;
+        if (archive.card->derive) archive.card->derive(values);
+        if (archive.card->check) {
+            if (const auto failed = archive.card->check(values))
+                return refuse(oneLine(failed->message));
+        }
+    }
+    if (refusal) refusal->clear();
+    return values;
+}
+
+Plan prepare(const ArchiveDefinition& archive, const QString& path, const importfile::Table& table,
+             const QList<qsizetype>& columns, const Options& options,
+             const ScanProgress& progress) {
+    Plan plan;
+    QHash<QString, qsizetype> stored;
+    if (!archive.naturalKey.empty() && QFileInfo::exists(path)) {
+        QList<qsizetype> keyFields;
+        for (const FieldId& f : archive.naturalKey) keyFields.append(f.index);
+        QString error;
+        const bool read = RecordFile::scan(
+            path, archive.layout->recordSize(),
+            [&](qsizetype number, QByteArrayView record) {
+                const FieldValues values = codec::decode(*archive.layout, record, keyFields);
+                const QString key = keyOf(archive, values, nullptr);
+                if (!key.isEmpty() && !stored.contains(key)) stored.insert(key, number);
+                return true;
+            },
+            &error);
+        if (!read) {
+            plan.error = QStringLiteral("Impossibile leggere l'archivio: ") + error;
+            return plan;
+        }
+    }
+    QHash<QString, qint64> earlier;
+    for (qsizetype r = 0; r < table.rows.size(); ++r) {
+        if (progress && r % 256 == 0 && !progress(r, table.rows.size())) {
+            plan.cancelled = true;
+            return plan;
+        }
+        const importfile::Row& row = table.rows.at(r);
+        ++plan.rowsRead;
+        QString refusal;
+        QStringList cut;
+        FieldValues values = rowValues(archive, row.cells, columns, options, &refusal, &cut);
+        if (!refusal.isEmpty()) {
+            plan.refused.append(Refusal{row.line, refusal});
+            continue;
+        }
+        for (const QString& c : cut) plan.cuts.append(Cut{row.line, c});
+        QString shown;
+        const QString key = keyOf(archive, values, &shown);
+        if (!key.isEmpty()) {
+            bool duplicate = false;
+            if (const auto found = stored.constFind(key); found != stored.cend()) {
+                plan.duplicates.append(Duplicate{row.line, shown, found.value(), 0});
+                duplicate = true;
+            } else if (const auto seen = earlier.constFind(key); seen != earlier.cend()) {
+                plan.duplicates.append(Duplicate{row.line, shown, 0, seen.value()});
+                duplicate = true;
+            } else {
+                earlier.insert(key, row.line);
+            }
+            if (duplicate && !options.importDuplicates) continue;
+        }
+        plan.accepted.append(std::move(values));
+        plan.acceptedLines.append(row.line);
+    }
+    plan.ok = true;
+    return plan;
+}
+
+QString report(const ArchiveDefinition& archive, const Plan& plan, bool duplicatesImported) {
+    Q_UNUSED(archive);
+    QString out;
+    out += QStringLiteral("Righe lette: %1\n").arg(plan.rowsRead);
+    out += QStringLiteral("Da aggiungere: %1\n").arg(plan.accepted.size());
+    out += QStringLiteral("Rifiutate: %1\n").arg(plan.refused.size());
+    for (const Refusal& r : plan.refused) {
+        out += QStringLiteral("  riga %1: %2\n").arg(r.line).arg(r.message);
+    }
+    out += QStringLiteral("Possibili doppioni: %1%2\n")
+               .arg(plan.duplicates.size())
+               .arg(plan.duplicates.isEmpty() ? QString()
+                    : duplicatesImported      ? QStringLiteral(" (importati comunque)")
+                                              : QStringLiteral(" (non importati)"));
+    for (const Duplicate& d : plan.duplicates) {
+        out += d.record > 0 ? QStringLiteral("  riga %1: %2, come la scheda n. %3 dell'archivio\n")
+                                  .arg(d.line)
+                                  .arg(d.key)
+                                  .arg(d.record)
+                            : QStringLiteral("  riga %1: %2, come la riga %3\n")
+                                  .arg(d.line)
+                                  .arg(d.key)
+                                  .arg(d.earlierLine);
+    }
+    if (!plan.cuts.isEmpty()) {
+        out += QStringLiteral("Tagliati ai limiti: %1\n").arg(plan.cuts.size());
+        for (const Cut& c : plan.cuts) {
+            out += QStringLiteral("  riga %1: %2\n").arg(c.line).arg(c.message);
+        }
+    }
+    return out;
+}
+
+bool write(const ArchiveDefinition& archive, const QString& path, const Plan& plan, QString* error,
+           const ScanProgress& progress, bool* cancelled, qsizetype* first) {
+    if (cancelled) *cancelled = false;
+    if (first) *first = 0;
+    if (plan.accepted.isEmpty()) return true;
+    const qsizetype size = archive.layout->recordSize();
+    QByteArray records;
+    records.reserve(size * plan.accepted.size());
+    for (const FieldValues& values : plan.accepted) {
+        records.append(codec::encode(*archive.layout, values));
+    }
+    RecordFile file(path, size);
+    if (!file.open(RecordFile::Access::Write)) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    bool stopped = false;
+    const qsizetype number = file.appendAll(records, progress, &stopped);
+    if (number == 0 && error) *error = file.errorString();
+    file.close();
+    if (cancelled) *cancelled = stopped;
+    if (first) *first = number;
+    return number > 0;
+}
+
+}  // namespace importer

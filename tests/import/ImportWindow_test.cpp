@@ -1,0 +1,139 @@
+#include "import/ImportWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "app/Archives.h"
+#include "archive/RecordCodec.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+class ImportWindowTest : public DataFolderTest {
+protected:
+    void SetUp() override {
+        DataFolderTest::SetUp();
+        window = std::make_unique<ImportWindow>(archives::all());
+        window->show();
+    }
+
+    template <typename W>
+    W* find(const char* name) const {
+        W* widget = window->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    void choose(const char* archive, const QByteArray& csv) {
+        auto* box = find<QComboBox>("cboArchivio");
+        box->setCurrentIndex(box->findText(QString::fromLatin1(archive)));
+        writeFile(QStringLiteral("elenco.csv"), csv);
+        find<QLineEdit>("txtFile")->setText(dataPath(QStringLiteral("elenco.csv")));
+        find<QPushButton>("btnLeggi")->click();
+    }
+
+    QByteArray stored(const char* archive) const {
+        QFile f(archives::named(QString::fromLatin1(archive))->recordFile());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    std::unique_ptr<ImportWindow> window;
+};
+
+const QByteArray kTeams =
+    "Squadra;Capo squadra;Membri;Colonna in piu\r\n"
+    "Alfa;Rossi Mario;\"Rossi Mario\nVerdi Anna\";x\r\n"
+    ";Bianchi Ugo;;y\r\n"
+    "Beta;Neri Eva;;z\r\n";
+
+TEST_F(ImportWindowTest, ShowsEachColumnWithItsFieldAndTheRowsAsTheyWouldBeStored) {
+    choose("squadre", kTeams);
+    auto* columns = find<QTableWidget>("grdColonne");
+    ASSERT_EQ(columns->rowCount(), 4);
+    const auto fieldOf = [&](int row) {
+        return qobject_cast<QComboBox*>(columns->cellWidget(row, 1))->currentText();
+    };
+    EXPECT_EQ(fieldOf(0), "Squadra di caccia");
+    EXPECT_EQ(fieldOf(1), "Capo squadra");
+    EXPECT_EQ(fieldOf(2), "non importare");
+    EXPECT_EQ(fieldOf(3), "non importare");
+    // The members' column chosen by hand.
+    auto* members = qobject_cast<QComboBox*>(columns->cellWidget(2, 1));
+    members->setCurrentIndex(members->findText(QStringLiteral("Cacciatori membri")));
+    auto* preview = find<QTableWidget>("grdAnteprima");
+    ASSERT_EQ(preview->rowCount(), 3);
+    EXPECT_EQ(preview->item(0, 0)->text(), "2");
+    EXPECT_EQ(preview->item(0, 1)->text(), "da aggiungere");
+    // Row 2 holds a quoted line break: the next row starts on line 4.
+    EXPECT_EQ(preview->item(1, 0)->text(), "4");
+    EXPECT_TRUE(preview->item(1, 1)->text().startsWith(
+        QStringLiteral("rifiutata: Attenzione: per salvare la scheda è necessario indicare il nome "
+                       "della squadra di caccia.")));
+    EXPECT_EQ(preview->item(0, 4)->text(), "Rossi Mario\r\nVerdi Anna");
+    EXPECT_EQ(find<QLabel>("lblAllegati")->text(), "Gli allegati e le foto non vengono importati.");
+    EXPECT_FALSE(find<QPushButton>("btnImporta")->isEnabled());
+}
+
+TEST_F(ImportWindowTest, TheDryRunComesFirstThenTheImportWritesTheAcceptedRows) {
+    choose("squadre", kTeams);
+    find<QPushButton>("btnProva")->click();
+    EXPECT_TRUE(stored("squadre").isEmpty());
+    EXPECT_TRUE(find<QPlainTextEdit>("txtResoconto")
+                    ->toPlainText()
+                    .startsWith(QStringLiteral(
+                        "Righe lette: 3\nDa aggiungere: 2\nRifiutate: 1\n  riga 4: ")));
+    ASSERT_TRUE(find<QPushButton>("btnImporta")->isEnabled());
+    // A change after the dry run asks for another.
+    find<QCheckBox>("chkDoppioni")->setChecked(true);
+    EXPECT_FALSE(find<QPushButton>("btnImporta")->isEnabled());
+    find<QPushButton>("btnProva")->click();
+    messages().answers = {true};
+    find<QPushButton>("btnImporta")->click();
+    EXPECT_EQ(messages().take(),
+              (QStringList{"Si vogliono aggiungere 2 schede all'archivio squadre?",
+                           "Schede importate: 2 (dalla n. 1 alla n. 2)."}));
+    EXPECT_EQ(stored("squadre").size(), 2 * archives::named("squadre")->layout->recordSize());
+}
+
+TEST_F(ImportWindowTest, AnnullaDuringTheImportLeavesTheArchiveAsItWas) {
+    QByteArray csv = "Squadra;Capo squadra\r\n";
+    for (int i = 0; i < 400; ++i)
+        csv += QByteArray("Squadra ") + QByteArray::number(i) + ";Rossi\r\n";
+    choose("squadre", csv);
+    find<QPushButton>("btnProva")->click();
+    progress().cancelAt(1, QStringLiteral("Importazione in corso..."));
+    find<QPushButton>("btnImporta")->click();
+    EXPECT_TRUE(stored("squadre").isEmpty());
+    EXPECT_EQ(messages().take().last(), "Importazione annullata: l'archivio è rimasto com'era.");
+}
+
+TEST_F(ImportWindowTest, TheLastMappingOfEachArchiveIsRemembered) {
+    choose("squadre", kTeams);
+    auto* columns = find<QTableWidget>("grdColonne");
+    auto* members = qobject_cast<QComboBox*>(columns->cellWidget(2, 1));
+    members->setCurrentIndex(members->findText(QStringLiteral("Cacciatori membri")));
+    find<QPushButton>("btnProva")->click();
+    // Another window, the same file: the members' column comes back chosen.
+    window = std::make_unique<ImportWindow>(archives::all());
+    choose("squadre", kTeams);
+    columns = find<QTableWidget>("grdColonne");
+    EXPECT_EQ(qobject_cast<QComboBox*>(columns->cellWidget(2, 1))->currentText(),
+              "Cacciatori membri");
+}
+
+TEST_F(ImportWindowTest, ABadFileIsNamedWithItsLine) {
+    choose("squadre", "Squadra;Capo squadra\r\nAlfa;\"Rossi\r\n");
+    EXPECT_EQ(messages().take(),
+              (QStringList{"riga 2: virgolette non bilanciate: la cella tra virgolette aperta "
+                           "qui non si chiude fino alla fine del file."}));
+    EXPECT_FALSE(find<QPushButton>("btnProva")->isEnabled());
+}
+
+}  // namespace
