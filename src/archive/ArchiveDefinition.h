@@ -34,6 +34,9 @@ struct ArchiveDefinition {
     // Lists of a date with a command-line name (the deadlines of a day),
     // each reading the files it names.
     QList<const ExportDefinition*> datedLists = {};
+    // A folder of files the archive keeps beside its records in the data
+    // folder (the weapons' photos), which a backup holds too; null for none.
+    QString (*filesFolder)() = nullptr;
 
     // The record file of the archive, for a year's file the file of `year`.
     QString recordFile(const QString& year = {}) const;

@@ -19,6 +19,7 @@ const ArchiveDefinition& archive() {
         .sheetPicture = kSheetPicture,
         .storedPicture = &storedPicture,
         .helpTopics = {&cardTopic(), &exportTopic()},
+        .filesFolder = &photoFolder,
     };
     return definition;
 }
