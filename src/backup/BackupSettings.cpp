@@ -124,4 +124,19 @@ bool isDue(const Settings& settings, Moment moment, const QDateTime& now) {
                                                   : last.daysTo(now.date()) >= 7;
 }
 
+QString runAutomatic(const QList<const ArchiveDefinition*>& archives, Moment moment,
+                     const WorkProgress& progress) {
+    Settings settings = readSettings();
+    if (!isDue(settings, moment, seams::clock().now())) return {};
+    const Outcome outcome = create(archives, folderOf(settings), settings.keep, progress);
+    if (outcome.cancelled) return {};
+    const QString failure = outcome.ok ? QString() : outcome.error;
+    if (failure != settings.lastError) {
+        settings.lastError = failure;
+        QString ignored;
+        writeSettings(settings, &ignored);
+    }
+    return failure;
+}
+
 }  // namespace backup

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
+
+#include "base/Seams.h"
+
+struct ArchiveDefinition;
 
 // The settings of the automatic backups, kept in "Impostazioni.ini" beside
 // the password file (section Backup), so that every station sharing the
@@ -41,5 +46,13 @@ QString frequencyText(Frequency frequency);
 // today, or from more than six days ago; never for Never.
 enum class Moment { Start, Exit };
 bool isDue(const Settings& settings, Moment moment, const QDateTime& now);
+
+// The automatic backup of a moment: taken when due (into the folder of the
+// settings, keeping their number), its failure kept in the settings until
+// one succeeds. Empty when none was due or it succeeded; otherwise the
+// Italian message of the failure (not for a cancel, which leaves the
+// backup due).
+QString runAutomatic(const QList<const ArchiveDefinition*>& archives, Moment moment,
+                     const WorkProgress& progress = {});
 
 }  // namespace backup
