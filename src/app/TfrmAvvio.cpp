@@ -9,8 +9,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/Archives.h"
 #include "app/GuiArchives.h"
 #include "archive/CardWindow.h"
+#include "backup/BackupSettings.h"
+#include "backup/BackupWindow.h"
 #include "base/GuiShell.h"
 #include "base/Seams.h"
 #include "shell/HelpTopics.h"
@@ -78,6 +81,12 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     subtitle->setStyleSheet(QStringLiteral("font: italic 13pt; color: #4a6f96; border: none;"));
     content->addWidget(title);
     content->addWidget(subtitle);
+    auto* backupWarning = new QLabel(panel);
+    backupWarning->setObjectName(QStringLiteral("lblAvvisoBackup"));
+    backupWarning->setWordWrap(true);
+    backupWarning->setStyleSheet(QStringLiteral("color: #b02020; font: bold; border: none;"));
+    backupWarning->hide();
+    content->addWidget(backupWarning);
 
     auto* tiles = new QGridLayout;
     tiles->setSpacing(18);
@@ -93,6 +102,14 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     auto* imgCopyright = pictureButton(panel, QStringLiteral("imgCopyright"), "copyright", 32);
     imgCopyright->setToolTip(QStringLiteral("Visualizza la schermata di presentazione."));
     bottom->addWidget(imgCopyright);
+    auto* imgBackup = pictureButton(panel, QStringLiteral("imgBackup"), "salva", 32);
+    imgBackup->setToolTip(QStringLiteral("Backup e ripristino dei dati."));
+    bottom->addWidget(imgBackup);
+    connect(imgBackup, &QToolButton::clicked, this, [this] {
+        BackupWindow window(archives::all(), this);
+        window.exec();
+        setBackupWarning(backup::readSettings().lastError);
+    });
     connect(imgCopyright, &QToolButton::clicked, this, [this] {
         TfrmSplash window(this);
         window.exec();
@@ -112,6 +129,12 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     connect(imgSito, &QToolButton::clicked, this,
             [] { seams::desktop().shellOpen(TfrmAvvio::makerSite()); });
     connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::quitRequested);
+}
+
+void TfrmAvvio::setBackupWarning(const QString& text) {
+    auto* label = findChild<QLabel*>(QStringLiteral("lblAvvisoBackup"));
+    label->setText(QStringLiteral("Ultimo backup automatico non riuscito: ") + text);
+    label->setVisible(!text.isEmpty());
 }
 
 QString TfrmAvvio::makerSite() {

@@ -27,6 +27,10 @@ public:
 
     static QString makerSite();
 
+    // The failure of the last automatic backup, shown on the launcher until
+    // one succeeds; empty hides it.
+    void setBackupWarning(const QString& text);
+
 Q_SIGNALS:
     // The user ended the program (imgEsci or the close box).
     void quitRequested();
