@@ -18,6 +18,7 @@
 #include "archive/TfrmAllegaCartella.h"
 #include "archive/TfrmCalendario.h"
 #include "archive/TfrmCreaRTF.h"
+#include "backup/BackupWindow.h"
 #include "checks/TfrmCarta.h"
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmIban.h"
@@ -84,6 +85,7 @@ inline QList<WindowRow> programWindows() {
         {"TfrmCarta", owned<TfrmCarta>()},
         {"TfrmAllegaCartella", owned<TfrmAllegaCartella>()},
         {"TfrmCalendario", owned<TfrmCalendario>()},
+        {"BackupWindow", owned<BackupWindow>(archives::all())},
     };
     for (const HelpTopic* topic : archives::helpTopics()) {
         QString key = topic->key;
