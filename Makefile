@@ -6,8 +6,9 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 	libgl-dev gstreamer1.0-plugins-good fonts-liberation2 fonts-dejavu-core \
 	libgtest-dev libgmock-dev libbenchmark-dev poppler-utils libreoffice-calc-nogui \
 	libreoffice-writer-nogui lame ccache mold
-# The backups' zip files (src/backup/ZipArchive.cpp); unzip reads them back in the tests.
-PACKAGES += libzip-dev unzip
+# The backups' zip files (src/backup/ZipArchive.cpp); unzip and Python's zipfile read them
+# back in the tests.
+PACKAGES += libzip-dev unzip python3
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 RELEASE_DIR := build/release

@@ -1,5 +1,6 @@
 #include "app/Archives.h"
 
+#include "backup/BackupHelp.h"
 #include "communications/CommunicationsArchive.h"
 #include "deadlines/DeadlinesArchive.h"
 #include "hunters/HuntersArchive.h"
@@ -54,6 +55,7 @@ const QList<const HelpTopic*>& helpTopics() {
     static const QList<const HelpTopic*> topics = [] {
         QList<const HelpTopic*> list{&help::general()};
         for (const ArchiveDefinition* archive : all()) list += archive->helpTopics;
+        list.append(&backup::helpTopic());
         return list;
     }();
     return topics;

@@ -23,7 +23,8 @@ const ArchiveDefinition* ownerOf(const SummaryDefinition* summary);
 // null.
 const ExportDefinition* datedListNamed(const QString& name);
 
-// Every help topic: the complete guide first, then each archive's.
+// Every help topic: the complete guide first, then each archive's, then
+// the backups'.
 const QList<const HelpTopic*>& helpTopics();
 // The topic with that command-line name, or null.
 const HelpTopic* helpTopic(const QString& key);
