@@ -26,6 +26,8 @@ STRESS_PACKAGES := bindfs fuse3
 # server (bench/first_window.sh), sqlite3 for the comparisons of the export
 # and the full list, /usr/bin/time for the peak memory.
 BENCH_PACKAGES := libx11-dev xvfb sqlite3 time
+# The backup row compares with Info-ZIP.
+BENCH_PACKAGES += zip
 
 # What `make deb` and `make deb-test` need besides: dpkg-dev (the hardening
 # flags, dpkg-shlibdeps for the dependencies) and the checkers of the package.

@@ -82,6 +82,16 @@ row "  contro sqlite3 che ordina le stesse righe da una tabella" "$sqliteLines s
 row "  memoria per $allText MB di testo" "$allPeak MB" "$(ratio "$allPeak" "$allText")" "≤ 3× il testo"
 row "esporta anagrafica ($exportSize MB)" "$export s" "$(ratio "$export" "$floor")" ""
 row "  contro sqlite3 -html ($sqliteSize MB)" "$sqlite s" "$(ratio "$export" "$sqlite")" "≤ 1.5×"
+# A backup of the hunters and a year of 400 000 deadlines, verification
+# included, against Info-ZIP's zip of the same files at the same level.
+"$build/bench/selvadoro_bench_deadline_year" "$data/2024.sca" 400000
+backupRuns=${BACKUP_RUNS:-3}
+backupMedian() { local saved=$runs; runs=$backupRuns; median "$@"; runs=$saved; }
+backup=$(backupMedian "${program[@]}" backup --destinazione "$work/backup" --conserva 1)
+zipped=$(backupMedian sh -c 'rm -f "$1" && cd "$2" && zip -q -6 -r "$1" Cacciatori.pro 2024.sca' sh "$work/zip.zip" "$data")
+backupSize=$(du -cb "$data/Cacciatori.pro" "$data/2024.sca" | tail -1 | awk '{ printf "%.0f", $1 / 1e6 }')
+row "backup di cacciatori e 400 000 scadenze ($backupSize MB), verificato" "$backup s" "$(ratio "$backup" "$zipped")" "≤ 1.5×"
+row "  contro zip -6 -r degli stessi file" "$zipped s" "1" ""
 if [ -x "$here/first_window.sh" ] && [ -n "$(command -v Xvfb)" ]; then
     read -r bare first < <("$here/first_window.sh" "$build" "$exe" "$data")
     row "prima finestra contro una QLabel" "$first s contro $bare s" "$(ratio "$first" "$bare")" "≤ 1.5×"
