@@ -312,9 +312,27 @@ TEST_F(BackupTest, ABackupFolderInsideACopiedFolderIsRefused) {
     EXPECT_FALSE(QFileInfo::exists(data.filePath(QStringLiteral("Documenti_Allegati/Backup"))));
 }
 
+// Whether every record of an archive's bytes is whole: a version the
+// record writer wrote, its unit "<origin>:<sequence>:<version>;" repeated.
+::testing::AssertionResult wholeRecords(const QByteArray& bytes, qsizetype size) {
+    if (bytes.size() % size != 0) return ::testing::AssertionFailure() << "incomplete record";
+    for (qsizetype at = 0; at < bytes.size(); at += size) {
+        const QByteArray record = bytes.mid(at, size);
+        const QByteArray unit = record.left(record.indexOf(';') + 1);
+        if (unit.isEmpty() || unit.repeated(size / unit.size() + 1).left(size) != record) {
+            return ::testing::AssertionFailure() << "torn record " << at / size + 1;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
 // A writer saves from another process all along: every backup holds whole
-// records only, each one a version the writer wrote.
+// records only, each one a version the writer wrote, and so does every
+// archive restored from them. `make stress` takes 100 backups
+// (SELVADORO_BACKUP_ROUNDS).
 TEST_F(BackupTest, ABackupTakenWhileAnotherProcessSavesHoldsWholeRecords) {
+    const int rounds = qMax(1, qEnvironmentVariableIntValue("SELVADORO_BACKUP_ROUNDS"));
+    const int taken = qEnvironmentVariableIsSet("SELVADORO_BACKUP_ROUNDS") ? rounds : 5;
     const QString path = data.filePath(QStringLiteral("Cacciatori.pro"));
     QFile::remove(path);
     const qsizetype size = recordSizeOf(QStringLiteral("Cacciatori.pro"));
@@ -323,9 +341,11 @@ TEST_F(BackupTest, ABackupTakenWhileAnotherProcessSavesHoldsWholeRecords) {
                  {path, QString::number(size), QStringLiteral("w"), QStringLiteral("0"),
                   QStringLiteral("mixed"), QStringLiteral("keep=40"), QStringLiteral("pause=5")});
     ASSERT_TRUE(writer.waitForReadyRead(30000)) << writer.readAllStandardError().constData();
-    for (int i = 0; i < 5; ++i) {
-        const backup::Outcome outcome = take(10);
+    QStringList zips;
+    for (int i = 0; i < taken; ++i) {
+        const backup::Outcome outcome = take(taken + 10);
         ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
+        zips.append(outcome.path);
         clock.now_ = clock.now_.addSecs(1);
         ziparchive::Reader reader(outcome.path);
         ASSERT_TRUE(reader.open());
@@ -333,18 +353,19 @@ TEST_F(BackupTest, ABackupTakenWhileAnotherProcessSavesHoldsWholeRecords) {
             if (reader.entries().at(e).name != QStringLiteral("Cacciatori.pro")) continue;
             QByteArray bytes;
             ASSERT_TRUE(reader.readAll(e, &bytes, 1 << 28));
-            ASSERT_EQ(bytes.size() % size, 0);
-            for (qsizetype at = 0; at < bytes.size(); at += size) {
-                const QByteArray record = bytes.mid(at, size);
-                const QByteArray unit = record.left(record.indexOf(';') + 1);
-                ASSERT_FALSE(unit.isEmpty());
-                ASSERT_EQ(unit.repeated(size / unit.size() + 1).left(size), record)
-                    << "torn record " << at / size + 1;
-            }
+            ASSERT_TRUE(wholeRecords(bytes, size)) << "backup " << i + 1;
         }
     }
     writer.kill();
     writer.waitForFinished(30000);
+    // The restored archives too (the last few; all of them under stress).
+    for (qsizetype i = qMax<qsizetype>(0, zips.size() - 3); i < zips.size(); ++i) {
+        clock.now_ = clock.now_.addSecs(1);
+        const backup::Outcome restored =
+            backup::restore(zips.at(i), archives::all(), backups(), taken + 100);
+        ASSERT_TRUE(restored.ok) << restored.error.toStdString();
+        EXPECT_TRUE(wholeRecords(read(QStringLiteral("Cacciatori.pro")), size)) << "restore " << i;
+    }
 }
 
 TEST_F(BackupTest, AnAutomaticBackupIsDueAsItsFrequencySays) {
