@@ -92,6 +92,8 @@ BackupWindow::BackupWindow(QList<const ArchiveDefinition*> archives, QWidget* pa
     backups_->setRootIsDecorated(false);
     backups_->setHeaderLabels({QStringLiteral("Data"), QStringLiteral("Dimensione"),
                                QStringLiteral("Schede per archivio")});
+    backups_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    backups_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     backups_->header()->setSectionResizeMode(2, QHeaderView::Stretch);
     restoreLayout->addWidget(backups_, 2);
     restoreLayout->addWidget(new QLabel(
@@ -99,6 +101,7 @@ BackupWindow::BackupWindow(QList<const ArchiveDefinition*> archives, QWidget* pa
     changes_ = new QTreeWidget(restoreBox);
     changes_->setObjectName(QStringLiteral("grdDifferenze"));
     changes_->setRootIsDecorated(false);
+    changes_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     changes_->setHeaderLabels({QStringLiteral("Archivio"), QStringLiteral("Schede ora"),
                                QStringLiteral("Schede nel backup")});
     restoreLayout->addWidget(changes_, 1);
@@ -212,6 +215,7 @@ void BackupWindow::backUpNow() {
         outcome = backup::create(archives_, backup::folderOf(settings), settings.keep,
                                  progress.callback());
     }
+    refresh();
     if (outcome.cancelled) {
         status_->setText(QStringLiteral("Backup annullato."));
     } else if (!outcome.ok) {
@@ -223,7 +227,6 @@ void BackupWindow::backUpNow() {
         status_->setText(text);
         seams::messages().information(text);
     }
-    refresh();
 }
 
 void BackupWindow::restoreChosen() {
@@ -255,6 +258,7 @@ void BackupWindow::restoreFrom(const QString& zipPath) {
         outcome = backup::restore(zipPath, archives_, backup::folderOf(settings), settings.keep,
                                   progress.callback());
     }
+    refresh();
     if (outcome.cancelled) {
         status_->setText(QStringLiteral("Ripristino annullato: i file sono rimasti come erano."));
     } else if (!outcome.ok) {
@@ -267,5 +271,4 @@ void BackupWindow::restoreFrom(const QString& zipPath) {
         status_->setText(text);
         seams::messages().information(text);
     }
-    refresh();
 }
