@@ -286,16 +286,23 @@ TEST_F(BackupTest, KeepsTheNewestAndAFailedBackupRemovesNone) {
     EXPECT_EQ(names, (QStringList{QStringLiteral("Selvadoro-2026-03-11-103000.zip"),
                                   QStringLiteral("Selvadoro-2026-03-10-103000.zip"),
                                   QStringLiteral("Selvadoro-2026-03-09-103000.zip")}));
-    backup::Outcome failed;
-    {
-        WriteFailure failure(WriteFailure::Kind::ReadOnlyFolder, backups());
-        if (!failure.possible()) GTEST_SKIP() << "permissions cannot be enforced here";
-        failed = take(1);
+    // A folder that cannot be written, a disk that is full: the backup
+    // fails, and no earlier backup goes.
+    for (const auto kind : {WriteFailure::Kind::ReadOnlyFolder, WriteFailure::Kind::FullDisk}) {
+        clock.now_ = clock.now_.addDays(1);
+        backup::Outcome failed;
+        {
+            WriteFailure failure(kind, backups());
+            if (!failure.possible()) continue;
+            failed = take(1);
+        }
+        EXPECT_FALSE(failed.ok) << WriteFailure::name(kind);
+        EXPECT_TRUE(failed.error.startsWith(QStringLiteral("Backup non riuscito: ")))
+            << failed.error.toStdString();
+        EXPECT_EQ(backup::list(backups()).size(), 3) << WriteFailure::name(kind);
+        EXPECT_EQ(QDir(backups()).entryList(QDir::Files | QDir::Hidden).size(), 3)
+            << WriteFailure::name(kind);
     }
-    EXPECT_FALSE(failed.ok);
-    EXPECT_TRUE(failed.error.startsWith(QStringLiteral("Backup non riuscito: ")));
-    EXPECT_EQ(backup::list(backups()).size(), 3);
-    EXPECT_EQ(QDir(backups()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }
 
 TEST_F(BackupTest, TwoBackupsInTheSameSecondKeepBoth) {
