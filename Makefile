@@ -10,6 +10,9 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 # The .xlsx export (libxlsxwriter), the iCalendar export (libical), and
 # the independent readers of their tests (openpyxl, icalendar).
 PACKAGES += libxlsxwriter-dev libical-dev python3-openpyxl python3-icalendar
+# The backups' zip files (src/backup/ZipArchive.cpp); unzip and Python's zipfile read them
+# back in the tests.
+PACKAGES += libzip-dev unzip python3
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 RELEASE_DIR := build/release
@@ -29,6 +32,8 @@ STRESS_PACKAGES := bindfs fuse3
 BENCH_PACKAGES := libx11-dev xvfb sqlite3 time
 # Python's xlsxwriter, the comparison of the .xlsx export.
 BENCH_PACKAGES += python3-xlsxwriter
+# The backup row compares with Info-ZIP.
+BENCH_PACKAGES += zip
 
 # What `make deb` and `make deb-test` need besides: dpkg-dev (the hardening
 # flags, dpkg-shlibdeps for the dependencies) and the checkers of the package.

@@ -118,6 +118,15 @@ row "agenda ($hunters cacciatori e $deadlines scadenze)" "$agenda s" "$(ratio "$
 row "  lettura dei due file in blocchi da 1 MiB" "$floor s + $yearFloor s" "1" ""
 row "importa anagrafica da CSV ($importSize MB, $importRows schede)" "$importTime s, picco $importPeak MB" "$(ratio "$importTime" "$floor")" ""
 row "  contro sqlite3 .import --csv dello stesso file" "$sqliteImport s" "$(ratio "$importTime" "$sqliteImport")" "≤ 2×"
+# A backup of the hunters and the year of deadlines, verification
+# included, against Info-ZIP's zip of the same files at the same level.
+backupRuns=${BACKUP_RUNS:-3}
+backupMedian() { local saved=$runs; runs=$backupRuns; median "$@"; runs=$saved; }
+backup=$(backupMedian "${program[@]}" backup --destinazione "$work/backup" --conserva 1)
+zipped=$(backupMedian sh -c 'rm -f "$1" && cd "$2" && zip -q -6 -r "$1" Cacciatori.pro 2024.sca' sh "$work/zip.zip" "$data")
+backupSize=$(du -cb "$data/Cacciatori.pro" "$data/2024.sca" | tail -1 | awk '{ printf "%.0f", $1 / 1e6 }')
+row "backup di cacciatori e $deadlines scadenze ($backupSize MB), verificato" "$backup s" "$(ratio "$backup" "$zipped")" "≤ 1.5×"
+row "  contro zip -6 -r degli stessi file" "$zipped s" "1" ""
 if [ -x "$here/first_window.sh" ] && [ -n "$(command -v Xvfb)" ]; then
     read -r bare first < <("$here/first_window.sh" "$build" "$exe" "$data")
     row "prima finestra contro una QLabel" "$first s contro $bare s" "$(ratio "$first" "$bare")" "≤ 1.5×"

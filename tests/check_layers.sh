@@ -1,7 +1,7 @@
 #!/bin/sh
 # Keeps the floors of src/: a folder includes only itself and the floors
 # below it. Floors: base, then shell, then the generic pieces (archive,
-# report, checks, agenda, export, import, mailing, which may use each other), then the archives, then app.
+# report, checks, agenda, backup, export, import, mailing, which may use each other), then the archives, then app.
 # An archive includes another archive only for the search it links a
 # picker to (that archive's *Lists.h).
 src=${1:?usage: check_layers.sh SRC_DIR}
@@ -9,7 +9,7 @@ floor() {
     case "$1" in
         base) echo 0 ;;
         shell) echo 1 ;;
-        archive | report | checks | agenda | export | import | mailing) echo 2 ;;
+        archive | report | checks | agenda | backup | export | import | mailing) echo 2 ;;
         app) echo 4 ;;
         *) echo 3 ;;
     esac

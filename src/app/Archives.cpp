@@ -1,13 +1,14 @@
 #include "app/Archives.h"
 
 #include "agenda/AgendaHelp.h"
+#include "backup/BackupHelp.h"
 #include "communications/CommunicationsArchive.h"
 #include "deadlines/DeadlinesArchive.h"
 #include "export/ExportHelp.h"
 #include "hunters/HuntersArchive.h"
 #include "hunts/HuntsArchive.h"
-#include "mailing/MailingHelp.h"
 #include "import/ImportHelp.h"
+#include "mailing/MailingHelp.h"
 #include "teams/TeamsArchive.h"
 #include "weapons/WeaponsArchive.h"
 
@@ -60,7 +61,7 @@ const QList<const HelpTopic*>& helpTopics() {
         for (const ArchiveDefinition* archive : all()) list += archive->helpTopics;
         // The topics of the pieces every archive shares.
         list += {&help::agendaTopic(), &help::exportFormatsTopic(), &importer::helpTopic(),
-                 &mailing::helpTopic()};
+                 &mailing::helpTopic(), &backup::helpTopic()};
         return list;
     }();
     return topics;

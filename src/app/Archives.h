@@ -24,7 +24,8 @@ const ArchiveDefinition* ownerOf(const SummaryDefinition* summary);
 const ExportDefinition* datedListNamed(const QString& name);
 
 // Every help topic: the complete guide first, then each archive's, then
-// post and paper's (labels, cards, letters).
+// those of the pieces every archive shares (agenda, export formats, import,
+// post and paper, backups).
 const QList<const HelpTopic*>& helpTopics();
 // The topic with that command-line name, or null.
 const HelpTopic* helpTopic(const QString& key);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/Archives.h"
+#include "app/CommandBackup.h"
 #include "app/CommandCards.h"
 #include "app/CommandGuide.h"
 #include "app/CommandLists.h"
@@ -117,6 +118,20 @@ const std::array kCommands{
             "password-iniziale FILE     scrive un file della password con la password\n"
             "                             di primo accesso",
             &firstPasswordCommand},
+    Command{"backup",
+            "backup [--destinazione CARTELLA] [--conserva N]\n"
+            "                             scrive un backup verificato della cartella dei dati\n"
+            "                             (file zip; senza --destinazione, nella cartella\n"
+            "                             dei backup delle impostazioni)\n"
+            "  backup --elenco [--destinazione CARTELLA]\n"
+            "                             elenca i backup con le schede di ogni archivio\n"
+            "  backup --verifica FILE     rilegge tutto un backup e lo controlla",
+            &backupCommand},
+    Command{"ripristina",
+            "ripristina FILE [--prova]  rimette i file di un backup nella cartella dei dati,\n"
+            "                             dopo un backup dello stato attuale; con --prova\n"
+            "                             mostra soltanto che cosa cambierebbe",
+            &restoreCommand},
 };
 
 // The options every program answers: they print and end, like a command

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 #include "app/Archives.h"
@@ -11,6 +12,7 @@
 #include "app/TfrmAvvio.h"
 #include "archive/CardWindow.h"
 #include "archive/GuiCards.h"
+#include "backup/BackupSettings.h"
 #include "base/GuiSeams.h"
 #include "base/GuiShell.h"
 #include "base/Paths.h"
@@ -49,9 +51,33 @@ TfrmAvvio& GuiApplication::launcher() {
             QString::fromLatin1(archive.tile),
             [window = QString::fromLatin1(archive.window)] { return cards::cardWindow(window); });
     }
-    QObject::connect(launcher_.get(), &TfrmAvvio::quitRequested, qApp, &QApplication::quit,
-                     Qt::QueuedConnection);
+    if (!automaticBackups_) {
+        QObject::connect(launcher_.get(), &TfrmAvvio::quitRequested, qApp, &QApplication::quit,
+                         Qt::QueuedConnection);
+        return *launcher_;
+    }
+    // The backup of the start once the launcher shows; the one of the exit
+    // finishes before the program ends.
+    launcher_->setBackupWarning(backup::readSettings().lastError);
+    QTimer::singleShot(0, launcher_.get(), [this] { automaticBackup(backup::Moment::Start); });
+    QObject::connect(
+        launcher_.get(), &TfrmAvvio::quitRequested, qApp,
+        [this] {
+            automaticBackup(backup::Moment::Exit);
+            QApplication::quit();
+        },
+        Qt::QueuedConnection);
     return *launcher_;
+}
+
+void GuiApplication::automaticBackup(backup::Moment moment) {
+    QString failure;
+    {
+        ProgressScope progress(QStringLiteral("Backup automatico in corso..."));
+        failure = backup::runAutomatic(archives::all(), moment, progress.callback());
+    }
+    if (!failure.isEmpty()) seams::messages().error(failure);
+    if (launcher_) launcher_->setBackupWarning(backup::readSettings().lastError);
 }
 
 CardWindow* GuiApplication::card(const QString& windowName) {
@@ -113,6 +139,7 @@ int runGui(QApplication& app) {
     int result;
     {
         GuiApplication windows;
+        windows.setAutomaticBackups(true);
         windows.start();
         result = QApplication::exec();
     }

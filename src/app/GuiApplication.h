@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "backup/BackupSettings.h"
+
 class CardWindow;
 class QApplication;
 class TfrmAvvio;
@@ -33,10 +35,19 @@ public:
     // Shows the first window: the password window.
     void start();
 
+    // The automatic backups (backup/BackupSettings): one at the launcher's
+    // first showing and one at exit, each when due, with progress; a
+    // failure is shown at once and on the launcher until one succeeds. Off
+    // unless the program turns them on (runGui).
+    void setAutomaticBackups(bool on) { automaticBackups_ = on; }
+
 private:
+    void automaticBackup(backup::Moment moment);
+
     std::unique_ptr<TfrmPassword> password_;
     std::unique_ptr<TfrmCambiaPassword> changePassword_;
     std::unique_ptr<TfrmAvvio> launcher_;
+    bool automaticBackups_ = false;
     // The cards made so far, at most one per archive of the registry.
     std::vector<std::unique_ptr<CardWindow>> cards_;
 };

@@ -18,6 +18,8 @@
 #include "archive/ExportWindow.h"
 #include "archive/GuiCards.h"
 #include "archive/SummaryWindow.h"
+#include "backup/BackupSettings.h"
+#include "backup/BackupWindow.h"
 #include "base/GuiShell.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
@@ -37,10 +39,6 @@ AgendaWidget::Source& agendaSource() {
         return agenda::compute(archives::all(), today, &stop);
     };
     return source;
-}
-
-QString settingsFile() {
-    return paths::dataFile(QStringLiteral("Selvadoro.ini"));
 }
 
 constexpr const char* kAgendaKey = "avvio/mostraDaFare";
@@ -107,6 +105,12 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     subtitle->setStyleSheet(QStringLiteral("font: italic 13pt; color: #4a6f96; border: none;"));
     content->addWidget(title);
     content->addWidget(subtitle);
+    auto* backupWarning = new QLabel(panel);
+    backupWarning->setObjectName(QStringLiteral("lblAvvisoBackup"));
+    backupWarning->setWordWrap(true);
+    backupWarning->setStyleSheet(QStringLiteral("color: #b02020; font: bold; border: none;"));
+    backupWarning->hide();
+    content->addWidget(backupWarning);
 
     auto* tiles = new QGridLayout;
     tiles->setSpacing(18);
@@ -138,6 +142,14 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     auto* imgCopyright = pictureButton(panel, QStringLiteral("imgCopyright"), "copyright", 32);
     imgCopyright->setToolTip(QStringLiteral("Visualizza la schermata di presentazione."));
     bottom->addWidget(imgCopyright);
+    auto* imgBackup = pictureButton(panel, QStringLiteral("imgBackup"), "salva", 32);
+    imgBackup->setToolTip(QStringLiteral("Backup e ripristino dei dati."));
+    bottom->addWidget(imgBackup);
+    connect(imgBackup, &QToolButton::clicked, this, [this] {
+        BackupWindow window(archives::all(), this);
+        window.exec();
+        setBackupWarning(backup::readSettings().lastError);
+    });
     connect(imgCopyright, &QToolButton::clicked, this, [this] {
         TfrmSplash window(this);
         window.exec();
@@ -157,6 +169,12 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     connect(imgSito, &QToolButton::clicked, this,
             [] { seams::desktop().shellOpen(TfrmAvvio::makerSite()); });
     connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::quitRequested);
+}
+
+void TfrmAvvio::setBackupWarning(const QString& text) {
+    auto* label = findChild<QLabel*>(QStringLiteral("lblAvvisoBackup"));
+    label->setText(QStringLiteral("Ultimo backup automatico non riuscito: ") + text);
+    label->setVisible(!text.isEmpty());
 }
 
 QString TfrmAvvio::makerSite() {
@@ -210,11 +228,11 @@ void TfrmAvvio::setAgendaSource(AgendaWidget::Source source) {
 }
 
 bool TfrmAvvio::agendaShown() {
-    return QSettings(settingsFile(), QSettings::IniFormat).value(kAgendaKey, true).toBool();
+    return QSettings(paths::settingsFile(), QSettings::IniFormat).value(kAgendaKey, true).toBool();
 }
 
 void TfrmAvvio::setAgendaShown(bool shown) {
-    QSettings(settingsFile(), QSettings::IniFormat).setValue(kAgendaKey, shown);
+    QSettings(paths::settingsFile(), QSettings::IniFormat).setValue(kAgendaKey, shown);
 }
 
 void TfrmAvvio::showEvent(QShowEvent* event) {

@@ -38,6 +38,9 @@ public:
     // kept in the data folder's Selvadoro.ini.
     static bool agendaShown();
     static void setAgendaShown(bool shown);
+    // The failure of the last automatic backup, shown on the launcher until
+    // one succeeds; empty hides it.
+    void setBackupWarning(const QString& text);
 
 Q_SIGNALS:
     // The user ended the program (imgEsci or the close box).

@@ -72,6 +72,9 @@ struct ArchiveDefinition {
     // key matches a stored record or an earlier row as a possible duplicate.
     // Empty: no key, no duplicates looked for.
     std::vector<FieldId> naturalKey = {};
+    // A folder of files the archive keeps beside its records in the data
+    // folder (the weapons' photos), which a backup holds too; null for none.
+    QString (*filesFolder)() = nullptr;
 
     // The record file of the archive, for a year's file the file of `year`.
     QString recordFile(const QString& year = {}) const;

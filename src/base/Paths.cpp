@@ -81,6 +81,10 @@ QString dataFile(const QString& name) {
     return QDir(dataFolder()).filePath(name);
 }
 
+QString settingsFile() {
+    return dataFile(QStringLiteral("Selvadoro.ini"));
+}
+
 QString programFolder() {
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
                                         : QDir::currentPath();

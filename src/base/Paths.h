@@ -33,6 +33,11 @@ bool usesDefaultDataFolder();
 // Full path of a file in the data folder.
 QString dataFile(const QString& name);
 
+// The data folder's Selvadoro.ini, where the windows remember their choices
+// (QSettings groups: the launcher's panel, the import's mappings, post and
+// paper), shared by every station that uses the folder.
+QString settingsFile();
+
 // The folder of the executable.
 QString programFolder();
 

@@ -30,11 +30,6 @@ QLabel* caption(const QString& text, QWidget* parent) {
     return new QLabel(text, parent);
 }
 
-// The file that remembers the last mapping of each archive.
-QString settingsFile() {
-    return paths::dataFile(QStringLiteral("Importazione.ini"));
-}
-
 }  // namespace
 
 ImportWindow::ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* parent)
@@ -351,7 +346,7 @@ bool ImportWindow::importRows() {
 }
 
 void ImportWindow::rememberColumns() const {
-    QSettings settings(settingsFile(), QSettings::IniFormat);
+    QSettings settings(paths::settingsFile(), QSettings::IniFormat);
     QStringList pairs;
     const QList<qsizetype> mapped = columns();
     for (qsizetype c = 0; c < table_.header.size(); ++c) {
@@ -367,7 +362,7 @@ void ImportWindow::rememberColumns() const {
 
 QList<qsizetype> ImportWindow::rememberedColumns() const {
     QList<qsizetype> mapping = importer::matchColumns(archive(), table_.header);
-    QSettings settings(settingsFile(), QSettings::IniFormat);
+    QSettings settings(paths::settingsFile(), QSettings::IniFormat);
     const QStringList pairs =
         settings.value(QString::fromLatin1(archive().name) + QStringLiteral("/colonne"))
             .toStringList();

@@ -12,7 +12,7 @@ constexpr const char* kGroup = "EtichettePersonalizzate/";
 }  // namespace
 
 QString settingsPath() {
-    return paths::dataFile(QStringLiteral("Posta.ini"));
+    return paths::settingsFile();
 }
 
 Association association() {

@@ -4,7 +4,7 @@
 
 #include "mailing/LabelSheet.h"
 
-// The settings of post and paper, kept in "Posta.ini" in the data folder:
+// The settings of post and paper, kept in paths::settingsFile():
 // the association's heading (name, logo, e-mail address) and the custom
 // label sheet.
 namespace mailing {

@@ -38,6 +38,10 @@ QImage drawPlaceholder() {
 
 }  // namespace
 
+QString photoFolder() {
+    return paths::dataFile(kFolder);
+}
+
 QString photoPath(qsizetype number) {
     return paths::dataFile(kFolder + QStringLiteral("/Arma_") + QString::number(number) +
                            QStringLiteral(".jpg"));

@@ -14,6 +14,9 @@ namespace weapons {
 // photo.
 inline constexpr QSize kPreviewSize{567, 378};
 
+// "<data folder>/Schedario", the folder of the photos.
+QString photoFolder();
+
 // "<data folder>/Schedario/Arma_<n>.jpg".
 QString photoPath(qsizetype number);
 

@@ -26,6 +26,7 @@ const ArchiveDefinition& archive() {
                        {TRecArma::Field::Recapito, FieldType::Code}},
         .card = &cardRules(),
         .naturalKey = {TRecArma::Field::Matricola},
+        .filesFolder = &photoFolder,
     };
     return definition;
 }

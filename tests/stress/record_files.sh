@@ -1,7 +1,8 @@
 #!/bin/sh
 # The record files' long reliability runs (`make stress`): a writer killed
 # during its saves, and two stations on two mounts of one folder whose
-# operating system locks do not reach each other.
+# operating system locks do not reach each other; backups taken while a
+# writer saves.
 #   tests/stress/record_files.sh BUILD_DIR [KILLS] [SAVES]
 set -u
 build=$1
@@ -53,6 +54,8 @@ else
         "una cartella, i blocchi del sistema operativo esclusi dai processi"
     run 'RecordFileStationsTest.*' SELVADORO_STATION_SAVES="$saves"
 fi
+# Backups taken while another process saves: whole records only.
+run 'BackupTest.ABackupTakenWhileAnotherProcessSavesHoldsWholeRecords' SELVADORO_BACKUP_ROUNDS=100
 for m in $mounted; do
     fusermount -u "$m" 2>/dev/null || umount "$m"
 done

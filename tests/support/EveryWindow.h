@@ -18,6 +18,7 @@
 #include "archive/TfrmAllegaCartella.h"
 #include "archive/TfrmCalendario.h"
 #include "archive/TfrmCreaRTF.h"
+#include "backup/BackupWindow.h"
 #include "checks/TfrmCarta.h"
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmIban.h"
@@ -88,6 +89,7 @@ inline QList<WindowRow> programWindows() {
         {"TfrmAllegaCartella", owned<TfrmAllegaCartella>()},
         {"TfrmCalendario", owned<TfrmCalendario>()},
         {"TfrmImporta", owned<ImportWindow>(archives::all())},
+        {"BackupWindow", owned<BackupWindow>(archives::all())},
     };
     for (const HelpTopic* topic : archives::helpTopics()) {
         QString key = topic->key;

@@ -18,6 +18,8 @@
 //                 overwrites without reading them again, so that most of
 //                 its time goes into writing
 //   wait=MS       how long to wait for another station (default 15 s)
+//   pause=MS      rests between two saves, as a person between two clicks,
+//                 so that a reader of the whole file (a backup) gets its turn
 //   record_append_worker PATH RECORD_SIZE hold
 // Takes the writing lock, prints "locked" and waits to be killed.
 #include <QByteArray>
@@ -65,6 +67,7 @@ int mixed(const QString& path, qsizetype size, const QByteArray& worker, int cou
           const QList<QByteArray>& options) {
     qsizetype keep = 0;
     bool blind = false;
+    int pause = 0;
     for (const QByteArray& option : options) {
         if (option == "blind") {
             blind = true;
@@ -72,6 +75,8 @@ int mixed(const QString& path, qsizetype size, const QByteArray& worker, int cou
             RecordFile::setOsLocks(false);
         } else if (option.startsWith("keep=")) {
             keep = option.mid(5).toLongLong();
+        } else if (option.startsWith("pause=")) {
+            pause = option.mid(6).toInt();
         } else if (option.startsWith("wait=")) {
             RecordFile::setWaitLimit(std::chrono::milliseconds(option.mid(5).toLongLong()));
         } else {
@@ -153,6 +158,7 @@ int mixed(const QString& path, qsizetype size, const QByteArray& worker, int cou
             std::printf("ready\n");
             std::fflush(stdout);
         }
+        if (pause > 0) QThread::msleep(pause);
     }
     std::printf("appends %d overwrites %d\n", appends, overwrites);
     return 0;

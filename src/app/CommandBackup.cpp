@@ -1,0 +1,145 @@
+#include "app/CommandBackup.h"
+
+#include <QDir>
+#include <QLocale>
+
+#include "app/Archives.h"
+#include "app/CommandLine.h"
+#include "backup/Backup.h"
+#include "backup/BackupSettings.h"
+
+namespace commandline {
+namespace {
+
+// Takes "NAME VALUE" out of `args`; false, with the usage error, when the
+// value is missing or the option repeated.
+bool takeOption(QStringList& args, const QString& name, QString* value, int* status,
+                QTextStream& err) {
+    const qsizetype at = args.indexOf(name);
+    if (at < 0) return true;
+    if (at + 1 >= args.size() || args.indexOf(name, at + 1) >= 0) {
+        *status = usageError(err, name + QStringLiteral(" vuole un valore, una volta."));
+        return false;
+    }
+    *value = args.at(at + 1);
+    args.remove(at, 2);
+    return true;
+}
+
+QString records(qint64 count) {
+    return count < 0 ? QStringLiteral("-") : QString::number(count);
+}
+
+void printFiles(const backup::Manifest& manifest, QTextStream& out) {
+    for (const backup::FileEntry& file : manifest.files) {
+        if (file.records >= 0) out << "  " << file.name << ": " << file.records << " schede\n";
+    }
+}
+
+}  // namespace
+
+int backupCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QStringList options = args;
+    int status = 0;
+    QString folder;
+    QString keepText;
+    QString toVerify;
+    if (!takeOption(options, QStringLiteral("--destinazione"), &folder, &status, err) ||
+        !takeOption(options, QStringLiteral("--conserva"), &keepText, &status, err) ||
+        !takeOption(options, QStringLiteral("--verifica"), &toVerify, &status, err)) {
+        return status;
+    }
+    const bool listOnly = options.removeAll(QStringLiteral("--elenco")) > 0;
+    if (!options.isEmpty()) {
+        return usageError(err, QStringLiteral("Opzioni non valide: ") + options.join(u' '));
+    }
+    const backup::Settings settings = backup::readSettings();
+    if (folder.isEmpty()) folder = backup::folderOf(settings);
+    int keep = settings.keep;
+    if (!keepText.isEmpty()) {
+        bool ok = false;
+        keep = keepText.toInt(&ok);
+        if (!ok || keep < backup::kMinKeep || keep > backup::kMaxKeep) {
+            return usageError(err, QStringLiteral("--conserva vuole un numero da %1 a %2.")
+                                       .arg(backup::kMinKeep)
+                                       .arg(backup::kMaxKeep));
+        }
+    }
+    if (!toVerify.isEmpty()) {
+        const backup::Outcome outcome = backup::verify(toVerify, archives::all());
+        if (!outcome.ok) {
+            err << outcome.error << '\n';
+            return 1;
+        }
+        out << "Backup integro: " << QDir::toNativeSeparators(toVerify) << " ("
+            << outcome.manifest.files.size() << " file, del "
+            << outcome.manifest.date.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) << ")\n";
+        printFiles(outcome.manifest, out);
+        return 0;
+    }
+    if (listOnly) {
+        const QList<backup::Listed> backups = backup::list(folder);
+        if (backups.isEmpty()) {
+            out << "Nessun backup in " << QDir::toNativeSeparators(folder) << '\n';
+            return 0;
+        }
+        for (const backup::Listed& item : backups) {
+            out << QDir::toNativeSeparators(item.path) << "  "
+                << item.date.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) << "  "
+                << QLocale(QLocale::Italian).formattedDataSize(item.size) << '\n';
+            if (!item.error.isEmpty()) {
+                out << "  " << item.error << '\n';
+            } else {
+                printFiles(item.manifest, out);
+            }
+        }
+        return 0;
+    }
+    const backup::Outcome outcome = backup::create(archives::all(), folder, keep);
+    if (!outcome.ok) {
+        err << outcome.error << '\n';
+        return 1;
+    }
+    out << "Backup scritto e verificato: " << QDir::toNativeSeparators(outcome.path) << " ("
+        << outcome.manifest.files.size() << " file)\n";
+    return 0;
+}
+
+int restoreCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QStringList options = args;
+    const bool dryRun = options.removeAll(QStringLiteral("--prova")) > 0;
+    if (options.size() != 1 || options.at(0).startsWith(u'-')) {
+        return usageError(err, QStringLiteral("ripristina vuole il file del backup."));
+    }
+    const QString zipPath = options.at(0);
+    const backup::Settings settings = backup::readSettings();
+    if (dryRun) {
+        const backup::Outcome outcome = backup::verify(zipPath, archives::all());
+        if (!outcome.ok) {
+            err << outcome.error << '\n';
+            return 1;
+        }
+        out << "Il ripristino del backup del "
+            << outcome.manifest.date.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))
+            << " cambierebbe (schede ora -> nel backup):\n";
+        for (const backup::Change& change : backup::changes(outcome.manifest, archives::all())) {
+            out << "  " << change.name << ": " << records(change.recordsNow) << " -> "
+                << records(change.recordsInBackup)
+                << (change.recordsNow == change.recordsInBackup ? "" : " *") << '\n';
+        }
+        out << "Nessun file è stato cambiato (--prova).\n";
+        return 0;
+    }
+    const backup::Outcome outcome =
+        backup::restore(zipPath, archives::all(), backup::folderOf(settings), settings.keep);
+    if (!outcome.ok) {
+        err << outcome.error << '\n';
+        return 1;
+    }
+    out << "Ripristino eseguito: " << outcome.manifest.files.size() << " file dal backup del "
+        << outcome.manifest.date.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) << ".\n"
+        << "Lo stato precedente è nel backup " << QDir::toNativeSeparators(outcome.path) << '\n';
+    return 0;
+}
+
+}  // namespace commandline

@@ -1,0 +1,731 @@
+#include "backup/Backup.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+#include "archive/ArchiveDefinition.h"
+#include "archive/Attachments.h"
+#include "archive/RecordFile.h"
+#include "archive/RecordLayout.h"
+#include "backup/BackupSettings.h"
+#include "backup/ZipArchive.h"
+#include "base/FileErrors.h"
+#include "base/FileLock.h"
+#include "base/LockFile.h"
+#include "base/Paths.h"
+#include "shell/AccessPassword.h"
+#include "shell/ProgramInfo.h"
+
+namespace backup {
+namespace {
+
+using fileerror::Cause;
+
+const QString kTitle = QStringLiteral("Selvadoro - backup della cartella dei dati");
+constexpr qint64 kManifestLimit = 16 * 1024 * 1024;
+constexpr qint64 kBlock = 1 << 20;
+
+// A share of a piece of work: part `index` of `count` equal parts.
+WorkProgress part(const WorkProgress& whole, int index, int count) {
+    if (!whole) return {};
+    return [whole, index, count](qint64 done, qint64 total) {
+        const qint64 scaled = total > 0 ? qMin<qint64>(1000, done * 1000 / total) : 1000;
+        return whole(index * 1000 + scaled, count * 1000);
+    };
+}
+
+QString relative(const QString& path) {
+    return QDir(paths::dataFolder()).relativeFilePath(path);
+}
+
+// A relative path the program could have written: no drive, no leading
+// "/", no "\", no empty, "." or ".." part.
+bool isSafeName(const QString& name) {
+    if (name.isEmpty() || name.startsWith(u'/') || name.contains(u'\\') || name.contains(u':')) {
+        return false;
+    }
+    for (const QString& piece : name.split(u'/')) {
+        if (piece.isEmpty() || piece == u"." || piece == u"..") return false;
+    }
+    return true;
+}
+
+// The folders whose every file the program owns: the attachments and each
+// archive's folder of files, relative to the data folder.
+QStringList ownedFolders(const QList<const ArchiveDefinition*>& archives) {
+    QStringList folders{relative(attachments::folder())};
+    for (const ArchiveDefinition* archive : archives) {
+        if (archive->filesFolder) folders.append(relative(archive->filesFolder()));
+    }
+    return folders;
+}
+
+// A yearly archive's file names: its year's file with the year as four
+// digits.
+QRegularExpression yearPattern(const ArchiveDefinition& archive) {
+    const QString sample = relative(archive.yearFile(QStringLiteral("0000")));
+    QString pattern = QRegularExpression::escape(sample);
+    pattern.replace(QStringLiteral("0000"), QStringLiteral("[0-9]{4}"));
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+}
+
+QStringList plainOwnedNames() {
+    return {relative(accesspassword::passwordFilePath()), relative(settingsPath())};
+}
+
+QString lockHolder(const QString& archive) {
+    QFile lock(archive + QStringLiteral(".lock"));
+    if (lock.open(QIODevice::ReadOnly)) {
+        if (const auto holder = LockFile::parse(lock.readAll())) {
+            if (!holder->station.isEmpty()) return holder->station;
+        }
+    }
+    return QStringLiteral("un'altra postazione");
+}
+
+// Copies `from` to `to`, hashing what it copies.
+bool copyHashing(const QString& from, const QString& to, FileEntry* entry, QString* error,
+                 const std::function<bool(qint64)>& advance) {
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *error = from + QStringLiteral(": ") + fileerror::of(in);
+        return false;
+    }
+    if (!QDir().mkpath(QFileInfo(to).absolutePath())) {
+        *error = QFileInfo(to).absolutePath() + QStringLiteral(": ") +
+                 fileerror::text(Cause::AccessDenied);
+        return false;
+    }
+    QFile out(to);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        *error = to + QStringLiteral(": ") + fileerror::of(out);
+        return false;
+    }
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    qint64 size = 0;
+    QByteArray buffer(kBlock, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = in.read(buffer.data(), buffer.size());
+        if (n < 0) {
+            *error = from + QStringLiteral(": ") + fileerror::of(in);
+            return false;
+        }
+        if (n == 0) break;
+        hash.addData(QByteArrayView(buffer.constData(), n));
+        if (out.write(buffer.constData(), n) != n) {
+            *error = to + QStringLiteral(": ") + fileerror::of(out);
+            return false;
+        }
+        size += n;
+        if (!advance(n)) return false;
+    }
+    if (!out.flush()) {
+        *error = to + QStringLiteral(": ") + fileerror::of(out);
+        return false;
+    }
+    entry->size = size;
+    entry->sha256 = hash.result().toHex();
+    return true;
+}
+
+// Copies the owned files into `staging`. A record file is copied while its
+// writing lock is held (by this copy, or already by the caller), after an
+// interrupted save has been settled.
+bool takeSnapshot(const QList<OwnedFile>& owned, bool locksHeld, const QString& staging,
+                  QList<FileEntry>* files, QString* error, bool* cancelled,
+                  const WorkProgress& progress) {
+    qint64 total = 0;
+    for (const OwnedFile& file : owned) total += QFileInfo(paths::dataFile(file.name)).size();
+    qint64 done = 0;
+    const auto advance = [&](qint64 bytes) {
+        done += bytes;
+        if (progress && !progress(done, total)) *cancelled = true;
+        return !*cancelled;
+    };
+    for (const OwnedFile& file : owned) {
+        const QString source = paths::dataFile(file.name);
+        FileEntry entry;
+        entry.name = file.name;
+        std::unique_ptr<RecordFile> lock;
+        if (file.recordSize > 0 && !locksHeld) {
+            lock = std::make_unique<RecordFile>(source, file.recordSize);
+            if (!lock->open(RecordFile::Access::Write)) {
+                *error = lock->errorString();
+                return false;
+            }
+        }
+        if (!copyHashing(source, staging + u'/' + file.name, &entry, error, advance)) return false;
+        if (file.recordSize > 0) entry.records = entry.size / file.recordSize;
+        files->append(entry);
+    }
+    return true;
+}
+
+// Reads a zip whole and checks it against its list; with `expected`, the
+// list must be that one.
+Outcome verifyZip(const QString& zipPath, const QList<const ArchiveDefinition*>& archives,
+                  const WorkProgress& progress, const Manifest* expected) {
+    Outcome out;
+    out.path = zipPath;
+    const auto failed = [&](const QString& reason) {
+        out.error = QStringLiteral("Il backup %1 non è valido: %2")
+                        .arg(QDir::toNativeSeparators(zipPath), reason);
+        return out;
+    };
+    ziparchive::Reader reader(zipPath);
+    if (!reader.open()) return failed(reader.errorString());
+    QHash<QString, qsizetype> index;
+    for (qsizetype i = 0; i < reader.entries().size(); ++i) {
+        const QString& name = reader.entries().at(i).name;
+        if (index.contains(name)) return failed(QStringLiteral("la voce %1 è ripetuta").arg(name));
+        index.insert(name, i);
+    }
+    const QString manifestName = QString::fromLatin1(kManifestName);
+    if (!index.contains(manifestName)) {
+        return failed(
+            QStringLiteral("non è un backup di Selvadoro (manca l'elenco %1)").arg(manifestName));
+    }
+    QByteArray text;
+    if (!reader.readAll(index.value(manifestName), &text, kManifestLimit)) {
+        return failed(reader.errorString());
+    }
+    QString error;
+    const auto manifest = parseManifest(text, &error);
+    if (!manifest) return failed(error);
+    if (expected && encodeManifest(*expected) != text) {
+        return failed(QStringLiteral("l'elenco scritto non è quello letto"));
+    }
+    QSet<QString> listed{manifestName};
+    qint64 total = 0;
+    for (const FileEntry& file : manifest->files) {
+        const auto kind = isSafeName(file.name) ? ownedKind(file.name, archives) : std::nullopt;
+        if (!kind) {
+            return failed(
+                QStringLiteral("la voce %1 non è un file della cartella dei dati").arg(file.name));
+        }
+        if ((*kind > 0) != (file.records >= 0) ||
+            (*kind > 0 && file.records != file.size / *kind)) {
+            return failed(QStringLiteral("il numero di schede di %1 non torna").arg(file.name));
+        }
+        if (!index.contains(file.name)) {
+            return failed(QStringLiteral("manca il file %1, indicato nell'elenco").arg(file.name));
+        }
+        listed.insert(file.name);
+        total += file.size;
+    }
+    for (const ziparchive::Entry& entry : reader.entries()) {
+        if (!listed.contains(entry.name)) {
+            return failed(QStringLiteral("la voce %1 non è nell'elenco").arg(entry.name));
+        }
+    }
+    qint64 done = 0;
+    for (const FileEntry& file : manifest->files) {
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        qint64 size = 0;
+        const bool read = reader.read(index.value(file.name), [&](QByteArrayView piece) {
+            hash.addData(piece);
+            size += piece.size();
+            done += piece.size();
+            if (size > file.size) return false;
+            if (progress && !progress(done, total)) {
+                out.cancelled = true;
+                return false;
+            }
+            return true;
+        });
+        if (out.cancelled) return failed(QStringLiteral("verifica annullata"));
+        if (!read && size <= file.size) return failed(reader.errorString());
+        if (size != file.size || hash.result().toHex() != file.sha256) {
+            return failed(QStringLiteral("il file %1 non corrisponde all'elenco (dimensione o "
+                                         "SHA-256 diversi)")
+                              .arg(file.name));
+        }
+    }
+    out.ok = true;
+    out.manifest = *manifest;
+    return out;
+}
+
+// The backups of a folder, oldest first.
+QStringList backupNames(const QString& folder) {
+    QStringList names;
+    for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name)) {
+        if (isBackupName(name)) names.append(name);
+    }
+    return names;
+}
+
+// Keeps the newest `keep` backups; `spared` is never removed.
+void rotate(const QString& folder, int keep, const QString& spared) {
+    QStringList names = backupNames(folder);
+    for (qsizetype i = 0; i + keep < names.size(); ++i) {
+        const QString path = QDir(folder).filePath(names.at(i));
+        if (QFileInfo(path) == QFileInfo(spared)) continue;
+        QFile::remove(path);
+    }
+}
+
+bool isInside(const QString& folder, const QString& parent) {
+    const QString a = QDir::cleanPath(QFileInfo(folder).absoluteFilePath()) + u'/';
+    const QString b = QDir::cleanPath(QFileInfo(parent).absoluteFilePath()) + u'/';
+    return a.startsWith(b);
+}
+
+Outcome createWith(const QList<const ArchiveDefinition*>& archives, const QString& folder, int keep,
+                   const WorkProgress& progress, bool locksHeld, const QString& spared) {
+    Outcome out;
+    const auto failed = [&](const QString& reason) {
+        out.error = QStringLiteral("Backup non riuscito: ") + reason;
+        return out;
+    };
+    for (const QString& owned : ownedFolders(archives)) {
+        if (isInside(folder, paths::dataFile(owned))) {
+            return failed(QStringLiteral("la cartella dei backup %1 sta dentro la cartella %2, "
+                                         "che il backup copia. Sceglierne un'altra.")
+                              .arg(QDir::toNativeSeparators(folder), owned));
+        }
+    }
+    if (!QDir().mkpath(folder)) {
+        return failed(QDir::toNativeSeparators(folder) + QStringLiteral(": ") +
+                      fileerror::text(Cause::AccessDenied));
+    }
+    QTemporaryDir staging(QDir::tempPath() + QStringLiteral("/selvadoro-backup-XXXXXX"));
+    if (!staging.isValid()) return failed(staging.errorString());
+    Manifest manifest;
+    manifest.version = programinfo::version();
+    manifest.date = seams::clock().now();
+    manifest.date.setTime(QTime(manifest.date.time().hour(), manifest.date.time().minute(),
+                                manifest.date.time().second()));
+    QString error;
+    if (!takeSnapshot(ownedFiles(archives), locksHeld, staging.path(), &manifest.files, &error,
+                      &out.cancelled, part(progress, 0, 3))) {
+        return failed(out.cancelled ? QStringLiteral("annullato") : error);
+    }
+    // Written under a name of its own, then verified, then named.
+    const QString temporary =
+        QDir(folder).filePath(QStringLiteral(".Selvadoro-%1-%2.zip.tmp")
+                                  .arg(QCoreApplication::applicationPid())
+                                  .arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0')));
+    {
+        ziparchive::Writer writer(temporary);
+        bool ok = writer.isOpen();
+        for (const FileEntry& file : manifest.files) {
+            if (ok) ok = writer.addFile(file.name, staging.path() + u'/' + file.name);
+        }
+        if (ok) ok = writer.addBytes(QString::fromLatin1(kManifestName), encodeManifest(manifest));
+        if (ok) ok = writer.close(part(progress, 1, 3));
+        if (!ok) {
+            out.cancelled = writer.cancelled();
+            QFile::remove(temporary);
+            return failed(out.cancelled ? QStringLiteral("annullato") : writer.errorString());
+        }
+    }
+    const Outcome checked = verifyZip(temporary, archives, part(progress, 2, 3), &manifest);
+    if (!checked.ok) {
+        QFile::remove(temporary);
+        out.cancelled = checked.cancelled;
+        return failed(out.cancelled ? QStringLiteral("annullato") : checked.error);
+    }
+    // Two stations may finish in the same second: they name their backups
+    // in turn.
+    LockFile guard(QDir(folder).filePath(QStringLiteral("Selvadoro-backup.lock")));
+    if (guard.acquire(QDeadlineTimer(15000)) != LockFile::Result::Locked) {
+        QFile::remove(temporary);
+        return failed(guard.errorString().isEmpty() ? fileerror::text(Cause::Locked)
+                                                    : guard.errorString());
+    }
+    QDateTime stamp = manifest.date;
+    QString final = QDir(folder).filePath(fileNameAt(stamp));
+    while (QFileInfo::exists(final)) {
+        stamp = stamp.addSecs(1);
+        final = QDir(folder).filePath(fileNameAt(stamp));
+    }
+    if (!filelock::moveFile(temporary, final)) {
+        QFile::remove(temporary);
+        return failed(QDir::toNativeSeparators(final) + QStringLiteral(": ") +
+                      fileerror::text(Cause::NotReplaced));
+    }
+    filelock::syncFolder(folder);
+    rotate(folder, keep, spared);
+    guard.release();
+    out.ok = true;
+    out.path = final;
+    out.manifest = manifest;
+    return out;
+}
+
+}  // namespace
+
+QByteArray encodeManifest(const Manifest& manifest) {
+    QByteArray text = kTitle.toUtf8() + '\n';
+    text += "versione: " + manifest.version.toUtf8() + '\n';
+    text +=
+        "data: " + manifest.date.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8() + '\n';
+    text += "file: " + QByteArray::number(manifest.files.size()) + '\n';
+    text += "# SHA-256, byte, schede, file\n";
+    for (const FileEntry& file : manifest.files) {
+        text += file.sha256 + "  " + QByteArray::number(file.size) + "  " +
+                (file.records >= 0 ? QByteArray::number(file.records) : QByteArray("-")) + "  " +
+                file.name.toUtf8() + '\n';
+    }
+    return text;
+}
+
+std::optional<Manifest> parseManifest(const QByteArray& text, QString* error) {
+    const QStringList lines = QString::fromUtf8(text).split(u'\n');
+    const auto bad = [&](const QString& why) {
+        *error = QStringLiteral("l'elenco dei file è danneggiato (%1)").arg(why);
+        return std::nullopt;
+    };
+    if (lines.size() < 5 || lines.at(0) != kTitle) {
+        return bad(QStringLiteral("intestazione"));
+    }
+    Manifest manifest;
+    if (!lines.at(1).startsWith(QStringLiteral("versione: ")))
+        return bad(QStringLiteral("versione"));
+    manifest.version = lines.at(1).mid(10);
+    if (!lines.at(2).startsWith(QStringLiteral("data: "))) return bad(QStringLiteral("data"));
+    manifest.date =
+        QDateTime::fromString(lines.at(2).mid(6), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!manifest.date.isValid()) return bad(QStringLiteral("data"));
+    bool ok = false;
+    const qsizetype count =
+        lines.at(3).startsWith(QStringLiteral("file: ")) ? lines.at(3).mid(6).toLongLong(&ok) : 0;
+    if (!ok) return bad(QStringLiteral("numero dei file"));
+    static const QRegularExpression line(
+        QStringLiteral("^([0-9a-f]{64})  ([0-9]+)  ([0-9]+|-)  (.+)$"));
+    for (qsizetype i = 4; i < lines.size(); ++i) {
+        const QString& row = lines.at(i);
+        if (row.isEmpty() || row.startsWith(u'#')) continue;
+        const auto match = line.match(row);
+        if (!match.hasMatch()) return bad(QStringLiteral("riga %1").arg(i + 1));
+        FileEntry file;
+        file.sha256 = match.captured(1).toLatin1();
+        file.size = match.captured(2).toLongLong();
+        file.records = match.captured(3) == u"-" ? -1 : match.captured(3).toLongLong();
+        file.name = match.captured(4);
+        manifest.files.append(file);
+    }
+    if (manifest.files.size() != count) return bad(QStringLiteral("file mancanti nell'elenco"));
+    return manifest;
+}
+
+QList<OwnedFile> ownedFiles(const QList<const ArchiveDefinition*>& archives) {
+    QList<OwnedFile> files;
+    const QDir data(paths::dataFolder());
+    for (const ArchiveDefinition* archive : archives) {
+        const qsizetype size = archive->layout->recordSize();
+        if (archive->yearFile) {
+            const QRegularExpression pattern = yearPattern(*archive);
+            const QString folder =
+                QFileInfo(archive->yearFile(QStringLiteral("0000"))).absolutePath();
+            for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name)) {
+                const QString owned = relative(QDir(folder).filePath(name));
+                if (pattern.match(owned).hasMatch()) files.append({owned, size});
+            }
+        } else if (QFileInfo(archive->recordFile()).isFile()) {
+            files.append({relative(archive->recordFile()), size});
+        }
+    }
+    for (const QString& name : plainOwnedNames()) {
+        if (QFileInfo(data.filePath(name)).isFile()) files.append({name, 0});
+    }
+    for (const QString& folder : ownedFolders(archives)) {
+        QStringList names;
+        QDirIterator it(data.filePath(folder), QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) names.append(relative(it.next()));
+        names.sort();
+        for (const QString& name : names) files.append({name, 0});
+    }
+    return files;
+}
+
+std::optional<qsizetype> ownedKind(const QString& name,
+                                   const QList<const ArchiveDefinition*>& archives) {
+    if (!isSafeName(name)) return std::nullopt;
+    for (const ArchiveDefinition* archive : archives) {
+        const bool matches = archive->yearFile ? yearPattern(*archive).match(name).hasMatch()
+                                               : name == relative(archive->recordFile());
+        if (matches) return archive->layout->recordSize();
+    }
+    if (plainOwnedNames().contains(name)) return 0;
+    for (const QString& folder : ownedFolders(archives)) {
+        if (name.startsWith(folder + u'/')) return 0;
+    }
+    return std::nullopt;
+}
+
+QString fileNameAt(const QDateTime& time) {
+    return time.toString(QStringLiteral("'Selvadoro-'yyyy-MM-dd-HHmmss'.zip'"));
+}
+
+bool isBackupName(const QString& fileName) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^Selvadoro-[0-9]{4}-[0-9]{2}-[0-9]{2}-[0-9]{6}\\.zip$"));
+    return pattern.match(fileName).hasMatch();
+}
+
+Outcome create(const QList<const ArchiveDefinition*>& archives, const QString& folder, int keep,
+               const WorkProgress& progress) {
+    return createWith(archives, folder, keep, progress, false, {});
+}
+
+Outcome verify(const QString& zipPath, const QList<const ArchiveDefinition*>& archives,
+               const WorkProgress& progress) {
+    return verifyZip(zipPath, archives, progress, nullptr);
+}
+
+QList<Listed> list(const QString& folder) {
+    QList<Listed> backups;
+    QStringList names = backupNames(folder);
+    std::reverse(names.begin(), names.end());
+    for (const QString& name : names) {
+        Listed item;
+        item.path = QDir(folder).filePath(name);
+        item.size = QFileInfo(item.path).size();
+        item.date = QDateTime::fromString(name.mid(10, 17), QStringLiteral("yyyy-MM-dd-HHmmss"));
+        ziparchive::Reader reader(item.path);
+        QByteArray text;
+        qsizetype at = -1;
+        if (reader.open()) {
+            for (qsizetype i = 0; i < reader.entries().size(); ++i) {
+                if (reader.entries().at(i).name == QLatin1String(kManifestName)) at = i;
+            }
+            if (at < 0) {
+                item.error = QStringLiteral("manca l'elenco dei file");
+            } else if (!reader.readAll(at, &text, kManifestLimit)) {
+                item.error = reader.errorString();
+            } else if (const auto manifest = parseManifest(text, &item.error)) {
+                item.manifest = *manifest;
+            }
+        } else {
+            item.error = reader.errorString();
+        }
+        backups.append(item);
+    }
+    return backups;
+}
+
+QList<Change> changes(const Manifest& manifest, const QList<const ArchiveDefinition*>& archives) {
+    QList<Change> rows;
+    QHash<QString, qsizetype> now;
+    for (const OwnedFile& file : ownedFiles(archives)) {
+        if (file.recordSize > 0) {
+            now.insert(file.name, QFileInfo(paths::dataFile(file.name)).size() / file.recordSize);
+        }
+    }
+    for (const FileEntry& file : manifest.files) {
+        if (file.records < 0) continue;
+        rows.append({file.name, now.value(file.name, -1), file.records});
+        now.remove(file.name);
+    }
+    for (auto it = now.cbegin(); it != now.cend(); ++it) rows.append({it.key(), it.value(), -1});
+    std::sort(rows.begin(), rows.end(),
+              [](const Change& a, const Change& b) { return a.name < b.name; });
+    return rows;
+}
+
+Outcome restore(const QString& zipPath, const QList<const ArchiveDefinition*>& archives,
+                const QString& backupFolder, int keep, const WorkProgress& progress) {
+    Outcome out;
+    out.path = zipPath;
+    const auto failed = [&](const QString& reason) {
+        out.ok = false;
+        out.error =
+            QStringLiteral("Ripristino non eseguito, i file sono rimasti come erano: ") + reason;
+        return out;
+    };
+    // The chosen backup, read whole before anything is touched.
+    const Outcome checked = verifyZip(zipPath, archives, part(progress, 0, 6), nullptr);
+    if (!checked.ok) {
+        out.cancelled = checked.cancelled;
+        return failed(out.cancelled ? QStringLiteral("annullato") : checked.error);
+    }
+    const Manifest& manifest = checked.manifest;
+    out.manifest = manifest;
+
+    // Every record file involved, held alone from here to the end.
+    QStringList recordNames;
+    for (const FileEntry& file : manifest.files) {
+        if (file.records >= 0) recordNames.append(file.name);
+    }
+    QHash<QString, qsizetype> sizes;
+    for (const OwnedFile& file : ownedFiles(archives)) {
+        if (file.recordSize > 0) {
+            sizes.insert(file.name, file.recordSize);
+            if (!recordNames.contains(file.name)) recordNames.append(file.name);
+        }
+    }
+    for (const QString& name : recordNames) {
+        const QString path = paths::dataFile(name);
+        if (!LockFile::waitUntilFree(path + QStringLiteral(".lock"), QDeadlineTimer(0))) {
+            out.error = QStringLiteral(
+                            "Ripristino impossibile: l'archivio %1 è in uso su %2.\n"
+                            "Chiudere Selvadoro sulle altre postazioni e riprovare.")
+                            .arg(name, lockHolder(path));
+            return out;
+        }
+    }
+    std::vector<std::unique_ptr<RecordFile>> held;
+    std::vector<std::unique_ptr<LockFile>> heldNew;
+    for (const QString& name : recordNames) {
+        const QString path = paths::dataFile(name);
+        if (QFileInfo(path).isFile()) {
+            const auto kind = ownedKind(name, archives);
+            auto file = std::make_unique<RecordFile>(path, kind.value_or(1));
+            if (!file->open(RecordFile::Access::Write)) {
+                out.error = QStringLiteral("Ripristino impossibile: l'archivio %1 è in uso (%2).")
+                                .arg(name, file->errorString());
+                return out;
+            }
+            held.push_back(std::move(file));
+        } else {
+            auto lock = std::make_unique<LockFile>(path + QStringLiteral(".lock"));
+            if (lock->acquire(QDeadlineTimer(15000)) != LockFile::Result::Locked) {
+                out.error =
+                    QStringLiteral("Ripristino impossibile: l'archivio %1 è in uso.").arg(name);
+                return out;
+            }
+            heldNew.push_back(std::move(lock));
+        }
+    }
+
+    // The present state first, so that the restore can itself be undone.
+    const Outcome before =
+        createWith(archives, backupFolder, keep, part(progress, 1, 6), true, zipPath);
+    if (!before.ok) {
+        out.cancelled = before.cancelled;
+        return failed(out.cancelled ? QStringLiteral("annullato")
+                                    : QStringLiteral("il backup dello stato attuale non è "
+                                                     "riuscito.\n") +
+                                          before.error);
+    }
+
+    // Every file of the backup written beside its place, checked again.
+    QTemporaryDir staging(paths::dataFile(QStringLiteral(".ripristino-XXXXXX")));
+    if (!staging.isValid()) {
+        return failed(QDir::toNativeSeparators(paths::dataFolder()) + QStringLiteral(": ") +
+                      staging.errorString());
+    }
+    ziparchive::Reader reader(zipPath);
+    if (!reader.open()) return failed(reader.errorString());
+    QHash<QString, qsizetype> index;
+    for (qsizetype i = 0; i < reader.entries().size(); ++i)
+        index.insert(reader.entries().at(i).name, i);
+    const WorkProgress extracting = part(progress, 2, 6);
+    qint64 total = 0;
+    for (const FileEntry& file : manifest.files) total += file.size;
+    qint64 done = 0;
+    for (qsizetype i = 0; i < manifest.files.size(); ++i) {
+        const FileEntry& file = manifest.files.at(i);
+        QFile target(staging.path() + QStringLiteral("/nuovi/") + QString::number(i));
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (!target.open(QIODevice::WriteOnly)) {
+            return failed(target.fileName() + QStringLiteral(": ") + fileerror::of(target));
+        }
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        bool written = true;
+        const bool read = reader.read(index.value(file.name), [&](QByteArrayView piece) {
+            hash.addData(piece);
+            done += piece.size();
+            if (target.write(piece.data(), piece.size()) != piece.size()) {
+                written = false;
+                return false;
+            }
+            if (extracting && !extracting(done, total)) {
+                out.cancelled = true;
+                return false;
+            }
+            return true;
+        });
+        if (out.cancelled) return failed(QStringLiteral("annullato"));
+        if (!written || !filelock::syncFile(target)) {
+            return failed(target.fileName() + QStringLiteral(": ") + fileerror::of(target));
+        }
+        if (!read) return failed(reader.errorString());
+        if (hash.result().toHex() != file.sha256) {
+            return failed(QStringLiteral("il file %1 non corrisponde all'elenco").arg(file.name));
+        }
+        target.close();
+    }
+
+    // Each file replaced whole; every step is remembered so that a failure
+    // puts everything back.
+    struct Step {
+        QString target;
+        QString old;  // where the file it replaced was moved, empty if none
+        bool placed = false;
+    };
+    std::vector<Step> steps;
+    QStringList madeFolders;
+    const auto undo = [&] {
+        for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
+            if (it->placed) QFile::remove(it->target);
+            if (!it->old.isEmpty()) filelock::moveFile(it->old, it->target);
+        }
+        for (auto it = madeFolders.crbegin(); it != madeFolders.crend(); ++it) {
+            QDir().rmdir(*it);
+        }
+    };
+    const WorkProgress replacing = part(progress, 3, 6);
+    QDir().mkpath(staging.path() + QStringLiteral("/vecchi"));
+    for (qsizetype i = 0; i < manifest.files.size(); ++i) {
+        const FileEntry& file = manifest.files.at(i);
+        Step step;
+        step.target = paths::dataFile(file.name);
+        const QString folder = QFileInfo(step.target).absolutePath();
+        if (!QFileInfo(folder).isDir()) {
+            QStringList missing;
+            for (QString f = folder; !QFileInfo(f).exists(); f = QFileInfo(f).absolutePath()) {
+                missing.prepend(f);
+            }
+            if (!QDir().mkpath(folder)) {
+                undo();
+                return failed(QDir::toNativeSeparators(folder) + QStringLiteral(": ") +
+                              fileerror::text(Cause::AccessDenied));
+            }
+            madeFolders += missing;
+        }
+        if (QFileInfo::exists(step.target)) {
+            const QString old = staging.path() + QStringLiteral("/vecchi/") + QString::number(i);
+            if (!filelock::moveFile(step.target, old)) {
+                undo();
+                return failed(QDir::toNativeSeparators(step.target) + QStringLiteral(": ") +
+                              fileerror::text(Cause::NotReplaced));
+            }
+            step.old = old;
+        }
+        steps.push_back(step);
+        if (!filelock::moveFile(staging.path() + QStringLiteral("/nuovi/") + QString::number(i),
+                                step.target)) {
+            undo();
+            return failed(QDir::toNativeSeparators(step.target) + QStringLiteral(": ") +
+                          fileerror::text(Cause::NotReplaced));
+        }
+        steps.back().placed = true;
+        if (replacing) replacing(i + 1, manifest.files.size());
+    }
+    QSet<QString> folders;
+    for (const Step& step : steps) folders.insert(QFileInfo(step.target).absolutePath());
+    for (const QString& folder : folders) filelock::syncFolder(folder);
+    held.clear();
+    heldNew.clear();
+    if (progress) progress(6000, 6000);
+    out.ok = true;
+    out.path = before.path;  // the backup of the state before
+    return out;
+}
+
+}  // namespace backup

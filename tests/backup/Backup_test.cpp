@@ -1,0 +1,459 @@
+#include "backup/Backup.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "app/Archives.h"
+#include "backup/BackupSettings.h"
+#include "backup/ZipArchive.h"
+#include "base/Paths.h"
+#include "base/Seams.h"
+#include "support/CommandRun.h"
+#include "support/LockedElsewhere.h"
+#include "support/WriteFailure.h"
+
+namespace {
+
+class FixedClock final : public Clock {
+public:
+    QDate today() const override { return now_.date(); }
+    QDateTime now() const override { return now_; }
+    QDateTime now_{QDate(2026, 3, 7), QTime(10, 30, 0)};
+};
+
+// The record size of an archive file of the registry, by its file name.
+qsizetype recordSizeOf(const QString& name) {
+    return backup::ownedKind(name, archives::all()).value_or(0);
+}
+
+QByteArray records(const QString& name, int count, char fill) {
+    return QByteArray(recordSizeOf(name) * count, fill);
+}
+
+class BackupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(data.isValid());
+        paths::setDataFolder(data.path());
+        seams::setClock(&clock);
+        write(QStringLiteral("Cacciatori.pro"), records(QStringLiteral("Cacciatori.pro"), 3, 'c'));
+        write(QStringLiteral("2025.sca"), records(QStringLiteral("2025.sca"), 2, 's'));
+        write(QStringLiteral("2026.sca"), records(QStringLiteral("2026.sca"), 4, 't'));
+        write(QStringLiteral("unins000.dll"), "[Accesso]\r\nValore=1234\r\n");
+        write(QStringLiteral("Impostazioni.ini"), "[Backup]\r\nConserva=10\r\n");
+        write(QStringLiteral("Documenti_Allegati/lettera è.txt"), "allegato");
+        write(QStringLiteral("Schedario/Arma_1.jpg"), QByteArray(5000, 'j'));
+        write(QStringLiteral("altro programma.txt"), "non suo");
+    }
+    void TearDown() override { seams::setClock(nullptr); }
+
+    void write(const QString& name, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(data.filePath(name)).absolutePath());
+        QFile f(data.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(f.write(bytes), bytes.size());
+    }
+    QByteArray read(const QString& name) const {
+        QFile f(data.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(manca)");
+    }
+    // Every file of the data folder but the backups, byte for byte.
+    QMap<QString, QByteArray> everything() const {
+        QMap<QString, QByteArray> files;
+        QDirIterator it(data.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString name = QDir(data.path()).relativeFilePath(it.next());
+            if (!name.startsWith(QStringLiteral("Backup/"))) files.insert(name, read(name));
+        }
+        return files;
+    }
+    QString backups() const { return data.filePath(QStringLiteral("Backup")); }
+    backup::Outcome take(int keep = 10) { return backup::create(archives::all(), backups(), keep); }
+
+    QTemporaryDir data;
+    FixedClock clock;
+};
+
+TEST_F(BackupTest, HoldsEveryFileTheProgramOwnsAndIndependentReadersAgree) {
+    const backup::Outcome outcome = take();
+    ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
+    EXPECT_EQ(QFileInfo(outcome.path).fileName(),
+              QStringLiteral("Selvadoro-2026-03-07-103000.zip"));
+
+    // unzip tests every entry.
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-t"), outcome.path});
+    ASSERT_TRUE(unzip.waitForFinished(60000));
+    EXPECT_EQ(unzip.exitCode(), 0) << unzip.readAllStandardOutput().constData();
+
+    // Python's zipfile: the names, UTF-8 flagged where not ASCII, plain
+    // deflate, and every SHA-256 of the list as sha256sum -c would check it.
+    const char* script = R"(
+import hashlib, sys, zipfile
+z = zipfile.ZipFile(sys.argv[1])
+assert z.testzip() is None
+lines = z.read('selvadoro-backup.txt').decode('utf-8').splitlines()
+for info in z.infolist():
+    assert info.compress_type == zipfile.ZIP_DEFLATED, info.filename
+    if not info.filename.isascii(): assert info.flag_bits & 0x800, info.filename
+for line in lines[5:]:
+    digest, size, records, name = line.split('  ', 3)
+    data = z.read(name)
+    assert hashlib.sha256(data).hexdigest() == digest, name
+    assert len(data) == int(size), name
+print('\n'.join(sorted(z.namelist())))
+)";
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral("-c"), QString::fromUtf8(script), outcome.path});
+    ASSERT_TRUE(python.waitForFinished(60000));
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().constData();
+    EXPECT_EQ(
+        QString::fromUtf8(python.readAllStandardOutput()).trimmed().split(u'\n'),
+        (QStringList{QStringLiteral("2025.sca"), QStringLiteral("2026.sca"),
+                     QStringLiteral("Cacciatori.pro"),
+                     QStringLiteral("Documenti_Allegati/lettera è.txt"),
+                     QStringLiteral("Impostazioni.ini"), QStringLiteral("Schedario/Arma_1.jpg"),
+                     QStringLiteral("selvadoro-backup.txt"), QStringLiteral("unins000.dll")}));
+
+    // The list gives the record counts.
+    const QList<backup::Listed> listed = backup::list(backups());
+    ASSERT_EQ(listed.size(), 1);
+    QMap<QString, qint64> counts;
+    for (const backup::FileEntry& file : listed.first().manifest.files)
+        counts[file.name] = file.records;
+    EXPECT_EQ(counts.value(QStringLiteral("Cacciatori.pro")), 3);
+    EXPECT_EQ(counts.value(QStringLiteral("2026.sca")), 4);
+    EXPECT_EQ(counts.value(QStringLiteral("unins000.dll")), -1);
+}
+
+TEST_F(BackupTest, RestorePutsTheBackupBackAfterBackingUpThePresentState) {
+    const backup::Outcome first = take();
+    ASSERT_TRUE(first.ok) << first.error.toStdString();
+    const auto atBackup = everything();
+    write(QStringLiteral("Cacciatori.pro"), records(QStringLiteral("Cacciatori.pro"), 5, 'x'));
+    write(QStringLiteral("Schedario/Arma_1.jpg"), "nuova");
+    const auto changed = everything();
+
+    const auto rows = backup::changes(first.manifest, archives::all());
+    const auto hunters = std::find_if(rows.begin(), rows.end(), [](const backup::Change& c) {
+        return c.name == QStringLiteral("Cacciatori.pro");
+    });
+    ASSERT_NE(hunters, rows.end());
+    EXPECT_EQ(hunters->recordsNow, 5);
+    EXPECT_EQ(hunters->recordsInBackup, 3);
+
+    clock.now_ = clock.now_.addSecs(60);
+    const backup::Outcome restored = backup::restore(first.path, archives::all(), backups(), 10);
+    ASSERT_TRUE(restored.ok) << restored.error.toStdString();
+    EXPECT_EQ(everything(), atBackup);
+    // The state before the restore is in a backup of its own.
+    const backup::Outcome before = backup::verify(restored.path, archives::all());
+    ASSERT_TRUE(before.ok) << before.error.toStdString();
+    QMap<QString, qint64> sizes;
+    for (const auto& file : before.manifest.files) sizes[file.name] = file.size;
+    EXPECT_EQ(sizes.value(QStringLiteral("Cacciatori.pro")),
+              changed.value("Cacciatori.pro").size());
+}
+
+// A damaged or foreign zip is refused by the check and by the restore,
+// which leaves every file as it was and writes nothing outside the folder.
+struct BadZip {
+    const char* name;
+    // Python that writes the zip sys.argv[2] from the good backup sys.argv[1].
+    const char* script;
+};
+
+const BadZip kBadZips[] = {
+    {"FlippedByte", R"(
+data = bytearray(open(sys.argv[1], 'rb').read()); data[200] ^= 0x55
+open(sys.argv[2], 'wb').write(data))"},
+    {"Truncated", R"(
+data = open(sys.argv[1], 'rb').read(); open(sys.argv[2], 'wb').write(data[:len(data) // 2]))"},
+    {"EntryOutsideTheFolder", R"(
+entries = {'../fuori.txt': b'x'}
+write(entries, manifest(entries)))"},
+    {"AbsoluteEntry", R"(
+entries = {'/tmp/selvadoro-assoluto.txt': b'x'}
+write(entries, manifest(entries)))"},
+    {"ZipOfAnotherProgram", R"(
+write({'Cacciatori.pro': b'c' * 10}, None))"},
+    {"ListedFileMissing", R"(
+entries = {'unins000.dll': b'x'}
+text = manifest(entries).replace('file: 1', 'file: 2') + '0' * 64 + '  1  -  Impostazioni.ini\n'
+write(entries, text))"},
+    {"ChecksumMismatch", R"(
+entries = {'unins000.dll': b'x'}
+write({'unins000.dll': b'y'}, manifest(entries)))"},
+};
+
+class BadZipTest : public BackupTest, public ::testing::WithParamInterface<BadZip> {};
+
+TEST_P(BadZipTest, IsRefusedAndNothingChanges) {
+    const backup::Outcome good = take();
+    ASSERT_TRUE(good.ok) << good.error.toStdString();
+    const QString bad = data.filePath(QStringLiteral("cattivo.zip"));
+    const QString helpers = QStringLiteral(R"(
+import hashlib, sys, zipfile
+def manifest(entries):
+    text = 'Selvadoro - backup della cartella dei dati\nversione: 1.0.0\ndata: 2026-03-07 10:30:00\nfile: %d\n# SHA-256, byte, schede, file\n' % len(entries)
+    for name, data in entries.items():
+        text += '%s  %d  -  %s\n' % (hashlib.sha256(data).hexdigest(), len(data), name)
+    return text
+def write(entries, text):
+    with zipfile.ZipFile(sys.argv[2], 'w', zipfile.ZIP_DEFLATED) as z:
+        for name, data in entries.items(): z.writestr(name, data)
+        if text is not None: z.writestr('selvadoro-backup.txt', text)
+)") + QString::fromUtf8(GetParam().script);
+    QProcess python;
+    python.start(QStringLiteral("python3"), {QStringLiteral("-c"), helpers, good.path, bad});
+    ASSERT_TRUE(python.waitForFinished(60000));
+    ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().constData();
+
+    write(QStringLiteral("Cacciatori.pro"), records(QStringLiteral("Cacciatori.pro"), 1, 'n'));
+    const auto before = everything();
+    const backup::Outcome checked = backup::verify(bad, archives::all());
+    EXPECT_FALSE(checked.ok);
+    EXPECT_TRUE(checked.error.startsWith(QStringLiteral("Il backup ")))
+        << checked.error.toStdString();
+    const backup::Outcome restored = backup::restore(bad, archives::all(), backups(), 10);
+    EXPECT_FALSE(restored.ok);
+    EXPECT_TRUE(restored.error.startsWith(QStringLiteral("Ripristino non eseguito")))
+        << restored.error.toStdString();
+    EXPECT_EQ(everything(), before);
+    EXPECT_FALSE(
+        QFile::exists(QFileInfo(data.path()).absolutePath() + QStringLiteral("/fuori.txt")));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/selvadoro-assoluto.txt")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Backup, BadZipTest, ::testing::ValuesIn(kBadZips),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(BackupTest, RestoreFailingMidwayLeavesEveryFileAsItWas) {
+    const backup::Outcome good = take();
+    ASSERT_TRUE(good.ok) << good.error.toStdString();
+    write(QStringLiteral("Cacciatori.pro"), records(QStringLiteral("Cacciatori.pro"), 7, 'z'));
+    write(QStringLiteral("2026.sca"), records(QStringLiteral("2026.sca"), 1, 'z'));
+    const auto before = everything();
+    clock.now_ = clock.now_.addSecs(60);
+    backup::Outcome restored;
+    {
+        // The photos' folder cannot be written: the record files, replaced
+        // first, must be put back.
+        WriteFailure failure(WriteFailure::Kind::ReadOnlyFolder,
+                             data.filePath(QStringLiteral("Schedario")));
+        if (!failure.possible()) GTEST_SKIP() << "permissions cannot be enforced here";
+        restored = backup::restore(good.path, archives::all(), backups(), 10);
+    }
+    EXPECT_FALSE(restored.ok);
+    EXPECT_TRUE(restored.error.contains(QStringLiteral("Arma_1.jpg")))
+        << restored.error.toStdString();
+    EXPECT_EQ(everything(), before);
+}
+
+TEST_F(BackupTest, RestoreIsRefusedWhileAnotherStationHoldsALock) {
+    const backup::Outcome good = take();
+    ASSERT_TRUE(good.ok) << good.error.toStdString();
+    write(QStringLiteral("2025.sca"), records(QStringLiteral("2025.sca"), 9, 'q'));
+    const auto before = everything();
+    backup::Outcome restored;
+    {
+        LockedElsewhere other(data.filePath(QStringLiteral("2025.sca")));
+        const auto whileLocked = everything();
+        restored = backup::restore(good.path, archives::all(), backups(), 10);
+        EXPECT_EQ(everything(), whileLocked);
+    }
+    EXPECT_FALSE(restored.ok);
+    EXPECT_EQ(restored.error, QStringLiteral("Ripristino impossibile: l'archivio 2025.sca è in uso "
+                                             "su altra-postazione.\nChiudere Selvadoro sulle altre "
+                                             "postazioni e riprovare."));
+    EXPECT_EQ(everything(), before);
+    EXPECT_EQ(backup::list(backups()).size(), 1);
+}
+
+TEST_F(BackupTest, KeepsTheNewestAndAFailedBackupRemovesNone) {
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(take(3).ok);
+        clock.now_ = clock.now_.addDays(1);
+    }
+    QStringList names;
+    for (const auto& item : backup::list(backups())) names.append(QFileInfo(item.path).fileName());
+    EXPECT_EQ(names, (QStringList{QStringLiteral("Selvadoro-2026-03-11-103000.zip"),
+                                  QStringLiteral("Selvadoro-2026-03-10-103000.zip"),
+                                  QStringLiteral("Selvadoro-2026-03-09-103000.zip")}));
+    // A folder that cannot be written, a disk that is full: the backup
+    // fails, and no earlier backup goes.
+    for (const auto kind : {WriteFailure::Kind::ReadOnlyFolder, WriteFailure::Kind::FullDisk}) {
+        clock.now_ = clock.now_.addDays(1);
+        backup::Outcome failed;
+        {
+            WriteFailure failure(kind, backups());
+            if (!failure.possible()) continue;
+            failed = take(1);
+        }
+        EXPECT_FALSE(failed.ok) << WriteFailure::name(kind);
+        EXPECT_TRUE(failed.error.startsWith(QStringLiteral("Backup non riuscito: ")))
+            << failed.error.toStdString();
+        EXPECT_EQ(backup::list(backups()).size(), 3) << WriteFailure::name(kind);
+        EXPECT_EQ(QDir(backups()).entryList(QDir::Files | QDir::Hidden).size(), 3)
+            << WriteFailure::name(kind);
+    }
+}
+
+TEST_F(BackupTest, TwoBackupsInTheSameSecondKeepBoth) {
+    ASSERT_TRUE(take().ok);
+    ASSERT_TRUE(take().ok);
+    EXPECT_EQ(backup::list(backups()).size(), 2);
+}
+
+TEST_F(BackupTest, ABackupFolderInsideACopiedFolderIsRefused) {
+    const backup::Outcome outcome = backup::create(
+        archives::all(), data.filePath(QStringLiteral("Documenti_Allegati/Backup")), 10);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.error.contains(QStringLiteral("che il backup copia")));
+    EXPECT_FALSE(QFileInfo::exists(data.filePath(QStringLiteral("Documenti_Allegati/Backup"))));
+}
+
+// Whether every record of an archive's bytes is whole: a version the
+// record writer wrote, its unit "<origin>:<sequence>:<version>;" repeated.
+::testing::AssertionResult wholeRecords(const QByteArray& bytes, qsizetype size) {
+    if (bytes.size() % size != 0) return ::testing::AssertionFailure() << "incomplete record";
+    for (qsizetype at = 0; at < bytes.size(); at += size) {
+        const QByteArray record = bytes.mid(at, size);
+        const QByteArray unit = record.left(record.indexOf(';') + 1);
+        if (unit.isEmpty() || unit.repeated(size / unit.size() + 1).left(size) != record) {
+            return ::testing::AssertionFailure() << "torn record " << at / size + 1;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// A writer saves from another process all along: every backup holds whole
+// records only, each one a version the writer wrote, and so does every
+// archive restored from them. `make stress` takes 100 backups
+// (SELVADORO_BACKUP_ROUNDS).
+TEST_F(BackupTest, ABackupTakenWhileAnotherProcessSavesHoldsWholeRecords) {
+    const int rounds = qMax(1, qEnvironmentVariableIntValue("SELVADORO_BACKUP_ROUNDS"));
+    const int taken = qEnvironmentVariableIsSet("SELVADORO_BACKUP_ROUNDS") ? rounds : 5;
+    const QString path = data.filePath(QStringLiteral("Cacciatori.pro"));
+    QFile::remove(path);
+    const qsizetype size = recordSizeOf(QStringLiteral("Cacciatori.pro"));
+    QProcess writer;
+    writer.start(QStringLiteral(APPEND_WORKER),
+                 {path, QString::number(size), QStringLiteral("w"), QStringLiteral("0"),
+                  QStringLiteral("mixed"), QStringLiteral("keep=40"), QStringLiteral("pause=5")});
+    ASSERT_TRUE(writer.waitForReadyRead(30000)) << writer.readAllStandardError().constData();
+    QStringList zips;
+    for (int i = 0; i < taken; ++i) {
+        const backup::Outcome outcome = take(taken + 10);
+        ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
+        zips.append(outcome.path);
+        clock.now_ = clock.now_.addSecs(1);
+        ziparchive::Reader reader(outcome.path);
+        ASSERT_TRUE(reader.open());
+        for (qsizetype e = 0; e < reader.entries().size(); ++e) {
+            if (reader.entries().at(e).name != QStringLiteral("Cacciatori.pro")) continue;
+            QByteArray bytes;
+            ASSERT_TRUE(reader.readAll(e, &bytes, 1 << 28));
+            ASSERT_TRUE(wholeRecords(bytes, size)) << "backup " << i + 1;
+        }
+    }
+    writer.kill();
+    writer.waitForFinished(30000);
+    // The restored archives too (the last few; all of them under stress).
+    for (qsizetype i = qMax<qsizetype>(0, zips.size() - 3); i < zips.size(); ++i) {
+        clock.now_ = clock.now_.addSecs(1);
+        const backup::Outcome restored =
+            backup::restore(zips.at(i), archives::all(), backups(), taken + 100);
+        ASSERT_TRUE(restored.ok) << restored.error.toStdString();
+        EXPECT_TRUE(wholeRecords(read(QStringLiteral("Cacciatori.pro")), size)) << "restore " << i;
+    }
+}
+
+TEST_F(BackupTest, AnAutomaticBackupIsDueAsItsFrequencySays) {
+    struct Case {
+        backup::Frequency frequency;
+        int daysSinceLast;  // -1: no backup yet
+        backup::Moment moment;
+        bool due;
+    };
+    const Case cases[] = {
+        {backup::Frequency::Never, -1, backup::Moment::Exit, false},
+        {backup::Frequency::AtExit, 0, backup::Moment::Exit, true},
+        {backup::Frequency::AtExit, -1, backup::Moment::Start, false},
+        {backup::Frequency::Daily, -1, backup::Moment::Start, true},
+        {backup::Frequency::Daily, 0, backup::Moment::Exit, false},
+        {backup::Frequency::Daily, 1, backup::Moment::Start, true},
+        {backup::Frequency::Weekly, 6, backup::Moment::Start, false},
+        {backup::Frequency::Weekly, 7, backup::Moment::Exit, true},
+    };
+    for (const Case& c : cases) {
+        QDir(backups()).removeRecursively();
+        if (c.daysSinceLast >= 0) {
+            const QDateTime now = clock.now_;
+            clock.now_ = now.addDays(-c.daysSinceLast);
+            ASSERT_TRUE(take().ok);
+            clock.now_ = now;
+        }
+        backup::Settings settings;
+        settings.frequency = c.frequency;
+        EXPECT_EQ(backup::isDue(settings, c.moment, clock.now_), c.due)
+            << int(c.frequency) << " " << c.daysSinceLast;
+    }
+}
+
+TEST_F(BackupTest, SettingsAreKeptBesideThePasswordFile) {
+    backup::Settings settings;
+    settings.folder = QStringLiteral("/media/chiavetta USB/Backup è");
+    settings.frequency = backup::Frequency::Weekly;
+    settings.keep = 4;
+    settings.lastError = QStringLiteral("Backup non riuscito:\ndisco pieno");
+    QString error;
+    ASSERT_TRUE(backup::writeSettings(settings, &error)) << error.toStdString();
+    EXPECT_EQ(backup::settingsPath(), data.filePath(QStringLiteral("Impostazioni.ini")));
+    const backup::Settings back = backup::readSettings();
+    EXPECT_EQ(back.folder, settings.folder);
+    EXPECT_EQ(back.frequency, settings.frequency);
+    EXPECT_EQ(back.keep, 4);
+    EXPECT_EQ(back.lastError, settings.lastError);
+}
+
+TEST_F(BackupTest, CommandsTakeCheckListAndTryARestore) {
+    const QString folder = data.filePath(QStringLiteral("altrove"));
+    CommandResult taken =
+        runCommand({QStringLiteral("backup"), QStringLiteral("--destinazione"), folder});
+    ASSERT_EQ(taken.status, 0) << taken.err.toStdString();
+    const QString zip = backup::list(folder).value(0).path;
+    EXPECT_EQ(taken.out.toStdString(), QStringLiteral("Backup scritto e verificato: %1 (7 file)\n")
+                                           .arg(QDir::toNativeSeparators(zip))
+                                           .toStdString());
+    const CommandResult checked =
+        runCommand({QStringLiteral("backup"), QStringLiteral("--verifica"), zip});
+    EXPECT_EQ(checked.status, 0) << checked.err.toStdString();
+    EXPECT_TRUE(checked.out.contains(QStringLiteral("  Cacciatori.pro: 3 schede\n")));
+    const CommandResult listed = runCommand({QStringLiteral("backup"), QStringLiteral("--elenco"),
+                                             QStringLiteral("--destinazione"), folder});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_TRUE(listed.out.contains(QStringLiteral("07/03/2026 10:30:00")));
+    write(QStringLiteral("Cacciatori.pro"), records(QStringLiteral("Cacciatori.pro"), 1, 'n'));
+    const auto before = everything();
+    const CommandResult tried =
+        runCommand({QStringLiteral("ripristina"), zip, QStringLiteral("--prova")});
+    EXPECT_EQ(tried.status, 0) << tried.err.toStdString();
+    EXPECT_TRUE(tried.out.contains(QStringLiteral("  Cacciatori.pro: 1 -> 3 *\n")))
+        << tried.out.toStdString();
+    EXPECT_EQ(everything(), before);
+    const CommandResult broken = runCommand({QStringLiteral("backup"), QStringLiteral("--verifica"),
+                                             data.filePath(QStringLiteral("Cacciatori.pro"))});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_TRUE(broken.err.contains(QStringLiteral("non è un file zip")))
+        << broken.err.toStdString();
+    EXPECT_EQ(runCommand({QStringLiteral("ripristina")}).status, 2);
+}
+
+}  // namespace
