@@ -28,9 +28,10 @@ QRectF cardRect(int slot);
 // The text of a card's QR code: name, codice fiscale and season, one a line.
 QString qrText(const CardData& card, const QString& season);
 
-// The QR code's dark modules as filled squares of `module` report units
-// from `origin`, each row's runs of dark modules drawn as one rectangle.
-QList<report::Object> qrObjects(const qr::Matrix& matrix, const QPointF& origin, double module);
+// The QR code as a picture of one pixel per module (dark modules black),
+// drawn as a square of `module` report units per module from `origin`. The
+// picture is scaled without smoothing, so the modules stay sharp.
+report::PictureObject qrPicture(const qr::Matrix& matrix, const QPointF& origin, double module);
 
 // The pages of cards for `season` ("2024/2025"), headed by the
 // association's name and its logo (null: none).

@@ -96,6 +96,11 @@ bool render(const PreparedReport& prepared, QPagedPaintDevice& device,
     QPainter painter;
     if (!painter.begin(&device)) return false;
     painter.setRenderHint(QPainter::Antialiasing);
+    // Pictures keep their pixels: a PDF gets them without lossy compression
+    // and scaled without smoothing (a QR code's modules stay sharp squares;
+    // photographs are decoded at the size printed, so lose nothing).
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const Scale scale{device.logicalDpiX() / 96.0, device.logicalDpiY() / 96.0};
     for (qsizetype i = 0; i < prepared.pages.size(); ++i) {
         if (progress && !progress(i, prepared.pages.size())) {
@@ -121,7 +126,8 @@ bool render(const PreparedReport& prepared, QPagedPaintDevice& device,
     return painter.end();
 }
 
-bool writePdf(const PreparedReport& prepared, const QString& path, QString* error) {
+bool writePdf(const PreparedReport& prepared, const QString& path, QString* error,
+              const WorkProgress& progress) {
     const auto fail = [error](const QString& reason) {
         if (error) *error = reason;
         return false;
@@ -135,7 +141,7 @@ bool writePdf(const PreparedReport& prepared, const QString& path, QString* erro
     {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Selvadoro"));
-        drawn = render(prepared, writer);
+        drawn = render(prepared, writer, progress);
     }
     if (!drawn) {
         file.cancelWriting();  // the temporary file goes, the target stays as it was

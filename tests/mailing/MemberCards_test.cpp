@@ -104,21 +104,23 @@ TEST(MemberCards, CropMarksLineUpWithEveryCardEdgeOutsideTheCards) {
     EXPECT_EQ(ys, edgesY);
 }
 
-// The squares drawn are libqrencode's modules, one for one.
+// The picture drawn is libqrencode's modules, one pixel for one module,
+// black for the dark ones and white for the others, on a square of one
+// module's size per module.
 TEST(MemberCards, TheQrCodeIsDrawnModuleForModule) {
     const qr::Matrix matrix =
         qr::encode(QByteArrayLiteral("Rossi Mario\nRSSMRA80A01H501U\n2024/2025"));
     ASSERT_GT(matrix.width, 20);
     const double module = 2;
+    const report::PictureObject code = mailing::qrPicture(matrix, QPointF(10, 20), module);
+    EXPECT_EQ(code.rect, QRectF(10, 20, matrix.width * module, matrix.width * module));
+    ASSERT_EQ(code.image.size(), QSize(matrix.width, matrix.width));
     std::vector<bool> drawn(matrix.dark.size(), false);
-    for (const report::Object& object : mailing::qrObjects(matrix, QPointF(10, 20), module)) {
-        const auto* run = std::get_if<report::ShapeObject>(&object);
-        ASSERT_NE(run, nullptr);
-        const int y = qRound((run->rect.top() - 20) / module);
-        EXPECT_DOUBLE_EQ(run->rect.height(), module);
-        for (int x = qRound((run->rect.left() - 10) / module);
-             x < qRound((run->rect.right() - 10) / module); ++x) {
-            drawn[std::size_t(y * matrix.width + x)] = true;
+    for (int y = 0; y < matrix.width; ++y) {
+        for (int x = 0; x < matrix.width; ++x) {
+            const QRgb pixel = code.image.pixel(x, y);
+            ASSERT_TRUE(pixel == qRgb(0, 0, 0) || pixel == qRgb(255, 255, 255)) << x << "," << y;
+            drawn[std::size_t(y * matrix.width + x)] = pixel == qRgb(0, 0, 0);
         }
     }
     EXPECT_EQ(drawn, matrix.dark);
