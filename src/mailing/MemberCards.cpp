@@ -86,19 +86,18 @@ bool isSeason(const QString& text) {
     return first && second && to == from + 1;
 }
 
-report::Report memberCards(const QList<CardData>& cards, const QString& association,
-                           const QImage& logo, const QString& season) {
+report::Report memberCardPage(const QList<CardData>& cards, qsizetype pageIndex,
+                              const QString& association, const QImage& logo,
+                              const QString& season) {
     report::Report result;
-    for (qsizetype i = 0; i < cards.size(); ++i) {
+    report::Page page;
+    page.name = QStringLiteral("Tessere%1").arg(pageIndex + 1);
+    page.margins = QMarginsF();
+    page.objects = cropMarks();
+    const qsizetype first = pageIndex * kCardsPerPage;
+    const qsizetype end = qMin(cards.size(), first + kCardsPerPage);
+    for (qsizetype i = first; i < end; ++i) {
         const int slot = int(i % kCardsPerPage);
-        if (slot == 0) {
-            report::Page page;
-            page.name = QStringLiteral("Tessere%1").arg(result.pages.size() + 1);
-            page.margins = QMarginsF();
-            page.objects = cropMarks();
-            result.pages.append(page);
-        }
-        report::Page& page = result.pages.last();
         const CardData& card = cards.at(i);
         const QRectF box = cardRect(slot);
         const double x = box.left() + kInset;
@@ -147,6 +146,20 @@ report::Report memberCards(const QList<CardData>& cards, const QString& associat
             code.name = QStringLiteral("imgQr") + suffix;
             page.objects.append(code);
         }
+    }
+    result.pages.append(page);
+    return result;
+}
+
+qsizetype cardPageCount(qsizetype cards) {
+    return (cards + kCardsPerPage - 1) / kCardsPerPage;
+}
+
+report::Report memberCards(const QList<CardData>& cards, const QString& association,
+                           const QImage& logo, const QString& season) {
+    report::Report result;
+    for (qsizetype p = 0; p < cardPageCount(cards.size()); ++p) {
+        result.pages.append(memberCardPage(cards, p, association, logo, season).pages.first());
     }
     return result;
 }

@@ -38,6 +38,13 @@ report::PictureObject qrPicture(const qr::Matrix& matrix, const QPointF& origin,
 report::Report memberCards(const QList<CardData>& cards, const QString& association,
                            const QImage& logo, const QString& season);
 
+// The pages the cards take, and the report of one of them alone (from 0):
+// the pages stand alone, so a long run of cards can be written page by page.
+qsizetype cardPageCount(qsizetype cards);
+report::Report memberCardPage(const QList<CardData>& cards, qsizetype page,
+                              const QString& association, const QImage& logo,
+                              const QString& season);
+
 // A season as the cards print it: "AAAA/AAAA", the second year the next.
 bool isSeason(const QString& text);
 
