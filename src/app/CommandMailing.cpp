@@ -166,8 +166,11 @@ int runCards(const QStringList& args, QTextStream& out, QTextStream& err) {
     QList<mailing::Member> members;
     if (const int selected = selectedMembers(*archive, rest, &members, err)) return selected;
     warnUnreadableLogo(err);
-    if (const int written = writeReport(mailing::cardJob(*archive, members, season), file, err)) {
-        return written;
+    // Page by page: thousands of cards need not be held at once.
+    QString error;
+    if (!mailing::writeCardsPdf(*archive, members, season, seams::clock().today(), file, &error)) {
+        err << "Impossibile scrivere il file " << file << ": " << error << "\n";
+        return 1;
     }
     out << "Scritte " << members.size() << " tessere in " << file << "\n";
     return 0;

@@ -109,8 +109,10 @@ void writeEmails(const ArchiveDefinition& messages, const FieldValues& message) 
     if (folder.isEmpty()) return;
     QStringList written;
     QString error;
-    const bool ok =
-        writeEmls(letters->letters, folder, association(), seams::clock().now(), &written, &error);
+    ProgressScope progress(QStringLiteral("Scrittura dei messaggi in corso..."));
+    const bool ok = writeEmls(letters->letters, folder, association(), seams::clock().now(),
+                              &written, &error, progress.callback());
+    progress.end();
     QStringList noEmail;
     for (const MergedLetter& letter : letters->letters) {
         if (letter.email.isEmpty()) noEmail.append(letter.name);
@@ -122,6 +124,14 @@ void writeEmails(const ArchiveDefinition& messages, const FieldValues& message) 
                       noEmail.join(QStringLiteral(", ")) + u'.');
     }
     if (const QString missing = missingText(*letters); !missing.isEmpty()) report.append(missing);
+    if (progress.cancelled()) {
+        // Those written are whole; the others were never begun.
+        report.append(
+            QStringLiteral("Scrittura interrotta: gli altri messaggi non sono stati "
+                           "scritti."));
+        seams::messages().information(report.join(u'\n'));
+        return;
+    }
     if (!ok) {
         report.append(QStringLiteral("Impossibile scrivere nella cartella: ") + error);
         seams::messages().error(report.join(u'\n'));

@@ -31,7 +31,9 @@ const HelpTopic& helpTopic() {
                 "dell'associazione si indicano nella finestra delle tessere e vengono ricordati."),
             QStringLiteral(
                 "Prima di stampare si può vedere l'anteprima; si possono anche salvare le "
-                "etichette e le tessere in un file PDF."),
+                "etichette e le tessere in un file PDF. Un lavoro lungo mostra l'avanzamento "
+                "con il pulsante Annulla: un PDF annullato non viene scritto e il file che "
+                "c'era resta com'era."),
             QStringLiteral(
                 "Nella scheda di una comunicazione, il pulsante Lettere prepara una lettera per "
                 "ciascun cacciatore destinatario (una pagina ciascuno, con l'intestazione "
@@ -40,7 +42,9 @@ const HelpTopic& helpTopic() {
                 "l'uscita su file, salvare in un unico PDF. Il pulsante E-mail scrive in una "
                 "cartella "
                 "a scelta un messaggio .eml per ciascun destinatario che ha un indirizzo e-mail, "
-                "pronto per essere aperto e inviato con qualsiasi programma di posta."),
+                "pronto per essere aperto e inviato con qualsiasi programma di posta. Con "
+                "Annulla la scrittura si ferma: i messaggi già scritti restano interi, gli altri "
+                "non vengono scritti."),
             QStringLiteral(
                 "L'oggetto e il testo possono contenere campi tra parentesi graffe, che vengono "
                 "sostituiti con i dati di ciascun destinatario: {Nome}, {Cognome}, {Squadra}, "

@@ -1,6 +1,7 @@
 #include "mailing/MailingJobs.h"
 
 #include "base/ImageFiles.h"
+#include "report/PdfPages.h"
 
 namespace mailing {
 
@@ -62,8 +63,9 @@ LabelJob labelJob(const ArchiveDefinition& archive, const QList<Member>& members
     return job;
 }
 
-report::Report cardJob(const ArchiveDefinition& archive, const QList<Member>& members,
-                       const QString& season) {
+namespace {
+
+QList<CardData> cardsOf(const ArchiveDefinition& archive, const QList<Member>& members) {
     const MailingFields& fields = *archive.mailing;
     QList<CardData> cards;
     for (const Member& member : members) {
@@ -71,8 +73,30 @@ report::Report cardJob(const ArchiveDefinition& archive, const QList<Member>& me
                               fieldText(member.values, *fields.taxCode),
                               fieldText(member.values, *fields.cardNumber), member.record});
     }
-    return memberCards(cards, association().name,
+    return cards;
+}
+
+}  // namespace
+
+report::Report cardJob(const ArchiveDefinition& archive, const QList<Member>& members,
+                       const QString& season) {
+    return memberCards(cardsOf(archive, members), association().name,
                        associationLogo(QSizeF(report::mm(11), report::mm(11))), season);
+}
+
+bool writeCardsPdf(const ArchiveDefinition& archive, const QList<Member>& members,
+                   const QString& season, const QDate& today, const QString& path, QString* error,
+                   const WorkProgress& progress) {
+    const QList<CardData> cards = cardsOf(archive, members);
+    const QString name = association().name;
+    const QImage logo = associationLogo(QSizeF(report::mm(11), report::mm(11)));
+    return report::writePdfPages(
+        cardPageCount(cards.size()),
+        [&](qsizetype page) {
+            return report::prepare(memberCardPage(cards, page, name, logo, season), today)
+                .pages.first();
+        },
+        path, error, progress);
 }
 
 QString withoutAddressMessage(const QStringList& names) {

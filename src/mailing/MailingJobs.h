@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QImage>
 #include <QStringList>
 
@@ -40,6 +41,11 @@ LabelJob labelJob(const ArchiveDefinition& archive, const QList<Member>& members
 
 report::Report cardJob(const ArchiveDefinition& archive, const QList<Member>& members,
                        const QString& season);
+// The same cards written to a PDF file page by page, without holding the
+// whole document (as report::writePdf() does otherwise).
+bool writeCardsPdf(const ArchiveDefinition& archive, const QList<Member>& members,
+                   const QString& season, const QDate& today, const QString& path,
+                   QString* error = nullptr, const WorkProgress& progress = {});
 
 // The messages the two print with.
 QString withoutAddressMessage(const QStringList& names);

@@ -13,7 +13,9 @@
 
 #include "base/Paths.h"
 #include "base/Seams.h"
+#include "mailing/MailingHelp.h"
 #include "mailing/MailingJobs.h"
+#include "shell/TfrmGuida.h"
 
 namespace {
 
@@ -130,12 +132,15 @@ MailingWindow::MailingWindow(Kind kind, const ArchiveDefinition& archive, const 
     QPushButton* anteprima = button(this, "btnAnteprima", QStringLiteral("Anteprima"));
     QPushButton* stampa = button(this, "btnStampa", QStringLiteral("Stampa"));
     QPushButton* pdf = button(this, "btnPdf", QStringLiteral("Salva PDF"));
+    QPushButton* guida = button(this, "btnGuida", QStringLiteral("Guida"));
     QPushButton* chiudi = button(this, "btnChiudi", QStringLiteral("Chiudi"));
-    for (QPushButton* b : {anteprima, stampa, pdf, chiudi}) buttons->addWidget(b);
+    for (QPushButton* b : {anteprima, stampa, pdf, guida, chiudi}) buttons->addWidget(b);
     layout->addLayout(buttons);
     connect(anteprima, &QPushButton::clicked, this, &MailingWindow::preview);
     connect(stampa, &QPushButton::clicked, this, &MailingWindow::print);
     connect(pdf, &QPushButton::clicked, this, &MailingWindow::savePdf);
+    connect(guida, &QPushButton::clicked, this,
+            [this] { showHelpTopic(this, mailing::helpTopic()); });
     connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -252,7 +257,11 @@ void MailingWindow::savePdf() {
         QStringLiteral("Documenti PDF (*.pdf)"));
     if (file.isEmpty()) return;
     QString error;
-    if (!report::writePdf(sheets, file, &error)) {
+    ProgressScope progress(QStringLiteral("Scrittura del PDF in corso..."));
+    const bool written = report::writePdf(sheets, file, &error, progress.callback());
+    progress.end();
+    if (progress.cancelled()) return;  // the file stays as it was
+    if (!written) {
         seams::messages().error(QStringLiteral("Impossibile scrivere il file ") + file + u'\n' +
                                 error);
     }

@@ -63,27 +63,18 @@ QString qrText(const CardData& card, const QString& season) {
     return card.name + u'\n' + card.taxCode + u'\n' + season;
 }
 
-QList<report::Object> qrObjects(const qr::Matrix& matrix, const QPointF& origin, double module) {
-    QList<report::Object> objects;
+report::PictureObject qrPicture(const qr::Matrix& matrix, const QPointF& origin, double module) {
+    // One byte per module is still tiny (a few kilobytes at most) and is
+    // written to the PDF as a plain grey image, black and white only.
+    QImage image(matrix.width, matrix.width, QImage::Format_Grayscale8);
     for (int y = 0; y < matrix.width; ++y) {
-        int x = 0;
-        while (x < matrix.width) {
-            if (!matrix.isDark(x, y)) {
-                ++x;
-                continue;
-            }
-            const int first = x;
-            while (x < matrix.width && matrix.isDark(x, y)) ++x;
-            report::ShapeObject run;
-            run.rect = QRectF(origin.x() + first * module, origin.y() + y * module,
-                              (x - first) * module, module);
-            run.frame = Qt::transparent;
-            run.frameWidth = 0;
-            run.fill = Qt::black;
-            objects.append(run);
-        }
+        uchar* line = image.scanLine(y);
+        for (int x = 0; x < matrix.width; ++x) line[x] = matrix.isDark(x, y) ? 0 : 255;
     }
-    return objects;
+    report::PictureObject picture;
+    picture.rect = QRectF(origin, QSizeF(matrix.width * module, matrix.width * module));
+    picture.image = image;
+    return picture;
 }
 
 bool isSeason(const QString& text) {
@@ -95,19 +86,18 @@ bool isSeason(const QString& text) {
     return first && second && to == from + 1;
 }
 
-report::Report memberCards(const QList<CardData>& cards, const QString& association,
-                           const QImage& logo, const QString& season) {
+report::Report memberCardPage(const QList<CardData>& cards, qsizetype pageIndex,
+                              const QString& association, const QImage& logo,
+                              const QString& season) {
     report::Report result;
-    for (qsizetype i = 0; i < cards.size(); ++i) {
+    report::Page page;
+    page.name = QStringLiteral("Tessere%1").arg(pageIndex + 1);
+    page.margins = QMarginsF();
+    page.objects = cropMarks();
+    const qsizetype first = pageIndex * kCardsPerPage;
+    const qsizetype end = qMin(cards.size(), first + kCardsPerPage);
+    for (qsizetype i = first; i < end; ++i) {
         const int slot = int(i % kCardsPerPage);
-        if (slot == 0) {
-            report::Page page;
-            page.name = QStringLiteral("Tessere%1").arg(result.pages.size() + 1);
-            page.margins = QMarginsF();
-            page.objects = cropMarks();
-            result.pages.append(page);
-        }
-        report::Page& page = result.pages.last();
         const CardData& card = cards.at(i);
         const QRectF box = cardRect(slot);
         const double x = box.left() + kInset;
@@ -152,8 +142,24 @@ report::Report memberCards(const QList<CardData>& cards, const QString& associat
             const double module = mm(kQrSide) / (matrix.width + 8);
             const QPointF origin(mm(box.right() - kInset - kQrSide) + 4 * module,
                                  mm(box.bottom() - kInset - kQrSide) + 4 * module);
-            page.objects.append(qrObjects(matrix, origin, module));
+            report::PictureObject code = qrPicture(matrix, origin, module);
+            code.name = QStringLiteral("imgQr") + suffix;
+            page.objects.append(code);
         }
+    }
+    result.pages.append(page);
+    return result;
+}
+
+qsizetype cardPageCount(qsizetype cards) {
+    return (cards + kCardsPerPage - 1) / kCardsPerPage;
+}
+
+report::Report memberCards(const QList<CardData>& cards, const QString& association,
+                           const QImage& logo, const QString& season) {
+    report::Report result;
+    for (qsizetype p = 0; p < cardPageCount(cards.size()); ++p) {
+        result.pages.append(memberCardPage(cards, p, association, logo, season).pages.first());
     }
     return result;
 }

@@ -28,14 +28,22 @@ QRectF cardRect(int slot);
 // The text of a card's QR code: name, codice fiscale and season, one a line.
 QString qrText(const CardData& card, const QString& season);
 
-// The QR code's dark modules as filled squares of `module` report units
-// from `origin`, each row's runs of dark modules drawn as one rectangle.
-QList<report::Object> qrObjects(const qr::Matrix& matrix, const QPointF& origin, double module);
+// The QR code as a picture of one pixel per module (dark modules black),
+// drawn as a square of `module` report units per module from `origin`. The
+// picture is scaled without smoothing, so the modules stay sharp.
+report::PictureObject qrPicture(const qr::Matrix& matrix, const QPointF& origin, double module);
 
 // The pages of cards for `season` ("2024/2025"), headed by the
 // association's name and its logo (null: none).
 report::Report memberCards(const QList<CardData>& cards, const QString& association,
                            const QImage& logo, const QString& season);
+
+// The pages the cards take, and the report of one of them alone (from 0):
+// the pages stand alone, so a long run of cards can be written page by page.
+qsizetype cardPageCount(qsizetype cards);
+report::Report memberCardPage(const QList<CardData>& cards, qsizetype page,
+                              const QString& association, const QImage& logo,
+                              const QString& season);
 
 // A season as the cards print it: "AAAA/AAAA", the second year the next.
 bool isSeason(const QString& text);

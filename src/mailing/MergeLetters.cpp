@@ -335,13 +335,18 @@ QString emlFileName(const MergedLetter& letter) {
 
 bool writeEmls(const QList<MergedLetter>& letters, const QString& folder,
                const Association& association, const QDateTime& now, QStringList* written,
-               QString* error) {
+               QString* error, const WorkProgress& progress) {
     const QDir dir(folder);
     if (!QFileInfo(folder).isDir()) {
         if (error) *error = QStringLiteral("La cartella non esiste.");
         return false;
     }
-    for (const MergedLetter& letter : letters) {
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        const MergedLetter& letter = letters.at(i);
+        if (progress && !progress(i, letters.size())) {
+            if (error) error->clear();
+            return false;
+        }
         if (letter.email.isEmpty()) continue;
         const QString path = dir.filePath(emlFileName(letter));
         if (!replaceFile(path, emlMessage(letter, association, now), error)) return false;

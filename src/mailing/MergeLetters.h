@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "archive/ArchiveDefinition.h"
+#include "base/Seams.h"
 #include "mailing/MailingSettings.h"
 #include "mailing/Members.h"
 
@@ -84,8 +85,11 @@ QString emlFileName(const MergedLetter& letter);
 // Writes one .eml file per letter with an e-mail address into `folder`,
 // each whole (temporary file renamed into place). `written` gets the paths;
 // false, with `error`, at the first file that cannot be written.
+// `progress` is told before each file how many are written; when it asks
+// to stop, the files already written stay (each whole), no other is begun,
+// and the result is false with `error` empty.
 bool writeEmls(const QList<MergedLetter>& letters, const QString& folder,
                const Association& association, const QDateTime& now, QStringList* written,
-               QString* error);
+               QString* error, const WorkProgress& progress = {});
 
 }  // namespace mailing

@@ -141,6 +141,9 @@ bool render(const PreparedReport& prepared, QPagedPaintDevice& device,
 
 // Writes the prepared pages to a PDF file (through a temporary file renamed
 // into place). False, with the reason, when the file cannot be written.
-bool writePdf(const PreparedReport& prepared, const QString& path, QString* error = nullptr);
+// `progress` is told before each page how many are drawn; when it asks to
+// stop, the file is left as it was and the result is false.
+bool writePdf(const PreparedReport& prepared, const QString& path, QString* error = nullptr,
+              const WorkProgress& progress = {});
 
 }  // namespace report

@@ -5,6 +5,7 @@
 
 #include "base/FileErrors.h"
 #include "base/ReplaceFile.h"
+#include "report/PdfPages.h"
 #include "report/Report.h"
 #include "report/TextMetrics.h"
 
@@ -89,21 +90,30 @@ QPageLayout paperLayout(const PreparedPage& page) {
 
 }  // namespace
 
-bool render(const PreparedReport& prepared, QPagedPaintDevice& device,
-            const WorkProgress& progress) {
-    if (prepared.pages.isEmpty()) return false;
-    device.setPageLayout(paperLayout(prepared.pages.first()));
+namespace {
+
+// Draws `count` pages, each got from `pageAt` when its turn comes.
+bool drawPages(qsizetype count, const PageSource& pageAt, QPagedPaintDevice& device,
+               const WorkProgress& progress) {
+    if (count <= 0) return false;
+    PreparedPage page = pageAt(0);
+    device.setPageLayout(paperLayout(page));
     QPainter painter;
     if (!painter.begin(&device)) return false;
     painter.setRenderHint(QPainter::Antialiasing);
+    // Pictures keep their pixels: a PDF gets them without lossy compression
+    // and scaled without smoothing (a QR code's modules stay sharp squares;
+    // photographs are decoded at the size printed, so lose nothing).
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const Scale scale{device.logicalDpiX() / 96.0, device.logicalDpiY() / 96.0};
-    for (qsizetype i = 0; i < prepared.pages.size(); ++i) {
-        if (progress && !progress(i, prepared.pages.size())) {
+    for (qsizetype i = 0; i < count; ++i) {
+        if (progress && !progress(i, count)) {
             painter.end();
             return false;
         }
-        const PreparedPage& page = prepared.pages.at(i);
         if (i > 0) {
+            page = pageAt(i);
             // Printers keep the paper of the first page for the whole job;
             // a PDF file may change it from page to page.
             const QPageLayout current = device.pageLayout();
@@ -121,12 +131,13 @@ bool render(const PreparedReport& prepared, QPagedPaintDevice& device,
     return painter.end();
 }
 
-bool writePdf(const PreparedReport& prepared, const QString& path, QString* error) {
+bool writePdfFile(qsizetype count, const PageSource& pageAt, const QString& path, QString* error,
+                  const WorkProgress& progress) {
     const auto fail = [error](const QString& reason) {
         if (error) *error = reason;
         return false;
     };
-    if (prepared.pages.isEmpty()) return fail(QStringLiteral("Il documento non ha pagine."));
+    if (count <= 0) return fail(QStringLiteral("Il documento non ha pagine."));
     // Written beside the target and renamed into place only when complete,
     // so a failure never leaves half a file where a good one stood.
     QSaveFile file(path);
@@ -135,7 +146,7 @@ bool writePdf(const PreparedReport& prepared, const QString& path, QString* erro
     {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Selvadoro"));
-        drawn = render(prepared, writer);
+        drawn = drawPages(count, pageAt, writer, progress);
     }
     if (!drawn) {
         file.cancelWriting();  // the temporary file goes, the target stays as it was
@@ -144,6 +155,26 @@ bool writePdf(const PreparedReport& prepared, const QString& path, QString* erro
     // The last flush happens while committing; commitReplacing checks it.
     if (!commitReplacing(file)) return fail(fileerror::of(file));
     return true;
+}
+
+}  // namespace
+
+bool render(const PreparedReport& prepared, QPagedPaintDevice& device,
+            const WorkProgress& progress) {
+    return drawPages(
+        prepared.pages.size(), [&](qsizetype i) { return prepared.pages.at(i); }, device, progress);
+}
+
+bool writePdf(const PreparedReport& prepared, const QString& path, QString* error,
+              const WorkProgress& progress) {
+    return writePdfFile(
+        prepared.pages.size(), [&](qsizetype i) { return prepared.pages.at(i); }, path, error,
+        progress);
+}
+
+bool writePdfPages(qsizetype count, const PageSource& pageAt, const QString& path, QString* error,
+                   const WorkProgress& progress) {
+    return writePdfFile(count, pageAt, path, error, progress);
 }
 
 }  // namespace report

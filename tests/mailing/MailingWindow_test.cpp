@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,6 +20,7 @@
 #include "mailing/MailingJobs.h"
 #include "support/CardFixture.h"
 #include "support/CommunicationArchive.h"
+#include "support/Fixtures.h"
 #include "support/HunterArchive.h"
 #include "support/PdfText.h"
 #include "weapons/WeaponLists.h"
@@ -148,6 +150,48 @@ TEST_F(MailingWindowTest, CardsAreSavedAsPdfWithTheAssociationsName) {
     EXPECT_EQ(mailing::association().name, QStringLiteral("Cacciatori del Chianti"));
 }
 
+// "Annulla" while the labels or cards are written leaves the file the
+// user named as it was, and says nothing more.
+TEST_F(MailingWindowTest, ACancelledPdfLeavesTheEarlierFileAsItWas) {
+    for (const MailingWindow::Kind kind :
+         {MailingWindow::Kind::Labels, MailingWindow::Kind::Cards}) {
+        MailingWindow window(kind, hunters(), dataPath(QStringLiteral("Cacciatori.pro")), {1, 2});
+        const QString pdf = dataPath(QStringLiteral("fogli.pdf"));
+        QFile earlier(pdf);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("prima");
+        earlier.close();
+        testSeams().progress.cancelAt(1, QStringLiteral("Scrittura del PDF in corso..."));
+        testSeams().desktop.nextFileNames = {pdf};
+        QTest::mouseClick(child<QPushButton>(&window, "btnPdf"), Qt::LeftButton);
+        EXPECT_EQ(testSeams().progress.cancelledWork,
+                  QStringLiteral("Scrittura del PDF in corso..."));
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.readAll(), QByteArrayLiteral("prima"))
+            << window.objectName().toStdString();
+        earlier.close();
+        EXPECT_EQ(QDir(dataPath(QString())).entryList({QStringLiteral("fogli.pdf*")}, QDir::Files),
+                  QStringList{QStringLiteral("fogli.pdf")});
+        EXPECT_TRUE(messages().take().isEmpty());
+        testSeams().progress = FakeProgress();
+    }
+}
+
+// "Guida" opens the topic of labels, cards and letters.
+TEST_F(MailingWindowTest, TheGuideShowsTheTopicOfLabelsAndCards) {
+    for (const MailingWindow::Kind kind :
+         {MailingWindow::Kind::Labels, MailingWindow::Kind::Cards}) {
+        MailingWindow window(kind, hunters(), dataPath(QStringLiteral("Cacciatori.pro")), {1});
+        QString title;
+        whenModal([&](QWidget* modal) {
+            title = modal->findChild<QLabel*>(QStringLiteral("lblTitolo"))->text();
+            modal->close();
+        });
+        QTest::mouseClick(child<QPushButton>(&window, "btnGuida"), Qt::LeftButton);
+        EXPECT_EQ(title, QStringLiteral("Etichette, tessere, lettere ed e-mail"));
+    }
+}
+
 class LettersCardTest : public CardFixture<TfrmComunicazioni> {
 protected:
     void SetUp() override {
@@ -193,6 +237,25 @@ TEST_F(LettersCardTest, EmailsGoToTheFolderPickedForThoseWithAnAddress) {
                                          "Destinatari non trovati in archivio, esclusi: Verdi "
                                          "Luca.")
                               .arg(out)});
+}
+
+// "Annulla" while the messages are written: no file begun after it, the
+// count of those written given.
+TEST_F(LettersCardTest, CancelledEmailsLeaveNoFileBegun) {
+    const QString out = dataPath(QStringLiteral("posta"));
+    ASSERT_TRUE(QDir().mkpath(out));
+    testSeams().desktop.nextFileNames = {out};
+    testSeams().progress.cancelAt(1, QStringLiteral("Scrittura dei messaggi in corso..."));
+    QTest::mouseClick(tool("btnPosta"), Qt::LeftButton);
+    EXPECT_EQ(testSeams().progress.cancelledWork,
+              QStringLiteral("Scrittura dei messaggi in corso..."));
+    EXPECT_TRUE(QDir(out).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    const QStringList said = messages().take();
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said.first().startsWith(
+        QStringLiteral("Messaggi scritti nella cartella %1: 0.\n").arg(out)));
+    EXPECT_TRUE(said.first().endsWith(
+        QStringLiteral("Scrittura interrotta: gli altri messaggi non sono stati scritti.")));
 }
 
 TEST_F(LettersCardTest, AnUnknownFieldIsNamedAndNothingIsAskedOrWritten) {

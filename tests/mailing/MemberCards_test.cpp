@@ -7,7 +7,9 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include "report/PdfPages.h"
 #include "support/PageWords.h"
+#include "support/PdfText.h"
 
 namespace {
 
@@ -21,55 +23,73 @@ QList<mailing::CardData> elevenCards() {
     return cards;
 }
 
-QString writeCards(const QTemporaryDir& folder, const QList<mailing::CardData>& cards) {
+// Written whole (report::writePdf) or page by page (report::writePdfPages).
+QString writeCards(const QTemporaryDir& folder, const QList<mailing::CardData>& cards,
+                   bool pageByPage = false) {
     const QString path = folder.filePath(QStringLiteral("tessere.pdf"));
     QImage logo(40, 40, QImage::Format_RGB32);
     logo.fill(Qt::darkGreen);
+    const QString association = QStringLiteral("Associazione Cacciatori Val di Cecina");
+    const QString season = QStringLiteral("2024/2025");
+    const QDate today(2024, 3, 7);
     QString error;
-    EXPECT_TRUE(report::writePdf(
-        report::prepare(mailing::memberCards(cards,
-                                             QStringLiteral("Associazione Cacciatori Val "
-                                                            "di Cecina"),
-                                             logo, QStringLiteral("2024/2025")),
-                        QDate(2024, 3, 7)),
-        path, &error))
-        << qPrintable(error);
+    if (pageByPage) {
+        EXPECT_TRUE(report::writePdfPages(
+            mailing::cardPageCount(cards.size()),
+            [&](qsizetype page) {
+                return report::prepare(
+                           mailing::memberCardPage(cards, page, association, logo, season), today)
+                    .pages.first();
+            },
+            path, &error))
+            << qPrintable(error);
+    } else {
+        EXPECT_TRUE(report::writePdf(
+            report::prepare(mailing::memberCards(cards, association, logo, season), today), path,
+            &error))
+            << qPrintable(error);
+    }
     return path;
 }
 
 // Ten cards to a page, each tagged "Tnn": every word of a card inside the
-// card's own rectangle, the cards in order.
+// card's own rectangle, the cards in order; the same whether the document
+// is written whole or page by page.
 TEST(MemberCards, TenCardsToAPageEachWordInsideItsCard) {
-    QTemporaryDir folder;
-    const QString path = writeCards(folder, elevenCards());
-    for (int page = 1; page <= 2; ++page) {
-        const QList<PageWord> words = pageWords(path, page);
-        int tags = 0;
-        for (const PageWord& word : words) {
-            int slot = -1;
-            for (int s = 0; s < mailing::kCardsPerPage; ++s) {
-                if (pointsOf(mailing::cardRect(s)).contains(word.box.center())) slot = s;
+    for (const bool pageByPage : {false, true}) {
+        SCOPED_TRACE(pageByPage ? "page by page" : "whole");
+        QTemporaryDir folder;
+        const QString path = writeCards(folder, elevenCards(), pageByPage);
+        ASSERT_EQ(pdfPageCount(path), 2);
+        for (int page = 1; page <= 2; ++page) {
+            const QList<PageWord> words = pageWords(path, page);
+            int tags = 0;
+            for (const PageWord& word : words) {
+                int slot = -1;
+                for (int s = 0; s < mailing::kCardsPerPage; ++s) {
+                    if (pointsOf(mailing::cardRect(s)).contains(word.box.center())) slot = s;
+                }
+                ASSERT_GE(slot, 0) << qPrintable(word.text) << " is on no card";
+                EXPECT_TRUE(pointsOf(mailing::cardRect(slot)).contains(word.box))
+                    << qPrintable(word.text);
+                if (word.text.size() == 3 && word.text.startsWith(u'T')) {
+                    EXPECT_EQ(word.text.mid(1).toInt(), (page - 1) * 10 + slot + 1);
+                    ++tags;
+                }
             }
-            ASSERT_GE(slot, 0) << qPrintable(word.text) << " is on no card";
-            EXPECT_TRUE(pointsOf(mailing::cardRect(slot)).contains(word.box))
-                << qPrintable(word.text);
-            if (word.text.size() == 3 && word.text.startsWith(u'T')) {
-                EXPECT_EQ(word.text.mid(1).toInt(), (page - 1) * 10 + slot + 1);
-                ++tags;
-            }
+            EXPECT_EQ(tags, page == 1 ? 10 : 1);
         }
-        EXPECT_EQ(tags, page == 1 ? 10 : 1);
+        const QString text = QString::fromUtf8([&] {
+            QProcess p;
+            p.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+            p.waitForFinished(60000);
+            return p.readAllStandardOutput();
+        }());
+        EXPECT_TRUE(text.contains(QStringLiteral("Tessera associativa - Stagione 2024/2025")));
+        EXPECT_TRUE(text.contains(QStringLiteral("C.F. RSSMRA80A01H507U")));
+        EXPECT_TRUE(text.contains(QStringLiteral("Tesserino venatorio n. TV-1007")));
+        EXPECT_TRUE(text.contains(QStringLiteral("Tessera n. 7")));
     }
-    const QString text = QString::fromUtf8([&] {
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-        p.waitForFinished(60000);
-        return p.readAllStandardOutput();
-    }());
-    EXPECT_TRUE(text.contains(QStringLiteral("Tessera associativa - Stagione 2024/2025")));
-    EXPECT_TRUE(text.contains(QStringLiteral("C.F. RSSMRA80A01H507U")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Tesserino venatorio n. TV-1007")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Tessera n. 7")));
 }
 
 // The crop marks stand on every card edge, outside the block of cards, so
@@ -104,21 +124,23 @@ TEST(MemberCards, CropMarksLineUpWithEveryCardEdgeOutsideTheCards) {
     EXPECT_EQ(ys, edgesY);
 }
 
-// The squares drawn are libqrencode's modules, one for one.
+// The picture drawn is libqrencode's modules, one pixel for one module,
+// black for the dark ones and white for the others, on a square of one
+// module's size per module.
 TEST(MemberCards, TheQrCodeIsDrawnModuleForModule) {
     const qr::Matrix matrix =
         qr::encode(QByteArrayLiteral("Rossi Mario\nRSSMRA80A01H501U\n2024/2025"));
     ASSERT_GT(matrix.width, 20);
     const double module = 2;
+    const report::PictureObject code = mailing::qrPicture(matrix, QPointF(10, 20), module);
+    EXPECT_EQ(code.rect, QRectF(10, 20, matrix.width * module, matrix.width * module));
+    ASSERT_EQ(code.image.size(), QSize(matrix.width, matrix.width));
     std::vector<bool> drawn(matrix.dark.size(), false);
-    for (const report::Object& object : mailing::qrObjects(matrix, QPointF(10, 20), module)) {
-        const auto* run = std::get_if<report::ShapeObject>(&object);
-        ASSERT_NE(run, nullptr);
-        const int y = qRound((run->rect.top() - 20) / module);
-        EXPECT_DOUBLE_EQ(run->rect.height(), module);
-        for (int x = qRound((run->rect.left() - 10) / module);
-             x < qRound((run->rect.right() - 10) / module); ++x) {
-            drawn[std::size_t(y * matrix.width + x)] = true;
+    for (int y = 0; y < matrix.width; ++y) {
+        for (int x = 0; x < matrix.width; ++x) {
+            const QRgb pixel = code.image.pixel(x, y);
+            ASSERT_TRUE(pixel == qRgb(0, 0, 0) || pixel == qRgb(255, 255, 255)) << x << "," << y;
+            drawn[std::size_t(y * matrix.width + x)] = pixel == qRgb(0, 0, 0);
         }
     }
     EXPECT_EQ(drawn, matrix.dark);
