@@ -16,7 +16,6 @@
 #include "base/GuiSeams.h"
 #include "base/GuiShell.h"
 #include "base/Paths.h"
-#include "mailing/MailingJobs.h"
 #include "report/GuiPrinting.h"
 #include "shell/AccessPassword.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -29,12 +28,12 @@ GuiApplication::GuiApplication() : password_(std::make_unique<TfrmPassword>()) {
     QObject::connect(password_.get(), &TfrmPassword::quitRequested, qApp, &QApplication::quit,
                      Qt::QueuedConnection);
     cards::setMaker([this](const QString& windowName) { return card(windowName); });
-    mailing::setArchives(archives::all());
+    registry::install(&archives::all);
 }
 
 GuiApplication::~GuiApplication() {
     cards::setMaker({});
-    mailing::setArchives({});
+    registry::install(nullptr);
 }
 
 TfrmCambiaPassword& GuiApplication::changePassword() {

@@ -7,7 +7,6 @@
 #include "app/CommandLine.h"
 #include "app/GuiApplication.h"
 #include "base/Paths.h"
-#include "export/ExportFormats.h"
 
 namespace {
 
@@ -28,7 +27,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) args.append(QString::fromLocal8Bit(argv[i]));
 
     // The export windows find an archive's field types and labels here.
-    exportformat::setRegistry(&archives::all);
+    registry::install(&archives::all);
     QString error;
     QStringList remaining = args;
     const bool folderOk = paths::configure(remaining, &error);

@@ -79,3 +79,15 @@ struct ArchiveDefinition {
     // The record file of the archive, for a year's file the file of `year`.
     QString recordFile(const QString& year = {}) const;
 };
+
+// The program's registry (app/Archives) as generic code reaches it: installed
+// once at start by the program (tests install it too), so that a window given
+// only an export or a record layout finds what its archive declares.
+namespace registry {
+// Null removes it.
+void install(const QList<const ArchiveDefinition*>& (*all)());
+// The installed archive of that record layout, or of that command-line
+// name; null when none (or nothing is installed).
+const ArchiveDefinition* ofLayout(const RecordLayout* layout);
+const ArchiveDefinition* named(const QString& name);
+}  // namespace registry

@@ -42,7 +42,7 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent,
     top->addWidget(cmdEsporta);
     cboFormato_ = new QComboBox(this);
     cboFormato_->setObjectName(QStringLiteral("cboFormato"));
-    const ArchiveDefinition* owner = exportformat::archiveOf(definition.layout);
+    const ArchiveDefinition* owner = registry::ofLayout(definition.layout);
     const QList<exportformat::Format> formats =
         owner ? exportformat::formatsOf(*owner) : QList{exportformat::Format::Xls};
     for (const exportformat::Format format : formats) {
@@ -144,7 +144,7 @@ void ExportWindow::exportFile() {
     ProgressScope progress(QStringLiteral("Esportazione in corso..."));
     bool cancelled = false;
     const auto format = exportformat::Format(cboFormato_->currentData().toInt());
-    const ArchiveDefinition* owner = exportformat::archiveOf(definition_.layout);
+    const ArchiveDefinition* owner = registry::ofLayout(definition_.layout);
     bool written = false;
     if (format == exportformat::Format::Xls || !owner) {
         written = spreadsheet::writeGrid(filePath(), definition_.sheetName, *grid_, nullptr,

@@ -12,8 +12,6 @@ namespace exportformat {
 
 namespace {
 
-const QList<const ArchiveDefinition*>& (*registry)() = nullptr;
-
 // How often a row writer tells its progress.
 constexpr qsizetype kRowsPerStep = 1024;
 
@@ -62,18 +60,6 @@ QString fileName(const QString& xlsFileName, Format format) {
     QString name = xlsFileName;
     if (name.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive)) name.chop(4);
     return name + u'.' + nameOf(format);
-}
-
-void setRegistry(const QList<const ArchiveDefinition*>& (*all)()) {
-    registry = all;
-}
-
-const ArchiveDefinition* archiveOf(const RecordLayout* layout) {
-    if (!registry) return nullptr;
-    for (const ArchiveDefinition* archive : registry()) {
-        if (archive->layout == layout) return archive;
-    }
-    return nullptr;
 }
 
 QList<xlsx::Column> workbookColumns(const ArchiveDefinition* archive,

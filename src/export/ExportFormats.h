@@ -27,10 +27,6 @@ QList<Format> formatsOf(const ArchiveDefinition& archive);
 // format's extension ("Anagrafica_Cacciatori.xls" -> "...csv").
 QString fileName(const QString& xlsFileName, Format format);
 
-// The registry the export windows find an archive's entry in (by its
-// layout): set once at start-up by the program.
-void setRegistry(const QList<const ArchiveDefinition*>& (*all)());
-const ArchiveDefinition* archiveOf(const RecordLayout* layout);
 
 // The typed workbook's columns for the export columns: a column of one
 // field takes that field's type, the others are text; the width in

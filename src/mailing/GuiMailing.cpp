@@ -29,7 +29,7 @@ void openWindow(MailingWindow::Kind kind, QWidget* window, const RecordListWidge
 // none can be made.
 std::optional<LetterPlan> plan(const ArchiveDefinition& messages, const FieldValues& message) {
     const ArchiveDefinition* people =
-        archiveNamed(QString::fromLatin1(messages.letters->recipientArchive));
+        registry::named(QString::fromLatin1(messages.letters->recipientArchive));
     if (!people || !people->mailing) return std::nullopt;
     const MergeSource source{&messages, people};
     // A field that does not exist stops everything before the registry is read.
@@ -72,7 +72,7 @@ QString missingText(const LetterPlan& plan) {
 
 void addListButtons(QWidget* window, RecordListWidget* list, const RecordLayout& layout,
                     const QString& recordFile) {
-    const ArchiveDefinition* archive = archiveOf(&layout);
+    const ArchiveDefinition* archive = registry::ofLayout(&layout);
     if (!archive || !makesLabels(*archive)) return;
     auto* labels = new QPushButton(QStringLiteral("Etichette"), window);
     labels->setObjectName(QStringLiteral("btnEtichette"));

@@ -5,33 +5,6 @@
 
 namespace mailing {
 
-namespace {
-
-QList<const ArchiveDefinition*>& installed() {
-    static QList<const ArchiveDefinition*> archives;
-    return archives;
-}
-
-}  // namespace
-
-void setArchives(const QList<const ArchiveDefinition*>& archives) {
-    installed() = archives;
-}
-
-const ArchiveDefinition* archiveOf(const RecordLayout* layout) {
-    for (const ArchiveDefinition* archive : installed()) {
-        if (archive->layout == layout) return archive;
-    }
-    return nullptr;
-}
-
-const ArchiveDefinition* archiveNamed(const QString& name) {
-    for (const ArchiveDefinition* archive : installed()) {
-        if (name == QLatin1String(archive->name)) return archive;
-    }
-    return nullptr;
-}
-
 bool makesLabels(const ArchiveDefinition& archive) {
     return archive.mailing != nullptr;
 }

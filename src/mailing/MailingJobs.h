@@ -14,14 +14,6 @@
 // windows make them.
 namespace mailing {
 
-// The archives of the program (app/Archives), installed at its start, so
-// that a list window or a card finds what its archive declares; an empty
-// list removes them.
-void setArchives(const QList<const ArchiveDefinition*>& archives);
-// The installed archive of that record layout, or of that command-line
-// name; null when none.
-const ArchiveDefinition* archiveOf(const RecordLayout* layout);
-const ArchiveDefinition* archiveNamed(const QString& name);
 
 // An archive whose records make labels (MailingFields given), or cards too.
 bool makesLabels(const ArchiveDefinition& archive);

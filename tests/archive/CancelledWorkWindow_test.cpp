@@ -228,7 +228,7 @@ class CancelledFormatExport : public CancelledWorkTest,
                               public ::testing::WithParamInterface<FormatCase> {};
 
 TEST_P(CancelledFormatExport, LeavesTheEarlierFileWhole) {
-    exportformat::setRegistry(&archives::all);
+    registry::install(&archives::all);
     const ExportDefinition& definition = GetParam().definition();
     ExportWindow window(definition, nullptr, QString(), GetParam().date);
     window.show();
@@ -251,7 +251,7 @@ TEST_P(CancelledFormatExport, LeavesTheEarlierFileWhole) {
     EXPECT_NE(readFile(name), "esportazione precedente");
     EXPECT_EQ(files(), before);
     EXPECT_EQ(desktop().opened.size(), 1);
-    exportformat::setRegistry(nullptr);
+    registry::install(nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -120,7 +120,7 @@ namespace {
 // The format list offers the archive's formats; each writes its own file,
 // which the window then offers to open.
 TEST_F(ExportWindowTest, TheChosenFormatWritesItsFile) {
-    exportformat::setRegistry(&archives::all);
+    registry::install(&archives::all);
     ExportWindow typed(hunters::exporter());
     typed.show();
     auto* formats = typed.findChild<QComboBox*>(QStringLiteral("cboFormato"));
@@ -149,7 +149,7 @@ TEST_F(ExportWindowTest, TheChosenFormatWritesItsFile) {
                   u'"' + dataPath(name) + u'"');
     }
     EXPECT_FALSE(QFile::exists(dataPath(kXls)));
-    exportformat::setRegistry(nullptr);
+    registry::install(nullptr);
 }
 
 }  // namespace

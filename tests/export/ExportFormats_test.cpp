@@ -92,7 +92,7 @@ class ExportFormatsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         paths::setDataFolder(dir.path());
-        exportformat::setRegistry(&archives::all);
+        registry::install(&archives::all);
     }
     QString file(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     QTemporaryDir dir;

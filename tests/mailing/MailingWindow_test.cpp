@@ -46,10 +46,10 @@ class MailingWindowTest : public DataFolderTest {
 protected:
     void SetUp() override {
         DataFolderTest::SetUp();
-        mailing::setArchives(archives::all());
+        registry::install(&archives::all);
         writeThreeHunters(dataPath(QStringLiteral("Cacciatori.pro")));
     }
-    void TearDown() override { mailing::setArchives({}); }
+    void TearDown() override { registry::install(nullptr); }
 
     const ArchiveDefinition& hunters() { return *archives::named(QStringLiteral("anagrafica")); }
 
@@ -196,14 +196,14 @@ class LettersCardTest : public CardFixture<TfrmComunicazioni> {
 protected:
     void SetUp() override {
         CardFixture<TfrmComunicazioni>::SetUp();
-        mailing::setArchives(archives::all());
+        registry::install(&archives::all);
         writeThreeHunters(dataPath(QStringLiteral("Cacciatori.pro")));
         set("txtOggetto", QStringLiteral("Tessera {Nome}"));
         set("txtCacciatori", QStringLiteral("Rossi Mario\nBianchi Ugo\nVerdi Luca"));
         set("txtMessaggio", QStringLiteral("Caro {Nome}, il tesserino {Tesserino} è pronto."));
     }
     void TearDown() override {
-        mailing::setArchives({});
+        registry::install(nullptr);
         CardFixture<TfrmComunicazioni>::TearDown();
     }
     QToolButton* tool(const char* name) {
