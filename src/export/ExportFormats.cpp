@@ -1,12 +1,11 @@
 #include "export/ExportFormats.h"
 
-#include <QHash>
-
 #include "archive/RecordFile.h"
 #include "archive/RecordList.h"
 #include "archive/Spreadsheet.h"
 #include "export/Calendar.h"
 #include "export/CsvFile.h"
+#include "import/Importer.h"
 
 namespace exportformat {
 
@@ -81,31 +80,28 @@ QList<xlsx::Column> workbookColumns(const ArchiveDefinition* archive,
 
 QStringList csvHeader(const ArchiveDefinition& archive) {
     const RecordLayout& layout = *archive.layout;
-    // A card's label as a column title: without the colon that ends it on
-    // the card ("Cognome:" heads "Cognome").
-    const auto title = [](const char* label) {
-        QString text = QString::fromUtf8(label).trimmed();
-        while (text.endsWith(u':')) text.chop(1);
-        return text.trimmed();
-    };
     const std::span<const CardField> fields =
         archive.card ? archive.card->fields : std::span<const CardField>();
-    QHash<QString, int> uses;
-    for (const CardField& field : fields) {
-        if (field.label && *field.label) ++uses[title(field.label).toCaseFolded()];
-    }
     QStringList header;
     for (qsizetype f = 0; f < qsizetype(layout.fields.size()); ++f) {
         QString label;
         for (const CardField& field : fields) {
-            if (field.field.index == f && field.label && *field.label) label = title(field.label);
+            if (field.field.index == f && field.label && *field.label) {
+                // Without the colon that ends it on the card.
+                label = QString::fromUtf8(field.label).trimmed();
+                while (label.endsWith(u':')) label.chop(1);
+                label = label.trimmed();
+            }
         }
-        // A label two fields share ("Prov." beside the birthplace and the
-        // town) would not say which column is which: those take their
-        // field's name, as the fields the card does not show.
-        if (label.isEmpty() || uses.value(label.toCaseFolded()) > 1)
-            label = QString::fromLatin1(layout.fields[std::size_t(f)].name);
         header.append(label);
+    }
+    // A title the import would not read as its own field (two "Prov." on
+    // one card, a label that is another field's name) and a field the card
+    // does not show take the field's name, which the import always reads.
+    const QList<qsizetype> matched = importer::matchColumns(archive, header);
+    for (qsizetype f = 0; f < header.size(); ++f) {
+        if (header.at(f).isEmpty() || matched.value(f, -1) != f)
+            header[f] = QString::fromLatin1(layout.fields[std::size_t(f)].name);
     }
     return header;
 }

@@ -27,7 +27,6 @@ QList<Format> formatsOf(const ArchiveDefinition& archive);
 // format's extension ("Anagrafica_Cacciatori.xls" -> "...csv").
 QString fileName(const QString& xlsFileName, Format format);
 
-
 // The typed workbook's columns for the export columns: a column of one
 // field takes that field's type, the others are text; the width in
 // characters from the export width.
@@ -35,7 +34,8 @@ QList<xlsx::Column> workbookColumns(const ArchiveDefinition* archive,
                                     const QList<ExportColumn>& columns);
 // The CSV header: every field in record order, headed by its card label
 // without the closing colon, or by its name where the card has none or
-// where two fields share the label; so every column has a title of its own.
+// where the import would read the label as another field; so the import
+// reads every column back into its own field.
 QStringList csvHeader(const ArchiveDefinition& archive);
 
 // Writes rows of the export columns (a grid's) as a workbook; `progress`

@@ -335,11 +335,10 @@ bool ImportWindow::importRows() {
                                 QStringLiteral("\n\nNessuna scheda è stata importata."));
         return false;
     }
-    seams::messages().information(
-        QStringLiteral("Schede importate: %1 (dalla n. %2 alla n. %3).")
-            .arg(plan_.accepted.size())
-            .arg(first)
-            .arg(first + plan_.accepted.size() - 1));
+    seams::messages().information(QStringLiteral("Schede importate: %1 (dalla n. %2 alla n. %3).")
+                                      .arg(plan_.accepted.size())
+                                      .arg(first)
+                                      .arg(first + plan_.accepted.size() - 1));
     invalidate();
     btnProva_->setEnabled(true);
     return true;

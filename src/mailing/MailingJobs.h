@@ -14,7 +14,6 @@
 // windows make them.
 namespace mailing {
 
-
 // An archive whose records make labels (MailingFields given), or cards too.
 bool makesLabels(const ArchiveDefinition& archive);
 bool makesCards(const ArchiveDefinition& archive);

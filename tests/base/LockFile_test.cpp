@@ -229,7 +229,8 @@ TEST_F(LockFileTest, BreakersThatSawTheSameStaleLockNeverMoveTheNewHoldersLock) 
         for (auto& t : threads) t.join();
         ASSERT_EQ(taken, 4) << "round " << round;
         ASSERT_EQ(most, 1) << "round " << round;
-        ASSERT_TRUE(folder().isEmpty()) << "round " << round << ": " << folder().join(u' ').toStdString();
+        ASSERT_TRUE(folder().isEmpty())
+            << "round " << round << ": " << folder().join(u' ').toStdString();
     }
 }
 
