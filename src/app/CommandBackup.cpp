@@ -7,23 +7,17 @@
 #include "app/CommandLine.h"
 #include "backup/Backup.h"
 #include "backup/BackupSettings.h"
+#include "base/CommandArgs.h"
 
 namespace commandline {
 namespace {
 
-// Takes "NAME VALUE" out of `args`; false, with the usage error, when the
-// value is missing or the option repeated.
 bool takeOption(QStringList& args, const QString& name, QString* value, int* status,
                 QTextStream& err) {
-    const qsizetype at = args.indexOf(name);
-    if (at < 0) return true;
-    if (at + 1 >= args.size() || args.indexOf(name, at + 1) >= 0) {
-        *status = usageError(err, name + QStringLiteral(" vuole un valore, una volta."));
-        return false;
-    }
-    *value = args.at(at + 1);
-    args.remove(at, 2);
-    return true;
+    QString problem;
+    if (commandargs::takeValue(args, name, value, &problem)) return true;
+    *status = usageError(err, problem);
+    return false;
 }
 
 QString records(qint64 count) {

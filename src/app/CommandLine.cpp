@@ -269,6 +269,27 @@ bool existingArchive(const QString& path, QTextStream& err) {
     return false;
 }
 
+int criteriaTexts(const SearchDefinition& search, const QStringList& criteria, QStringList* texts,
+                  QTextStream& err) {
+    *texts = QStringList(search.criteria.size());
+    for (const QString& arg : criteria) {
+        const qsizetype equals = arg.indexOf(u'=');
+        qsizetype criterion = -1;
+        for (qsizetype i = 0; equals > 0 && i < search.criteria.size(); ++i) {
+            if (arg.left(equals) == search.criterionName(i)) criterion = i;
+        }
+        if (criterion < 0) {
+            QStringList fields;
+            for (qsizetype i = 0; i < search.criteria.size(); ++i)
+                fields.append(search.criterionName(i));
+            return usageError(err, QStringLiteral("Criterio non valido: %1 (campi: %2)")
+                                       .arg(arg, fields.join(QStringLiteral(", "))));
+        }
+        (*texts)[criterion] = arg.mid(equals + 1);
+    }
+    return 0;
+}
+
 int takeYear(const ArchiveDefinition& archive, QStringList& args, QString* year, QTextStream& err) {
     year->clear();
     if (!archive.yearFile) return 0;

@@ -5,6 +5,7 @@
 #include <optional>
 
 struct ArchiveDefinition;
+struct SearchDefinition;
 
 // The command line: `selvadoro SUBCOMMAND ...` runs headless and prints
 // UTF-8. Each subcommand calls the same code as the windows.
@@ -47,5 +48,10 @@ bool existingArchive(const QString& path, QTextStream& err);
 // for every command). 0, or 2 with the usage error written. An archive of
 // one file takes no year and leaves `args` alone.
 int takeYear(const ArchiveDefinition& archive, QStringList& args, QString* year, QTextStream& err);
+
+// The texts of a search's criteria from "Campo=testo" arguments (a field as
+// the search names it); 0, or 2 with the usage error written.
+int criteriaTexts(const SearchDefinition& search, const QStringList& criteria, QStringList* texts,
+                  QTextStream& err);
 
 }  // namespace commandline

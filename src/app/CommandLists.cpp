@@ -150,22 +150,8 @@ int runSearch(const QStringList& args, QTextStream& out, QTextStream& err) {
     QString year;
     if (const int status = takeYear(*archive, criteria, &year, err)) return status;
     const SearchDefinition& search = *archive->search;
-    QStringList texts(search.criteria.size());
-    for (const QString& arg : criteria) {
-        const qsizetype equals = arg.indexOf(u'=');
-        qsizetype criterion = -1;
-        for (qsizetype i = 0; equals > 0 && i < search.criteria.size(); ++i) {
-            if (arg.left(equals) == search.criterionName(i)) criterion = i;
-        }
-        if (criterion < 0) {
-            QStringList fields;
-            for (qsizetype i = 0; i < search.criteria.size(); ++i)
-                fields.append(search.criterionName(i));
-            return usageError(err, QStringLiteral("Criterio non valido: %1 (campi: %2)")
-                                       .arg(arg, fields.join(QStringLiteral(", "))));
-        }
-        texts[criterion] = arg.mid(equals + 1);
-    }
+    QStringList texts;
+    if (const int status = criteriaTexts(search, criteria, &texts, err)) return status;
     const QString path = archive->recordFile(year);
     if (!existingArchive(path, err)) return 1;
     const ListResult result = search.run(path, texts);

@@ -3,6 +3,7 @@
 #include "app/Archives.h"
 #include "app/CommandLine.h"
 #include "archive/RecordFile.h"
+#include "base/CommandArgs.h"
 #include "base/Seams.h"
 #include "mailing/MailingJobs.h"
 #include "mailing/MergeLetters.h"
@@ -10,19 +11,11 @@
 namespace commandline {
 namespace {
 
-// Takes "NAME VALUE" out of `args` once; false with the usage error
-// written when it has no value or comes twice.
 bool takeValue(QStringList& args, const char* name, QString* value, int* status, QTextStream& err) {
-    const QString option = QString::fromLatin1(name);
-    const qsizetype at = args.indexOf(option);
-    if (at < 0) return true;
-    if (at + 1 >= args.size() || args.at(at + 1).isEmpty() || args.indexOf(option, at + 1) >= 0) {
-        *status = usageError(err, option + QStringLiteral(" vuole un valore, una volta."));
-        return false;
-    }
-    *value = args.at(at + 1);
-    args.remove(at, 2);
-    return true;
+    QString problem;
+    if (commandargs::takeValue(args, QString::fromLatin1(name), value, &problem)) return true;
+    *status = usageError(err, problem);
+    return false;
 }
 
 // The records of ARCHIVIO [Campo=testo ...] in the search's order, read
@@ -30,22 +23,8 @@ bool takeValue(QStringList& args, const char* name, QString* value, int* status,
 int selectedMembers(const ArchiveDefinition& archive, const QStringList& criteria,
                     QList<mailing::Member>* members, QTextStream& err) {
     const SearchDefinition& search = *archive.search;
-    QStringList texts(search.criteria.size());
-    for (const QString& arg : criteria) {
-        const qsizetype equals = arg.indexOf(u'=');
-        qsizetype criterion = -1;
-        for (qsizetype i = 0; equals > 0 && i < search.criteria.size(); ++i) {
-            if (arg.left(equals) == search.criterionName(i)) criterion = i;
-        }
-        if (criterion < 0) {
-            QStringList fields;
-            for (qsizetype i = 0; i < search.criteria.size(); ++i)
-                fields.append(search.criterionName(i));
-            return usageError(err, QStringLiteral("Criterio non valido: %1 (campi: %2)")
-                                       .arg(arg, fields.join(QStringLiteral(", "))));
-        }
-        texts[criterion] = arg.mid(equals + 1);
-    }
+    QStringList texts;
+    if (const int status = criteriaTexts(search, criteria, &texts, err)) return status;
     const QString path = archive.recordFile();
     if (!existingArchive(path, err)) return 1;
     const ListResult found = search.run(path, texts);

@@ -1,6 +1,7 @@
 #include "import/CommandImporta.h"
 
 #include "archive/ArchiveDefinition.h"
+#include "base/CommandArgs.h"
 #include "base/TextRules.h"
 #include "import/Importer.h"
 
@@ -21,19 +22,12 @@ int usage(QTextStream& err, const QString& message) {
     return 2;
 }
 
-// Takes "NAME VALUE" out of args; false with a usage error written when
-// the value is missing or the option is given twice.
 bool takeValue(QStringList& args, const QString& name, QString* value, QTextStream& err,
                int* status) {
-    const qsizetype at = args.indexOf(name);
-    if (at < 0) return true;
-    if (at + 1 >= args.size() || args.indexOf(name, at + 1) >= 0) {
-        *status = usage(err, name + QStringLiteral(" vuole un valore, una volta."));
-        return false;
-    }
-    *value = args.at(at + 1);
-    args.remove(at, 2);
-    return true;
+    QString problem;
+    if (commandargs::takeValue(args, name, value, &problem)) return true;
+    *status = usage(err, problem);
+    return false;
 }
 
 bool takeFlag(QStringList& args, const QString& name) {

@@ -1,6 +1,20 @@
 #include "mailing/MemberCards.h"
 
 namespace mailing {
+report::TextObject textInMm(const QString& name, const QRectF& rectMm, const QString& text,
+                            double points, bool bold) {
+    report::TextObject object;
+    object.name = name;
+    object.rect = QRectF(report::mm(rectMm.left()), report::mm(rectMm.top()),
+                         report::mm(rectMm.width()), report::mm(rectMm.height()));
+    object.text = text;
+    object.font = QFont(QStringLiteral("Arial"));
+    object.font.setPointSizeF(points);
+    object.font.setBold(bold);
+    object.shrinkToFit = true;
+    return object;
+}
+
 namespace {
 
 using report::mm;
@@ -14,16 +28,8 @@ constexpr double kInset = 3;                          // mm inside the card's ed
 
 report::TextObject cardText(const QString& name, const QRectF& rectMm, const QString& text,
                             double points, bool bold = false) {
-    report::TextObject object;
-    object.name = name;
-    object.rect =
-        QRectF(mm(rectMm.left()), mm(rectMm.top()), mm(rectMm.width()), mm(rectMm.height()));
-    object.text = text;
-    object.font = QFont(QStringLiteral("Arial"));
-    object.font.setPointSizeF(points);
-    object.font.setBold(bold);
+    report::TextObject object = textInMm(name, rectMm, text, points, bold);
     object.alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    object.shrinkToFit = true;
     return object;
 }
 

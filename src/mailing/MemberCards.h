@@ -14,6 +14,11 @@ inline constexpr double kCardWidth = 85.6;   // mm
 inline constexpr double kCardHeight = 54.0;  // mm
 inline constexpr int kCardsPerPage = 10;     // two columns of five
 
+// A text in Arial of `points` in a rectangle given in millimetres, made
+// smaller when it does not fit: the pieces of cards and letters.
+report::TextObject textInMm(const QString& name, const QRectF& rectMm, const QString& text,
+                            double points, bool bold = false);
+
 // What one card shows.
 struct CardData {
     QString name;

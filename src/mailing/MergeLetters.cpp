@@ -7,6 +7,7 @@
 #include "archive/RecordLayout.h"
 #include "base/ReplaceFile.h"
 #include "base/TextRules.h"
+#include "mailing/MemberCards.h"
 
 namespace mailing {
 namespace {
@@ -41,20 +42,6 @@ Resolved resolve(const QString& name, const MergeSource& source) {
 
 QString normalisedName(const QString& name) {
     return name.simplified().toCaseFolded();
-}
-
-report::TextObject letterText(const QString& name, const QRectF& rectMm, const QString& text,
-                              double points, bool bold = false) {
-    report::TextObject object;
-    object.name = name;
-    object.rect =
-        QRectF(mm(rectMm.left()), mm(rectMm.top()), mm(rectMm.width()), mm(rectMm.height()));
-    object.text = text;
-    object.font = QFont(QStringLiteral("Arial"));
-    object.font.setPointSizeF(points);
-    object.font.setBold(bold);
-    object.shrinkToFit = true;
-    return object;
 }
 
 bool isAscii(const QString& text) {
@@ -208,27 +195,27 @@ report::Report letterPages(const QList<MergedLetter>& letters, const Association
             page.objects.append(picture);
             headLeft = 45;
         }
-        page.objects.append(letterText(QStringLiteral("txtAssociazione"),
-                                       QRectF(headLeft, 15, 190 - headLeft, 20), association.name,
-                                       16, true));
+        page.objects.append(textInMm(QStringLiteral("txtAssociazione"),
+                                     QRectF(headLeft, 15, 190 - headLeft, 20), association.name, 16,
+                                     true));
         report::LineObject rule;
         rule.line = QLineF(mm(20), mm(37), mm(190), mm(37));
         page.objects.append(rule);
         const QStringList address =
             letter.address.isEmpty() ? QStringList{letter.name} : letter.address;
-        page.objects.append(letterText(QStringLiteral("txtDestinatario"), QRectF(110, 50, 80, 25),
-                                       address.join(u'\n'), 11));
+        page.objects.append(textInMm(QStringLiteral("txtDestinatario"), QRectF(110, 50, 80, 25),
+                                     address.join(u'\n'), 11));
         report::TextObject date =
-            letterText(QStringLiteral("txtData"), QRectF(110, 85, 80, 6), letter.date, 11);
+            textInMm(QStringLiteral("txtData"), QRectF(110, 85, 80, 6), letter.date, 11);
         date.alignment = Qt::AlignRight | Qt::AlignTop;
         page.objects.append(date);
         report::TextObject subject =
-            letterText(QStringLiteral("txtOggetto"), QRectF(20, 97, 170, 12),
-                       QStringLiteral("Oggetto: ") + letter.subject, 11, true);
+            textInMm(QStringLiteral("txtOggetto"), QRectF(20, 97, 170, 12),
+                     QStringLiteral("Oggetto: ") + letter.subject, 11, true);
         subject.wordWrap = true;
         page.objects.append(subject);
         report::TextObject body =
-            letterText(QStringLiteral("txtTesto"), QRectF(20, 112, 170, 165), letter.text, 11);
+            textInMm(QStringLiteral("txtTesto"), QRectF(20, 112, 170, 165), letter.text, 11);
         body.wordWrap = true;
         page.objects.append(body);
         result.pages.append(page);

@@ -13,6 +13,7 @@
 #include "deadlines/TRecScadenza.h"
 #include "hunters/TRecCacciatore.h"
 #include "support/CommandRun.h"
+#include "support/RecordsOf.h"
 #include "teams/TRecSquadra.h"
 
 namespace {
@@ -20,22 +21,6 @@ namespace {
 using H = TRecCacciatore::Field;
 using S = TRecScadenza::Field;
 using T = TRecSquadra::Field;
-
-template <typename Record>
-FieldValues recordWith(std::initializer_list<std::pair<FieldId, QString>> fields) {
-    FieldValues values(qsizetype(Record::layout().fields.size()));
-    for (const auto& [field, text] : fields) values[field.index] = text;
-    return values;
-}
-
-template <typename Record>
-void writeRecords(const QString& path, const QList<FieldValues>& records) {
-    QByteArray bytes;
-    for (const FieldValues& values : records) bytes += codec::encode(Record::layout(), values);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QStringList shown(const QList<AgendaLine>& lines) {
     QStringList texts;

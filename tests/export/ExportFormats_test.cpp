@@ -21,26 +21,11 @@
 #include "import/Importer.h"
 #include "support/CommandRun.h"
 #include "support/LibreOffice.h"
+#include "support/RecordsOf.h"
 
 namespace {
 
 // A record's texts with some fields set.
-template <typename Record>
-FieldValues recordWith(std::initializer_list<std::pair<FieldId, QString>> fields) {
-    FieldValues values(qsizetype(Record::layout().fields.size()));
-    for (const auto& [field, text] : fields) values[field.index] = text;
-    return values;
-}
-
-template <typename Record>
-void writeRecords(const QString& path, const QList<FieldValues>& records) {
-    QByteArray bytes;
-    for (const FieldValues& values : records) bytes += codec::encode(Record::layout(), values);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // Runs a Python script on a file; its standard output parsed as JSON.
 QJsonValue python(const char* script, const QString& file) {
     QProcess process;
