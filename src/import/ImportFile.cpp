@@ -24,6 +24,17 @@ Table failed(Table table, qint64 line, const QString& message) {
     return table;
 }
 
+// A table read to its end: refused when it has a header and no row.
+Table finished(Table table) {
+    if (table.rows.isEmpty()) {
+        return failed(std::move(table), 1,
+                      QStringLiteral("il file contiene solo l'intestazione, nessuna riga da "
+                                     "importare."));
+    }
+    table.ok = true;
+    return table;
+}
+
 QString deviceError(const QIODevice& device) {
     if (const auto* file = qobject_cast<const QFileDevice*>(&device)) return fileerror::of(*file);
     return fileerror::italian(device.errorString());
@@ -146,13 +157,7 @@ Table readSpreadsheet(QIODevice& device, const ReadOptions& options, Table table
         return failed(std::move(table), 0,
                       QStringLiteral("Il file non contiene una tabella da importare."));
     }
-    if (table.rows.isEmpty()) {
-        return failed(std::move(table), 1,
-                      QStringLiteral("il file contiene solo l'intestazione, nessuna riga da "
-                                     "importare."));
-    }
-    table.ok = true;
-    return table;
+    return finished(std::move(table));
 }
 
 }  // namespace
@@ -339,13 +344,7 @@ Table read(const DeviceFactory& open, const QString& name, const ReadOptions& op
         }
         return failed(std::move(table), errorLine, error);
     }
-    if (table.rows.isEmpty()) {
-        return failed(std::move(table), 1,
-                      QStringLiteral("il file contiene solo l'intestazione, nessuna riga da "
-                                     "importare."));
-    }
-    table.ok = true;
-    return table;
+    return finished(std::move(table));
 }
 
 Table read(const QString& path, const ReadOptions& options, const ScanProgress& progress) {
