@@ -208,10 +208,10 @@ QList<qsizetype> matchColumns(const ArchiveDefinition& archive, const QStringLis
     return columns;
 }
 
-bool applyColumns(const ArchiveDefinition& archive, const QStringList& header, const QString& spec,
-                  QList<qsizetype>* columns, QString* error) {
+bool applyColumns(const ArchiveDefinition& archive, const QStringList& header,
+                  const QString& mapping, QList<qsizetype>* columns, QString* error) {
     const auto names = namesOfFields(archive);
-    for (const QString& pair : spec.split(u',', Qt::SkipEmptyParts)) {
+    for (const QString& pair : mapping.split(u',', Qt::SkipEmptyParts)) {
         const qsizetype equals = pair.indexOf(u'=');
         const QString title = pair.left(equals).trimmed();
         const QString fieldText = equals < 0 ? QString() : pair.mid(equals + 1).trimmed();

@@ -35,8 +35,8 @@ QList<qsizetype> matchColumns(const ArchiveDefinition& archive, const QStringLis
 // Applies "Titolo=Campo,..." (a header title, then a field as matching
 // names it, or "non importare"); false with the message when a title or
 // field is unknown.
-bool applyColumns(const ArchiveDefinition& archive, const QStringList& header, const QString& spec,
-                  QList<qsizetype>* columns, QString* error);
+bool applyColumns(const ArchiveDefinition& archive, const QStringList& header,
+                  const QString& mapping, QList<qsizetype>* columns, QString* error);
 
 // The values of a date field: gg/mm/aaaa, g/m/aa, aaaa-mm-gg and a
 // spreadsheet's serial day number become "dd/mm/yyyy"; std::nullopt for
