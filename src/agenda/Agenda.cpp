@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 #include <QMap>
+#include <future>
+#include <vector>
 
 #include "archive/FieldRules.h"
 #include "archive/RecordFile.h"
@@ -50,80 +52,92 @@ bool holds(const AgendaCondition& condition, const FieldValues& values, const QD
     return true;
 }
 
+// The lines of one archive; nothing once `stop` is set.
+QList<AgendaLine> archiveLines(const ArchiveDefinition* archive, const QDate& today,
+                               const std::atomic_bool* stop) {
+    QList<AgendaLine> lines;
+    const QList<AgendaCondition> conditions = archive->agenda();
+    // Each file once, for every condition that reads it.
+    QMap<QString, QList<qsizetype>> readers;
+    QList<qsizetype> fields;
+    const auto need = [&fields](qsizetype field) {
+        if (!fields.contains(field)) fields.append(field);
+    };
+    for (qsizetype c = 0; c < conditions.size(); ++c) {
+        const AgendaCondition& condition = conditions.at(c);
+        AgendaLine line;
+        line.archive = archive;
+        line.condition = c;
+        line.text = condition.text;
+        lines.append(line);
+        for (const QString& file : filesOf(*archive, condition, today)) readers[file].append(c);
+        if (condition.summary) {
+            for (const FieldId f : condition.summary->conditionFields) need(f.index);
+        }
+        if (condition.list) {
+            for (const FieldId f : condition.list->selectionFields) need(f.index);
+        }
+        for (const FieldId f : condition.nameFields) need(f.index);
+        if (condition.dueField) need(condition.dueField->index);
+    }
+    const RecordLayout& layout = *archive->layout;
+    FieldLoader loader(layout, fields);
+    for (auto file = readers.cbegin(); file != readers.cend(); ++file) {
+        // A file not yet made holds nothing due.
+        if (!QFileInfo::exists(file.key())) continue;
+        const bool read = RecordFile::scan(
+            file.key(), layout.recordSize(),
+            [&](qsizetype number, QByteArrayView record) {
+                const FieldValues& values = loader.load(record);
+                for (const qsizetype c : file.value()) {
+                    const AgendaCondition& condition = conditions.at(c);
+                    if (!holds(condition, values, today)) continue;
+                    AgendaLine& line = lines[c];
+                    if (line.count == 0) {
+                        line.firstRecord = number;
+                        line.firstFile = file.key();
+                    }
+                    ++line.count;
+                    if (line.names.size() < kNames) {
+                        QStringList parts;
+                        for (const FieldId f : condition.nameFields) {
+                            const QString part = values.value(f.index).trimmed();
+                            if (!part.isEmpty()) parts.append(part);
+                        }
+                        line.names.append(parts.join(u' '));
+                    }
+                }
+                return true;
+            },
+            nullptr,
+            stop ? ScanProgress([stop](qint64, qint64) { return !stop->load(); }) : ScanProgress());
+        if (!read) {
+            for (const qsizetype c : file.value()) lines[c].unreadable = true;
+        }
+        if (stop && stop->load()) return {};
+    }
+    // Only what is due, and what could not be read.
+    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+        if (lines.at(i).count == 0 && !lines.at(i).unreadable) lines.remove(i);
+    }
+    return lines;
+}
+
 }  // namespace
 
 QList<AgendaLine> compute(const QList<const ArchiveDefinition*>& archives, const QDate& today,
                           const std::atomic_bool* stop) {
-    QList<AgendaLine> lines;
+    // The archives' files are read side by side, one thread each: the
+    // agenda then takes about the time of the largest file rather than the
+    // sum of all of them. The lines keep the registry's order.
+    std::vector<std::future<QList<AgendaLine>>> parts;
     for (const ArchiveDefinition* archive : archives) {
         if (!archive->agenda) continue;
-        const QList<AgendaCondition> conditions = archive->agenda();
-        const qsizetype first = lines.size();
-        // Each file once, for every condition that reads it.
-        QMap<QString, QList<qsizetype>> readers;
-        QList<qsizetype> fields;
-        const auto need = [&fields](qsizetype field) {
-            if (!fields.contains(field)) fields.append(field);
-        };
-        for (qsizetype c = 0; c < conditions.size(); ++c) {
-            const AgendaCondition& condition = conditions.at(c);
-            AgendaLine line;
-            line.archive = archive;
-            line.condition = c;
-            line.text = condition.text;
-            lines.append(line);
-            for (const QString& file : filesOf(*archive, condition, today)) readers[file].append(c);
-            if (condition.summary) {
-                for (const FieldId f : condition.summary->conditionFields) need(f.index);
-            }
-            if (condition.list) {
-                for (const FieldId f : condition.list->selectionFields) need(f.index);
-            }
-            for (const FieldId f : condition.nameFields) need(f.index);
-            if (condition.dueField) need(condition.dueField->index);
-        }
-        const RecordLayout& layout = *archive->layout;
-        FieldLoader loader(layout, fields);
-        for (auto file = readers.cbegin(); file != readers.cend(); ++file) {
-            // A file not yet made holds nothing due.
-            if (!QFileInfo::exists(file.key())) continue;
-            const bool read = RecordFile::scan(
-                file.key(), layout.recordSize(),
-                [&](qsizetype number, QByteArrayView record) {
-                    const FieldValues& values = loader.load(record);
-                    for (const qsizetype c : file.value()) {
-                        const AgendaCondition& condition = conditions.at(c);
-                        if (!holds(condition, values, today)) continue;
-                        AgendaLine& line = lines[first + c];
-                        if (line.count == 0) {
-                            line.firstRecord = number;
-                            line.firstFile = file.key();
-                        }
-                        ++line.count;
-                        if (line.names.size() < kNames) {
-                            QStringList parts;
-                            for (const FieldId f : condition.nameFields) {
-                                const QString part = values.value(f.index).trimmed();
-                                if (!part.isEmpty()) parts.append(part);
-                            }
-                            line.names.append(parts.join(u' '));
-                        }
-                    }
-                    return true;
-                },
-                nullptr,
-                stop ? ScanProgress([stop](qint64, qint64) { return !stop->load(); })
-                     : ScanProgress());
-            if (!read) {
-                for (const qsizetype c : file.value()) lines[first + c].unreadable = true;
-            }
-            if (stop && stop->load()) return {};
-        }
-        // Only what is due, and what could not be read.
-        for (qsizetype i = lines.size() - 1; i >= first; --i) {
-            if (lines.at(i).count == 0 && !lines.at(i).unreadable) lines.remove(i);
-        }
+        parts.push_back(std::async(std::launch::async, archiveLines, archive, today, stop));
     }
+    QList<AgendaLine> lines;
+    for (auto& part : parts) lines += part.get();
+    if (stop && stop->load()) return {};
     return lines;
 }
 
