@@ -118,37 +118,23 @@ bool exportRecords(const exportformat::Request& request, qsizetype* rowCount, QS
     const ArchiveDefinition& archive = *request.archive;
     if (!archive.calendar) return false;
     const RecordLayout& layout = *archive.layout;
-    FieldLoader selected(layout, request.selectFields);
     QList<std::pair<QString, CalendarEvent>> events;
     bool stopped = false;
-    for (qsizetype f = 0; f < request.paths.size(); ++f) {
-        const QString year =
-            archive.yearFile ? QFileInfo(request.paths.at(f)).completeBaseName() : QString();
-        QString readError;
-        const bool read = RecordFile::scan(
-            request.paths.at(f), layout.recordSize(),
-            [&](qsizetype index, QByteArrayView record) {
-                if (request.select && !request.select(selected.load(record))) return true;
-                if (auto event = archive.calendar->event(loadedValues(layout, record))) {
-                    events.append(
-                        {uid(QString::fromLatin1(archive.name), year, index, event->key), *event});
-                }
-                return true;
-            },
-            &readError,
-            progress ? ScanProgress([&](qint64 done, qint64 total) {
-                if (!progress(done, total)) stopped = true;
-                return !stopped;
-            })
-                     : ScanProgress());
-        if (stopped) {
-            if (cancelled) *cancelled = true;
-            return false;
-        }
-        if (!read) {
-            if (error) *error = readError;
-            return false;
-        }
+    const bool read = exportformat::readSelected(
+        request,
+        [&](qsizetype file, qsizetype number, QByteArrayView record) {
+            if (auto event = archive.calendar->event(loadedValues(layout, record))) {
+                const QString year = archive.yearFile
+                                         ? QFileInfo(request.paths.at(file)).completeBaseName()
+                                         : QString();
+                events.append(
+                    {uid(QString::fromLatin1(archive.name), year, number, event->key), *event});
+            }
+        },
+        error, progress, &stopped);
+    if (!read) {
+        if (stopped && cancelled) *cancelled = true;
+        return false;
     }
     if (!replaceFile(request.target, document(events), error)) return false;
     if (rowCount) *rowCount = events.size();

@@ -148,23 +148,44 @@ bool exportRecords(const Request& request, qsizetype* rowCount, QString* error,
     }
     QList<qsizetype> needed;
     if (!csv) needed = fieldsOf(columns);
-    FieldLoader selected(layout, request.selectFields);
     bool stopped = false;
     qsizetype count = 0;
-    for (qsizetype f = 0; f < request.paths.size() && !stopped; ++f) {
+    const bool read = readSelected(
+        request,
+        [&](qsizetype, qsizetype, QByteArrayView record) {
+            const FieldValues values =
+                csv ? loadedValues(layout, record) : loadedValues(layout, record, &needed);
+            if (csv) {
+                text.addRow(values);
+            } else {
+                workbook.addRow(exportRow(columns, values));
+            }
+            ++count;
+        },
+        error, progress, &stopped);
+    if (!read) {
+        csv ? text.cancel() : workbook.cancel();
+        if (stopped && cancelled) *cancelled = true;
+        return false;
+    }
+    if (rowCount) *rowCount = count;
+    return csv ? text.finish(error) : workbook.finish(error);
+}
+
+bool readSelected(
+    const Request& request,
+    const std::function<void(qsizetype file, qsizetype number, QByteArrayView record)>& take,
+    QString* error, const ScanProgress& progress, bool* stopped) {
+    const RecordLayout& layout = *request.archive->layout;
+    FieldLoader selected(layout, request.selectFields);
+    *stopped = false;
+    for (qsizetype f = 0; f < request.paths.size(); ++f) {
         QString readError;
         const bool read = RecordFile::scan(
             request.paths.at(f), layout.recordSize(),
-            [&](qsizetype, QByteArrayView record) {
-                if (request.select && !request.select(selected.load(record))) return true;
-                const FieldValues values =
-                    csv ? loadedValues(layout, record) : loadedValues(layout, record, &needed);
-                if (csv) {
-                    text.addRow(values);
-                } else {
-                    workbook.addRow(exportRow(columns, values));
-                }
-                ++count;
+            [&](qsizetype number, QByteArrayView record) {
+                if (!request.select || request.select(selected.load(record)))
+                    take(f, number, record);
                 return true;
             },
             &readError,
@@ -172,24 +193,18 @@ bool exportRecords(const Request& request, qsizetype* rowCount, QString* error,
                 constexpr qint64 kShare = 1000;
                 if (!progress(f * kShare + done * kShare / qMax<qint64>(total, 1),
                               request.paths.size() * kShare)) {
-                    stopped = true;
+                    *stopped = true;
                 }
-                return !stopped;
+                return !*stopped;
             })
                      : ScanProgress());
-        if (!read && !stopped) {
+        if (*stopped) return false;
+        if (!read) {
             if (error) *error = readError;
-            csv ? text.cancel() : workbook.cancel();
             return false;
         }
     }
-    if (stopped) {
-        csv ? text.cancel() : workbook.cancel();
-        if (cancelled) *cancelled = true;
-        return false;
-    }
-    if (rowCount) *rowCount = count;
-    return csv ? text.finish(error) : workbook.finish(error);
+    return true;
 }
 
 }  // namespace exportformat

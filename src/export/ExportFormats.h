@@ -60,4 +60,13 @@ struct Request {
 bool exportRecords(const Request& request, qsizetype* rowCount = nullptr, QString* error = nullptr,
                    const ScanProgress& progress = {}, bool* cancelled = nullptr);
 
+// Reads the request's files in order and hands `take` each record its
+// selection keeps (the file's position in `paths`, the record's number in
+// it). `progress` covers every file as one; false when a file cannot be
+// read (`error`) or the progress stopped the reading (`stopped` set).
+bool readSelected(
+    const Request& request,
+    const std::function<void(qsizetype file, qsizetype number, QByteArrayView record)>& take,
+    QString* error, const ScanProgress& progress, bool* stopped);
+
 }  // namespace exportformat
