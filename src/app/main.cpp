@@ -3,7 +3,6 @@
 #include <QTextStream>
 #include <memory>
 
-#include "app/Archives.h"
 #include "app/CommandLine.h"
 #include "app/GuiApplication.h"
 #include "base/Paths.h"
@@ -26,8 +25,6 @@ int main(int argc, char** argv) {
     QStringList args;
     for (int i = 0; i < argc; ++i) args.append(QString::fromLocal8Bit(argv[i]));
 
-    // The export windows find an archive's field types and labels here.
-    registry::install(&archives::all);
     QString error;
     QStringList remaining = args;
     const bool folderOk = paths::configure(remaining, &error);
