@@ -37,8 +37,8 @@ if [ -n "$(find "$unpacked" -name unins000.dll)" ]; then
 fi
 # The libraries from the links, and what the program uses without linking.
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6multimedia6 libqrencode4 gstreamer1.0-plugins-good fonts-dejavu-core \
-        qt6-translations-l10n; do
+for package in libqt6widgets6 libqt6multimedia6 libqrencode4 libcsv3 libzip4 libxlsxwriter4 libical3 \
+        gstreamer1.0-plugins-good fonts-dejavu-core qt6-translations-l10n; do
     case " $depends," in
     *" $package "* | *" $package,"*) ;;
     *)
