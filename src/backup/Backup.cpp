@@ -334,6 +334,7 @@ QString checkEntries(const QString& zipPath, const QList<FileEntry>& files,
         }
     }
     for (std::thread& thread : threads) thread.join();
+    if (progress && !*cancelled && !progress(done, total)) *cancelled = true;
     if (*cancelled) return {};
     for (const QString& reason : reasons) {
         if (!reason.isEmpty()) return reason;
