@@ -91,7 +91,6 @@ public:
 
     struct Input {
         ParallelDeflate* owner = nullptr;
-        qsizetype position = 0;
         QString source;  // a file, or empty for `bytes`
         QByteArray bytes;
         qint64 size = 0;
@@ -156,7 +155,8 @@ public:
             std::lock_guard lock(mutex_);
             stopping_ = true;
         }
-        ready_.notify_all();
+        // The threads wait for room ahead of the reading.
+        free_.notify_all();
         for (std::thread& thread : threads_) thread.join();
         threads_.clear();
         stopping_ = false;
