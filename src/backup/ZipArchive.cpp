@@ -1,5 +1,6 @@
 #include "backup/ZipArchive.h"
 
+#include <sys/stat.h>
 #include <zip.h>
 #include <zlib.h>
 
@@ -95,6 +96,7 @@ public:
         QByteArray bytes;
         qint64 size = 0;
         qint64 mtime = -1;
+        mode_t mode = 0;  // a file's type and permissions, kept in its entry
         qint64 firstPiece = 0;
         qint64 pieces = 0;
         // What the library has read of it.
@@ -130,6 +132,10 @@ public:
                 }
                 input->size = info.size();
                 input->mtime = info.lastModified().toSecsSinceEpoch();
+                struct stat st {};
+                if (::stat(QFile::encodeName(input->source).constData(), &st) == 0) {
+                    input->mode = st.st_mode;
+                }
             } else {
                 input->size = input->bytes.size();
             }
@@ -190,6 +196,20 @@ public:
                 }
                 return sizeof(zip_stat_t);
             }
+            case ZIP_SOURCE_GET_FILE_ATTRIBUTES: {
+                // As the library's own file source says them.
+                auto* attributes = static_cast<zip_file_attributes_t*>(data);
+                zip_file_attributes_init(attributes);
+                if (input->mode != 0) {
+                    attributes->valid = ZIP_FILE_ATTRIBUTES_HOST_SYSTEM |
+                                        ZIP_FILE_ATTRIBUTES_EXTERNAL_FILE_ATTRIBUTES;
+                    attributes->host_system = ZIP_OPSYS_UNIX;
+                    attributes->external_file_attributes =
+                        (static_cast<zip_uint32_t>(input->mode) << 16) |
+                        ((input->mode & S_IWUSR) ? 0 : 1);
+                }
+                return sizeof(zip_file_attributes_t);
+            }
             case ZIP_SOURCE_ERROR:
                 return zip_error_to_data(&input->owner->zipError_, data, length);
             case ZIP_SOURCE_FREE:
@@ -197,7 +217,8 @@ public:
             case ZIP_SOURCE_SUPPORTS:
                 return zip_source_make_command_bitmap(
                     ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
-                    ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, ZIP_SOURCE_SUPPORTS, -1);
+                    ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, ZIP_SOURCE_GET_FILE_ATTRIBUTES,
+                    ZIP_SOURCE_SUPPORTS, -1);
             default:
                 zip_error_set(&input->owner->zipError_, ZIP_ER_OPNOTSUPP, 0);
                 return -1;

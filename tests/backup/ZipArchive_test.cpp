@@ -133,6 +133,34 @@ for info in z.infolist():
     EXPECT_EQ(QString::fromUtf8(python.readAllStandardOutput()).trimmed().split(u'\n'), expected);
 }
 
+// A file's entry keeps its permissions, as unzip restores them.
+TEST(ZipArchiveTest, AFilesEntryKeepsItsPermissions) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString zip = folder.filePath(QStringLiteral("prova.zip"));
+    QFile file(folder.filePath(QStringLiteral("Cacciatori.pro")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(mixed(2 * kMiB, 5));
+    file.close();
+    ASSERT_TRUE(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ReadGroup));
+    {
+        ziparchive::Writer writer(zip);
+        ASSERT_TRUE(writer.addFile(QStringLiteral("Cacciatori.pro"), file.fileName()));
+        ASSERT_TRUE(writer.close()) << writer.errorString().toStdString();
+    }
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import sys, zipfile\n"
+                                 "print(oct(zipfile.ZipFile(sys.argv[1]).getinfo('Cacciatori.pro')"
+                                 ".external_attr >> 16))"),
+                  zip});
+    ASSERT_TRUE(python.waitForFinished(60000));
+    EXPECT_EQ(python.readAllStandardOutput().trimmed(), QByteArray("0o100640"))
+        << python.readAllStandardError().constData();
+}
+
 TEST(ZipArchiveTest, ASourceThatCannotBeReadLeavesNoZip) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
