@@ -13,6 +13,9 @@ PACKAGES += libxlsxwriter-dev libical-dev python3-openpyxl python3-icalendar
 # The backups' zip files (src/backup/ZipArchive.cpp); unzip and Python's zipfile read them
 # back in the tests.
 PACKAGES += libzip-dev unzip python3
+# Their entries deflated on several threads (zlib) and the SHA-256 of their
+# files (OpenSSL's libcrypto).
+PACKAGES += zlib1g-dev libssl-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 RELEASE_DIR := build/release

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "base/Seams.h"
 
@@ -14,10 +15,13 @@
 // suites all open. Every failure is worded in Italian (fileerror).
 namespace ziparchive {
 
-// Writes a new zip file. Nothing is read or written before close(): the
-// library then compresses every entry into a temporary file beside `path`
-// and renames it to `path` only once it is whole, so a failure or a cancel
-// leaves no zip file at `path`.
+class ParallelDeflate;
+
+// Writes a new zip file. Nothing is read or written before close(): every
+// entry is then compressed, its pieces of 1 MiB on as many threads as the
+// processor has cores, into one plain deflate stream each, and the library
+// writes them into a temporary file beside `path`, renamed to `path` only
+// once it is whole, so a failure or a cancel leaves no zip file at `path`.
 class Writer {
 public:
     explicit Writer(const QString& path);
@@ -33,16 +37,16 @@ public:
     // An entry holding `bytes`.
     bool addBytes(const QString& name, const QByteArray& bytes);
     // Compresses and writes everything. `progress` hears how far it is (in
-    // thousandths) and may cancel (cancelled() is then true).
+    // bytes of the entries), on the calling thread, and may cancel
+    // (cancelled() is then true).
     bool close(const WorkProgress& progress = {});
     bool cancelled() const { return cancelled_; }
     QString errorString() const { return error_; }
 
 private:
-    bool add(const QString& name, void* source);
+    bool add(const QString& name, const QString& source, const QByteArray& bytes);
     void* archive_ = nullptr;
-    QList<QByteArray> buffers_;  // the bytes of addBytes, alive until close
-    WorkProgress progress_;
+    std::unique_ptr<ParallelDeflate> deflate_;
     bool cancelled_ = false;
     QString path_;
     QString error_;

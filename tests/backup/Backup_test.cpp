@@ -319,6 +319,94 @@ TEST_F(BackupTest, ABackupFolderInsideACopiedFolderIsRefused) {
     EXPECT_FALSE(QFileInfo::exists(data.filePath(QStringLiteral("Documenti_Allegati/Backup"))));
 }
 
+// Whole records, each different from the next, `bytes` long or a little
+// less: record files that fill several pieces of 1 MiB of the zip.
+QByteArray manyRecords(const QString& name, qsizetype bytes, char mark) {
+    const qsizetype size = recordSizeOf(name);
+    QByteArray out;
+    for (qsizetype i = 0; out.size() + size <= bytes; ++i) {
+        const QByteArray unit = QByteArray::number(i * 7919 % 100003) + mark + ';';
+        out += unit.repeated(size / unit.size() + 1).left(size);
+    }
+    return out;
+}
+
+class LargeBackupTest : public BackupTest {
+protected:
+    void SetUp() override {
+        BackupTest::SetUp();
+        write(QStringLiteral("Cacciatori.pro"),
+              manyRecords(QStringLiteral("Cacciatori.pro"), 5 * 1024 * 1024 + 777, 'c'));
+        write(QStringLiteral("2026.sca"),
+              manyRecords(QStringLiteral("2026.sca"), 4 * 1024 * 1024, 's'));
+    }
+};
+
+// A byte flipped anywhere in a large entry (in its first, middle or last
+// pieces) is caught by the check, whichever thread reads that entry.
+TEST_F(LargeBackupTest, AByteFlippedInAnyPieceOfALargeEntryIsCaught) {
+    const backup::Outcome good = take();
+    ASSERT_TRUE(good.ok) << good.error.toStdString();
+    struct Case {
+        const char* entry;
+        double at;  // where in its compressed data
+    };
+    const Case cases[] = {{"Cacciatori.pro", 0.1},
+                          {"Cacciatori.pro", 0.5},
+                          {"Cacciatori.pro", 0.95},
+                          {"2026.sca", 0.5}};
+    const char* script = R"(
+import struct, sys, zipfile
+data = bytearray(open(sys.argv[1], 'rb').read())
+info = zipfile.ZipFile(sys.argv[1]).getinfo(sys.argv[2])
+names, extra = struct.unpack('<HH', data[info.header_offset + 26:info.header_offset + 30])
+start = info.header_offset + 30 + names + extra
+data[start + int(info.compress_size * float(sys.argv[3]))] ^= 0x10
+open(sys.argv[4], 'wb').write(data))";
+    const QString bad = data.filePath(QStringLiteral("cattivo.zip"));
+    for (const Case& c : cases) {
+        QProcess python;
+        python.start(QStringLiteral("python3"),
+                     {QStringLiteral("-c"), QString::fromUtf8(script), good.path,
+                      QString::fromUtf8(c.entry), QString::number(c.at), bad});
+        ASSERT_TRUE(python.waitForFinished(60000));
+        ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().constData();
+        const backup::Outcome checked = backup::verify(bad, archives::all());
+        EXPECT_FALSE(checked.ok) << c.entry << " " << c.at;
+        EXPECT_TRUE(checked.error.startsWith(QStringLiteral("Il backup ")))
+            << checked.error.toStdString();
+    }
+    EXPECT_TRUE(backup::verify(good.path, archives::all()).ok);
+}
+
+// Annulla while the files are copied, compressed or read back: no zip is
+// left, not even a temporary one, and the earlier backup stays whole.
+TEST_F(LargeBackupTest, AnnullaAtAnyStepLeavesNoZipAndKeepsTheEarlierBackup) {
+    const backup::Outcome earlier = take(1);
+    ASSERT_TRUE(earlier.ok) << earlier.error.toStdString();
+    const QStringList before = QDir(backups()).entryList(QDir::Files | QDir::Hidden);
+    struct Case {
+        const char* step;
+        qint64 at;  // thousandths of the whole: copy, compression, check
+    };
+    for (const Case& c : {Case{"copia", 200}, Case{"compressione", 1500}, Case{"verifica", 2500}}) {
+        clock.now_ = clock.now_.addSecs(60);
+        qint64 reached = 0;
+        const backup::Outcome cancelled =
+            backup::create(archives::all(), backups(), 1, [&](qint64 done, qint64 total) {
+                reached = done * 3000 / total;
+                return reached < c.at;
+            });
+        EXPECT_FALSE(cancelled.ok) << c.step;
+        EXPECT_TRUE(cancelled.cancelled) << c.step;
+        EXPECT_EQ(cancelled.error, QStringLiteral("Backup non riuscito: annullato")) << c.step;
+        EXPECT_LT(reached, c.at + 1000) << c.step;
+        EXPECT_EQ(QDir(backups()).entryList(QDir::Files | QDir::Hidden), before) << c.step;
+        const backup::Outcome kept = backup::verify(earlier.path, archives::all());
+        EXPECT_TRUE(kept.ok) << c.step << " " << kept.error.toStdString();
+    }
+}
+
 // Whether every record of an archive's bytes is whole: a version the
 // record writer wrote, its unit "<origin>:<sequence>:<version>;" repeated.
 ::testing::AssertionResult wholeRecords(const QByteArray& bytes, qsizetype size) {
