@@ -1,7 +1,6 @@
 #include "app/CommandBackup.h"
 
 #include <QDir>
-#include <QLocale>
 
 #include "app/Archives.h"
 #include "app/CommandLine.h"
@@ -80,7 +79,7 @@ int backupCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
         for (const backup::Listed& item : backups) {
             out << QDir::toNativeSeparators(item.path) << "  "
                 << item.date.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) << "  "
-                << QLocale(QLocale::Italian).formattedDataSize(item.size) << '\n';
+                << backup::sizeText(item.size) << '\n';
             if (!item.error.isEmpty()) {
                 out << "  " << item.error << '\n';
             } else {

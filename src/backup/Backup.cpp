@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
@@ -615,6 +616,11 @@ std::optional<qsizetype> ownedKind(const QString& name,
         if (name.startsWith(folder + u'/')) return 0;
     }
     return std::nullopt;
+}
+
+QString sizeText(qint64 bytes) {
+    return QLocale(QLocale::Italian)
+        .formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
 }
 
 QString fileNameAt(const QDateTime& time) {

@@ -63,6 +63,8 @@ std::optional<qsizetype> ownedKind(const QString& name,
 // The name of a backup taken at `time`, and whether a file name is one.
 QString fileNameAt(const QDateTime& time);
 bool isBackupName(const QString& fileName);
+// A backup's size as the list shows it: "35,0 MB".
+QString sizeText(qint64 bytes);
 
 struct Outcome {
     bool ok = false;

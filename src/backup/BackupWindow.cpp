@@ -9,7 +9,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -179,7 +178,7 @@ void BackupWindow::refresh() {
     for (const backup::Listed& item : backup::list(folder)) {
         auto* row = new QTreeWidgetItem(backups_);
         row->setText(0, item.date.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")));
-        row->setText(1, QLocale(QLocale::Italian).formattedDataSize(item.size));
+        row->setText(1, backup::sizeText(item.size));
         row->setText(2, recordSummary(item));
         row->setData(0, Qt::UserRole, item.path);
     }

@@ -545,3 +545,10 @@ TEST_F(BackupTest, CommandsTakeCheckListAndTryARestore) {
 }
 
 }  // namespace
+
+// The list shows sizes in the units a user knows from the file manager, not
+// in MiB.
+TEST(BackupSizeText, ShowsMegabytesAsTheFileManagerDoes) {
+    EXPECT_EQ(backup::sizeText(36'730'000), QStringLiteral("35,0 MB"));
+    EXPECT_EQ(backup::sizeText(2'500), QStringLiteral("2,4 kB"));
+}
