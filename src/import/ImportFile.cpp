@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <deque>
 
 #include "base/Cp1252.h"
 #include "base/FileErrors.h"
@@ -166,185 +167,320 @@ QString encodingName(Encoding encoding) {
     return encoding == Encoding::Cp1252 ? QStringLiteral("cp1252") : QStringLiteral("utf-8");
 }
 
-Table read(const DeviceFactory& open, const QString& name, const ReadOptions& options,
-           const ScanProgress& progress) {
-    Table table;
-    // First pass: the size, binary bytes, endless lines, whether the text
-    // is UTF-8, whether it is the program's spreadsheet.
-    Survey survey;
-    {
-        std::unique_ptr<QIODevice> device = open();
-        if (!device || !device->isOpen()) {
-            return failed(std::move(table), 0,
-                          QStringLiteral("Impossibile aprire il file %1: %2")
-                              .arg(name, device ? deviceError(*device)
-                                                : fileerror::text(fileerror::Cause::OpenFailed)));
-        }
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        qint64 line = 1;
-        qint64 lineLength = 0;
-        qint64 total = device->size();
-        for (;;) {
-            const QByteArray block = device->read(kBlock);
-            if (block.isEmpty()) {
-                if (device->atEnd() && (total <= 0 || survey.size >= total)) break;
-                return failed(std::move(table), line,
-                              QStringLiteral("il file %1 non si può più leggere: %2")
-                                  .arg(name, deviceError(*device)));
-            }
-            if (survey.size == 0) survey.spreadsheet = startsSpreadsheet(block);
-            survey.size += block.size();
-            if (survey.validUtf8) {
-                const QString decoded = utf8.decode(block);
-                if (utf8.hasError()) survey.validUtf8 = false;
-            }
-            for (const char c : block) {
-                if (c == '\0') {
-                    return failed(std::move(table), line,
-                                  QStringLiteral("il file %1 non è un file di testo (contiene "
-                                                 "dati binari).")
-                                      .arg(name));
-                }
-                if (survey.blank && !(c == ' ' || c == '\t' || c == '\r' || c == '\n' ||
-                                      c == '\xEF' || c == '\xBB' || c == '\xBF')) {
-                    survey.blank = false;
-                }
-                if (c == '\n') {
-                    ++line;
-                    lineLength = 0;
-                } else if (++lineLength > options.longestRow && !survey.spreadsheet) {
-                    return failed(std::move(table), line,
-                                  QStringLiteral("la riga è più lunga di %1 MB: il file non è "
-                                                 "un elenco da importare.")
-                                      .arg(megabytes(options.longestRow)));
-                }
-            }
-            if (progress && !progress(survey.size, qMax(total, survey.size) * 2)) {
-                table.cancelled = true;
-                return table;
-            }
-        }
-        if (survey.validUtf8) {
-            const QString rest = utf8.decode(QByteArrayView());
-            if (utf8.hasError() || !rest.isEmpty()) survey.validUtf8 = false;
-        }
-    }
-    if (survey.blank) {
-        return failed(std::move(table), 0, QStringLiteral("Il file %1 è vuoto.").arg(name));
-    }
-    std::unique_ptr<QIODevice> device = open();
-    if (!device || !device->isOpen()) {
-        return failed(std::move(table), 0,
-                      QStringLiteral("il file %1 non si può più leggere: %2")
-                          .arg(name, device ? deviceError(*device)
-                                            : fileerror::text(fileerror::Cause::Missing)));
-    }
-    if (survey.spreadsheet) return readSpreadsheet(*device, options, std::move(table));
+bool TableRows::next(Row* row) {
+    if (next_ >= table_.rows.size()) return false;
+    *row = table_.rows.at(next_++);
+    return true;
+}
 
-    table.encoding = options.encoding != Encoding::Detect ? options.encoding
-                     : survey.validUtf8                   ? Encoding::Utf8
-                                                          : Encoding::Cp1252;
-    table.separator = options.separator;
-    QString error;
-    qint64 errorLine = 0;
-    qint64 rowBytes = 0;
-    bool first = true;
-    CsvReader* parser = nullptr;
-    const auto sink = [&](qint64 line, QList<QByteArray>& cells) {
-        rowBytes = 0;
-        QStringList texts;
-        texts.reserve(cells.size());
-        bool empty = true;
-        for (const QByteArray& cell : cells) {
-            texts.append(decodeCell(cell, table.encoding));
-            if (!cell.isEmpty()) empty = false;
-        }
-        if (first) {
-            first = false;
-            table.header = texts;
-            return true;
-        }
-        if (empty) return true;
-        if (texts.size() > table.header.size()) {
-            error = QStringLiteral("la riga ha %1 celle, più delle %2 dell'intestazione.")
-                        .arg(texts.size())
-                        .arg(table.header.size());
-            errorLine = line;
-            return false;
-        }
-        while (texts.size() < table.header.size()) texts.append(QString());
-        table.rows.append(Row{line, std::move(texts)});
-        return true;
-    };
-    std::unique_ptr<CsvReader> reader;
+struct Reader::State {
+    DeviceFactory open;
+    QString name;
+    ReadOptions options;
+    ScanProgress progress;
+    // The header, what was found, the error; its rows are not used.
+    Table table;
+    Survey found;
+    std::unique_ptr<QIODevice> device;
+    std::unique_ptr<CsvReader> parser;
     QByteArray pending;
-    qint64 line = 0;
-    qint64 done = 0;
-    const auto feedLine = [&](QByteArrayView bytes) {
-        ++line;
-        if (line == 1 && bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
-        if (!reader) {
-            if (table.separator == 0) table.separator = csvtext::detectSeparator(bytes);
-            reader = std::make_unique<CsvReader>(table.separator, sink);
-            parser = reader.get();
-        }
-        rowBytes += bytes.size();
-        if (rowBytes > options.longestRow) {
-            errorLine = parser->openRowLine() ? parser->openRowLine() : line;
-            error = QStringLiteral(
-                        "la riga è più lunga di %1 MB: il file non è un elenco da "
-                        "importare.")
-                        .arg(megabytes(options.longestRow));
-            return false;
-        }
-        if (!parser->feed(bytes, line)) {
-            if (error.isEmpty()) {
-                errorLine = line;
-                error = QStringLiteral(
-                    "virgolette non bilanciate: una cella tra virgolette "
-                    "deve chiudersi con le virgolette seguite dal separatore "
-                    "o dalla fine della riga.");
-            }
-            return false;
-        }
-        return true;
-    };
-    const qint64 total = qMax<qint64>(survey.size, 1);
+    qint64 line = 0;      // the last physical line fed
+    qint64 parsed = 0;    // bytes of the second pass read
+    qint64 rowBytes = 0;  // bytes of the row being read
+    bool headerRead = false;
+    bool ended = false;
+    bool stopped = false;
+    std::deque<Row> queue;
+    qint64 handed = 0;
+    qint64 produced = 0;
+    // The error the parser's sink found.
+    QString sinkError;
+    qint64 sinkErrorLine = 0;
+
+    bool fail(qint64 at, const QString& message) {
+        table = failed(std::move(table), at, message);
+        stopped = true;
+        queue.clear();
+        return false;
+    }
+    bool cancel() {
+        table.cancelled = true;
+        stopped = true;
+        queue.clear();
+        return false;
+    }
+    bool survey();
+    bool acceptRow(qint64 at, QList<QByteArray>& cells);
+    bool feedLine(QByteArrayView bytes);
+    bool fill();
+};
+
+// First pass: the size, binary bytes, endless lines, whether the text is
+// UTF-8, whether it is the program's spreadsheet.
+bool Reader::State::survey() {
+    device = open();
+    if (!device || !device->isOpen()) {
+        return fail(0, QStringLiteral("Impossibile aprire il file %1: %2")
+                           .arg(name, device ? deviceError(*device)
+                                             : fileerror::text(fileerror::Cause::OpenFailed)));
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    qint64 at = 1;
+    qint64 lineLength = 0;
+    const qint64 total = device->size();
     for (;;) {
         const QByteArray block = device->read(kBlock);
         if (block.isEmpty()) {
-            if (done >= survey.size) break;
-            return failed(std::move(table), line + 1,
-                          QStringLiteral("il file %1 non si può più leggere: %2")
-                              .arg(name, device->atEnd() ? fileerror::text(fileerror::Cause::Shrunk)
-                                                         : deviceError(*device)));
+            if (device->atEnd() && (total <= 0 || found.size >= total)) break;
+            return fail(at, QStringLiteral("il file %1 non si può più leggere: %2")
+                                .arg(name, deviceError(*device)));
         }
-        done += block.size();
-        pending.append(block);
-        qsizetype start = 0;
-        for (qsizetype nl = pending.indexOf('\n'); nl >= 0; nl = pending.indexOf('\n', start)) {
-            if (!feedLine(QByteArrayView(pending).sliced(start, nl + 1 - start))) {
-                return failed(std::move(table), errorLine, error);
+        if (found.size == 0) found.spreadsheet = startsSpreadsheet(block);
+        found.size += block.size();
+        if (found.validUtf8) {
+            const QString decoded = utf8.decode(block);
+            if (utf8.hasError()) found.validUtf8 = false;
+        }
+        for (const char c : block) {
+            if (c == '\0') {
+                return fail(at, QStringLiteral("il file %1 non è un file di testo (contiene "
+                                               "dati binari).")
+                                    .arg(name));
             }
-            start = nl + 1;
+            if (found.blank && !(c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\xEF' ||
+                                 c == '\xBB' || c == '\xBF')) {
+                found.blank = false;
+            }
+            if (c == '\n') {
+                ++at;
+                lineLength = 0;
+            } else if (++lineLength > options.longestRow && !found.spreadsheet) {
+                return fail(at, QStringLiteral("la riga è più lunga di %1 MB: il file non è "
+                                               "un elenco da importare.")
+                                    .arg(megabytes(options.longestRow)));
+            }
         }
-        pending.remove(0, start);
-        if (progress && !progress(survey.size + done, total * 2)) {
-            table.cancelled = true;
-            return table;
+        if (progress && !progress(found.size, qMax(total, found.size) * 2)) return cancel();
+    }
+    if (found.validUtf8) {
+        const QString rest = utf8.decode(QByteArrayView());
+        if (utf8.hasError() || !rest.isEmpty()) found.validUtf8 = false;
+    }
+    device.reset();
+    return true;
+}
+
+bool Reader::State::acceptRow(qint64 at, QList<QByteArray>& cells) {
+    rowBytes = 0;
+    QStringList texts;
+    texts.reserve(qMax(cells.size(), table.header.size()));
+    bool empty = true;
+    for (const QByteArray& cell : cells) {
+        texts.append(decodeCell(cell, table.encoding));
+        if (!cell.isEmpty()) empty = false;
+    }
+    if (!headerRead) {
+        headerRead = true;
+        table.header = texts;
+        return true;
+    }
+    if (empty) return true;
+    if (texts.size() > table.header.size()) {
+        sinkError = QStringLiteral("la riga ha %1 celle, più delle %2 dell'intestazione.")
+                        .arg(texts.size())
+                        .arg(table.header.size());
+        sinkErrorLine = at;
+        return false;
+    }
+    while (texts.size() < table.header.size()) texts.append(QString());
+    queue.push_back(Row{at, std::move(texts)});
+    ++produced;
+    return true;
+}
+
+bool Reader::State::feedLine(QByteArrayView bytes) {
+    ++line;
+    if (line == 1 && bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
+    if (!parser) {
+        if (table.separator == 0) table.separator = csvtext::detectSeparator(bytes);
+        parser = std::make_unique<CsvReader>(
+            table.separator,
+            [this](qint64 at, QList<QByteArray>& cells) { return acceptRow(at, cells); });
+    }
+    rowBytes += bytes.size();
+    if (rowBytes > options.longestRow) {
+        return fail(parser->openRowLine() ? parser->openRowLine() : line,
+                    QStringLiteral("la riga è più lunga di %1 MB: il file non è un elenco da "
+                                   "importare.")
+                        .arg(megabytes(options.longestRow)));
+    }
+    if (!parser->feed(bytes, line)) {
+        if (!sinkError.isEmpty()) return fail(sinkErrorLine, sinkError);
+        return fail(line, QStringLiteral("virgolette non bilanciate: una cella tra virgolette "
+                                         "deve chiudersi con le virgolette seguite dal "
+                                         "separatore o dalla fine della riga."));
+    }
+    return true;
+}
+
+// Reads and parses the next block of the file, or its end.
+bool Reader::State::fill() {
+    const QByteArray block = device->read(kBlock);
+    if (block.isEmpty()) {
+        if (parsed < found.size) {
+            return fail(line + 1,
+                        QStringLiteral("il file %1 non si può più leggere: %2")
+                            .arg(name, device->atEnd() ? fileerror::text(fileerror::Cause::Shrunk)
+                                                       : deviceError(*device)));
+        }
+        ended = true;
+        if (!pending.isEmpty() && !feedLine(pending)) return false;
+        pending.clear();
+        if (parser && !parser->finish()) {
+            if (!sinkError.isEmpty()) return fail(sinkErrorLine, sinkError);
+            return fail(parser->openRowLine() ? parser->openRowLine() : line,
+                        QStringLiteral("virgolette non bilanciate: la cella tra virgolette aperta "
+                                       "qui non si chiude fino alla fine del file."));
+        }
+        return true;
+    }
+    parsed += block.size();
+    pending.append(block);
+    qsizetype start = 0;
+    for (qsizetype nl = pending.indexOf('\n'); nl >= 0; nl = pending.indexOf('\n', start)) {
+        if (!feedLine(QByteArrayView(pending).sliced(start, nl + 1 - start))) return false;
+        start = nl + 1;
+    }
+    pending.remove(0, start);
+    if (progress && !progress(found.size + parsed, qMax<qint64>(found.size, 1) * 2)) {
+        return cancel();
+    }
+    return true;
+}
+
+Reader::Reader(DeviceFactory open, QString name, ReadOptions options, ScanProgress progress)
+    : d_(std::make_unique<State>()) {
+    d_->open = std::move(open);
+    d_->name = std::move(name);
+    d_->options = options;
+    d_->progress = std::move(progress);
+}
+
+Reader::Reader(const QString& path, const ReadOptions& options, ScanProgress progress)
+    : Reader(
+          [path]() -> std::unique_ptr<QIODevice> {
+              auto file = std::make_unique<QFile>(path);
+              (void)file->open(QIODevice::ReadOnly);
+              return file;
+          },
+          path, options, std::move(progress)) {}
+
+Reader::~Reader() = default;
+
+bool Reader::start() {
+    State& d = *d_;
+    if (!d.survey()) return false;
+    if (d.found.blank) return d.fail(0, QStringLiteral("Il file %1 è vuoto.").arg(d.name));
+    d.device = d.open();
+    if (!d.device || !d.device->isOpen()) {
+        return d.fail(0, QStringLiteral("il file %1 non si può più leggere: %2")
+                             .arg(d.name, d.device ? deviceError(*d.device)
+                                                   : fileerror::text(fileerror::Cause::Missing)));
+    }
+    if (d.found.spreadsheet) {
+        Table table = readSpreadsheet(*d.device, d.options, std::move(d.table));
+        d.device.reset();
+        d.ended = true;
+        d.headerRead = true;
+        for (Row& row : table.rows) d.queue.push_back(std::move(row));
+        d.produced = qint64(d.queue.size());
+        table.rows.clear();
+        d.table = std::move(table);
+        if (!d.table.ok) {
+            d.stopped = true;
+            d.queue.clear();
+            return false;
+        }
+        return true;
+    }
+    d.table.encoding = d.options.encoding != Encoding::Detect ? d.options.encoding
+                       : d.found.validUtf8                    ? Encoding::Utf8
+                                                              : Encoding::Cp1252;
+    d.table.separator = d.options.separator;
+    // The header and the first row: a file with no row is refused here.
+    while (d.queue.empty() && !d.ended) {
+        if (!d.fill()) return false;
+    }
+    if (d.queue.empty()) {
+        return d.fail(1, QStringLiteral("il file contiene solo l'intestazione, nessuna riga da "
+                                        "importare."));
+    }
+    d.table.ok = true;
+    return true;
+}
+
+bool Reader::next(Row* row) {
+    State& d = *d_;
+    while (d.queue.empty() && !d.ended && !d.stopped) {
+        if (!d.fill()) return false;
+    }
+    if (d.stopped || d.queue.empty()) return false;
+    *row = std::move(d.queue.front());
+    d.queue.pop_front();
+    ++d.handed;
+    return true;
+}
+
+QString Reader::error() const {
+    return d_->table.error;
+}
+bool Reader::cancelled() const {
+    return d_->table.cancelled;
+}
+qint64 Reader::done() const {
+    return d_->found.size + d_->parsed;
+}
+qint64 Reader::total() const {
+    return qMax<qint64>(d_->found.size, 1) * 2;
+}
+qint64 Reader::errorLine() const {
+    return d_->table.errorLine;
+}
+const QStringList& Reader::header() const {
+    return d_->table.header;
+}
+char Reader::separator() const {
+    return d_->table.separator;
+}
+Encoding Reader::encoding() const {
+    return d_->table.encoding;
+}
+bool Reader::spreadsheet() const {
+    return d_->table.spreadsheet;
+}
+qint64 Reader::rowCount() const {
+    return d_->handed;
+}
+
+Table read(const DeviceFactory& open, const QString& name, const ReadOptions& options,
+           const ScanProgress& progress) {
+    Reader reader(open, name, options, progress);
+    QList<Row> rows;
+    qint64 count = 0;
+    if (reader.start()) {
+        Row row;
+        while (reader.next(&row)) {
+            ++count;
+            if (options.keptRows < 0 || rows.size() < options.keptRows) {
+                rows.append(std::move(row));
+            }
         }
     }
-    if (!pending.isEmpty() && !feedLine(pending)) return failed(std::move(table), errorLine, error);
-    if (reader && !reader->finish()) {
-        if (error.isEmpty()) {
-            errorLine = reader->openRowLine() ? reader->openRowLine() : line;
-            error = QStringLiteral(
-                "virgolette non bilanciate: la cella tra virgolette aperta "
-                "qui non si chiude fino alla fine del file.");
-        }
-        return failed(std::move(table), errorLine, error);
-    }
-    return finished(std::move(table));
+    Table table = reader.d_->table;
+    table.ok = reader.error().isEmpty() && !reader.cancelled();
+    table.rows = std::move(rows);
+    table.rowCount = count;
+    return table;
 }
 
 Table read(const QString& path, const ReadOptions& options, const ScanProgress& progress) {

@@ -1,5 +1,6 @@
 #include "import/Importer.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
@@ -398,72 +399,114 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
     return values;
 }
 
-Plan prepare(const ArchiveDefinition& archive, const QString& path, const importfile::Table& table,
-             const QList<qsizetype>& columns, const Options& options,
-             const ScanProgress& progress) {
-    Plan plan;
-    QHash<QString, qsizetype> stored;
-    if (!archive.naturalKey.empty() && QFileInfo::exists(path)) {
+namespace {
+
+// The checks of the rows one at a time: the keys of the stored records and
+// of the rows before, and what the plan counts and lists.
+class Checker {
+public:
+    Checker(const ArchiveDefinition& archive, const QList<qsizetype>& columns,
+            const Options& options)
+        : archive_(archive), columns_(columns), options_(options) {}
+
+    // The natural keys of the records stored at `path`; false with the
+    // plan's error when the file cannot be read.
+    bool readStored(const QString& path, Plan* plan) {
+        if (archive_.naturalKey.empty() || !QFileInfo::exists(path)) return true;
         QList<qsizetype> keyFields;
-        for (const FieldId& f : archive.naturalKey) keyFields.append(f.index);
+        for (const FieldId& f : archive_.naturalKey) keyFields.append(f.index);
         QString error;
         const bool read = RecordFile::scan(
-            path, archive.layout->recordSize(),
+            path, archive_.layout->recordSize(),
             [&](qsizetype number, QByteArrayView record) {
-                const FieldValues values = codec::decode(*archive.layout, record, keyFields);
-                const QString key = keyOf(archive, values, nullptr);
-                if (!key.isEmpty() && !stored.contains(key)) stored.insert(key, number);
+                const FieldValues values = codec::decode(*archive_.layout, record, keyFields);
+                const QString key = keyOf(archive_, values, nullptr);
+                if (!key.isEmpty() && !stored_.contains(key)) stored_.insert(key, number);
                 return true;
             },
             &error);
-        if (!read) {
-            plan.error = QStringLiteral("Impossibile leggere l'archivio: ") + error;
-            return plan;
-        }
+        if (!read) plan->error = QStringLiteral("Impossibile leggere l'archivio: ") + error;
+        return read;
     }
-    QHash<QString, qint64> earlier;
-    for (qsizetype r = 0; r < table.rows.size(); ++r) {
-        if (progress && r % 256 == 0 && !progress(r, table.rows.size())) {
+
+    // One row into the plan: true, with the values to store, when it is to
+    // be added.
+    bool check(const importfile::Row& row, Plan* plan, FieldValues* values) {
+        ++plan->rowsRead;
+        QString refusal;
+        QStringList cut;
+        *values = rowValues(archive_, row.cells, columns_, options_, &refusal, &cut);
+        if (!refusal.isEmpty()) {
+            plan->refused.append(Refusal{row.line, refusal});
+            return false;
+        }
+        for (const QString& c : cut) plan->cuts.append(Cut{row.line, c});
+        QString shown;
+        const QString key = keyOf(archive_, *values, &shown);
+        if (!key.isEmpty()) {
+            bool duplicate = false;
+            if (const auto found = stored_.constFind(key); found != stored_.cend()) {
+                plan->duplicates.append(Duplicate{row.line, shown, found.value(), 0});
+                duplicate = true;
+            } else if (const auto seen = earlier_.constFind(key); seen != earlier_.cend()) {
+                plan->duplicates.append(Duplicate{row.line, shown, 0, seen.value()});
+                duplicate = true;
+            } else {
+                earlier_.insert(key, row.line);
+            }
+            if (duplicate && !options_.importDuplicates) return false;
+        }
+        ++plan->accepted;
+        return true;
+    }
+
+private:
+    const ArchiveDefinition& archive_;
+    const QList<qsizetype>& columns_;
+    const Options& options_;
+    QHash<QString, qsizetype> stored_;
+    QHash<QString, qint64> earlier_;
+};
+
+constexpr qsizetype kWriteBlock = qsizetype(1) << 20;
+constexpr qint64 kRowsBetweenProgress = 256;
+
+}  // namespace
+
+Plan prepare(const ArchiveDefinition& archive, const QString& path, importfile::Rows& rows,
+             const QList<qsizetype>& columns, const Options& options,
+             const ScanProgress& progress) {
+    Plan plan;
+    Checker checker(archive, columns, options);
+    if (!checker.readStored(path, &plan)) return plan;
+    importfile::Row row;
+    FieldValues values;
+    for (qint64 r = 0;; ++r) {
+        if (progress && r % kRowsBetweenProgress == 0 && !progress(rows.done(), rows.total())) {
             plan.cancelled = true;
             return plan;
         }
-        const importfile::Row& row = table.rows.at(r);
-        ++plan.rowsRead;
-        QString refusal;
-        QStringList cut;
-        FieldValues values = rowValues(archive, row.cells, columns, options, &refusal, &cut);
-        if (!refusal.isEmpty()) {
-            plan.refused.append(Refusal{row.line, refusal});
-            continue;
-        }
-        for (const QString& c : cut) plan.cuts.append(Cut{row.line, c});
-        QString shown;
-        const QString key = keyOf(archive, values, &shown);
-        if (!key.isEmpty()) {
-            bool duplicate = false;
-            if (const auto found = stored.constFind(key); found != stored.cend()) {
-                plan.duplicates.append(Duplicate{row.line, shown, found.value(), 0});
-                duplicate = true;
-            } else if (const auto seen = earlier.constFind(key); seen != earlier.cend()) {
-                plan.duplicates.append(Duplicate{row.line, shown, 0, seen.value()});
-                duplicate = true;
-            } else {
-                earlier.insert(key, row.line);
-            }
-            if (duplicate && !options.importDuplicates) continue;
-        }
-        plan.accepted.append(std::move(values));
-        plan.acceptedLines.append(row.line);
+        if (!rows.next(&row)) break;
+        checker.check(row, &plan, &values);
     }
-    plan.ok = true;
+    plan.cancelled = rows.cancelled();
+    plan.error = rows.error();
+    plan.ok = plan.error.isEmpty() && !plan.cancelled;
     return plan;
+}
+
+Plan prepare(const ArchiveDefinition& archive, const QString& path, const importfile::Table& table,
+             const QList<qsizetype>& columns, const Options& options,
+             const ScanProgress& progress) {
+    importfile::TableRows rows(table);
+    return prepare(archive, path, rows, columns, options, progress);
 }
 
 QString report(const ArchiveDefinition& archive, const Plan& plan, bool duplicatesImported) {
     Q_UNUSED(archive);
     QString out;
     out += QStringLiteral("Righe lette: %1\n").arg(plan.rowsRead);
-    out += QStringLiteral("Da aggiungere: %1\n").arg(plan.accepted.size());
+    out += QStringLiteral("Da aggiungere: %1\n").arg(plan.accepted);
     out += QStringLiteral("Rifiutate: %1\n").arg(plan.refused.size());
     for (const Refusal& r : plan.refused) {
         out += QStringLiteral("  riga %1: %2\n").arg(r.line).arg(r.message);
@@ -492,29 +535,100 @@ QString report(const ArchiveDefinition& archive, const Plan& plan, bool duplicat
     return out;
 }
 
-bool write(const ArchiveDefinition& archive, const QString& path, const Plan& plan, QString* error,
-           const ScanProgress& progress, bool* cancelled, qsizetype* first) {
-    if (cancelled) *cancelled = false;
-    if (first) *first = 0;
-    if (plan.accepted.isEmpty()) return true;
+Imported import(const ArchiveDefinition& archive, const QString& path, importfile::Rows& rows,
+                const QList<qsizetype>& columns, const Options& options,
+                const ScanProgress& progress) {
+    Imported result;
+    Plan& plan = result.plan;
+    Checker checker(archive, columns, options);
+    if (!checker.readStored(path, &plan)) return result;
+    const bool existed = QFileInfo::exists(path);
     const qsizetype size = archive.layout->recordSize();
-    QByteArray records;
-    records.reserve(size * plan.accepted.size());
-    for (const FieldValues& values : plan.accepted) {
-        records.append(codec::encode(*archive.layout, values));
-    }
     RecordFile file(path, size);
-    if (!file.open(RecordFile::Access::Write)) {
-        if (error) *error = file.errorString();
-        return false;
+    bool begun = false;
+    // Whatever was appended goes, and a file the import created with it.
+    const auto takeBack = [&] {
+        file.cancelAppend();
+        file.close();
+        if (begun && !existed && QFileInfo(path).size() == 0) QFile::remove(path);
+        begun = false;
+        result.first = 0;
+        result.count = 0;
+    };
+    QByteArray block;
+    block.reserve(kWriteBlock + size);
+    // Writes the block; false when the import must stop (the error, or the
+    // user's Annulla, is in the result).
+    const auto flush = [&] {
+        if (!begun) {
+            if (!file.open(RecordFile::Access::Write)) {
+                result.error = file.errorString();
+                return false;
+            }
+            begun = true;
+            result.first = file.beginAppend();
+            if (result.first == 0) {
+                result.error = file.errorString();
+                return false;
+            }
+        }
+        if (!file.appendRecords(block)) {
+            result.error = file.errorString();
+            return false;
+        }
+        result.count += block.size() / size;
+        block.clear();
+        if (progress && !progress(rows.done(), rows.total())) {
+            result.cancelled = true;
+            return false;
+        }
+        return true;
+    };
+    // With allOrNothing, once a row is not imported nothing more is
+    // written, and the rows are only checked.
+    bool writing = true;
+    importfile::Row row;
+    FieldValues values;
+    for (qint64 r = 1; rows.next(&row); ++r) {
+        if (!checker.check(row, &plan, &values)) {
+            if (options.allOrNothing && writing) {
+                writing = false;
+                block.clear();
+                takeBack();
+            }
+        } else if (writing) {
+            block.append(codec::encode(*archive.layout, values));
+            if (block.size() >= kWriteBlock && !flush()) {
+                takeBack();
+                return result;
+            }
+        }
+        if (!writing && progress && r % kRowsBetweenProgress == 0 &&
+            !progress(rows.done(), rows.total())) {
+            result.cancelled = true;
+            return result;
+        }
     }
-    bool stopped = false;
-    const qsizetype number = file.appendAll(records, progress, &stopped);
-    if (number == 0 && error) *error = file.errorString();
+    if (!rows.error().isEmpty() || rows.cancelled()) {
+        takeBack();
+        plan.error = rows.error();
+        plan.cancelled = result.cancelled = rows.cancelled();
+        return result;
+    }
+    plan.ok = true;
+    if (!writing) return result;
+    if (!block.isEmpty() && !flush()) {
+        takeBack();
+        return result;
+    }
+    if (begun && !file.commitAppend()) {
+        result.error = file.errorString();
+        takeBack();
+        return result;
+    }
     file.close();
-    if (cancelled) *cancelled = stopped;
-    if (first) *first = number;
-    return number > 0;
+    result.written = true;
+    return result;
 }
 
 }  // namespace importer

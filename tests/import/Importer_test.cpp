@@ -185,6 +185,11 @@ private:
 TEST_F(ImportTest, EveryBadFileIsRefusedWithItsLineAndNothingIsWritten) {
     QByteArray longLine = "Cognome;Nome\n";
     longLine += QByteArray(5 << 20, 'x');
+    // Good rows enough for several blocks of records written, then a bad
+    // one: the records written go, and the file the import created.
+    QByteArray lateError = "Cognome;Nome;Decorrenza;Scadenza;Preavviso\n";
+    for (int i = 0; i < 1000; ++i) lateError += "Rossi;Mario;10/01/2024;10/01/2025;30\n";
+    lateError += "Verdi;Anna;10/01/2024;10/01/2025;30;x\n";
     struct Case {
         const char* name;
         QByteArray bytes;  // null: no file at all
@@ -201,6 +206,8 @@ TEST_F(ImportTest, EveryBadFileIsRefusedWithItsLineAndNothingIsWritten) {
         {"more cells than the header", "Cognome;Nome\nRossi;Mario\nVerdi;Anna;x\n",
          "riga 3: la riga ha 3 celle, più delle 2 dell'intestazione."},
         {"a single endless line", longLine, "riga 2: la riga è più lunga di 4 MB"},
+        {"more cells after a thousand good rows", lateError,
+         "riga 1002: la riga ha 6 celle, più delle 5 dell'intestazione."},
         {"missing", QByteArray(), "Impossibile aprire il file"},
     };
     for (const Case& c : cases) {
@@ -426,6 +433,38 @@ TEST_F(ImportTest, DuplicatesOfStoredRecordsAndOfEarlierRowsAreSkippedUnlessWant
     EXPECT_TRUE(anyway.out.contains(QStringLiteral("Possibili doppioni: 3 (importati comunque)")))
         << anyway.out.toStdString();
     EXPECT_EQ(readAll(archiveNamed("anagrafica").recordFile()).size(), 9 * size);
+}
+
+// The rows are read a block at a time and not kept; the keys seen are,
+// so the last row of a long file is still found to repeat the first.
+TEST_F(ImportTest, TheLastRowOfALongFileIsADuplicateOfTheFirst) {
+    const QString taxCode = QStringLiteral("RSSMRA80A01H501U");
+    QList<QStringList> rows;
+    const QString note(200, u'n');
+    rows.append({"Rossi", "Mario", taxCode, "", "10/01/2024", "10/01/2025", "30", note});
+    for (int i = 0; i < 5000; ++i) {
+        rows.append({QStringLiteral("Verdi%1").arg(i), "Anna", "", "", "10/01/2024", "10/01/2025",
+                     "30", note});
+    }
+    rows.append({"Rossi", "Mario", taxCode, "", "10/01/2024", "10/01/2025", "30", note});
+    const QByteArray csv = hunterCsv(rows);
+    ASSERT_GT(csv.size(), 1 << 20);
+    const QString file = writeFile(QStringLiteral("soci.csv"), csv);
+    const QString colonne = QStringLiteral("Data di rilascio del porto=Decorrenza");
+    const QString expected = QStringLiteral(
+        "Possibili doppioni: 1 (non importati)\n  riga 5003: RSSMRA80A01H501U, come la riga 2\n");
+    const CommandResult dry =
+        runCommand({"importa", "anagrafica", "--file", file, "--colonne", colonne, "--prova"});
+    EXPECT_TRUE(dry.out.contains(expected)) << dry.out.toStdString();
+    const CommandResult run =
+        runCommand({"importa", "anagrafica", "--file", file, "--colonne", colonne});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.contains(expected)) << run.out.toStdString();
+    EXPECT_TRUE(
+        run.out.contains(QStringLiteral("Schede importate: 5001 (dalla n. 1 alla n. 5001).")))
+        << run.out.toStdString();
+    EXPECT_EQ(readAll(archiveNamed("anagrafica").recordFile()).size(),
+              5001 * archiveNamed("anagrafica").layout->recordSize());
 }
 
 TEST_F(ImportTest, WhatTheRecordsHoldComesBackEvenWhereTheCardOnlyHelpsTyping) {
