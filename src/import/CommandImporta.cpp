@@ -137,7 +137,10 @@ int importa(const QList<const ArchiveDefinition*>& archives, const QStringList& 
         return plan.accepted == plan.rowsRead ? 0 : 1;
     }
     options.allOrNothing = allOrNothing;
-    const Imported imported = import(*archive, path, reader, columns, options);
+    // The file's rows parsed on a second thread while these are checked
+    // and written.
+    importfile::Prefetch ahead(reader);
+    const Imported imported = import(*archive, path, ahead, columns, options);
     if (!imported.error.isEmpty()) {
         err << "Impossibile scrivere l'archivio: " << imported.error
             << "\nNessuna scheda importata.\n";

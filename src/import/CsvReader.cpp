@@ -37,16 +37,23 @@ CsvReader::~CsvReader() {
 
 void CsvReader::cell(void* bytes, std::size_t size, void* self) {
     auto* reader = static_cast<CsvReader*>(self);
-    reader->cells_.append(bytes ? QByteArray(static_cast<const char*>(bytes), qsizetype(size))
-                                : QByteArray());
+    if (bytes) reader->bytes_.append(static_cast<const char*>(bytes), size);
+    reader->ends_.push_back(qsizetype(reader->bytes_.size()));
 }
 
 void CsvReader::rowEnd(int, void* self) {
     auto* reader = static_cast<CsvReader*>(self);
-    if (!reader->stopped_ && !reader->sink_(reader->rowLine_, reader->cells_)) {
+    reader->views_.clear();
+    qsizetype start = 0;
+    for (const qsizetype end : reader->ends_) {
+        reader->views_.append(QByteArrayView(reader->bytes_.data() + start, end - start));
+        start = end;
+    }
+    if (!reader->stopped_ && !reader->sink_(reader->rowLine_, reader->views_)) {
         reader->stopped_ = true;
     }
-    reader->cells_.clear();
+    reader->bytes_.clear();
+    reader->ends_.clear();
 }
 
 bool CsvReader::feed(QByteArrayView line, qint64 number) {

@@ -3,7 +3,12 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <condition_variable>
+#include <cstring>
 #include <deque>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include "base/Cp1252.h"
 #include "base/FileErrors.h"
@@ -60,7 +65,7 @@ bool startsSpreadsheet(QByteArrayView start) {
            head.startsWith("<table");
 }
 
-QString decodeCell(const QByteArray& bytes, Encoding encoding) {
+QString decodeCell(QByteArrayView bytes, Encoding encoding) {
     return encoding == Encoding::Cp1252 ? cp1252::decode(bytes) : QString::fromUtf8(bytes);
 }
 
@@ -210,7 +215,7 @@ struct Reader::State {
         return false;
     }
     bool survey();
-    bool acceptRow(qint64 at, QList<QByteArray>& cells);
+    bool acceptRow(qint64 at, const QList<QByteArrayView>& cells);
     bool feedLine(QByteArrayView bytes);
     bool fill();
 };
@@ -241,24 +246,38 @@ bool Reader::State::survey() {
             const QString decoded = utf8.decode(block);
             if (utf8.hasError()) found.validUtf8 = false;
         }
-        for (const char c : block) {
-            if (c == '\0') {
-                return fail(at, QStringLiteral("il file %1 non è un file di testo (contiene "
-                                               "dati binari).")
-                                    .arg(name));
+        // A line at a time (memchr finds the breaks and zeros far faster
+        // than a test of every byte).
+        const char* const data = block.constData();
+        const qsizetype size = block.size();
+        if (const void* zero = std::memchr(data, '\0', std::size_t(size))) {
+            for (const char* p = data; p != zero; ++p) at += *p == '\n';
+            return fail(at, QStringLiteral("il file %1 non è un file di testo (contiene "
+                                           "dati binari).")
+                                .arg(name));
+        }
+        if (found.blank) {
+            for (qsizetype i = 0; i < size && found.blank; ++i) {
+                const char c = data[i];
+                if (!(c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\xEF' ||
+                      c == '\xBB' || c == '\xBF')) {
+                    found.blank = false;
+                }
             }
-            if (found.blank && !(c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\xEF' ||
-                                 c == '\xBB' || c == '\xBF')) {
-                found.blank = false;
-            }
-            if (c == '\n') {
-                ++at;
-                lineLength = 0;
-            } else if (++lineLength > options.longestRow && !found.spreadsheet) {
+        }
+        for (qsizetype from = 0; from < size;) {
+            const void* nl = std::memchr(data + from, '\n', std::size_t(size - from));
+            const qsizetype end = nl ? static_cast<const char*>(nl) - data : size;
+            lineLength += end - from;
+            if (lineLength > options.longestRow && !found.spreadsheet) {
                 return fail(at, QStringLiteral("la riga è più lunga di %1 MB: il file non è "
                                                "un elenco da importare.")
                                     .arg(megabytes(options.longestRow)));
             }
+            if (!nl) break;
+            ++at;
+            lineLength = 0;
+            from = end + 1;
         }
         if (progress && !progress(found.size, qMax(total, found.size) * 2)) return cancel();
     }
@@ -270,12 +289,12 @@ bool Reader::State::survey() {
     return true;
 }
 
-bool Reader::State::acceptRow(qint64 at, QList<QByteArray>& cells) {
+bool Reader::State::acceptRow(qint64 at, const QList<QByteArrayView>& cells) {
     rowBytes = 0;
     QStringList texts;
     texts.reserve(qMax(cells.size(), table.header.size()));
     bool empty = true;
-    for (const QByteArray& cell : cells) {
+    for (const QByteArrayView cell : cells) {
         texts.append(decodeCell(cell, table.encoding));
         if (!cell.isEmpty()) empty = false;
     }
@@ -305,7 +324,7 @@ bool Reader::State::feedLine(QByteArrayView bytes) {
         if (table.separator == 0) table.separator = csvtext::detectSeparator(bytes);
         parser = std::make_unique<CsvReader>(
             table.separator,
-            [this](qint64 at, QList<QByteArray>& cells) { return acceptRow(at, cells); });
+            [this](qint64 at, const QList<QByteArrayView>& cells) { return acceptRow(at, cells); });
     }
     rowBytes += bytes.size();
     if (rowBytes > options.longestRow) {
@@ -460,6 +479,88 @@ bool Reader::spreadsheet() const {
 }
 qint64 Reader::rowCount() const {
     return d_->handed;
+}
+
+struct Prefetch::State {
+    static constexpr std::size_t kBatch = 256;
+    static constexpr std::size_t kBatches = 4;
+
+    Rows& source;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<std::vector<Row>> ready;
+    bool ended = false;
+    bool stop = false;
+    std::vector<Row> current;
+    std::size_t at = 0;
+    std::thread worker;
+
+    explicit State(Rows& rows) : source(rows) {}
+
+    void work() {
+        for (;;) {
+            std::vector<Row> batch;
+            batch.reserve(kBatch);
+            Row row;
+            while (batch.size() < kBatch && source.next(&row)) batch.push_back(std::move(row));
+            const bool last = batch.size() < kBatch;
+            std::unique_lock lock(mutex);
+            changed.wait(lock, [this] { return stop || ready.size() < kBatches; });
+            if (stop) return;
+            ready.push_back(std::move(batch));
+            ended = last;
+            changed.notify_all();
+            if (last) return;
+        }
+    }
+};
+
+Prefetch::Prefetch(Rows& source) : d_(std::make_unique<State>(source)) {}
+
+Prefetch::~Prefetch() {
+    if (d_->worker.joinable()) {
+        {
+            std::lock_guard lock(d_->mutex);
+            d_->stop = true;
+        }
+        d_->changed.notify_all();
+        d_->worker.join();
+    }
+}
+
+bool Prefetch::next(Row* row) {
+    State& d = *d_;
+    if (!d.worker.joinable() && !d.ended) d.worker = std::thread([&d] { d.work(); });
+    while (d.at >= d.current.size()) {
+        std::unique_lock lock(d.mutex);
+        d.changed.wait(lock, [&d] { return !d.ready.empty() || d.ended; });
+        if (d.ready.empty()) return false;
+        d.current = std::move(d.ready.front());
+        d.ready.pop_front();
+        d.at = 0;
+        d.changed.notify_all();
+    }
+    *row = std::move(d.current[d.at++]);
+    return true;
+}
+
+QString Prefetch::error() const {
+    std::lock_guard lock(d_->mutex);
+    return d_->ended ? d_->source.error() : QString();
+}
+
+bool Prefetch::cancelled() const {
+    std::lock_guard lock(d_->mutex);
+    return d_->ended && d_->source.cancelled();
+}
+
+qint64 Prefetch::done() const {
+    std::lock_guard lock(d_->mutex);
+    return d_->ended ? d_->source.done() : 0;
+}
+
+qint64 Prefetch::total() const {
+    return d_->source.total();
 }
 
 Table read(const DeviceFactory& open, const QString& name, const ReadOptions& options,

@@ -116,6 +116,30 @@ private:
     std::unique_ptr<State> d_;
 };
 
+// The rows of another Rows read ahead on a thread of their own, a few
+// batches of rows at most, while the caller checks and writes those before:
+// the import's reading and its checks take the two cores. The source is
+// used by that thread only from the first next() on, so it must give no
+// progress to a window (the command line's import uses it).
+class Prefetch : public Rows {
+public:
+    explicit Prefetch(Rows& source);
+    ~Prefetch() override;
+    Prefetch(const Prefetch&) = delete;
+    Prefetch& operator=(const Prefetch&) = delete;
+
+    bool next(Row* row) override;
+    // Valid once next() returned false.
+    QString error() const override;
+    bool cancelled() const override;
+    qint64 done() const override;
+    qint64 total() const override;
+
+private:
+    struct State;
+    std::unique_ptr<State> d_;
+};
+
 // Reads the whole file at `path`. Every failure leaves ok false with an
 // Italian message naming the line: an empty file, a header with no row, a
 // binary file, unbalanced quotes, a row with more cells than the header, a

@@ -64,18 +64,25 @@ QString countedText(const ArchiveDefinition& archive, const QString& text) {
 }
 
 QString keyOf(const ArchiveDefinition& archive, const FieldValues& values, QString* shown) {
-    QStringList parts;
-    QStringList visible;
+    QString key;
     bool any = false;
+    bool first = true;
     for (const FieldId& field : archive.naturalKey) {
         const QString value = text::trimBlanks(values.value(field.index));
         if (!value.isEmpty()) any = true;
-        parts.append(value.toCaseFolded());
-        visible.append(value);
+        if (!first) key += QChar(0x1F);
+        key += value.toCaseFolded();
+        first = false;
     }
     if (!any) return {};
-    if (shown) *shown = visible.join(u' ');
-    return parts.join(QChar(0x1F));
+    if (shown) {
+        QStringList visible;
+        for (const FieldId& field : archive.naturalKey) {
+            visible.append(text::trimBlanks(values.value(field.index)));
+        }
+        *shown = visible.join(u' ');
+    }
+    return key;
 }
 
 QString oneLine(QString text) {
@@ -261,6 +268,14 @@ bool applyColumns(const ArchiveDefinition& archive, const QStringList& header,
 std::optional<QString> dateValue(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty()) return std::nullopt;
+    // Already the card's form (what the program's own export writes): the
+    // card's date text is the text itself, when it is a date.
+    const auto digit = [&](qsizetype i) { return t.at(i) >= u'0' && t.at(i) <= u'9'; };
+    if (t.size() == 10 && t.at(2) == u'/' && t.at(5) == u'/' && digit(0) && digit(1) && digit(3) &&
+        digit(4) && digit(6) && digit(7) && digit(8) && digit(9)) {
+        if (fieldrules::parseDate(t)) return t;
+        return std::nullopt;
+    }
     if (const auto date = fieldrules::parseDate(t)) return fieldrules::formatDate(*date);
     const QDate iso = QDate::fromString(t, QStringLiteral("yyyy-MM-dd"));
     if (iso.isValid()) return fieldrules::formatDate(iso);
@@ -316,11 +331,12 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
                 values[i] = value;
                 continue;
             }
-            if (f.kind == CardFieldKind::Memo) {
+            if (f.kind == CardFieldKind::Memo && (value.contains(u'\r') || value.contains(u'\n'))) {
                 value.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
                 value.replace(u'\r', u'\n');
                 value.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-            } else if (value.contains(u'\n') || value.contains(u'\r')) {
+            } else if (f.kind != CardFieldKind::Memo &&
+                       (value.contains(u'\n') || value.contains(u'\r'))) {
                 return refuse(QStringLiteral("il campo %1 è di una riga sola, ma il valore va a "
                                              "capo.")
                                   .arg(quoted(label())));
@@ -441,18 +457,23 @@ public:
             return false;
         }
         for (const QString& c : cut) plan->cuts.append(Cut{row.line, c});
-        QString shown;
-        const QString key = keyOf(archive_, *values, &shown);
+        QString key = keyOf(archive_, *values, nullptr);
         if (!key.isEmpty()) {
             bool duplicate = false;
+            // The key as the report shows it, for a duplicate only.
+            const auto shown = [&] {
+                QString text;
+                keyOf(archive_, *values, &text);
+                return text;
+            };
             if (const auto found = stored_.constFind(key); found != stored_.cend()) {
-                plan->duplicates.append(Duplicate{row.line, shown, found.value(), 0});
+                plan->duplicates.append(Duplicate{row.line, shown(), found.value(), 0});
                 duplicate = true;
             } else if (const auto seen = earlier_.constFind(key); seen != earlier_.cend()) {
-                plan->duplicates.append(Duplicate{row.line, shown, 0, seen.value()});
+                plan->duplicates.append(Duplicate{row.line, shown(), 0, seen.value()});
                 duplicate = true;
             } else {
-                earlier_.insert(key, row.line);
+                earlier_.insert(std::move(key), row.line);
             }
             if (duplicate && !options_.importDuplicates) return false;
         }
@@ -597,7 +618,9 @@ Imported import(const ArchiveDefinition& archive, const QString& path, importfil
                 takeBack();
             }
         } else if (writing) {
-            block.append(codec::encode(*archive.layout, values));
+            const qsizetype at = block.size();
+            block.append(size, '\0');
+            codec::encodeInto(*archive.layout, values, block.data() + at);
             if (block.size() >= kWriteBlock && !flush()) {
                 takeBack();
                 return result;
