@@ -304,9 +304,13 @@ std::optional<QString> checkValue(const QString& text) {
     return std::nullopt;
 }
 
-FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells,
-                      const QList<qsizetype>& columns, const Options& options, QString* refusal,
-                      QStringList* cut) {
+namespace {
+
+// rowValues() on cells of its own, which it moves into the values (an
+// import converts each row once: no copy of its texts).
+FieldValues convertRow(const ArchiveDefinition& archive, QStringList cells,
+                       const QList<qsizetype>& columns, const Options& options, QString* refusal,
+                       QStringList* cut) {
     const RecordLayout& layout = *archive.layout;
     FieldValues values(qsizetype(layout.fields.size()));
     const auto refuse = [&](const QString& message) {
@@ -316,19 +320,18 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
     QList<bool> given(values.size(), false);
     for (qsizetype c = 0; c < columns.size() && c < cells.size(); ++c) {
         if (columns.at(c) != kNotImported) {
-            values[columns.at(c)] = cells.at(c);
+            values[columns.at(c)] = std::move(cells[c]);
             given[columns.at(c)] = true;
         }
     }
     if (archive.card) {
         for (const CardField& f : archive.card->fields) {
             const qsizetype i = f.field.index;
-            QString value = values.at(i);
+            QString& value = values[i];
             const auto label = [&] { return fieldLabel(archive, i); };
             if (!given.at(i)) {
                 value = f.defaultValue ? f.defaultValue() : QString::fromUtf8(f.defaultText);
                 if (f.kind == CardFieldKind::Check && value.isEmpty()) value = text::kFlagNo;
-                values[i] = value;
                 continue;
             }
             if (f.kind == CardFieldKind::Memo && (value.contains(u'\r') || value.contains(u'\n'))) {
@@ -373,7 +376,6 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
                                   .arg(quoted(label()), quoted(value)));
             }
             if (f.onLeave) value = f.onLeave(value);
-            values[i] = value;
         }
     }
     // What the field can hold: its length, the code page's characters.
@@ -415,6 +417,14 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
     return values;
 }
 
+}  // namespace
+
+FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells,
+                      const QList<qsizetype>& columns, const Options& options, QString* refusal,
+                      QStringList* cut) {
+    return convertRow(archive, cells, columns, options, refusal, cut);
+}
+
 namespace {
 
 // The checks of the rows one at a time: the keys of the stored records and
@@ -447,11 +457,11 @@ public:
 
     // One row into the plan: true, with the values to store, when it is to
     // be added.
-    bool check(const importfile::Row& row, Plan* plan, FieldValues* values) {
+    bool check(importfile::Row& row, Plan* plan, FieldValues* values) {
         ++plan->rowsRead;
         QString refusal;
         QStringList cut;
-        *values = rowValues(archive_, row.cells, columns_, options_, &refusal, &cut);
+        *values = convertRow(archive_, std::move(row.cells), columns_, options_, &refusal, &cut);
         if (!refusal.isEmpty()) {
             plan->refused.append(Refusal{row.line, refusal});
             return false;
