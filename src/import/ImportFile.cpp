@@ -344,8 +344,14 @@ bool Reader::State::feedLine(QByteArrayView bytes) {
 
 // Reads and parses the next block of the file, or its end.
 bool Reader::State::fill() {
-    const QByteArray block = device->read(kBlock);
-    if (block.isEmpty()) {
+    // Read after the line left open by the block before, into the same
+    // buffer each time (a new megabyte for each block costs the
+    // allocator more than the parsing).
+    const qsizetype kept = pending.size();
+    pending.resize(kept + kBlock);
+    const qint64 got = device->read(pending.data() + kept, kBlock);
+    pending.resize(kept + qMax<qint64>(got, 0));
+    if (got <= 0) {
         if (parsed < found.size) {
             return fail(line + 1,
                         QStringLiteral("il file %1 non si può più leggere: %2")
@@ -363,14 +369,17 @@ bool Reader::State::fill() {
         }
         return true;
     }
-    parsed += block.size();
-    pending.append(block);
+    parsed += got;
     qsizetype start = 0;
-    for (qsizetype nl = pending.indexOf('\n'); nl >= 0; nl = pending.indexOf('\n', start)) {
+    for (qsizetype nl = pending.indexOf('\n', kept); nl >= 0; nl = pending.indexOf('\n', start)) {
         if (!feedLine(QByteArrayView(pending).sliced(start, nl + 1 - start))) return false;
         start = nl + 1;
     }
-    pending.remove(0, start);
+    // Moved to the front by hand: QByteArray::remove() would leave the room
+    // at the front, and the next block would want a new buffer.
+    const qsizetype rest = pending.size() - start;
+    std::memmove(pending.data(), pending.constData() + start, std::size_t(rest));
+    pending.truncate(rest);
     if (progress && !progress(found.size + parsed, qMax<qint64>(found.size, 1) * 2)) {
         return cancel();
     }
@@ -482,13 +491,17 @@ qint64 Reader::rowCount() const {
 }
 
 struct Prefetch::State {
-    static constexpr std::size_t kBatch = 256;
+    // Small batches, so that a row is still in the shared cache when the
+    // checks read it.
+    static constexpr std::size_t kBatch = 64;
     static constexpr std::size_t kBatches = 4;
 
     Rows& source;
     std::mutex mutex;
     std::condition_variable changed;
     std::deque<std::vector<Row>> ready;
+    // Batches handed back empty, kept with their room for the next ones.
+    std::vector<std::vector<Row>> spare;
     bool ended = false;
     bool stop = false;
     std::vector<Row> current;
@@ -500,6 +513,13 @@ struct Prefetch::State {
     void work() {
         for (;;) {
             std::vector<Row> batch;
+            {
+                std::lock_guard lock(mutex);
+                if (!spare.empty()) {
+                    batch = std::move(spare.back());
+                    spare.pop_back();
+                }
+            }
             batch.reserve(kBatch);
             Row row;
             while (batch.size() < kBatch && source.next(&row)) batch.push_back(std::move(row));
@@ -535,6 +555,8 @@ bool Prefetch::next(Row* row) {
         std::unique_lock lock(d.mutex);
         d.changed.wait(lock, [&d] { return !d.ready.empty() || d.ended; });
         if (d.ready.empty()) return false;
+        d.current.clear();
+        d.spare.push_back(std::move(d.current));
         d.current = std::move(d.ready.front());
         d.ready.pop_front();
         d.at = 0;
