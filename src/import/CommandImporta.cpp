@@ -126,8 +126,11 @@ int importa(const QList<const ArchiveDefinition*>& archives, const QStringList& 
             << "\n";
     }
     const QString path = archive->recordFile(year);
+    // The file's rows parsed on a second thread while these are checked
+    // (and written).
+    importfile::Prefetch ahead(reader);
     if (dryRun) {
-        const Plan plan = prepare(*archive, path, reader, columns, options);
+        const Plan plan = prepare(*archive, path, ahead, columns, options);
         if (!plan.ok) {
             err << plan.error << "\nNessuna scheda importata.\n";
             return 1;
@@ -137,9 +140,6 @@ int importa(const QList<const ArchiveDefinition*>& archives, const QStringList& 
         return plan.accepted == plan.rowsRead ? 0 : 1;
     }
     options.allOrNothing = allOrNothing;
-    // The file's rows parsed on a second thread while these are checked
-    // and written.
-    importfile::Prefetch ahead(reader);
     const Imported imported = import(*archive, path, ahead, columns, options);
     if (!imported.error.isEmpty()) {
         err << "Impossibile scrivere l'archivio: " << imported.error

@@ -506,6 +506,8 @@ struct Prefetch::State {
     bool stop = false;
     std::vector<Row> current;
     std::size_t at = 0;
+    // The rows given back since the last batch, freed by the worker.
+    std::vector<Row> returned;
     std::thread worker;
 
     explicit State(Rows& rows) : source(rows) {}
@@ -520,6 +522,7 @@ struct Prefetch::State {
                     spare.pop_back();
                 }
             }
+            batch.clear();  // the rows given back, freed here
             batch.reserve(kBatch);
             Row row;
             while (batch.size() < kBatch && source.next(&row)) batch.push_back(std::move(row));
@@ -555,8 +558,12 @@ bool Prefetch::next(Row* row) {
         std::unique_lock lock(d.mutex);
         d.changed.wait(lock, [&d] { return !d.ready.empty() || d.ended; });
         if (d.ready.empty()) return false;
-        d.current.clear();
-        d.spare.push_back(std::move(d.current));
+        // The batch's rows, all handed out, are empty now: its vector takes
+        // the rows given back next, and those given back so far go to the
+        // worker.
+        d.spare.push_back(std::move(d.returned));
+        d.returned = std::move(d.current);
+        d.returned.clear();
         d.current = std::move(d.ready.front());
         d.ready.pop_front();
         d.at = 0;
@@ -564,6 +571,10 @@ bool Prefetch::next(Row* row) {
     }
     *row = std::move(d.current[d.at++]);
     return true;
+}
+
+void Prefetch::recycle(Row&& row) {
+    d_->returned.push_back(std::move(row));
 }
 
 QString Prefetch::error() const {

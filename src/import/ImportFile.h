@@ -59,6 +59,9 @@ public:
     // How far the reading is, for the progress: `done()` of `total()`.
     virtual qint64 done() const = 0;
     virtual qint64 total() const = 0;
+    // A row handed out, given back once it is done with (its cells may
+    // hold other texts by then); by default it is just freed.
+    virtual void recycle(Row&& row) { Row gone = std::move(row); }
 };
 
 // The rows of a table already read (tests, small lists).
@@ -134,6 +137,10 @@ public:
     bool cancelled() const override;
     qint64 done() const override;
     qint64 total() const override;
+    // Freed on the reading thread, which made its texts: the two threads
+    // then never free each other's memory (which costs the allocator's
+    // locks on every row).
+    void recycle(Row&& row) override;
 
 private:
     struct State;

@@ -306,9 +306,9 @@ std::optional<QString> checkValue(const QString& text) {
 
 namespace {
 
-// rowValues() on cells of its own, which it moves into the values (an
-// import converts each row once: no copy of its texts).
-FieldValues convertRow(const ArchiveDefinition& archive, QStringList cells,
+// rowValues(): the values share the cells' texts, and the row keeps them
+// too, so that a row given back to a reading thread frees them there.
+FieldValues convertRow(const ArchiveDefinition& archive, const QStringList& cells,
                        const QList<qsizetype>& columns, const Options& options, QString* refusal,
                        QStringList* cut) {
     const RecordLayout& layout = *archive.layout;
@@ -320,11 +320,12 @@ FieldValues convertRow(const ArchiveDefinition& archive, QStringList cells,
     QList<bool> given(values.size(), false);
     for (qsizetype c = 0; c < columns.size() && c < cells.size(); ++c) {
         if (columns.at(c) != kNotImported) {
-            values[columns.at(c)] = std::move(cells[c]);
+            values[columns.at(c)] = cells.at(c);
             given[columns.at(c)] = true;
         }
     }
     if (archive.card) {
+        const QList<qsizetype>& dates = dateFields(archive);
         for (const CardField& f : archive.card->fields) {
             const qsizetype i = f.field.index;
             QString& value = values[i];
@@ -351,7 +352,7 @@ FieldValues convertRow(const ArchiveDefinition& archive, QStringList cells,
                                       .arg(quoted(label()), quoted(value)));
                 }
                 value = *flag;
-            } else if (dateFields(archive).contains(i)) {
+            } else if (dates.contains(i)) {
                 if (const auto date = dateValue(value)) value = *date;
             }
             if (f.kind == CardFieldKind::ListOnly && !text::trimBlanks(value).isEmpty() &&
@@ -461,7 +462,7 @@ public:
         ++plan->rowsRead;
         QString refusal;
         QStringList cut;
-        *values = convertRow(archive_, std::move(row.cells), columns_, options_, &refusal, &cut);
+        *values = convertRow(archive_, row.cells, columns_, options_, &refusal, &cut);
         if (!refusal.isEmpty()) {
             plan->refused.append(Refusal{row.line, refusal});
             return false;
@@ -499,6 +500,13 @@ private:
     QHash<QString, qint64> earlier_;
 };
 
+// Hands a row done with back to its source: a source that reads ahead on
+// another thread frees its texts there, where they were made (the values
+// let go of them first, at the next row).
+void giveBack(importfile::Rows& rows, importfile::Row& row) {
+    rows.recycle(std::move(row));
+}
+
 constexpr qsizetype kWriteBlock = qsizetype(1) << 20;
 constexpr qint64 kRowsBetweenProgress = 256;
 
@@ -519,6 +527,7 @@ Plan prepare(const ArchiveDefinition& archive, const QString& path, importfile::
         }
         if (!rows.next(&row)) break;
         checker.check(row, &plan, &values);
+        giveBack(rows, row);
     }
     plan.cancelled = rows.cancelled();
     plan.error = rows.error();
@@ -636,6 +645,7 @@ Imported import(const ArchiveDefinition& archive, const QString& path, importfil
                 return result;
             }
         }
+        giveBack(rows, row);
         if (!writing && progress && r % kRowsBetweenProgress == 0 &&
             !progress(rows.done(), rows.total())) {
             result.cancelled = true;
