@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <condition_variable>
 #include <cstring>
 #include <deque>
@@ -57,6 +56,19 @@ struct Survey {
     bool spreadsheet = false;
     bool blank = true;  // nothing but blanks and a byte order mark
 };
+
+// How many bytes of `text` end with a whole UTF-8 sequence: the bytes of
+// a multibyte sequence cut at the end are left for the next block.
+qsizetype wholeSequences(QByteArrayView text) {
+    const qsizetype size = text.size();
+    for (qsizetype p = size - 1; p >= 0 && p >= size - 4; --p) {
+        const auto b = static_cast<unsigned char>(text.at(p));
+        if ((b & 0xC0) == 0x80) continue;  // a continuation byte
+        const qsizetype length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        return p + length > size ? p : size;
+    }
+    return size;
+}
 
 bool startsSpreadsheet(QByteArrayView start) {
     const QByteArray head =
@@ -229,26 +241,40 @@ bool Reader::State::survey() {
                            .arg(name, device ? deviceError(*device)
                                              : fileerror::text(fileerror::Cause::OpenFailed)));
     }
-    QStringDecoder utf8(QStringDecoder::Utf8);
     qint64 at = 1;
     qint64 lineLength = 0;
     const qint64 total = device->size();
+    // Each block is read into the same buffer, after the bytes of a UTF-8
+    // sequence the block before cut (at most three), so that the text is
+    // checked as UTF-8 without being decoded.
+    QByteArray buffer;
+    qsizetype carried = 0;
     for (;;) {
-        const QByteArray block = device->read(kBlock);
-        if (block.isEmpty()) {
+        buffer.resize(carried + kBlock);
+        const qint64 got = device->read(buffer.data() + carried, kBlock);
+        if (got <= 0) {
             if (device->atEnd() && (total <= 0 || found.size >= total)) break;
             return fail(at, QStringLiteral("il file %1 non si può più leggere: %2")
                                 .arg(name, deviceError(*device)));
         }
+        buffer.resize(carried + got);
+        const QByteArrayView block = QByteArrayView(buffer).sliced(carried);
         if (found.size == 0) found.spreadsheet = startsSpreadsheet(block);
         found.size += block.size();
         if (found.validUtf8) {
-            const QString decoded = utf8.decode(block);
-            if (utf8.hasError()) found.validUtf8 = false;
+            const QByteArrayView text(buffer);
+            const qsizetype whole = wholeSequences(text);
+            carried = 0;
+            if (!text.first(whole).isValidUtf8()) {
+                found.validUtf8 = false;
+            } else {
+                carried = text.size() - whole;
+                std::memmove(buffer.data(), buffer.constData() + whole, std::size_t(carried));
+            }
         }
         // A line at a time (memchr finds the breaks and zeros far faster
         // than a test of every byte).
-        const char* const data = block.constData();
+        const char* const data = block.data();
         const qsizetype size = block.size();
         if (const void* zero = std::memchr(data, '\0', std::size_t(size))) {
             for (const char* p = data; p != zero; ++p) at += *p == '\n';
@@ -280,10 +306,6 @@ bool Reader::State::survey() {
             from = end + 1;
         }
         if (progress && !progress(found.size, qMax(total, found.size) * 2)) return cancel();
-    }
-    if (found.validUtf8) {
-        const QString rest = utf8.decode(QByteArrayView());
-        if (utf8.hasError() || !rest.isEmpty()) found.validUtf8 = false;
     }
     device.reset();
     return true;

@@ -155,6 +155,38 @@ TEST_F(ImportTest, ReadsQuotingSeparatorsAndEncodingsAsSpreadsheetsWriteThem) {
     }
 }
 
+// The encoding is found over the whole file, read a megabyte at a time: a
+// letter whose two UTF-8 bytes fall on either side of a block's end is
+// still UTF-8, and a Windows-1252 letter there is not.
+TEST_F(ImportTest, TheEncodingIsFoundAcrossTheFilesBlocks) {
+    struct Case {
+        const char* name;
+        QByteArray letter;  // its bytes, the first ending the first megabyte
+        importfile::Encoding encoding;
+    };
+    const Case cases[] = {
+        {"UTF-8 cut in two", "\xC3\xA8", importfile::Encoding::Utf8},
+        {"three UTF-8 bytes cut after two", "\xE2\x82\xAC", importfile::Encoding::Utf8},
+        {"Windows-1252", "\xE8", importfile::Encoding::Cp1252},
+    };
+    for (const Case& c : cases) {
+        QByteArray bytes = "Cognome;Nome\n";
+        while (bytes.size() < (1 << 20) - 40) bytes += "Rossi;Mario\n";
+        const qsizetype padding = (1 << 20) - bytes.size() - 7;
+        bytes += "Verdi;" + QByteArray(padding, 'a');
+        bytes += c.letter + "\nNeri;Eva\n";
+        ASSERT_EQ(bytes.indexOf(c.letter), (1 << 20) - 1) << c.name;
+        const importfile::Table table =
+            importfile::read(writeFile(QStringLiteral("in.csv"), bytes));
+        ASSERT_TRUE(table.ok) << c.name << ": " << table.error.toStdString();
+        EXPECT_EQ(table.encoding, c.encoding) << c.name;
+        const QString expected = c.encoding == importfile::Encoding::Utf8
+                                     ? QString::fromUtf8(c.letter)
+                                     : QStringLiteral("è");
+        EXPECT_TRUE(table.rows.at(table.rows.size() - 2).cells.at(1).endsWith(expected)) << c.name;
+    }
+}
+
 // A device that fails after some bytes, as a file that cannot be read
 // midway (a network share gone, a failing disk).
 class FailingDevice : public QIODevice {
