@@ -272,6 +272,8 @@ bool RecordFile::appendRecords(QByteArrayView records) {
         cancelAppend();
         return fail(reason);
     }
+    // On its way to the disk while the next block is made.
+    filelock::startWriting(file_, position_ * recordSize_, records.size());
     position_ += records.size() / recordSize_;
     return true;
 }
