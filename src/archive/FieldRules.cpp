@@ -82,19 +82,60 @@ struct AmountDigits {
     QString units;
 };
 
+// The parts of an amount's text: sign, digits before and after the comma,
+// exponent, as the pattern ^([+-]?)(\d*)(?:,(\d*))?(?:[eE]([+-]?\d{1,3}))?$
+// takes them.
+struct AmountParts {
+    QString sign, whole, fraction, exponent;
+};
+
+std::optional<AmountParts> splitAmount(const QString& trimmed) {
+    const auto ascii =
+        std::all_of(trimmed.cbegin(), trimmed.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!ascii) {
+        // Other scripts' digits too, as the pattern knows them.
+        static const QRegularExpression pattern(
+            QStringLiteral("^([+-]?)(\\d*)(?:,(\\d*))?(?:[eE]([+-]?\\d{1,3}))?$"));
+        const QRegularExpressionMatch m = pattern.match(trimmed);
+        if (!m.hasMatch()) return std::nullopt;
+        return AmountParts{m.captured(1), m.captured(2), m.captured(3), m.captured(4)};
+    }
+    // The same on plain ASCII, without the pattern (an import reads an
+    // amount of every row).
+    const qsizetype n = trimmed.size();
+    const auto digit = [&](qsizetype i) { return trimmed.at(i) >= u'0' && trimmed.at(i) <= u'9'; };
+    qsizetype i = 0;
+    AmountParts parts;
+    if (i < n && (trimmed.at(i) == u'+' || trimmed.at(i) == u'-')) parts.sign = trimmed.at(i++);
+    qsizetype start = i;
+    while (i < n && digit(i)) ++i;
+    parts.whole = trimmed.sliced(start, i - start);
+    if (i < n && trimmed.at(i) == u',') {
+        start = ++i;
+        while (i < n && digit(i)) ++i;
+        parts.fraction = trimmed.sliced(start, i - start);
+    }
+    if (i < n && (trimmed.at(i) == u'e' || trimmed.at(i) == u'E')) {
+        start = ++i;
+        if (i < n && (trimmed.at(i) == u'+' || trimmed.at(i) == u'-')) ++i;
+        const qsizetype digits = i;
+        while (i < n && digit(i)) ++i;
+        if (i == digits || i - digits > 3) return std::nullopt;
+        parts.exponent = trimmed.sliced(start, i - start);
+    }
+    if (i != n) return std::nullopt;
+    return parts;
+}
+
 // The one amount rule on the typed digits: see amountUnits.
 std::optional<AmountDigits> roundedDigits(const QString& text, int decimals) {
     Q_ASSERT(decimals >= 0 && decimals <= 4);
-    static const QRegularExpression pattern(
-        QStringLiteral("^([+-]?)(\\d*)(?:,(\\d*))?(?:[eE]([+-]?\\d{1,3}))?$"));
-    const QRegularExpressionMatch m = pattern.match(text::trimBlanks(text));
-    if (!m.hasMatch() || (m.capturedLength(2) == 0 && m.capturedLength(3) == 0)) {
-        return std::nullopt;
-    }
+    const auto m = splitAmount(text::trimBlanks(text));
+    if (!m || (m->whole.isEmpty() && m->fraction.isEmpty())) return std::nullopt;
     // All the digits, and how many of them stand before the comma once the
     // exponent has moved it.
-    QString digits = m.captured(2) + m.captured(3);
-    qsizetype point = m.capturedLength(2) + m.captured(4).toInt();
+    QString digits = m->whole + m->fraction;
+    qsizetype point = m->whole.size() + m->exponent.toInt();
     if (point < 0) {
         digits.prepend(QString(-point, u'0'));
         point = 0;
@@ -116,7 +157,7 @@ std::optional<AmountDigits> roundedDigits(const QString& text, int decimals) {
             units.prepend(u'1');
         }
     }
-    return AmountDigits{m.captured(1) == QLatin1String("-"), units};
+    return AmountDigits{m->sign == QLatin1String("-"), units};
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "archive/RecordCodec.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -25,22 +26,55 @@ QString storedText(FieldEncoding encoding, const QString& text, int capacity) {
     return cp1252::decode(storedBytes(encoding, text, capacity));
 }
 
-QByteArray encode(const RecordLayout& layout, const FieldValues& values) {
-    QByteArray record(layout.recordSize(), '\0');
-    char* out = record.data();
+namespace {
+
+// The characters a field stores, as storedBytes() gives them, written
+// straight into the field's slot: no text or bytes made on the way.
+qsizetype putField(FieldEncoding encoding, QStringView text, int capacity, char* out) {
+    if (encoding == FieldEncoding::LengthPrefixed) {
+        // Trimmed as text::trimBlanks trims.
+        while (!text.isEmpty() && text.front().unicode() <= 0x20) text = text.sliced(1);
+        while (!text.isEmpty() && text.back().unicode() <= 0x20) text.chop(1);
+    }
+    const qsizetype limit =
+        encoding == FieldEncoding::LengthPrefixed ? qMin(capacity, 255) : capacity;
+    const QChar* c = text.data();
+    const qsizetype size = text.size();
+    qsizetype written = 0;
+    for (qsizetype i = 0; i < size && written < limit; ++i) {
+        const char16_t u = c[i].unicode();
+        if (u < 0x80) {
+            out[written++] = static_cast<char>(u);
+        } else if (c[i].isHighSurrogate() && i + 1 < size && c[i + 1].isLowSurrogate()) {
+            out[written++] = cp1252::byteOf(QChar::surrogateToUcs4(c[i], c[i + 1]));
+            ++i;
+        } else {
+            out[written++] = cp1252::byteOf(u);
+        }
+    }
+    return written;
+}
+
+}  // namespace
+
+void encodeInto(const RecordLayout& layout, const FieldValues& values, char* out) {
     for (std::size_t i = 0; i < layout.fields.size(); ++i) {
         const FieldSpec& field = layout.fields[i];
         const auto index = static_cast<qsizetype>(i);
-        const QString value = index < values.size() ? values.at(index) : QString();
-        const QByteArray bytes = storedBytes(layout.encoding, value, field.capacity);
+        const QStringView value =
+            index < values.size() ? QStringView(values.at(index)) : QStringView();
         if (layout.encoding == FieldEncoding::LengthPrefixed) {
-            out[0] = static_cast<char>(bytes.size());
-            std::copy(bytes.begin(), bytes.end(), out + 1);
+            out[0] = static_cast<char>(putField(layout.encoding, value, field.capacity, out + 1));
         } else {
-            std::copy(bytes.begin(), bytes.end(), out);  // the zero follows
+            putField(layout.encoding, value, field.capacity, out);  // the zero follows
         }
         out += field.capacity + 1;
     }
+}
+
+QByteArray encode(const RecordLayout& layout, const FieldValues& values) {
+    QByteArray record(layout.recordSize(), '\0');
+    encodeInto(layout, values, record.data());
     return record;
 }
 
@@ -48,7 +82,15 @@ QList<UnstorableField> unstorableFields(const RecordLayout& layout, const FieldV
     QList<UnstorableField> fields;
     const qsizetype count = qMin(values.size(), qsizetype(layout.fields.size()));
     for (qsizetype i = 0; i < count; ++i) {
-        const QList<cp1252::Unencodable> found = cp1252::unencodable(values.at(i));
+        // Most texts hold only characters of the code page's first half
+        // and of Latin-1's letters: those are all stored as they are.
+        const QString& text = values.at(i);
+        if (std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+                return c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF);
+            })) {
+            continue;
+        }
+        const QList<cp1252::Unencodable> found = cp1252::unencodable(text);
         if (found.isEmpty()) continue;
         UnstorableField field{i, {}};
         for (const cp1252::Unencodable& c : found) {

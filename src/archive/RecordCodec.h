@@ -17,6 +17,9 @@ QString storedText(FieldEncoding encoding, const QString& text, int capacity);
 // The bytes of a record. Missing values are stored empty; bytes after a
 // field's text are zeros.
 QByteArray encode(const RecordLayout& layout, const FieldValues& values);
+// The same bytes written at `out`, which holds layout.recordSize() zeros
+// (an import's block of records).
+void encodeInto(const RecordLayout& layout, const FieldValues& values, char* out);
 
 // A field whose text holds characters that the code page cannot hold,
 // which encode() would store as '?': the field's index in the layout and

@@ -221,7 +221,89 @@ qsizetype RecordFile::appendAll(const QByteArray& records, const ScanProgress& p
     return index + 1;
 }
 
+qsizetype RecordFile::beginAppend() {
+    if (!file_.isOpen() || !lockFile_.isLocked() || appending_) {
+        fail(fileerror::text(Cause::NotOpenForWriting));
+        return 0;
+    }
+    auto entry = std::make_unique<journal::Entry>();
+    entry->openEnded = true;
+    entry->recordSize = 0;
+    entry->number = count() + 1;
+    entry->offset = count() * recordSize_;
+    entry->oldLength = file_.size();
+    const qint64 replaced = entry->oldLength - entry->offset;
+    if (replaced > 0) {
+        if (!file_.seek(entry->offset)) {
+            fail(fileerror::of(file_));
+            return 0;
+        }
+        entry->image = file_.read(replaced);
+        if (entry->image.size() != replaced) {
+            fail(fileerror::text(Cause::Unreadable));
+            return 0;
+        }
+    }
+    QString error;
+    if (!journal::write(journal::pathOf(file_.fileName()), *entry, &error)) {
+        fail(error);
+        return 0;
+    }
+    if (!file_.seek(entry->offset)) {
+        const QString reason = fileerror::of(file_);
+        appending_ = std::move(entry);
+        cancelAppend();
+        fail(reason);
+        return 0;
+    }
+    position_ = entry->number - 1;
+    appending_ = std::move(entry);
+    return position_ + 1;
+}
+
+bool RecordFile::appendRecords(QByteArrayView records) {
+    if (!appending_) return fail(fileerror::text(Cause::NotOpenForWriting));
+    if (records.size() % recordSize_ != 0) {
+        cancelAppend();
+        return fail(fileerror::text(Cause::WrongRecordSize));
+    }
+    if (file_.write(records.data(), records.size()) != records.size()) {
+        const QString reason = fileerror::of(file_);
+        cancelAppend();
+        return fail(reason);
+    }
+    // On its way to the disk while the next block is made.
+    filelock::startWriting(file_, position_ * recordSize_, records.size());
+    position_ += records.size() / recordSize_;
+    return true;
+}
+
+bool RecordFile::commitAppend() {
+    if (!appending_) return fail(fileerror::text(Cause::NotOpenForWriting));
+    if (!filelock::syncFile(file_)) {
+        const QString reason = fileerror::of(file_);
+        cancelAppend();
+        return fail(reason);
+    }
+    // The records are on the disk: the append ends with its journal.
+    QFile::remove(journal::pathOf(file_.fileName()));
+    appending_.reset();
+    return true;
+}
+
+void RecordFile::cancelAppend() {
+    if (!appending_) return;
+    const std::unique_ptr<journal::Entry> entry = std::move(appending_);
+    // If even this fails, the journal stays for the next opener.
+    QString undoError;
+    if (journal::undo(file_, *entry, &undoError)) {
+        QFile::remove(journal::pathOf(file_.fileName()));
+    }
+    position_ = entry->number - 1;
+}
+
 void RecordFile::close() {
+    cancelAppend();
     if (file_.isOpen()) {
         if (locked_) filelock::release(file_);
         locked_ = false;

@@ -5,10 +5,14 @@
 #include <QString>
 #include <chrono>
 #include <functional>
+#include <memory>
 
 #include "base/LockFile.h"
 
 struct RecordLayout;
+namespace journal {
+struct Entry;
+}
 
 // The archive file of a record layout: its file name in the data folder.
 QString archivePath(const RecordLayout& layout);
@@ -69,6 +73,19 @@ public:
     qsizetype appendAll(const QByteArray& records, const ScanProgress& progress = {},
                         bool* cancelled = nullptr);
 
+    // An append of records made while it is written (an import converting
+    // its rows), in blocks, through one journal that notes the file's
+    // length: beginAppend() returns the number the first record will take
+    // (0 on failure); appendRecords() writes whole records after the last
+    // ones; commitAppend() puts them on the disk and ends the journal.
+    // cancelAppend(), a failure of either, or close() before the commit
+    // gives the file back exactly its old length and bytes; so does the
+    // next opener after a crash. Needs Access::Write.
+    qsizetype beginAppend();
+    bool appendRecords(QByteArrayView records);
+    bool commitAppend();
+    void cancelAppend();
+
     void close();
     QString errorString() const { return error_; }
 
@@ -104,4 +121,6 @@ private:
     qsizetype position_ = 0;
     bool locked_ = false;
     QString error_;
+    // The journal of an append begun and not yet ended.
+    std::unique_ptr<journal::Entry> appending_;
 };

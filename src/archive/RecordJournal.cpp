@@ -11,6 +11,7 @@ namespace journal {
 namespace {
 
 constexpr QByteArrayView kMagic{"SLVJRNL1"};
+constexpr QByteArrayView kOpenEndedMagic{"SLVJRNL2"};
 constexpr qsizetype kHeaderSize = 48;
 constexpr qsizetype kChecksumSize = 4;
 
@@ -89,7 +90,7 @@ quint32 crc32(QByteArrayView bytes) {
 QByteArray encode(const Entry& entry) {
     QByteArray out;
     out.reserve(kHeaderSize + entry.image.size() + kChecksumSize);
-    out.append(kMagic);
+    out.append(entry.openEnded ? kOpenEndedMagic : kMagic);
     put<qint64>(&out, entry.recordSize);
     put<qint64>(&out, entry.number);
     put<qint64>(&out, entry.offset);
@@ -102,10 +103,12 @@ QByteArray encode(const Entry& entry) {
 }
 
 std::optional<Entry> decode(QByteArrayView bytes) {
-    if (bytes.size() < kHeaderSize + kChecksumSize || !bytes.startsWith(kMagic)) {
+    if (bytes.size() < kHeaderSize + kChecksumSize ||
+        !(bytes.startsWith(kMagic) || bytes.startsWith(kOpenEndedMagic))) {
         return std::nullopt;
     }
     Entry entry;
+    entry.openEnded = bytes.startsWith(kOpenEndedMagic);
     entry.recordSize = get<qint64>(bytes, 8);
     entry.number = get<qint64>(bytes, 16);
     entry.offset = get<qint64>(bytes, 24);
@@ -115,6 +118,15 @@ std::optional<Entry> decode(QByteArrayView bytes) {
     if (bytes.size() != kHeaderSize + imageSize + kChecksumSize) return std::nullopt;
     const qsizetype body = kHeaderSize + imageSize;
     if (get<quint32>(bytes, body) != crc32(bytes.first(body))) return std::nullopt;
+    // An open-ended append covered the incomplete last record's bytes.
+    if (entry.openEnded) {
+        if (entry.recordSize != 0 || entry.newChecksum != 0 || entry.number <= 0 ||
+            entry.offset < 0 || imageSize != entry.oldLength - entry.offset) {
+            return std::nullopt;
+        }
+        entry.image = bytes.sliced(kHeaderSize, imageSize).toByteArray();
+        return entry;
+    }
     // The old bytes are those the record covered in the file before the save.
     if (entry.recordSize <= 0 || entry.number <= 0 || entry.offset < 0 ||
         entry.oldLength < entry.offset ||
@@ -167,7 +179,11 @@ Outcome recover(QFile& archive, const QString& journalPath, QString* error) {
     file.close();
 
     Outcome outcome = Outcome::Discarded;
-    if (const auto entry = decode(bytes)) {
+    if (const auto entry = decode(bytes); entry && entry->openEnded) {
+        // An append never ended: the records written so far go.
+        if (!undo(archive, *entry, error)) return Outcome::Failed;
+        outcome = Outcome::Undone;
+    } else if (entry) {
         const qint64 length = archive.size();
         const qint64 end = entry->offset + entry->recordSize;
         bool whole = false;

@@ -28,6 +28,13 @@
 //   48+n 4 CRC-32 of bytes 0 to 48+n
 // A journal shorter or longer than that, or whose checksum does not match,
 // was cut short while being written, before the archive was touched.
+//
+// An append whose length is not known when it begins (an import writing
+// its records in blocks as it converts them) has the same layout under the
+// mark "SLVJRNL2", with 0 as its record size and checksum, and the bytes of
+// an incomplete last record (usually none) as its old bytes: its records
+// are on the disk only once the journal is gone, so a journal left behind
+// always takes the whole append back.
 namespace journal {
 
 struct Entry {
@@ -37,6 +44,8 @@ struct Entry {
     qint64 oldLength = 0;
     quint32 newChecksum = 0;
     QByteArray image;
+    // An append of a length not known beforehand ("SLVJRNL2").
+    bool openEnded = false;
 };
 
 QString pathOf(const QString& archive);

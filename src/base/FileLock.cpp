@@ -126,6 +126,8 @@ bool syncFolder(const QString&) {
     return true;
 }
 
+void startWriting(QFile&, qint64, qint64) {}
+
 bool processRunning(qint64 pid) {
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, DWORD(pid));
     if (!process) return GetLastError() == ERROR_ACCESS_DENIED;
@@ -149,6 +151,18 @@ bool syncFile(QFile& file) {
     } while (rc != 0 && errno == EINTR);
     // A file system that cannot sync (some network shares) says EINVAL.
     return rc == 0 || errno == EINVAL;
+}
+
+void startWriting(QFile& file, qint64 offset, qint64 length) {
+#ifdef Q_OS_LINUX
+    if (file.isOpen()) {
+        (void)::sync_file_range(file.handle(), offset, length, SYNC_FILE_RANGE_WRITE);
+    }
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(offset);
+    Q_UNUSED(length);
+#endif
 }
 
 bool syncFolder(const QString& folder) {

@@ -27,6 +27,10 @@ void release(QFile& file);
 // Asks the operating system to put what was written to the open file on the
 // disk before returning (fsync, FlushFileBuffers). False on failure.
 bool syncFile(QFile& file);
+// Asks the system to start writing `length` bytes at `offset` of the file
+// to the disk, without waiting (a long append, so that its final sync has
+// little left to do). Does nothing where the system has no such call.
+void startWriting(QFile& file, qint64 offset, qint64 length);
 
 // Puts the folder's entries (files created, renamed or removed in it) on the
 // disk. Windows has no such call and needs none: true there.

@@ -105,52 +105,65 @@ int importa(const QList<const ArchiveDefinition*>& archives, const QStringList& 
         }
     }
 
-    const importfile::Table table = importfile::read(file, read);
-    if (!table.ok) {
-        err << table.error << "\nNessuna scheda importata.\n";
+    // The file is read as it goes: the header first, then each row
+    // checked (and, but for --prova, written) in turn.
+    importfile::Reader reader(file, read);
+    if (!reader.start()) {
+        err << reader.error() << "\nNessuna scheda importata.\n";
         return 1;
     }
-    QList<qsizetype> columns = matchColumns(*archive, table.header);
+    const QStringList& header = reader.header();
+    QList<qsizetype> columns = matchColumns(*archive, header);
     QString error;
-    if (!columnsSpec.isEmpty() &&
-        !applyColumns(*archive, table.header, columnsSpec, &columns, &error)) {
+    if (!columnsSpec.isEmpty() && !applyColumns(*archive, header, columnsSpec, &columns, &error)) {
         return usage(err, error);
     }
-    for (qsizetype c = 0; c < table.header.size(); ++c) {
-        out << "colonna " << (c + 1) << " " << table.header.at(c) << ": "
+    for (qsizetype c = 0; c < header.size(); ++c) {
+        out << "colonna " << (c + 1) << " " << header.at(c) << ": "
             << (columns.at(c) == kNotImported
                     ? QStringLiteral("non importare")
                     : QString::fromLatin1(archive->layout->fields[std::size_t(columns.at(c))].name))
             << "\n";
     }
     const QString path = archive->recordFile(year);
-    const Plan plan = prepare(*archive, path, table, columns, options);
+    // The file's rows parsed on a second thread while these are checked
+    // (and written).
+    importfile::Prefetch ahead(reader);
+    if (dryRun) {
+        const Plan plan = prepare(*archive, path, ahead, columns, options);
+        if (!plan.ok) {
+            err << plan.error << "\nNessuna scheda importata.\n";
+            return 1;
+        }
+        out << report(*archive, plan, options.importDuplicates);
+        out << "Prova: nessuna scheda scritta.\n";
+        return plan.accepted == plan.rowsRead ? 0 : 1;
+    }
+    options.allOrNothing = allOrNothing;
+    const Imported imported = import(*archive, path, ahead, columns, options);
+    if (!imported.error.isEmpty()) {
+        err << "Impossibile scrivere l'archivio: " << imported.error
+            << "\nNessuna scheda importata.\n";
+        return 1;
+    }
+    const Plan& plan = imported.plan;
     if (!plan.ok) {
         err << plan.error << "\nNessuna scheda importata.\n";
         return 1;
     }
     out << report(*archive, plan, options.importDuplicates);
-    const bool everyRow = plan.accepted.size() == plan.rowsRead;
-    if (dryRun) {
-        out << "Prova: nessuna scheda scritta.\n";
-        return everyRow ? 0 : 1;
-    }
+    const bool everyRow = plan.accepted == plan.rowsRead;
     if (!everyRow && allOrNothing) {
         out << "Con --tutto-o-niente: nessuna scheda importata.\n";
         return 1;
     }
-    qsizetype first = 0;
-    if (!write(*archive, path, plan, &error, {}, nullptr, &first)) {
-        err << "Impossibile scrivere l'archivio: " << error << "\nNessuna scheda importata.\n";
-        return 1;
-    }
-    if (plan.accepted.isEmpty()) {
+    if (imported.count == 0) {
         out << "Nessuna scheda importata.\n";
     } else {
         out << QStringLiteral("Schede importate: %1 (dalla n. %2 alla n. %3).\n")
-                   .arg(plan.accepted.size())
-                   .arg(first)
-                   .arg(first + plan.accepted.size() - 1);
+                   .arg(imported.count)
+                   .arg(imported.first)
+                   .arg(imported.first + imported.count - 1);
     }
     return everyRow ? 0 : 1;
 }

@@ -13,10 +13,6 @@ int noSpace(unsigned char) {
     return 0;
 }
 
-int lineBreak(unsigned char c) {
-    return c == '\n' || c == '\r';
-}
-
 // libcsv's state of a row not yet begun.
 constexpr int kRowNotBegun = 0;
 
@@ -28,7 +24,8 @@ CsvReader::CsvReader(char separator, RowSink sink)
     csv_set_delim(&parser_->state, static_cast<unsigned char>(separator));
     csv_set_quote(&parser_->state, '"');
     csv_set_space_func(&parser_->state, &noSpace);
-    csv_set_term_func(&parser_->state, &lineBreak);
+    // Rows end at CR or LF: libcsv's own terminators, tested inline (a
+    // function of ours would be called for every byte).
 }
 
 CsvReader::~CsvReader() {
@@ -37,16 +34,23 @@ CsvReader::~CsvReader() {
 
 void CsvReader::cell(void* bytes, std::size_t size, void* self) {
     auto* reader = static_cast<CsvReader*>(self);
-    reader->cells_.append(bytes ? QByteArray(static_cast<const char*>(bytes), qsizetype(size))
-                                : QByteArray());
+    if (bytes) reader->bytes_.append(static_cast<const char*>(bytes), size);
+    reader->ends_.push_back(qsizetype(reader->bytes_.size()));
 }
 
 void CsvReader::rowEnd(int, void* self) {
     auto* reader = static_cast<CsvReader*>(self);
-    if (!reader->stopped_ && !reader->sink_(reader->rowLine_, reader->cells_)) {
+    reader->views_.clear();
+    qsizetype start = 0;
+    for (const qsizetype end : reader->ends_) {
+        reader->views_.append(QByteArrayView(reader->bytes_.data() + start, end - start));
+        start = end;
+    }
+    if (!reader->stopped_ && !reader->sink_(reader->rowLine_, reader->views_)) {
         reader->stopped_ = true;
     }
-    reader->cells_.clear();
+    reader->bytes_.clear();
+    reader->ends_.clear();
 }
 
 bool CsvReader::feed(QByteArrayView line, qint64 number) {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 // The CSV parser of the import, over Debian's libcsv (the one file that
 // uses it): RFC 4180 quoting, doubled quotes, quoted line breaks kept in
@@ -14,8 +16,9 @@
 class CsvReader {
 public:
     // A row read whole: the line of the file where it starts (from 1) and
-    // its cells as bytes. Returning false stops the reading.
-    using RowSink = std::function<bool(qint64 line, QList<QByteArray>& cells)>;
+    // its cells as bytes, valid during the call only (the reader keeps one
+    // row's bytes and reuses them). Returning false stops the reading.
+    using RowSink = std::function<bool(qint64 line, const QList<QByteArrayView>& cells)>;
 
     CsvReader(char separator, RowSink sink);
     ~CsvReader();
@@ -42,7 +45,9 @@ private:
     struct Parser;
     std::unique_ptr<Parser> parser_;
     RowSink sink_;
-    QList<QByteArray> cells_;
+    std::string bytes_;            // the row's cells, one after the other
+    std::vector<qsizetype> ends_;  // where each cell ends in bytes_
+    QList<QByteArrayView> views_;
     qint64 rowLine_ = 0;
     bool stopped_ = false;
 };

@@ -2,7 +2,12 @@
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QStringDecoder>
+#include <condition_variable>
+#include <cstring>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include "base/Cp1252.h"
 #include "base/FileErrors.h"
@@ -52,6 +57,19 @@ struct Survey {
     bool blank = true;  // nothing but blanks and a byte order mark
 };
 
+// How many bytes of `text` end with a whole UTF-8 sequence: the bytes of
+// a multibyte sequence cut at the end are left for the next block.
+qsizetype wholeSequences(QByteArrayView text) {
+    const qsizetype size = text.size();
+    for (qsizetype p = size - 1; p >= 0 && p >= size - 4; --p) {
+        const auto b = static_cast<unsigned char>(text.at(p));
+        if ((b & 0xC0) == 0x80) continue;  // a continuation byte
+        const qsizetype length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        return p + length > size ? p : size;
+    }
+    return size;
+}
+
 bool startsSpreadsheet(QByteArrayView start) {
     const QByteArray head =
         start.first(qMin<qsizetype>(start.size(), 512)).toByteArray().trimmed().toLower();
@@ -59,7 +77,7 @@ bool startsSpreadsheet(QByteArrayView start) {
            head.startsWith("<table");
 }
 
-QString decodeCell(const QByteArray& bytes, Encoding encoding) {
+QString decodeCell(QByteArrayView bytes, Encoding encoding) {
     return encoding == Encoding::Cp1252 ? cp1252::decode(bytes) : QString::fromUtf8(bytes);
 }
 
@@ -166,185 +184,459 @@ QString encodingName(Encoding encoding) {
     return encoding == Encoding::Cp1252 ? QStringLiteral("cp1252") : QStringLiteral("utf-8");
 }
 
-Table read(const DeviceFactory& open, const QString& name, const ReadOptions& options,
-           const ScanProgress& progress) {
-    Table table;
-    // First pass: the size, binary bytes, endless lines, whether the text
-    // is UTF-8, whether it is the program's spreadsheet.
-    Survey survey;
-    {
-        std::unique_ptr<QIODevice> device = open();
-        if (!device || !device->isOpen()) {
-            return failed(std::move(table), 0,
-                          QStringLiteral("Impossibile aprire il file %1: %2")
-                              .arg(name, device ? deviceError(*device)
-                                                : fileerror::text(fileerror::Cause::OpenFailed)));
-        }
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        qint64 line = 1;
-        qint64 lineLength = 0;
-        qint64 total = device->size();
-        for (;;) {
-            const QByteArray block = device->read(kBlock);
-            if (block.isEmpty()) {
-                if (device->atEnd() && (total <= 0 || survey.size >= total)) break;
-                return failed(std::move(table), line,
-                              QStringLiteral("il file %1 non si può più leggere: %2")
-                                  .arg(name, deviceError(*device)));
-            }
-            if (survey.size == 0) survey.spreadsheet = startsSpreadsheet(block);
-            survey.size += block.size();
-            if (survey.validUtf8) {
-                const QString decoded = utf8.decode(block);
-                if (utf8.hasError()) survey.validUtf8 = false;
-            }
-            for (const char c : block) {
-                if (c == '\0') {
-                    return failed(std::move(table), line,
-                                  QStringLiteral("il file %1 non è un file di testo (contiene "
-                                                 "dati binari).")
-                                      .arg(name));
-                }
-                if (survey.blank && !(c == ' ' || c == '\t' || c == '\r' || c == '\n' ||
-                                      c == '\xEF' || c == '\xBB' || c == '\xBF')) {
-                    survey.blank = false;
-                }
-                if (c == '\n') {
-                    ++line;
-                    lineLength = 0;
-                } else if (++lineLength > options.longestRow && !survey.spreadsheet) {
-                    return failed(std::move(table), line,
-                                  QStringLiteral("la riga è più lunga di %1 MB: il file non è "
-                                                 "un elenco da importare.")
-                                      .arg(megabytes(options.longestRow)));
-                }
-            }
-            if (progress && !progress(survey.size, qMax(total, survey.size) * 2)) {
-                table.cancelled = true;
-                return table;
-            }
-        }
-        if (survey.validUtf8) {
-            const QString rest = utf8.decode(QByteArrayView());
-            if (utf8.hasError() || !rest.isEmpty()) survey.validUtf8 = false;
-        }
-    }
-    if (survey.blank) {
-        return failed(std::move(table), 0, QStringLiteral("Il file %1 è vuoto.").arg(name));
-    }
-    std::unique_ptr<QIODevice> device = open();
-    if (!device || !device->isOpen()) {
-        return failed(std::move(table), 0,
-                      QStringLiteral("il file %1 non si può più leggere: %2")
-                          .arg(name, device ? deviceError(*device)
-                                            : fileerror::text(fileerror::Cause::Missing)));
-    }
-    if (survey.spreadsheet) return readSpreadsheet(*device, options, std::move(table));
+bool TableRows::next(Row* row) {
+    if (next_ >= table_.rows.size()) return false;
+    *row = table_.rows.at(next_++);
+    return true;
+}
 
-    table.encoding = options.encoding != Encoding::Detect ? options.encoding
-                     : survey.validUtf8                   ? Encoding::Utf8
-                                                          : Encoding::Cp1252;
-    table.separator = options.separator;
-    QString error;
-    qint64 errorLine = 0;
-    qint64 rowBytes = 0;
-    bool first = true;
-    CsvReader* parser = nullptr;
-    const auto sink = [&](qint64 line, QList<QByteArray>& cells) {
-        rowBytes = 0;
-        QStringList texts;
-        texts.reserve(cells.size());
-        bool empty = true;
-        for (const QByteArray& cell : cells) {
-            texts.append(decodeCell(cell, table.encoding));
-            if (!cell.isEmpty()) empty = false;
+struct Reader::State {
+    DeviceFactory open;
+    QString name;
+    ReadOptions options;
+    ScanProgress progress;
+    // The header, what was found, the error; its rows are not used.
+    Table table;
+    Survey found;
+    std::unique_ptr<QIODevice> device;
+    std::unique_ptr<CsvReader> parser;
+    QByteArray pending;
+    qint64 line = 0;      // the last physical line fed
+    qint64 parsed = 0;    // bytes of the second pass read
+    qint64 rowBytes = 0;  // bytes of the row being read
+    bool headerRead = false;
+    bool ended = false;
+    bool stopped = false;
+    std::deque<Row> queue;
+    qint64 handed = 0;
+    qint64 produced = 0;
+    // The error the parser's sink found.
+    QString sinkError;
+    qint64 sinkErrorLine = 0;
+
+    bool fail(qint64 at, const QString& message) {
+        table = failed(std::move(table), at, message);
+        stopped = true;
+        queue.clear();
+        return false;
+    }
+    bool cancel() {
+        table.cancelled = true;
+        stopped = true;
+        queue.clear();
+        return false;
+    }
+    bool survey();
+    bool acceptRow(qint64 at, const QList<QByteArrayView>& cells);
+    bool feedLine(QByteArrayView bytes);
+    bool fill();
+};
+
+// First pass: the size, binary bytes, endless lines, whether the text is
+// UTF-8, whether it is the program's spreadsheet.
+bool Reader::State::survey() {
+    device = open();
+    if (!device || !device->isOpen()) {
+        return fail(0, QStringLiteral("Impossibile aprire il file %1: %2")
+                           .arg(name, device ? deviceError(*device)
+                                             : fileerror::text(fileerror::Cause::OpenFailed)));
+    }
+    qint64 at = 1;
+    qint64 lineLength = 0;
+    const qint64 total = device->size();
+    // Each block is read into the same buffer, after the bytes of a UTF-8
+    // sequence the block before cut (at most three), so that the text is
+    // checked as UTF-8 without being decoded.
+    QByteArray buffer;
+    qsizetype carried = 0;
+    for (;;) {
+        buffer.resize(carried + kBlock);
+        const qint64 got = device->read(buffer.data() + carried, kBlock);
+        if (got <= 0) {
+            if (device->atEnd() && (total <= 0 || found.size >= total)) break;
+            return fail(at, QStringLiteral("il file %1 non si può più leggere: %2")
+                                .arg(name, deviceError(*device)));
         }
-        if (first) {
-            first = false;
-            table.header = texts;
-            return true;
+        buffer.resize(carried + got);
+        const QByteArrayView block = QByteArrayView(buffer).sliced(carried);
+        if (found.size == 0) found.spreadsheet = startsSpreadsheet(block);
+        found.size += block.size();
+        if (found.validUtf8) {
+            const QByteArrayView text(buffer);
+            const qsizetype whole = wholeSequences(text);
+            carried = 0;
+            if (!text.first(whole).isValidUtf8()) {
+                found.validUtf8 = false;
+            } else {
+                carried = text.size() - whole;
+                std::memmove(buffer.data(), buffer.constData() + whole, std::size_t(carried));
+            }
         }
-        if (empty) return true;
-        if (texts.size() > table.header.size()) {
-            error = QStringLiteral("la riga ha %1 celle, più delle %2 dell'intestazione.")
+        // A line at a time (memchr finds the breaks and zeros far faster
+        // than a test of every byte).
+        const char* const data = block.data();
+        const qsizetype size = block.size();
+        if (const void* zero = std::memchr(data, '\0', std::size_t(size))) {
+            for (const char* p = data; p != zero; ++p) at += *p == '\n';
+            return fail(at, QStringLiteral("il file %1 non è un file di testo (contiene "
+                                           "dati binari).")
+                                .arg(name));
+        }
+        if (found.blank) {
+            for (qsizetype i = 0; i < size && found.blank; ++i) {
+                const char c = data[i];
+                if (!(c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\xEF' ||
+                      c == '\xBB' || c == '\xBF')) {
+                    found.blank = false;
+                }
+            }
+        }
+        for (qsizetype from = 0; from < size;) {
+            const void* nl = std::memchr(data + from, '\n', std::size_t(size - from));
+            const qsizetype end = nl ? static_cast<const char*>(nl) - data : size;
+            lineLength += end - from;
+            if (lineLength > options.longestRow && !found.spreadsheet) {
+                return fail(at, QStringLiteral("la riga è più lunga di %1 MB: il file non è "
+                                               "un elenco da importare.")
+                                    .arg(megabytes(options.longestRow)));
+            }
+            if (!nl) break;
+            ++at;
+            lineLength = 0;
+            from = end + 1;
+        }
+        if (progress && !progress(found.size, qMax(total, found.size) * 2)) return cancel();
+    }
+    device.reset();
+    return true;
+}
+
+bool Reader::State::acceptRow(qint64 at, const QList<QByteArrayView>& cells) {
+    rowBytes = 0;
+    QStringList texts;
+    texts.reserve(qMax(cells.size(), table.header.size()));
+    bool empty = true;
+    for (const QByteArrayView cell : cells) {
+        texts.append(decodeCell(cell, table.encoding));
+        if (!cell.isEmpty()) empty = false;
+    }
+    if (!headerRead) {
+        headerRead = true;
+        table.header = texts;
+        return true;
+    }
+    if (empty) return true;
+    if (texts.size() > table.header.size()) {
+        sinkError = QStringLiteral("la riga ha %1 celle, più delle %2 dell'intestazione.")
                         .arg(texts.size())
                         .arg(table.header.size());
-            errorLine = line;
-            return false;
+        sinkErrorLine = at;
+        return false;
+    }
+    while (texts.size() < table.header.size()) texts.append(QString());
+    queue.push_back(Row{at, std::move(texts)});
+    ++produced;
+    return true;
+}
+
+bool Reader::State::feedLine(QByteArrayView bytes) {
+    ++line;
+    if (line == 1 && bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
+    if (!parser) {
+        if (table.separator == 0) table.separator = csvtext::detectSeparator(bytes);
+        parser = std::make_unique<CsvReader>(
+            table.separator,
+            [this](qint64 at, const QList<QByteArrayView>& cells) { return acceptRow(at, cells); });
+    }
+    rowBytes += bytes.size();
+    if (rowBytes > options.longestRow) {
+        return fail(parser->openRowLine() ? parser->openRowLine() : line,
+                    QStringLiteral("la riga è più lunga di %1 MB: il file non è un elenco da "
+                                   "importare.")
+                        .arg(megabytes(options.longestRow)));
+    }
+    if (!parser->feed(bytes, line)) {
+        if (!sinkError.isEmpty()) return fail(sinkErrorLine, sinkError);
+        return fail(line, QStringLiteral("virgolette non bilanciate: una cella tra virgolette "
+                                         "deve chiudersi con le virgolette seguite dal "
+                                         "separatore o dalla fine della riga."));
+    }
+    return true;
+}
+
+// Reads and parses the next block of the file, or its end.
+bool Reader::State::fill() {
+    // Read after the line left open by the block before, into the same
+    // buffer each time (a new megabyte for each block costs the
+    // allocator more than the parsing).
+    const qsizetype kept = pending.size();
+    pending.resize(kept + kBlock);
+    const qint64 got = device->read(pending.data() + kept, kBlock);
+    pending.resize(kept + qMax<qint64>(got, 0));
+    if (got <= 0) {
+        if (parsed < found.size) {
+            return fail(line + 1,
+                        QStringLiteral("il file %1 non si può più leggere: %2")
+                            .arg(name, device->atEnd() ? fileerror::text(fileerror::Cause::Shrunk)
+                                                       : deviceError(*device)));
         }
-        while (texts.size() < table.header.size()) texts.append(QString());
-        table.rows.append(Row{line, std::move(texts)});
+        ended = true;
+        if (!pending.isEmpty() && !feedLine(pending)) return false;
+        pending.clear();
+        if (parser && !parser->finish()) {
+            if (!sinkError.isEmpty()) return fail(sinkErrorLine, sinkError);
+            return fail(parser->openRowLine() ? parser->openRowLine() : line,
+                        QStringLiteral("virgolette non bilanciate: la cella tra virgolette aperta "
+                                       "qui non si chiude fino alla fine del file."));
+        }
         return true;
-    };
-    std::unique_ptr<CsvReader> reader;
-    QByteArray pending;
-    qint64 line = 0;
-    qint64 done = 0;
-    const auto feedLine = [&](QByteArrayView bytes) {
-        ++line;
-        if (line == 1 && bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
-        if (!reader) {
-            if (table.separator == 0) table.separator = csvtext::detectSeparator(bytes);
-            reader = std::make_unique<CsvReader>(table.separator, sink);
-            parser = reader.get();
-        }
-        rowBytes += bytes.size();
-        if (rowBytes > options.longestRow) {
-            errorLine = parser->openRowLine() ? parser->openRowLine() : line;
-            error = QStringLiteral(
-                        "la riga è più lunga di %1 MB: il file non è un elenco da "
-                        "importare.")
-                        .arg(megabytes(options.longestRow));
-            return false;
-        }
-        if (!parser->feed(bytes, line)) {
-            if (error.isEmpty()) {
-                errorLine = line;
-                error = QStringLiteral(
-                    "virgolette non bilanciate: una cella tra virgolette "
-                    "deve chiudersi con le virgolette seguite dal separatore "
-                    "o dalla fine della riga.");
-            }
+    }
+    parsed += got;
+    qsizetype start = 0;
+    for (qsizetype nl = pending.indexOf('\n', kept); nl >= 0; nl = pending.indexOf('\n', start)) {
+        if (!feedLine(QByteArrayView(pending).sliced(start, nl + 1 - start))) return false;
+        start = nl + 1;
+    }
+    // Moved to the front by hand: QByteArray::remove() would leave the room
+    // at the front, and the next block would want a new buffer.
+    const qsizetype rest = pending.size() - start;
+    std::memmove(pending.data(), pending.constData() + start, std::size_t(rest));
+    pending.truncate(rest);
+    if (progress && !progress(found.size + parsed, qMax<qint64>(found.size, 1) * 2)) {
+        return cancel();
+    }
+    return true;
+}
+
+Reader::Reader(DeviceFactory open, QString name, ReadOptions options, ScanProgress progress)
+    : d_(std::make_unique<State>()) {
+    d_->open = std::move(open);
+    d_->name = std::move(name);
+    d_->options = options;
+    d_->progress = std::move(progress);
+}
+
+Reader::Reader(const QString& path, const ReadOptions& options, ScanProgress progress)
+    : Reader(
+          [path]() -> std::unique_ptr<QIODevice> {
+              auto file = std::make_unique<QFile>(path);
+              (void)file->open(QIODevice::ReadOnly);
+              return file;
+          },
+          path, options, std::move(progress)) {}
+
+Reader::~Reader() = default;
+
+bool Reader::start() {
+    State& d = *d_;
+    if (!d.survey()) return false;
+    if (d.found.blank) return d.fail(0, QStringLiteral("Il file %1 è vuoto.").arg(d.name));
+    d.device = d.open();
+    if (!d.device || !d.device->isOpen()) {
+        return d.fail(0, QStringLiteral("il file %1 non si può più leggere: %2")
+                             .arg(d.name, d.device ? deviceError(*d.device)
+                                                   : fileerror::text(fileerror::Cause::Missing)));
+    }
+    if (d.found.spreadsheet) {
+        Table table = readSpreadsheet(*d.device, d.options, std::move(d.table));
+        d.device.reset();
+        d.ended = true;
+        d.headerRead = true;
+        for (Row& row : table.rows) d.queue.push_back(std::move(row));
+        d.produced = qint64(d.queue.size());
+        table.rows.clear();
+        d.table = std::move(table);
+        if (!d.table.ok) {
+            d.stopped = true;
+            d.queue.clear();
             return false;
         }
         return true;
-    };
-    const qint64 total = qMax<qint64>(survey.size, 1);
-    for (;;) {
-        const QByteArray block = device->read(kBlock);
-        if (block.isEmpty()) {
-            if (done >= survey.size) break;
-            return failed(std::move(table), line + 1,
-                          QStringLiteral("il file %1 non si può più leggere: %2")
-                              .arg(name, device->atEnd() ? fileerror::text(fileerror::Cause::Shrunk)
-                                                         : deviceError(*device)));
-        }
-        done += block.size();
-        pending.append(block);
-        qsizetype start = 0;
-        for (qsizetype nl = pending.indexOf('\n'); nl >= 0; nl = pending.indexOf('\n', start)) {
-            if (!feedLine(QByteArrayView(pending).sliced(start, nl + 1 - start))) {
-                return failed(std::move(table), errorLine, error);
+    }
+    d.table.encoding = d.options.encoding != Encoding::Detect ? d.options.encoding
+                       : d.found.validUtf8                    ? Encoding::Utf8
+                                                              : Encoding::Cp1252;
+    d.table.separator = d.options.separator;
+    // The header and the first row: a file with no row is refused here.
+    while (d.queue.empty() && !d.ended) {
+        if (!d.fill()) return false;
+    }
+    if (d.queue.empty()) {
+        return d.fail(1, QStringLiteral("il file contiene solo l'intestazione, nessuna riga da "
+                                        "importare."));
+    }
+    d.table.ok = true;
+    return true;
+}
+
+bool Reader::next(Row* row) {
+    State& d = *d_;
+    while (d.queue.empty() && !d.ended && !d.stopped) {
+        if (!d.fill()) return false;
+    }
+    if (d.stopped || d.queue.empty()) return false;
+    *row = std::move(d.queue.front());
+    d.queue.pop_front();
+    ++d.handed;
+    return true;
+}
+
+QString Reader::error() const {
+    return d_->table.error;
+}
+bool Reader::cancelled() const {
+    return d_->table.cancelled;
+}
+qint64 Reader::done() const {
+    return d_->found.size + d_->parsed;
+}
+qint64 Reader::total() const {
+    return qMax<qint64>(d_->found.size, 1) * 2;
+}
+qint64 Reader::errorLine() const {
+    return d_->table.errorLine;
+}
+const QStringList& Reader::header() const {
+    return d_->table.header;
+}
+char Reader::separator() const {
+    return d_->table.separator;
+}
+Encoding Reader::encoding() const {
+    return d_->table.encoding;
+}
+bool Reader::spreadsheet() const {
+    return d_->table.spreadsheet;
+}
+qint64 Reader::rowCount() const {
+    return d_->handed;
+}
+
+struct Prefetch::State {
+    // Small batches, so that a row is still in the shared cache when the
+    // checks read it.
+    static constexpr std::size_t kBatch = 64;
+    static constexpr std::size_t kBatches = 4;
+
+    Rows& source;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<std::vector<Row>> ready;
+    // Batches handed back empty, kept with their room for the next ones.
+    std::vector<std::vector<Row>> spare;
+    bool ended = false;
+    bool stop = false;
+    std::vector<Row> current;
+    std::size_t at = 0;
+    // The rows given back since the last batch, freed by the worker.
+    std::vector<Row> returned;
+    std::thread worker;
+
+    explicit State(Rows& rows) : source(rows) {}
+
+    void work() {
+        for (;;) {
+            std::vector<Row> batch;
+            {
+                std::lock_guard lock(mutex);
+                if (!spare.empty()) {
+                    batch = std::move(spare.back());
+                    spare.pop_back();
+                }
             }
-            start = nl + 1;
-        }
-        pending.remove(0, start);
-        if (progress && !progress(survey.size + done, total * 2)) {
-            table.cancelled = true;
-            return table;
+            batch.clear();  // the rows given back, freed here
+            batch.reserve(kBatch);
+            Row row;
+            while (batch.size() < kBatch && source.next(&row)) batch.push_back(std::move(row));
+            const bool last = batch.size() < kBatch;
+            std::unique_lock lock(mutex);
+            changed.wait(lock, [this] { return stop || ready.size() < kBatches; });
+            if (stop) return;
+            ready.push_back(std::move(batch));
+            ended = last;
+            changed.notify_all();
+            if (last) return;
         }
     }
-    if (!pending.isEmpty() && !feedLine(pending)) return failed(std::move(table), errorLine, error);
-    if (reader && !reader->finish()) {
-        if (error.isEmpty()) {
-            errorLine = reader->openRowLine() ? reader->openRowLine() : line;
-            error = QStringLiteral(
-                "virgolette non bilanciate: la cella tra virgolette aperta "
-                "qui non si chiude fino alla fine del file.");
+};
+
+Prefetch::Prefetch(Rows& source) : d_(std::make_unique<State>(source)) {}
+
+Prefetch::~Prefetch() {
+    if (d_->worker.joinable()) {
+        {
+            std::lock_guard lock(d_->mutex);
+            d_->stop = true;
         }
-        return failed(std::move(table), errorLine, error);
+        d_->changed.notify_all();
+        d_->worker.join();
     }
-    return finished(std::move(table));
+}
+
+bool Prefetch::next(Row* row) {
+    State& d = *d_;
+    if (!d.worker.joinable() && !d.ended) d.worker = std::thread([&d] { d.work(); });
+    while (d.at >= d.current.size()) {
+        std::unique_lock lock(d.mutex);
+        d.changed.wait(lock, [&d] { return !d.ready.empty() || d.ended; });
+        if (d.ready.empty()) return false;
+        // The batch's rows, all handed out, are empty now: its vector takes
+        // the rows given back next, and those given back so far go to the
+        // worker.
+        d.spare.push_back(std::move(d.returned));
+        d.returned = std::move(d.current);
+        d.returned.clear();
+        d.current = std::move(d.ready.front());
+        d.ready.pop_front();
+        d.at = 0;
+        d.changed.notify_all();
+    }
+    *row = std::move(d.current[d.at++]);
+    return true;
+}
+
+void Prefetch::recycle(Row&& row) {
+    d_->returned.push_back(std::move(row));
+}
+
+QString Prefetch::error() const {
+    std::lock_guard lock(d_->mutex);
+    return d_->ended ? d_->source.error() : QString();
+}
+
+bool Prefetch::cancelled() const {
+    std::lock_guard lock(d_->mutex);
+    return d_->ended && d_->source.cancelled();
+}
+
+qint64 Prefetch::done() const {
+    std::lock_guard lock(d_->mutex);
+    return d_->ended ? d_->source.done() : 0;
+}
+
+qint64 Prefetch::total() const {
+    return d_->source.total();
+}
+
+Table read(const DeviceFactory& open, const QString& name, const ReadOptions& options,
+           const ScanProgress& progress) {
+    Reader reader(open, name, options, progress);
+    QList<Row> rows;
+    qint64 count = 0;
+    if (reader.start()) {
+        Row row;
+        while (reader.next(&row)) {
+            ++count;
+            if (options.keptRows < 0 || rows.size() < options.keptRows) {
+                rows.append(std::move(row));
+            }
+        }
+    }
+    Table table = reader.d_->table;
+    table.ok = reader.error().isEmpty() && !reader.cancelled();
+    table.rows = std::move(rows);
+    table.rowCount = count;
+    return table;
 }
 
 Table read(const QString& path, const ReadOptions& options, const ScanProgress& progress) {

@@ -207,11 +207,20 @@ bool ImportWindow::readFile() {
     const importfile::Encoding encodings[] = {
         importfile::Encoding::Detect, importfile::Encoding::Utf8, importfile::Encoding::Cp1252};
     read.encoding = encodings[qBound(0, cboCodifica_->currentIndex(), 2)];
+    // The whole file is read for its errors, but only the preview's rows
+    // are kept: the dry run and the import read it again.
+    read.keptRows = kPreviewRows;
     ProgressScope progress(QStringLiteral("Lettura del file in corso..."));
     importfile::Table table = importfile::read(txtFile_->text(), read, progress.callback());
     progress.end();
     if (table.cancelled) return false;
     table_ = std::move(table);
+    file_ = txtFile_->text();
+    // Read again as found: the separator and encoding detected.
+    read.separator = table_.separator;
+    read.encoding = table_.encoding;
+    read.keptRows = -1;
+    readOptions_ = read;
     fillColumns();
     if (!table_.ok) {
         seams::messages().plain(table_.error);
@@ -294,8 +303,15 @@ bool ImportWindow::dryRun() {
         return false;
     }
     ProgressScope progress(QStringLiteral("Verifica delle righe in corso..."));
-    importer::Plan plan = importer::prepare(archive(), recordFile(), table_, columns(), options(),
-                                            progress.callback());
+    importfile::Reader reader(file_, readOptions_, progress.callback());
+    importer::Plan plan;
+    if (reader.start()) {
+        plan = importer::prepare(archive(), recordFile(), reader, columns(), options(),
+                                 progress.callback());
+    } else {
+        plan.cancelled = reader.cancelled();
+        plan.error = reader.error();
+    }
     progress.end();
     if (plan.cancelled) return false;
     if (!plan.ok) {
@@ -306,39 +322,45 @@ bool ImportWindow::dryRun() {
     txtResoconto_->setPlainText(importer::report(archive(), plan_, chkDoppioni_->isChecked()));
     rememberColumns();
     planCurrent_ = true;
-    btnImporta_->setEnabled(!plan_.accepted.isEmpty());
+    btnImporta_->setEnabled(plan_.accepted > 0);
     return true;
 }
 
 bool ImportWindow::importRows() {
-    if (!planCurrent_ || plan_.accepted.isEmpty()) return false;
+    if (!planCurrent_ || plan_.accepted == 0) return false;
     if (!seams::messages().confirm(
             QStringLiteral("Si vogliono aggiungere %1 schede all'archivio %2?")
-                .arg(plan_.accepted.size())
+                .arg(plan_.accepted)
                 .arg(QString::fromLatin1(archive().name)))) {
         return false;
     }
+    // The file read again, each accepted row written as it is checked.
     ProgressScope progress(QStringLiteral("Importazione in corso..."));
-    QString error;
-    bool cancelled = false;
-    qsizetype first = 0;
-    const bool written = importer::write(archive(), recordFile(), plan_, &error,
-                                         progress.callback(), &cancelled, &first);
+    importfile::Reader reader(file_, readOptions_, progress.callback());
+    importer::Imported imported;
+    if (reader.start()) {
+        imported = importer::import(archive(), recordFile(), reader, columns(), options(),
+                                    progress.callback());
+    } else {
+        imported.cancelled = reader.cancelled();
+        imported.plan.error = reader.error();
+    }
     progress.end();
-    if (cancelled) {
+    if (imported.cancelled) {
         seams::messages().information(
             QStringLiteral("Importazione annullata: l'archivio è rimasto com'era."));
         return false;
     }
-    if (!written) {
-        seams::messages().plain(QStringLiteral("Impossibile scrivere l'archivio: ") + error +
+    const QString failure = !imported.error.isEmpty() ? imported.error : imported.plan.error;
+    if (!imported.written) {
+        seams::messages().plain(QStringLiteral("Impossibile scrivere l'archivio: ") + failure +
                                 QStringLiteral("\n\nNessuna scheda è stata importata."));
         return false;
     }
     seams::messages().information(QStringLiteral("Schede importate: %1 (dalla n. %2 alla n. %3).")
-                                      .arg(plan_.accepted.size())
-                                      .arg(first)
-                                      .arg(first + plan_.accepted.size() - 1));
+                                      .arg(imported.count)
+                                      .arg(imported.first)
+                                      .arg(imported.first + imported.count - 1));
     invalidate();
     btnProva_->setEnabled(true);
     return true;

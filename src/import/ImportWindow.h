@@ -60,7 +60,11 @@ private:
     QPlainTextEdit* txtResoconto_ = nullptr;
     QPushButton* btnProva_ = nullptr;
     QPushButton* btnImporta_ = nullptr;
+    // The header and the preview's rows; the file and how it reads, for
+    // the dry run and the import, which read it again.
     importfile::Table table_;
+    QString file_;
+    importfile::ReadOptions readOptions_;
     importer::Plan plan_;
     bool planCurrent_ = false;
     bool filling_ = false;

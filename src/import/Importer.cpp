@@ -1,5 +1,6 @@
 #include "import/Importer.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
@@ -63,18 +64,25 @@ QString countedText(const ArchiveDefinition& archive, const QString& text) {
 }
 
 QString keyOf(const ArchiveDefinition& archive, const FieldValues& values, QString* shown) {
-    QStringList parts;
-    QStringList visible;
+    QString key;
     bool any = false;
+    bool first = true;
     for (const FieldId& field : archive.naturalKey) {
         const QString value = text::trimBlanks(values.value(field.index));
         if (!value.isEmpty()) any = true;
-        parts.append(value.toCaseFolded());
-        visible.append(value);
+        if (!first) key += QChar(0x1F);
+        key += value.toCaseFolded();
+        first = false;
     }
     if (!any) return {};
-    if (shown) *shown = visible.join(u' ');
-    return parts.join(QChar(0x1F));
+    if (shown) {
+        QStringList visible;
+        for (const FieldId& field : archive.naturalKey) {
+            visible.append(text::trimBlanks(values.value(field.index)));
+        }
+        *shown = visible.join(u' ');
+    }
+    return key;
 }
 
 QString oneLine(QString text) {
@@ -260,6 +268,14 @@ bool applyColumns(const ArchiveDefinition& archive, const QStringList& header,
 std::optional<QString> dateValue(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty()) return std::nullopt;
+    // Already the card's form (what the program's own export writes): the
+    // card's date text is the text itself, when it is a date.
+    const auto digit = [&](qsizetype i) { return t.at(i) >= u'0' && t.at(i) <= u'9'; };
+    if (t.size() == 10 && t.at(2) == u'/' && t.at(5) == u'/' && digit(0) && digit(1) && digit(3) &&
+        digit(4) && digit(6) && digit(7) && digit(8) && digit(9)) {
+        if (fieldrules::parseDate(t)) return t;
+        return std::nullopt;
+    }
     if (const auto date = fieldrules::parseDate(t)) return fieldrules::formatDate(*date);
     const QDate iso = QDate::fromString(t, QStringLiteral("yyyy-MM-dd"));
     if (iso.isValid()) return fieldrules::formatDate(iso);
@@ -288,9 +304,13 @@ std::optional<QString> checkValue(const QString& text) {
     return std::nullopt;
 }
 
-FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells,
-                      const QList<qsizetype>& columns, const Options& options, QString* refusal,
-                      QStringList* cut) {
+namespace {
+
+// rowValues(): the values share the cells' texts, and the row keeps them
+// too, so that a row given back to a reading thread frees them there.
+FieldValues convertRow(const ArchiveDefinition& archive, const QStringList& cells,
+                       const QList<qsizetype>& columns, const Options& options, QString* refusal,
+                       QStringList* cut) {
     const RecordLayout& layout = *archive.layout;
     FieldValues values(qsizetype(layout.fields.size()));
     const auto refuse = [&](const QString& message) {
@@ -305,21 +325,22 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
         }
     }
     if (archive.card) {
+        const QList<qsizetype>& dates = dateFields(archive);
         for (const CardField& f : archive.card->fields) {
             const qsizetype i = f.field.index;
-            QString value = values.at(i);
+            QString& value = values[i];
             const auto label = [&] { return fieldLabel(archive, i); };
             if (!given.at(i)) {
                 value = f.defaultValue ? f.defaultValue() : QString::fromUtf8(f.defaultText);
                 if (f.kind == CardFieldKind::Check && value.isEmpty()) value = text::kFlagNo;
-                values[i] = value;
                 continue;
             }
-            if (f.kind == CardFieldKind::Memo) {
+            if (f.kind == CardFieldKind::Memo && (value.contains(u'\r') || value.contains(u'\n'))) {
                 value.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
                 value.replace(u'\r', u'\n');
                 value.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-            } else if (value.contains(u'\n') || value.contains(u'\r')) {
+            } else if (f.kind != CardFieldKind::Memo &&
+                       (value.contains(u'\n') || value.contains(u'\r'))) {
                 return refuse(QStringLiteral("il campo %1 è di una riga sola, ma il valore va a "
                                              "capo.")
                                   .arg(quoted(label())));
@@ -331,7 +352,7 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
                                       .arg(quoted(label()), quoted(value)));
                 }
                 value = *flag;
-            } else if (dateFields(archive).contains(i)) {
+            } else if (dates.contains(i)) {
                 if (const auto date = dateValue(value)) value = *date;
             }
             if (f.kind == CardFieldKind::ListOnly && !text::trimBlanks(value).isEmpty() &&
@@ -356,7 +377,6 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
                                   .arg(quoted(label()), quoted(value)));
             }
             if (f.onLeave) value = f.onLeave(value);
-            values[i] = value;
         }
     }
     // What the field can hold: its length, the code page's characters.
@@ -398,72 +418,135 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
     return values;
 }
 
-Plan prepare(const ArchiveDefinition& archive, const QString& path, const importfile::Table& table,
-             const QList<qsizetype>& columns, const Options& options,
-             const ScanProgress& progress) {
-    Plan plan;
-    QHash<QString, qsizetype> stored;
-    if (!archive.naturalKey.empty() && QFileInfo::exists(path)) {
+}  // namespace
+
+FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells,
+                      const QList<qsizetype>& columns, const Options& options, QString* refusal,
+                      QStringList* cut) {
+    return convertRow(archive, cells, columns, options, refusal, cut);
+}
+
+namespace {
+
+// The checks of the rows one at a time: the keys of the stored records and
+// of the rows before, and what the plan counts and lists.
+class Checker {
+public:
+    Checker(const ArchiveDefinition& archive, const QList<qsizetype>& columns,
+            const Options& options)
+        : archive_(archive), columns_(columns), options_(options) {}
+
+    // The natural keys of the records stored at `path`; false with the
+    // plan's error when the file cannot be read.
+    bool readStored(const QString& path, Plan* plan) {
+        if (archive_.naturalKey.empty() || !QFileInfo::exists(path)) return true;
         QList<qsizetype> keyFields;
-        for (const FieldId& f : archive.naturalKey) keyFields.append(f.index);
+        for (const FieldId& f : archive_.naturalKey) keyFields.append(f.index);
         QString error;
         const bool read = RecordFile::scan(
-            path, archive.layout->recordSize(),
+            path, archive_.layout->recordSize(),
             [&](qsizetype number, QByteArrayView record) {
-                const FieldValues values = codec::decode(*archive.layout, record, keyFields);
-                const QString key = keyOf(archive, values, nullptr);
-                if (!key.isEmpty() && !stored.contains(key)) stored.insert(key, number);
+                const FieldValues values = codec::decode(*archive_.layout, record, keyFields);
+                const QString key = keyOf(archive_, values, nullptr);
+                if (!key.isEmpty() && !stored_.contains(key)) stored_.insert(key, number);
                 return true;
             },
             &error);
-        if (!read) {
-            plan.error = QStringLiteral("Impossibile leggere l'archivio: ") + error;
-            return plan;
-        }
+        if (!read) plan->error = QStringLiteral("Impossibile leggere l'archivio: ") + error;
+        return read;
     }
-    QHash<QString, qint64> earlier;
-    for (qsizetype r = 0; r < table.rows.size(); ++r) {
-        if (progress && r % 256 == 0 && !progress(r, table.rows.size())) {
+
+    // One row into the plan: true, with the values to store, when it is to
+    // be added.
+    bool check(importfile::Row& row, Plan* plan, FieldValues* values) {
+        ++plan->rowsRead;
+        QString refusal;
+        QStringList cut;
+        *values = convertRow(archive_, row.cells, columns_, options_, &refusal, &cut);
+        if (!refusal.isEmpty()) {
+            plan->refused.append(Refusal{row.line, refusal});
+            return false;
+        }
+        for (const QString& c : cut) plan->cuts.append(Cut{row.line, c});
+        QString key = keyOf(archive_, *values, nullptr);
+        if (!key.isEmpty()) {
+            bool duplicate = false;
+            // The key as the report shows it, for a duplicate only.
+            const auto shown = [&] {
+                QString text;
+                keyOf(archive_, *values, &text);
+                return text;
+            };
+            if (const auto found = stored_.constFind(key); found != stored_.cend()) {
+                plan->duplicates.append(Duplicate{row.line, shown(), found.value(), 0});
+                duplicate = true;
+            } else if (const auto seen = earlier_.constFind(key); seen != earlier_.cend()) {
+                plan->duplicates.append(Duplicate{row.line, shown(), 0, seen.value()});
+                duplicate = true;
+            } else {
+                earlier_.insert(std::move(key), row.line);
+            }
+            if (duplicate && !options_.importDuplicates) return false;
+        }
+        ++plan->accepted;
+        return true;
+    }
+
+private:
+    const ArchiveDefinition& archive_;
+    const QList<qsizetype>& columns_;
+    const Options& options_;
+    QHash<QString, qsizetype> stored_;
+    QHash<QString, qint64> earlier_;
+};
+
+// Hands a row done with back to its source: a source that reads ahead on
+// another thread frees its texts there, where they were made (the values
+// let go of them first, at the next row).
+void giveBack(importfile::Rows& rows, importfile::Row& row) {
+    rows.recycle(std::move(row));
+}
+
+constexpr qsizetype kWriteBlock = qsizetype(1) << 20;
+constexpr qint64 kRowsBetweenProgress = 256;
+
+}  // namespace
+
+Plan prepare(const ArchiveDefinition& archive, const QString& path, importfile::Rows& rows,
+             const QList<qsizetype>& columns, const Options& options,
+             const ScanProgress& progress) {
+    Plan plan;
+    Checker checker(archive, columns, options);
+    if (!checker.readStored(path, &plan)) return plan;
+    importfile::Row row;
+    FieldValues values;
+    for (qint64 r = 0;; ++r) {
+        if (progress && r % kRowsBetweenProgress == 0 && !progress(rows.done(), rows.total())) {
             plan.cancelled = true;
             return plan;
         }
-        const importfile::Row& row = table.rows.at(r);
-        ++plan.rowsRead;
-        QString refusal;
-        QStringList cut;
-        FieldValues values = rowValues(archive, row.cells, columns, options, &refusal, &cut);
-        if (!refusal.isEmpty()) {
-            plan.refused.append(Refusal{row.line, refusal});
-            continue;
-        }
-        for (const QString& c : cut) plan.cuts.append(Cut{row.line, c});
-        QString shown;
-        const QString key = keyOf(archive, values, &shown);
-        if (!key.isEmpty()) {
-            bool duplicate = false;
-            if (const auto found = stored.constFind(key); found != stored.cend()) {
-                plan.duplicates.append(Duplicate{row.line, shown, found.value(), 0});
-                duplicate = true;
-            } else if (const auto seen = earlier.constFind(key); seen != earlier.cend()) {
-                plan.duplicates.append(Duplicate{row.line, shown, 0, seen.value()});
-                duplicate = true;
-            } else {
-                earlier.insert(key, row.line);
-            }
-            if (duplicate && !options.importDuplicates) continue;
-        }
-        plan.accepted.append(std::move(values));
-        plan.acceptedLines.append(row.line);
+        if (!rows.next(&row)) break;
+        checker.check(row, &plan, &values);
+        giveBack(rows, row);
     }
-    plan.ok = true;
+    plan.cancelled = rows.cancelled();
+    plan.error = rows.error();
+    plan.ok = plan.error.isEmpty() && !plan.cancelled;
     return plan;
+}
+
+Plan prepare(const ArchiveDefinition& archive, const QString& path, const importfile::Table& table,
+             const QList<qsizetype>& columns, const Options& options,
+             const ScanProgress& progress) {
+    importfile::TableRows rows(table);
+    return prepare(archive, path, rows, columns, options, progress);
 }
 
 QString report(const ArchiveDefinition& archive, const Plan& plan, bool duplicatesImported) {
     Q_UNUSED(archive);
     QString out;
     out += QStringLiteral("Righe lette: %1\n").arg(plan.rowsRead);
-    out += QStringLiteral("Da aggiungere: %1\n").arg(plan.accepted.size());
+    out += QStringLiteral("Da aggiungere: %1\n").arg(plan.accepted);
     out += QStringLiteral("Rifiutate: %1\n").arg(plan.refused.size());
     for (const Refusal& r : plan.refused) {
         out += QStringLiteral("  riga %1: %2\n").arg(r.line).arg(r.message);
@@ -492,29 +575,103 @@ QString report(const ArchiveDefinition& archive, const Plan& plan, bool duplicat
     return out;
 }
 
-bool write(const ArchiveDefinition& archive, const QString& path, const Plan& plan, QString* error,
-           const ScanProgress& progress, bool* cancelled, qsizetype* first) {
-    if (cancelled) *cancelled = false;
-    if (first) *first = 0;
-    if (plan.accepted.isEmpty()) return true;
+Imported import(const ArchiveDefinition& archive, const QString& path, importfile::Rows& rows,
+                const QList<qsizetype>& columns, const Options& options,
+                const ScanProgress& progress) {
+    Imported result;
+    Plan& plan = result.plan;
+    Checker checker(archive, columns, options);
+    if (!checker.readStored(path, &plan)) return result;
+    const bool existed = QFileInfo::exists(path);
     const qsizetype size = archive.layout->recordSize();
-    QByteArray records;
-    records.reserve(size * plan.accepted.size());
-    for (const FieldValues& values : plan.accepted) {
-        records.append(codec::encode(*archive.layout, values));
-    }
     RecordFile file(path, size);
-    if (!file.open(RecordFile::Access::Write)) {
-        if (error) *error = file.errorString();
-        return false;
+    bool begun = false;
+    // Whatever was appended goes, and a file the import created with it.
+    const auto takeBack = [&] {
+        file.cancelAppend();
+        file.close();
+        if (begun && !existed && QFileInfo(path).size() == 0) QFile::remove(path);
+        begun = false;
+        result.first = 0;
+        result.count = 0;
+    };
+    QByteArray block;
+    block.reserve(kWriteBlock + size);
+    // Writes the block; false when the import must stop (the error, or the
+    // user's Annulla, is in the result).
+    const auto flush = [&] {
+        if (!begun) {
+            if (!file.open(RecordFile::Access::Write)) {
+                result.error = file.errorString();
+                return false;
+            }
+            begun = true;
+            result.first = file.beginAppend();
+            if (result.first == 0) {
+                result.error = file.errorString();
+                return false;
+            }
+        }
+        if (!file.appendRecords(block)) {
+            result.error = file.errorString();
+            return false;
+        }
+        result.count += block.size() / size;
+        block.clear();
+        if (progress && !progress(rows.done(), rows.total())) {
+            result.cancelled = true;
+            return false;
+        }
+        return true;
+    };
+    // With allOrNothing, once a row is not imported nothing more is
+    // written, and the rows are only checked.
+    bool writing = true;
+    importfile::Row row;
+    FieldValues values;
+    for (qint64 r = 1; rows.next(&row); ++r) {
+        if (!checker.check(row, &plan, &values)) {
+            if (options.allOrNothing && writing) {
+                writing = false;
+                block.clear();
+                takeBack();
+            }
+        } else if (writing) {
+            const qsizetype at = block.size();
+            block.append(size, '\0');
+            codec::encodeInto(*archive.layout, values, block.data() + at);
+            if (block.size() >= kWriteBlock && !flush()) {
+                takeBack();
+                return result;
+            }
+        }
+        giveBack(rows, row);
+        if (!writing && progress && r % kRowsBetweenProgress == 0 &&
+            !progress(rows.done(), rows.total())) {
+            result.cancelled = true;
+            return result;
+        }
     }
-    bool stopped = false;
-    const qsizetype number = file.appendAll(records, progress, &stopped);
-    if (number == 0 && error) *error = file.errorString();
+    if (!rows.error().isEmpty() || rows.cancelled()) {
+        takeBack();
+        plan.error = rows.error();
+        plan.cancelled = result.cancelled = rows.cancelled();
+        return result;
+    }
+    plan.ok = true;
+    if (!writing) return result;
+    if (!block.isEmpty() && !flush()) {
+        takeBack();
+        return result;
+    }
+    if (begun && !file.commitAppend()) {
+        result.error = file.errorString();
+        takeBack();
+        return result;
+    }
     file.close();
-    if (cancelled) *cancelled = stopped;
-    if (first) *first = number;
-    return number > 0;
+    result.written = true;
+    return result;
 }
 
 }  // namespace importer

@@ -12,7 +12,9 @@
 // Bringing the rows of a file into an archive, as its card would store
 // them: columns matched to the card's fields, values converted, every row
 // through the card's own checks, duplicates by the archive's natural key,
-// then every accepted row appended in one write.
+// then every accepted row appended in one journaled write. The rows come
+// one at a time (importfile::Rows): no more of a file is held than the row
+// being checked and the block being written.
 namespace importer {
 
 // A column not imported.
@@ -50,6 +52,9 @@ struct Options {
     QString year;                   // a yearly archive's year (four digits)
     bool cutToLimits = false;       // "taglia ai limiti": cut, and list what was cut
     bool importDuplicates = false;  // import the possible duplicates too
+    // Write nothing unless every row is imported (no refusal, no duplicate
+    // left out).
+    bool allOrNothing = false;
 };
 
 // A row not imported, with the message that says why (the card's own for
@@ -74,16 +79,21 @@ struct Plan {
     bool cancelled = false;
     QString error;
     qint64 rowsRead = 0;
-    QList<FieldValues> accepted;  // as they will be stored
-    QList<qint64> acceptedLines;
+    qint64 accepted = 0;  // the rows to be added
     QList<Refusal> refused;
     QList<Duplicate> duplicates;
     QList<Cut> cuts;
 };
 
-// Converts and checks every row of `table` for the archive file at
-// `path` (which may not exist yet): the dry run. Reads the stored records'
-// keys for the duplicates. `progress` counts rows; false cancels.
+// Converts and checks every row for the archive file at `path` (which may
+// not exist yet): the dry run. Reads the stored records' keys for the
+// duplicates, and keeps of the rows only the natural keys seen (for the
+// duplicates among them) and the messages. A file that cannot be read to
+// its end leaves ok false with its message. `progress` is told how far the
+// rows are; false cancels.
+Plan prepare(const ArchiveDefinition& archive, const QString& path, importfile::Rows& rows,
+             const QList<qsizetype>& columns, const Options& options,
+             const ScanProgress& progress = {});
 Plan prepare(const ArchiveDefinition& archive, const QString& path, const importfile::Table& table,
              const QList<qsizetype>& columns, const Options& options,
              const ScanProgress& progress = {});
@@ -97,11 +107,28 @@ FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells
 // their lines and reasons), duplicates, what was cut.
 QString report(const ArchiveDefinition& archive, const Plan& plan, bool duplicatesImported);
 
-// Appends every accepted row to the archive file in one write, under the
-// archive's lock and journal: on failure or Annulla the file is left as it
-// was. `first` receives the number of the first record written.
-bool write(const ArchiveDefinition& archive, const QString& path, const Plan& plan, QString* error,
-           const ScanProgress& progress = {}, bool* cancelled = nullptr,
-           qsizetype* first = nullptr);
+// What an import did.
+struct Imported {
+    // What the rows gave, as the dry run gives it (plan.ok false: the rows
+    // could not be read to their end, and nothing was written).
+    Plan plan;
+    bool written = false;    // the accepted rows are in the archive
+    qsizetype first = 0;     // the number of the first record written
+    qint64 count = 0;        // the records written
+    bool cancelled = false;  // the user stopped it: nothing was written
+    QString error;           // why the archive could not be written
+};
+
+// Checks the rows as prepare() does and appends each accepted one as it
+// goes, in blocks of about 1 MiB, under the archive's lock and through one
+// journal: the append is taken back whole, leaving the file exactly as it
+// was, when the rows cannot be read to their end, on a write failure or a
+// full disk, when `progress` (told after each block) asks to stop, and with
+// Options::allOrNothing at the first row not imported (the rest are still
+// checked, for the report). A crash leaves the journal, and the next opener
+// takes the append back.
+Imported import(const ArchiveDefinition& archive, const QString& path, importfile::Rows& rows,
+                const QList<qsizetype>& columns, const Options& options,
+                const ScanProgress& progress = {});
 
 }  // namespace importer

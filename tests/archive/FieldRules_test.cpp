@@ -31,6 +31,10 @@ TEST(AmountRule, RoundsAnExactHalfUpOnTheDecimalDigits) {
         {"1,2e1", 2, 1200, "12,00"},
         {"5e-3", 2, 1, "0,01"},
         {"123456789012345,6789", 4, 1234567890123456789, "123456789012345,6789"},
+        {"+3,5", 2, 350, "3,50"},
+        {"1E2", 0, 100, "100"},
+        {"1,5e+1", 2, 1500, "15,00"},
+        {" 4,25 ", 2, 425, "4,25"},
     };
     for (const Case& c : cases) {
         const auto units = fieldrules::amountUnits(QString::fromLatin1(c.typed), c.decimals);
@@ -43,7 +47,8 @@ TEST(AmountRule, RoundsAnExactHalfUpOnTheDecimalDigits) {
 }
 
 TEST(AmountRule, RefusesWhatIsNotAnAmount) {
-    for (const char* typed : {"", "abc", "1,2,3", ",", "-", "1e", "1 000", "1234567890123456"}) {
+    for (const char* typed : {"", "abc", "1,2,3", ",", "-", "1e", "1 000", "1234567890123456",
+                              "1e1234", "+", "1e+", "e5", "1,5e", "1.5", "5-", "1,5e2x"}) {
         EXPECT_EQ(fieldrules::amountUnits(QString::fromLatin1(typed), 2), std::nullopt) << typed;
     }
     EXPECT_EQ(fieldrules::amountUnits(QStringLiteral("123456789012345,99"), 2), 12345678901234599);

@@ -45,6 +45,16 @@ QByteArray journalBytes(qint64 number, qint64 offset, qint64 oldLength, const QB
     return j + le32(referenceCrc(j));
 }
 
+// The journal of an append whose length is not known when it begins (an
+// import writing blocks of records), laid out byte by byte.
+QByteArray openEndedJournalBytes(qint64 number, qint64 offset, qint64 oldLength,
+                                 const QByteArray& oldBytes) {
+    QByteArray j = "SLVJRNL2";
+    j += le64(0) + le64(number) + le64(offset) + le64(oldLength);
+    j += le32(0) + le32(quint32(oldBytes.size())) + oldBytes;
+    return j + le32(referenceCrc(j));
+}
+
 class RecordJournalTest : public ::testing::Test {
 protected:
     QString path() const { return dir.filePath(QStringLiteral("Prova.pro")); }
@@ -146,6 +156,13 @@ TEST_F(RecordJournalTest, AnInterruptedSaveIsUndoneByWhicheverActionOpensTheFile
          journalBytes(2, kSize, kSize + 3, recordOf('N'), QByteArray(3, 'z'))},
         {"overwrite of the only record, not started", recordOf('a'), recordOf('a'),
          journalBytes(1, 0, kSize, recordOf('N'), recordOf('a'))},
+        // Never ended: even whole records go.
+        {"open-ended append, three records written", recordOf('a') + recordOf('b'),
+         recordOf('a') + recordOf('b') + recordOf('N') + recordOf('N') + recordOf('N'),
+         openEndedJournalBytes(3, 2 * kSize, 2 * kSize, {})},
+        {"open-ended append over the bytes of an incomplete record",
+         recordOf('a') + QByteArray(3, 'z'), recordOf('a') + recordOf('N') + QByteArray(4, 'N'),
+         openEndedJournalBytes(2, kSize, kSize + 3, QByteArray(3, 'z'))},
     };
     for (const Opener& opener : kOpeners) {
         for (const Case& c : cases) {

@@ -33,23 +33,33 @@ protected:
         f.close();
         original = before;
         // Four hundred rows to append: about 2 MB, written in blocks.
-        importfile::Table table;
         table.ok = true;
-        table.header = {"Cognome", "Nome", "Data rilascio porto", "Prossima scadenza",
-                        "Giorni di preavviso"};
+        table.header = {"Cognome",
+                        "Nome",
+                        "Data rilascio porto",
+                        "Prossima scadenza",
+                        "Giorni di preavviso",
+                        "Codice fiscale"};
         for (int i = 0; i < 400; ++i) {
-            table.rows.append(
-                {i + 2,
-                 {QStringLiteral("Rossi%1").arg(i), "Mario", "10/01/2024", "10/01/2025", "30"}});
+            table.rows.append({i + 2,
+                               {QStringLiteral("Rossi%1").arg(i), "Mario", "10/01/2024",
+                                "10/01/2025", "30", ""}});
         }
-        QList<qsizetype> columns = importer::matchColumns(*hunters, table.header);
+        columns = importer::matchColumns(*hunters, table.header);
         QString error;
         ASSERT_TRUE(importer::applyColumns(*hunters, table.header, "Data rilascio porto=Decorrenza",
                                            &columns, &error))
             << error.toStdString();
-        plan = importer::prepare(*hunters, path, table, columns, {});
+        const importer::Plan plan = importer::prepare(*hunters, path, table, columns, {});
         ASSERT_TRUE(plan.ok);
-        ASSERT_EQ(plan.accepted.size(), 400);
+        ASSERT_EQ(plan.accepted, 400);
+    }
+
+    // The rows of the table imported, as they are checked.
+    importer::Imported importRows(const ScanProgress& progress = {},
+                                  const importer::Options& options = {}) const {
+        importfile::TableRows rows(table);
+        return importer::import(*hunters, path, rows, columns, options, progress);
     }
 
     QByteArray record(const QString& surname) const {
@@ -67,16 +77,16 @@ protected:
     const ArchiveDefinition* hunters = nullptr;
     QString path;
     QByteArray original;
-    importer::Plan plan;
+    importfile::Table table;
+    QList<qsizetype> columns;
 };
 
 TEST_F(ImportWriteTest, AllRowsGoInOneWriteAfterTheStoredRecords) {
-    QString error;
-    qsizetype first = 0;
-    ASSERT_TRUE(importer::write(*hunters, path, plan, &error, {}, nullptr, &first))
-        << error.toStdString();
+    const importer::Imported imported = importRows();
+    ASSERT_TRUE(imported.written) << imported.error.toStdString();
+    EXPECT_EQ(imported.count, 400);
     // After the last complete record: the incomplete bytes are written over.
-    EXPECT_EQ(first, 4);
+    EXPECT_EQ(imported.first, 4);
     const QByteArray bytes = stored();
     EXPECT_EQ(bytes.size(), 403 * hunters->layout->recordSize());
     EXPECT_EQ(bytes.left(3 * hunters->layout->recordSize()),
@@ -87,12 +97,10 @@ TEST_F(ImportWriteTest, AllRowsGoInOneWriteAfterTheStoredRecords) {
 }
 
 TEST_F(ImportWriteTest, AnnullaDuringTheWriteLeavesTheArchiveAsItWas) {
-    QString error;
-    bool cancelled = false;
     int calls = 0;
-    EXPECT_FALSE(importer::write(
-        *hunters, path, plan, &error, [&](qint64, qint64) { return ++calls < 2; }, &cancelled));
-    EXPECT_TRUE(cancelled);
+    const importer::Imported imported = importRows([&](qint64, qint64) { return ++calls < 2; });
+    EXPECT_FALSE(imported.written);
+    EXPECT_TRUE(imported.cancelled);
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(stored(), original);
     EXPECT_FALSE(QFile::exists(journal::pathOf(path)));
@@ -104,7 +112,9 @@ TEST_F(ImportWriteTest, AFullDiskDuringTheWriteLeavesTheArchiveAsItWas) {
         WriteFailure full(WriteFailure::Kind::DiskFillsAt, folder.path(),
                           original.size() + 1500000);
         if (!full.possible()) GTEST_SKIP() << "no file size limit here";
-        EXPECT_FALSE(importer::write(*hunters, path, plan, &error));
+        const importer::Imported imported = importRows();
+        EXPECT_FALSE(imported.written);
+        error = imported.error;
     }
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(stored(), original);
@@ -116,8 +126,7 @@ TEST_F(ImportWriteTest, AProgramKilledDuringTheWriteLeavesTheArchiveAsItWas) {
     // opener.
     EXPECT_EXIT(
         {
-            QString error;
-            importer::write(*hunters, path, plan, &error, [](qint64, qint64) {
+            importRows([](qint64, qint64) {
                 ::_exit(3);
                 return true;
             });
@@ -130,6 +139,47 @@ TEST_F(ImportWriteTest, AProgramKilledDuringTheWriteLeavesTheArchiveAsItWas) {
     file.close();
     EXPECT_EQ(stored(), original);
     EXPECT_FALSE(QFile::exists(journal::pathOf(path)));
+}
+
+// With --tutto-o-niente, a row not imported after blocks of records were
+// already written takes them all back: the file is again byte for byte
+// what it was.
+TEST_F(ImportWriteTest, ARowNotImportedAfterWrittenBlocksTakesTheWholeAppendBack) {
+    const QString taxCode = QStringLiteral("RSSMRA80A01H501U");
+    struct Case {
+        const char* name;
+        QStringList last;   // the last row's cells
+        bool taxCodeFirst;  // the first row has the same tax code
+    };
+    const Case cases[] = {
+        {"refused by the card", {"", "Anna", "10/01/2024", "10/01/2025", "30", ""}, false},
+        {"a duplicate of the first row",
+         {"Verdi", "Anna", "10/01/2024", "10/01/2025", "30", taxCode},
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        table.rows.last().cells = c.last;
+        table.rows.first().cells[5] = c.taxCodeFirst ? taxCode : QString();
+        qint64 largest = 0;
+        importer::Options options;
+        options.allOrNothing = true;
+        const importer::Imported imported = importRows(
+            [&](qint64, qint64) {
+                largest = qMax(largest, QFile(path).size());
+                return true;
+            },
+            options);
+        EXPECT_TRUE(imported.plan.ok);
+        EXPECT_FALSE(imported.written);
+        EXPECT_EQ(imported.count, 0);
+        EXPECT_EQ(imported.plan.rowsRead, 400);
+        EXPECT_EQ(imported.plan.accepted, 399);
+        // At least a megabyte of records had reached the file.
+        EXPECT_GT(largest, original.size() + (1 << 20));
+        EXPECT_EQ(stored(), original);
+        EXPECT_FALSE(QFile::exists(journal::pathOf(path)));
+    }
 }
 
 }  // namespace

@@ -155,6 +155,38 @@ TEST_F(ImportTest, ReadsQuotingSeparatorsAndEncodingsAsSpreadsheetsWriteThem) {
     }
 }
 
+// The encoding is found over the whole file, read a megabyte at a time: a
+// letter whose two UTF-8 bytes fall on either side of a block's end is
+// still UTF-8, and a Windows-1252 letter there is not.
+TEST_F(ImportTest, TheEncodingIsFoundAcrossTheFilesBlocks) {
+    struct Case {
+        const char* name;
+        QByteArray letter;  // its bytes, the first ending the first megabyte
+        importfile::Encoding encoding;
+    };
+    const Case cases[] = {
+        {"UTF-8 cut in two", "\xC3\xA8", importfile::Encoding::Utf8},
+        {"three UTF-8 bytes cut after two", "\xE2\x82\xAC", importfile::Encoding::Utf8},
+        {"Windows-1252", "\xE8", importfile::Encoding::Cp1252},
+    };
+    for (const Case& c : cases) {
+        QByteArray bytes = "Cognome;Nome\n";
+        while (bytes.size() < (1 << 20) - 40) bytes += "Rossi;Mario\n";
+        const qsizetype padding = (1 << 20) - bytes.size() - 7;
+        bytes += "Verdi;" + QByteArray(padding, 'a');
+        bytes += c.letter + "\nNeri;Eva\n";
+        ASSERT_EQ(bytes.indexOf(c.letter), (1 << 20) - 1) << c.name;
+        const importfile::Table table =
+            importfile::read(writeFile(QStringLiteral("in.csv"), bytes));
+        ASSERT_TRUE(table.ok) << c.name << ": " << table.error.toStdString();
+        EXPECT_EQ(table.encoding, c.encoding) << c.name;
+        const QString expected = c.encoding == importfile::Encoding::Utf8
+                                     ? QString::fromUtf8(c.letter)
+                                     : QStringLiteral("è");
+        EXPECT_TRUE(table.rows.at(table.rows.size() - 2).cells.at(1).endsWith(expected)) << c.name;
+    }
+}
+
 // A device that fails after some bytes, as a file that cannot be read
 // midway (a network share gone, a failing disk).
 class FailingDevice : public QIODevice {
@@ -185,6 +217,11 @@ private:
 TEST_F(ImportTest, EveryBadFileIsRefusedWithItsLineAndNothingIsWritten) {
     QByteArray longLine = "Cognome;Nome\n";
     longLine += QByteArray(5 << 20, 'x');
+    // Good rows enough for several blocks of records written, then a bad
+    // one: the records written go, and the file the import created.
+    QByteArray lateError = "Cognome;Nome;Decorrenza;Scadenza;Preavviso\n";
+    for (int i = 0; i < 1000; ++i) lateError += "Rossi;Mario;10/01/2024;10/01/2025;30\n";
+    lateError += "Verdi;Anna;10/01/2024;10/01/2025;30;x\n";
     struct Case {
         const char* name;
         QByteArray bytes;  // null: no file at all
@@ -201,6 +238,8 @@ TEST_F(ImportTest, EveryBadFileIsRefusedWithItsLineAndNothingIsWritten) {
         {"more cells than the header", "Cognome;Nome\nRossi;Mario\nVerdi;Anna;x\n",
          "riga 3: la riga ha 3 celle, più delle 2 dell'intestazione."},
         {"a single endless line", longLine, "riga 2: la riga è più lunga di 4 MB"},
+        {"more cells after a thousand good rows", lateError,
+         "riga 1002: la riga ha 6 celle, più delle 5 dell'intestazione."},
         {"missing", QByteArray(), "Impossibile aprire il file"},
     };
     for (const Case& c : cases) {
@@ -426,6 +465,38 @@ TEST_F(ImportTest, DuplicatesOfStoredRecordsAndOfEarlierRowsAreSkippedUnlessWant
     EXPECT_TRUE(anyway.out.contains(QStringLiteral("Possibili doppioni: 3 (importati comunque)")))
         << anyway.out.toStdString();
     EXPECT_EQ(readAll(archiveNamed("anagrafica").recordFile()).size(), 9 * size);
+}
+
+// The rows are read a block at a time and not kept; the keys seen are,
+// so the last row of a long file is still found to repeat the first.
+TEST_F(ImportTest, TheLastRowOfALongFileIsADuplicateOfTheFirst) {
+    const QString taxCode = QStringLiteral("RSSMRA80A01H501U");
+    QList<QStringList> rows;
+    const QString note(200, u'n');
+    rows.append({"Rossi", "Mario", taxCode, "", "10/01/2024", "10/01/2025", "30", note});
+    for (int i = 0; i < 5000; ++i) {
+        rows.append({QStringLiteral("Verdi%1").arg(i), "Anna", "", "", "10/01/2024", "10/01/2025",
+                     "30", note});
+    }
+    rows.append({"Rossi", "Mario", taxCode, "", "10/01/2024", "10/01/2025", "30", note});
+    const QByteArray csv = hunterCsv(rows);
+    ASSERT_GT(csv.size(), 1 << 20);
+    const QString file = writeFile(QStringLiteral("soci.csv"), csv);
+    const QString colonne = QStringLiteral("Data di rilascio del porto=Decorrenza");
+    const QString expected = QStringLiteral(
+        "Possibili doppioni: 1 (non importati)\n  riga 5003: RSSMRA80A01H501U, come la riga 2\n");
+    const CommandResult dry =
+        runCommand({"importa", "anagrafica", "--file", file, "--colonne", colonne, "--prova"});
+    EXPECT_TRUE(dry.out.contains(expected)) << dry.out.toStdString();
+    const CommandResult run =
+        runCommand({"importa", "anagrafica", "--file", file, "--colonne", colonne});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.contains(expected)) << run.out.toStdString();
+    EXPECT_TRUE(
+        run.out.contains(QStringLiteral("Schede importate: 5001 (dalla n. 1 alla n. 5001).")))
+        << run.out.toStdString();
+    EXPECT_EQ(readAll(archiveNamed("anagrafica").recordFile()).size(),
+              5001 * archiveNamed("anagrafica").layout->recordSize());
 }
 
 TEST_F(ImportTest, WhatTheRecordsHoldComesBackEvenWhereTheCardOnlyHelpsTyping) {
