@@ -1,5 +1,6 @@
 #include "app/GuiArchives.h"
 
+#include "archive/ArchiveDefinition.h"
 #include "communications/GuiCommunications.h"
 #include "deadlines/GuiDeadlines.h"
 #include "hunters/GuiHunters.h"
@@ -12,14 +13,22 @@ namespace archives {
 const QList<GuiArchive>& windows() {
     // One line per archive.
     static const QList<GuiArchive> list{
-        hunters::guiArchive(),
-        teams::guiArchive(),
-        communications::guiArchive(),
-        weapons::guiArchive(),
-        hunts::guiArchive(),
-        deadlines::guiArchive(),
+        hunters::guiArchive(), teams::guiArchive(), communications::guiArchive(),
+        weapons::guiArchive(), hunts::guiArchive(), deadlines::guiArchive(),
     };
     return list;
+}
+
+QStringList captions(const QList<const ArchiveDefinition*>& list) {
+    QStringList names;
+    for (const ArchiveDefinition* archive : list) {
+        QString caption = QString::fromLatin1(archive->name);
+        for (const GuiArchive& window : windows()) {
+            if (window.archive && &window.archive() == archive) caption = window.caption;
+        }
+        names.append(caption);
+    }
+    return names;
 }
 
 }  // namespace archives

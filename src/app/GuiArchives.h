@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 
 #include "archive/GuiArchive.h"
 
@@ -10,5 +11,8 @@ namespace archives {
 // order (three to a row), each with its card, or disabled while the
 // archive is still to come.
 const QList<GuiArchive>& windows();
+// The names the user knows the archives by, the captions of their tiles
+// ("Anagrafica Cacciatori"), in the order of `list`.
+QStringList captions(const QList<const ArchiveDefinition*>& list);
 
 }  // namespace archives

@@ -89,7 +89,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         window.exec();
     });
     connect(imgImporta, &QToolButton::clicked, this, [this] {
-        ImportWindow window(archives::all(), this);
+        ImportWindow window(archives::all(), this, archives::captions(archives::all()));
         window.exec();
     });
     connect(imgGuida, &QToolButton::clicked, this,

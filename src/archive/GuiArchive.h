@@ -5,6 +5,7 @@
 #include "report/SheetPrintWindow.h"
 
 class CardWindow;
+struct ArchiveDefinition;
 
 // One archive as the windows know it, declared once by the archive's
 // folder: its launcher tile and its card window. The registry
@@ -16,4 +17,5 @@ struct GuiArchive {
     const char* window;  // the card's window name, "TfrmAnagrafica"; null for a tile still to come
     CardWindow* (*createCard)() = nullptr;    // null: the tile stays disabled
     const SheetPrinting* printing = nullptr;  // the card's print windows, if it prints a sheet
+    const ArchiveDefinition& (*archive)() = nullptr;  // the archive as the core knows it
 };

@@ -1,5 +1,6 @@
 #include "communications/GuiCommunications.h"
 
+#include "communications/CommunicationsArchive.h"
 #include "communications/TfrmComunicazioni.h"
 
 namespace communications {
@@ -11,6 +12,7 @@ GuiArchive guiArchive() {
         .icon = "comunicazioni",
         .window = "TfrmComunicazioni",
         .createCard = []() -> CardWindow* { return new TfrmComunicazioni; },
+        .archive = &communications::archive,
     };
 }
 

@@ -1,5 +1,6 @@
 #include "deadlines/GuiDeadlines.h"
 
+#include "deadlines/DeadlinesArchive.h"
 #include "deadlines/TfrmScadenzario.h"
 
 namespace deadlines {
@@ -11,6 +12,7 @@ GuiArchive guiArchive() {
         .icon = "scadenze",
         .window = "TfrmScadenzario",
         .createCard = []() -> CardWindow* { return new TfrmScadenzario; },
+        .archive = &deadlines::archive,
     };
 }
 

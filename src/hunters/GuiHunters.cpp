@@ -1,5 +1,6 @@
 #include "hunters/GuiHunters.h"
 
+#include "hunters/HuntersArchive.h"
 #include "hunters/TfrmAnagrafica.h"
 
 namespace hunters {
@@ -12,6 +13,7 @@ GuiArchive guiArchive() {
         .window = "TfrmAnagrafica",
         .createCard = []() -> CardWindow* { return new TfrmAnagrafica; },
         .printing = &TfrmAnagrafica::sheetPrinting(),
+        .archive = &hunters::archive,
     };
 }
 

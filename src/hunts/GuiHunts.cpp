@@ -1,5 +1,6 @@
 #include "hunts/GuiHunts.h"
 
+#include "hunts/HuntsArchive.h"
 #include "hunts/TfrmBattute.h"
 
 namespace hunts {
@@ -11,6 +12,7 @@ GuiArchive guiArchive() {
         .icon = "battute",
         .window = "TfrmBattute",
         .createCard = []() -> CardWindow* { return new TfrmBattute; },
+        .archive = &hunts::archive,
     };
 }
 

@@ -32,7 +32,8 @@ QLabel* caption(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-ImportWindow::ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* parent)
+ImportWindow::ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* parent,
+                           QStringList captions)
     : QDialog(parent), archives_(std::move(archives)) {
     setObjectName(QStringLiteral("TfrmImporta"));
     setWindowTitle(QStringLiteral(" Selvadoro - Importa un elenco"));
@@ -43,8 +44,9 @@ ImportWindow::ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* pa
     auto* top = new QHBoxLayout;
     cboArchivio_ = new QComboBox(this);
     cboArchivio_->setObjectName(QStringLiteral("cboArchivio"));
-    for (const ArchiveDefinition* archive : archives_) {
-        cboArchivio_->addItem(QString::fromLatin1(archive->name));
+    for (qsizetype i = 0; i < archives_.size(); ++i) {
+        cboArchivio_->addItem(i < captions.size() ? captions.at(i)
+                                                  : QString::fromLatin1(archives_.at(i)->name));
     }
     txtAnno_ = new QLineEdit(this);
     txtAnno_->setObjectName(QStringLiteral("txtAnno"));
@@ -331,7 +333,7 @@ bool ImportWindow::importRows() {
     if (!seams::messages().confirm(
             QStringLiteral("Si vogliono aggiungere %1 schede all'archivio %2?")
                 .arg(plan_.accepted)
-                .arg(QString::fromLatin1(archive().name)))) {
+                .arg(cboArchivio_->currentText()))) {
         return false;
     }
     // The file read again, each accepted row written as it is checked.

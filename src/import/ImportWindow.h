@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QStringList>
 
 #include "import/ImportFile.h"
 #include "import/Importer.h"
@@ -21,7 +22,10 @@ class QTableWidget;
 class ImportWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* parent = nullptr);
+    // `captions` names the archives for the user, in their order (by default
+    // their command-line names).
+    explicit ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* parent = nullptr,
+                          QStringList captions = {});
 
     // The steps, as the buttons run them.
     bool readFile();

@@ -1,5 +1,6 @@
 #include "teams/GuiTeams.h"
 
+#include "teams/TeamsArchive.h"
 #include "teams/TfrmSquadre.h"
 
 namespace teams {
@@ -11,6 +12,7 @@ GuiArchive guiArchive() {
         .icon = "squadre",
         .window = "TfrmSquadre",
         .createCard = []() -> CardWindow* { return new TfrmSquadre; },
+        .archive = &teams::archive,
     };
 }
 

@@ -1,6 +1,7 @@
 #include "weapons/GuiWeapons.h"
 
 #include "weapons/TfrmArmi.h"
+#include "weapons/WeaponsArchive.h"
 
 namespace weapons {
 
@@ -12,6 +13,7 @@ GuiArchive guiArchive() {
         .window = "TfrmArmi",
         .createCard = []() -> CardWindow* { return new TfrmArmi; },
         .printing = &TfrmArmi::sheetPrinting(),
+        .archive = &weapons::archive,
     };
 }
 

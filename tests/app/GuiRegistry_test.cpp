@@ -67,6 +67,24 @@ TEST_F(RegistryTest, EveryArchiveHasOneCardAndEveryCardOneArchive) {
     EXPECT_EQ(cardLayouts, coreLayouts);
 }
 
+// The windows that choose among archives (the import) show the names the
+// user knows from the launcher, not the command line's.
+TEST_F(RegistryTest, EveryTileNamesItsArchiveWhichTheWindowsCallByTheTilesCaption) {
+    for (const GuiArchive& tile : archives::windows()) {
+        if (!tile.createCard) continue;
+        ASSERT_NE(tile.archive, nullptr) << tile.tile;
+        CardWindow* c = card(QString::fromLatin1(tile.window));
+        ASSERT_NE(c, nullptr) << tile.window;
+        EXPECT_EQ(tile.archive().layout, c->definition().layout) << tile.tile;
+    }
+    EXPECT_EQ(archives::captions({archives::named(QStringLiteral("anagrafica")),
+                                  archives::named(QStringLiteral("scadenzario"))}),
+              (QStringList{QStringLiteral("Anagrafica Cacciatori"),
+                           QStringLiteral("Scadenze e Pagamenti")}));
+    const QStringList captions = archives::captions(archives::all());
+    EXPECT_EQ(QSet<QString>(captions.begin(), captions.end()).size(), archives::all().size());
+}
+
 TEST_F(RegistryTest, EveryRecordFieldHasItsControlOnTheCard) {
     for (const auto& c : cards) {
         const RecordLayout& layout = *c->definition().layout;

@@ -23,9 +23,9 @@
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
+#include "import/ImportWindow.h"
 #include "mailing/MailingJobs.h"
 #include "mailing/MailingWindow.h"
-#include "import/ImportWindow.h"
 #include "shell/HelpTopics.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmGuida.h"
@@ -88,7 +88,11 @@ inline QList<WindowRow> programWindows() {
         {"TfrmCarta", owned<TfrmCarta>()},
         {"TfrmAllegaCartella", owned<TfrmAllegaCartella>()},
         {"TfrmCalendario", owned<TfrmCalendario>()},
-        {"TfrmImporta", owned<ImportWindow>(archives::all())},
+        {"TfrmImporta",
+         [](CardWindow& owner) -> std::unique_ptr<QWidget> {
+             return std::make_unique<ImportWindow>(archives::all(), &owner,
+                                                   archives::captions(archives::all()));
+         }},
         {"BackupWindow", owned<BackupWindow>(archives::all())},
     };
     for (const HelpTopic* topic : archives::helpTopics()) {
