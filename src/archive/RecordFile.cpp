@@ -158,69 +158,6 @@ qsizetype RecordFile::append(const QByteArray& record) {
     return writeAt(count(), record) ? position_ : 0;
 }
 
-qsizetype RecordFile::appendAll(const QByteArray& records, const ScanProgress& progress,
-                                bool* cancelled) {
-    if (cancelled) *cancelled = false;
-    if (!file_.isOpen() || !lockFile_.isLocked()) {
-        fail(fileerror::text(Cause::NotOpenForWriting));
-        return 0;
-    }
-    if (records.isEmpty() || records.size() % recordSize_ != 0) {
-        fail(fileerror::text(Cause::WrongRecordSize));
-        return 0;
-    }
-    const qsizetype index = count();
-    // The journal of one write whose "record" is the whole block: a save cut
-    // short anywhere in it is taken back whole by the next opener.
-    journal::Entry entry;
-    entry.recordSize = records.size();
-    entry.number = index + 1;
-    entry.offset = index * recordSize_;
-    entry.oldLength = file_.size();
-    entry.newChecksum = journal::crc32(records);
-    const qint64 replaced = qMin<qint64>(entry.recordSize, entry.oldLength - entry.offset);
-    if (replaced > 0) {
-        if (!file_.seek(entry.offset)) {
-            fail(fileerror::of(file_));
-            return 0;
-        }
-        entry.image = file_.read(replaced);
-        if (entry.image.size() != replaced) {
-            fail(fileerror::text(Cause::Unreadable));
-            return 0;
-        }
-    }
-    const QString journalPath = journal::pathOf(file_.fileName());
-    QString error;
-    if (!journal::write(journalPath, entry, &error)) {
-        fail(error);
-        return 0;
-    }
-    const auto takeBack = [&](const QString& reason) {
-        QString undoError;
-        if (journal::undo(file_, entry, &undoError)) QFile::remove(journalPath);
-        fail(reason);
-        return qsizetype(0);
-    };
-    if (!file_.seek(entry.offset)) return takeBack(fileerror::of(file_));
-    constexpr qsizetype kBlock = qsizetype(1) << 20;
-    for (qsizetype done = 0; done < records.size();) {
-        const qsizetype size = qMin(kBlock, records.size() - done);
-        if (file_.write(records.constData() + done, size) != size) {
-            return takeBack(fileerror::of(file_));
-        }
-        done += size;
-        if (progress && !progress(done, records.size())) {
-            if (cancelled) *cancelled = true;
-            return takeBack(QString());
-        }
-    }
-    if (!filelock::syncFile(file_)) return takeBack(fileerror::of(file_));
-    QFile::remove(journalPath);
-    position_ = index + records.size() / recordSize_;
-    return index + 1;
-}
-
 qsizetype RecordFile::beginAppend() {
     if (!file_.isOpen() || !lockFile_.isLocked() || appending_) {
         fail(fileerror::text(Cause::NotOpenForWriting));

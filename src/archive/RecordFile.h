@@ -65,13 +65,6 @@ public:
     // Writes after the last complete record; returns its record number, or
     // 0 on failure. Needs Access::Write.
     qsizetype append(const QByteArray& record);
-    // Appends several whole records (`records` holds a multiple of the
-    // record size) as one write through the journal: all of them are on the
-    // disk when this returns true; on failure, or when `progress` (told the
-    // bytes written) asks to stop, the file is as it was (`*cancelled` set
-    // for the latter). Returns the number of the first record, or 0.
-    qsizetype appendAll(const QByteArray& records, const ScanProgress& progress = {},
-                        bool* cancelled = nullptr);
 
     // An append of records made while it is written (an import converting
     // its rows), in blocks, through one journal that notes the file's

@@ -18,7 +18,7 @@ class QTableWidget;
 // The one window that imports a list into any archive of the registry:
 // the archive (and a yearly archive's year), the file, its columns matched
 // to the card's fields, the first 20 rows as they would be stored, the dry
-// run's report, then the import in one write with progress and "Annulla".
+// run's report, then the import under one journal with progress and "Annulla".
 class ImportWindow : public QDialog {
     Q_OBJECT
 public:
