@@ -18,8 +18,8 @@ constexpr qsizetype kMiB = 1 << 20;
 
 // Bytes that compress as records do, with stretches that do not (as a
 // photo): `size` bytes from a fixed generator.
-QByteArray mixed(qsizetype size, unsigned seed) {
-    std::mt19937 random(seed);
+QByteArray mixed(qsizetype size, unsigned variant) {
+    std::mt19937 random(variant);
     QByteArray bytes;
     bytes.reserve(size);
     int record = 0;
@@ -64,14 +64,14 @@ TEST(ZipArchiveTest, EntriesOfManyPiecesRoundTripThroughUnzipAndPython) {
     {
         ziparchive::Writer writer(zip);
         ASSERT_TRUE(writer.isOpen()) << writer.errorString().toStdString();
-        unsigned seed = 1;
+        unsigned variant = 1;
         for (const Sized& entry : kEntries) {
             const QString name = QString::fromUtf8(entry.name);
-            const QByteArray bytes = mixed(entry.size, seed++);
+            const QByteArray bytes = mixed(entry.size, variant++);
             written.insert(name, bytes);
             // Files and bytes in turn.
-            if (seed % 2 == 0) {
-                QFile file(folder.filePath(QStringLiteral("sorgente %1").arg(seed)));
+            if (variant % 2 == 0) {
+                QFile file(folder.filePath(QStringLiteral("sorgente %1").arg(variant)));
                 ASSERT_TRUE(file.open(QIODevice::WriteOnly));
                 ASSERT_EQ(file.write(bytes), bytes.size());
                 file.close();
