@@ -592,6 +592,23 @@ FieldValues cardValues(const ArchiveDefinition& archive) {
     return values;
 }
 
+// A record that is not a duplicate of `values`: the last letter of the
+// archive's first plain-text key field changed.
+FieldValues notADuplicateOf(const ArchiveDefinition& archive, const FieldValues& values) {
+    FieldValues other = values;
+    for (const FieldId& key : archive.naturalKey) {
+        const auto f = std::find_if(archive.card->fields.begin(), archive.card->fields.end(),
+                                    [&](const CardField& c) { return c.field.index == key.index; });
+        if (f == archive.card->fields.end() || f->kind != CardFieldKind::Edit ||
+            importer::matchingName(QString::fromUtf8(f->label)).startsWith("data")) {
+            continue;
+        }
+        other[key.index].back() = other[key.index].back() == u'Z' ? u'Y' : u'Z';
+        break;
+    }
+    return other;
+}
+
 TEST_F(ImportTest, EveryArchiveRoundTripsThroughACsvFileByteForByte) {
     for (const ArchiveDefinition* archive : archives::all()) {
         SCOPED_TRACE(archive->name);
@@ -616,19 +633,7 @@ TEST_F(ImportTest, EveryArchiveRoundTripsThroughACsvFileByteForByte) {
                 header[c] = QString::fromLatin1(archive->layout->fields[std::size_t(field)].name);
             }
         }
-        FieldValues other = values;
-        // Another key: the last letter of the key's first plain text changed.
-        for (const FieldId& key : archive->naturalKey) {
-            const auto f =
-                std::find_if(archive->card->fields.begin(), archive->card->fields.end(),
-                             [&](const CardField& c) { return c.field.index == key.index; });
-            if (f == archive->card->fields.end() || f->kind != CardFieldKind::Edit ||
-                importer::matchingName(QString::fromUtf8(f->label)).startsWith("data")) {
-                continue;
-            }
-            other[key.index].back() = other[key.index].back() == u'Z' ? u'Y' : u'Z';
-            break;
-        }
+        const FieldValues other = notADuplicateOf(*archive, values);
         for (const CardField& f : archive->card->fields) second.append(other.at(f.field.index));
         const QString file = writeFile(QStringLiteral("elenco.csv"),
                                        csvLine(header) + csvLine(first) + csvLine(second));
@@ -663,20 +668,7 @@ TEST_F(ImportTest, EveryArchivesCompleteCsvExportComesBackByteForByte) {
         QDir(folder.path()).removeRecursively();
         QDir().mkpath(folder.path());
         const FieldValues values = cardValues(*archive);
-        FieldValues other = values;
-        // A second record, not a duplicate of the first: the last letter of
-        // the key's first plain text changed.
-        for (const FieldId& key : archive->naturalKey) {
-            const auto f =
-                std::find_if(archive->card->fields.begin(), archive->card->fields.end(),
-                             [&](const CardField& c) { return c.field.index == key.index; });
-            if (f == archive->card->fields.end() || f->kind != CardFieldKind::Edit ||
-                importer::matchingName(QString::fromUtf8(f->label)).startsWith("data")) {
-                continue;
-            }
-            other[key.index].back() = other[key.index].back() == u'Z' ? u'Y' : u'Z';
-            break;
-        }
+        const FieldValues other = notADuplicateOf(*archive, values);
         QString year;
         QStringList anno;
         if (archive->yearFile) {
