@@ -214,15 +214,20 @@ void BackupWindow::backUpNow() {
         outcome = backup::create(archives_, backup::folderOf(settings), settings.keep,
                                  progress.callback());
     }
+    announce(outcome, QStringLiteral("Backup annullato."),
+             QStringLiteral("Backup scritto e verificato:\n"));
+}
+
+void BackupWindow::announce(const backup::Outcome& outcome, const QString& cancelled,
+                            const QString& done) {
     refresh();
     if (outcome.cancelled) {
-        status_->setText(QStringLiteral("Backup annullato."));
+        status_->setText(cancelled);
     } else if (!outcome.ok) {
         seams::messages().error(outcome.error);
         status_->setText(outcome.error);
     } else {
-        const QString text = QStringLiteral("Backup scritto e verificato:\n") +
-                             QDir::toNativeSeparators(outcome.path);
+        const QString text = done + QDir::toNativeSeparators(outcome.path);
         status_->setText(text);
         seams::messages().information(text);
     }
@@ -257,17 +262,6 @@ void BackupWindow::restoreFrom(const QString& zipPath) {
         outcome = backup::restore(zipPath, archives_, backup::folderOf(settings), settings.keep,
                                   progress.callback());
     }
-    refresh();
-    if (outcome.cancelled) {
-        status_->setText(QStringLiteral("Ripristino annullato: i file sono rimasti come erano."));
-    } else if (!outcome.ok) {
-        seams::messages().error(outcome.error);
-        status_->setText(outcome.error);
-    } else {
-        const QString text =
-            QStringLiteral("Ripristino eseguito. Lo stato precedente è nel backup\n") +
-            QDir::toNativeSeparators(outcome.path);
-        status_->setText(text);
-        seams::messages().information(text);
-    }
+    announce(outcome, QStringLiteral("Ripristino annullato: i file sono rimasti come erano."),
+             QStringLiteral("Ripristino eseguito. Lo stato precedente è nel backup\n"));
 }

@@ -4,6 +4,9 @@
 #include <QList>
 
 struct ArchiveDefinition;
+namespace backup {
+struct Outcome;
+}
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -34,6 +37,9 @@ public:
 private:
     void showChanges();
     void restoreFrom(const QString& zipPath);
+    // The end of a backup or restore: the list read again, then the outcome
+    // in the status line and in a message (`done` before the zip's path).
+    void announce(const backup::Outcome& outcome, const QString& cancelled, const QString& done);
     bool storeSettings();
 
     QList<const ArchiveDefinition*> archives_;
