@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <algorithm>
 #include <condition_variable>
 #include <cstring>
 #include <deque>
@@ -184,10 +185,84 @@ QString encodingName(Encoding encoding) {
     return encoding == Encoding::Cp1252 ? QStringLiteral("cp1252") : QStringLiteral("utf-8");
 }
 
-bool TableRows::next(Row* row) {
-    if (next_ >= table_.rows.size()) return false;
-    *row = table_.rows.at(next_++);
-    return true;
+void RowBatch::cells(qsizetype row, QStringList* cells) const {
+    const auto r = std::size_t(row);
+    if (!decoded_.empty()) {
+        *cells = decoded_[r];
+        while (cells->size() < width_) cells->append(QString());
+        return;
+    }
+    const qsizetype first = r == 0 ? 0 : rowEnds_[r - 1];
+    const qsizetype end = rowEnds_[r];
+    cells->resize(qMax(width_, end - first));
+    qsizetype start = first == 0 ? 0 : cellEnds_[std::size_t(first - 1)];
+    for (qsizetype c = first; c < end; ++c) {
+        const qsizetype stop = cellEnds_[std::size_t(c)];
+        (*cells)[c - first] =
+            decodeCell(QByteArrayView(bytes_.data() + start, stop - start), encoding_);
+        start = stop;
+    }
+    for (qsizetype c = end - first; c < cells->size(); ++c) (*cells)[c] = QString();
+}
+
+void RowBatch::clear() {
+    lines_.clear();
+    bytes_.clear();
+    cellEnds_.clear();
+    rowEnds_.clear();
+    decoded_.clear();
+}
+
+void RowBatch::setShape(Encoding encoding, qsizetype width) {
+    encoding_ = encoding;
+    width_ = width;
+}
+
+void RowBatch::append(qint64 line, const QList<QByteArrayView>& cells) {
+    lines_.push_back(line);
+    for (const QByteArrayView cell : cells) {
+        bytes_.append(cell.data(), std::size_t(cell.size()));
+        cellEnds_.push_back(qsizetype(bytes_.size()));
+    }
+    rowEnds_.push_back(qsizetype(cellEnds_.size()));
+}
+
+void RowBatch::append(const Row& row) {
+    lines_.push_back(row.line);
+    decoded_.push_back(row.cells);
+}
+
+void RowBatch::append(const RowBatch& other, qsizetype first, qsizetype count) {
+    encoding_ = other.encoding_;
+    width_ = other.width_;
+    if (count <= 0) return;
+    const auto from = std::size_t(first);
+    const auto to = std::size_t(first + count);
+    lines_.insert(lines_.end(), other.lines_.begin() + from, other.lines_.begin() + to);
+    if (!other.decoded_.empty()) {
+        decoded_.insert(decoded_.end(), other.decoded_.begin() + from, other.decoded_.begin() + to);
+        return;
+    }
+    const auto cellFrom = std::size_t(from == 0 ? 0 : other.rowEnds_[from - 1]);
+    const auto cellTo = std::size_t(other.rowEnds_[to - 1]);
+    const qsizetype byteFrom = cellFrom == 0 ? 0 : other.cellEnds_[cellFrom - 1];
+    const qsizetype byteTo = cellTo == 0 ? 0 : other.cellEnds_[cellTo - 1];
+    const qsizetype byteShift = qsizetype(bytes_.size()) - byteFrom;
+    const qsizetype cellShift = qsizetype(cellEnds_.size()) - qsizetype(cellFrom);
+    bytes_.append(other.bytes_, std::size_t(byteFrom), std::size_t(byteTo - byteFrom));
+    for (std::size_t c = cellFrom; c < cellTo; ++c) {
+        cellEnds_.push_back(other.cellEnds_[c] + byteShift);
+    }
+    for (std::size_t r = from; r < to; ++r) rowEnds_.push_back(other.rowEnds_[r] + cellShift);
+}
+
+bool TableRows::nextBatch(RowBatch* batch) {
+    batch->clear();
+    batch->setShape(Encoding::Utf8, table_.header.size());
+    for (; next_ < table_.rows.size() && batch->size() < kBatchRows; ++next_) {
+        batch->append(table_.rows.at(next_));
+    }
+    return !batch->isEmpty();
 }
 
 struct Reader::State {
@@ -207,9 +282,10 @@ struct Reader::State {
     bool headerRead = false;
     bool ended = false;
     bool stopped = false;
-    std::deque<Row> queue;
+    // The rows of the block read last, and the first not yet handed out.
+    RowBatch queue;
+    qsizetype front = 0;
     qint64 handed = 0;
-    qint64 produced = 0;
     // The error the parser's sink found.
     QString sinkError;
     qint64 sinkErrorLine = 0;
@@ -218,13 +294,24 @@ struct Reader::State {
         table = failed(std::move(table), at, message);
         stopped = true;
         queue.clear();
+        front = 0;
         return false;
     }
     bool cancel() {
         table.cancelled = true;
         stopped = true;
         queue.clear();
+        front = 0;
         return false;
+    }
+    bool queued() const { return front < queue.size(); }
+    // Fills the queue with the rows of the next blocks; false when none
+    // is left.
+    bool refill() {
+        while (!queued() && !ended && !stopped) {
+            if (!fill()) return false;
+        }
+        return !stopped && queued();
     }
     bool survey();
     bool acceptRow(qint64 at, const QList<QByteArrayView>& cells);
@@ -313,29 +400,26 @@ bool Reader::State::survey() {
 
 bool Reader::State::acceptRow(qint64 at, const QList<QByteArrayView>& cells) {
     rowBytes = 0;
-    QStringList texts;
-    texts.reserve(qMax(cells.size(), table.header.size()));
-    bool empty = true;
-    for (const QByteArrayView cell : cells) {
-        texts.append(decodeCell(cell, table.encoding));
-        if (!cell.isEmpty()) empty = false;
-    }
     if (!headerRead) {
         headerRead = true;
+        QStringList texts;
+        for (const QByteArrayView cell : cells) texts.append(decodeCell(cell, table.encoding));
         table.header = texts;
+        queue.setShape(table.encoding, texts.size());
         return true;
     }
-    if (empty) return true;
-    if (texts.size() > table.header.size()) {
+    // The cells stay bytes: whoever checks the rows decodes them.
+    if (std::all_of(cells.begin(), cells.end(), [](QByteArrayView c) { return c.isEmpty(); })) {
+        return true;
+    }
+    if (cells.size() > table.header.size()) {
         sinkError = QStringLiteral("la riga ha %1 celle, più delle %2 dell'intestazione.")
-                        .arg(texts.size())
+                        .arg(cells.size())
                         .arg(table.header.size());
         sinkErrorLine = at;
         return false;
     }
-    while (texts.size() < table.header.size()) texts.append(QString());
-    queue.push_back(Row{at, std::move(texts)});
-    ++produced;
+    queue.append(at, cells);
     return true;
 }
 
@@ -366,6 +450,10 @@ bool Reader::State::feedLine(QByteArrayView bytes) {
 
 // Reads and parses the next block of the file, or its end.
 bool Reader::State::fill() {
+    if (!queued()) {
+        queue.clear();
+        front = 0;
+    }
     // Read after the line left open by the block before, into the same
     // buffer each time (a new megabyte for each block costs the
     // allocator more than the parsing).
@@ -442,13 +530,14 @@ bool Reader::start() {
         d.device.reset();
         d.ended = true;
         d.headerRead = true;
-        for (Row& row : table.rows) d.queue.push_back(std::move(row));
-        d.produced = qint64(d.queue.size());
+        d.queue.setShape(Encoding::Utf8, table.header.size());
+        for (const Row& row : table.rows) d.queue.append(row);
         table.rows.clear();
         d.table = std::move(table);
         if (!d.table.ok) {
             d.stopped = true;
             d.queue.clear();
+            d.front = 0;
             return false;
         }
         return true;
@@ -458,10 +547,8 @@ bool Reader::start() {
                                                               : Encoding::Cp1252;
     d.table.separator = d.options.separator;
     // The header and the first row: a file with no row is refused here.
-    while (d.queue.empty() && !d.ended) {
-        if (!d.fill()) return false;
-    }
-    if (d.queue.empty()) {
+    if (!d.refill()) {
+        if (d.stopped) return false;
         return d.fail(1, QStringLiteral("il file contiene solo l'intestazione, nessuna riga da "
                                         "importare."));
     }
@@ -471,13 +558,22 @@ bool Reader::start() {
 
 bool Reader::next(Row* row) {
     State& d = *d_;
-    while (d.queue.empty() && !d.ended && !d.stopped) {
-        if (!d.fill()) return false;
-    }
-    if (d.stopped || d.queue.empty()) return false;
-    *row = std::move(d.queue.front());
-    d.queue.pop_front();
+    if (!d.refill()) return false;
+    row->line = d.queue.line(d.front);
+    d.queue.cells(d.front, &row->cells);
+    ++d.front;
     ++d.handed;
+    return true;
+}
+
+bool Reader::nextBatch(RowBatch* batch) {
+    State& d = *d_;
+    batch->clear();
+    if (!d.refill()) return false;
+    const qsizetype count = qMin(kBatchRows, d.queue.size() - d.front);
+    batch->append(d.queue, d.front, count);
+    d.front += count;
+    d.handed += count;
     return true;
 }
 
@@ -513,30 +609,23 @@ qint64 Reader::rowCount() const {
 }
 
 struct Prefetch::State {
-    // Small batches, so that a row is still in the shared cache when the
-    // checks read it.
-    static constexpr std::size_t kBatch = 64;
     static constexpr std::size_t kBatches = 4;
 
     Rows& source;
     std::mutex mutex;
     std::condition_variable changed;
-    std::deque<std::vector<Row>> ready;
-    // Batches handed back empty, kept with their room for the next ones.
-    std::vector<std::vector<Row>> spare;
+    std::deque<RowBatch> ready;
+    // Batches handed back, kept with their room for the next ones.
+    std::vector<RowBatch> spare;
     bool ended = false;
     bool stop = false;
-    std::vector<Row> current;
-    std::size_t at = 0;
-    // The rows given back since the last batch, freed by the worker.
-    std::vector<Row> returned;
     std::thread worker;
 
     explicit State(Rows& rows) : source(rows) {}
 
     void work() {
         for (;;) {
-            std::vector<Row> batch;
+            RowBatch batch;
             {
                 std::lock_guard lock(mutex);
                 if (!spare.empty()) {
@@ -544,18 +633,17 @@ struct Prefetch::State {
                     spare.pop_back();
                 }
             }
-            batch.clear();  // the rows given back, freed here
-            batch.reserve(kBatch);
-            Row row;
-            while (batch.size() < kBatch && source.next(&row)) batch.push_back(std::move(row));
-            const bool last = batch.size() < kBatch;
+            const bool got = source.nextBatch(&batch);
             std::unique_lock lock(mutex);
             changed.wait(lock, [this] { return stop || ready.size() < kBatches; });
             if (stop) return;
-            ready.push_back(std::move(batch));
-            ended = last;
+            if (got) {
+                ready.push_back(std::move(batch));
+            } else {
+                ended = true;
+            }
             changed.notify_all();
-            if (last) return;
+            if (!got) return;
         }
     }
 };
@@ -573,30 +661,20 @@ Prefetch::~Prefetch() {
     }
 }
 
-bool Prefetch::next(Row* row) {
+bool Prefetch::nextBatch(RowBatch* batch) {
     State& d = *d_;
     if (!d.worker.joinable() && !d.ended) d.worker = std::thread([&d] { d.work(); });
-    while (d.at >= d.current.size()) {
-        std::unique_lock lock(d.mutex);
-        d.changed.wait(lock, [&d] { return !d.ready.empty() || d.ended; });
-        if (d.ready.empty()) return false;
-        // The batch's rows, all handed out, are empty now: its vector takes
-        // the rows given back next, and those given back so far go to the
-        // worker.
-        d.spare.push_back(std::move(d.returned));
-        d.returned = std::move(d.current);
-        d.returned.clear();
-        d.current = std::move(d.ready.front());
-        d.ready.pop_front();
-        d.at = 0;
-        d.changed.notify_all();
+    std::unique_lock lock(d.mutex);
+    d.changed.wait(lock, [&d] { return !d.ready.empty() || d.ended; });
+    if (d.ready.empty()) {
+        batch->clear();
+        return false;
     }
-    *row = std::move(d.current[d.at++]);
+    d.spare.push_back(std::move(*batch));
+    *batch = std::move(d.ready.front());
+    d.ready.pop_front();
+    d.changed.notify_all();
     return true;
-}
-
-void Prefetch::recycle(Row&& row) {
-    d_->returned.push_back(std::move(row));
 }
 
 QString Prefetch::error() const {

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "archive/RecordFile.h"
 
@@ -46,29 +48,65 @@ struct Table {
     bool spreadsheet = false;  // the program's own .xls export
 };
 
-// The rows of a file, handed one at a time to whoever converts them: the
-// import holds no more of a file than the rows being checked.
+// Rows handed over together, from the file's reader to the checks: each
+// with the line where it starts and its cells, kept as the file's bytes
+// (the checking threads decode them) or already decoded (the rows of a
+// table). Cleared, it keeps its room for the next rows.
+class RowBatch {
+public:
+    qsizetype size() const { return qsizetype(lines_.size()); }
+    bool isEmpty() const { return lines_.empty(); }
+    qint64 line(qsizetype row) const { return lines_[std::size_t(row)]; }
+    // The cells of a row, decoded, as many as the header has.
+    void cells(qsizetype row, QStringList* cells) const;
+    void clear();
+
+    // The bytes' encoding, and how many cells the header has.
+    void setShape(Encoding encoding, qsizetype width);
+    void append(qint64 line, const QList<QByteArrayView>& cells);
+    void append(const Row& row);
+    // Appends `count` rows of `other` from its row `first`.
+    void append(const RowBatch& other, qsizetype first, qsizetype count);
+
+private:
+    Encoding encoding_ = Encoding::Utf8;
+    qsizetype width_ = 0;
+    std::vector<qint64> lines_;
+    // The rows' cells one after the other, where each cell ends, and where
+    // each row's cells end among those.
+    std::string bytes_;
+    std::vector<qsizetype> cellEnds_;
+    std::vector<qsizetype> rowEnds_;
+    // The rows that came decoded (none, or one for each line).
+    std::vector<QStringList> decoded_;
+};
+
+// How many rows a source hands over at a time: enough for a thread to work
+// a while on its own, few enough to be still in the shared cache when the
+// records are written.
+constexpr qsizetype kBatchRows = 64;
+
+// The rows of a file, handed a batch at a time to whoever converts them:
+// the import holds no more of a file than the rows being checked.
 class Rows {
 public:
     virtual ~Rows() = default;
-    // The next row; false at the end, or when the rows could not be read to
-    // the end (error() then says why) or the user cancelled.
-    virtual bool next(Row* row) = 0;
+    // The next rows, at most kBatchRows, into `batch` (cleared first);
+    // false at the end, or when the rows could not be read to the end
+    // (error() then says why) or the user cancelled.
+    virtual bool nextBatch(RowBatch* batch) = 0;
     virtual QString error() const = 0;
     virtual bool cancelled() const = 0;
     // How far the reading is, for the progress: `done()` of `total()`.
     virtual qint64 done() const = 0;
     virtual qint64 total() const = 0;
-    // A row handed out, given back once it is done with (its cells may
-    // hold other texts by then); by default it is just freed.
-    virtual void recycle(Row&& row) { Row gone = std::move(row); }
 };
 
 // The rows of a table already read (tests, small lists).
 class TableRows : public Rows {
 public:
     explicit TableRows(const Table& table) : table_(table) {}
-    bool next(Row* row) override;
+    bool nextBatch(RowBatch* batch) override;
     QString error() const override { return {}; }
     bool cancelled() const override { return false; }
     qint64 done() const override { return next_; }
@@ -85,10 +123,11 @@ using DeviceFactory = std::function<std::unique_ptr<QIODevice>()>;
 
 // A file read as it goes: start() looks the whole file over (binary bytes,
 // endless lines, the encoding, whether it is the program's spreadsheet)
-// and reads its header and first row; next() then parses the file a block
-// of about 1 MiB at a time. Every failure is an Italian message naming the
-// line, as read() gives it. `progress` is told the bytes looked over and
-// read (of twice the file's size); false cancels.
+// and reads its header and first row; next() and nextBatch() then parse
+// the file a block of about 1 MiB at a time and hand its rows over, their
+// cells still bytes (next() decodes them). Every failure is an Italian
+// message naming the line, as read() gives it. `progress` is told the bytes
+// looked over and read (of twice the file's size); false cancels.
 class Reader : public Rows {
 public:
     Reader(DeviceFactory open, QString name, ReadOptions options = {}, ScanProgress progress = {});
@@ -98,7 +137,9 @@ public:
     Reader& operator=(const Reader&) = delete;
 
     bool start();
-    bool next(Row* row) override;
+    // The next row, decoded; false as nextBatch().
+    bool next(Row* row);
+    bool nextBatch(RowBatch* batch) override;
     QString error() const override;
     bool cancelled() const override;
     qint64 done() const override;
@@ -119,11 +160,11 @@ private:
     std::unique_ptr<State> d_;
 };
 
-// The rows of another Rows read ahead on a thread of their own, a few
-// batches of rows at most, while the caller checks and writes those before:
-// the import's reading and its checks take the two cores. The source is
-// used by that thread only from the first next() on, so it must give no
-// progress to a window (the command line's import uses it).
+// The batches of another Rows read ahead on a thread of their own, a few
+// at most, while the caller checks and writes those before. The source is
+// used by that thread only from the first nextBatch() on, so it must give no
+// progress to a window (the command line's import uses it). The batches
+// handed back go to that thread to be filled again, room and all.
 class Prefetch : public Rows {
 public:
     explicit Prefetch(Rows& source);
@@ -131,16 +172,12 @@ public:
     Prefetch(const Prefetch&) = delete;
     Prefetch& operator=(const Prefetch&) = delete;
 
-    bool next(Row* row) override;
-    // Valid once next() returned false.
+    bool nextBatch(RowBatch* batch) override;
+    // Valid once nextBatch() returned false.
     QString error() const override;
     bool cancelled() const override;
     qint64 done() const override;
     qint64 total() const override;
-    // Freed on the reading thread, which made its texts: the two threads
-    // then never free each other's memory (which costs the allocator's
-    // locks on every row).
-    void recycle(Row&& row) override;
 
 private:
     struct State;

@@ -5,11 +5,15 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
+#include <QThread>
+#include <string>
+#include <vector>
 
 #include "archive/ArchiveMessages.h"
 #include "archive/FieldRules.h"
 #include "archive/RecordCodec.h"
 #include "base/Cp1252.h"
+#include "base/InOrderWork.h"
 #include "base/TextRules.h"
 
 namespace importer {
@@ -63,26 +67,24 @@ QString countedText(const ArchiveDefinition& archive, const QString& text) {
                                                                      : text;
 }
 
-QString keyOf(const ArchiveDefinition& archive, const FieldValues& values, QString* shown) {
+// The separator of a natural key's fields.
+constexpr QChar kKeyJoin(0x1F);
+
+// The natural key of a record's values: its fields without blanks around
+// them, joined by kKeyJoin; empty when they are all empty. Matching
+// compares it case folded; the report shows it with blanks.
+QString keyText(const ArchiveDefinition& archive, const FieldValues& values) {
     QString key;
     bool any = false;
     bool first = true;
     for (const FieldId& field : archive.naturalKey) {
         const QString value = text::trimBlanks(values.value(field.index));
         if (!value.isEmpty()) any = true;
-        if (!first) key += QChar(0x1F);
-        key += value.toCaseFolded();
+        if (!first) key += kKeyJoin;
+        key += value;
         first = false;
     }
-    if (!any) return {};
-    if (shown) {
-        QStringList visible;
-        for (const FieldId& field : archive.naturalKey) {
-            visible.append(text::trimBlanks(values.value(field.index)));
-        }
-        *shown = visible.join(u' ');
-    }
-    return key;
+    return any ? key : QString();
 }
 
 QString oneLine(QString text) {
@@ -306,11 +308,12 @@ std::optional<QString> checkValue(const QString& text) {
 
 namespace {
 
-// rowValues(): the values share the cells' texts, and the row keeps them
-// too, so that a row given back to a reading thread frees them there.
-FieldValues convertRow(const ArchiveDefinition& archive, const QStringList& cells,
-                       const QList<qsizetype>& columns, const Options& options, QString* refusal,
-                       QStringList* cut) {
+// rowValues(), with the archive's date fields found before: it runs on the
+// checking threads, and touches nothing but its row. The values share the
+// cells' texts.
+FieldValues convertRow(const ArchiveDefinition& archive, const QList<qsizetype>& dates,
+                       const QStringList& cells, const QList<qsizetype>& columns,
+                       const Options& options, QString* refusal, QStringList* cut) {
     const RecordLayout& layout = *archive.layout;
     FieldValues values(qsizetype(layout.fields.size()));
     const auto refuse = [&](const QString& message) {
@@ -325,7 +328,6 @@ FieldValues convertRow(const ArchiveDefinition& archive, const QStringList& cell
         }
     }
     if (archive.card) {
-        const QList<qsizetype>& dates = dateFields(archive);
         for (const CardField& f : archive.card->fields) {
             const qsizetype i = f.field.index;
             QString& value = values[i];
@@ -423,18 +425,82 @@ FieldValues convertRow(const ArchiveDefinition& archive, const QStringList& cell
 FieldValues rowValues(const ArchiveDefinition& archive, const QStringList& cells,
                       const QList<qsizetype>& columns, const Options& options, QString* refusal,
                       QStringList* cut) {
-    return convertRow(archive, cells, columns, options, refusal, cut);
+    return convertRow(archive, dateFields(archive), cells, columns, options, refusal, cut);
 }
 
 namespace {
 
-// The checks of the rows one at a time: the keys of the stored records and
-// of the rows before, and what the plan counts and lists.
+// What the checks of one row found.
+struct Outcome {
+    QString refusal;  // why the row is not imported; empty when it may be
+    QStringList cuts;
+    QString key;      // its natural key (keyText()), case folded
+    QString keyText;  // the same as given
+};
+
+// Rows checked together on a checking thread, with what the checks found
+// and, for an import, the records of the rows that may be imported, one
+// after the other in the rows' order.
+struct Batch {
+    importfile::RowBatch rows;
+    std::vector<Outcome> outcomes;
+    std::string records;
+};
+
+// The checks of a row that need nothing but the row and the archive's
+// declarations: each row is converted as its card would store it, checked,
+// keyed and (for an import) encoded, on threads of their own.
+class RowChecks {
+public:
+    RowChecks(const ArchiveDefinition& archive, const QList<qsizetype>& columns,
+              const Options& options, bool encode)
+        : archive_(archive),
+          dates_(dateFields(archive)),
+          columns_(columns),
+          options_(options),
+          encode_(encode) {}
+
+    void run(Batch& batch) const {
+        const qsizetype size = archive_.layout->recordSize();
+        batch.outcomes.resize(std::size_t(batch.rows.size()));
+        batch.records.clear();
+        QStringList cells;
+        for (qsizetype i = 0; i < batch.rows.size(); ++i) {
+            Outcome& outcome = batch.outcomes[std::size_t(i)];
+            outcome.cuts.clear();
+            batch.rows.cells(i, &cells);
+            const FieldValues values = convertRow(archive_, dates_, cells, columns_, options_,
+                                                  &outcome.refusal, &outcome.cuts);
+            if (!outcome.refusal.isEmpty()) {
+                outcome.key.clear();
+                outcome.keyText.clear();
+                continue;
+            }
+            outcome.keyText = keyText(archive_, values);
+            outcome.key = outcome.keyText.toCaseFolded();
+            if (encode_) {
+                const std::size_t at = batch.records.size();
+                batch.records.resize(at + std::size_t(size), '\0');
+                codec::encodeInto(*archive_.layout, values, batch.records.data() + at);
+            }
+        }
+    }
+
+private:
+    const ArchiveDefinition& archive_;
+    const QList<qsizetype> dates_;
+    const QList<qsizetype>& columns_;
+    const Options& options_;
+    const bool encode_;
+};
+
+// The checks that take the rows in their order, on the calling thread: the
+// keys of the stored records and of the rows before, and what the plan
+// counts and lists.
 class Checker {
 public:
-    Checker(const ArchiveDefinition& archive, const QList<qsizetype>& columns,
-            const Options& options)
-        : archive_(archive), columns_(columns), options_(options) {}
+    explicit Checker(const ArchiveDefinition& archive, const Options& options)
+        : archive_(archive), options_(options) {}
 
     // The natural keys of the records stored at `path`; false with the
     // plan's error when the file cannot be read.
@@ -447,7 +513,7 @@ public:
             path, archive_.layout->recordSize(),
             [&](qsizetype number, QByteArrayView record) {
                 const FieldValues values = codec::decode(*archive_.layout, record, keyFields);
-                const QString key = keyOf(archive_, values, nullptr);
+                const QString key = keyText(archive_, values).toCaseFolded();
                 if (!key.isEmpty() && !stored_.contains(key)) stored_.insert(key, number);
                 return true;
             },
@@ -456,35 +522,26 @@ public:
         return read;
     }
 
-    // One row into the plan: true, with the values to store, when it is to
-    // be added.
-    bool check(importfile::Row& row, Plan* plan, FieldValues* values) {
+    // One checked row into the plan: true when it is to be added.
+    bool account(qint64 line, Outcome& outcome, Plan* plan) {
         ++plan->rowsRead;
-        QString refusal;
-        QStringList cut;
-        *values = convertRow(archive_, row.cells, columns_, options_, &refusal, &cut);
-        if (!refusal.isEmpty()) {
-            plan->refused.append(Refusal{row.line, refusal});
+        if (!outcome.refusal.isEmpty()) {
+            plan->refused.append(Refusal{line, outcome.refusal});
             return false;
         }
-        for (const QString& c : cut) plan->cuts.append(Cut{row.line, c});
-        QString key = keyOf(archive_, *values, nullptr);
-        if (!key.isEmpty()) {
+        for (const QString& c : outcome.cuts) plan->cuts.append(Cut{line, c});
+        if (!outcome.key.isEmpty()) {
             bool duplicate = false;
             // The key as the report shows it, for a duplicate only.
-            const auto shown = [&] {
-                QString text;
-                keyOf(archive_, *values, &text);
-                return text;
-            };
-            if (const auto found = stored_.constFind(key); found != stored_.cend()) {
-                plan->duplicates.append(Duplicate{row.line, shown(), found.value(), 0});
+            const auto shown = [&] { return QString(outcome.keyText).replace(kKeyJoin, u' '); };
+            if (const auto found = stored_.constFind(outcome.key); found != stored_.cend()) {
+                plan->duplicates.append(Duplicate{line, shown(), found.value(), 0});
                 duplicate = true;
-            } else if (const auto seen = earlier_.constFind(key); seen != earlier_.cend()) {
-                plan->duplicates.append(Duplicate{row.line, shown(), 0, seen.value()});
+            } else if (const auto seen = earlier_.constFind(outcome.key); seen != earlier_.cend()) {
+                plan->duplicates.append(Duplicate{line, shown(), 0, seen.value()});
                 duplicate = true;
             } else {
-                earlier_.insert(std::move(key), row.line);
+                earlier_.insert(std::move(outcome.key), line);
             }
             if (duplicate && !options_.importDuplicates) return false;
         }
@@ -494,21 +551,46 @@ public:
 
 private:
     const ArchiveDefinition& archive_;
-    const QList<qsizetype>& columns_;
     const Options& options_;
     QHash<QString, qsizetype> stored_;
     QHash<QString, qint64> earlier_;
 };
 
-// Hands a row done with back to its source: a source that reads ahead on
-// another thread frees its texts there, where they were made (the values
-// let go of them first, at the next row).
-void giveBack(importfile::Rows& rows, importfile::Row& row) {
-    rows.recycle(std::move(row));
+// The rows of `rows`, checked by `checks` on a few threads while the
+// caller reads the next ones, handed to `take` batch by batch in the file's
+// order. `take` returns false to stop; so does `progress` (told after each
+// batch), which also sets `cancelled`.
+template <typename Take>
+void checkRows(importfile::Rows& rows, const RowChecks& checks, const ScanProgress& progress,
+               bool* cancelled, Take take) {
+    const int threads = qBound(1, QThread::idealThreadCount(), 4);
+    InOrderWork<Batch> work(threads, [&checks](Batch& batch) { checks.run(batch); });
+    // Enough batches out for every thread to have the next one at hand.
+    const std::size_t out = std::size_t(threads) * 4;
+    std::vector<Batch> spare;
+    bool more = true;
+    for (;;) {
+        while (more && work.given() < out) {
+            Batch batch;
+            if (!spare.empty()) {
+                batch = std::move(spare.back());
+                spare.pop_back();
+            }
+            more = rows.nextBatch(&batch.rows);
+            if (!more) break;
+            work.give(std::move(batch));
+        }
+        if (work.given() == 0) return;
+        Batch batch = work.take();
+        const bool goOn = take(batch);
+        spare.push_back(std::move(batch));
+        if (!goOn) return;
+        if (progress && !progress(rows.done(), rows.total())) {
+            *cancelled = true;
+            return;
+        }
+    }
 }
-
-constexpr qsizetype kWriteBlock = qsizetype(1) << 20;
-constexpr qint64 kRowsBetweenProgress = 256;
 
 }  // namespace
 
@@ -516,19 +598,20 @@ Plan prepare(const ArchiveDefinition& archive, const QString& path, importfile::
              const QList<qsizetype>& columns, const Options& options,
              const ScanProgress& progress) {
     Plan plan;
-    Checker checker(archive, columns, options);
+    Checker checker(archive, options);
     if (!checker.readStored(path, &plan)) return plan;
-    importfile::Row row;
-    FieldValues values;
-    for (qint64 r = 0;; ++r) {
-        if (progress && r % kRowsBetweenProgress == 0 && !progress(rows.done(), rows.total())) {
-            plan.cancelled = true;
-            return plan;
-        }
-        if (!rows.next(&row)) break;
-        checker.check(row, &plan, &values);
-        giveBack(rows, row);
+    if (progress && !progress(rows.done(), rows.total())) {
+        plan.cancelled = true;
+        return plan;
     }
+    const RowChecks checks(archive, columns, options, false);
+    checkRows(rows, checks, progress, &plan.cancelled, [&](Batch& batch) {
+        for (qsizetype i = 0; i < batch.rows.size(); ++i) {
+            checker.account(batch.rows.line(i), batch.outcomes[std::size_t(i)], &plan);
+        }
+        return true;
+    });
+    if (plan.cancelled) return plan;
     plan.cancelled = rows.cancelled();
     plan.error = rows.error();
     plan.ok = plan.error.isEmpty() && !plan.cancelled;
@@ -580,7 +663,7 @@ Imported import(const ArchiveDefinition& archive, const QString& path, importfil
                 const ScanProgress& progress) {
     Imported result;
     Plan& plan = result.plan;
-    Checker checker(archive, columns, options);
+    Checker checker(archive, options);
     if (!checker.readStored(path, &plan)) return result;
     const bool existed = QFileInfo::exists(path);
     const qsizetype size = archive.layout->recordSize();
@@ -595,11 +678,10 @@ Imported import(const ArchiveDefinition& archive, const QString& path, importfil
         result.first = 0;
         result.count = 0;
     };
-    QByteArray block;
-    block.reserve(kWriteBlock + size);
-    // Writes the block; false when the import must stop (the error, or the
-    // user's Annulla, is in the result).
-    const auto flush = [&] {
+    // Appends `records`; false when the import must stop (the error is in
+    // the result).
+    const auto write = [&](QByteArrayView records) {
+        if (records.isEmpty()) return true;
         if (!begun) {
             if (!file.open(RecordFile::Access::Write)) {
                 result.error = file.errorString();
@@ -612,45 +694,47 @@ Imported import(const ArchiveDefinition& archive, const QString& path, importfil
                 return false;
             }
         }
-        if (!file.appendRecords(block)) {
+        if (!file.appendRecords(records)) {
             result.error = file.errorString();
             return false;
         }
-        result.count += block.size() / size;
-        block.clear();
-        if (progress && !progress(rows.done(), rows.total())) {
-            result.cancelled = true;
-            return false;
-        }
+        result.count += records.size() / size;
         return true;
     };
     // With allOrNothing, once a row is not imported nothing more is
     // written, and the rows are only checked.
     bool writing = true;
-    importfile::Row row;
-    FieldValues values;
-    for (qint64 r = 1; rows.next(&row); ++r) {
-        if (!checker.check(row, &plan, &values)) {
-            if (options.allOrNothing && writing) {
+    bool failed = false;
+    const RowChecks checks(archive, columns, options, true);
+    checkRows(rows, checks, progress, &result.cancelled, [&](Batch& batch) {
+        // The records of the rows to be added, written a run at a time
+        // straight from the batch.
+        const QByteArrayView records(batch.records);
+        qsizetype encoded = 0;  // the records of the batch before this row
+        qsizetype run = 0;      // where the run not yet written starts
+        for (qsizetype i = 0; i < batch.rows.size(); ++i) {
+            Outcome& outcome = batch.outcomes[std::size_t(i)];
+            const bool hasRecord = outcome.refusal.isEmpty();
+            const bool added = checker.account(batch.rows.line(i), outcome, &plan);
+            if (!added && writing && options.allOrNothing) {
                 writing = false;
-                block.clear();
                 takeBack();
             }
-        } else if (writing) {
-            const qsizetype at = block.size();
-            block.append(size, '\0');
-            codec::encodeInto(*archive.layout, values, block.data() + at);
-            if (block.size() >= kWriteBlock && !flush()) {
-                takeBack();
-                return result;
+            if (hasRecord && !added) {
+                if (writing && !write(records.sliced(run, encoded * size - run))) break;
+                run = (encoded + 1) * size;
             }
+            encoded += hasRecord;
         }
-        giveBack(rows, row);
-        if (!writing && progress && r % kRowsBetweenProgress == 0 &&
-            !progress(rows.done(), rows.total())) {
-            result.cancelled = true;
-            return result;
+        if (!result.error.isEmpty() || (writing && !write(records.sliced(run)))) {
+            failed = true;
+            return false;
         }
+        return true;
+    });
+    if (failed || result.cancelled) {
+        takeBack();
+        return result;
     }
     if (!rows.error().isEmpty() || rows.cancelled()) {
         takeBack();
@@ -660,10 +744,6 @@ Imported import(const ArchiveDefinition& archive, const QString& path, importfil
     }
     plan.ok = true;
     if (!writing) return result;
-    if (!block.isEmpty() && !flush()) {
-        takeBack();
-        return result;
-    }
     if (begun && !file.commitAppend()) {
         result.error = file.errorString();
         takeBack();

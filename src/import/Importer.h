@@ -13,8 +13,10 @@
 // them: columns matched to the card's fields, values converted, every row
 // through the card's own checks, duplicates by the archive's natural key,
 // then every accepted row appended in one journaled write. The rows come
-// one at a time (importfile::Rows): no more of a file is held than the row
-// being checked and the block being written.
+// a batch at a time (importfile::Rows) and are converted and checked on a
+// few threads, each batch then taken in the file's order for the
+// duplicates and the write: no more of a file is held than the batches
+// being checked.
 namespace importer {
 
 // A column not imported.
@@ -90,7 +92,7 @@ struct Plan {
 // duplicates, and keeps of the rows only the natural keys seen (for the
 // duplicates among them) and the messages. A file that cannot be read to
 // its end leaves ok false with its message. `progress` is told how far the
-// rows are; false cancels.
+// rows are, after each batch; false cancels.
 Plan prepare(const ArchiveDefinition& archive, const QString& path, importfile::Rows& rows,
              const QList<qsizetype>& columns, const Options& options,
              const ScanProgress& progress = {});
@@ -119,11 +121,11 @@ struct Imported {
     QString error;           // why the archive could not be written
 };
 
-// Checks the rows as prepare() does and appends each accepted one as it
-// goes, in blocks of about 1 MiB, under the archive's lock and through one
+// Checks the rows as prepare() does and appends the accepted ones as it
+// goes, a batch of rows at a time, under the archive's lock and through one
 // journal: the append is taken back whole, leaving the file exactly as it
 // was, when the rows cannot be read to their end, on a write failure or a
-// full disk, when `progress` (told after each block) asks to stop, and with
+// full disk, when `progress` (told after each batch) asks to stop, and with
 // Options::allOrNothing at the first row not imported (the rest are still
 // checked, for the report). A crash leaves the journal, and the next opener
 // takes the append back.

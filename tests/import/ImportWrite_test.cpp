@@ -122,7 +122,7 @@ TEST_F(ImportWriteTest, AFullDiskDuringTheWriteLeavesTheArchiveAsItWas) {
 
 TEST_F(ImportWriteTest, AProgramKilledDuringTheWriteLeavesTheArchiveAsItWas) {
     // The child is killed (ends at once, no clean-up) after the first
-    // megabyte is on its way; the journal it leaves is settled by the next
+    // rows are on their way; the journal it leaves is settled by the next
     // opener.
     EXPECT_EXIT(
         {
