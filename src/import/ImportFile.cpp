@@ -285,7 +285,6 @@ struct Reader::State {
     // The rows of the block read last, and the first not yet handed out.
     RowBatch queue;
     qsizetype front = 0;
-    qint64 handed = 0;
     // The error the parser's sink found.
     QString sinkError;
     qint64 sinkErrorLine = 0;
@@ -562,7 +561,6 @@ bool Reader::next(Row* row) {
     row->line = d.queue.line(d.front);
     d.queue.cells(d.front, &row->cells);
     ++d.front;
-    ++d.handed;
     return true;
 }
 
@@ -573,7 +571,6 @@ bool Reader::nextBatch(RowBatch* batch) {
     const qsizetype count = qMin(kBatchRows, d.queue.size() - d.front);
     batch->append(d.queue, d.front, count);
     d.front += count;
-    d.handed += count;
     return true;
 }
 
@@ -603,9 +600,6 @@ Encoding Reader::encoding() const {
 }
 bool Reader::spreadsheet() const {
     return d_->table.spreadsheet;
-}
-qint64 Reader::rowCount() const {
-    return d_->handed;
 }
 
 struct Prefetch::State {

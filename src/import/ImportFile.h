@@ -150,8 +150,6 @@ public:
     char separator() const;
     Encoding encoding() const;
     bool spreadsheet() const;
-    // The rows handed out so far.
-    qint64 rowCount() const;
 
 private:
     friend Table read(const DeviceFactory&, const QString&, const ReadOptions&,
