@@ -21,6 +21,11 @@ Association association() {
         settings.value(QStringLiteral("Associazione/Nome")).toString(),
         settings.value(QStringLiteral("Associazione/Logo")).toString(),
         settings.value(QStringLiteral("Associazione/Email")).toString(),
+        settings.value(QStringLiteral("Associazione/Indirizzo")).toString(),
+        settings.value(QStringLiteral("Associazione/CodiceFiscale")).toString(),
+        settings.value(QStringLiteral("Associazione/Telefono")).toString(),
+        settings.value(QStringLiteral("Associazione/Luogo")).toString(),
+        settings.value(QStringLiteral("Associazione/Firma")).toString(),
     };
 }
 
@@ -29,6 +34,11 @@ void setAssociation(const Association& association) {
     settings.setValue(QStringLiteral("Associazione/Nome"), association.name);
     settings.setValue(QStringLiteral("Associazione/Logo"), association.logo);
     settings.setValue(QStringLiteral("Associazione/Email"), association.email);
+    settings.setValue(QStringLiteral("Associazione/Indirizzo"), association.address);
+    settings.setValue(QStringLiteral("Associazione/CodiceFiscale"), association.fiscalCode);
+    settings.setValue(QStringLiteral("Associazione/Telefono"), association.phone);
+    settings.setValue(QStringLiteral("Associazione/Luogo"), association.place);
+    settings.setValue(QStringLiteral("Associazione/Firma"), association.signature);
 }
 
 LabelFormat customFormat() {

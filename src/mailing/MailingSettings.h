@@ -5,14 +5,20 @@
 #include "mailing/LabelSheet.h"
 
 // The settings of post and paper, kept in paths::settingsFile():
-// the association's heading (name, logo, e-mail address) and the custom
+// the association's heading (name, logo, address, codice fiscale, phone,
+// e-mail address, place and signature) and the custom
 // label sheet.
 namespace mailing {
 
 struct Association {
-    QString name;   // printed on cards and letters
-    QString logo;   // an image file; empty: no logo
-    QString email;  // the sender of the merged e-mails; empty: none given
+    QString name;        // printed on cards, letters and receipts
+    QString logo;        // an image file; empty: no logo
+    QString email;       // the sender of the merged e-mails; empty: none given
+    QString address;     // street, CAP and town, one or more lines
+    QString fiscalCode;  // the association's codice fiscale
+    QString phone;
+    QString place;      // written before the date of a letter ("Prato")
+    QString signature;  // who signs letters and receipts
 };
 
 QString settingsPath();
