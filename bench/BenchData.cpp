@@ -19,11 +19,11 @@
 
 #include "DeadlineData.h"
 #include "HunterData.h"
-#include "archive/RecordCodec.h"
-#include "archive/RecordList.h"
-#include "archive/Spreadsheet.h"
 #include "hunters/HunterLists.h"
 #include "hunters/TRecCacciatore.h"
+#include "lists/RecordList.h"
+#include "lists/Spreadsheet.h"
+#include "records/RecordCodec.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

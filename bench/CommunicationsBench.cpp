@@ -12,10 +12,10 @@
 
 #include "BenchSupport.h"
 #include "app/CommandLine.h"
-#include "archive/RecordCodec.h"
 #include "base/Paths.h"
 #include "communications/CommunicationLists.h"
 #include "communications/TRecComunicazione.h"
+#include "records/RecordCodec.h"
 
 namespace {
 

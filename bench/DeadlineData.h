@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QString>
 
-#include "archive/RecordCodec.h"
 #include "deadlines/DeadlineRules.h"
 #include "deadlines/TRecScadenza.h"
+#include "records/RecordCodec.h"
 
 namespace bench {
 

@@ -11,10 +11,10 @@
 
 #include "BenchSupport.h"
 #include "DeadlineData.h"
-#include "archive/RecordCodec.h"
 #include "base/Paths.h"
 #include "deadlines/DeadlineRules.h"
 #include "deadlines/TRecScadenza.h"
+#include "records/RecordCodec.h"
 
 namespace {
 

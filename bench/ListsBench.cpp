@@ -12,12 +12,12 @@
 #include "BenchSupport.h"
 #include "HunterData.h"
 #include "app/CommandLine.h"
-#include "archive/RecordCodec.h"
-#include "archive/RecordListWidget.h"
-#include "archive/SearchWindow.h"
 #include "base/Paths.h"
 #include "hunters/HunterLists.h"
 #include "hunters/TRecCacciatore.h"
+#include "lists/RecordListWidget.h"
+#include "records/RecordCodec.h"
+#include "windows/SearchWindow.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <QDir>
 #include <QFile>
 
-#include "archive/RecordFile.h"
 #include "base/FileLock.h"
+#include "records/RecordFile.h"
 
 namespace {
 

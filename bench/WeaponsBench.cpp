@@ -8,8 +8,8 @@
 #include <QGuiApplication>
 
 #include "BenchSupport.h"
-#include "archive/RecordCodec.h"
 #include "base/Paths.h"
+#include "records/RecordCodec.h"
 #include "weapons/TRecArma.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <future>
 #include <vector>
 
-#include "archive/FieldRules.h"
-#include "archive/RecordFile.h"
-#include "archive/RecordList.h"
+#include "lists/RecordList.h"
+#include "records/FieldRules.h"
+#include "records/RecordFile.h"
 
 QString AgendaLine::shown() const {
     if (unreadable) return text + QStringLiteral(": non leggibile");

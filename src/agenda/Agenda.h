@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "archive/ArchiveDefinition.h"
+#include "lists/ArchiveDefinition.h"
 
 // What is due today, for the launcher's "Da fare" panel and the `agenda`
 // command: each archive declares its conditions in its registry entry,

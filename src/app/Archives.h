@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include "archive/ArchiveDefinition.h"
+#include "lists/ArchiveDefinition.h"
 
 // The registry of the archives: the one list of what the program keeps.
 // The command line, printing and the guide iterate it; the windows' own

@@ -2,10 +2,10 @@
 
 #include "app/Archives.h"
 #include "app/CommandLine.h"
-#include "archive/RecordFile.h"
-#include "archive/RecordList.h"
-#include "archive/RtfDocument.h"
 #include "base/Seams.h"
+#include "lists/RecordList.h"
+#include "lists/RtfDocument.h"
+#include "records/RecordFile.h"
 
 namespace commandline {
 namespace {

@@ -9,11 +9,11 @@
 #include "app/CommandGuide.h"
 #include "app/CommandLists.h"
 #include "app/CommandMailing.h"
-#include "archive/FieldRules.h"
 #include "base/Seams.h"
 #include "base/TextRules.h"
 #include "checks/CommandControlla.h"
 #include "import/CommandImporta.h"
+#include "records/FieldRules.h"
 #include "shell/ProgramInfo.h"
 
 namespace commandline {

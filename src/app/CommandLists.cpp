@@ -6,11 +6,11 @@
 #include "agenda/Agenda.h"
 #include "app/Archives.h"
 #include "app/CommandLine.h"
-#include "archive/FieldRules.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
 #include "base/TextRules.h"
 #include "export/ExportFormats.h"
+#include "records/FieldRules.h"
 
 namespace commandline {
 namespace {

@@ -2,11 +2,11 @@
 
 #include "app/Archives.h"
 #include "app/CommandLine.h"
-#include "archive/RecordFile.h"
 #include "base/CommandArgs.h"
 #include "base/Seams.h"
 #include "mailing/MailingJobs.h"
 #include "mailing/MergeLetters.h"
+#include "records/RecordFile.h"
 
 namespace commandline {
 namespace {

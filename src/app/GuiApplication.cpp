@@ -10,8 +10,6 @@
 #include "app/Archives.h"
 #include "app/GuiArchives.h"
 #include "app/TfrmAvvio.h"
-#include "archive/CardWindow.h"
-#include "archive/GuiCards.h"
 #include "backup/BackupSettings.h"
 #include "base/GuiSeams.h"
 #include "base/GuiShell.h"
@@ -20,6 +18,8 @@
 #include "shell/AccessPassword.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmPassword.h"
+#include "windows/CardWindow.h"
+#include "windows/GuiCards.h"
 
 GuiApplication::GuiApplication() : password_(std::make_unique<TfrmPassword>()) {
     password_->setLauncher(std::function<QWidget*()>([this] { return &launcher(); }));

@@ -1,10 +1,10 @@
 #include "app/GuiArchives.h"
 
-#include "archive/ArchiveDefinition.h"
 #include "communications/GuiCommunications.h"
 #include "deadlines/GuiDeadlines.h"
 #include "hunters/GuiHunters.h"
 #include "hunts/GuiHunts.h"
+#include "lists/ArchiveDefinition.h"
 #include "teams/GuiTeams.h"
 #include "weapons/GuiWeapons.h"
 
@@ -12,6 +12,7 @@ namespace archives {
 
 const QList<GuiArchive>& windows() {
     // One line per archive.
+    // clang-format off
     static const QList<GuiArchive> list{
         hunters::guiArchive(),
         teams::guiArchive(),
@@ -20,6 +21,7 @@ const QList<GuiArchive>& windows() {
         hunts::guiArchive(),
         deadlines::guiArchive(),
     };
+    // clang-format on
     return list;
 }
 

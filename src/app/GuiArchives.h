@@ -3,7 +3,7 @@
 #include <QList>
 #include <QStringList>
 
-#include "archive/GuiArchive.h"
+#include "windows/GuiArchive.h"
 
 namespace archives {
 

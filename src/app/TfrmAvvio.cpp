@@ -14,10 +14,6 @@
 
 #include "app/Archives.h"
 #include "app/GuiArchives.h"
-#include "archive/CardWindow.h"
-#include "archive/ExportWindow.h"
-#include "archive/GuiCards.h"
-#include "archive/SummaryWindow.h"
 #include "backup/BackupSettings.h"
 #include "backup/BackupWindow.h"
 #include "base/GuiShell.h"
@@ -29,6 +25,10 @@
 #include "shell/TfrmGuida.h"
 #include "shell/TfrmInfo.h"
 #include "shell/TfrmSplash.h"
+#include "windows/CardWindow.h"
+#include "windows/ExportWindow.h"
+#include "windows/GuiCards.h"
+#include "windows/SummaryWindow.h"
 
 namespace {
 

@@ -24,10 +24,6 @@
 #include <thread>
 #include <vector>
 
-#include "archive/ArchiveDefinition.h"
-#include "archive/Attachments.h"
-#include "archive/RecordFile.h"
-#include "archive/RecordLayout.h"
 #include "backup/BackupSettings.h"
 #include "backup/Sha256.h"
 #include "backup/ZipArchive.h"
@@ -35,6 +31,10 @@
 #include "base/FileLock.h"
 #include "base/LockFile.h"
 #include "base/Paths.h"
+#include "lists/ArchiveDefinition.h"
+#include "records/Attachments.h"
+#include "records/RecordFile.h"
+#include "records/RecordLayout.h"
 #include "shell/AccessPassword.h"
 #include "shell/ProgramInfo.h"
 

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "archive/FieldRules.h"
 #include "base/Seams.h"
 #include "communications/TRecComunicazione.h"
+#include "records/FieldRules.h"
 
 namespace {
 

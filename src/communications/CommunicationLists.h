@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/ListDefinitions.h"
+#include "lists/ListDefinitions.h"
 
 // The communications' search, flagged summary and export.
 namespace communications {

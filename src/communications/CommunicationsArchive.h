@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/ArchiveDefinition.h"
+#include "lists/ArchiveDefinition.h"
 
 namespace communications {
 

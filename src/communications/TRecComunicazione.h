@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "archive/RecordLayout.h"
-#include "archive/SaveCheck.h"
+#include "records/RecordLayout.h"
+#include "records/SaveCheck.h"
 
 // One communication of "Comunicazioni.pro": 17 zero-terminated fields,
 // 17629 bytes. F(field, capacity, control), in file order.

@@ -6,7 +6,6 @@
 #include <QToolButton>
 #include <array>
 
-#include "archive/FieldRules.h"
 #include "base/GuiShell.h"
 #include "base/Seams.h"
 #include "communications/CommunicationCard.h"
@@ -16,6 +15,7 @@
 #include "communications/CommunicationsArchive.h"
 #include "communications/TRecComunicazione.h"
 #include "mailing/GuiMailing.h"
+#include "records/FieldRules.h"
 #include "teams/TeamLists.h"
 
 namespace {

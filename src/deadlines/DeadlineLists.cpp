@@ -1,11 +1,11 @@
 #include "deadlines/DeadlineLists.h"
 
-#include "archive/FieldRules.h"
 #include "base/TextRules.h"
 #include "deadlines/DeadlineHelp.h"
 #include "deadlines/DeadlineRules.h"
 #include "deadlines/TRecScadenza.h"
 #include "hunters/HunterLists.h"
+#include "records/FieldRules.h"
 
 namespace deadlines {
 namespace {

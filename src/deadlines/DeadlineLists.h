@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/ListDefinitions.h"
+#include "lists/ListDefinitions.h"
 
 // The deadlines' lists: the search, the yearly export and the three
 // summaries of the year open in the card, and the day, month and imminent

@@ -3,9 +3,9 @@
 #include <QFileInfo>
 #include <array>
 
-#include "archive/FieldRules.h"
-#include "archive/RecordList.h"
 #include "base/TextRules.h"
+#include "lists/RecordList.h"
+#include "records/FieldRules.h"
 
 namespace deadlines {
 namespace {

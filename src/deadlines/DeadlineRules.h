@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <optional>
 
-#include "archive/RecordFile.h"
-#include "archive/SaveCheck.h"
 #include "deadlines/TRecScadenza.h"
+#include "records/RecordFile.h"
+#include "records/SaveCheck.h"
 
 // The rules of a deadline that the card, the lists and the start panel
 // share: the items of the date and time drop-downs, the month table, the

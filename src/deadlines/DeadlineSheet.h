@@ -2,7 +2,7 @@
 
 #include <QDateTime>
 
-#include "archive/RecordLayout.h"
+#include "records/RecordLayout.h"
 #include "report/Report.h"
 
 namespace deadlines {

@@ -1,13 +1,13 @@
 #include "deadlines/DeadlinesArchive.h"
 
 #include "agenda/Agenda.h"
-#include "archive/FieldRules.h"
 #include "deadlines/DeadlineCard.h"
 #include "deadlines/DeadlineHelp.h"
 #include "deadlines/DeadlineLists.h"
 #include "deadlines/DeadlineSheet.h"
 #include "deadlines/TRecScadenza.h"
 #include "export/Calendar.h"
+#include "records/FieldRules.h"
 
 namespace {
 

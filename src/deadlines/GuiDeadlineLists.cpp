@@ -1,7 +1,7 @@
 #include "deadlines/GuiDeadlineLists.h"
 
-#include "archive/ExportWindow.h"
 #include "deadlines/DeadlineLists.h"
+#include "windows/ExportWindow.h"
 
 namespace deadlines {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "archive/RecordLayout.h"
+#include "records/RecordLayout.h"
 
 // One deadline, appointment or payment of a yearly file "<anno>.sca": 25
 // length-prefixed fields, 1328 bytes. F(field, capacity, control), in file

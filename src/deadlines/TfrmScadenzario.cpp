@@ -16,9 +16,6 @@
 #include <algorithm>
 #include <array>
 
-#include "archive/ArchiveMessages.h"
-#include "archive/FieldRules.h"
-#include "archive/SearchWindow.h"
 #include "base/GuiShell.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
@@ -31,8 +28,11 @@
 #include "deadlines/GuiDeadlineLists.h"
 #include "deadlines/TRecScadenza.h"
 #include "hunters/HunterLists.h"
+#include "records/ArchiveMessages.h"
+#include "records/FieldRules.h"
 #include "report/Report.h"
 #include "shell/TfrmGuida.h"
+#include "windows/SearchWindow.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/CardWindow.h"
+#include "windows/CardWindow.h"
 
 class QCalendarWidget;
 class QLabel;

@@ -6,8 +6,8 @@
 #include <functional>
 #include <optional>
 
-#include "archive/RecordLayout.h"
 #include "export/ExportFormats.h"
+#include "records/RecordLayout.h"
 
 // One record as a calendar event: an all-day event from its first to its
 // last day, or an event at a date and time; an alarm `noticeDays` before.

@@ -4,11 +4,11 @@
 #include <QDateTime>
 #include <QFileInfo>
 
-#include "archive/RecordFile.h"
-#include "archive/RecordList.h"
 #include "base/ReplaceFile.h"
 #include "base/Seams.h"
 #include "export/Calendar.h"
+#include "lists/RecordList.h"
+#include "records/RecordFile.h"
 
 namespace calendar {
 

@@ -1,11 +1,11 @@
 #include "export/ExportFormats.h"
 
-#include "archive/RecordFile.h"
-#include "archive/RecordList.h"
-#include "archive/Spreadsheet.h"
 #include "export/Calendar.h"
 #include "export/CsvFile.h"
 #include "import/Importer.h"
+#include "lists/RecordList.h"
+#include "lists/Spreadsheet.h"
+#include "records/RecordFile.h"
 
 namespace exportformat {
 

@@ -6,11 +6,11 @@
 #include <functional>
 #include <optional>
 
-#include "archive/ArchiveDefinition.h"
 #include "export/XlsxFile.h"
+#include "lists/ArchiveDefinition.h"
 
 // The formats an archive exports to, beside the spreadsheet of old (.xls,
-// archive/Spreadsheet): a typed workbook (.xlsx) of the same columns, a
+// lists/Spreadsheet): a typed workbook (.xlsx) of the same columns, a
 // complete CSV of every field of the records, and a calendar (.ics) for
 // the archives that declare one. Everything about an archive comes from its
 // registry entry: its columns, its fields' types and labels.

@@ -12,9 +12,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "archive/FieldRules.h"
 #include "base/FileErrors.h"
 #include "base/TextRules.h"
+#include "records/FieldRules.h"
 
 namespace xlsx {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/GuiArchive.h"
+#include "windows/GuiArchive.h"
 
 namespace hunters {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/CardFields.h"
+#include "records/CardFields.h"
 
 namespace hunters {
 

@@ -1,9 +1,9 @@
 #include "hunters/HunterLists.h"
 
-#include "archive/FieldRules.h"
 #include "base/TextRules.h"
 #include "hunters/HunterHelp.h"
 #include "hunters/TRecCacciatore.h"
+#include "records/FieldRules.h"
 
 namespace hunters {
 namespace {

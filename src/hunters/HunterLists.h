@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/ListDefinitions.h"
+#include "lists/ListDefinitions.h"
 
 // The hunters' search, permit-expiry summary and export.
 namespace hunters {

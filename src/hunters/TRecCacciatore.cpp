@@ -1,7 +1,7 @@
 #include "hunters/TRecCacciatore.h"
 
-#include "archive/FieldRules.h"
 #include "base/TextRules.h"
+#include "records/FieldRules.h"
 
 SELVADORO_DEFINE_RECORD(TRecCacciatore, SELVADORO_HUNTER_FIELDS, hunters::kFileName,
                         FieldEncoding::LengthPrefixed, hunters::kRecordSize)

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "archive/RecordLayout.h"
-#include "archive/SaveCheck.h"
+#include "records/RecordLayout.h"
+#include "records/SaveCheck.h"
 
 // One hunter of "Cacciatori.pro": 50 length-prefixed fields, 5090 bytes.
 // F(field, capacity, control), in file order.

@@ -12,8 +12,8 @@
 #include "hunters/HunterLists.h"
 #include "hunters/HunterSheet.h"
 #include "hunters/TRecCacciatore.h"
-#include "report/SheetPrintWindow.h"
 #include "shell/MailtoLink.h"
+#include "windows/SheetPrintWindow.h"
 
 namespace {
 

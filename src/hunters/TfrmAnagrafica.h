@@ -1,7 +1,7 @@
 #pragma once
 
-#include "archive/CardWindow.h"
-#include "report/SheetPrintWindow.h"
+#include "windows/CardWindow.h"
+#include "windows/SheetPrintWindow.h"
 
 // The hunter card " Selvadoro - Anagrafica Cacciatori" over "Cacciatori.pro".
 class TfrmAnagrafica : public CardWindow {

@@ -1,9 +1,9 @@
 #include "hunts/HuntLists.h"
 
-#include "archive/FieldRules.h"
 #include "base/TextRules.h"
 #include "hunts/HuntHelp.h"
 #include "hunts/TRecBattuta.h"
+#include "records/FieldRules.h"
 
 namespace hunts {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/ListDefinitions.h"
+#include "lists/ListDefinitions.h"
 
 // The hunts' search, imminent-hunts summary and export.
 namespace hunts {

@@ -1,12 +1,12 @@
 #include "hunts/HuntsArchive.h"
 
 #include "agenda/Agenda.h"
-#include "archive/FieldRules.h"
 #include "export/Calendar.h"
 #include "hunts/HuntCard.h"
 #include "hunts/HuntHelp.h"
 #include "hunts/HuntLists.h"
 #include "hunts/TRecBattuta.h"
+#include "records/FieldRules.h"
 
 namespace {
 

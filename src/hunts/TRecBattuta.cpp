@@ -1,7 +1,7 @@
 #include "hunts/TRecBattuta.h"
 
-#include "archive/FieldRules.h"
 #include "base/TextRules.h"
+#include "records/FieldRules.h"
 
 SELVADORO_DEFINE_RECORD(TRecBattuta, SELVADORO_HUNT_FIELDS, hunts::kFileName,
                         FieldEncoding::ZeroTerminated, hunts::kRecordSize)

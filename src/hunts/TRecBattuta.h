@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "archive/RecordLayout.h"
-#include "archive/SaveCheck.h"
+#include "records/RecordLayout.h"
+#include "records/SaveCheck.h"
 
 // One hunting trip of "Battute.pro": 20 zero-terminated fields, 13158
 // bytes. F(field, capacity, control), in file order.

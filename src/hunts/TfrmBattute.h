@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/CardWindow.h"
+#include "windows/CardWindow.h"
 
 // The hunt card " Selvadoro - Battute di Caccia" over "Battute.pro".
 class TfrmBattute : public CardWindow {

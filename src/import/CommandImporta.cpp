@@ -1,9 +1,9 @@
 #include "import/CommandImporta.h"
 
-#include "archive/ArchiveDefinition.h"
 #include "base/CommandArgs.h"
 #include "base/TextRules.h"
 #include "import/Importer.h"
+#include "lists/ArchiveDefinition.h"
 
 namespace importer {
 

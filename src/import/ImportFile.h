@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "archive/RecordFile.h"
+#include "records/RecordFile.h"
 
 // The table of a file to import: a CSV file as spreadsheets write it, or
 // the program's own spreadsheet export (the .xls HTML table), read back.

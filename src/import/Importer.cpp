@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "archive/ArchiveMessages.h"
-#include "archive/FieldRules.h"
-#include "archive/RecordCodec.h"
 #include "base/Cp1252.h"
 #include "base/InOrderWork.h"
 #include "base/TextRules.h"
+#include "records/ArchiveMessages.h"
+#include "records/FieldRules.h"
+#include "records/RecordCodec.h"
 
 namespace importer {
 namespace {

@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <optional>
 
-#include "archive/ArchiveDefinition.h"
-#include "archive/RecordFile.h"
 #include "import/ImportFile.h"
+#include "lists/ArchiveDefinition.h"
+#include "records/RecordFile.h"
 
 // Bringing the rows of a file into an archive, as its card would store
 // them: columns matched to the card's fields, values converted, every row

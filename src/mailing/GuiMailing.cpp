@@ -2,9 +2,9 @@
 
 #include <QPushButton>
 
-#include "archive/RecordListWidget.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
+#include "lists/RecordListWidget.h"
 #include "mailing/MailingJobs.h"
 #include "mailing/MailingWindow.h"
 #include "mailing/MergeLetters.h"

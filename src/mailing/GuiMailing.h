@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "archive/ArchiveDefinition.h"
+#include "lists/ArchiveDefinition.h"
 
 class QWidget;
 class RecordListWidget;

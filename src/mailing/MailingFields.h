@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "archive/RecordLayout.h"
+#include "records/RecordLayout.h"
 
 // What an archive declares for post and paper, in its registry entry
 // (ArchiveDefinition::mailing and ::letters). The generic pieces of this

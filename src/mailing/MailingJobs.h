@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QStringList>
 
-#include "archive/ArchiveDefinition.h"
+#include "lists/ArchiveDefinition.h"
 #include "mailing/LabelSheet.h"
 #include "mailing/MailingSettings.h"
 #include "mailing/MemberCards.h"

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QList>
 
-#include "archive/ArchiveDefinition.h"
+#include "lists/ArchiveDefinition.h"
 #include "mailing/LabelSheet.h"
 
 class QComboBox;

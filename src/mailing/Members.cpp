@@ -1,8 +1,8 @@
 #include "mailing/Members.h"
 
-#include "archive/RecordFile.h"
-#include "archive/RecordList.h"
 #include "base/TextRules.h"
+#include "lists/RecordList.h"
+#include "records/RecordFile.h"
 
 namespace mailing {
 

@@ -3,9 +3,9 @@
 #include <QList>
 #include <QString>
 
-#include "archive/RecordLayout.h"
 #include "base/Seams.h"
 #include "mailing/MailingFields.h"
+#include "records/RecordLayout.h"
 
 // The people labels, cards and letters are made for: records of an archive
 // with MailingFields, read from its file.

@@ -4,10 +4,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "archive/RecordLayout.h"
 #include "base/ReplaceFile.h"
 #include "base/TextRules.h"
 #include "mailing/MemberCards.h"
+#include "records/RecordLayout.h"
 
 namespace mailing {
 namespace {

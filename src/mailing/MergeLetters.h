@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QStringList>
 
-#include "archive/ArchiveDefinition.h"
 #include "base/Seams.h"
+#include "lists/ArchiveDefinition.h"
 #include "mailing/MailingSettings.h"
 #include "mailing/Members.h"
 

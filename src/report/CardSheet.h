@@ -5,7 +5,7 @@
 #include <optional>
 #include <span>
 
-#include "archive/RecordLayout.h"
+#include "records/RecordLayout.h"
 #include "report/Report.h"
 
 namespace report {

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "archive/RecordLayout.h"
-#include "archive/SaveCheck.h"
+#include "records/RecordLayout.h"
+#include "records/SaveCheck.h"
 
 // One hunting team of "Squadre.pro": 17 zero-terminated fields, 12719 bytes.
 // F(field, capacity, control), in file order.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/ListDefinitions.h"
+#include "lists/ListDefinitions.h"
 
 // The teams' search, flagged-teams summary and export.
 namespace teams {

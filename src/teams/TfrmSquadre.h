@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/CardWindow.h"
+#include "windows/CardWindow.h"
 
 // The team card " Selvadoro - Archivio Squadre" over "Squadre.pro".
 class TfrmSquadre : public CardWindow {

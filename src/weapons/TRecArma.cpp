@@ -1,7 +1,7 @@
 #include "weapons/TRecArma.h"
 
-#include "archive/FieldRules.h"
 #include "base/TextRules.h"
+#include "records/FieldRules.h"
 
 SELVADORO_DEFINE_RECORD(TRecArma, SELVADORO_WEAPON_FIELDS, weapons::kFileName,
                         FieldEncoding::LengthPrefixed, weapons::kRecordSize)

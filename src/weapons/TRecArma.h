@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "archive/RecordLayout.h"
-#include "archive/SaveCheck.h"
+#include "records/RecordLayout.h"
+#include "records/SaveCheck.h"
 
 // One weapon of "Schedario_Armi.pro": 22 length-prefixed fields, 3385
 // bytes. F(field, capacity, control), in file order.

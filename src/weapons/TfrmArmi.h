@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 
-#include "archive/CardWindow.h"
-#include "report/SheetPrintWindow.h"
+#include "windows/CardWindow.h"
+#include "windows/SheetPrintWindow.h"
 
 class QLabel;
 

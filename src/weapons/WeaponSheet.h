@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QLocale>
 
-#include "archive/RecordLayout.h"
+#include "records/RecordLayout.h"
 #include "report/Report.h"
 
 namespace weapons {

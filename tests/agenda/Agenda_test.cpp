@@ -7,11 +7,11 @@
 #include <QTemporaryDir>
 
 #include "app/Archives.h"
-#include "archive/RecordCodec.h"
 #include "base/Paths.h"
 #include "base/TextRules.h"
 #include "deadlines/TRecScadenza.h"
 #include "hunters/TRecCacciatore.h"
+#include "records/RecordCodec.h"
 #include "support/CommandRun.h"
 #include "support/RecordsOf.h"
 #include "teams/TRecSquadra.h"

@@ -11,19 +11,19 @@
 #include <functional>
 #include <memory>
 
-#include "archive/ArchiveMessages.h"
-#include "archive/CardWindow.h"
-#include "archive/RecordCodec.h"
 #include "base/Cp1252.h"
 #include "base/GuiShell.h"
 #include "communications/TfrmComunicazioni.h"
 #include "deadlines/TfrmScadenzario.h"
 #include "hunters/TfrmAnagrafica.h"
 #include "hunts/TfrmBattute.h"
+#include "records/ArchiveMessages.h"
+#include "records/RecordCodec.h"
 #include "support/CardFixture.h"
 #include "support/Fixtures.h"
 #include "teams/TfrmSquadre.h"
 #include "weapons/TfrmArmi.h"
+#include "windows/CardWindow.h"
 
 namespace {
 

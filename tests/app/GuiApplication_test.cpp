@@ -11,16 +11,16 @@
 #include "app/Archives.h"
 #include "app/GuiArchives.h"
 #include "app/TfrmAvvio.h"
-#include "archive/CardWindow.h"
-#include "archive/GuiCards.h"
-#include "archive/GuiListActions.h"
-#include "archive/SearchWindow.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmPassword.h"
 #include "support/Fixtures.h"
 #include "support/HunterArchive.h"
 #include "support/ListClicks.h"
 #include "weapons/TfrmArmi.h"
+#include "windows/CardWindow.h"
+#include "windows/GuiCards.h"
+#include "windows/GuiListActions.h"
+#include "windows/SearchWindow.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "app/GuiApplication.h"
 #include "app/GuiArchives.h"
 #include "app/TfrmAvvio.h"
-#include "archive/CardWindow.h"
 #include "support/Fixtures.h"
+#include "windows/CardWindow.h"
 
 namespace {
 

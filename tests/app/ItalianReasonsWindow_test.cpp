@@ -9,7 +9,6 @@
 #include <QImageWriter>
 #include <functional>
 
-#include "archive/SummaryWindow.h"
 #include "hunters/HunterLists.h"
 #include "support/CardFixture.h"
 #include "support/EnglishWords.h"
@@ -18,6 +17,7 @@
 #include "support/WeaponArchive.h"
 #include "support/WriteFailure.h"
 #include "weapons/TfrmArmi.h"
+#include "windows/SummaryWindow.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <functional>
 #include <optional>
 
-#include "archive/RecordFile.h"
-#include "archive/Spreadsheet.h"
 #include "base/Paths.h"
 #include "hunters/HunterLists.h"
+#include "lists/Spreadsheet.h"
+#include "records/RecordFile.h"
 #include "support/CommandRun.h"
 #include "support/EnglishWords.h"
 #include "support/HunterArchive.h"

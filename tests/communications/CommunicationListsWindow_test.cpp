@@ -10,14 +10,14 @@
 #include <QToolButton>
 #include <functional>
 
-#include "archive/ExportWindow.h"
-#include "archive/RecordListWidget.h"
-#include "archive/SearchWindow.h"
-#include "archive/SummaryWindow.h"
 #include "communications/TfrmComunicazioni.h"
+#include "lists/RecordListWidget.h"
 #include "support/CardFixture.h"
 #include "support/CommunicationArchive.h"
 #include "support/ListClicks.h"
+#include "windows/ExportWindow.h"
+#include "windows/SearchWindow.h"
+#include "windows/SummaryWindow.h"
 
 namespace {
 

@@ -10,12 +10,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "archive/ArchiveMessages.h"
-#include "archive/RecordListWidget.h"
-#include "archive/SearchWindow.h"
-#include "archive/SummaryWindow.h"
-#include "archive/TfrmCalendario.h"
-#include "archive/TfrmCreaRTF.h"
+#include "lists/RecordListWidget.h"
+#include "records/ArchiveMessages.h"
 #include "support/CardFixture.h"
 #include "support/CommunicationArchive.h"
 #include "support/CommunicationDocument.h"
@@ -23,6 +19,10 @@
 #include "support/ListClicks.h"
 #include "support/TeamArchive.h"
 #include "support/WriteFailure.h"
+#include "windows/SearchWindow.h"
+#include "windows/SummaryWindow.h"
+#include "windows/TfrmCalendario.h"
+#include "windows/TfrmCreaRTF.h"
 
 namespace {
 

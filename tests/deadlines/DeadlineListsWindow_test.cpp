@@ -10,15 +10,15 @@
 #include <QToolButton>
 #include <memory>
 
-#include "archive/ArchiveMessages.h"
-#include "archive/ExportWindow.h"
-#include "archive/RecordListWidget.h"
-#include "archive/SearchWindow.h"
-#include "archive/SummaryWindow.h"
 #include "deadlines/DeadlineLists.h"
 #include "deadlines/GuiDeadlineLists.h"
+#include "lists/RecordListWidget.h"
+#include "records/ArchiveMessages.h"
 #include "support/DeadlineArchive.h"
 #include "support/Fixtures.h"
+#include "windows/ExportWindow.h"
+#include "windows/SearchWindow.h"
+#include "windows/SummaryWindow.h"
 
 namespace {
 

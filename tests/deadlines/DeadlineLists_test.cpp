@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "archive/RecordList.h"
 #include "base/Paths.h"
 #include "hunters/TRecCacciatore.h"
+#include "lists/RecordList.h"
 #include "support/DeadlineArchive.h"
 #include "support/SearchChecks.h"
 

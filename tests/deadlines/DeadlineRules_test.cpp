@@ -7,8 +7,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "archive/RecordList.h"
 #include "base/Paths.h"
+#include "lists/RecordList.h"
 #include "support/DeadlineArchive.h"
 
 namespace {

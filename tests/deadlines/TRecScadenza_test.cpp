@@ -4,8 +4,8 @@
 
 #include <QTemporaryDir>
 
-#include "archive/RecordCodec.h"
 #include "base/Paths.h"
+#include "records/RecordCodec.h"
 #include "support/DeadlineBytes.h"
 
 namespace {

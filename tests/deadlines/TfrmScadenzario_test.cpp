@@ -12,13 +12,13 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
-#include "archive/SearchWindow.h"
 #include "base/Paths.h"
 #include "support/CardFixture.h"
 #include "support/DeadlineBytes.h"
 #include "support/HintHover.h"
 #include "support/HunterArchive.h"
 #include "support/ListClicks.h"
+#include "windows/SearchWindow.h"
 
 namespace {
 

@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 
 #include "app/Archives.h"
-#include "archive/RecordCodec.h"
 #include "base/Paths.h"
 #include "deadlines/TRecScadenza.h"
 #include "hunters/HunterCard.h"
@@ -19,6 +18,7 @@
 #include "hunters/TRecCacciatore.h"
 #include "hunts/TRecBattuta.h"
 #include "import/Importer.h"
+#include "records/RecordCodec.h"
 #include "support/CommandRun.h"
 #include "support/LibreOffice.h"
 #include "support/RecordsOf.h"

@@ -16,10 +16,10 @@
 #include <random>
 
 #include "app/Archives.h"
-#include "archive/RecordCodec.h"
-#include "archive/RtfDocument.h"
-#include "archive/Spreadsheet.h"
 #include "base/Paths.h"
+#include "lists/RtfDocument.h"
+#include "lists/Spreadsheet.h"
+#include "records/RecordCodec.h"
 #include "report/Report.h"
 #include "shell/AccessPassword.h"
 

@@ -11,15 +11,15 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "archive/Attachments.h"
-#include "archive/RecordFile.h"
-#include "archive/RtfDocument.h"
-#include "archive/Spreadsheet.h"
 #include "base/Paths.h"
 #include "base/ReplaceFile.h"
 #include "hunters/HunterLists.h"
 #include "hunters/HunterSheet.h"
 #include "hunters/TRecCacciatore.h"
+#include "lists/RtfDocument.h"
+#include "lists/Spreadsheet.h"
+#include "records/Attachments.h"
+#include "records/RecordFile.h"
 #include "report/Report.h"
 #include "shell/AccessPassword.h"
 #include "support/HunterArchive.h"

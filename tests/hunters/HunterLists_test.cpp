@@ -4,8 +4,8 @@
 
 #include <QTemporaryDir>
 
-#include "archive/RecordList.h"
 #include "hunters/TRecCacciatore.h"
+#include "lists/RecordList.h"
 #include "support/HunterArchive.h"
 
 namespace {

@@ -8,11 +8,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "archive/ListDefinitions.h"
-#include "archive/RecordFile.h"
-#include "archive/RecordList.h"
-#include "archive/Spreadsheet.h"
 #include "hunters/HunterLists.h"
+#include "lists/ListDefinitions.h"
+#include "lists/RecordList.h"
+#include "lists/Spreadsheet.h"
+#include "records/RecordFile.h"
 #include "support/HunterArchive.h"
 
 namespace {

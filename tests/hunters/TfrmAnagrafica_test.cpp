@@ -7,12 +7,12 @@
 #include <QSignalSpy>
 #include <QToolButton>
 
-#include "archive/ArchiveMessages.h"
-#include "archive/TfrmCalendario.h"
 #include "hunters/TRecCacciatore.h"
+#include "records/ArchiveMessages.h"
 #include "support/HintHover.h"
 #include "support/HunterBytes.h"
 #include "support/HunterCardFixture.h"
+#include "windows/TfrmCalendario.h"
 
 namespace {
 

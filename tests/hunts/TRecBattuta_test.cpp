@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "archive/RecordCodec.h"
+#include "records/RecordCodec.h"
 #include "support/HuntBytes.h"
 
 namespace {

@@ -7,12 +7,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "archive/ArchiveMessages.h"
-#include "archive/SearchWindow.h"
-#include "archive/SummaryWindow.h"
-#include "archive/TfrmAllegaCartella.h"
-#include "archive/TfrmCalendario.h"
-#include "archive/TfrmCreaRTF.h"
+#include "records/ArchiveMessages.h"
 #include "support/CardFixture.h"
 #include "support/HintHover.h"
 #include "support/HuntArchive.h"
@@ -21,6 +16,11 @@
 #include "support/ListClicks.h"
 #include "support/TeamArchive.h"
 #include "support/WriteFailure.h"
+#include "windows/SearchWindow.h"
+#include "windows/SummaryWindow.h"
+#include "windows/TfrmAllegaCartella.h"
+#include "windows/TfrmCalendario.h"
+#include "windows/TfrmCreaRTF.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <QTableWidget>
 
 #include "app/Archives.h"
-#include "archive/RecordCodec.h"
+#include "records/RecordCodec.h"
 #include "support/Fixtures.h"
 
 namespace {

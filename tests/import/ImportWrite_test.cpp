@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 
 #include "app/Archives.h"
-#include "archive/RecordCodec.h"
-#include "archive/RecordJournal.h"
 #include "base/Paths.h"
 #include "import/Importer.h"
+#include "records/RecordCodec.h"
+#include "records/RecordJournal.h"
 #include "support/WriteFailure.h"
 
 // The import's one write: whatever stops it (Annulla, a full disk, the

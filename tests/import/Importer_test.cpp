@@ -8,11 +8,11 @@
 #include <QTemporaryDir>
 
 #include "app/Archives.h"
-#include "archive/RecordCodec.h"
-#include "archive/Spreadsheet.h"
 #include "base/Cp1252.h"
 #include "base/Paths.h"
 #include "base/TextRules.h"
+#include "lists/Spreadsheet.h"
+#include "records/RecordCodec.h"
 #include "support/CommandRun.h"
 
 namespace {

@@ -13,10 +13,9 @@
 #include <QToolButton>
 
 #include "app/Archives.h"
-#include "archive/RecordListWidget.h"
-#include "archive/SearchWindow.h"
 #include "communications/TfrmComunicazioni.h"
 #include "hunters/HunterLists.h"
+#include "lists/RecordListWidget.h"
 #include "mailing/MailingJobs.h"
 #include "support/CardFixture.h"
 #include "support/CommunicationArchive.h"
@@ -24,6 +23,7 @@
 #include "support/HunterArchive.h"
 #include "support/PdfText.h"
 #include "weapons/WeaponLists.h"
+#include "windows/SearchWindow.h"
 
 namespace {
 

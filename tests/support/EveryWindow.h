@@ -11,13 +11,6 @@
 #include "app/Archives.h"
 #include "app/GuiArchives.h"
 #include "app/TfrmAvvio.h"
-#include "archive/CardWindow.h"
-#include "archive/ExportWindow.h"
-#include "archive/SearchWindow.h"
-#include "archive/SummaryWindow.h"
-#include "archive/TfrmAllegaCartella.h"
-#include "archive/TfrmCalendario.h"
-#include "archive/TfrmCreaRTF.h"
 #include "backup/BackupWindow.h"
 #include "checks/TfrmCarta.h"
 #include "checks/TfrmCodFisc.h"
@@ -32,6 +25,13 @@
 #include "shell/TfrmInfo.h"
 #include "shell/TfrmPassword.h"
 #include "shell/TfrmSplash.h"
+#include "windows/CardWindow.h"
+#include "windows/ExportWindow.h"
+#include "windows/SearchWindow.h"
+#include "windows/SummaryWindow.h"
+#include "windows/TfrmAllegaCartella.h"
+#include "windows/TfrmCalendario.h"
+#include "windows/TfrmCreaRTF.h"
 
 // Every window of the program, each as a factory, for tests that look at
 // all of them. A factory builds its window over a card already shown (the

@@ -4,7 +4,7 @@
 #include <QListView>
 #include <QTest>
 
-#include "archive/RecordListWidget.h"
+#include "lists/RecordListWidget.h"
 
 // Double-clicks line `row` of a list window's list, as the user chooses a
 // record.

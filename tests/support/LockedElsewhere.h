@@ -5,7 +5,7 @@
 #include <QString>
 #include <chrono>
 
-#include "archive/RecordFile.h"
+#include "records/RecordFile.h"
 
 // While it lives, another station is saving `archive`: its lock file is
 // fresh, and every action gives up after a short wait.

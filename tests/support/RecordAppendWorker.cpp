@@ -31,7 +31,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "archive/RecordFile.h"
+#include "records/RecordFile.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "archive/RecordCodec.h"
+#include "records/RecordCodec.h"
 
 // A record of type Record with only the given fields filled.
 template <typename Record>

@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 
-#include "archive/ListDefinitions.h"
+#include "lists/ListDefinitions.h"
 
 // Checks of an archive's search table shared by the archives' tests.
 

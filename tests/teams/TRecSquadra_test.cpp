@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "archive/RecordCodec.h"
+#include "records/RecordCodec.h"
 #include "support/TeamBytes.h"
 
 namespace {

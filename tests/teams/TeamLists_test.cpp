@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "archive/RecordList.h"
-#include "archive/Spreadsheet.h"
+#include "lists/RecordList.h"
+#include "lists/Spreadsheet.h"
 #include "support/SearchChecks.h"
 #include "support/TeamArchive.h"
 

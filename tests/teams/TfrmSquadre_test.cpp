@@ -10,14 +10,14 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "archive/ArchiveMessages.h"
-#include "archive/SearchWindow.h"
+#include "records/ArchiveMessages.h"
 #include "support/CardFixture.h"
 #include "support/HintHover.h"
 #include "support/HunterArchive.h"
 #include "support/ListClicks.h"
 #include "support/TeamArchive.h"
 #include "support/WriteFailure.h"
+#include "windows/SearchWindow.h"
 
 namespace {
 

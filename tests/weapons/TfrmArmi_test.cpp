@@ -12,11 +12,8 @@
 #include <QScreen>
 #include <QToolButton>
 
-#include "archive/ArchiveMessages.h"
-#include "archive/SearchWindow.h"
-#include "archive/TfrmAllegaCartella.h"
 #include "checks/CheckerWindow.h"
-#include "report/SheetPrintWindow.h"
+#include "records/ArchiveMessages.h"
 #include "support/BigPhoto.h"
 #include "support/CardFixture.h"
 #include "support/HintHover.h"
@@ -26,6 +23,9 @@
 #include "support/WriteFailure.h"
 #include "weapons/TfrmZoom.h"
 #include "weapons/WeaponPhoto.h"
+#include "windows/SearchWindow.h"
+#include "windows/SheetPrintWindow.h"
+#include "windows/TfrmAllegaCartella.h"
 
 namespace {
 

@@ -10,18 +10,18 @@
 #include <QToolButton>
 #include <array>
 
-#include "archive/ArchiveMessages.h"
-#include "archive/CardWindow.h"
-#include "archive/ExportWindow.h"
-#include "archive/RecordListWidget.h"
-#include "archive/SearchWindow.h"
-#include "archive/SummaryWindow.h"
+#include "lists/RecordListWidget.h"
+#include "records/ArchiveMessages.h"
 #include "support/Fixtures.h"
 #include "support/ListClicks.h"
 #include "support/WeaponArchive.h"
 #include "weapons/TRecArma.h"
 #include "weapons/TfrmArmi.h"
 #include "weapons/WeaponLists.h"
+#include "windows/CardWindow.h"
+#include "windows/ExportWindow.h"
+#include "windows/SearchWindow.h"
+#include "windows/SummaryWindow.h"
 
 namespace {
 

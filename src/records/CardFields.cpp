@@ -1,0 +1,23 @@
+#include "records/CardFields.h"
+
+namespace cardfilter {
+
+bool digits(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool amount(QChar c) {
+    return digits(c) || c == u',';
+}
+
+bool alphanumeric(QChar c) {
+    return digits(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+bool email(QChar c) {
+    static const QString refused =
+        QStringLiteral(" /<>€£°ÀÁÂÄÇÈÉÊËÌÍÎÏÑÒÓÔÖÙÚÛÜàáâäçèéêëìíîïñòóôöùúûü");
+    return !refused.contains(c);
+}
+
+}  // namespace cardfilter
