@@ -81,8 +81,13 @@ test: deps
 		echo "Nulla è cambiato dall'ultima prova riuscita: le prove non si ripetono (make retest le ripete)."; \
 	else \
 		rm -f $(TEST_STAMP); \
-		cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) && \
-		touch $(notdir $(TEST_STAMP)); \
+		start=$$(date +%s); \
+		(cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)); \
+		status=$$?; \
+		elapsed=$$(( $$(date +%s) - start )); \
+		echo "Durata delle prove (ctest): $$((elapsed / 60)) min $$((elapsed % 60)) s"; \
+		[ $$status -eq 0 ] && touch $(TEST_STAMP); \
+		exit $$status; \
 	fi
 
 # Every test again, even when nothing changed since they last passed.
