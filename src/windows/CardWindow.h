@@ -1,93 +1,28 @@
 #pragma once
 
-#include <QHash>
 #include <QImage>
 #include <QWidget>
-#include <array>
-#include <functional>
-#include <optional>
-#include <span>
-#include <type_traits>
+#include <initializer_list>
 
 #include "lists/ListDefinitions.h"
 #include "lists/RtfDocument.h"
-#include "records/ArchiveMessages.h"
-#include "records/CardFields.h"
-#include "records/RecordLayout.h"
-#include "records/SaveCheck.h"
+#include "windows/CardDefinition.h"
+#include "windows/GuiCardKeys.h"
+#include "windows/GuiCardLayout.h"
+#include "windows/GuiCardRecord.h"
 
-class QBoxLayout;
 class QFrame;
 class QGroupBox;
-class QHBoxLayout;
 class QLabel;
-class QPushButton;
 class QToolButton;
-
-// A card whose fields paint their own fills instead of showing a highlight
-// behind them: one colour at rest, one while the field has the focus, and
-// a border of a third.
-struct FieldFills {
-    const char* rest;
-    const char* focus;
-    const char* border;
-};
-
-// The hidden labels that hold a card's three attachments, slot by slot.
-struct AttachmentSlot {
-    const char* fileLabel;
-    const char* descriptionLabel;
-};
-inline constexpr std::array<AttachmentSlot, 3> kAttachmentSlots{{
-    {"lblFile01", "lblDesc01"},
-    {"lblFile02", "lblDesc02"},
-    {"lblFile03", "lblDesc03"},
-}};
-
-// What makes one archive's card window: its record layout, its fields and
-// the texts and checks that differ between archives.
-struct CardDefinition {
-    const char* windowName;
-    // The card's window tag ("anagrafica"): the word with which it opens
-    // its search and attachments windows, which find it again by it.
-    const char* tag = nullptr;
-    QString caption;
-    const RecordLayout* layout;
-    std::span<const CardField> fields;
-    // The status line until the mouse first moves, and the hints of the
-    // common buttons; most cards keep these.
-    QString readyText = QStringLiteral("Pronto per archiviare una nuova scheda...");
-    QString newHint = QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda.");
-    QString saveHint = QStringLiteral("Salva la scheda corrente in archivio.");
-    QString duplicateHint = QStringLiteral(
-        "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.");
-    bool plainAccessErrorOnSave = false;
-    // The message after a new record is appended.
-    QString insertedMessage = archivemsg::recordInserted();
-    // Save first moves the focus to the focus sink, so that the field being
-    // edited is left (an amount formatted); false: the field keeps the
-    // focus, and its leave rule (`onLeave`) is applied to the text all the
-    // same, so that the file and the card hold the same text.
-    bool leaveFieldOnSave = true;
-    // The record file is the one the hidden label `lblFile` names (set with
-    // setRecordFile), not the archive's own file.
-    bool fileInLabel = false;
-    // The toolbar: a row across the top, or a column of captioned buttons
-    // at the card's left with the navigation row under it.
-    enum class Toolbar { Top, Column };
-    Toolbar toolbar = Toolbar::Top;
-    // Sets fields derived from others (a date from its parts) on the card's
-    // texts before they are checked and stored; the card shows the result.
-    std::function<void(FieldValues&)> derive = nullptr;
-    // Set: the fields paint these fills and no highlight is shown.
-    std::optional<FieldFills> fills = std::nullopt;
-    std::function<std::optional<SaveCheck>(const FieldValues&)> check;
-};
 
 // The card window shared by the archives: a toolbar, the card panel with
 // the archive's fields, the status line. It shows one record at a time;
 // the position label holds the number of the record shown, or is empty for
 // a card not yet stored, and decides whether Save overwrites or appends.
+// It is put together from three parts: what it shows (CardLayout), how its
+// fields take the keyboard (CardKeys) and the life of the record it shows
+// (CardRecord); the archives' windows derive from it alone.
 class CardWindow;
 
 // The card windows the program has (every top-level card window).
@@ -157,15 +92,7 @@ Q_SIGNALS:
 protected:
     // Adds a group of toolbar buttons; each button shows its hint in the
     // status line and as a tooltip.
-    struct ToolSpec {
-        const char* name;
-        const char* icon;
-        QString hint;
-        std::function<void()> action;
-        // Shown beside the picture (the wide buttons of a toolbar row, every
-        // button of a toolbar column); empty: the picture alone.
-        QString caption = {};
-    };
+    using ToolSpec = CardLayout::ToolSpec;
     void addToolGroup(std::initializer_list<ToolSpec> buttons);
     QToolButton* toolButton(const QString& name) const;
     // A small picture button of the card panel, placed by the archive
@@ -197,49 +124,17 @@ protected:
     void addNavigationGroup();
 
     // The card panel, for the archive to lay its fields out.
-    QFrame* cardPanel() const { return panRecord_; }
+    QFrame* cardPanel() const { return layout_.cardPanel(); }
     QLabel* fieldLabel(const QString& control) const;
 
-    // One place of a row of the card panel: a field, shown after its label,
-    // or a button added with addFieldButton. A field with a sample text is
-    // as wide as that text; without one it takes what the row leaves:
+    // The cells of the card panel's rows (see CardLayout::Cell):
     //   {F::Nome, {F::Cap, "00000"}, LayoutButton{"btnEmail"}}
-    struct LayoutButton {
-        const char* name;
-    };
-    // A widget the archive builds itself (a photo frame), with its share of
-    // the row's width.
-    struct LayoutWidget {
-        QWidget* widget;
-        int stretch = 0;
-    };
-    // A field shown in a white box with an icon beside it (a flag).
-    struct LayoutBox {
-        FieldId field;
-        const char* icon;
-    };
-    class LayoutCell {
-    public:
-        template <typename E>
-        requires std::is_enum_v<E> LayoutCell(E field, const char* sample = nullptr)
-            : field_(FieldId(field)), sample_(sample) {}
-        LayoutCell(LayoutButton button) : button_(button.name) {}
-        LayoutCell(LayoutBox box) : field_(box.field), boxIcon_(box.icon) {}
-        LayoutCell(LayoutWidget widget) : widget_(widget) {}
-
-    private:
-        friend class CardWindow;
-        std::optional<FieldId> field_;
-        const char* button_ = nullptr;
-        const char* sample_ = nullptr;
-        const char* boxIcon_ = nullptr;
-        std::optional<LayoutWidget> widget_;
-    };
-    using LayoutRow = std::initializer_list<LayoutCell>;
-    struct LayoutColumn {
-        std::initializer_list<LayoutRow> rows;
-        int stretch = 1;  // the column's share of the panel's width
-    };
+    using LayoutButton = CardLayout::Button;
+    using LayoutWidget = CardLayout::Widget;
+    using LayoutBox = CardLayout::Box;
+    using LayoutCell = CardLayout::Cell;
+    using LayoutRow = CardLayout::Row;
+    using LayoutColumn = CardLayout::Column;
     // Lays the card panel out in columns side by side, each a stack of rows.
     // A memo stands under its label and takes the height its column leaves.
     void layOutColumns(std::initializer_list<LayoutColumn> columns);
@@ -273,57 +168,11 @@ protected:
     void finishLayout();
 
 private:
-    void buildFrame();
-    QToolButton* makeButton(QWidget* parent, const ToolSpec& desc, int iconSize);
-    void buildFields();
-    // Adds one cell to a row; notes whether it takes the height or the
-    // width the row leaves.
-    void placeCell(QHBoxLayout* line, const LayoutCell& cell, bool* rowGrows, bool* rowWidens);
-    QString controlName(FieldId field) const;
-    const CardField* fieldOf(const QObject* control) const;
-    bool handleFieldKey(QWidget* field, const CardField& desc, QKeyEvent* key);
-    void moveByEnter(QWidget* next);
-    void enterField(QWidget* field);
-    void leaveField(QWidget* field, const CardField& desc);
-    // The field's rule for a text it is left with (an amount formatted).
-    void applyLeaveRule(QWidget* field, const CardField& desc);
-    // Texts holding characters the code page cannot hold: asks whether to
-    // store them with '?' in their place (then `values` holds what is to
-    // be stored) or to go back to the first such field (false).
-    bool acceptUnstorable(FieldValues& values);
-    // Focus on the field, its first characters that cannot be stored
-    // selected.
-    void selectUnstorable(QWidget* field);
-    // A field's name for the user: its label on the card.
-    QString fieldName(qsizetype index) const;
-    // The control of the layout's field `index`.
-    QWidget* controlAt(qsizetype index) const;
-    void applyTyping(QWidget* field, Typing typing);
-    void setPosition(qsizetype number);
-    // Shows the texts `derive` set, leaving the others as they are.
-    void loadDerived(const FieldValues& values);
-    // The number of records in the archive, or nothing once the access
-    // error has been shown.
-    std::optional<qsizetype> recordCount();
-    void showAccessError(bool plain);
-    void showEmptyArchive();
-    void clearAttachmentLabels();
-    void focusFirstField();
+    friend class CardKeys;
+    friend class CardRecord;
 
     CardDefinition definition_;
-    QBoxLayout* toolbar_ = nullptr;
-    class QStackedLayout* pages_ = nullptr;
-    QWidget* startPanel_ = nullptr;
-    QWidget* cardPage_ = nullptr;
-    QLabel* lblFile_ = nullptr;
-    QFrame* panRecord_ = nullptr;
-    QLabel* lblPosizione_ = nullptr;
-    QLabel* panInfo_ = nullptr;
-    QPushButton* btnFocus_ = nullptr;
-    QHash<QString, QWidget*> controls_;
-    QHash<QString, QLabel*> labels_;
-    QHash<QString, QFrame*> highlights_;
-    QHash<const QObject*, const CardField*> fieldSpecs_;
-    QHash<const QObject*, QString> hints_;
-    QWidget* currentField_ = nullptr;
+    CardLayout layout_;
+    CardKeys keys_;
+    CardRecord record_;
 };
