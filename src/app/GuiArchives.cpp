@@ -5,6 +5,7 @@
 #include "deadlines/GuiDeadlines.h"
 #include "hunters/GuiHunters.h"
 #include "hunts/GuiHunts.h"
+#include "membership/GuiMembership.h"
 #include "teams/GuiTeams.h"
 #include "weapons/GuiWeapons.h"
 
@@ -19,6 +20,7 @@ const QList<GuiArchive>& windows() {
         weapons::guiArchive(),
         hunts::guiArchive(),
         deadlines::guiArchive(),
+        membership::guiArchive(),
     };
     return list;
 }
