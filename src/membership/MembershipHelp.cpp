@@ -40,7 +40,7 @@ const HelpTopic& cardTopic() {
                 "soglia della marca da bollo, primo giorno della stagione, giorno da cui "
                 "l'agenda ricorda le quote da pagare) si trovano nel file Selvadoro.ini della "
                 "cartella dei dati, gruppo Tesseramento, e si modificano con il pulsante "
-                "Impostazioni."),
+                "Impostazioni del pannello iniziale."),
             QStringLiteral(
                 "Dalla riga di comando: selvadoro tesseramento rinnova --stagione 2026/2027; "
                 "selvadoro tesseramento paga --stagione 2026/2027 --scheda N --importo 84,00 "

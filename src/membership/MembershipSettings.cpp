@@ -29,11 +29,64 @@ bool parseDayMonth(const QString& text, int* day, int* month) {
     return true;
 }
 
+// A value as the user may have written it in the file: without quotes,
+// QSettings reads "84,00" as a list of two, which is joined back.
+QString settingText(const QSettings& settings, const QString& key) {
+    const QVariant value = settings.value(key);
+    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(u',')
+                                                    : value.toString();
+}
+
+}  // namespace
+
 QString dayMonthText(int day, int month) {
     return QStringLiteral("%1/%2").arg(day, 2, 10, QChar(u'0')).arg(month, 2, 10, QChar(u'0'));
 }
 
-}  // namespace
+QString feesText(const Settings& settings) {
+    QStringList lines;
+    for (const FeeKind& fee : settings.fees) lines.append(fee.name + u'=' + fee.amount);
+    return lines.join(u'\n');
+}
+
+std::optional<Settings> settingsFromTexts(const QString& fees, const QString& threshold,
+                                          const QString& seasonStart, const QString& reminder,
+                                          QString* error) {
+    Settings result;
+    for (const QString& line : fees.split(u'\n', Qt::SkipEmptyParts)) {
+        if (line.trimmed().isEmpty()) continue;
+        const qsizetype equals = line.indexOf(u'=');
+        const QString name = line.left(equals).trimmed();
+        const auto amount = fieldrules::roundedAmount(line.mid(equals + 1), 2);
+        if (equals <= 0 || name.isEmpty() || name.contains(u';') || !amount) {
+            *error = QStringLiteral("Tipo di quota non valido: \"%1\" (scrivere per esempio "
+                                    "ordinaria=84,00).")
+                         .arg(line.trimmed());
+            return std::nullopt;
+        }
+        result.fees.append({name, *amount});
+    }
+    if (result.fees.isEmpty()) {
+        *error = QStringLiteral("Indicare almeno un tipo di quota.");
+        return std::nullopt;
+    }
+    const auto stamp = fieldrules::roundedAmount(threshold, 2);
+    if (!stamp) {
+        *error = QStringLiteral("La soglia della marca da bollo non è un importo: ") + threshold;
+        return std::nullopt;
+    }
+    result.stampThreshold = *stamp;
+    if (!parseDayMonth(seasonStart, &result.seasonStartDay, &result.seasonStartMonth)) {
+        *error = QStringLiteral("Il primo giorno della stagione non è un giorno (gg/mm): ") +
+                 seasonStart;
+        return std::nullopt;
+    }
+    if (!parseDayMonth(reminder, &result.reminderDay, &result.reminderMonth)) {
+        *error = QStringLiteral("Il giorno del promemoria non è un giorno (gg/mm): ") + reminder;
+        return std::nullopt;
+    }
+    return result;
+}
 
 Settings defaultSettings() {
     return Settings{
@@ -49,21 +102,20 @@ Settings defaultSettings() {
 Settings settingsNow() {
     Settings result = defaultSettings();
     const QSettings settings(paths::settingsFile(), QSettings::IniFormat);
-    const QStringList fees = settings.value(kFees).toStringList();
     QList<FeeKind> kinds;
-    for (const QString& fee : fees) {
+    for (const QString& fee : settingText(settings, kFees).split(u';', Qt::SkipEmptyParts)) {
         const qsizetype equals = fee.indexOf(u'=');
         const QString name = fee.left(equals).trimmed();
         const auto amount = fieldrules::roundedAmount(fee.mid(equals + 1), 2);
         if (equals > 0 && !name.isEmpty() && amount) kinds.append({name, *amount});
     }
     if (!kinds.isEmpty()) result.fees = kinds;
-    if (const auto stamp = fieldrules::roundedAmount(settings.value(kStamp).toString(), 2)) {
+    if (const auto stamp = fieldrules::roundedAmount(settingText(settings, kStamp), 2)) {
         result.stampThreshold = *stamp;
     }
-    parseDayMonth(settings.value(kSeasonStart).toString(), &result.seasonStartDay,
+    parseDayMonth(settingText(settings, kSeasonStart), &result.seasonStartDay,
                   &result.seasonStartMonth);
-    parseDayMonth(settings.value(kReminder).toString(), &result.reminderDay, &result.reminderMonth);
+    parseDayMonth(settingText(settings, kReminder), &result.reminderDay, &result.reminderMonth);
     return result;
 }
 
@@ -71,7 +123,7 @@ void setSettings(const Settings& values) {
     QSettings settings(paths::settingsFile(), QSettings::IniFormat);
     QStringList fees;
     for (const FeeKind& fee : values.fees) fees.append(fee.name + u'=' + fee.amount);
-    settings.setValue(kFees, fees);
+    settings.setValue(kFees, fees.join(QStringLiteral("; ")));
     settings.setValue(kStamp, values.stampThreshold);
     settings.setValue(kSeasonStart, dayMonthText(values.seasonStartDay, values.seasonStartMonth));
     settings.setValue(kReminder, dayMonthText(values.reminderDay, values.reminderMonth));

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 // The membership's settings, in the data folder's Selvadoro.ini (group
 // "Tesseramento"), shared by every station: the fee kinds with their
@@ -28,6 +29,16 @@ struct Settings {
 Settings settingsNow();
 void setSettings(const Settings& settings);
 Settings defaultSettings();
+
+// The settings as the settings window's fields give them: one fee kind a
+// line ("ordinaria=84,00"), the threshold, the two days "gg/mm". Nothing,
+// with the Italian reason in `error`, when one is wrong.
+std::optional<Settings> settingsFromTexts(const QString& fees, const QString& threshold,
+                                          const QString& seasonStart, const QString& reminder,
+                                          QString* error);
+// The fee kinds one a line, and a day "gg/mm", as those fields show them.
+QString feesText(const Settings& settings);
+QString dayMonthText(int day, int month);
 
 // The fee kinds' names, in order.
 QStringList feeNames();

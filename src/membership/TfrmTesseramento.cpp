@@ -31,6 +31,7 @@
 #include "membership/Reminder.h"
 #include "membership/SeasonTotals.h"
 #include "membership/TRecTessera.h"
+#include "membership/TfrmImpostazioniTesseramento.h"
 #include "report/Report.h"
 #include "shell/TfrmGuida.h"
 
@@ -205,7 +206,16 @@ QWidget* TfrmTesseramento::buildStartPanel() {
     QToolButton* imgEsci = pictureButton(panel, QStringLiteral("imgEsci"), "esci", 32);
     imgEsci->setToolTip(QStringLiteral("Esci"));
     connect(imgEsci, &QToolButton::clicked, this, [this] { close(); });
+    auto* btnImpostazioni = new QPushButton(QStringLiteral("Impostazioni"), panel);
+    btnImpostazioni->setObjectName(QStringLiteral("btnImpostazioni"));
+    btnImpostazioni->setToolTip(QStringLiteral(
+        "Tipi di quota, soglia della marca da bollo, inizio della stagione e promemoria."));
+    connect(btnImpostazioni, &QPushButton::clicked, this, [this] {
+        TfrmImpostazioniTesseramento window(this);
+        window.exec();
+    });
     foot->addWidget(imgGuida);
+    foot->addWidget(btnImpostazioni);
     foot->addStretch(1);
     foot->addWidget(imgEsci);
     outer->addLayout(foot);
