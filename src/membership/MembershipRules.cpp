@@ -156,6 +156,19 @@ std::optional<SaveCheck> checkForSave(const TRecTessera& card) {
                            "txtMetodo");
         }
     }
+    // Receipts are numbered by Paga and kept by Annulla only.
+    const bool receipt = !text::trimBlanks(card.Ricevuta).isEmpty();
+    if (state != kToPay && !receipt) {
+        return invalid(QStringLiteral("per registrare un pagamento usare il pulsante Paga, che "
+                                      "assegna il numero della ricevuta."),
+                       "txtStato");
+    }
+    if (state == kToPay && receipt) {
+        return invalid(QStringLiteral("la quota ha la ricevuta n. %1: per annullare il pagamento "
+                                      "usare il pulsante Annulla pag.")
+                           .arg(text::trimBlanks(card.Ricevuta)),
+                       "txtStato");
+    }
     const bool exitDate = !text::trimBlanks(card.DataUscita).isEmpty();
     const bool reason = !text::trimBlanks(card.Motivo).isEmpty();
     if (exitDate && !exitReasonItems().contains(text::trimBlanks(card.Motivo))) {

@@ -59,8 +59,9 @@ std::optional<Settings> settingsFromTexts(const QString& fees, const QString& th
         const QString name = line.left(equals).trimmed();
         const auto amount = fieldrules::roundedAmount(line.mid(equals + 1), 2);
         if (equals <= 0 || name.isEmpty() || name.contains(u';') || !amount) {
-            *error = QStringLiteral("Tipo di quota non valido: \"%1\" (scrivere per esempio "
-                                    "ordinaria=84,00).")
+            *error = QStringLiteral(
+                         "Tipo di quota non valido: \"%1\" (scrivere per esempio "
+                         "ordinaria=84,00).")
                          .arg(line.trimmed());
             return std::nullopt;
         }

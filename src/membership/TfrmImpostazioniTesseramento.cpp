@@ -27,10 +27,10 @@ TfrmImpostazioniTesseramento::TfrmImpostazioniTesseramento(QWidget* parent) : QD
     txtQuote_->setObjectName(QStringLiteral("txtQuote"));
     txtQuote_->setTabChangesFocus(true);
     txtSoglia_ = edit("txtSoglia", settings.stampThreshold);
-    txtInizio_ =
-        edit("txtInizio", membership::dayMonthText(settings.seasonStartDay, settings.seasonStartMonth));
-    txtPromemoria_ =
-        edit("txtPromemoria", membership::dayMonthText(settings.reminderDay, settings.reminderMonth));
+    txtInizio_ = edit("txtInizio",
+                      membership::dayMonthText(settings.seasonStartDay, settings.seasonStartMonth));
+    txtPromemoria_ = edit("txtPromemoria",
+                          membership::dayMonthText(settings.reminderDay, settings.reminderMonth));
     form->addRow(QStringLiteral("Tipi di quota e importi predefiniti\n(uno per riga: "
                                 "ordinaria=84,00):"),
                  txtQuote_);

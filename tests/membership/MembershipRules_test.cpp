@@ -85,6 +85,15 @@ TEST(MembershipCheck, NamesWhatIsWrong) {
     card.Importo = QStringLiteral("84,00");
     card.Stato = QStringLiteral("da pagare");
     EXPECT_FALSE(membership::checkForSave(card));
+    TRecTessera paidByHand = card;
+    paidByHand.Stato = QStringLiteral("pagata");
+    paidByHand.DataPag = QStringLiteral("15/09/2026");
+    paidByHand.Metodo = QStringLiteral("contanti");
+    const auto byHand = membership::checkForSave(paidByHand);
+    ASSERT_TRUE(byHand);
+    EXPECT_TRUE(byHand->message.contains(QStringLiteral("usare il pulsante Paga")));
+    paidByHand.Ricevuta = QStringLiteral("4");
+    EXPECT_FALSE(membership::checkForSave(paidByHand));
     struct Case {
         QString TRecTessera::*field;
         const char* value;
@@ -95,6 +104,7 @@ TEST(MembershipCheck, NamesWhatIsWrong) {
           Case{&TRecTessera::Importo, "84,0,0", "txtImporto"},
           Case{&TRecTessera::Stato, "saldata", "txtStato"},
           Case{&TRecTessera::Stato, "pagata", "txtDataPag"},
+          Case{&TRecTessera::Ricevuta, "4", "txtStato"},
           Case{&TRecTessera::DataUscita, "31/02/2027", "txtDataUscita"},
           Case{&TRecTessera::DataUscita, "01/02/2027", "txtMotivo"},
           Case{&TRecTessera::Motivo, "decesso", "txtDataUscita"}}) {
