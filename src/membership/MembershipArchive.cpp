@@ -2,6 +2,7 @@
 
 #include "agenda/Agenda.h"
 #include "base/Seams.h"
+#include "membership/Membership.h"
 #include "membership/MembershipCard.h"
 #include "membership/MembershipHelp.h"
 #include "membership/MembershipLists.h"
@@ -46,6 +47,7 @@ const ArchiveDefinition& archive() {
         .agenda = &agendaConditions,
         .card = &cardRules(),
         .naturalKey = {F::Stagione, F::Scheda},
+        .sideFiles = [] { return QStringList{receiptCounterPath()}; },
     };
     return definition;
 }

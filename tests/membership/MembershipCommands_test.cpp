@@ -5,6 +5,7 @@
 
 #include "agenda/Agenda.h"
 #include "app/Archives.h"
+#include "backup/Backup.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
 #include "support/CommandRun.h"
@@ -113,6 +114,23 @@ TEST_F(MembershipCommands, RefusedRequestsExitOneAndUsageErrorsTwo) {
         EXPECT_EQ(result.status, c.status) << c.line;
         EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.says))) << result.err.toStdString();
     }
+}
+
+TEST_F(MembershipCommands, ABackupHoldsTheSeasonsAndTheReceiptCounter) {
+    ASSERT_EQ(run(QStringLiteral("tesseramento rinnova --stagione 2026/2027")).status, 0);
+    ASSERT_EQ(run(QStringLiteral("tesseramento paga --stagione 2026/2027 --scheda 2 --importo "
+                                 "84,00 --data 15/09/2026 --metodo POS"))
+                  .status,
+              0);
+    QStringList names;
+    for (const backup::OwnedFile& file : backup::ownedFiles(archives::all())) {
+        names.append(file.name);
+    }
+    EXPECT_TRUE(names.contains(QStringLiteral("Tesseramento-2026.tes")))
+        << names.join(u' ').toStdString();
+    EXPECT_TRUE(names.contains(QStringLiteral("Ricevute.num"))) << names.join(u' ').toStdString();
+    EXPECT_EQ(backup::ownedKind(QStringLiteral("Ricevute.num"), archives::all()), 0);
+    EXPECT_EQ(backup::ownedKind(QStringLiteral("Tesseramento-2031.tes"), archives::all()), 557);
 }
 
 TEST_F(MembershipCommands, TheAgendaRemindsOfTheUnpaidFromTheSettingsDay) {
