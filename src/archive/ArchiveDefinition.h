@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QDateTime>
 #include <QList>
-#include <QStringList>
 #include <span>
 
 #include "archive/CardFields.h"
@@ -92,10 +91,6 @@ struct ArchiveDefinition {
     // A folder of files the archive keeps beside its records in the data
     // folder (the weapons' photos), which a backup holds too; null for none.
     QString (*filesFolder)() = nullptr;
-    // Files the archive keeps whole beside its records in the data folder
-    // (the membership's receipt counter), which a backup holds too; null
-    // for none.
-    QStringList (*sideFiles)() = nullptr;
 
     // The record file of the archive, for a year's file the file of `year`.
     QString recordFile(const QString& year = {}) const;

@@ -91,16 +91,8 @@ QRegularExpression yearPattern(const ArchiveDefinition& archive) {
     return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
 }
 
-// The files kept whole beside the records: the password, the settings and
-// those the archives declare (the receipts' counter).
-QStringList plainOwnedNames(const QList<const ArchiveDefinition*>& archives) {
-    QStringList names{relative(accesspassword::passwordFilePath()), relative(settingsPath())};
-    for (const ArchiveDefinition* archive : archives) {
-        if (archive->sideFiles) {
-            for (const QString& file : archive->sideFiles()) names.append(relative(file));
-        }
-    }
-    return names;
+QStringList plainOwnedNames() {
+    return {relative(accesspassword::passwordFilePath()), relative(settingsPath())};
 }
 
 QString lockHolder(const QString& archive) {
@@ -597,7 +589,7 @@ QList<OwnedFile> ownedFiles(const QList<const ArchiveDefinition*>& archives) {
             files.append({relative(archive->recordFile()), size});
         }
     }
-    for (const QString& name : plainOwnedNames(archives)) {
+    for (const QString& name : plainOwnedNames()) {
         if (QFileInfo(data.filePath(name)).isFile()) files.append({name, 0});
     }
     for (const QString& folder : ownedFolders(archives)) {
@@ -619,7 +611,7 @@ std::optional<qsizetype> ownedKind(const QString& name,
                                                : name == relative(archive->recordFile());
         if (matches) return archive->layout->recordSize();
     }
-    if (plainOwnedNames(archives).contains(name)) return 0;
+    if (plainOwnedNames().contains(name)) return 0;
     for (const QString& folder : ownedFolders(archives)) {
         if (name.startsWith(folder + u'/')) return 0;
     }

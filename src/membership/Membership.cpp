@@ -1,6 +1,7 @@
 #include "membership/Membership.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -119,8 +120,16 @@ void setPaymentStepHook(std::function<void(int step)> hook) {
     stepHook() = std::move(hook);
 }
 
+QString receiptFolder() {
+    return paths::dataFile(QStringLiteral("Ricevute"));
+}
+
 QString receiptCounterPath() {
-    return paths::dataFile(QStringLiteral("Ricevute.num"));
+    return receiptFolder() + QStringLiteral("/Ricevute.num");
+}
+
+QString receiptLockPath() {
+    return paths::dataFile(QStringLiteral("Ricevute.num.lock"));
 }
 
 bool readHunters(QList<Hunter>* list, QString* error) {
@@ -255,7 +264,7 @@ Paid pay(const Payment& payment) {
     if (!QFileInfo(seasonFile(payment.season)).isFile()) return refuse(noSeason(payment.season));
     // The counter's lock first, then the season's: the only order in which
     // the two are ever held together.
-    LockFile counterLock(receiptCounterPath() + QStringLiteral(".lock"));
+    LockFile counterLock(receiptLockPath());
     if (counterLock.acquire(QDeadlineTimer(std::chrono::seconds(15))) != LockFile::Result::Locked) {
         result.outcome =
             failed(receiptCounterPath() + QStringLiteral(": ") + counterLock.errorString());
@@ -314,6 +323,11 @@ Paid pay(const Payment& payment) {
     const qint64 receipt = highest + 1;
     step(1);
     counter[year] = receipt;
+    if (!QDir().mkpath(receiptFolder())) {
+        result.outcome =
+            failed(receiptFolder() + QStringLiteral(": impossibile creare la cartella"));
+        return result;
+    }
     if (!replaceFile(receiptCounterPath(), counterText(counter), &error)) {
         result.outcome = failed(error);
         return result;

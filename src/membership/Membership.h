@@ -81,9 +81,13 @@ Outcome annul(const QString& season, qsizetype member);
 // two seasons that year falls in; nothing when no record has it.
 std::optional<TRecTessera> findReceipt(qint64 number, int year, QString* error);
 
-// "Ricevute.num" in the data folder: the last receipt number of every
-// year, one "anno=numero" line each.
+// "Ricevute/Ricevute.num" in the data folder: the last receipt number of
+// every year, one "anno=numero" line each. Its folder is the archive's
+// folder of files, which the backups hold; its lock "Ricevute.num.lock"
+// stays outside it.
+QString receiptFolder();
 QString receiptCounterPath();
+QString receiptLockPath();
 
 // For the tests of a crash: called after each step of a payment (1 the
 // number taken, 2 the counter written, 3 the record written).

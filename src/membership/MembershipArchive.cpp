@@ -47,7 +47,7 @@ const ArchiveDefinition& archive() {
         .agenda = &agendaConditions,
         .card = &cardRules(),
         .naturalKey = {F::Stagione, F::Scheda},
-        .sideFiles = [] { return QStringList{receiptCounterPath()}; },
+        .filesFolder = &receiptFolder,
     };
     return definition;
 }

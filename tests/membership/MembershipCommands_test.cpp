@@ -128,8 +128,9 @@ TEST_F(MembershipCommands, ABackupHoldsTheSeasonsAndTheReceiptCounter) {
     }
     EXPECT_TRUE(names.contains(QStringLiteral("Tesseramento-2026.tes")))
         << names.join(u' ').toStdString();
-    EXPECT_TRUE(names.contains(QStringLiteral("Ricevute.num"))) << names.join(u' ').toStdString();
-    EXPECT_EQ(backup::ownedKind(QStringLiteral("Ricevute.num"), archives::all()), 0);
+    EXPECT_TRUE(names.contains(QStringLiteral("Ricevute/Ricevute.num")))
+        << names.join(u' ').toStdString();
+    EXPECT_EQ(backup::ownedKind(QStringLiteral("Ricevute/Ricevute.num"), archives::all()), 0);
     EXPECT_EQ(backup::ownedKind(QStringLiteral("Tesseramento-2031.tes"), archives::all()), 557);
 }
 

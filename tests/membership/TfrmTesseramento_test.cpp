@@ -64,7 +64,7 @@ TEST_F(MembershipWindow, ACardNotYetStoredIsNotPaid) {
     EXPECT_EQ(messages().take(),
               QStringList{QStringLiteral("Attenzione: salvare la scheda, o sceglierne una "
                                          "dall'archivio, prima di procedere.")});
-    EXPECT_FALSE(QFile::exists(dataPath(QStringLiteral("Ricevute.num"))));
+    EXPECT_FALSE(QFile::exists(dataPath(QStringLiteral("Ricevute/Ricevute.num"))));
 }
 
 TEST_F(MembershipWindow, TheSettingsWindowNamesAWrongLineAndStoresGoodOnes) {
