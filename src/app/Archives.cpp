@@ -9,6 +9,7 @@
 #include "hunts/HuntsArchive.h"
 #include "import/ImportHelp.h"
 #include "mailing/MailingHelp.h"
+#include "membership/MembershipArchive.h"
 #include "teams/TeamsArchive.h"
 #include "weapons/WeaponsArchive.h"
 
@@ -19,6 +20,7 @@ const QList<const ArchiveDefinition*>& all() {
     static const QList<const ArchiveDefinition*> list{
         &hunters::archive(),        &teams::archive(),   &hunts::archive(),
         &communications::archive(), &weapons::archive(), &deadlines::archive(),
+        &membership::archive(),
     };
     return list;
 }

@@ -13,6 +13,7 @@
 #include "base/TextRules.h"
 #include "checks/CommandControlla.h"
 #include "import/CommandImporta.h"
+#include "membership/CommandMembership.h"
 #include "records/FieldRules.h"
 #include "shell/ProgramInfo.h"
 
@@ -114,6 +115,9 @@ const std::array kCommands{
             "                             scrive le lettere della comunicazione N ai suoi\n"
             "                             destinatari in PDF, o un messaggio .eml per ciascuno",
             &runLetters, true},
+    Command{"tesseramento", membership::kMembershipUsage, &membership::tesseramento, true},
+    Command{"ricevuta", membership::kReceiptUsage, &membership::ricevuta, true},
+    Command{"libro-soci", membership::kRegisterUsage, &membership::libroSoci, true},
     Command{"password-iniziale",
             "password-iniziale FILE     scrive un file della password con la password\n"
             "                             di primo accesso",
@@ -226,7 +230,14 @@ QString usage() {
     QString summaries;
     for (const ArchiveDefinition* archive : archives::all()) {
         names.append(QString::fromLatin1(archive->name));
-        if (archive->yearFile) yearly.append(QString::fromLatin1(archive->name));
+        if (archive->yearFile) {
+            yearly.append(QString::fromLatin1(archive->name) +
+                          (archive->yearNaming
+                               ? QStringLiteral(" (%1 %2)")
+                                     .arg(QString::fromLatin1(archive->yearNaming->option),
+                                          QString::fromLatin1(archive->yearNaming->placeholder))
+                               : QString()));
+        }
         if (archive->sheet) printable.append(QString::fromLatin1(archive->name));
         if (archive->rtfCard) documents.append(QString::fromLatin1(archive->name));
         for (const SummaryDefinition* summary : archive->summaries) {
@@ -294,16 +305,33 @@ int takeYear(const ArchiveDefinition& archive, QStringList& args, QString* year,
     year->clear();
     if (!archive.yearFile) return 0;
     const QDate today = seams::clock().today();
-    *year = today.year() >= 1 && today.year() <= 9999
-                ? QStringLiteral("%1").arg(today.year(), 4, 10, QChar(u'0'))
-                : QString();
-    const QString option = QStringLiteral("--anno");
+    const YearNaming* naming = archive.yearNaming;
+    if (naming) {
+        *year = naming->yearOf(naming->periodOn(today));
+    } else {
+        *year = today.year() >= 1 && today.year() <= 9999
+                    ? QStringLiteral("%1").arg(today.year(), 4, 10, QChar(u'0'))
+                    : QString();
+    }
+    const QString option = naming ? QString::fromLatin1(naming->option) : QStringLiteral("--anno");
     if (const qsizetype at = args.indexOf(option); at >= 0) {
         if (at + 1 >= args.size() || args.indexOf(option, at + 1) >= 0) {
-            return usageError(err, QStringLiteral("--anno vuole un anno, una volta."));
+            return usageError(err, naming
+                                       ? QStringLiteral("%1 vuole un valore (%2), una volta.")
+                                             .arg(option, QString::fromLatin1(naming->placeholder))
+                                       : QStringLiteral("--anno vuole un anno, una volta."));
         }
         *year = args.at(at + 1);
         args.remove(at, 2);
+        if (naming) {
+            const QString typed = *year;
+            *year = naming->yearOf(typed);
+            if (year->isEmpty()) {
+                return usageError(
+                    err, QStringLiteral("Valore non valido per %1 (%2): %3")
+                             .arg(option, QString::fromLatin1(naming->placeholder), typed));
+            }
+        }
     }
     // The year becomes a file name: exactly four digits, nothing else.
     if (year->size() != 4 || !text::isAllDigits(*year)) {

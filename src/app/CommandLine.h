@@ -45,8 +45,10 @@ bool existingArchive(const QString& path, QTextStream& err);
 
 // The year of an archive kept in one file per year: takes "--anno A" out of
 // `args` (four digits; by default the year of today, which "--oggi" sets
-// for every command). 0, or 2 with the usage error written. An archive of
-// one file takes no year and leaves `args` alone.
+// for every command); for an archive with a YearNaming, its option ("--
+// stagione 2026/2027", by default the period of today) gives the year of
+// its file. 0, or 2 with the usage error written. An archive of one file
+// takes no year and leaves `args` alone.
 int takeYear(const ArchiveDefinition& archive, QStringList& args, QString* year, QTextStream& err);
 
 // The texts of a search's criteria from "Campo=testo" arguments (a field as

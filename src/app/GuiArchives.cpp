@@ -5,6 +5,7 @@
 #include "hunters/GuiHunters.h"
 #include "hunts/GuiHunts.h"
 #include "lists/ArchiveDefinition.h"
+#include "membership/GuiMembership.h"
 #include "teams/GuiTeams.h"
 #include "weapons/GuiWeapons.h"
 
@@ -20,6 +21,7 @@ const QList<GuiArchive>& windows() {
         weapons::guiArchive(),
         hunts::guiArchive(),
         deadlines::guiArchive(),
+        membership::guiArchive(),
     };
     // clang-format on
     return list;

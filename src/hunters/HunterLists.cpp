@@ -37,6 +37,28 @@ ValueFn preferredPhone() {
     return joinedFields({F::Recapito});
 }
 
+Person person(const FieldValues& values) {
+    const auto field = [&](F::Id id) { return trimBlanks(values.value(id)); };
+    QString place = field(F::CittaNasc);
+    if (!field(F::StatoNasc).isEmpty() && field(F::StatoNasc) != QStringLiteral("Italia")) {
+        place += (place.isEmpty() ? QString() : QStringLiteral(" (")) + field(F::StatoNasc) +
+                 (place.isEmpty() ? QString() : QStringLiteral(")"));
+    }
+    QStringList town;
+    for (const F::Id id : {F::Cap, F::ComuneRes}) {
+        if (!field(id).isEmpty()) town.append(field(id));
+    }
+    QString residence = town.join(u' ');
+    if (!field(F::ProvRes).isEmpty()) residence += QStringLiteral(" (") + field(F::ProvRes) + u')';
+    if (!field(F::Indirizzo).isEmpty()) {
+        residence = field(F::Indirizzo) + (residence.isEmpty() ? QString() : QStringLiteral(", ")) +
+                    residence;
+    }
+    return Person{field(F::Cognome),  field(F::Nome), field(F::CodFisc),
+                  field(F::DataNasc), place,          residence,
+                  field(F::ScadePer)};
+}
+
 bool permitCondition(const FieldValues& values, const QDate& today) {
     const auto expiry = fieldrules::parseDate(values.value(F::Scadenza));
     bool isNumber = false;

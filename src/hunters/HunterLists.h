@@ -25,4 +25,17 @@ QString summaryItem(const FieldValues& values);
 // are no whole number, is left out; the cards after it are still listed.
 bool permitCondition(const FieldValues& values, const QDate& today);
 
+// A hunter as the membership and the members' register read him, each
+// text trimmed.
+struct Person {
+    QString surname;
+    QString name;
+    QString taxCode;
+    QString birthDate;
+    QString birthPlace;
+    QString residence;  // "Via Roma 1, 59100 Prato (PO)"
+    QString admission;  // the card's "Data iscrizione"
+};
+Person person(const FieldValues& values);
+
 }  // namespace hunters

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QDateTime>
 #include <QList>
 #include <span>
@@ -21,6 +22,17 @@ struct FieldType {
     FieldId field;
     Kind kind;
     int decimals = 2;
+};
+
+// How the command line and the windows name a yearly archive's file when
+// not by its year: the option, its placeholder in the usage text, the
+// four-digit year of a typed text (empty when it is none) and the text
+// of the period a day falls in ("2026/2027").
+struct YearNaming {
+    const char* option;       // "--stagione"
+    const char* placeholder;  // "AAAA/AAAA"
+    QString (*yearOf)(const QString& text);
+    QString (*periodOn)(const QDate& day);
 };
 
 struct AgendaCondition;     // agenda/Agenda.h
@@ -49,6 +61,10 @@ struct ArchiveDefinition {
     // An archive kept in one file per year (the deadlines' "2024.sca"): the
     // path of a year's file (four digits). Null: the archive's one file.
     QString (*yearFile)(const QString& year) = nullptr;
+    // A yearly archive whose files are named otherwise than by a plain year
+    // (seasons "2026/2027", each in the file of its first year); null: by
+    // the year "--anno AAAA".
+    const YearNaming* yearNaming = nullptr;
     // Lists of a date with a command-line name (the deadlines of a day),
     // each reading the files it names.
     QList<const ExportDefinition*> datedLists = {};

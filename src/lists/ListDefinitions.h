@@ -53,6 +53,9 @@ struct PickerMode {
     const char* window;  // the card window that receives the record or values
     bool loadsRecord;    // true: load the record into the window's card
     QList<Assignment> assignments;
+    // The control that receives the chosen record's number (a link to the
+    // record itself); null: none.
+    const char* numberControl = nullptr;
 };
 
 struct SearchDefinition {

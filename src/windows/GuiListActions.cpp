@@ -51,6 +51,10 @@ bool applyChosenRecord(const PickerMode& mode, const FoundRecord& record) {
             card->setFieldText(QString::fromLatin1(assignment.control),
                                assignment.value(record.values));
         }
+        if (mode.numberControl) {
+            card->setFieldText(QString::fromLatin1(mode.numberControl),
+                               QString::number(record.number));
+        }
     }
     return true;
 }

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "lists/ArchiveDefinition.h"
+
+namespace membership {
+
+// The membership ("tesseramento") in the registry.
+const ArchiveDefinition& archive();
+
+}  // namespace membership
