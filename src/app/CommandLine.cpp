@@ -110,9 +110,11 @@ const std::array kCommands{
             "                             trovate, dieci per pagina",
             &runCards, true},
     Command{"lettere",
-            "lettere N --pdf FILE | --eml CARTELLA\n"
+            "lettere N --pdf FILE | --eml CARTELLA [--tutti-gli-omonimi | --scheda N[,N...]]\n"
             "                             scrive le lettere della comunicazione N ai suoi\n"
-            "                             destinatari in PDF, o un messaggio .eml per ciascuno",
+            "                             destinatari in PDF, o un messaggio .eml per ciascuno;\n"
+            "                             un nome di più schede vuole tutti gli omonimi o le\n"
+            "                             schede scelte",
             &runLetters, true},
     Command{"password-iniziale",
             "password-iniziale FILE     scrive un file della password con la password\n"

@@ -159,16 +159,34 @@ int runLetters(const QStringList& args, QTextStream& out, QTextStream& err) {
     QStringList rest = args;
     QString pdf;
     QString folder;
+    QString chosen;
     int status = 0;
     if (!takeValue(rest, "--pdf", &pdf, &status, err) ||
-        !takeValue(rest, "--eml", &folder, &status, err)) {
+        !takeValue(rest, "--eml", &folder, &status, err) ||
+        !takeValue(rest, "--scheda", &chosen, &status, err)) {
         return status;
     }
+    mailing::RecipientChoice choice;
+    choice.everyNamesake = rest.removeAll(QStringLiteral("--tutti-gli-omonimi")) > 0;
     bool isNumber = false;
     const qsizetype number = rest.value(0).toLongLong(&isNumber);
-    if (rest.size() != 1 || !isNumber || pdf.isEmpty() == folder.isEmpty()) {
+    if (rest.size() != 1 || !isNumber || pdf.isEmpty() == folder.isEmpty() ||
+        (choice.everyNamesake && !chosen.isEmpty())) {
         return usageError(err,
-                          QStringLiteral("Uso: selvadoro lettere N --pdf FILE | --eml CARTELLA"));
+                          QStringLiteral("Uso: selvadoro lettere N --pdf FILE | --eml "
+                                         "CARTELLA [--tutti-gli-omonimi | --scheda N[,N...]]"));
+    }
+    if (!chosen.isEmpty()) {
+        for (const QString& part : chosen.split(u',')) {
+            bool isRecord = false;
+            const qsizetype record = part.trimmed().toLongLong(&isRecord);
+            if (!isRecord || record < 1) {
+                return usageError(err, QStringLiteral("--scheda vuole numeri di scheda separati "
+                                                      "da virgola: ") +
+                                           chosen);
+            }
+            choice.records.append(record);
+        }
     }
     const ArchiveDefinition* messages = nullptr;
     for (const ArchiveDefinition* archive : archives::all()) {
@@ -196,8 +214,8 @@ int runLetters(const QStringList& args, QTextStream& out, QTextStream& err) {
         return 1;
     }
     const mailing::MergeSource source{messages, people};
-    const mailing::LetterPlan plan = mailing::planLetters(source, message.members.first().values,
-                                                          everyone.members, seams::clock().today());
+    const mailing::LetterPlan plan = mailing::planLetters(
+        source, message.members.first().values, everyone.members, seams::clock().today(), choice);
     if (!plan.error.isEmpty()) {
         err << plan.error << "\n";
         return 1;
@@ -205,6 +223,27 @@ int runLetters(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!plan.missing.isEmpty()) {
         err << "Destinatari non trovati in archivio, esclusi: "
             << plan.missing.join(QStringLiteral(", ")) << ".\n";
+    }
+    // A name several members bear is never settled by picking one.
+    QStringList namesakes;
+    QList<qsizetype> offered;
+    for (const mailing::Namesakes& group : plan.namesakes) {
+        if (plan.unsettled.contains(group.name)) namesakes.append(mailing::namesakesText(group));
+        for (const mailing::Member& member : group.members) offered.append(member.record);
+    }
+    for (const qsizetype record : choice.records) {
+        if (!offered.contains(record)) {
+            err << "La scheda " << record
+                << " non è tra gli omonimi dei destinatari. Nulla è stato scritto.\n";
+            return 1;
+        }
+    }
+    if (!namesakes.isEmpty()) {
+        err << "Destinatari con più schede dello stesso nome: "
+            << namesakes.join(QStringLiteral("; "))
+            << ".\nIndicare --tutti-gli-omonimi oppure --scheda con i numeri delle schede "
+               "scelte. Nulla è stato scritto.\n";
+        return 1;
     }
     if (plan.letters.isEmpty()) {
         err << "Nessun destinatario.\n";

@@ -1,5 +1,6 @@
 #include "mailing/GuiMailing.h"
 
+#include <QApplication>
 #include <QPushButton>
 
 #include "archive/RecordListWidget.h"
@@ -8,6 +9,7 @@
 #include "mailing/MailingJobs.h"
 #include "mailing/MailingWindow.h"
 #include "mailing/MergeLetters.h"
+#include "mailing/TfrmOmonimi.h"
 
 namespace mailing {
 namespace {
@@ -49,6 +51,14 @@ std::optional<LetterPlan> plan(const ArchiveDefinition& messages, const FieldVal
         return std::nullopt;
     }
     LetterPlan result = planLetters(source, message, registry.members, seams::clock().today());
+    if (!result.namesakes.isEmpty()) {
+        // Nobody is chosen silently among members of the same name.
+        const std::optional<QList<qsizetype>> chosen =
+            TfrmOmonimi::choose(*people->mailing, result.namesakes, QApplication::activeWindow());
+        if (!chosen) return std::nullopt;
+        result = planLetters(source, message, registry.members, seams::clock().today(),
+                             RecipientChoice{false, *chosen});
+    }
     if (result.letters.isEmpty()) {
         QString text = QStringLiteral("Nessun destinatario trovato in archivio.");
         if (!result.missing.isEmpty()) {

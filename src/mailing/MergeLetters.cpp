@@ -137,7 +137,8 @@ QStringList recipientNames(const LetterFields& letters, const FieldValues& messa
 }
 
 LetterPlan planLetters(const MergeSource& source, const FieldValues& message,
-                       const QList<Member>& registry, const QDate& today) {
+                       const QList<Member>& registry, const QDate& today,
+                       const RecipientChoice& choice) {
     LetterPlan plan;
     const LetterFields& fields = *source.messages->letters;
     const MailingFields& people = *source.people->mailing;
@@ -154,28 +155,43 @@ LetterPlan planLetters(const MergeSource& source, const FieldValues& message,
     QString date = text::trimBlanks(message.value(fields.date.index));
     if (date.isEmpty()) date = today.toString(QStringLiteral("dd/MM/yyyy"));
     for (const QString& name : recipientNames(fields, message)) {
-        const Member* found = nullptr;
+        QList<Member> found;
         for (const Member& member : registry) {
             if (normalisedName(nameOf(people, member.values)) == normalisedName(name)) {
-                found = &member;
-                break;
+                found.append(member);
             }
         }
-        if (!found) {
+        if (found.isEmpty()) {
             plan.missing.append(name);
             continue;
         }
-        MergedLetter letter;
-        letter.recipient = *found;
-        letter.name = nameOf(people, found->values);
-        letter.address = addressLines(people, found->values);
-        if (people.email) letter.email = fieldText(found->values, *people.email);
-        letter.subject = merge(subject, source, found->values, message);
-        letter.text = merge(text, source, found->values, message);
-        letter.date = date;
-        plan.letters.append(letter);
+        if (found.size() > 1) {
+            plan.namesakes.append({name, found});
+            if (!choice.everyNamesake) {
+                found.removeIf(
+                    [&](const Member& member) { return !choice.records.contains(member.record); });
+                if (found.isEmpty()) plan.unsettled.append(name);
+            }
+        }
+        for (const Member& member : found) {
+            MergedLetter letter;
+            letter.recipient = member;
+            letter.name = nameOf(people, member.values);
+            letter.address = addressLines(people, member.values);
+            if (people.email) letter.email = fieldText(member.values, *people.email);
+            letter.subject = merge(subject, source, member.values, message);
+            letter.text = merge(text, source, member.values, message);
+            letter.date = date;
+            plan.letters.append(letter);
+        }
     }
     return plan;
+}
+
+QString namesakesText(const Namesakes& namesakes) {
+    QStringList records;
+    for (const Member& member : namesakes.members) records.append(QString::number(member.record));
+    return QStringLiteral("%1 (schede %2)").arg(namesakes.name, records.join(QStringLiteral(", ")));
 }
 
 report::Report letterPages(const QList<MergedLetter>& letters, const Association& association,

@@ -45,11 +45,30 @@ struct MergedLetter {
     QString date;  // dd/mm/yyyy
 };
 
+// A recipient's name that more than one member bears.
+struct Namesakes {
+    QString name;           // as written in the message
+    QList<Member> members;  // every member of that name, in file order
+};
+
+// Which namesakes get a letter: every one, or those whose record numbers
+// are listed. A name none of whose members is chosen gets no letter and is
+// named in LetterPlan::unsettled: nobody is chosen silently.
+struct RecipientChoice {
+    bool everyNamesake = false;
+    QList<qsizetype> records;
+};
+
 struct LetterPlan {
     QString error;  // set: nothing may be written (an unknown field)
     QList<MergedLetter> letters;
-    QStringList missing;  // recipients not found in the registry, as written
+    QStringList missing;         // recipients not found in the registry, as written
+    QList<Namesakes> namesakes;  // names that more than one member bears
+    QStringList unsettled;       // of those, the names the choice left without a letter
 };
+
+// "Villa Pietro (schede 33, 116, 128)".
+QString namesakesText(const Namesakes& namesakes);
 
 // The recipients named in the message, one a line, trimmed, blanks inside a
 // name made one.
@@ -57,9 +76,11 @@ QStringList recipientNames(const LetterFields& letters, const FieldValues& messa
 
 // The letters of `message` for its recipients found among `registry`
 // (matched by name, letters compared whatever their case); `today` is the
-// date of a message without one.
+// date of a message without one. A name several members bear gets letters
+// as `choice` says.
 LetterPlan planLetters(const MergeSource& source, const FieldValues& message,
-                       const QList<Member>& registry, const QDate& today);
+                       const QList<Member>& registry, const QDate& today,
+                       const RecipientChoice& choice = {});
 
 // One A4 page per letter: the association's heading (name and logo), the
 // recipient's address block, the date, the subject and the text.

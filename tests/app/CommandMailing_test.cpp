@@ -252,4 +252,63 @@ TEST_F(MailingCommands, AnUnreadableLogoIsSaidAndAMissingFolderWritesNothing) {
     EXPECT_FALSE(QFileInfo::exists(file("manca")));
 }
 
+// A recipient's name that two members bear stops the command, naming the
+// name and the records, until --tutti-gli-omonimi or --scheda settles it.
+TEST_F(MailingCommands, NamesakesAreSettledOnlyByTheOptions) {
+    TestHunter other{.surname = "Rossi", .name = "Mario", .codFisc = "RSSMRA90B02D612Z"};
+    other.address = "Via dei Pini 4";
+    other.town = "Firenze";
+    TestHunter rossi{.surname = "Rossi", .name = "Mario", .codFisc = "RSSMRA80A01H501U"};
+    rossi.address = "Via Roma 1";
+    rossi.town = "Siena";
+    TestHunter nicolo{.surname = "Dell'Orto", .name = "Nicol\xF2"};
+    nicolo.address = "Piazza del Campo 3";
+    nicolo.town = "Siena";
+    ASSERT_TRUE(writeHunters(file("Cacciatori.pro"), {rossi, nicolo, other}));
+    writeMessage("Avviso", "Caro {Nome}.");
+    struct Case {
+        QStringList options;
+        int status;
+        QString err;
+        int pages;  // 0: no file
+        const char* street;
+    };
+    const QString unsettled = QStringLiteral(
+        "Destinatari non trovati in archivio, esclusi: Verdi Luca.\n"
+        "Destinatari con più schede dello stesso nome: Rossi Mario (schede 1, 3).\n"
+        "Indicare --tutti-gli-omonimi oppure --scheda con i numeri delle schede scelte. Nulla è "
+        "stato scritto.\n");
+    const QString found =
+        QStringLiteral("Destinatari non trovati in archivio, esclusi: Verdi Luca.\n");
+    const Case cases[] = {
+        {{}, 1, unsettled, 0, nullptr},
+        {{QStringLiteral("--tutti-gli-omonimi")}, 0, found, 3, "Via dei Pini 4"},
+        {{QStringLiteral("--scheda"), QStringLiteral("3")}, 0, found, 2, "Via dei Pini 4"},
+        {{QStringLiteral("--scheda"), QStringLiteral("1,3")}, 0, found, 3, "Via Roma 1"},
+        {{QStringLiteral("--scheda"), QStringLiteral("2")},
+         1,
+         found + QStringLiteral("La scheda 2 non è tra gli omonimi dei destinatari. Nulla è stato "
+                                "scritto.\n"),
+         0,
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(file("l.pdf"));
+        const CommandResult result =
+            runCommand(QStringList{QStringLiteral("lettere"), QStringLiteral("2"),
+                                   QStringLiteral("--pdf"), file("l.pdf")} +
+                       c.options);
+        const QString label = c.options.join(u' ');
+        EXPECT_EQ(result.status, c.status) << qPrintable(label);
+        EXPECT_EQ(result.err, c.err) << qPrintable(label);
+        if (c.pages == 0) {
+            EXPECT_FALSE(QFile::exists(file("l.pdf"))) << qPrintable(label);
+            continue;
+        }
+        ASSERT_EQ(pdfPageCount(file("l.pdf")), c.pages) << qPrintable(label);
+        EXPECT_TRUE(squeezeBlanks(pdfText(file("l.pdf"))).contains(QString::fromLatin1(c.street)))
+            << qPrintable(label);
+    }
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include "mailing/MailingWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -269,6 +270,55 @@ TEST_F(LettersCardTest, AnUnknownFieldIsNamedAndNothingIsAskedOrWritten) {
     }
     EXPECT_TRUE(testSeams().printing.jobs.isEmpty());
     EXPECT_TRUE(testSeams().desktop.dialogs.isEmpty());
+}
+
+// A recipient's name that two members bear: the window asks which, both
+// ticked, each with date of birth, town and codice fiscale; only the
+// ticked one gets a letter, and Annulla makes none.
+TEST_F(LettersCardTest, NamesakesAreAskedForEachShownWithBirthTownAndTaxCode) {
+    TestHunter first{.surname = "Villa", .name = "Pietro", .codFisc = "VLLPTR61C12G999X"};
+    first.address = "Via Roma 1";
+    first.town = "Prato";
+    first.birthDate = "12/03/1961";
+    TestHunter second{.surname = "Villa", .name = "Pietro", .codFisc = "VLLPTR88E20D612K"};
+    second.address = "Via dei Pini 4";
+    second.town = "Firenze";
+    second.birthDate = "20/05/1988";
+    ASSERT_TRUE(writeHunters(dataPath(QStringLiteral("Cacciatori.pro")),
+                             {TestHunter{.surname = "Rossi", .name = "Mario"}, first, second}));
+    set("txtCacciatori", QStringLiteral("villa  pietro"));
+    for (const bool confirm : {true, false}) {
+        testSeams().printing.jobs.clear();
+        QStringList shown;
+        whenModal([&](QWidget* modal) {
+            EXPECT_EQ(modal->objectName(), QStringLiteral("TfrmOmonimi"));
+            for (const char* name : {"chkScheda2", "chkScheda3"}) {
+                auto* check = modal->findChild<QCheckBox*>(QString::fromLatin1(name));
+                ASSERT_NE(check, nullptr) << name;
+                EXPECT_TRUE(check->isChecked()) << name;
+                shown.append(check->text());
+            }
+            modal->findChild<QCheckBox*>(QStringLiteral("chkScheda2"))->setChecked(false);
+            QTest::mouseClick(modal->findChild<QPushButton*>(
+                                  QString::fromLatin1(confirm ? "btnConferma" : "btnAnnulla")),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(tool("btnLettere"), Qt::LeftButton);
+        EXPECT_EQ(shown, (QStringList{
+                             QStringLiteral("Scheda 2 - nato il 12/03/1961 - Prato - C.F. "
+                                            "VLLPTR61C12G999X"),
+                             QStringLiteral("Scheda 3 - nato il 20/05/1988 - Firenze - C.F. "
+                                            "VLLPTR88E20D612K"),
+                         }));
+        if (!confirm) {
+            EXPECT_TRUE(testSeams().printing.jobs.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(testSeams().printing.jobs.size(), 1);
+        EXPECT_EQ(testSeams().printing.jobs.first().pageCount, 1);
+        EXPECT_TRUE(testSeams().printing.jobs.first().texts.join(u'\n').contains(
+            QStringLiteral("Via dei Pini 4")));
+    }
 }
 
 }  // namespace
