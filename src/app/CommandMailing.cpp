@@ -115,6 +115,9 @@ int runLabels(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!job.withoutAddress.isEmpty()) {
         err << mailing::withoutAddressMessage(job.withoutAddress) << "\n";
     }
+    if (const QString fitted = mailing::fitMessage(job); !fitted.isEmpty()) {
+        err << fitted << "\n";
+    }
     if (job.labels == 0) {
         err << mailing::emptySelectionMessage() << "\n";
         return 1;

@@ -213,9 +213,14 @@ report::PreparedReport MailingWindow::prepared() {
     if (kind_ == Kind::Labels) {
         const mailing::LabelJob job =
             mailing::labelJob(archive_, read.members, format(), spnInizio_->value());
+        QStringList notes;
         if (!job.withoutAddress.isEmpty()) {
-            lblEsclusi_->setText(mailing::withoutAddressMessage(job.withoutAddress));
+            notes.append(mailing::withoutAddressMessage(job.withoutAddress));
         }
+        if (const QString fitted = mailing::fitMessage(job); !fitted.isEmpty()) {
+            notes.append(fitted);
+        }
+        lblEsclusi_->setText(notes.join(u'\n'));
         if (job.labels == 0) {
             seams::messages().warning(mailing::emptySelectionMessage());
             return {};
