@@ -263,14 +263,7 @@ int runLetters(const QStringList& args, QTextStream& out, QTextStream& err) {
         out << "Scritte " << plan.letters.size() << " lettere in " << pdf << "\n";
         return 0;
     }
-    QStringList noEmail;
-    for (const mailing::MergedLetter& letter : plan.letters) {
-        if (letter.email.isEmpty()) noEmail.append(letter.name);
-    }
-    if (!noEmail.isEmpty()) {
-        err << "Destinatari senza indirizzo e-mail, esclusi: " << noEmail.join(QStringLiteral(", "))
-            << ".\n";
-    }
+    for (const QString& note : mailing::emailNotes(plan.letters)) err << note << "\n";
     QStringList written;
     QString error;
     if (!mailing::writeEmls(plan.letters, folder, association, seams::clock().now(), &written,

@@ -123,16 +123,9 @@ void writeEmails(const ArchiveDefinition& messages, const FieldValues& message) 
     const bool ok = writeEmls(letters->letters, folder, association(), seams::clock().now(),
                               &written, &error, progress.callback());
     progress.end();
-    QStringList noEmail;
-    for (const MergedLetter& letter : letters->letters) {
-        if (letter.email.isEmpty()) noEmail.append(letter.name);
-    }
     QStringList report{
         QStringLiteral("Messaggi scritti nella cartella %1: %2.").arg(folder).arg(written.size())};
-    if (!noEmail.isEmpty()) {
-        report.append(QStringLiteral("Destinatari senza indirizzo e-mail, esclusi: ") +
-                      noEmail.join(QStringLiteral(", ")) + u'.');
-    }
+    report += emailNotes(letters->letters);
     if (const QString missing = missingText(*letters); !missing.isEmpty()) report.append(missing);
     if (progress.cancelled()) {
         // Those written are whole; the others were never begun.

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include "archive/RecordLayout.h"
@@ -44,13 +45,6 @@ QString normalisedName(const QString& name) {
     return name.simplified().toCaseFolded();
 }
 
-bool isAscii(const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() > 126 || c.unicode() < 32) return false;
-    }
-    return true;
-}
-
 QByteArray hex(uchar byte) {
     static const char digits[] = "0123456789ABCDEF";
     QByteArray result("=");
@@ -59,20 +53,19 @@ QByteArray hex(uchar byte) {
     return result;
 }
 
-// A name and address for a header: "Rossi Mario" <m@x.it>, the name in
-// encoded words when it is not plain ASCII.
+// A name and address for a header: the name always in encoded words, so
+// that no text of a card is read as an address or as an encoded word.
 QByteArray mailbox(const QString& name, const QString& address, int used) {
     QByteArray result;
-    if (!name.isEmpty()) {
-        if (isAscii(name)) {
-            QString quoted = name;
-            quoted.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
-            result = '"' + quoted.toLatin1() + "\" ";
-        } else {
-            result = encodedWords(name, used) + ' ';
-        }
-    }
+    if (!name.isEmpty()) result = encodedWords(name, used) + ' ';
     return result + '<' + address.toUtf8() + '>';
+}
+
+const QRegularExpression& addressPattern() {
+    static const QRegularExpression pattern(QStringLiteral(
+        "^[A-Za-z0-9!#$%&'*+/=?^_`{|}~-]+(\\.[A-Za-z0-9!#$%&'*+/=?^_`{|}~-]+)*"
+        "@[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?(\\.[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?)+$"));
+    return pattern;
 }
 
 }  // namespace
@@ -178,7 +171,11 @@ LetterPlan planLetters(const MergeSource& source, const FieldValues& message,
             letter.recipient = member;
             letter.name = nameOf(people, member.values);
             letter.address = addressLines(people, member.values);
-            if (people.email) letter.email = fieldText(member.values, *people.email);
+            if (people.email) {
+                letter.email = fieldText(member.values, *people.email);
+                bool valid = false;
+                letter.emails = emailAddresses(letter.email, &valid);
+            }
             letter.subject = merge(subject, source, member.values, message);
             letter.text = merge(text, source, member.values, message);
             letter.date = date;
@@ -310,15 +307,68 @@ QByteArray encodedWords(const QString& text, int used) {
     return result.isEmpty() ? open + close : result;
 }
 
+QStringList emailAddresses(const QString& field, bool* ok) {
+    static const QRegularExpression separators(QStringLiteral("[,;\\s]+"));
+    QStringList addresses;
+    for (const QString& part : field.split(separators, Qt::SkipEmptyParts)) {
+        if (!addressPattern().match(part).hasMatch()) {
+            if (ok) *ok = false;
+            return {};
+        }
+        if (!addresses.contains(part, Qt::CaseInsensitive)) addresses.append(part);
+    }
+    if (ok) *ok = true;
+    return addresses;
+}
+
+QStringList emailNotes(const QList<MergedLetter>& letters) {
+    QStringList none;
+    QStringList invalid;
+    for (const MergedLetter& letter : letters) {
+        if (letter.email.isEmpty()) {
+            none.append(letter.name);
+        } else if (letter.emails.isEmpty()) {
+            invalid.append(QStringLiteral("%1 (scheda %2: \u00AB%3\u00BB)")
+                               .arg(letter.name)
+                               .arg(letter.recipient.record)
+                               .arg(letter.email));
+        }
+    }
+    QStringList notes;
+    if (!none.isEmpty()) {
+        notes.append(QStringLiteral("Destinatari senza indirizzo e-mail, esclusi: ") +
+                     none.join(QStringLiteral(", ")) + u'.');
+    }
+    if (!invalid.isEmpty()) {
+        notes.append(QStringLiteral("Indirizzi e-mail non validi, esclusi: ") +
+                     invalid.join(QStringLiteral(", ")) + u'.');
+    }
+    return notes;
+}
+
 QByteArray emlMessage(const MergedLetter& letter, const Association& association,
                       const QDateTime& now) {
     QByteArray message;
-    if (!association.email.trimmed().isEmpty()) {
-        message += "From: " + mailbox(association.name, association.email.trimmed(), 6) + "\r\n";
+    // A sender that is no address (set by hand in the settings file) is left out.
+    const QString sender = association.email.trimmed();
+    const bool hasSender = addressPattern().match(sender).hasMatch();
+    if (hasSender) message += "From: " + mailbox(association.name, sender, 6) + "\r\n";
+    QByteArray to = "To: ";
+    for (qsizetype i = 0; i < letter.emails.size(); ++i) {
+        if (i > 0) to += ",\r\n ";
+        to += mailbox(letter.name, letter.emails.at(i), i == 0 ? 4 : 1);
     }
-    message += "To: " + mailbox(letter.name, letter.email, 4) + "\r\n";
+    message += to + "\r\n";
     message += "Subject: " + encodedWords(letter.subject, 9) + "\r\n";
     message += "Date: " + now.toString(Qt::RFC2822Date).toLatin1() + "\r\n";
+    // Unique for each message: the moment, the record and a random part,
+    // at the association's domain.
+    const QByteArray domain = hasSender ? sender.mid(sender.lastIndexOf(u'@') + 1).toLatin1()
+                                        : QByteArrayLiteral("selvadoro.invalid");
+    message += "Message-ID: <" + QByteArray::number(now.toMSecsSinceEpoch()) + '.' +
+               QByteArray::number(letter.recipient.record) + '.' +
+               QByteArray::number(QRandomGenerator::global()->generate64(), 36) + '@' + domain +
+               ">\r\n";
     message += "MIME-Version: 1.0\r\n";
     message += "Content-Type: text/plain; charset=UTF-8\r\n";
     message += "Content-Transfer-Encoding: quoted-printable\r\n";
@@ -350,7 +400,7 @@ bool writeEmls(const QList<MergedLetter>& letters, const QString& folder,
             if (error) error->clear();
             return false;
         }
-        if (letter.email.isEmpty()) continue;
+        if (letter.emails.isEmpty()) continue;
         const QString path = dir.filePath(emlFileName(letter));
         if (!replaceFile(path, emlMessage(letter, association, now), error)) return false;
         if (written) written->append(path);

@@ -39,7 +39,8 @@ struct MergedLetter {
     Member recipient;
     QString name;
     QStringList address;  // empty: no address on the card
-    QString email;        // empty: no e-mail address on the card
+    QString email;        // the card's e-mail field; empty: none
+    QStringList emails;   // its addresses, when every one is valid
     QString subject;
     QString text;
     QString date;  // dd/mm/yyyy
@@ -87,9 +88,11 @@ LetterPlan planLetters(const MergeSource& source, const FieldValues& message,
 report::Report letterPages(const QList<MergedLetter>& letters, const Association& association,
                            const QImage& logo);
 
-// The letter as an e-mail message (RFC 5322): UTF-8 text in
-// quoted-printable, the subject and names as RFC 2047 encoded words, lines
-// ended by CR LF, marked unsent so that mail programs open it to be sent.
+// The letter as an e-mail message (RFC 5322) from the association to each
+// of the letter's addresses: UTF-8 text in quoted-printable, the subject and
+// every display name as RFC 2047 encoded words, a Date and a Message-ID,
+// lines ended by CR LF, marked unsent so that mail programs open it to be
+// sent.
 QByteArray emlMessage(const MergedLetter& letter, const Association& association,
                       const QDateTime& now);
 
@@ -99,6 +102,14 @@ QByteArray quotedPrintable(const QString& text);
 // A header's text as RFC 2047 "Q" encoded words of UTF-8, folded so that no
 // line passes 76 characters; `used` is the room the header's name takes.
 QByteArray encodedWords(const QString& text, int used);
+
+// The addresses of an e-mail field, separated by commas, semicolons or
+// blanks; nothing, with `ok` false, when one of them is no address.
+QStringList emailAddresses(const QString& field, bool* ok);
+
+// What the e-mails leave out, one line each: recipients without an e-mail
+// address, and those whose field holds something that is no address.
+QStringList emailNotes(const QList<MergedLetter>& letters);
 
 // The file name of a letter's e-mail: "012 Rossi Mario.eml".
 QString emlFileName(const MergedLetter& letter);

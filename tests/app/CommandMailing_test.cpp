@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -33,7 +34,11 @@ QJsonObject parsedEml(const QString& path) {
                       "print(json.dumps({'to': str(m['To']), 'subject': str(m['Subject']), "
                       "'from': str(m['From'] or ''), 'date': str(m['Date']), "
                       "'cte': m['Content-Transfer-Encoding'], 'charset': m.get_content_charset(), "
-                      "'defects': len(m.defects), 'body': m.get_content()}))\n"),
+                      "'defects': len(m.defects) + sum(len(m[k].defects) for k in m.keys()), "
+                      "'addresses': [a.addr_spec for a in m['To'].addresses], "
+                      "'names': [a.display_name for a in m['To'].addresses], "
+                      "'id': str(m['Message-ID'] or ''), "
+                      "'body': m.get_content()}))\n"),
                   path});
     python.waitForFinished(60000);
     return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
@@ -309,6 +314,60 @@ TEST_F(MailingCommands, NamesakesAreSettledOnlyByTheOptions) {
         EXPECT_TRUE(squeezeBlanks(pdfText(file("l.pdf"))).contains(QString::fromLatin1(c.street)))
             << qPrintable(label);
     }
+}
+
+// Two addresses in a field make an address list; a field that holds
+// something else is refused with the record named; a name that looks like
+// an encoded word is written as one, so that it reads back as it stands.
+// Each message has its Date and its own Message-ID.
+TEST_F(MailingCommands, AddressListsAndDisplayNamesReadBackWithoutDefects) {
+    const auto hunter = [](const char* surname, const char* name, const char* email) {
+        TestHunter h{.surname = surname, .name = name};
+        h.address = "Via Roma 1";
+        h.town = "Siena";
+        h.email = email;
+        return h;
+    };
+    ASSERT_TRUE(writeHunters(file("Cacciatori.pro"),
+                             {hunter("Virgola", "Anna", "anna@esempio.it, spia@evil.example"),
+                              hunter("=?UTF-8?Q?Capo?=", "Luca", "luca@example.it"),
+                              hunter("Storto", "Ugo", "ugo@example.it> <altro@evil.example")}));
+    mailing::setAssociation({QStringLiteral("Associazione \"Cacciatori\" di Città"), QString(),
+                             QStringLiteral("segreteria@example.it")});
+    TestCommunication message{.subject = "Avviso",
+                              .date = "01/10/2024",
+                              .hunters = "Virgola Anna\r\n=?UTF-8?Q?Capo?= Luca\r\nStorto Ugo",
+                              .message = "Caro {Nome}."};
+    ASSERT_TRUE(writeCommunications(file("Comunicazioni.pro"), {TestCommunication{}, message}));
+    const QString out = file("posta");
+    ASSERT_TRUE(QDir().mkpath(out));
+    const CommandResult result =
+        runCommand({QStringLiteral("lettere"), QStringLiteral("2"), QStringLiteral("--eml"), out});
+    EXPECT_EQ(result.status, 0) << qPrintable(result.err);
+    EXPECT_EQ(result.err, QStringLiteral("Indirizzi e-mail non validi, esclusi: Storto Ugo (scheda "
+                                         "3: «ugo@example.it> <altro@evil.example»).\n"));
+    const QStringList files = QDir(out).entryList({QStringLiteral("*.eml")}, QDir::Files);
+    ASSERT_EQ(files, (QStringList{QStringLiteral("001 Virgola Anna.eml"),
+                                  QStringLiteral("002 __UTF-8_Q_Capo__ Luca.eml")}));
+    const QJsonObject anna = parsedEml(QDir(out).filePath(files.at(0)));
+    EXPECT_EQ(anna.value(QStringLiteral("defects")).toInt(), 0);
+    EXPECT_EQ(anna.value(QStringLiteral("addresses")).toArray(),
+              (QJsonArray{QStringLiteral("anna@esempio.it"), QStringLiteral("spia@evil.example")}));
+    EXPECT_EQ(anna.value(QStringLiteral("names")).toArray(),
+              (QJsonArray{QStringLiteral("Virgola Anna"), QStringLiteral("Virgola Anna")}));
+    EXPECT_EQ(
+        anna.value(QStringLiteral("from")).toString(),
+        QStringLiteral("\"Associazione \\\"Cacciatori\\\" di Città\" <segreteria@example.it>"));
+    EXPECT_EQ(anna.value(QStringLiteral("date")).toString(),
+              QStringLiteral("Fri, 20 Sep 2024 10:30:00 +0000"));
+    const QJsonObject luca = parsedEml(QDir(out).filePath(files.at(1)));
+    EXPECT_EQ(luca.value(QStringLiteral("defects")).toInt(), 0);
+    EXPECT_EQ(luca.value(QStringLiteral("names")).toArray(),
+              QJsonArray{QStringLiteral("=?UTF-8?Q?Capo?= Luca")});
+    const QString first = anna.value(QStringLiteral("id")).toString();
+    EXPECT_TRUE(first.startsWith(u'<') && first.endsWith(QStringLiteral("@example.it>")))
+        << qPrintable(first);
+    EXPECT_NE(first, luca.value(QStringLiteral("id")).toString());
 }
 
 }  // namespace
