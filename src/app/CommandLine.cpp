@@ -116,6 +116,13 @@ const std::array kCommands{
             "                             un nome di più schede vuole tutti gli omonimi o le\n"
             "                             schede scelte",
             &runLetters, true},
+    Command{"associazione",
+            "associazione [--nome T] [--indirizzo T] [--codice-fiscale T] [--telefono T]\n"
+            "             [--email T] [--luogo T] [--firma T] [--logo FILE]\n"
+            "                             mostra o cambia i dati dell'associazione\n"
+            "                             (intestazione di lettere e tessere, mittente\n"
+            "                             delle e-mail); \"\\n\" nei testi va a capo",
+            &runAssociation},
     Command{"password-iniziale",
             "password-iniziale FILE     scrive un file della password con la password\n"
             "                             di primo accesso",

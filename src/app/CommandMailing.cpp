@@ -275,4 +275,53 @@ int runLetters(const QStringList& args, QTextStream& out, QTextStream& err) {
     return 0;
 }
 
+int runAssociation(const QStringList& args, QTextStream& out, QTextStream& err) {
+    mailing::Association association = mailing::association();
+    struct Option {
+        const char* name;
+        const char* caption;
+        QString* value;
+    };
+    const Option options[] = {
+        {"--nome", "Nome", &association.name},
+        {"--indirizzo", "Indirizzo", &association.address},
+        {"--codice-fiscale", "Codice fiscale", &association.fiscalCode},
+        {"--telefono", "Telefono", &association.phone},
+        {"--email", "E-mail", &association.email},
+        {"--luogo", "Luogo", &association.place},
+        {"--firma", "Firma", &association.signature},
+        {"--logo", "Logo", &association.logo},
+    };
+    QStringList rest = args;
+    bool changed = false;
+    for (const Option& option : options) {
+        QString value;
+        int status = 0;
+        if (!takeValue(rest, option.name, &value, &status, err)) return status;
+        if (value.isEmpty()) continue;
+        // "-" empties a field; "\n" in a text starts a new line.
+        *option.value = value == QLatin1String("-")
+                            ? QString()
+                            : value.replace(QStringLiteral("\\n"), QStringLiteral("\n")).trimmed();
+        changed = true;
+    }
+    if (!rest.isEmpty()) {
+        return usageError(err, QStringLiteral("Opzione sconosciuta: ") + rest.first());
+    }
+    if (changed) {
+        association.fiscalCode = association.fiscalCode.toUpper();
+        const mailing::AssociationProblem problem = mailing::problemOf(association);
+        if (!problem.message.isEmpty()) {
+            err << problem.message << "\n";
+            return 1;
+        }
+        mailing::setAssociation(association);
+    }
+    for (const Option& option : options) {
+        out << option.caption << ": "
+            << QString(*option.value).replace(u'\n', QStringLiteral(" / ")) << "\n";
+    }
+    return 0;
+}
+
 }  // namespace commandline

@@ -13,12 +13,8 @@ namespace archives {
 const QList<GuiArchive>& windows() {
     // One line per archive.
     static const QList<GuiArchive> list{
-        hunters::guiArchive(),
-        teams::guiArchive(),
-        communications::guiArchive(),
-        weapons::guiArchive(),
-        hunts::guiArchive(),
-        deadlines::guiArchive(),
+        hunters::guiArchive(), teams::guiArchive(), communications::guiArchive(),
+        weapons::guiArchive(), hunts::guiArchive(), deadlines::guiArchive(),
     };
     return list;
 }

@@ -15,6 +15,7 @@
 #include "base/Seams.h"
 #include "mailing/MailingHelp.h"
 #include "mailing/MailingJobs.h"
+#include "mailing/TfrmAssociazione.h"
 #include "shell/TfrmGuida.h"
 
 namespace {
@@ -122,6 +123,17 @@ MailingWindow::MailingWindow(Kind kind, const ArchiveDefinition& archive, const 
         logoRow->addWidget(txtLogo_, 1);
         logoRow->addWidget(browse);
         form->addRow(QStringLiteral("Logo (immagine):"), logoRow);
+        QPushButton* more =
+            button(this, "btnAssociazione", QStringLiteral("Altri dati dell'associazione..."));
+        connect(more, &QPushButton::clicked, this, [this] {
+            keepSettings();
+            TfrmAssociazione window(this);
+            if (window.exec() != QDialog::Accepted) return;
+            const mailing::Association kept = mailing::association();
+            txtAssociazione_->setText(kept.name);
+            txtLogo_->setText(kept.logo);
+        });
+        form->addRow(QString(), more);
     }
     lblEsclusi_ = new QLabel(this);
     lblEsclusi_->setObjectName(QStringLiteral("lblEsclusi"));

@@ -61,13 +61,6 @@ QByteArray mailbox(const QString& name, const QString& address, int used) {
     return result + '<' + address.toUtf8() + '>';
 }
 
-const QRegularExpression& addressPattern() {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^[A-Za-z0-9!#$%&'*+/=?^_`{|}~-]+(\\.[A-Za-z0-9!#$%&'*+/=?^_`{|}~-]+)*"
-        "@[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?(\\.[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?)+$"));
-    return pattern;
-}
-
 }  // namespace
 
 QStringList mergeNames(const MergeSource& source) {
@@ -311,7 +304,7 @@ QStringList emailAddresses(const QString& field, bool* ok) {
     static const QRegularExpression separators(QStringLiteral("[,;\\s]+"));
     QStringList addresses;
     for (const QString& part : field.split(separators, Qt::SkipEmptyParts)) {
-        if (!addressPattern().match(part).hasMatch()) {
+        if (!isEmailAddress(part)) {
             if (ok) *ok = false;
             return {};
         }
@@ -351,7 +344,7 @@ QByteArray emlMessage(const MergedLetter& letter, const Association& association
     QByteArray message;
     // A sender that is no address (set by hand in the settings file) is left out.
     const QString sender = association.email.trimmed();
-    const bool hasSender = addressPattern().match(sender).hasMatch();
+    const bool hasSender = isEmailAddress(sender);
     if (hasSender) message += "From: " + mailbox(association.name, sender, 6) + "\r\n";
     QByteArray to = "To: ";
     for (qsizetype i = 0; i < letter.emails.size(); ++i) {

@@ -370,4 +370,30 @@ TEST_F(MailingCommands, AddressListsAndDisplayNamesReadBackWithoutDefects) {
     EXPECT_NE(first, luca.value(QStringLiteral("id")).toString());
 }
 
+// The association's data are shown, changed field by field ("\\n" a new
+// line, "-" empties one) and checked as the window checks them.
+TEST_F(MailingCommands, AssociationDataAreShownAndChangedLikeInTheWindow) {
+    const CommandResult set = runCommand(
+        {QStringLiteral("associazione"), QStringLiteral("--luogo"), QStringLiteral("Prato"),
+         QStringLiteral("--firma"), QStringLiteral("Il Presidente\\nMario Rossi"),
+         QStringLiteral("--codice-fiscale"), QStringLiteral("92012345678"),
+         QStringLiteral("--email"), QStringLiteral("-")});
+    EXPECT_EQ(set.status, 0) << qPrintable(set.err);
+    EXPECT_EQ(set.out, QStringLiteral("Nome: Associazione Cacciatori Senesi\n"
+                                      "Indirizzo: \n"
+                                      "Codice fiscale: 92012345678\n"
+                                      "Telefono: \n"
+                                      "E-mail: \n"
+                                      "Luogo: Prato\n"
+                                      "Firma: Il Presidente / Mario Rossi\n"
+                                      "Logo: \n"));
+    EXPECT_EQ(mailing::association().signature, QStringLiteral("Il Presidente\nMario Rossi"));
+    const CommandResult wrong = runCommand(
+        {QStringLiteral("associazione"), QStringLiteral("--email"), QStringLiteral("a@b")});
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_EQ(wrong.err,
+              QStringLiteral("L'indirizzo e-mail dell'associazione non è valido: a@b\n"));
+    EXPECT_EQ(mailing::association().email, QString());
+}
+
 }  // namespace
