@@ -254,13 +254,19 @@ int runLetters(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     const mailing::Association association = mailing::association();
     if (!pdf.isEmpty()) {
+        const QStringList homeless = mailing::lettersWithoutAddress(plan.letters);
+        if (!homeless.isEmpty()) err << mailing::lettersWithoutAddressMessage(homeless) << "\n";
+        if (homeless.size() == plan.letters.size()) {
+            err << "Nessuna lettera da stampare.\n";
+            return 1;
+        }
         warnUnreadableLogo(err);
         const QImage logo = mailing::associationLogo(QSizeF(report::mm(20), report::mm(20)));
         if (const int written =
                 writeReport(mailing::letterPages(plan.letters, association, logo), pdf, err)) {
             return written;
         }
-        out << "Scritte " << plan.letters.size() << " lettere in " << pdf << "\n";
+        out << "Scritte " << plan.letters.size() - homeless.size() << " lettere in " << pdf << "\n";
         return 0;
     }
     for (const QString& note : mailing::emailNotes(plan.letters)) err << note << "\n";

@@ -1,7 +1,10 @@
 #include "mailing/GuiMailing.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "archive/RecordListWidget.h"
 #include "base/Paths.h"
@@ -99,12 +102,38 @@ void addListButtons(QWidget* window, RecordListWidget* list, const RecordLayout&
     });
 }
 
+void addMergeFieldMenu(QToolButton* button, const ArchiveDefinition& messages,
+                       const std::function<void(const QString&)>& insert) {
+    const ArchiveDefinition* people =
+        registry::named(QString::fromLatin1(messages.letters->recipientArchive));
+    if (!people || !people->mailing) return;
+    auto* menu = new QMenu(button);
+    menu->setObjectName(QStringLiteral("mnuCampi"));
+    QStringList names = mergeNames(MergeSource{&messages, people});
+    names.sort(Qt::CaseInsensitive);
+    for (const QString& name : names) {
+        QAction* action = menu->addAction(u'{' + name + u'}');
+        QObject::connect(action, &QAction::triggered, button,
+                         [insert, name] { insert(u'{' + name + u'}'); });
+    }
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+}
+
 void previewLetters(const ArchiveDefinition& messages, const FieldValues& message) {
     const std::optional<LetterPlan> letters = plan(messages, message);
     if (!letters) return;
-    if (const QString missing = missingText(*letters); !missing.isEmpty()) {
-        seams::messages().information(missing);
+    // Said before anything is shown: who gets no letter, and why.
+    QStringList notes;
+    if (const QString missing = missingText(*letters); !missing.isEmpty()) notes.append(missing);
+    const QStringList homeless = lettersWithoutAddress(letters->letters);
+    if (!homeless.isEmpty()) notes.append(lettersWithoutAddressMessage(homeless));
+    if (homeless.size() == letters->letters.size()) {
+        notes.append(QStringLiteral("Nessuna lettera da stampare."));
+        seams::messages().warning(notes.join(u'\n'));
+        return;
     }
+    if (!notes.isEmpty()) seams::messages().information(notes.join(u'\n'));
     const Association heading = association();
     const QImage logo = associationLogo(QSizeF(report::mm(20), report::mm(20)));
     seams::printing().preview(

@@ -20,15 +20,43 @@ const QRegularExpression& fieldPattern() {
     return pattern;
 }
 
+// The salutations that follow the member's sex, for an archive that
+// declares it: the words for a man, for a woman, and for a card that does
+// not say.
+struct Salutation {
+    const char* name;
+    const char* male;
+    const char* female;
+    const char* either;
+};
+constexpr Salutation kSalutations[] = {
+    {"Gentile", "Gentile signore", "Gentile signora", "Gentile signora, gentile signore"},
+    {"Caro", "Caro", "Cara", "Caro/a"},
+};
+
 // The field a merge name stands for, in the recipient's record (first) or
-// the message's.
+// the message's, or the salutation it is.
 struct Resolved {
     bool found = false;
     bool ofMessage = false;
     qsizetype index = -1;
+    const Salutation* salutation = nullptr;
 };
 
+QString salutationOf(const Salutation& salutation, const MergeSource& source,
+                     const FieldValues& recipient) {
+    const QString sex = fieldText(recipient, *source.people->mailing->sex).toUpper();
+    return QString::fromUtf8(sex == u'M'   ? salutation.male
+                             : sex == u'F' ? salutation.female
+                                           : salutation.either);
+}
+
 Resolved resolve(const QString& name, const MergeSource& source) {
+    if (source.people->mailing->sex) {
+        for (const Salutation& salutation : kSalutations) {
+            if (name == QLatin1String(salutation.name)) return {true, false, -1, &salutation};
+        }
+    }
     for (const MergeAlias& own : source.messages->letters->ownFields) {
         if (name == QLatin1String(own.name)) return {true, true, own.field.index};
     }
@@ -74,6 +102,11 @@ QStringList mergeNames(const MergeSource& source) {
     for (const MergeAlias& own : source.messages->letters->ownFields) {
         names.append(QString::fromLatin1(own.name));
     }
+    if (source.people->mailing->sex) {
+        for (const Salutation& salutation : kSalutations) {
+            names.append(QString::fromLatin1(salutation.name));
+        }
+    }
     return names;
 }
 
@@ -105,7 +138,10 @@ QString merge(const QString& text, const MergeSource& source, const FieldValues&
         const Resolved field = resolve(match.captured(1), source);
         if (!field.found) continue;
         result += QStringView(text).mid(from, match.capturedStart() - from);
-        result += text::trimBlanks((field.ofMessage ? message : recipient).value(field.index));
+        result +=
+            field.salutation
+                ? salutationOf(*field.salutation, source, recipient)
+                : text::trimBlanks((field.ofMessage ? message : recipient).value(field.index));
         from = match.capturedEnd();
     }
     result += QStringView(text).mid(from);
@@ -184,13 +220,54 @@ QString namesakesText(const Namesakes& namesakes) {
     return QStringLiteral("%1 (schede %2)").arg(namesakes.name, records.join(QStringLiteral(", ")));
 }
 
+QString italianLongDate(const QDate& date) {
+    static const char* const months[] = {"gennaio",   "febbraio", "marzo",    "aprile",
+                                         "maggio",    "giugno",   "luglio",   "agosto",
+                                         "settembre", "ottobre",  "novembre", "dicembre"};
+    if (!date.isValid()) return {};
+    return QStringLiteral("%1 %2 %3")
+        .arg(date.day())
+        .arg(QString::fromLatin1(months[date.month() - 1]))
+        .arg(date.year());
+}
+
+QString dateLine(const QString& place, const QString& date) {
+    const QDate day = QDate::fromString(date, QStringLiteral("dd/MM/yyyy"));
+    const QString written = day.isValid() ? italianLongDate(day) : date;
+    return place.trimmed().isEmpty() ? written : place.trimmed() + QStringLiteral(", ") + written;
+}
+
+QStringList lettersWithoutAddress(const QList<MergedLetter>& letters) {
+    QStringList names;
+    for (const MergedLetter& letter : letters) {
+        if (letter.address.isEmpty()) names.append(letter.name);
+    }
+    return names;
+}
+
+QString lettersWithoutAddressMessage(const QStringList& names) {
+    return QStringLiteral("Destinatari senza indirizzo, lettere non stampate: ") +
+           names.join(QStringLiteral(", ")) + u'.';
+}
+
 report::Report letterPages(const QList<MergedLetter>& letters, const Association& association,
                            const QImage& logo) {
+    // The letterhead's second part: the address, then codice fiscale,
+    // phone and e-mail on one line.
+    QStringList head;
+    if (!association.address.trimmed().isEmpty()) head.append(association.address.trimmed());
+    QStringList contacts;
+    if (!association.fiscalCode.isEmpty())
+        contacts.append(QStringLiteral("C.F. ") + association.fiscalCode);
+    if (!association.phone.isEmpty()) contacts.append(QStringLiteral("Tel. ") + association.phone);
+    if (!association.email.isEmpty())
+        contacts.append(QStringLiteral("E-mail ") + association.email);
+    if (!contacts.isEmpty()) head.append(contacts.join(QStringLiteral(" - ")));
     report::Report result;
-    for (qsizetype i = 0; i < letters.size(); ++i) {
-        const MergedLetter& letter = letters.at(i);
+    for (const MergedLetter& letter : letters) {
+        if (letter.address.isEmpty()) continue;
         report::Page page;
-        page.name = QStringLiteral("Lettera%1").arg(i + 1);
+        page.name = QStringLiteral("Lettera%1").arg(result.pages.size() + 1);
         page.margins = QMarginsF();
         double headLeft = 20;
         if (!logo.isNull()) {
@@ -202,17 +279,27 @@ report::Report letterPages(const QList<MergedLetter>& letters, const Association
             headLeft = 45;
         }
         page.objects.append(textInMm(QStringLiteral("txtAssociazione"),
-                                     QRectF(headLeft, 15, 190 - headLeft, 20), association.name, 16,
+                                     QRectF(headLeft, 13, 190 - headLeft, 9), association.name, 16,
                                      true));
+        if (!head.isEmpty()) {
+            report::TextObject details =
+                textInMm(QStringLiteral("txtIntestazione"),
+                         QRectF(headLeft, 22, 190 - headLeft, 14), head.join(u'\n'), 9);
+            details.wordWrap = true;
+            page.objects.append(details);
+        }
         report::LineObject rule;
         rule.line = QLineF(mm(20), mm(37), mm(190), mm(37));
         page.objects.append(rule);
-        const QStringList address =
-            letter.address.isEmpty() ? QStringList{letter.name} : letter.address;
-        page.objects.append(textInMm(QStringLiteral("txtDestinatario"), QRectF(110, 50, 80, 25),
-                                     address.join(u'\n'), 11));
-        report::TextObject date =
-            textInMm(QStringLiteral("txtData"), QRectF(110, 85, 80, 6), letter.date, 11);
+        // The address wraps in its box and stays readable however long.
+        report::TextObject address =
+            textInMm(QStringLiteral("txtDestinatario"), QRectF(110, 47, 80, 33),
+                     letter.address.join(u'\n'), 11);
+        address.wordWrap = true;
+        address.smallestPoints = 10;
+        page.objects.append(address);
+        report::TextObject date = textInMm(QStringLiteral("txtData"), QRectF(20, 85, 170, 6),
+                                           dateLine(association.place, letter.date), 11);
         date.alignment = Qt::AlignRight | Qt::AlignTop;
         page.objects.append(date);
         report::TextObject subject =
@@ -221,9 +308,17 @@ report::Report letterPages(const QList<MergedLetter>& letters, const Association
         subject.wordWrap = true;
         page.objects.append(subject);
         report::TextObject body =
-            textInMm(QStringLiteral("txtTesto"), QRectF(20, 112, 170, 165), letter.text, 11);
+            textInMm(QStringLiteral("txtTesto"), QRectF(20, 112, 170, 148), letter.text, 11);
         body.wordWrap = true;
         page.objects.append(body);
+        if (!association.signature.trimmed().isEmpty()) {
+            report::TextObject signature =
+                textInMm(QStringLiteral("txtFirma"), QRectF(110, 264, 80, 18),
+                         association.signature.trimmed(), 11);
+            signature.wordWrap = true;
+            signature.alignment = Qt::AlignHCenter | Qt::AlignTop;
+            page.objects.append(signature);
+        }
         result.pages.append(page);
     }
     return result;

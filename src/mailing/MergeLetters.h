@@ -21,7 +21,10 @@ struct MergeSource {
     const ArchiveDefinition* people;
 };
 
-// Every name that may stand in braces.
+// Every name that may stand in braces: the fields of the recipient's card,
+// its aliases, the message's own fields and, for an archive that knows its
+// members' sex, the salutations ({Gentile}: "Gentile signore" or "Gentile
+// signora"; {Caro}: "Caro" or "Cara").
 QStringList mergeNames(const MergeSource& source);
 
 // The names in braces in `text` ("{Nome}") that are no merge name, each
@@ -43,8 +46,14 @@ struct MergedLetter {
     QStringList emails;   // its addresses, when every one is valid
     QString subject;
     QString text;
-    QString date;  // dd/mm/yyyy
+    QString date;  // dd/mm/yyyy, as the message gives it
 };
+
+// "11 dicembre 2026"; an invalid date, empty.
+QString italianLongDate(const QDate& date);
+// The line above a letter's subject: "Prato, 11 dicembre 2026", without
+// the place when none is set, the date as written when it is no date.
+QString dateLine(const QString& place, const QString& date);
 
 // A recipient's name that more than one member bears.
 struct Namesakes {
@@ -83,10 +92,17 @@ LetterPlan planLetters(const MergeSource& source, const FieldValues& message,
                        const QList<Member>& registry, const QDate& today,
                        const RecipientChoice& choice = {});
 
-// One A4 page per letter: the association's heading (name and logo), the
-// recipient's address block, the date, the subject and the text.
+// One A4 page per letter with an address: the association's letterhead
+// (name, logo, address, codice fiscale, phone, e-mail), the recipient's
+// address block (wrapped, never under 10 points), the place and date, the
+// subject, the text and the signature. A letter without an address is
+// left out: it would go nowhere.
 report::Report letterPages(const QList<MergedLetter>& letters, const Association& association,
                            const QImage& logo);
+// The recipients whose letters letterPages() leaves out, and the message
+// that names them ("Destinatari senza indirizzo, lettere non stampate: ...").
+QStringList lettersWithoutAddress(const QList<MergedLetter>& letters);
+QString lettersWithoutAddressMessage(const QStringList& names);
 
 // The letter as an e-mail message (RFC 5322) from the association to each
 // of the letter's addresses: UTF-8 text in quoted-printable, the subject and

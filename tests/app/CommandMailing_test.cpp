@@ -151,7 +151,7 @@ TEST_F(MailingCommands, LettersMergeTheFieldsOnePagePerRecipientFound) {
     EXPECT_TRUE(first.contains(QStringLiteral("Associazione Cacciatori Senesi")));
     EXPECT_TRUE(first.contains(QStringLiteral("Via Roma 1")));
     EXPECT_TRUE(first.contains(QStringLiteral("53100 Siena (SI)")));
-    EXPECT_TRUE(first.contains(QStringLiteral("01/10/2024")));
+    EXPECT_TRUE(first.contains(QStringLiteral("1 ottobre 2024")));
     EXPECT_TRUE(first.contains(QStringLiteral("Oggetto: Battuta del 01/10/2024")));
     EXPECT_TRUE(first.contains(QStringLiteral("Caro Mario Rossi,")));
     EXPECT_TRUE(first.contains(QStringLiteral("la squadra Cinghiale Nord si ritrova alle 6.")));
@@ -394,6 +394,74 @@ TEST_F(MailingCommands, AssociationDataAreShownAndChangedLikeInTheWindow) {
     EXPECT_EQ(wrong.err,
               QStringLiteral("L'indirizzo e-mail dell'associazione non è valido: a@b\n"));
     EXPECT_EQ(mailing::association().email, QString());
+}
+
+// The longest realistic address: in a letter it wraps in its box at 10
+// points or more and loses no word; the date follows the place, the
+// salutation the member's sex, the letterhead and signature come from the
+// association; a recipient without an address is named, and gets no page.
+TEST_F(MailingCommands, ALetterToTheLongestAddressWrapsItReadably) {
+    TestHunter long_{.surname = "Della Gherardesca Bonaccorsi Pignatelli d'Aragona",
+                     .name = "Maria Vittoria Benedetta"};
+    long_.address = "Localit\xE0 Poggio all'Olmo, Strada Vicinale della Fonte Vecchia 127/B";
+    long_.postcode = "50012";
+    long_.town = "Bagno a Ripoli";
+    long_.province = "FI";
+    long_.sex = "F";
+    TestHunter rossi{.surname = "Rossi", .name = "Mario"};
+    rossi.address = "Via Roma 1";
+    rossi.town = "Siena";
+    rossi.sex = "M";
+    ASSERT_TRUE(
+        writeHunters(file("Cacciatori.pro"),
+                     {long_, rossi, TestHunter{.surname = "Rossini", .name = "Gioacchino"}}));
+    mailing::Association association = mailing::association();
+    association.place = QStringLiteral("Prato");
+    association.address = QStringLiteral("Via del Bosco 12, 59100 Prato (PO)");
+    association.fiscalCode = QStringLiteral("92012345678");
+    association.signature = QStringLiteral("Il Presidente\nAldo Neri");
+    mailing::setAssociation(association);
+    TestCommunication message{
+        .subject = "Assemblea",
+        .date = "11/12/2026",
+        .hunters =
+            "Della Gherardesca Bonaccorsi Pignatelli d'Aragona Maria Vittoria "
+            "Benedetta\r\nRossi Mario\r\nRossini Gioacchino",
+        .message = "{Gentile} {Cognome},\r\nl'assemblea si terr\xE0 in sede."};
+    ASSERT_TRUE(writeCommunications(file("Comunicazioni.pro"), {TestCommunication{}, message}));
+    const CommandResult result = runCommand(
+        {QStringLiteral("lettere"), QStringLiteral("2"), QStringLiteral("--pdf"), file("l.pdf")});
+    EXPECT_EQ(result.status, 0) << qPrintable(result.err);
+    EXPECT_EQ(result.err,
+              QStringLiteral("Destinatari senza indirizzo, lettere non stampate: Rossini "
+                             "Gioacchino.\n"));
+    EXPECT_EQ(result.out, QStringLiteral("Scritte 2 lettere in %1\n").arg(file("l.pdf")));
+    ASSERT_EQ(pdfPageCount(file("l.pdf")), 2);
+    const QString first = squeezeBlanks(pdfText(file("l.pdf"), 1));
+    for (const char* text :
+         {"Associazione Cacciatori Senesi", "Via del Bosco 12, 59100 Prato (PO)",
+          "C.F. 92012345678 - E-mail segreteria@example.it", "Prato, 11 dicembre 2026",
+          "Gentile signora Della Gherardesca Bonaccorsi Pignatelli d'Aragona,",
+          "Il Presidente Aldo Neri"}) {
+        EXPECT_TRUE(first.contains(QString::fromUtf8(text))) << text << qPrintable(first);
+    }
+    EXPECT_TRUE(squeezeBlanks(pdfText(file("l.pdf"), 2))
+                    .contains(QStringLiteral("Gentile signore Rossi,")));
+    // The address block: right half of the page, between the rule and the
+    // date, every word of it there and none smaller than 10 points.
+    const QRectF block = pointsOf(QRectF(105, 40, 90, 44));
+    QStringList inBlock;
+    for (const PageWord& word : pageWords(file("l.pdf"), 1)) {
+        if (!block.contains(word.box.center())) continue;
+        inBlock.append(word.text);
+        EXPECT_GE(word.box.height(), 10) << qPrintable(word.text);
+        EXPECT_LE(word.box.right(), pointsOf(QRectF(190, 0, 1, 1)).left() + 1)
+            << qPrintable(word.text);
+    }
+    EXPECT_EQ(inBlock.join(u' '),
+              QStringLiteral("Della Gherardesca Bonaccorsi Pignatelli d'Aragona Maria Vittoria "
+                             "Benedetta Località Poggio all'Olmo, Strada Vicinale della Fonte "
+                             "Vecchia 127/B 50012 Bagno a Ripoli (FI)"));
 }
 
 }  // namespace
