@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -319,6 +320,46 @@ TEST_F(LettersCardTest, NamesakesAreAskedForEachShownWithBirthTownAndTaxCode) {
         EXPECT_TRUE(testSeams().printing.jobs.first().texts.join(u'\n').contains(
             QStringLiteral("Via dei Pini 4")));
     }
+}
+
+// Campi lists every merge field, the salutations among them, and puts the
+// one chosen into the message where its cursor stands.
+TEST_F(LettersCardTest, CampiInsertsTheChosenFieldAtTheCursor) {
+    auto* text = card->findChild<QPlainTextEdit*>(QStringLiteral("txtMessaggio"));
+    ASSERT_NE(text, nullptr);
+    text->setPlainText(QStringLiteral("Caro , ciao."));
+    QTextCursor cursor = text->textCursor();
+    cursor.setPosition(5);
+    text->setTextCursor(cursor);
+    QMenu* menu = tool("btnCampi")->menu();
+    ASSERT_NE(menu, nullptr);
+    QStringList offered;
+    for (QAction* action : menu->actions()) offered.append(action->text());
+    for (const char* name : {"{Nome}", "{Cognome}", "{Gentile}", "{Squadra}", "{DataInvio}"}) {
+        EXPECT_TRUE(offered.contains(QString::fromLatin1(name))) << name;
+    }
+    for (QAction* action : menu->actions()) {
+        if (action->text() == QLatin1String("{Nome}")) action->trigger();
+    }
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("Caro {Nome}, ciao."));
+}
+
+// The recipients without an address are named before the preview, which
+// holds no page for them.
+TEST_F(LettersCardTest, RecipientsWithoutAddressAreNamedAndGetNoPage) {
+    set("txtCacciatori", QStringLiteral("Rossi Mario\nNeri Carlo"));
+    QTest::mouseClick(tool("btnLettere"), Qt::LeftButton);
+    EXPECT_EQ(messages().take(),
+              QStringList{QStringLiteral("Destinatari senza indirizzo, lettere non stampate: Neri "
+                                         "Carlo.")});
+    ASSERT_EQ(testSeams().printing.jobs.size(), 1);
+    EXPECT_EQ(testSeams().printing.jobs.first().pageCount, 1);
+    set("txtCacciatori", QStringLiteral("Neri Carlo"));
+    QTest::mouseClick(tool("btnLettere"), Qt::LeftButton);
+    EXPECT_EQ(messages().take(),
+              QStringList{QStringLiteral("Destinatari senza indirizzo, lettere non stampate: Neri "
+                                         "Carlo.\nNessuna lettera da stampare.")});
+    EXPECT_EQ(testSeams().printing.jobs.size(), 1);
 }
 
 }  // namespace
