@@ -3,6 +3,7 @@
 #include "archive/RecordFile.h"
 #include "archive/RecordList.h"
 #include "archive/Spreadsheet.h"
+#include "base/TextRules.h"
 #include "export/Calendar.h"
 #include "export/CsvFile.h"
 #include "import/Importer.h"
@@ -106,6 +107,31 @@ QStringList csvHeader(const ArchiveDefinition& archive) {
     return header;
 }
 
+QList<ExportColumn> workbookExportColumns(const ArchiveDefinition& archive,
+                                          const QList<ExportColumn>& columns) {
+    QList<ExportColumn> result = columns;
+    QList<qsizetype> shown;
+    for (const ExportColumn& column : columns) {
+        if (column.oneField) shown += column.fields;
+    }
+    const QStringList titles = csvHeader(archive);
+    const RecordLayout& layout = *archive.layout;
+    for (qsizetype f = 0; f < qsizetype(layout.fields.size()); ++f) {
+        if (shown.contains(f)) continue;
+        // Wide enough for most texts, never wider than the field needs.
+        const int width = qBound(60, layout.fields[std::size_t(f)].capacity * 7, 300);
+        result.append(ExportColumn{
+            layout.fields[std::size_t(f)].name,
+            titles.at(f),
+            width,
+            width,
+            [f](const FieldValues& values) { return text::trimBlanks(values.value(f)); },
+            {f},
+            true});
+    }
+    return result;
+}
+
 bool writeWorkbook(const QString& path, const QString& sheetName,
                    const QList<xlsx::Column>& columns, const QList<QStringList>& rows,
                    QString* error, const ScanProgress& progress, bool* cancelled) {
@@ -132,7 +158,9 @@ bool exportRecords(const Request& request, qsizetype* rowCount, QString* error,
     }
     const ArchiveDefinition& archive = *request.archive;
     const RecordLayout& layout = *archive.layout;
-    const QList<ExportColumn>& columns = request.exporter->columns;
+    const QList<ExportColumn> columns =
+        request.format == Format::Xlsx ? workbookExportColumns(archive, request.exporter->columns)
+                                       : request.exporter->columns;
     if (request.format == Format::Xls && request.paths.size() == 1 && !request.select) {
         return spreadsheet::exportArchive(layout, columns, request.paths.first(), request.target,
                                           request.exporter->sheetName, rowCount, error, progress,

@@ -38,6 +38,13 @@ QList<xlsx::Column> workbookColumns(const ArchiveDefinition* archive,
 // reads every column back into its own field.
 QStringList csvHeader(const ArchiveDefinition& archive);
 
+// The columns of the .xlsx of an archive: those of its .xls, then every
+// field that none of them shows alone, in record order, under its CSV
+// title; so a mail merge elsewhere finds every field (surname and name
+// apart, postcode, province, dates).
+QList<ExportColumn> workbookExportColumns(const ArchiveDefinition& archive,
+                                          const QList<ExportColumn>& columns);
+
 // Writes rows of the export columns (a grid's) as a workbook; `progress`
 // and `cancelled` as for spreadsheet::write.
 bool writeWorkbook(const QString& path, const QString& sheetName,
@@ -46,7 +53,8 @@ bool writeWorkbook(const QString& path, const QString& sheetName,
                    bool* cancelled = nullptr);
 
 // Writes the records of `paths` (those `select` takes, every one when
-// null) in the format: the export columns for .xlsx, every field for CSV.
+// null) in the format: workbookExportColumns() for .xlsx, every field for
+// CSV.
 // A file that cannot be read whole writes nothing (an earlier file stays).
 struct Request {
     const ArchiveDefinition* archive;

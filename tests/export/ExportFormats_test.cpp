@@ -102,7 +102,10 @@ TEST_F(ExportFormatsTest, WorkbookCellsAreTypedAndFormulaLikeTextsStayText) {
                                                               {H::DataNasc, "05/03/1970"},
                                                               {H::Iva, "01234567890"},
                                                               {H::Recapito, "0577 123456"},
-                                                              {H::Note, "=SOMMA(A1:A2)"}}),
+                                                              {H::Note, "=SOMMA(A1:A2)"},
+                                                              {H::Cap, "00123"},
+                                                              {H::ProvRes, "SI"},
+                                                              {H::Scadenza, "31/05/2026"}}),
                                   recordWith<TRecCacciatore>({{H::Cognome, "Verdi"},
                                                               {H::DataNasc, "non so"},
                                                               {H::TelCasa, "+39 333"},
@@ -121,8 +124,13 @@ TEST_F(ExportFormatsTest, WorkbookCellsAreTypedAndFormulaLikeTextsStayText) {
     const QJsonArray cells = book.value("cells").toArray();
     ASSERT_EQ(cells.size(), 3);
     const QJsonArray header = cells.at(0).toArray();
-    EXPECT_EQ(book.value("filter").toString(),
-              QStringLiteral("A1:%1%2").arg(QChar(char16_t(u'A' + header.size() - 1))).arg(3));
+    // Besides the .xls's columns, every field: surname and name apart,
+    // postcode, province, permit dates.
+    QString last;
+    for (qsizetype n = header.size(); n > 0; n = (n - 1) / 26) {
+        last.prepend(QChar(char16_t(u'A' + (n - 1) % 26)));
+    }
+    EXPECT_EQ(book.value("filter").toString(), QStringLiteral("A1:%1%2").arg(last).arg(3));
     // The column of each header, and the cells of the two rows.
     QHash<QString, int> column;
     for (int c = 0; c < header.size(); ++c) column[header.at(c)["v"].toString()] = c;
@@ -137,6 +145,11 @@ TEST_F(ExportFormatsTest, WorkbookCellsAreTypedAndFormulaLikeTextsStayText) {
         const char* format;
     } cases[] = {
         {1, "Cognome e nome", "Rossi Mario", "s", "General"},
+        {1, "Cognome", "Rossi", "s", "General"},
+        {1, "Nome", "Mario", "s", "General"},
+        {1, "CAP", "00123", "s", "@"},
+        {1, "Prov.", "SI", "s", "General"},
+        {1, "Prossima scadenza", "2026-05-31", "d", "dd/mm/yyyy"},
         {1, "Data di nascita", "1970-03-05", "d", "dd/mm/yyyy"},
         {1, "Partita IVA", "01234567890", "s", "@"},
         {1, "Tel. preferenziale", "0577 123456", "s", "@"},
@@ -345,6 +358,48 @@ TEST_F(ExportFormatsTest, AnEditedEventKeepsItsUidWithAHigherSequence) {
     EXPECT_EQ(deadlines.at(0)["end"].toString(), "2025-07-15T10:30:00+02:00");
     EXPECT_TRUE(deadlines.at(0)["description"].toString().endsWith("Note: Portare le foto"));
     seams::setClock(nullptr);
+}
+
+// A cell a spreadsheet would take for a formula is written behind a "'",
+// and so is one that began with "'"; the import takes it off, so the
+// records come back byte for byte.
+TEST_F(ExportFormatsTest, CsvGuardsFormulaLikeCellsAndTheImportTakesTheGuardOff) {
+    struct Case {
+        H::Id field;
+        const char* value;
+        const char* written;
+    };
+    const Case cases[] = {
+        {H::Note, "=SOMMA(A1:A2)", "'=SOMMA(A1:A2)"},
+        {H::TelCasa, "+39 333", "'+39 333"},
+        {H::TelCel, "-5", "'-5"},
+        {H::Recapito, "@casa", "'@casa"},
+        {H::Precedenti, "'virgolette", "''virgolette"},
+        {H::TipoLavoro, "\tcon tabulazione", "'\tcon tabulazione"},
+        {H::Datore, "\rcon ritorno", "'\rcon ritorno"},
+        {H::Figli, "a=b", "a=b"},
+    };
+    FieldValues values = recordWith<TRecCacciatore>({{H::Cognome, "Rossi"}, {H::Nome, "Mario"}});
+    for (const Case& c : cases) values[FieldId(c.field).index] = QString::fromUtf8(c.value);
+    const QString archive = file("Cacciatori.pro");
+    writeRecords<TRecCacciatore>(archive, {values});
+    QFile stored(archive);
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const QByteArray original = stored.readAll();
+    stored.close();
+    ASSERT_EQ(
+        runCommand({"esporta", "anagrafica", "--formato", "csv", "--file", file("a.csv")}).status,
+        0);
+    const QJsonArray rows = python(kReadCsv, file("a.csv"))["rows"].toArray();
+    ASSERT_EQ(rows.size(), 2);
+    for (const Case& c : cases) {
+        EXPECT_EQ(rows.at(1)[c.field].toString(), QString::fromUtf8(c.written)) << c.value;
+    }
+    ASSERT_TRUE(QFile::remove(archive));
+    const CommandResult imported = runCommand({"importa", "anagrafica", "--file", file("a.csv")});
+    ASSERT_EQ(imported.status, 0) << qPrintable(imported.out) << qPrintable(imported.err);
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stored.readAll(), original);
 }
 
 }  // namespace
