@@ -1,5 +1,7 @@
 #include "export/ExportFormats.h"
 
+#include <QFileInfo>
+
 #include "archive/RecordFile.h"
 #include "archive/RecordList.h"
 #include "archive/Spreadsheet.h"
@@ -11,9 +13,6 @@
 namespace exportformat {
 
 namespace {
-
-// How often a row writer tells its progress.
-constexpr qsizetype kRowsPerStep = 1024;
 
 xlsx::CellKind kindOf(FieldType::Kind kind) {
     switch (kind) {
@@ -56,10 +55,41 @@ QList<Format> formatsOf(const ArchiveDefinition& archive) {
     return formats;
 }
 
-QString fileName(const QString& xlsFileName, Format format) {
+QString fileName(const QString& xlsFileName, Format format, const QString& year) {
     QString name = xlsFileName;
     if (name.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive)) name.chop(4);
+    if (format == Format::Ics && !year.isEmpty()) name += u'_' + year;
     return name + u'.' + nameOf(format);
+}
+
+QString yearOf(const ArchiveDefinition& archive, const QString& recordFile) {
+    return archive.yearFile ? QFileInfo(recordFile).completeBaseName() : QString();
+}
+
+QString intoFormat(Format format) {
+    switch (format) {
+        case Format::Xls:
+        case Format::Xlsx:
+            return QStringLiteral("in Excel");
+        case Format::Csv:
+            return QStringLiteral("in CSV");
+        case Format::Ics:
+            return QStringLiteral("nel calendario");
+    }
+    return {};
+}
+
+QString fileOfFormat(Format format) {
+    switch (format) {
+        case Format::Xls:
+        case Format::Xlsx:
+            return QStringLiteral("file di Excel");
+        case Format::Csv:
+            return QStringLiteral("file CSV");
+        case Format::Ics:
+            return QStringLiteral("file del calendario");
+    }
+    return {};
 }
 
 QList<xlsx::Column> workbookColumns(const ArchiveDefinition* archive,
@@ -130,23 +160,6 @@ QList<ExportColumn> workbookExportColumns(const ArchiveDefinition& archive,
             true});
     }
     return result;
-}
-
-bool writeWorkbook(const QString& path, const QString& sheetName,
-                   const QList<xlsx::Column>& columns, const QList<QStringList>& rows,
-                   QString* error, const ScanProgress& progress, bool* cancelled) {
-    if (cancelled) *cancelled = false;
-    xlsx::Writer writer;
-    if (!writer.open(path, sheetName, columns, error)) return false;
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        if (progress && r % kRowsPerStep == 0 && !progress(r, rows.size())) {
-            writer.cancel();
-            if (cancelled) *cancelled = true;
-            return false;
-        }
-        writer.addRow(rows.at(r));
-    }
-    return writer.finish(error);
 }
 
 bool exportRecords(const Request& request, qsizetype* rowCount, QString* error,
