@@ -184,8 +184,6 @@ void ExportWindow::exportFile() {
         QStringLiteral("Salva l'esportazione"), filePath(),
         QStringLiteral("File %1 (*.%2)").arg(extension.toUpper(), extension));
     if (target.isEmpty()) return;
-    QSettings(paths::settingsFile(), QSettings::IniFormat)
-        .setValue(kLastFolder, QFileInfo(target).absolutePath());
     ProgressScope progress(QStringLiteral("Esportazione in corso..."));
     bool cancelled = false;
     const ArchiveDefinition* owner = registry::ofLayout(definition_.layout);
@@ -218,6 +216,14 @@ void ExportWindow::exportFile() {
                            "Accertarsi che il ") +
             exportformat::fileOfFormat(format) + QStringLiteral(" non sia già aperto."));
         return;
+    }
+    // The folder is proposed next time; the data folder needs no note.
+    const QString folder = QFileInfo(target).absolutePath();
+    QSettings settings(paths::settingsFile(), QSettings::IniFormat);
+    if (QFileInfo(folder) == QFileInfo(paths::dataFolder())) {
+        settings.remove(kLastFolder);
+    } else {
+        settings.setValue(kLastFolder, folder);
     }
     if (seams::messages().confirm(
             QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi "

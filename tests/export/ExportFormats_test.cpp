@@ -352,6 +352,10 @@ TEST_F(ExportFormatsTest, AnEditedEventKeepsItsUidWithAHigherSequence) {
                           file("s.ics")})
                   .status,
               0);
+    // Without --file, the calendar of a year carries the year in its name.
+    ASSERT_EQ(runCommand({"esporta", "scadenzario", "--anno", "2025", "--formato", "ics"}).status,
+              0);
+    EXPECT_TRUE(QFile::exists(file("Scadenze_e_Appuntamenti_2025.ics")));
     const QJsonArray deadlines = python(kReadIcs, file("s.ics")).toArray();
     ASSERT_EQ(deadlines.size(), 1);
     EXPECT_EQ(deadlines.at(0)["start"].toString(), "2025-07-15T09:30:00+02:00");
