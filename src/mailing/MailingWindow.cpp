@@ -1,6 +1,7 @@
 #include "mailing/MailingWindow.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -135,10 +137,20 @@ MailingWindow::MailingWindow(Kind kind, const ArchiveDefinition& archive, const 
         });
         form->addRow(QString(), more);
     }
-    lblEsclusi_ = new QLabel(this);
+    // The notes (left out, shrunk, cut) scroll in a box of their own, so
+    // that a long list never squeezes the fields above it.
+    lblEsclusi_ = new QLabel;
     lblEsclusi_->setObjectName(QStringLiteral("lblEsclusi"));
     lblEsclusi_->setWordWrap(true);
-    layout->addWidget(lblEsclusi_);
+    lblEsclusi_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblEsclusi_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* notes = new QScrollArea(this);
+    notes->setObjectName(QStringLiteral("scrEsclusi"));
+    notes->setWidget(lblEsclusi_);
+    notes->setWidgetResizable(true);
+    notes->setFrameShape(QFrame::NoFrame);
+    notes->setFixedHeight(fontMetrics().lineSpacing() * 4 + 8);
+    layout->addWidget(notes);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     QPushButton* anteprima = button(this, "btnAnteprima", QStringLiteral("Anteprima"));
@@ -281,5 +293,8 @@ void MailingWindow::savePdf() {
     if (!written) {
         seams::messages().error(QStringLiteral("Impossibile scrivere il file ") + file + u'\n' +
                                 error);
+        return;
     }
+    seams::messages().information(QStringLiteral("Il documento PDF è stato salvato in:\n") +
+                                  QDir::toNativeSeparators(file));
 }

@@ -1,5 +1,6 @@
 #include "mailing/MailingWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -150,6 +151,33 @@ TEST_F(MailingWindowTest, CardsAreSavedAsPdfWithTheAssociationsName) {
     EXPECT_TRUE(text.contains(QStringLiteral("Tessera associativa - Stagione 2023/2024")));
     EXPECT_TRUE(text.contains(QStringLiteral("C.F. BNCGUO70A01H501X")));
     EXPECT_EQ(mailing::association().name, QStringLiteral("Cacciatori del Chianti"));
+    EXPECT_EQ(messages().take(), QStringList{QStringLiteral("Il documento PDF è stato salvato "
+                                                            "in:\n") +
+                                             QDir::toNativeSeparators(pdf)});
+}
+
+// A long list of members left out scrolls in its own box: the number
+// fields above keep their height.
+TEST_F(MailingWindowTest, ALongListOfExcludedNamesSqueezesNoField) {
+    QList<TestHunter> many{TestHunter{.surname = "Rossi", .name = "Mario"}};
+    many.first().address = "Via Roma 1";
+    many.first().town = "Siena";
+    for (int i = 0; i < 60; ++i) many.append(TestHunter{.surname = "Senzacasa", .name = "Ugo"});
+    ASSERT_TRUE(writeHunters(dataPath(QStringLiteral("Cacciatori.pro")), many));
+    MailingWindow window(MailingWindow::Kind::Labels, hunters(),
+                         dataPath(QStringLiteral("Cacciatori.pro")), {});
+    window.show();
+    QApplication::processEvents();
+    auto* start = child<QSpinBox>(&window, "spnInizio");
+    const int height = start->height();
+    EXPECT_GE(height, start->sizeHint().height());
+    window.prepared();
+    QApplication::processEvents();
+    EXPECT_TRUE(child<QLabel>(&window, "lblEsclusi")
+                    ->text()
+                    .startsWith(QStringLiteral("Schede senza indirizzo, escluse: Senzacasa Ugo")));
+    EXPECT_EQ(start->height(), height);
+    EXPECT_EQ(child<QDoubleSpinBox>(&window, "spnLarghezza")->height(), height);
 }
 
 // "Annulla" while the labels or cards are written leaves the file the
