@@ -46,9 +46,9 @@ struct Resolved {
 QString salutationOf(const Salutation& salutation, const MergeSource& source,
                      const FieldValues& recipient) {
     const QString sex = fieldText(recipient, *source.people->mailing->sex).toUpper();
-    return QString::fromUtf8(sex == u'M'   ? salutation.male
-                             : sex == u'F' ? salutation.female
-                                           : salutation.either);
+    if (sex == QLatin1String("M")) return QString::fromUtf8(salutation.male);
+    if (sex == QLatin1String("F")) return QString::fromUtf8(salutation.female);
+    return QString::fromUtf8(salutation.either);
 }
 
 Resolved resolve(const QString& name, const MergeSource& source) {
