@@ -44,6 +44,16 @@ QJsonObject parsedEml(const QString& path) {
     return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
 }
 
+// The association's name, logo and sender, its other data empty.
+mailing::Association associationNamed(const QString& name, const QString& logo,
+                                      const QString& email) {
+    mailing::Association result;
+    result.name = name;
+    result.logo = logo;
+    result.email = email;
+    return result;
+}
+
 class MailingCommands : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -71,8 +81,9 @@ protected:
         TestHunter homeless{.surname = "Rossini", .name = "Gioacchino"};
         ASSERT_TRUE(writeHunters(folder.filePath(QStringLiteral("Cacciatori.pro")),
                                  {rossi, nicolo, homeless}));
-        mailing::setAssociation({QStringLiteral("Associazione Cacciatori Senesi"), QString(),
-                                 QStringLiteral("segreteria@example.it")});
+        mailing::setAssociation(associationNamed(QStringLiteral("Associazione Cacciatori Senesi"),
+                                                 QString(),
+                                                 QStringLiteral("segreteria@example.it")));
     }
     void TearDown() override { seams::setClock(nullptr); }
 
@@ -235,7 +246,8 @@ TEST_F(MailingCommands, AnUnreadableLogoIsSaidAndAMissingFolderWritesNothing) {
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("not a picture");
     broken.close();
-    mailing::setAssociation({QStringLiteral("Associazione"), file("logo.png"), QString()});
+    mailing::setAssociation(
+        associationNamed(QStringLiteral("Associazione"), file("logo.png"), QString()));
     const CommandResult cards = runCommand(
         {QStringLiteral("tessere"), QStringLiteral("anagrafica"), QStringLiteral("--stagione"),
          QStringLiteral("2024/2025"), QStringLiteral("--pdf"), file("tessere.pdf")});
@@ -332,8 +344,8 @@ TEST_F(MailingCommands, AddressListsAndDisplayNamesReadBackWithoutDefects) {
                              {hunter("Virgola", "Anna", "anna@esempio.it, spia@evil.example"),
                               hunter("=?UTF-8?Q?Capo?=", "Luca", "luca@example.it"),
                               hunter("Storto", "Ugo", "ugo@example.it> <altro@evil.example")}));
-    mailing::setAssociation({QStringLiteral("Associazione \"Cacciatori\" di Città"), QString(),
-                             QStringLiteral("segreteria@example.it")});
+    mailing::setAssociation(associationNamed(QStringLiteral("Associazione \"Cacciatori\" di Città"),
+                                             QString(), QStringLiteral("segreteria@example.it")));
     TestCommunication message{.subject = "Avviso",
                               .date = "01/10/2024",
                               .hunters = "Virgola Anna\r\n=?UTF-8?Q?Capo?= Luca\r\nStorto Ugo",
