@@ -81,12 +81,36 @@ QByteArray hex(uchar byte) {
     return result;
 }
 
-// A name and address for a header: the name always in encoded words, so
-// that no text of a card is read as an address or as an encoded word.
-QByteArray mailbox(const QString& name, const QString& address, int used) {
+// A name and address for a header: the name always in an encoded word, so
+// that no text of a card is read as an address or as an encoded word. One
+// word, never folded: readers differ on the blank between two encoded
+// words of a name (Python's keeps it, mail programs drop it).
+QByteArray mailbox(const QString& name, const QString& address) {
+    constexpr int kUnfolded = -(1 << 20);  // as if the line had endless room
     QByteArray result;
-    if (!name.isEmpty()) result = encodedWords(name, used) + ' ';
+    if (!name.isEmpty()) result = encodedWords(name, kUnfolded) + ' ';
     return result + '<' + address.toUtf8() + '>';
+}
+
+// "To: a,\r\n b": a header of mailboxes, each moved to a line of its own
+// when it would pass 76 characters.
+QByteArray addressHeader(const QByteArray& name, const QList<QByteArray>& mailboxes) {
+    QByteArray header = name + ':';
+    qsizetype line = header.size();
+    for (qsizetype i = 0; i < mailboxes.size(); ++i) {
+        if (i > 0) header += ',';
+        const QByteArray& next = mailboxes.at(i);
+        if (line + 2 + next.size() > 76 && line > name.size() + 1) {
+            header += "\r\n ";
+            line = 1;
+        } else {
+            header += ' ';
+            ++line;
+        }
+        header += next;
+        line += next.size() + 1;
+    }
+    return header + "\r\n";
 }
 
 }  // namespace
@@ -440,13 +464,10 @@ QByteArray emlMessage(const MergedLetter& letter, const Association& association
     // A sender that is no address (set by hand in the settings file) is left out.
     const QString sender = association.email.trimmed();
     const bool hasSender = isEmailAddress(sender);
-    if (hasSender) message += "From: " + mailbox(association.name, sender, 6) + "\r\n";
-    QByteArray to = "To: ";
-    for (qsizetype i = 0; i < letter.emails.size(); ++i) {
-        if (i > 0) to += ",\r\n ";
-        to += mailbox(letter.name, letter.emails.at(i), i == 0 ? 4 : 1);
-    }
-    message += to + "\r\n";
+    if (hasSender) message += addressHeader("From", {mailbox(association.name, sender)});
+    QList<QByteArray> to;
+    for (const QString& address : letter.emails) to.append(mailbox(letter.name, address));
+    message += addressHeader("To", to);
     message += "Subject: " + encodedWords(letter.subject, 9) + "\r\n";
     message += "Date: " + now.toString(Qt::RFC2822Date).toLatin1() + "\r\n";
     // Unique for each message: the moment, the record and a random part,
