@@ -28,7 +28,8 @@ const HelpTopic& helpTopic() {
             QStringLiteral(
                 "I dati dell'associazione (nome, indirizzo, codice fiscale, telefono, e-mail, "
                 "luogo scritto prima della data, firma e logo) si indicano nella finestra "
-                "Associazione, che si apre dal pulsante con la \"i\" in fondo alla finestra di "
+                "Associazione, che si apre dal pulsante con la lampadina accanto a quello del "
+                "backup, in fondo alla finestra di "
                 "avvio o dal pulsante \"Altri dati dell'associazione...\" della finestra delle "
                 "tessere. Sono l'intestazione delle lettere, delle tessere e delle ricevute; "
                 "l'indirizzo e-mail è il mittente dei messaggi .eml."),
