@@ -74,12 +74,16 @@ QString qrText(const CardData& card, const QString& season) {
 }
 
 report::PictureObject qrPicture(const qr::Matrix& matrix, const QPointF& origin, double module) {
-    // One byte per module is still tiny (a few kilobytes at most) and is
-    // written to the PDF as a plain grey image, black and white only.
-    QImage image(matrix.width, matrix.width, QImage::Format_Grayscale8);
-    for (int y = 0; y < matrix.width; ++y) {
+    // Eight pixels a module: drawn at any resolution the picture is made
+    // smaller, never blown up (which readers of PDF smooth into grey edges
+    // that QR readers miss at 150 dpi). Black and white only, a few
+    // kilobytes once compressed.
+    QImage image(matrix.width * kQrPixels, matrix.width * kQrPixels, QImage::Format_Grayscale8);
+    for (int y = 0; y < image.height(); ++y) {
         uchar* line = image.scanLine(y);
-        for (int x = 0; x < matrix.width; ++x) line[x] = matrix.isDark(x, y) ? 0 : 255;
+        for (int x = 0; x < image.width(); ++x) {
+            line[x] = matrix.isDark(x / kQrPixels, y / kQrPixels) ? 0 : 255;
+        }
     }
     report::PictureObject picture;
     picture.rect = QRectF(origin, QSizeF(matrix.width * module, matrix.width * module));

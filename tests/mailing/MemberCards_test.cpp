@@ -124,9 +124,9 @@ TEST(MemberCards, CropMarksLineUpWithEveryCardEdgeOutsideTheCards) {
     EXPECT_EQ(ys, edgesY);
 }
 
-// The picture drawn is libqrencode's modules, one pixel for one module,
-// black for the dark ones and white for the others, on a square of one
-// module's size per module.
+// The picture drawn is libqrencode's modules, a square of kQrPixels
+// pixels for each, black for the dark ones and white for the others, on a
+// square of one module's size per module.
 TEST(MemberCards, TheQrCodeIsDrawnModuleForModule) {
     const qr::Matrix matrix =
         qr::encode(QByteArrayLiteral("Rossi Mario\nRSSMRA80A01H501U\n2024/2025"));
@@ -134,13 +134,17 @@ TEST(MemberCards, TheQrCodeIsDrawnModuleForModule) {
     const double module = 2;
     const report::PictureObject code = mailing::qrPicture(matrix, QPointF(10, 20), module);
     EXPECT_EQ(code.rect, QRectF(10, 20, matrix.width * module, matrix.width * module));
-    ASSERT_EQ(code.image.size(), QSize(matrix.width, matrix.width));
+    const int k = mailing::kQrPixels;
+    ASSERT_EQ(code.image.size(), QSize(matrix.width * k, matrix.width * k));
     std::vector<bool> drawn(matrix.dark.size(), false);
-    for (int y = 0; y < matrix.width; ++y) {
-        for (int x = 0; x < matrix.width; ++x) {
+    for (int y = 0; y < code.image.height(); ++y) {
+        for (int x = 0; x < code.image.width(); ++x) {
             const QRgb pixel = code.image.pixel(x, y);
             ASSERT_TRUE(pixel == qRgb(0, 0, 0) || pixel == qRgb(255, 255, 255)) << x << "," << y;
-            drawn[std::size_t(y * matrix.width + x)] = pixel == qRgb(0, 0, 0);
+            const bool dark = pixel == qRgb(0, 0, 0);
+            const std::size_t at = std::size_t((y / k) * matrix.width + x / k);
+            if (x % k == 0 && y % k == 0) drawn[at] = dark;
+            ASSERT_EQ(dark, bool(drawn[at])) << x << "," << y;  // the whole square alike
         }
     }
     EXPECT_EQ(drawn, matrix.dark);
