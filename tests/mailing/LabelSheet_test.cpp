@@ -176,7 +176,7 @@ TEST(LabelLines, TheLongestAddressWrapsThenShrinksAndIsCutKeepingNumberAndFirstN
         const report::Report sheets = mailing::labelSheets(c.format, {label}, 1, &fits);
         ASSERT_EQ(fits.size(), 1);
         EXPECT_EQ(fits.first(), c.fit);
-        const QString path = folder.filePath(QString::fromLatin1(c.name) + u".pdf");
+        const QString path = folder.filePath(QString::fromLatin1(c.name) + QStringLiteral(".pdf"));
         ASSERT_TRUE(report::writePdf(report::prepare(sheets, QDate(2024, 3, 7)), path));
         QStringList read;
         const QRectF inside = pointsOf(c.format.labelRect(0)).adjusted(-0.5, -0.5, 0.5, 0.5);
