@@ -195,7 +195,7 @@ TEST(LabelLines, TheLongestAddressWrapsThenShrinksAndIsCutKeepingNumberAndFirstN
             EXPECT_TRUE(text.contains(QString::fromUtf8(kept)))
                 << kept << " in " << qPrintable(text);
         }
-        EXPECT_TRUE(text.startsWith(QStringLiteral("Della "))) << qPrintable(text);
+        EXPECT_TRUE(text.startsWith(QStringLiteral("Della"))) << qPrintable(text);
     }
 }
 
