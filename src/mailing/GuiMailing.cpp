@@ -104,18 +104,22 @@ void addListButtons(QWidget* window, RecordListWidget* list, const RecordLayout&
 
 void addMergeFieldMenu(QToolButton* button, const ArchiveDefinition& messages,
                        const std::function<void(const QString&)>& insert) {
-    const ArchiveDefinition* people =
-        registry::named(QString::fromLatin1(messages.letters->recipientArchive));
-    if (!people || !people->mailing) return;
     auto* menu = new QMenu(button);
     menu->setObjectName(QStringLiteral("mnuCampi"));
-    QStringList names = mergeNames(MergeSource{&messages, people});
-    names.sort(Qt::CaseInsensitive);
-    for (const QString& name : names) {
-        QAction* action = menu->addAction(u'{' + name + u'}');
-        QObject::connect(action, &QAction::triggered, button,
-                         [insert, name] { insert(u'{' + name + u'}'); });
-    }
+    // Filled when it opens, from the registry as it is then.
+    QObject::connect(menu, &QMenu::aboutToShow, button, [menu, &messages, insert] {
+        menu->clear();
+        const ArchiveDefinition* people =
+            registry::named(QString::fromLatin1(messages.letters->recipientArchive));
+        if (!people || !people->mailing) return;
+        QStringList names = mergeNames(MergeSource{&messages, people});
+        names.sort(Qt::CaseInsensitive);
+        for (const QString& name : names) {
+            QAction* action = menu->addAction(u'{' + name + u'}');
+            QObject::connect(action, &QAction::triggered, menu,
+                             [insert, name] { insert(u'{' + name + u'}'); });
+        }
+    });
     button->setMenu(menu);
     button->setPopupMode(QToolButton::InstantPopup);
 }

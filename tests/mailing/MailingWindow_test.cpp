@@ -361,6 +361,7 @@ TEST_F(LettersCardTest, CampiInsertsTheChosenFieldAtTheCursor) {
     text->setTextCursor(cursor);
     QMenu* menu = tool("btnCampi")->menu();
     ASSERT_NE(menu, nullptr);
+    Q_EMIT menu->aboutToShow();  // as when it opens
     QStringList offered;
     for (QAction* action : menu->actions()) offered.append(action->text());
     for (const char* name : {"{Nome}", "{Cognome}", "{Gentile}", "{Squadra}", "{DataInvio}"}) {
