@@ -111,13 +111,22 @@ const std::array kCommands{
             "                             trovate, dieci per pagina",
             &runCards, true},
     Command{"lettere",
-            "lettere N --pdf FILE | --eml CARTELLA\n"
+            "lettere N --pdf FILE | --eml CARTELLA [--tutti-gli-omonimi | --scheda N[,N...]]\n"
             "                             scrive le lettere della comunicazione N ai suoi\n"
-            "                             destinatari in PDF, o un messaggio .eml per ciascuno",
+            "                             destinatari in PDF, o un messaggio .eml per ciascuno;\n"
+            "                             un nome di più schede vuole tutti gli omonimi o le\n"
+            "                             schede scelte",
             &runLetters, true},
     Command{"tesseramento", membership::kMembershipUsage, &membership::tesseramento, true},
     Command{"ricevuta", membership::kReceiptUsage, &membership::ricevuta, true},
     Command{"libro-soci", membership::kRegisterUsage, &membership::libroSoci, true},
+    Command{"associazione",
+            "associazione [--nome T] [--indirizzo T] [--codice-fiscale T] [--telefono T]\n"
+            "             [--email T] [--luogo T] [--firma T] [--logo FILE]\n"
+            "                             mostra o cambia i dati dell'associazione\n"
+            "                             (intestazione di lettere e tessere, mittente\n"
+            "                             delle e-mail); \"\\n\" nei testi va a capo",
+            &runAssociation},
     Command{"password-iniziale",
             "password-iniziale FILE     scrive un file della password con la password\n"
             "                             di primo accesso",

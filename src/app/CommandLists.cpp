@@ -173,13 +173,14 @@ int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!format || !exportformat::formatsOf(*archive).contains(*format)) {
         return usageError(err, QStringLiteral("Formato non valido: ") + formatName);
     }
-    QString target = paths::dataFile(exportformat::fileName(definition.fileName, *format));
+    const QString path = archive->recordFile(year);
+    QString target = paths::dataFile(
+        exportformat::fileName(definition.fileName, *format, exportformat::yearOf(*archive, path)));
     if (options.size() == 2 && options.at(0) == QLatin1String("--file")) {
         target = options.at(1);
     } else if (!options.isEmpty()) {
         return usageError(err, QStringLiteral("Opzioni non valide: ") + options.join(u' '));
     }
-    const QString path = archive->recordFile(year);
     if (!existingArchive(path, err)) return 1;
     QString error;
     qsizetype rows = 0;

@@ -115,6 +115,9 @@ int runLabels(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!job.withoutAddress.isEmpty()) {
         err << mailing::withoutAddressMessage(job.withoutAddress) << "\n";
     }
+    if (const QString fitted = mailing::fitMessage(job); !fitted.isEmpty()) {
+        err << fitted << "\n";
+    }
     if (job.labels == 0) {
         err << mailing::emptySelectionMessage() << "\n";
         return 1;
@@ -159,16 +162,34 @@ int runLetters(const QStringList& args, QTextStream& out, QTextStream& err) {
     QStringList rest = args;
     QString pdf;
     QString folder;
+    QString chosen;
     int status = 0;
     if (!takeValue(rest, "--pdf", &pdf, &status, err) ||
-        !takeValue(rest, "--eml", &folder, &status, err)) {
+        !takeValue(rest, "--eml", &folder, &status, err) ||
+        !takeValue(rest, "--scheda", &chosen, &status, err)) {
         return status;
     }
+    mailing::RecipientChoice choice;
+    choice.everyNamesake = rest.removeAll(QStringLiteral("--tutti-gli-omonimi")) > 0;
     bool isNumber = false;
     const qsizetype number = rest.value(0).toLongLong(&isNumber);
-    if (rest.size() != 1 || !isNumber || pdf.isEmpty() == folder.isEmpty()) {
+    if (rest.size() != 1 || !isNumber || pdf.isEmpty() == folder.isEmpty() ||
+        (choice.everyNamesake && !chosen.isEmpty())) {
         return usageError(err,
-                          QStringLiteral("Uso: selvadoro lettere N --pdf FILE | --eml CARTELLA"));
+                          QStringLiteral("Uso: selvadoro lettere N --pdf FILE | --eml "
+                                         "CARTELLA [--tutti-gli-omonimi | --scheda N[,N...]]"));
+    }
+    if (!chosen.isEmpty()) {
+        for (const QString& part : chosen.split(u',')) {
+            bool isRecord = false;
+            const qsizetype record = part.trimmed().toLongLong(&isRecord);
+            if (!isRecord || record < 1) {
+                return usageError(err, QStringLiteral("--scheda vuole numeri di scheda separati "
+                                                      "da virgola: ") +
+                                           chosen);
+            }
+            choice.records.append(record);
+        }
     }
     const ArchiveDefinition* messages = nullptr;
     for (const ArchiveDefinition* archive : archives::all()) {
@@ -196,8 +217,8 @@ int runLetters(const QStringList& args, QTextStream& out, QTextStream& err) {
         return 1;
     }
     const mailing::MergeSource source{messages, people};
-    const mailing::LetterPlan plan = mailing::planLetters(source, message.members.first().values,
-                                                          everyone.members, seams::clock().today());
+    const mailing::LetterPlan plan = mailing::planLetters(
+        source, message.members.first().values, everyone.members, seams::clock().today(), choice);
     if (!plan.error.isEmpty()) {
         err << plan.error << "\n";
         return 1;
@@ -206,29 +227,49 @@ int runLetters(const QStringList& args, QTextStream& out, QTextStream& err) {
         err << "Destinatari non trovati in archivio, esclusi: "
             << plan.missing.join(QStringLiteral(", ")) << ".\n";
     }
+    // A name several members bear is never settled by picking one.
+    QStringList namesakes;
+    QList<qsizetype> offered;
+    for (const mailing::Namesakes& group : plan.namesakes) {
+        if (plan.unsettled.contains(group.name)) namesakes.append(mailing::namesakesText(group));
+        for (const mailing::Member& member : group.members) offered.append(member.record);
+    }
+    for (const qsizetype record : choice.records) {
+        if (!offered.contains(record)) {
+            err << "La scheda " << record
+                << " non è tra gli omonimi dei destinatari. Nulla è stato scritto.\n";
+            return 1;
+        }
+    }
+    if (!namesakes.isEmpty()) {
+        err << "Destinatari con più schede dello stesso nome: "
+            << namesakes.join(QStringLiteral("; "))
+            << ".\nIndicare --tutti-gli-omonimi oppure --scheda con i numeri delle schede "
+               "scelte. Nulla è stato scritto.\n";
+        return 1;
+    }
     if (plan.letters.isEmpty()) {
         err << "Nessun destinatario.\n";
         return 1;
     }
     const mailing::Association association = mailing::association();
     if (!pdf.isEmpty()) {
+        const QStringList homeless = mailing::lettersWithoutAddress(plan.letters);
+        if (!homeless.isEmpty()) err << mailing::lettersWithoutAddressMessage(homeless) << "\n";
+        if (homeless.size() == plan.letters.size()) {
+            err << "Nessuna lettera da stampare.\n";
+            return 1;
+        }
         warnUnreadableLogo(err);
         const QImage logo = mailing::associationLogo(QSizeF(report::mm(20), report::mm(20)));
         if (const int written =
                 writeReport(mailing::letterPages(plan.letters, association, logo), pdf, err)) {
             return written;
         }
-        out << "Scritte " << plan.letters.size() << " lettere in " << pdf << "\n";
+        out << "Scritte " << plan.letters.size() - homeless.size() << " lettere in " << pdf << "\n";
         return 0;
     }
-    QStringList noEmail;
-    for (const mailing::MergedLetter& letter : plan.letters) {
-        if (letter.email.isEmpty()) noEmail.append(letter.name);
-    }
-    if (!noEmail.isEmpty()) {
-        err << "Destinatari senza indirizzo e-mail, esclusi: " << noEmail.join(QStringLiteral(", "))
-            << ".\n";
-    }
+    for (const QString& note : mailing::emailNotes(plan.letters)) err << note << "\n";
     QStringList written;
     QString error;
     if (!mailing::writeEmls(plan.letters, folder, association, seams::clock().now(), &written,
@@ -237,6 +278,55 @@ int runLetters(const QStringList& args, QTextStream& out, QTextStream& err) {
         return 1;
     }
     out << "Scritti " << written.size() << " messaggi in " << folder << "\n";
+    return 0;
+}
+
+int runAssociation(const QStringList& args, QTextStream& out, QTextStream& err) {
+    mailing::Association association = mailing::association();
+    struct Option {
+        const char* name;
+        const char* caption;
+        QString* value;
+    };
+    const Option options[] = {
+        {"--nome", "Nome", &association.name},
+        {"--indirizzo", "Indirizzo", &association.address},
+        {"--codice-fiscale", "Codice fiscale", &association.fiscalCode},
+        {"--telefono", "Telefono", &association.phone},
+        {"--email", "E-mail", &association.email},
+        {"--luogo", "Luogo", &association.place},
+        {"--firma", "Firma", &association.signature},
+        {"--logo", "Logo", &association.logo},
+    };
+    QStringList rest = args;
+    bool changed = false;
+    for (const Option& option : options) {
+        QString value;
+        int status = 0;
+        if (!takeValue(rest, option.name, &value, &status, err)) return status;
+        if (value.isEmpty()) continue;
+        // "-" empties a field; "\n" in a text starts a new line.
+        *option.value = value == QLatin1String("-")
+                            ? QString()
+                            : value.replace(QStringLiteral("\\n"), QStringLiteral("\n")).trimmed();
+        changed = true;
+    }
+    if (!rest.isEmpty()) {
+        return usageError(err, QStringLiteral("Opzione sconosciuta: ") + rest.first());
+    }
+    if (changed) {
+        association.fiscalCode = association.fiscalCode.toUpper();
+        const mailing::AssociationProblem problem = mailing::problemOf(association);
+        if (!problem.message.isEmpty()) {
+            err << problem.message << "\n";
+            return 1;
+        }
+        mailing::setAssociation(association);
+    }
+    for (const Option& option : options) {
+        out << option.caption << ": "
+            << QString(*option.value).replace(u'\n', QStringLiteral(" / ")) << "\n";
+    }
     return 0;
 }
 

@@ -14,5 +14,8 @@ int runLabels(const QStringList& args, QTextStream& out, QTextStream& err);
 int runCards(const QStringList& args, QTextStream& out, QTextStream& err);
 // lettere N --pdf FILE | --eml CARTELLA
 int runLetters(const QStringList& args, QTextStream& out, QTextStream& err);
+// associazione [--nome T] [--indirizzo T] ... : shows the association's
+// data, or changes those given
+int runAssociation(const QStringList& args, QTextStream& out, QTextStream& err);
 
 }  // namespace commandline

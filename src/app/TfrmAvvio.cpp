@@ -20,6 +20,7 @@
 #include "base/Paths.h"
 #include "base/Seams.h"
 #include "import/ImportWindow.h"
+#include "mailing/TfrmAssociazione.h"
 #include "shell/HelpTopics.h"
 #include "shell/ProgramInfo.h"
 #include "shell/TfrmGuida.h"
@@ -149,6 +150,15 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         BackupWindow window(archives::all(), this);
         window.exec();
         setBackupWarning(backup::readSettings().lastError);
+    });
+    auto* imgAssociazione = pictureButton(panel, QStringLiteral("imgAssociazione"), "info", 32);
+    imgAssociazione->setToolTip(
+        QStringLiteral("Dati dell'associazione: intestazione di lettere e tessere, mittente "
+                       "delle e-mail."));
+    bottom->addWidget(imgAssociazione);
+    connect(imgAssociazione, &QToolButton::clicked, this, [this] {
+        TfrmAssociazione window(this);
+        window.exec();
     });
     connect(imgCopyright, &QToolButton::clicked, this, [this] {
         TfrmSplash window(this);

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QToolButton>
 #include <array>
 
@@ -73,6 +74,20 @@ TfrmComunicazioni::TfrmComunicazioni(QWidget* parent) : CardWindow(communication
          [this] { mailing::writeEmails(communications::archive(), cardValues()); }});
     posta->setText(QStringLiteral("E-mail"));
     posta->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // The merge fields, put into the message where its cursor stands.
+    QToolButton* campi = addFieldButton(
+        {"btnCampi", "nuovo",
+         QStringLiteral("Inserisce nel messaggio un campo tra parentesi graffe, che nelle lettere "
+                        "e nelle e-mail diventa il dato di ciascun destinatario."),
+         [] {}});
+    campi->setText(QStringLiteral("Campi"));
+    campi->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    mailing::addMergeFieldMenu(campi, communications::archive(), [this](const QString& field) {
+        if (auto* text = qobject_cast<QPlainTextEdit*>(control(F::Messaggio))) {
+            text->insertPlainText(field);
+            text->setFocus();
+        }
+    });
 
     qobject_cast<QLineEdit*>(control(F::DataInvio))->setAlignment(Qt::AlignCenter);
 
@@ -86,12 +101,13 @@ TfrmComunicazioni::TfrmComunicazioni(QWidget* parent) : CardWindow(communication
                         {F::Cacciatori, F::Email},
                         {F::Messaggio},
                         {F::Riscontro, LayoutButton{"btnInvio"}, LayoutButton{"btnLettere"},
-                         LayoutButton{"btnPosta"}},
+                         LayoutButton{"btnPosta"}, LayoutButton{"btnCampi"}},
                     }}});
     finishLayout();
     setTabOrder(control(F::Riscontro), invio);
     setTabOrder(invio, lettere);
     setTabOrder(lettere, posta);
+    setTabOrder(posta, campi);
 }
 
 void TfrmComunicazioni::send() {

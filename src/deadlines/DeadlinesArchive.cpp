@@ -11,8 +11,9 @@
 
 namespace {
 
-// A deadline in a calendar: at its date and time (00:00 without one), with
-// its amount and state, and the alarm at its notice days.
+// A deadline in a calendar: at its date and time (00:00 without one), an
+// hour long, with its amount, state, details and notes, and the alarm at
+// its notice days.
 std::optional<CalendarEvent> deadlineEvent(const FieldValues& values) {
     using F = TRecScadenza::Field;
     const auto date = fieldrules::parseDate(values.value(F::Data));
@@ -32,6 +33,9 @@ std::optional<CalendarEvent> deadlineEvent(const FieldValues& values) {
         description.append(QStringLiteral("Stato: ") + values.value(F::Stato));
     }
     if (!values.value(F::Dettagli).isEmpty()) description.append(values.value(F::Dettagli));
+    if (!values.value(F::Note).isEmpty()) {
+        description.append(QStringLiteral("Note: ") + values.value(F::Note));
+    }
     event.description = description.join(u'\n');
     event.first = *date;
     event.last = *date;
@@ -40,7 +44,6 @@ std::optional<CalendarEvent> deadlineEvent(const FieldValues& values) {
     bool ok = false;
     const int notice = values.value(F::Avviso).toInt(&ok);
     event.noticeDays = ok ? notice : -1;
-    event.key = values.value(F::Cliente) + u'|' + values.value(F::Oggetto);
     return event;
 }
 

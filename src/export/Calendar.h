@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QTime>
 #include <functional>
@@ -10,7 +12,8 @@
 #include "records/RecordLayout.h"
 
 // One record as a calendar event: an all-day event from its first to its
-// last day, or an event at a date and time; an alarm `noticeDays` before.
+// last day, or an event at a date and time (Italian time, Europe/Rome)
+// lasting an hour; an alarm `noticeDays` before.
 struct CalendarEvent {
     QString summary;
     QString description;
@@ -19,7 +22,6 @@ struct CalendarEvent {
     QDate last;                 // all-day events: the last day (inclusive)
     std::optional<QTime> time;  // set: an event at first + time
     int noticeDays = 0;         // the alarm, that many days before; negative: none
-    QString key;                // the part of its UID kept from its content
 };
 
 // How an archive's records become calendar events (.ics): declared in its
@@ -34,12 +36,37 @@ struct CalendarDefinition {
 // one file, export/CalendarFile.cpp.
 namespace calendar {
 
-// The UID of a record's event: stable for the same record of the same
-// archive and year, so that importing the file again updates the events.
-QString uid(const QString& archive, const QString& year, qsizetype number, const QString& key);
+// The UID of a record's event, from what never changes for it: its
+// archive, year and record number ("battute-12@selvadoro"), so that
+// importing the file again after an edit updates the event.
+QString uid(const QString& archive, const QString& year, qsizetype number);
 
-// The whole calendar of some events with their UIDs.
-QByteArray document(const QList<std::pair<QString, CalendarEvent>>& events);
+// What a calendar keeps of each event it wrote, so that an event changed
+// since gets a higher SEQUENCE and a new LAST-MODIFIED and calendar
+// programs take the new version. Kept beside the archives in
+// "CalendarioVersioni.txt", one event a line: UID, sequence, a digest of
+// the event, last change (UTC), separated by tabs.
+struct Version {
+    int sequence = 0;
+    QByteArray digest;
+    QDateTime modified;
+};
+using Versions = QHash<QString, Version>;
+
+QString versionsPath();
+Versions readVersions(const QString& path);
+bool writeVersions(const QString& path, const Versions& versions, QString* error);
+
+// The version of `event` under `uid` as of `now`: the one kept when the
+// event is as it was, else the next sequence changed at `now`. `versions`
+// is updated.
+Version versionOf(Versions& versions, const QString& uid, const CalendarEvent& event,
+                  const QDateTime& now);
+
+// The whole calendar of some events with their UIDs; `versions` gives
+// their SEQUENCE and LAST-MODIFIED (those it lacks are written as new).
+QByteArray document(const QList<std::pair<QString, CalendarEvent>>& events,
+                    const Versions& versions = {});
 
 // Writes the calendar of the records of `request` (see exportformat).
 bool exportRecords(const exportformat::Request& request, qsizetype* rowCount, QString* error,

@@ -2,8 +2,11 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
+#include "base/Paths.h"
 #include "base/ReplaceFile.h"
 #include "base/Seams.h"
 #include "export/Calendar.h"
@@ -38,14 +41,57 @@ QByteArray utf8(const QString& text) {
     return text.toUtf8();
 }
 
+// Italian time as calendars know it (the rules of the European Union
+// since 1996), written once in any calendar with timed events.
+constexpr const char* kRomeZone =
+    "BEGIN:VTIMEZONE\r\n"
+    "TZID:Europe/Rome\r\n"
+    "BEGIN:DAYLIGHT\r\n"
+    "TZOFFSETFROM:+0100\r\n"
+    "TZOFFSETTO:+0200\r\n"
+    "TZNAME:CEST\r\n"
+    "DTSTART:19700329T020000\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\r\n"
+    "END:DAYLIGHT\r\n"
+    "BEGIN:STANDARD\r\n"
+    "TZOFFSETFROM:+0200\r\n"
+    "TZOFFSETTO:+0100\r\n"
+    "TZNAME:CET\r\n"
+    "DTSTART:19701025T030000\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\n"
+    "END:STANDARD\r\n"
+    "END:VTIMEZONE\r\n";
+constexpr const char* kRome = "Europe/Rome";
+
+icalproperty* inRome(icalproperty* property) {
+    icalproperty_add_parameter(property, icalparameter_new_tzid(kRome));
+    return property;
+}
+
+icaltimetype utcOf(const QDateTime& moment) {
+    const QDateTime utc = moment.toUTC();
+    icaltimetype t = dateTimeOf(utc.date(), utc.time());
+    t.second = utc.time().second();
+    t.zone = icaltimezone_get_utc_timezone();
+    return t;
+}
+
 icalcomponent* eventComponent(const QString& uid, const CalendarEvent& event,
-                              const icaltimetype& stamp) {
+                              const icaltimetype& stamp, const Version& version) {
     icalcomponent* vevent = icalcomponent_new(ICAL_VEVENT_COMPONENT);
     icalcomponent_add_property(vevent, icalproperty_new_uid(utf8(uid).constData()));
     icalcomponent_add_property(vevent, icalproperty_new_dtstamp(stamp));
+    icalcomponent_add_property(vevent, icalproperty_new_sequence(version.sequence));
+    icalcomponent_add_property(
+        vevent, icalproperty_new_lastmodified(version.modified.isValid() ? utcOf(version.modified)
+                                                                         : stamp));
     if (event.time) {
-        icalcomponent_add_property(vevent,
-                                   icalproperty_new_dtstart(dateTimeOf(event.first, *event.time)));
+        const QDateTime start(event.first, *event.time);
+        const QDateTime end = start.addSecs(3600);
+        icalcomponent_add_property(
+            vevent, inRome(icalproperty_new_dtstart(dateTimeOf(start.date(), start.time()))));
+        icalcomponent_add_property(
+            vevent, inRome(icalproperty_new_dtend(dateTimeOf(end.date(), end.time()))));
     } else {
         icalcomponent_add_property(vevent, icalproperty_new_dtstart(dateOf(event.first)));
         // The end of an all-day event is the day after its last.
@@ -78,33 +124,85 @@ icalcomponent* eventComponent(const QString& uid, const CalendarEvent& event,
     return vevent;
 }
 
-icaltimetype nowStamp() {
-    const QDateTime now = seams::clock().now().toUTC();
-    icaltimetype t = dateTimeOf(now.date(), now.time());
-    t.second = now.time().second();
-    t.zone = icaltimezone_get_utc_timezone();
-    return t;
+// What an event says, as a digest: equal digests, the same event.
+QByteArray digestOf(const CalendarEvent& event) {
+    const QString text =
+        QStringList{event.summary,
+                    event.description,
+                    event.location,
+                    event.first.toString(Qt::ISODate),
+                    event.last.toString(Qt::ISODate),
+                    event.time ? event.time->toString(QStringLiteral("HH:mm")) : QString(),
+                    QString::number(event.noticeDays)}
+            .join(QChar(0));
+    return QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
 }
 
 }  // namespace
 
-QString uid(const QString& archive, const QString& year, qsizetype number, const QString& key) {
-    const QByteArray digest =
-        QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+QString uid(const QString& archive, const QString& year, qsizetype number) {
     QString id = archive;
     if (!year.isEmpty()) id += u'-' + year;
-    id += u'-' + QString::number(number) + u'-' + QString::fromLatin1(digest);
-    return id + QStringLiteral("@selvadoro");
+    return id + u'-' + QString::number(number) + QStringLiteral("@selvadoro");
 }
 
-QByteArray document(const QList<std::pair<QString, CalendarEvent>>& events) {
+QString versionsPath() {
+    return paths::dataFile(QStringLiteral("CalendarioVersioni.txt"));
+}
+
+Versions readVersions(const QString& path) {
+    Versions versions;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return versions;
+    while (!file.atEnd()) {
+        const QList<QByteArray> parts = file.readLine().trimmed().split('\t');
+        if (parts.size() != 4) continue;
+        bool ok = false;
+        const int sequence = parts.at(1).toInt(&ok);
+        if (!ok || sequence < 0) continue;
+        versions.insert(
+            QString::fromUtf8(parts.at(0)),
+            Version{sequence, parts.at(2),
+                    QDateTime::fromString(QString::fromLatin1(parts.at(3)), Qt::ISODate)});
+    }
+    return versions;
+}
+
+bool writeVersions(const QString& path, const Versions& versions, QString* error) {
+    QStringList ids = versions.keys();
+    ids.sort();
+    QByteArray bytes;
+    for (const QString& id : ids) {
+        const Version& v = versions.value(id);
+        bytes += id.toUtf8() + '\t' + QByteArray::number(v.sequence) + '\t' + v.digest + '\t' +
+                 v.modified.toUTC().toString(Qt::ISODate).toLatin1() + '\n';
+    }
+    return replaceFile(path, bytes, error);
+}
+
+Version versionOf(Versions& versions, const QString& uid, const CalendarEvent& event,
+                  const QDateTime& now) {
+    const QByteArray digest = digestOf(event);
+    const auto kept = versions.constFind(uid);
+    if (kept != versions.cend() && kept->digest == digest) return *kept;
+    const Version next{kept == versions.cend() ? 0 : kept->sequence + 1, digest, now.toUTC()};
+    versions.insert(uid, next);
+    return next;
+}
+
+QByteArray document(const QList<std::pair<QString, CalendarEvent>>& events,
+                    const Versions& versions) {
     icalcomponent* vcalendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
     icalcomponent_add_property(vcalendar, icalproperty_new_version("2.0"));
     icalcomponent_add_property(vcalendar, icalproperty_new_prodid("-//Selvadoro//Selvadoro//IT"));
     icalcomponent_add_property(vcalendar, icalproperty_new_calscale("GREGORIAN"));
-    const icaltimetype stamp = nowStamp();
+    const icaltimetype stamp = utcOf(seams::clock().now());
+    const bool timed = std::any_of(events.cbegin(), events.cend(),
+                                   [](const auto& event) { return event.second.time.has_value(); });
+    if (timed) icalcomponent_add_component(vcalendar, icalcomponent_new_from_string(kRomeZone));
     for (const auto& [id, event] : events) {
-        icalcomponent_add_component(vcalendar, eventComponent(id, event, stamp));
+        icalcomponent_add_component(vcalendar,
+                                    eventComponent(id, event, stamp, versions.value(id)));
     }
     char* text = icalcomponent_as_ical_string_r(vcalendar);
     QByteArray bytes(text);
@@ -127,8 +225,7 @@ bool exportRecords(const exportformat::Request& request, qsizetype* rowCount, QS
                 const QString year = archive.yearFile
                                          ? QFileInfo(request.paths.at(file)).completeBaseName()
                                          : QString();
-                events.append(
-                    {uid(QString::fromLatin1(archive.name), year, number, event->key), *event});
+                events.append({uid(QString::fromLatin1(archive.name), year, number), *event});
             }
         },
         error, progress, &stopped);
@@ -136,7 +233,15 @@ bool exportRecords(const exportformat::Request& request, qsizetype* rowCount, QS
         if (stopped && cancelled) *cancelled = true;
         return false;
     }
-    if (!replaceFile(request.target, document(events), error)) return false;
+    // Each event's version against the one the last calendar wrote; kept
+    // once the calendar is written.
+    const QString keptPath = versionsPath();
+    Versions versions = readVersions(keptPath);
+    const QDateTime now = seams::clock().now();
+    for (const auto& [id, event] : events) versionOf(versions, id, event, now);
+    if (!replaceFile(request.target, document(events, versions), error)) return false;
+    QString notKept;
+    writeVersions(keptPath, versions, &notKept);  // lost, the next calendar starts them anew
     if (rowCount) *rowCount = events.size();
     return true;
 }

@@ -16,7 +16,15 @@ bool needsQuotes(QStringView text) {
     return false;
 }
 
-void appendField(QByteArray& out, const QString& text) {
+// A cell a spreadsheet would read as a formula (or a text already guarded)
+// begins with "'", which spreadsheets show as text and the import takes off.
+bool needsGuard(QStringView text) {
+    static const QString leading = QStringLiteral("=+-@\t\r'");
+    return !text.isEmpty() && leading.contains(text.front());
+}
+
+void appendField(QByteArray& out, const QString& value) {
+    const QString text = needsGuard(value) ? u'\'' + value : value;
     if (!needsQuotes(text)) {
         out += text.toUtf8();
         return;

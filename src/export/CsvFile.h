@@ -9,8 +9,10 @@
 // A CSV file as spreadsheet programs and the import read it: UTF-8 with a
 // byte order mark, ";" between fields, CRLF after each record, and a field
 // in double quotes (its quotes doubled) when it holds ";", a quote or a
-// line break (RFC 4180). Written to a temporary file that replaces the
-// target only when whole.
+// line break (RFC 4180). A field that begins with "=", "+", "-", "@", a tab
+// or a carriage return (which a spreadsheet would take for a formula), or
+// with "'", is written with a leading "'" that the import takes off.
+// Written to a temporary file that replaces the target only when whole.
 namespace csv {
 
 // One record's line, CRLF included.

@@ -1,5 +1,8 @@
 #include "export/ExportFormats.h"
 
+#include <QFileInfo>
+
+#include "base/TextRules.h"
 #include "export/Calendar.h"
 #include "export/CsvFile.h"
 #include "import/Importer.h"
@@ -10,9 +13,6 @@
 namespace exportformat {
 
 namespace {
-
-// How often a row writer tells its progress.
-constexpr qsizetype kRowsPerStep = 1024;
 
 xlsx::CellKind kindOf(FieldType::Kind kind) {
     switch (kind) {
@@ -55,10 +55,41 @@ QList<Format> formatsOf(const ArchiveDefinition& archive) {
     return formats;
 }
 
-QString fileName(const QString& xlsFileName, Format format) {
+QString fileName(const QString& xlsFileName, Format format, const QString& year) {
     QString name = xlsFileName;
     if (name.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive)) name.chop(4);
+    if (format == Format::Ics && !year.isEmpty()) name += u'_' + year;
     return name + u'.' + nameOf(format);
+}
+
+QString yearOf(const ArchiveDefinition& archive, const QString& recordFile) {
+    return archive.yearFile ? QFileInfo(recordFile).completeBaseName() : QString();
+}
+
+QString intoFormat(Format format) {
+    switch (format) {
+        case Format::Xls:
+        case Format::Xlsx:
+            return QStringLiteral("in Excel");
+        case Format::Csv:
+            return QStringLiteral("in CSV");
+        case Format::Ics:
+            return QStringLiteral("nel calendario");
+    }
+    return {};
+}
+
+QString fileOfFormat(Format format) {
+    switch (format) {
+        case Format::Xls:
+        case Format::Xlsx:
+            return QStringLiteral("file di Excel");
+        case Format::Csv:
+            return QStringLiteral("file CSV");
+        case Format::Ics:
+            return QStringLiteral("file del calendario");
+    }
+    return {};
 }
 
 QList<xlsx::Column> workbookColumns(const ArchiveDefinition* archive,
@@ -106,21 +137,29 @@ QStringList csvHeader(const ArchiveDefinition& archive) {
     return header;
 }
 
-bool writeWorkbook(const QString& path, const QString& sheetName,
-                   const QList<xlsx::Column>& columns, const QList<QStringList>& rows,
-                   QString* error, const ScanProgress& progress, bool* cancelled) {
-    if (cancelled) *cancelled = false;
-    xlsx::Writer writer;
-    if (!writer.open(path, sheetName, columns, error)) return false;
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        if (progress && r % kRowsPerStep == 0 && !progress(r, rows.size())) {
-            writer.cancel();
-            if (cancelled) *cancelled = true;
-            return false;
-        }
-        writer.addRow(rows.at(r));
+QList<ExportColumn> workbookExportColumns(const ArchiveDefinition& archive,
+                                          const QList<ExportColumn>& columns) {
+    QList<ExportColumn> result = columns;
+    QList<qsizetype> shown;
+    for (const ExportColumn& column : columns) {
+        if (column.oneField) shown += column.fields;
     }
-    return writer.finish(error);
+    const QStringList titles = csvHeader(archive);
+    const RecordLayout& layout = *archive.layout;
+    for (qsizetype f = 0; f < qsizetype(layout.fields.size()); ++f) {
+        if (shown.contains(f)) continue;
+        // Wide enough for most texts, never wider than the field needs.
+        const int width = qBound(60, layout.fields[std::size_t(f)].capacity * 7, 300);
+        result.append(ExportColumn{
+            layout.fields[std::size_t(f)].name,
+            titles.at(f),
+            width,
+            width,
+            [f](const FieldValues& values) { return text::trimBlanks(values.value(f)); },
+            {f},
+            true});
+    }
+    return result;
 }
 
 bool exportRecords(const Request& request, qsizetype* rowCount, QString* error,
@@ -132,7 +171,9 @@ bool exportRecords(const Request& request, qsizetype* rowCount, QString* error,
     }
     const ArchiveDefinition& archive = *request.archive;
     const RecordLayout& layout = *archive.layout;
-    const QList<ExportColumn>& columns = request.exporter->columns;
+    const QList<ExportColumn> columns =
+        request.format == Format::Xlsx ? workbookExportColumns(archive, request.exporter->columns)
+                                       : request.exporter->columns;
     if (request.format == Format::Xls && request.paths.size() == 1 && !request.select) {
         return spreadsheet::exportArchive(layout, columns, request.paths.first(), request.target,
                                           request.exporter->sheetName, rowCount, error, progress,

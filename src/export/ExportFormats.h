@@ -24,8 +24,16 @@ QString nameOf(Format format);
 // The formats an archive offers, in order (the .xls first).
 QList<Format> formatsOf(const ArchiveDefinition& archive);
 // The export's file name in the chosen format: the .xls name with the
-// format's extension ("Anagrafica_Cacciatori.xls" -> "...csv").
-QString fileName(const QString& xlsFileName, Format format);
+// format's extension ("Anagrafica_Cacciatori.xls" -> "...csv"); the
+// calendar of a yearly archive's `year` carries it ("Scadenzario_2025.ics").
+QString fileName(const QString& xlsFileName, Format format, const QString& year = {});
+// The year of a yearly archive's record file ("2025.sca" -> "2025"); empty
+// for an archive of one file.
+QString yearOf(const ArchiveDefinition& archive, const QString& recordFile);
+// How the export window and its messages name a format: "in Excel", "in
+// CSV", "nel calendario"; "file di Excel", "file CSV", "file del calendario".
+QString intoFormat(Format format);
+QString fileOfFormat(Format format);
 
 // The typed workbook's columns for the export columns: a column of one
 // field takes that field's type, the others are text; the width in
@@ -38,15 +46,16 @@ QList<xlsx::Column> workbookColumns(const ArchiveDefinition* archive,
 // reads every column back into its own field.
 QStringList csvHeader(const ArchiveDefinition& archive);
 
-// Writes rows of the export columns (a grid's) as a workbook; `progress`
-// and `cancelled` as for spreadsheet::write.
-bool writeWorkbook(const QString& path, const QString& sheetName,
-                   const QList<xlsx::Column>& columns, const QList<QStringList>& rows,
-                   QString* error = nullptr, const ScanProgress& progress = {},
-                   bool* cancelled = nullptr);
+// The columns of the .xlsx of an archive: those of its .xls, then every
+// field that none of them shows alone, in record order, under its CSV
+// title; so a mail merge elsewhere finds every field (surname and name
+// apart, postcode, province, dates).
+QList<ExportColumn> workbookExportColumns(const ArchiveDefinition& archive,
+                                          const QList<ExportColumn>& columns);
 
 // Writes the records of `paths` (those `select` takes, every one when
-// null) in the format: the export columns for .xlsx, every field for CSV.
+// null) in the format: workbookExportColumns() for .xlsx, every field for
+// CSV.
 // A file that cannot be read whole writes nothing (an earlier file stays).
 struct Request {
     const ArchiveDefinition* archive;

@@ -25,6 +25,8 @@ const MailingFields kMailing{
     .email = F::Email,
     .taxCode = F::CodFisc,
     .cardNumber = F::Coniuge,
+    .birthDate = F::DataNasc,
+    .sex = F::Sesso,
     .aliases = {{"Squadra", F::Permesso}, {"Tesserino", F::Coniuge}},
 };
 

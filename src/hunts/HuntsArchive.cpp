@@ -11,7 +11,8 @@
 namespace {
 
 // A hunt in a calendar: all day from its first to its last day, with its
-// grounds and team, and the alarm at its notice days.
+// grounds, team, leader, fee, meals, transport and notes, and the alarm at
+// its notice days.
 std::optional<CalendarEvent> huntEvent(const FieldValues& values) {
     using F = TRecBattuta::Field;
     const auto first = fieldrules::parseDate(values.value(F::DataInizio));
@@ -22,11 +23,15 @@ std::optional<CalendarEvent> huntEvent(const FieldValues& values) {
                                                            : values.value(F::TipoBattuta);
     event.location = values.value(F::Tenuta);
     QStringList description;
-    if (!values.value(F::Tenuta).isEmpty()) {
-        description.append(QStringLiteral("Tenuta: ") + values.value(F::Tenuta));
-    }
-    if (!values.value(F::Squadra).isEmpty()) {
-        description.append(QStringLiteral("Squadra: ") + values.value(F::Squadra));
+    const std::pair<F::Id, const char*> lines[] = {
+        {F::Tenuta, "Tenuta: "}, {F::Squadra, "Squadra: "}, {F::Caposquadra, "Capo squadra: "},
+        {F::Quota, "Quota: € "}, {F::Vitto, "Vitto: "},     {F::Trasporto, "Trasporto: "},
+        {F::Note, "Note: "},
+    };
+    for (const auto& [field, label] : lines) {
+        if (!values.value(field).isEmpty()) {
+            description.append(QString::fromUtf8(label) + values.value(field));
+        }
     }
     event.description = description.join(u'\n');
     event.first = *first;
@@ -34,7 +39,6 @@ std::optional<CalendarEvent> huntEvent(const FieldValues& values) {
     bool ok = false;
     const int notice = values.value(F::Preavviso).toInt(&ok);
     event.noticeDays = ok ? notice : -1;
-    event.key = values.value(F::TipoBattuta) + u'|' + values.value(F::Stagione);
     return event;
 }
 

@@ -2,6 +2,8 @@
 
 #include <csv.h>
 
+#include <cstring>
+
 struct CsvReader::Parser {
     csv_parser state{};
 };
@@ -34,7 +36,14 @@ CsvReader::~CsvReader() {
 
 void CsvReader::cell(void* bytes, std::size_t size, void* self) {
     auto* reader = static_cast<CsvReader*>(self);
-    if (bytes) reader->bytes_.append(static_cast<const char*>(bytes), size);
+    const char* text = static_cast<const char*>(bytes);
+    // The guard of a cell a spreadsheet would take for a formula ("'=...",
+    // also "''..." for a text that began with "'"), as the export writes it.
+    if (text && size >= 2 && text[0] == '\'' && std::memchr("=+-@\t\r'", text[1], 7)) {
+        ++text;
+        --size;
+    }
+    if (text) reader->bytes_.append(text, size);
     reader->ends_.push_back(qsizetype(reader->bytes_.size()));
 }
 

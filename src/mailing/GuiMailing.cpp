@@ -1,6 +1,10 @@
 #include "mailing/GuiMailing.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "base/Paths.h"
 #include "base/Seams.h"
@@ -8,6 +12,7 @@
 #include "mailing/MailingJobs.h"
 #include "mailing/MailingWindow.h"
 #include "mailing/MergeLetters.h"
+#include "mailing/TfrmOmonimi.h"
 
 namespace mailing {
 namespace {
@@ -49,6 +54,14 @@ std::optional<LetterPlan> plan(const ArchiveDefinition& messages, const FieldVal
         return std::nullopt;
     }
     LetterPlan result = planLetters(source, message, registry.members, seams::clock().today());
+    if (!result.namesakes.isEmpty()) {
+        // Nobody is chosen silently among members of the same name.
+        const std::optional<QList<qsizetype>> chosen =
+            TfrmOmonimi::choose(*people->mailing, result.namesakes, QApplication::activeWindow());
+        if (!chosen) return std::nullopt;
+        result = planLetters(source, message, registry.members, seams::clock().today(),
+                             RecipientChoice{false, *chosen});
+    }
     if (result.letters.isEmpty()) {
         QString text = QStringLiteral("Nessun destinatario trovato in archivio.");
         if (!result.missing.isEmpty()) {
@@ -89,12 +102,42 @@ void addListButtons(QWidget* window, RecordListWidget* list, const RecordLayout&
     });
 }
 
+void addMergeFieldMenu(QToolButton* button, const ArchiveDefinition& messages,
+                       const std::function<void(const QString&)>& insert) {
+    auto* menu = new QMenu(button);
+    menu->setObjectName(QStringLiteral("mnuCampi"));
+    // Filled when it opens, from the registry as it is then.
+    QObject::connect(menu, &QMenu::aboutToShow, button, [menu, &messages, insert] {
+        menu->clear();
+        const ArchiveDefinition* people =
+            registry::named(QString::fromLatin1(messages.letters->recipientArchive));
+        if (!people || !people->mailing) return;
+        QStringList names = mergeNames(MergeSource{&messages, people});
+        names.sort(Qt::CaseInsensitive);
+        for (const QString& name : names) {
+            QAction* action = menu->addAction(u'{' + name + u'}');
+            QObject::connect(action, &QAction::triggered, menu,
+                             [insert, name] { insert(u'{' + name + u'}'); });
+        }
+    });
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+}
+
 void previewLetters(const ArchiveDefinition& messages, const FieldValues& message) {
     const std::optional<LetterPlan> letters = plan(messages, message);
     if (!letters) return;
-    if (const QString missing = missingText(*letters); !missing.isEmpty()) {
-        seams::messages().information(missing);
+    // Said before anything is shown: who gets no letter, and why.
+    QStringList notes;
+    if (const QString missing = missingText(*letters); !missing.isEmpty()) notes.append(missing);
+    const QStringList homeless = lettersWithoutAddress(letters->letters);
+    if (!homeless.isEmpty()) notes.append(lettersWithoutAddressMessage(homeless));
+    if (homeless.size() == letters->letters.size()) {
+        notes.append(QStringLiteral("Nessuna lettera da stampare."));
+        seams::messages().warning(notes.join(u'\n'));
+        return;
     }
+    if (!notes.isEmpty()) seams::messages().information(notes.join(u'\n'));
     const Association heading = association();
     const QImage logo = associationLogo(QSizeF(report::mm(20), report::mm(20)));
     seams::printing().preview(
@@ -113,16 +156,9 @@ void writeEmails(const ArchiveDefinition& messages, const FieldValues& message) 
     const bool ok = writeEmls(letters->letters, folder, association(), seams::clock().now(),
                               &written, &error, progress.callback());
     progress.end();
-    QStringList noEmail;
-    for (const MergedLetter& letter : letters->letters) {
-        if (letter.email.isEmpty()) noEmail.append(letter.name);
-    }
     QStringList report{
         QStringLiteral("Messaggi scritti nella cartella %1: %2.").arg(folder).arg(written.size())};
-    if (!noEmail.isEmpty()) {
-        report.append(QStringLiteral("Destinatari senza indirizzo e-mail, esclusi: ") +
-                      noEmail.join(QStringLiteral(", ")) + u'.');
-    }
+    report += emailNotes(letters->letters);
     if (const QString missing = missingText(*letters); !missing.isEmpty()) report.append(missing);
     if (progress.cancelled()) {
         // Those written are whole; the others were never begun.

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "lists/ArchiveDefinition.h"
 
+class QToolButton;
 class QWidget;
 class RecordListWidget;
 
@@ -15,6 +17,11 @@ namespace mailing {
 // open the labels or cards window on the records of the list's lines.
 void addListButtons(QWidget* window, RecordListWidget* list, const RecordLayout& layout,
                     const QString& recordFile);
+
+// Gives `button` a menu of the merge fields of `messages`' letters, each
+// shown as "{Nome}"; choosing one hands its braced name to `insert`.
+void addMergeFieldMenu(QToolButton* button, const ArchiveDefinition& messages,
+                       const std::function<void(const QString&)>& insert);
 
 // The letters of a message (its card's texts) to its recipients, one page
 // each, shown in the preview, from which they may be printed.

@@ -49,9 +49,34 @@ struct FittedLine {
 };
 FittedLine fitLine(const QString& line, const QFont& font, double width);
 
-// The sheets (A4 pages, one per sheet) holding `labels` (each its lines),
-// the first at slot `start` (from 1) of the first sheet, so that a sheet
-// used in part is used up.
+// A label's lines, the first in bold, and for each line its end that a
+// cut never takes (the house number, the first names): empty, its last word.
+struct Label {
+    QStringList lines;
+    QStringList kept;
+};
+
+// How a label's lines went in: whole at kLabelPoints, wrapped, in a smaller
+// font (down to kSmallestLabelPoints), or with some lines cut in the middle.
+enum class LabelFit { Whole, Shrunk, Cut };
+
+// One label laid out in a box of `width` x `height` report units: its lines
+// wrapped first, then the font made smaller, and only what still does not
+// fit cut with an ellipsis before the kept end of the longest lines.
+struct LaidLabel {
+    QStringList rows;  // the lines drawn, top to bottom
+    int boldRows = 0;  // how many of them (from the top) are the first line's
+    double points = kLabelPoints;
+    LabelFit fit = LabelFit::Whole;
+};
+LaidLabel layOutLabel(const Label& label, double width, double height);
+
+// The sheets (A4 pages, one per sheet) holding `labels`, the first at slot
+// `start` (from 1) of the first sheet, so that a sheet used in part is used
+// up. `fits`, when given, gets how each label went in.
+report::Report labelSheets(const LabelFormat& format, const QList<Label>& labels, int start = 1,
+                           QList<LabelFit>* fits = nullptr);
+// The same with each label's lines only (each keeps its last word).
 report::Report labelSheets(const LabelFormat& format, const QList<QStringList>& labels,
                            int start = 1);
 

@@ -34,6 +34,12 @@ struct MailingFields {
     // venatorio); without both, the archive has no cards.
     std::optional<FieldId> taxCode = std::nullopt;
     std::optional<FieldId> cardNumber = std::nullopt;
+    // What tells namesakes apart when a letter's recipient could be more
+    // than one member (with the town and the codice fiscale): the date of
+    // birth.
+    std::optional<FieldId> birthDate = std::nullopt;
+    // The member's sex ("M" or "F"), which {Gentile} and the like follow.
+    std::optional<FieldId> sex = std::nullopt;
     // Merge names besides the record type's field names.
     QList<MergeAlias> aliases = {};
 };

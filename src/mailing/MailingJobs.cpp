@@ -22,17 +22,25 @@ QImage associationLogo(const QSizeF& box, QString* error) {
 LabelJob labelJob(const ArchiveDefinition& archive, const QList<Member>& members,
                   const LabelFormat& format, int start) {
     LabelJob job;
-    QList<QStringList> labels;
+    QList<Label> labels;
+    QStringList names;
     for (const Member& member : members) {
-        QStringList lines = addressLines(*archive.mailing, member.values);
+        const QStringList lines = addressLines(*archive.mailing, member.values);
+        const QString name = nameOf(*archive.mailing, member.values);
         if (lines.isEmpty()) {
-            job.withoutAddress.append(nameOf(*archive.mailing, member.values));
+            job.withoutAddress.append(name);
             continue;
         }
-        labels.append(lines);
+        labels.append(Label{lines, keptEnds(*archive.mailing, member.values)});
+        names.append(name);
     }
     job.labels = int(labels.size());
-    job.report = labelSheets(format, labels, start);
+    QList<LabelFit> fits;
+    job.report = labelSheets(format, labels, start, &fits);
+    for (qsizetype i = 0; i < fits.size(); ++i) {
+        if (fits.at(i) == LabelFit::Shrunk) job.shrunk.append(names.at(i));
+        if (fits.at(i) == LabelFit::Cut) job.cut.append(names.at(i));
+    }
     return job;
 }
 
@@ -75,6 +83,20 @@ bool writeCardsPdf(const ArchiveDefinition& archive, const QList<Member>& member
 QString withoutAddressMessage(const QStringList& names) {
     return QStringLiteral("Schede senza indirizzo, escluse: ") + names.join(QStringLiteral(", ")) +
            u'.';
+}
+
+QString fitMessage(const LabelJob& job) {
+    QStringList lines;
+    if (!job.shrunk.isEmpty()) {
+        lines.append(QStringLiteral("Etichette scritte più piccole per farle stare: ") +
+                     job.shrunk.join(QStringLiteral(", ")) + u'.');
+    }
+    if (!job.cut.isEmpty()) {
+        lines.append(
+            QStringLiteral("Etichette accorciate perché non stanno nemmeno più piccole: ") +
+            job.cut.join(QStringLiteral(", ")) + u'.');
+    }
+    return lines.join(u'\n');
 }
 
 QString emptySelectionMessage() {

@@ -26,6 +26,8 @@ struct LabelJob {
     report::Report report;
     int labels = 0;
     QStringList withoutAddress;  // left out, their names
+    QStringList shrunk;          // in a smaller font, their names
+    QStringList cut;             // with some line cut, their names
 };
 LabelJob labelJob(const ArchiveDefinition& archive, const QList<Member>& members,
                   const LabelFormat& format, int start);
@@ -40,6 +42,9 @@ bool writeCardsPdf(const ArchiveDefinition& archive, const QList<Member>& member
 
 // The messages the two print with.
 QString withoutAddressMessage(const QStringList& names);
+// "Etichette scritte più piccole per farle stare: ..." and "Etichette
+// accorciate ...": one line each, empty when none.
+QString fitMessage(const LabelJob& job);
 QString emptySelectionMessage();
 
 }  // namespace mailing

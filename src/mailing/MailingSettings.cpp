@@ -1,5 +1,6 @@
 #include "mailing/MailingSettings.h"
 
+#include <QRegularExpression>
 #include <QSettings>
 
 #include "base/Paths.h"
@@ -10,6 +11,33 @@ namespace {
 constexpr const char* kGroup = "EtichettePersonalizzate/";
 
 }  // namespace
+
+bool isEmailAddress(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral(
+        "^[A-Za-z0-9!#$%&'*+/=?^_`{|}~-]+(\\.[A-Za-z0-9!#$%&'*+/=?^_`{|}~-]+)*"
+        "@[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?(\\.[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?)+$"));
+    return pattern.match(text).hasMatch();
+}
+
+AssociationProblem problemOf(const Association& association) {
+    using Field = AssociationProblem::Field;
+    if (association.name.trimmed().isEmpty()) {
+        return {Field::Name, QStringLiteral("Indicare il nome dell'associazione.")};
+    }
+    static const QRegularExpression code(QStringLiteral("^([0-9]{11}|[A-Za-z0-9]{16})$"));
+    if (!association.fiscalCode.isEmpty() && !code.match(association.fiscalCode).hasMatch()) {
+        return {Field::FiscalCode,
+                QStringLiteral("Il codice fiscale dell'associazione è fatto di 11 cifre (o di 16 "
+                               "lettere e cifre): ") +
+                    association.fiscalCode};
+    }
+    if (!association.email.isEmpty() && !isEmailAddress(association.email)) {
+        return {Field::Email,
+                QStringLiteral("L'indirizzo e-mail dell'associazione non è valido: ") +
+                    association.email};
+    }
+    return {};
+}
 
 QString settingsPath() {
     return paths::settingsFile();

@@ -21,6 +21,21 @@ struct Association {
     QString signature;  // who signs letters and receipts
 };
 
+// Why the association's data cannot be kept, and the field at fault;
+// an empty message when they are fine: a name is given, the codice
+// fiscale is empty or of 11 digits or 16 letters and digits, the e-mail
+// is empty or one address.
+struct AssociationProblem {
+    enum class Field { Name, FiscalCode, Email };
+    Field field = Field::Name;
+    QString message;
+};
+AssociationProblem problemOf(const Association& association);
+
+// An e-mail address as a message header takes it: local part and domain of
+// plain letters, digits and the usual signs, nothing else.
+bool isEmailAddress(const QString& text);
+
 QString settingsPath();
 
 Association association();

@@ -1,6 +1,7 @@
 #include "mailing/MailingWindow.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -15,6 +17,7 @@
 #include "base/Seams.h"
 #include "mailing/MailingHelp.h"
 #include "mailing/MailingJobs.h"
+#include "mailing/TfrmAssociazione.h"
 #include "shell/TfrmGuida.h"
 
 namespace {
@@ -122,11 +125,32 @@ MailingWindow::MailingWindow(Kind kind, const ArchiveDefinition& archive, const 
         logoRow->addWidget(txtLogo_, 1);
         logoRow->addWidget(browse);
         form->addRow(QStringLiteral("Logo (immagine):"), logoRow);
+        QPushButton* more =
+            button(this, "btnAssociazione", QStringLiteral("Altri dati dell'associazione..."));
+        connect(more, &QPushButton::clicked, this, [this] {
+            keepSettings();
+            TfrmAssociazione window(this);
+            if (window.exec() != QDialog::Accepted) return;
+            const mailing::Association kept = mailing::association();
+            txtAssociazione_->setText(kept.name);
+            txtLogo_->setText(kept.logo);
+        });
+        form->addRow(QString(), more);
     }
-    lblEsclusi_ = new QLabel(this);
+    // The notes (left out, shrunk, cut) scroll in a box of their own, so
+    // that a long list never squeezes the fields above it.
+    lblEsclusi_ = new QLabel;
     lblEsclusi_->setObjectName(QStringLiteral("lblEsclusi"));
     lblEsclusi_->setWordWrap(true);
-    layout->addWidget(lblEsclusi_);
+    lblEsclusi_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblEsclusi_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* notes = new QScrollArea(this);
+    notes->setObjectName(QStringLiteral("scrEsclusi"));
+    notes->setWidget(lblEsclusi_);
+    notes->setWidgetResizable(true);
+    notes->setFrameShape(QFrame::NoFrame);
+    notes->setFixedHeight(fontMetrics().lineSpacing() * 4 + 8);
+    layout->addWidget(notes);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     QPushButton* anteprima = button(this, "btnAnteprima", QStringLiteral("Anteprima"));
@@ -213,9 +237,14 @@ report::PreparedReport MailingWindow::prepared() {
     if (kind_ == Kind::Labels) {
         const mailing::LabelJob job =
             mailing::labelJob(archive_, read.members, format(), spnInizio_->value());
+        QStringList notes;
         if (!job.withoutAddress.isEmpty()) {
-            lblEsclusi_->setText(mailing::withoutAddressMessage(job.withoutAddress));
+            notes.append(mailing::withoutAddressMessage(job.withoutAddress));
         }
+        if (const QString fitted = mailing::fitMessage(job); !fitted.isEmpty()) {
+            notes.append(fitted);
+        }
+        lblEsclusi_->setText(notes.join(u'\n'));
         if (job.labels == 0) {
             seams::messages().warning(mailing::emptySelectionMessage());
             return {};
@@ -264,5 +293,8 @@ void MailingWindow::savePdf() {
     if (!written) {
         seams::messages().error(QStringLiteral("Impossibile scrivere il file ") + file + u'\n' +
                                 error);
+        return;
     }
+    seams::messages().information(QStringLiteral("Il documento PDF è stato salvato in:\n") +
+                                  QDir::toNativeSeparators(file));
 }

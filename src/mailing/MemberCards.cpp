@@ -23,8 +23,12 @@ constexpr double kLeft = (210 - 2 * kCardWidth) / 2;  // 19.4 mm
 constexpr double kTop = (297 - 5 * kCardHeight) / 2;  // 13.5 mm
 constexpr double kMarkGap = 2;                        // mm between a mark and the card
 constexpr double kMarkLength = 6;                     // mm
-constexpr double kQrSide = 24;                        // mm, quiet zone included
-constexpr double kInset = 3;                          // mm inside the card's edges
+// The QR code's modules fill this side (mm), no module wider than
+// kQrModule; its quiet zone of four modules lies in the card's inset and
+// the gap before the texts, which stay white.
+constexpr double kQrSide = 24;
+constexpr double kQrModule = 0.7;  // mm
+constexpr double kInset = 3;       // mm inside the card's edges
 
 report::TextObject cardText(const QString& name, const QRectF& rectMm, const QString& text,
                             double points, bool bold = false) {
@@ -70,12 +74,16 @@ QString qrText(const CardData& card, const QString& season) {
 }
 
 report::PictureObject qrPicture(const qr::Matrix& matrix, const QPointF& origin, double module) {
-    // One byte per module is still tiny (a few kilobytes at most) and is
-    // written to the PDF as a plain grey image, black and white only.
-    QImage image(matrix.width, matrix.width, QImage::Format_Grayscale8);
-    for (int y = 0; y < matrix.width; ++y) {
+    // Eight pixels a module: drawn at any resolution the picture is made
+    // smaller, never blown up (which readers of PDF smooth into grey edges
+    // that QR readers miss at 150 dpi). Black and white only, a few
+    // kilobytes once compressed.
+    QImage image(matrix.width * kQrPixels, matrix.width * kQrPixels, QImage::Format_Grayscale8);
+    for (int y = 0; y < image.height(); ++y) {
         uchar* line = image.scanLine(y);
-        for (int x = 0; x < matrix.width; ++x) line[x] = matrix.isDark(x, y) ? 0 : 255;
+        for (int x = 0; x < image.width(); ++x) {
+            line[x] = matrix.isDark(x / kQrPixels, y / kQrPixels) ? 0 : 255;
+        }
     }
     report::PictureObject picture;
     picture.rect = QRectF(origin, QSizeF(matrix.width * module, matrix.width * module));
@@ -126,28 +134,34 @@ report::Report memberCardPage(const QList<CardData>& cards, qsizetype pageIndex,
             cardText(QStringLiteral("txtStagione") + suffix, QRectF(textLeft, y + 6, headWidth, 5),
                      QStringLiteral("Tessera associativa - Stagione ") + season, 8));
         const double rowsTop = y + 14;
-        const double rowsWidth = inner - kQrSide - 1;
+        const double rowsWidth = inner - kQrSide - 3;
         // A long name takes two lines before it is drawn smaller.
         report::TextObject name =
             cardText(QStringLiteral("txtNome") + suffix, QRectF(x, rowsTop - 1, rowsWidth, 8.5),
                      card.name, 11, true);
         name.wordWrap = true;
         page.objects.append(name);
-        page.objects.append(cardText(QStringLiteral("txtCodFisc") + suffix,
-                                     QRectF(x, rowsTop + 8, rowsWidth, 5),
-                                     QStringLiteral("C.F. ") + card.taxCode, 8));
-        page.objects.append(
-            cardText(QStringLiteral("txtTesserino") + suffix, QRectF(x, rowsTop + 14, rowsWidth, 5),
-                     QStringLiteral("Tesserino venatorio n. ") + card.cardNumber, 8));
+        // A line whose value the card lacks is left out, not printed bare.
+        if (!card.taxCode.isEmpty()) {
+            page.objects.append(cardText(QStringLiteral("txtCodFisc") + suffix,
+                                         QRectF(x, rowsTop + 8, rowsWidth, 5),
+                                         QStringLiteral("C.F. ") + card.taxCode, 8));
+        }
+        if (!card.cardNumber.isEmpty()) {
+            page.objects.append(cardText(
+                QStringLiteral("txtTesserino") + suffix, QRectF(x, rowsTop + 14, rowsWidth, 5),
+                QStringLiteral("Tesserino venatorio n. ") + card.cardNumber, 8));
+        }
         page.objects.append(cardText(QStringLiteral("txtTessera") + suffix,
                                      QRectF(x, rowsTop + 20, rowsWidth, 5),
                                      QStringLiteral("Tessera n. %1").arg(card.record), 8));
         const qr::Matrix matrix = qr::encode(qrText(card, season).toUtf8());
         if (matrix.width > 0) {
-            // Four blank modules around the code, as readers expect.
-            const double module = mm(kQrSide) / (matrix.width + 8);
-            const QPointF origin(mm(box.right() - kInset - kQrSide) + 4 * module,
-                                 mm(box.bottom() - kInset - kQrSide) + 4 * module);
+            // Modules as wide as the room allows, so that the densest code
+            // still reads at 150 dpi.
+            const double module = mm(qMin(kQrModule, kQrSide / matrix.width));
+            const QPointF origin(mm(box.right() - kInset) - matrix.width * module,
+                                 mm(box.bottom() - kInset) - matrix.width * module);
             report::PictureObject code = qrPicture(matrix, origin, module);
             code.name = QStringLiteral("imgQr") + suffix;
             page.objects.append(code);

@@ -36,6 +36,7 @@ QString qrText(const CardData& card, const QString& season);
 // The QR code as a picture of one pixel per module (dark modules black),
 // drawn as a square of `module` report units per module from `origin`. The
 // picture is scaled without smoothing, so the modules stay sharp.
+inline constexpr int kQrPixels = 8;  // pixels a module in the QR code's picture
 report::PictureObject qrPicture(const qr::Matrix& matrix, const QPointF& origin, double module);
 
 // The pages of cards for `season` ("2024/2025"), headed by the

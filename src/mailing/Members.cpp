@@ -1,5 +1,7 @@
 #include "mailing/Members.h"
 
+#include <algorithm>
+
 #include "base/TextRules.h"
 #include "lists/RecordList.h"
 #include "records/RecordFile.h"
@@ -59,6 +61,22 @@ QStringList addressLines(const MailingFields& fields, const FieldValues& values)
     const QString province = fieldText(values, fields.province);
     if (!province.isEmpty()) last += QStringLiteral(" (") + province + u')';
     return {nameOf(fields, values), street, last};
+}
+
+QStringList keptEnds(const MailingFields& fields, const FieldValues& values) {
+    const QString street = fieldText(values, fields.address);
+    // From the first word that holds a digit: "127/B", "4 Novembre 12".
+    const QStringList words = street.split(u' ', Qt::SkipEmptyParts);
+    QString number;
+    for (qsizetype w = 0; w < words.size(); ++w) {
+        if (std::any_of(words.at(w).cbegin(), words.at(w).cend(),
+                        [](QChar c) { return c.isDigit(); })) {
+            number = words.mid(w).join(u' ');
+            break;
+        }
+    }
+    return {fields.name.empty() ? QString() : fieldText(values, fields.name.back()), number,
+            QString()};
 }
 
 QStringList withoutAddress(const MailingFields& fields, const QList<Member>& members) {

@@ -38,6 +38,11 @@ QString nameOf(const MailingFields& fields, const FieldValues& values);
 // comune.
 QStringList addressLines(const MailingFields& fields, const FieldValues& values);
 
+// The ends of the address block's lines that a label never cuts: the
+// first names (the last of the name fields), the street from its house
+// number on, and the last word of the town's line.
+QStringList keptEnds(const MailingFields& fields, const FieldValues& values);
+
 // The names of the members left out because they have no address, one a line.
 QStringList withoutAddress(const MailingFields& fields, const QList<Member>& members);
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include "base/ReplaceFile.h"
@@ -19,15 +20,43 @@ const QRegularExpression& fieldPattern() {
     return pattern;
 }
 
+// The salutations that follow the member's sex, for an archive that
+// declares it: the words for a man, for a woman, and for a card that does
+// not say.
+struct Salutation {
+    const char* name;
+    const char* male;
+    const char* female;
+    const char* either;
+};
+constexpr Salutation kSalutations[] = {
+    {"Gentile", "Gentile signore", "Gentile signora", "Gentile signora, gentile signore"},
+    {"Caro", "Caro", "Cara", "Caro/a"},
+};
+
 // The field a merge name stands for, in the recipient's record (first) or
-// the message's.
+// the message's, or the salutation it is.
 struct Resolved {
     bool found = false;
     bool ofMessage = false;
     qsizetype index = -1;
+    const Salutation* salutation = nullptr;
 };
 
+QString salutationOf(const Salutation& salutation, const MergeSource& source,
+                     const FieldValues& recipient) {
+    const QString sex = fieldText(recipient, *source.people->mailing->sex).toUpper();
+    if (sex == QLatin1String("M")) return QString::fromUtf8(salutation.male);
+    if (sex == QLatin1String("F")) return QString::fromUtf8(salutation.female);
+    return QString::fromUtf8(salutation.either);
+}
+
 Resolved resolve(const QString& name, const MergeSource& source) {
+    if (source.people->mailing->sex) {
+        for (const Salutation& salutation : kSalutations) {
+            if (name == QLatin1String(salutation.name)) return {true, false, -1, &salutation};
+        }
+    }
     for (const MergeAlias& own : source.messages->letters->ownFields) {
         if (name == QLatin1String(own.name)) return {true, true, own.field.index};
     }
@@ -44,13 +73,6 @@ QString normalisedName(const QString& name) {
     return name.simplified().toCaseFolded();
 }
 
-bool isAscii(const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() > 126 || c.unicode() < 32) return false;
-    }
-    return true;
-}
-
 QByteArray hex(uchar byte) {
     static const char digits[] = "0123456789ABCDEF";
     QByteArray result("=");
@@ -59,20 +81,36 @@ QByteArray hex(uchar byte) {
     return result;
 }
 
-// A name and address for a header: "Rossi Mario" <m@x.it>, the name in
-// encoded words when it is not plain ASCII.
-QByteArray mailbox(const QString& name, const QString& address, int used) {
+// A name and address for a header: the name always in an encoded word, so
+// that no text of a card is read as an address or as an encoded word. One
+// word, never folded: readers differ on the blank between two encoded
+// words of a name (Python's keeps it, mail programs drop it).
+QByteArray mailbox(const QString& name, const QString& address) {
+    constexpr int kUnfolded = -(1 << 20);  // as if the line had endless room
     QByteArray result;
-    if (!name.isEmpty()) {
-        if (isAscii(name)) {
-            QString quoted = name;
-            quoted.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
-            result = '"' + quoted.toLatin1() + "\" ";
-        } else {
-            result = encodedWords(name, used) + ' ';
-        }
-    }
+    if (!name.isEmpty()) result = encodedWords(name, kUnfolded) + ' ';
     return result + '<' + address.toUtf8() + '>';
+}
+
+// "To: a,\r\n b": a header of mailboxes, each moved to a line of its own
+// when it would pass 76 characters.
+QByteArray addressHeader(const QByteArray& name, const QList<QByteArray>& mailboxes) {
+    QByteArray header = name + ':';
+    qsizetype line = header.size();
+    for (qsizetype i = 0; i < mailboxes.size(); ++i) {
+        if (i > 0) header += ',';
+        const QByteArray& next = mailboxes.at(i);
+        if (line + 2 + next.size() > 76 && line > name.size() + 1) {
+            header += "\r\n ";
+            line = 1;
+        } else {
+            header += ' ';
+            ++line;
+        }
+        header += next;
+        line += next.size() + 1;
+    }
+    return header + "\r\n";
 }
 
 }  // namespace
@@ -87,6 +125,11 @@ QStringList mergeNames(const MergeSource& source) {
     }
     for (const MergeAlias& own : source.messages->letters->ownFields) {
         names.append(QString::fromLatin1(own.name));
+    }
+    if (source.people->mailing->sex) {
+        for (const Salutation& salutation : kSalutations) {
+            names.append(QString::fromLatin1(salutation.name));
+        }
     }
     return names;
 }
@@ -119,7 +162,10 @@ QString merge(const QString& text, const MergeSource& source, const FieldValues&
         const Resolved field = resolve(match.captured(1), source);
         if (!field.found) continue;
         result += QStringView(text).mid(from, match.capturedStart() - from);
-        result += text::trimBlanks((field.ofMessage ? message : recipient).value(field.index));
+        result +=
+            field.salutation
+                ? salutationOf(*field.salutation, source, recipient)
+                : text::trimBlanks((field.ofMessage ? message : recipient).value(field.index));
         from = match.capturedEnd();
     }
     result += QStringView(text).mid(from);
@@ -137,7 +183,8 @@ QStringList recipientNames(const LetterFields& letters, const FieldValues& messa
 }
 
 LetterPlan planLetters(const MergeSource& source, const FieldValues& message,
-                       const QList<Member>& registry, const QDate& today) {
+                       const QList<Member>& registry, const QDate& today,
+                       const RecipientChoice& choice) {
     LetterPlan plan;
     const LetterFields& fields = *source.messages->letters;
     const MailingFields& people = *source.people->mailing;
@@ -154,37 +201,97 @@ LetterPlan planLetters(const MergeSource& source, const FieldValues& message,
     QString date = text::trimBlanks(message.value(fields.date.index));
     if (date.isEmpty()) date = today.toString(QStringLiteral("dd/MM/yyyy"));
     for (const QString& name : recipientNames(fields, message)) {
-        const Member* found = nullptr;
+        QList<Member> found;
         for (const Member& member : registry) {
             if (normalisedName(nameOf(people, member.values)) == normalisedName(name)) {
-                found = &member;
-                break;
+                found.append(member);
             }
         }
-        if (!found) {
+        if (found.isEmpty()) {
             plan.missing.append(name);
             continue;
         }
-        MergedLetter letter;
-        letter.recipient = *found;
-        letter.name = nameOf(people, found->values);
-        letter.address = addressLines(people, found->values);
-        if (people.email) letter.email = fieldText(found->values, *people.email);
-        letter.subject = merge(subject, source, found->values, message);
-        letter.text = merge(text, source, found->values, message);
-        letter.date = date;
-        plan.letters.append(letter);
+        if (found.size() > 1) {
+            plan.namesakes.append({name, found});
+            if (!choice.everyNamesake) {
+                found.removeIf(
+                    [&](const Member& member) { return !choice.records.contains(member.record); });
+                if (found.isEmpty()) plan.unsettled.append(name);
+            }
+        }
+        for (const Member& member : found) {
+            MergedLetter letter;
+            letter.recipient = member;
+            letter.name = nameOf(people, member.values);
+            letter.address = addressLines(people, member.values);
+            if (people.email) {
+                letter.email = fieldText(member.values, *people.email);
+                bool valid = false;
+                letter.emails = emailAddresses(letter.email, &valid);
+            }
+            letter.subject = merge(subject, source, member.values, message);
+            letter.text = merge(text, source, member.values, message);
+            letter.date = date;
+            plan.letters.append(letter);
+        }
     }
     return plan;
 }
 
+QString namesakesText(const Namesakes& namesakes) {
+    QStringList records;
+    for (const Member& member : namesakes.members) records.append(QString::number(member.record));
+    return QStringLiteral("%1 (schede %2)").arg(namesakes.name, records.join(QStringLiteral(", ")));
+}
+
+QString italianLongDate(const QDate& date) {
+    static const char* const months[] = {"gennaio",   "febbraio", "marzo",    "aprile",
+                                         "maggio",    "giugno",   "luglio",   "agosto",
+                                         "settembre", "ottobre",  "novembre", "dicembre"};
+    if (!date.isValid()) return {};
+    return QStringLiteral("%1 %2 %3")
+        .arg(date.day())
+        .arg(QString::fromLatin1(months[date.month() - 1]))
+        .arg(date.year());
+}
+
+QString dateLine(const QString& place, const QString& date) {
+    const QDate day = QDate::fromString(date, QStringLiteral("dd/MM/yyyy"));
+    const QString written = day.isValid() ? italianLongDate(day) : date;
+    return place.trimmed().isEmpty() ? written : place.trimmed() + QStringLiteral(", ") + written;
+}
+
+QStringList lettersWithoutAddress(const QList<MergedLetter>& letters) {
+    QStringList names;
+    for (const MergedLetter& letter : letters) {
+        if (letter.address.isEmpty()) names.append(letter.name);
+    }
+    return names;
+}
+
+QString lettersWithoutAddressMessage(const QStringList& names) {
+    return QStringLiteral("Destinatari senza indirizzo, lettere non stampate: ") +
+           names.join(QStringLiteral(", ")) + u'.';
+}
+
 report::Report letterPages(const QList<MergedLetter>& letters, const Association& association,
                            const QImage& logo) {
+    // The letterhead's second part: the address, then codice fiscale,
+    // phone and e-mail on one line.
+    QStringList head;
+    if (!association.address.trimmed().isEmpty()) head.append(association.address.trimmed());
+    QStringList contacts;
+    if (!association.fiscalCode.isEmpty())
+        contacts.append(QStringLiteral("C.F. ") + association.fiscalCode);
+    if (!association.phone.isEmpty()) contacts.append(QStringLiteral("Tel. ") + association.phone);
+    if (!association.email.isEmpty())
+        contacts.append(QStringLiteral("E-mail ") + association.email);
+    if (!contacts.isEmpty()) head.append(contacts.join(QStringLiteral(" - ")));
     report::Report result;
-    for (qsizetype i = 0; i < letters.size(); ++i) {
-        const MergedLetter& letter = letters.at(i);
+    for (const MergedLetter& letter : letters) {
+        if (letter.address.isEmpty()) continue;
         report::Page page;
-        page.name = QStringLiteral("Lettera%1").arg(i + 1);
+        page.name = QStringLiteral("Lettera%1").arg(result.pages.size() + 1);
         page.margins = QMarginsF();
         double headLeft = 20;
         if (!logo.isNull()) {
@@ -196,17 +303,27 @@ report::Report letterPages(const QList<MergedLetter>& letters, const Association
             headLeft = 45;
         }
         page.objects.append(textInMm(QStringLiteral("txtAssociazione"),
-                                     QRectF(headLeft, 15, 190 - headLeft, 20), association.name, 16,
+                                     QRectF(headLeft, 13, 190 - headLeft, 9), association.name, 16,
                                      true));
+        if (!head.isEmpty()) {
+            report::TextObject details =
+                textInMm(QStringLiteral("txtIntestazione"),
+                         QRectF(headLeft, 22, 190 - headLeft, 14), head.join(u'\n'), 9);
+            details.wordWrap = true;
+            page.objects.append(details);
+        }
         report::LineObject rule;
         rule.line = QLineF(mm(20), mm(37), mm(190), mm(37));
         page.objects.append(rule);
-        const QStringList address =
-            letter.address.isEmpty() ? QStringList{letter.name} : letter.address;
-        page.objects.append(textInMm(QStringLiteral("txtDestinatario"), QRectF(110, 50, 80, 25),
-                                     address.join(u'\n'), 11));
-        report::TextObject date =
-            textInMm(QStringLiteral("txtData"), QRectF(110, 85, 80, 6), letter.date, 11);
+        // The address wraps in its box and stays readable however long.
+        report::TextObject address =
+            textInMm(QStringLiteral("txtDestinatario"), QRectF(110, 47, 80, 33),
+                     letter.address.join(u'\n'), 11);
+        address.wordWrap = true;
+        address.smallestPoints = 10;
+        page.objects.append(address);
+        report::TextObject date = textInMm(QStringLiteral("txtData"), QRectF(20, 85, 170, 6),
+                                           dateLine(association.place, letter.date), 11);
         date.alignment = Qt::AlignRight | Qt::AlignTop;
         page.objects.append(date);
         report::TextObject subject =
@@ -215,9 +332,17 @@ report::Report letterPages(const QList<MergedLetter>& letters, const Association
         subject.wordWrap = true;
         page.objects.append(subject);
         report::TextObject body =
-            textInMm(QStringLiteral("txtTesto"), QRectF(20, 112, 170, 165), letter.text, 11);
+            textInMm(QStringLiteral("txtTesto"), QRectF(20, 112, 170, 148), letter.text, 11);
         body.wordWrap = true;
         page.objects.append(body);
+        if (!association.signature.trimmed().isEmpty()) {
+            report::TextObject signature =
+                textInMm(QStringLiteral("txtFirma"), QRectF(110, 264, 80, 18),
+                         association.signature.trimmed(), 11);
+            signature.wordWrap = true;
+            signature.alignment = Qt::AlignHCenter | Qt::AlignTop;
+            page.objects.append(signature);
+        }
         result.pages.append(page);
     }
     return result;
@@ -294,15 +419,65 @@ QByteArray encodedWords(const QString& text, int used) {
     return result.isEmpty() ? open + close : result;
 }
 
+QStringList emailAddresses(const QString& field, bool* ok) {
+    static const QRegularExpression separators(QStringLiteral("[,;\\s]+"));
+    QStringList addresses;
+    for (const QString& part : field.split(separators, Qt::SkipEmptyParts)) {
+        if (!isEmailAddress(part)) {
+            if (ok) *ok = false;
+            return {};
+        }
+        if (!addresses.contains(part, Qt::CaseInsensitive)) addresses.append(part);
+    }
+    if (ok) *ok = true;
+    return addresses;
+}
+
+QStringList emailNotes(const QList<MergedLetter>& letters) {
+    QStringList none;
+    QStringList invalid;
+    for (const MergedLetter& letter : letters) {
+        if (letter.email.isEmpty()) {
+            none.append(letter.name);
+        } else if (letter.emails.isEmpty()) {
+            invalid.append(QStringLiteral("%1 (scheda %2: \u00AB%3\u00BB)")
+                               .arg(letter.name)
+                               .arg(letter.recipient.record)
+                               .arg(letter.email));
+        }
+    }
+    QStringList notes;
+    if (!none.isEmpty()) {
+        notes.append(QStringLiteral("Destinatari senza indirizzo e-mail, esclusi: ") +
+                     none.join(QStringLiteral(", ")) + u'.');
+    }
+    if (!invalid.isEmpty()) {
+        notes.append(QStringLiteral("Indirizzi e-mail non validi, esclusi: ") +
+                     invalid.join(QStringLiteral(", ")) + u'.');
+    }
+    return notes;
+}
+
 QByteArray emlMessage(const MergedLetter& letter, const Association& association,
                       const QDateTime& now) {
     QByteArray message;
-    if (!association.email.trimmed().isEmpty()) {
-        message += "From: " + mailbox(association.name, association.email.trimmed(), 6) + "\r\n";
-    }
-    message += "To: " + mailbox(letter.name, letter.email, 4) + "\r\n";
+    // A sender that is no address (set by hand in the settings file) is left out.
+    const QString sender = association.email.trimmed();
+    const bool hasSender = isEmailAddress(sender);
+    if (hasSender) message += addressHeader("From", {mailbox(association.name, sender)});
+    QList<QByteArray> to;
+    for (const QString& address : letter.emails) to.append(mailbox(letter.name, address));
+    message += addressHeader("To", to);
     message += "Subject: " + encodedWords(letter.subject, 9) + "\r\n";
     message += "Date: " + now.toString(Qt::RFC2822Date).toLatin1() + "\r\n";
+    // Unique for each message: the moment, the record and a random part,
+    // at the association's domain.
+    const QByteArray domain = hasSender ? sender.mid(sender.lastIndexOf(u'@') + 1).toLatin1()
+                                        : QByteArrayLiteral("selvadoro.invalid");
+    message += "Message-ID: <" + QByteArray::number(now.toMSecsSinceEpoch()) + '.' +
+               QByteArray::number(letter.recipient.record) + '.' +
+               QByteArray::number(QRandomGenerator::global()->generate64(), 36) + '@' + domain +
+               ">\r\n";
     message += "MIME-Version: 1.0\r\n";
     message += "Content-Type: text/plain; charset=UTF-8\r\n";
     message += "Content-Transfer-Encoding: quoted-printable\r\n";
@@ -334,7 +509,7 @@ bool writeEmls(const QList<MergedLetter>& letters, const QString& folder,
             if (error) error->clear();
             return false;
         }
-        if (letter.email.isEmpty()) continue;
+        if (letter.emails.isEmpty()) continue;
         const QString path = dir.filePath(emlFileName(letter));
         if (!replaceFile(path, emlMessage(letter, association, now), error)) return false;
         if (written) written->append(path);

@@ -16,8 +16,9 @@ struct Matrix {
     }
 };
 
-// The QR code of `bytes` (UTF-8 text, byte mode), error correction level M,
-// the smallest version that holds it.
+// The QR code of `bytes` (UTF-8 text, byte mode behind the ECI that says
+// UTF-8), error correction level L (a printed card is read whole; the
+// modules are larger), the smallest version that holds it.
 Matrix encode(const QByteArray& bytes);
 
 }  // namespace qr

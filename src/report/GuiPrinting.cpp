@@ -1,11 +1,15 @@
 #include "report/GuiPrinting.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QTemporaryFile>
 
 #include "base/ReplaceFile.h"
@@ -92,6 +96,12 @@ Outcome printOn(QPrinter& printer, const report::PreparedReport& prepared) {
     return draw(printer, chosen, QStringLiteral("Stampa in corso..."), true);
 }
 
+// A PDF written from the print dialog says where it is.
+void reportSaved(const QPrinter& printer) {
+    seams::messages().information(QStringLiteral("Il documento PDF è stato salvato in:\n") +
+                                  QDir::toNativeSeparators(printer.outputFileName()));
+}
+
 void reportFailure() {
     seams::messages().error(QStringLiteral(
         "Attenzione: non è stato possibile stampare il documento.\n\r\n\rAccertarsi che la "
@@ -114,6 +124,17 @@ void QtPrinting::preview(const report::PreparedReport& prepared) {
             QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
         }
     });
+    // Large and fit to the width of the page, whatever the window manager
+    // makes of the maximized state: never a small window at a tiny zoom.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        dialog.resize(qMax(room.width() * 3 / 4, room.width() / 2),
+                      qMax(room.height() * 9 / 10, room.height() / 2));
+        dialog.move(room.center() - dialog.rect().center());
+    }
+    if (auto* pages = dialog.findChild<QPrintPreviewWidget*>()) {
+        pages->setZoomMode(QPrintPreviewWidget::FitToWidth);
+    }
     dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
     dialog.exec();
     if (failed) reportFailure();
@@ -129,5 +150,10 @@ void QtPrinting::print(const report::PreparedReport& prepared) {
                       QAbstractPrintDialog::PrintCollateCopies |
                       QAbstractPrintDialog::PrintShowPageSize);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (printOn(printer, prepared) == Outcome::Failed) reportFailure();
+    const Outcome outcome = printOn(printer, prepared);
+    if (outcome == Outcome::Failed) reportFailure();
+    if (outcome == Outcome::Printed && printer.outputFormat() == QPrinter::PdfFormat &&
+        !printer.outputFileName().isEmpty()) {
+        reportSaved(printer);
+    }
 }

@@ -172,9 +172,9 @@ LaidText layText(const TextObject& source, const QString& date, bool stretch,
         progress->done += paragraphCount(source.text);
     }
     if (text.shrinkToFit) {
-        while (!fits() && text.font.pointSizeF() > kSmallestShrunkPoints) {
-            text.font.setPointSizeF(
-                qMax(kSmallestShrunkPoints, text.font.pointSizeF() - kShrinkStep));
+        const double smallest = qMax(kSmallestShrunkPoints, text.smallestPoints);
+        while (!fits() && text.font.pointSizeF() > smallest) {
+            text.font.setPointSizeF(qMax(smallest, text.font.pointSizeF() - kShrinkStep));
             layOut(nullptr);
         }
     }

@@ -42,8 +42,10 @@ struct TextObject {
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     bool wordWrap = false;  // lines wider than the box break at word boundaries
     // A text that does not fit its box is drawn in a smaller font (down to
-    // 3 points) rather than spilling out of it.
+    // 3 points, or `smallestPoints` when larger) rather than spilling out of
+    // it.
     bool shrinkToFit = false;
+    double smallestPoints = 0;
 };
 
 struct LineObject {

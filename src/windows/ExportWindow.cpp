@@ -1,10 +1,13 @@
 #include "windows/ExportWindow.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -37,8 +40,7 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent,
     auto* icoHand = new QLabel(QStringLiteral("Esporta archivio ➜"), this);
     icoHand->setObjectName(QStringLiteral("icoHand"));
     top->addWidget(icoHand);
-    QToolButton* cmdEsporta = addButton(
-        "cmdEsporta", "esporta", QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    QToolButton* cmdEsporta = addButton("cmdEsporta", "esporta", QString());
     top->addWidget(cmdEsporta);
     cboFormato_ = new QComboBox(this);
     cboFormato_->setObjectName(QStringLiteral("cboFormato"));
@@ -91,6 +93,24 @@ ExportWindow::ExportWindow(const ExportDefinition& definition, QWidget* parent,
     panInfo_ = statusLine(this, QStringLiteral("Esportazione archivio in Microsoft Excel."));
     layout->addWidget(panInfo_);
 
+    // The texts name the format chosen.
+    const auto describe = [this, cmdEsporta] {
+        const auto format = exportformat::Format(cboFormato_->currentData().toInt());
+        const bool excel =
+            format == exportformat::Format::Xls || format == exportformat::Format::Xlsx;
+        const QString into =
+            excel ? QStringLiteral("in Microsoft Excel") : exportformat::intoFormat(format);
+        if (auto* heading = findChild<QLabel*>(QStringLiteral("imgLogo"))) {
+            heading->setText(QStringLiteral("Esportazione ") + into);
+        }
+        const QString hint = QStringLiteral("Esporta l'archivio ") +
+                             (excel ? QStringLiteral("in formato Microsoft Excel.") : into + u'.');
+        cmdEsporta->setToolTip(hint);
+        hints_.insert(cmdEsporta, hint);
+        panInfo_->setText(QStringLiteral("Esportazione archivio ") + into + u'.');
+    };
+    connect(cboFormato_, &QComboBox::currentIndexChanged, this, describe);
+    describe();
     connect(cmdEsporta, &QToolButton::clicked, this, &ExportWindow::exportFile);
     connect(cmdGuida, &QToolButton::clicked, this,
             [this] { showHelpTopic(this, *definition_.guide); });
@@ -105,11 +125,24 @@ QToolButton* ExportWindow::addButton(const char* name, const char* icon, const Q
     return button;
 }
 
+namespace {
+
+constexpr const char* kLastFolder = "Esportazione/UltimaCartella";
+
+}  // namespace
+
 QString ExportWindow::filePath() const {
     const auto format = exportformat::Format(cboFormato_->currentData().toInt());
-    return paths::dataFile(format == exportformat::Format::Xls
-                               ? definition_.fileName
-                               : exportformat::fileName(definition_.fileName, format));
+    const ArchiveDefinition* owner = registry::ofLayout(definition_.layout);
+    const QString name =
+        format == exportformat::Format::Xls
+            ? definition_.fileName
+            : exportformat::fileName(definition_.fileName, format,
+                                     owner ? exportformat::yearOf(*owner, archive_) : QString());
+    const QString last =
+        QSettings(paths::settingsFile(), QSettings::IniFormat).value(kLastFolder).toString();
+    return QDir(!last.isEmpty() && QFileInfo(last).isDir() ? last : paths::dataFolder())
+        .filePath(name);
 }
 
 bool ExportWindow::fillGrid() {
@@ -136,30 +169,34 @@ void ExportWindow::exportFile() {
     // A grid the archive could not fill whole is not exported: the file
     // would look complete, and would replace a previous complete one.
     if (!gridWhole_) return seams::messages().plain(archivemsg::accessError());
-    if (!seams::messages().confirm(QStringLiteral(
-            "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero "
-            "di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"))) {
+    const auto format = exportformat::Format(cboFormato_->currentData().toInt());
+    if (!seams::messages().confirm(
+            QStringLiteral("L'esportazione dei dati ") + exportformat::intoFormat(format) +
+            QStringLiteral(" può richiedere diversi minuti a seconda del numero di "
+                           "schede presenti in archivio.\r\n\r\nSi vuole esportare "
+                           "i dati adesso?"))) {
         return;
     }
+    // Where it goes: proposed in the folder used last (the data folder at
+    // first), which is remembered.
+    const QString extension = exportformat::nameOf(format);
+    const QString target = seams::desktop().saveFileName(
+        QStringLiteral("Salva l'esportazione"), filePath(),
+        QStringLiteral("File %1 (*.%2)").arg(extension.toUpper(), extension));
+    if (target.isEmpty()) return;
     ProgressScope progress(QStringLiteral("Esportazione in corso..."));
     bool cancelled = false;
-    const auto format = exportformat::Format(cboFormato_->currentData().toInt());
     const ArchiveDefinition* owner = registry::ofLayout(definition_.layout);
     bool written = false;
     if (format == exportformat::Format::Xls || !owner) {
-        written = spreadsheet::writeGrid(filePath(), definition_.sheetName, *grid_, nullptr,
+        written = spreadsheet::writeGrid(target, definition_.sheetName, *grid_, nullptr,
                                          progress.callback(), &cancelled);
-    } else if (format == exportformat::Format::Xlsx) {
-        written =
-            exportformat::writeWorkbook(filePath(), definition_.sheetName,
-                                        exportformat::workbookColumns(owner, definition_.columns),
-                                        grid_->rows(), nullptr, progress.callback(), &cancelled);
     } else {
         // Every field (or the events) of the records the grid shows, read
         // again from their files.
         const QDate date = date_.isValid() ? date_ : seams::clock().today();
         exportformat::Request request{owner, &definition_, format,
-                                      definition_.filesFor(archive_, date), filePath()};
+                                      definition_.filesFor(archive_, date), target};
         if (definition_.selection) {
             request.select = [this, date](const FieldValues& values) {
                 return definition_.selection(values, date);
@@ -174,15 +211,25 @@ void ExportWindow::exportFile() {
     progress.end();
     if (cancelled) return;  // nothing written: the earlier file stays as it was
     if (!written) {
-        seams::messages().plain(QStringLiteral(
-            "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
-            "file di Excel non sia già aperto."));
+        seams::messages().plain(
+            QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                           "Accertarsi che il ") +
+            exportformat::fileOfFormat(format) + QStringLiteral(" non sia già aperto."));
         return;
     }
-    if (seams::messages().confirm(QStringLiteral(
-            "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il "
-            "file di Excel?"))) {
-        seams::desktop().shellOpen(u'"' + filePath() + u'"');
+    // The folder is proposed next time; the data folder needs no note.
+    const QString folder = QFileInfo(target).absolutePath();
+    QSettings settings(paths::settingsFile(), QSettings::IniFormat);
+    if (QFileInfo(folder) == QFileInfo(paths::dataFolder())) {
+        settings.remove(kLastFolder);
+    } else {
+        settings.setValue(kLastFolder, folder);
+    }
+    if (seams::messages().confirm(
+            QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi "
+                           "vuole aprire il ") +
+            exportformat::fileOfFormat(format) + u'?')) {
+        seams::desktop().shellOpen(u'"' + target + u'"');
     }
 }
 

@@ -12,8 +12,8 @@ class QTableView;
 class QToolButton;
 
 // The export window of an archive ("TfrmExpAnagrafica"...): the whole
-// archive in a read-only grid, and the button that writes the grid to the
-// archive's spreadsheet file in the data folder and offers to open it.
+// archive in a read-only grid, and the button that writes it in the format
+// chosen to a file picked in a save dialog and offers to open it.
 class ExportWindow : public QDialog {
     Q_OBJECT
 
@@ -30,7 +30,10 @@ public:
     // Writes the grid to the file, with its progress; an export the user
     // stops leaves the earlier file as it was.
     void exportFile();
-    // The file of the format chosen (the .xls by default), in the data folder.
+    // The file proposed for the format chosen (the .xls by default): in the
+    // folder of the last export, or the data folder; the calendar of a
+    // yearly archive named with its year. The user picks the file in a
+    // save dialog.
     QString filePath() const;
     // The format list "cboFormato": its items are the formats the archive
     // offers (exportformat::Format, as ints), .xls first.

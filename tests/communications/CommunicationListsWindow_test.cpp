@@ -165,6 +165,7 @@ TEST_F(CommunicationListWindowTest, TheExportShowsEightTrimmedColumnsAndWritesCo
                 << column.header;
         }
         EXPECT_EQ(grid->model()->index(1, 8).data().toString(), QStringLiteral("No"));
+        testSeams().desktop.nextFileNames = {window->filePath()};
         QTest::mouseClick(window->findChild<QToolButton*>(QStringLiteral("cmdEsporta")),
                           Qt::LeftButton);
     });

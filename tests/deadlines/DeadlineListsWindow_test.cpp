@@ -90,6 +90,7 @@ TEST_F(DeadlineListWindowTest, TheDayListShowsTheDayInTimeOrderAndExportsIt) {
         EXPECT_EQ(table->columnWidth(20), 150);
         EXPECT_EQ(rows(window), (QStringList{"2 09:30 Mattina", "1 15:00 Pomeriggio"}));
         EXPECT_EQ(table->model()->index(0, 20).data().toString(), QStringLiteral("03070930"));
+        testSeams().desktop.nextFileNames = {qobject_cast<ExportWindow*>(window)->filePath()};
         QTest::mouseClick(window->findChild<QToolButton*>(QStringLiteral("cmdEsporta")),
                           Qt::LeftButton);
         window->close();
@@ -166,6 +167,7 @@ TEST_F(DeadlineListWindowTest, AnUnreadableYearIsToldAndTheOthersRowsShown) {
     window.show();
     EXPECT_EQ(rows(&window), (QStringList{"2 08:00 Prima", "1 08:00 Dopo"}));
     EXPECT_EQ(messages().take(), QStringList{archivemsg::accessError()});
+    testSeams().desktop.nextFileNames = {window.filePath()};
     QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("cmdEsporta")), Qt::LeftButton);
     EXPECT_EQ(messages().take(), QStringList{archivemsg::accessError()});
     EXPECT_TRUE(readFile(QStringLiteral("Scadenze_Imminenti.xls")).isEmpty());

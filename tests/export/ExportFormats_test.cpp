@@ -22,6 +22,7 @@
 #include "support/CommandRun.h"
 #include "support/LibreOffice.h"
 #include "support/RecordsOf.h"
+#include "support/TestSeams.h"
 
 namespace {
 
@@ -71,6 +72,10 @@ for e in cal.walk("VEVENT"):
     events.append({"uid": str(e.get("UID")), "summary": str(e.get("SUMMARY")),
                    "description": str(e.get("DESCRIPTION", "")), "location": str(e.get("LOCATION", "")),
                    "start": e.get("DTSTART").dt.isoformat(), "end": end.dt.isoformat() if end else "",
+                   "tzid": str(e.get("DTSTART").params.get("TZID", "")),
+                   "sequence": int(e.get("SEQUENCE", -1)),
+                   "modified": e.get("LAST-MODIFIED").dt.isoformat() if e.get("LAST-MODIFIED") else "",
+                   "stamp": e.get("DTSTAMP").dt.isoformat() if e.get("DTSTAMP") else "",
                    "alarms": alarms})
 print(json.dumps(events))
 )";
@@ -97,7 +102,10 @@ TEST_F(ExportFormatsTest, WorkbookCellsAreTypedAndFormulaLikeTextsStayText) {
                                                               {H::DataNasc, "05/03/1970"},
                                                               {H::Iva, "01234567890"},
                                                               {H::Recapito, "0577 123456"},
-                                                              {H::Note, "=SOMMA(A1:A2)"}}),
+                                                              {H::Note, "=SOMMA(A1:A2)"},
+                                                              {H::Cap, "00123"},
+                                                              {H::ProvRes, "SI"},
+                                                              {H::Scadenza, "31/05/2026"}}),
                                   recordWith<TRecCacciatore>({{H::Cognome, "Verdi"},
                                                               {H::DataNasc, "non so"},
                                                               {H::TelCasa, "+39 333"},
@@ -116,8 +124,13 @@ TEST_F(ExportFormatsTest, WorkbookCellsAreTypedAndFormulaLikeTextsStayText) {
     const QJsonArray cells = book.value("cells").toArray();
     ASSERT_EQ(cells.size(), 3);
     const QJsonArray header = cells.at(0).toArray();
-    EXPECT_EQ(book.value("filter").toString(),
-              QStringLiteral("A1:%1%2").arg(QChar(char16_t(u'A' + header.size() - 1))).arg(3));
+    // Besides the .xls's columns, every field: surname and name apart,
+    // postcode, province, permit dates.
+    QString last;
+    for (qsizetype n = header.size(); n > 0; n = (n - 1) / 26) {
+        last.prepend(QChar(char16_t(u'A' + (n - 1) % 26)));
+    }
+    EXPECT_EQ(book.value("filter").toString(), QStringLiteral("A1:%1%2").arg(last).arg(3));
     // The column of each header, and the cells of the two rows.
     QHash<QString, int> column;
     for (int c = 0; c < header.size(); ++c) column[header.at(c)["v"].toString()] = c;
@@ -132,6 +145,10 @@ TEST_F(ExportFormatsTest, WorkbookCellsAreTypedAndFormulaLikeTextsStayText) {
         const char* format;
     } cases[] = {
         {1, "Cognome e nome", "Rossi Mario", "s", "General"},
+        {1, "Cognome", "Rossi", "s", "General"},
+        {1, "Nome", "Mario", "s", "General"},
+        {1, "CAP", "00123", "s", "@"},
+        {1, "Prov.", "SI", "s", "General"},
         {1, "Data di nascita", "1970-03-05", "d", "dd/mm/yyyy"},
         {1, "Partita IVA", "01234567890", "s", "@"},
         {1, "Tel. preferenziale", "0577 123456", "s", "@"},
@@ -261,15 +278,129 @@ TEST_F(ExportFormatsTest, CalendarEventsReadBackWithDatesAlarmsAndStableUids) {
     EXPECT_EQ(hunts.at(0)["alarms"].toArray(), QJsonArray({"-3 days, 0:00:00"}));
     const QJsonArray deadlines = python(kReadIcs, file("s.ics")).toArray();
     ASSERT_EQ(deadlines.size(), 1);
-    EXPECT_EQ(deadlines.at(0)["start"].toString(), "2025-03-15T00:00:00");
+    EXPECT_EQ(deadlines.at(0)["start"].toString(), "2025-03-15T00:00:00+01:00");
+    EXPECT_EQ(deadlines.at(0)["end"].toString(), "2025-03-15T01:00:00+01:00");
+    EXPECT_EQ(deadlines.at(0)["tzid"].toString(), "Europe/Rome");
     EXPECT_EQ(deadlines.at(0)["summary"].toString(), "Rinnovo porto");
     EXPECT_TRUE(deadlines.at(0)["description"].toString().contains("Importo: € 12,50"));
     EXPECT_EQ(deadlines.at(0)["alarms"].toArray(), QJsonArray({"-2 days, 0:00:00"}));
-    EXPECT_TRUE(deadlines.at(0)["uid"].toString().startsWith("scadenzario-2025-1-"));
+    EXPECT_EQ(deadlines.at(0)["uid"].toString(), "scadenzario-2025-1@selvadoro");
     // The same records give the same UIDs on the next export.
     ASSERT_EQ(
         runCommand({"esporta", "battute", "--formato", "ics", "--file", file("c.ics")}).status, 0);
     EXPECT_EQ(python(kReadIcs, file("c.ics"))[0]["uid"], hunts.at(0)["uid"]);
+}
+
+// An edited hunt keeps its UID; its SEQUENCE rises and its LAST-MODIFIED
+// moves to the export that saw the change, while an unchanged one keeps
+// both. Hunts carry their fee, team and notes; summer deadlines are in
+// Italian summer time.
+TEST_F(ExportFormatsTest, AnEditedEventKeepsItsUidWithAHigherSequence) {
+    FixedClock clock;
+    seams::setClock(&clock);
+    const auto hunt = [](const char* type) {
+        return recordWith<TRecBattuta>({{B::TipoBattuta, type},
+                                        {B::DataInizio, "30/01/2025"},
+                                        {B::Tenuta, "Poggio alto"},
+                                        {B::Squadra, "I Lupi"},
+                                        {B::Quota, "25,00"},
+                                        {B::Note, "Ritrovo al bar"}});
+    };
+    const QString path = file(TRecBattuta::layout().fileName);
+    struct Step {
+        const char* type;
+        QDateTime now;
+        int sequence;
+        const char* modified;
+    };
+    const Step steps[] = {
+        {"Cinghiale", QDateTime(QDate(2025, 1, 2), QTime(9, 0), Qt::UTC), 0,
+         "2025-01-02T09:00:00+00:00"},
+        {"Cinghiale", QDateTime(QDate(2025, 1, 3), QTime(9, 0), Qt::UTC), 0,
+         "2025-01-02T09:00:00+00:00"},
+        {"Cinghiale, braccata", QDateTime(QDate(2025, 1, 4), QTime(9, 0), Qt::UTC), 1,
+         "2025-01-04T09:00:00+00:00"},
+        {"Capriolo", QDateTime(QDate(2025, 1, 5), QTime(9, 0), Qt::UTC), 2,
+         "2025-01-05T09:00:00+00:00"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.type);
+        clock.set(step.now);
+        writeRecords<TRecBattuta>(path, {recordWith<TRecBattuta>({}), hunt(step.type)});
+        ASSERT_EQ(
+            runCommand({"esporta", "battute", "--formato", "ics", "--file", file("b.ics")}).status,
+            0);
+        const QJsonArray events = python(kReadIcs, file("b.ics")).toArray();
+        ASSERT_EQ(events.size(), 1);
+        EXPECT_EQ(events.at(0)["uid"].toString(), "battute-2@selvadoro");
+        EXPECT_EQ(events.at(0)["summary"].toString(), QString::fromUtf8(step.type));
+        EXPECT_EQ(events.at(0)["sequence"].toInt(), step.sequence);
+        EXPECT_EQ(events.at(0)["modified"].toString(), QString::fromLatin1(step.modified));
+        EXPECT_EQ(
+            events.at(0)["stamp"].toString(),
+            step.now.toString(Qt::ISODate).replace(QStringLiteral("Z"), QStringLiteral("+00:00")));
+        EXPECT_EQ(events.at(0)["description"].toString(),
+                  "Tenuta: Poggio alto\nSquadra: I Lupi\nQuota: € 25,00\nNote: Ritrovo al bar");
+    }
+    writeRecords<TRecScadenza>(file("2025.sca"),
+                               {recordWith<TRecScadenza>({{S::Data, "15/07/2025"},
+                                                          {S::Ora, "09:30"},
+                                                          {S::Oggetto, "Rinnovo porto"},
+                                                          {S::Note, "Portare le foto"}})});
+    ASSERT_EQ(runCommand({"esporta", "scadenzario", "--anno", "2025", "--formato", "ics", "--file",
+                          file("s.ics")})
+                  .status,
+              0);
+    // Without --file, the calendar of a year carries the year in its name.
+    ASSERT_EQ(runCommand({"esporta", "scadenzario", "--anno", "2025", "--formato", "ics"}).status,
+              0);
+    EXPECT_TRUE(QFile::exists(file("Scadenze_e_Appuntamenti_2025.ics")));
+    const QJsonArray deadlines = python(kReadIcs, file("s.ics")).toArray();
+    ASSERT_EQ(deadlines.size(), 1);
+    EXPECT_EQ(deadlines.at(0)["start"].toString(), "2025-07-15T09:30:00+02:00");
+    EXPECT_EQ(deadlines.at(0)["end"].toString(), "2025-07-15T10:30:00+02:00");
+    EXPECT_TRUE(deadlines.at(0)["description"].toString().endsWith("Note: Portare le foto"));
+    seams::setClock(nullptr);
+}
+
+// A cell a spreadsheet would take for a formula is written behind a "'",
+// and so is one that began with "'"; the import takes it off, so the
+// records come back byte for byte.
+TEST_F(ExportFormatsTest, CsvGuardsFormulaLikeCellsAndTheImportTakesTheGuardOff) {
+    struct Case {
+        H::Id field;
+        const char* value;
+        const char* written;
+    };
+    const Case cases[] = {
+        {H::Note, "=SOMMA(A1:A2)", "'=SOMMA(A1:A2)"},
+        {H::TelCasa, "+39 333", "'+39 333"},
+        {H::TelCel, "-5", "'-5"},
+        {H::Recapito, "@casa", "'@casa"},
+        {H::Precedenti, "'virgolette", "''virgolette"},
+        {H::Figli, "a=b", "a=b"},
+    };
+    FieldValues values = recordWith<TRecCacciatore>({{H::Cognome, "Rossi"}, {H::Nome, "Mario"}});
+    for (const Case& c : cases) values[FieldId(c.field).index] = QString::fromUtf8(c.value);
+    const QString archive = file("Cacciatori.pro");
+    writeRecords<TRecCacciatore>(archive, {values});
+    QFile stored(archive);
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const QByteArray original = stored.readAll();
+    stored.close();
+    ASSERT_EQ(
+        runCommand({"esporta", "anagrafica", "--formato", "csv", "--file", file("a.csv")}).status,
+        0);
+    const QJsonArray rows = python(kReadCsv, file("a.csv"))["rows"].toArray();
+    ASSERT_EQ(rows.size(), 2);
+    for (const Case& c : cases) {
+        EXPECT_EQ(rows.at(1)[c.field].toString(), QString::fromUtf8(c.written)) << c.value;
+    }
+    ASSERT_TRUE(QFile::remove(archive));
+    const CommandResult imported = runCommand({"importa", "anagrafica", "--file", file("a.csv")});
+    ASSERT_EQ(imported.status, 0) << qPrintable(imported.out) << qPrintable(imported.err);
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stored.readAll(), original);
 }
 
 }  // namespace

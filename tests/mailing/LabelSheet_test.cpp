@@ -143,4 +143,60 @@ TEST(LabelLines, ALongLineShrinksThenIsCutWithAnEllipsisWithinTheWidth) {
     EXPECT_LE(report::textWidth(smallest, cut.text), width);
 }
 
+// The longest realistic address: on each common sheet it goes in whole,
+// wrapped, at full size; on a small label it is shrunk, then cut in the
+// middle of its long lines, never losing the house number or a first name.
+TEST(LabelLines, TheLongestAddressWrapsThenShrinksAndIsCutKeepingNumberAndFirstNames) {
+    const mailing::Label label{
+        {QStringLiteral(
+             "Della Gherardesca Bonaccorsi Pignatelli d'Aragona Maria Vittoria Benedetta"),
+         QStringLiteral("Località Poggio all'Olmo, Strada Vicinale della Fonte Vecchia 127/B"),
+         QStringLiteral("50012 Bagno a Ripoli (FI)")},
+        {QStringLiteral("Maria Vittoria Benedetta"), QStringLiteral("127/B"), QString()}};
+    const QString whole = label.lines.join(u' ');
+    struct Case {
+        const char* name;
+        LabelFormat format;
+        mailing::LabelFit fit;
+    };
+    const Case cases[] = {
+        {"3x8", *mailing::standardFormat(QStringLiteral("3x8")), mailing::LabelFit::Whole},
+        {"3x7", *mailing::standardFormat(QStringLiteral("3x7")), mailing::LabelFit::Whole},
+        {"2x7", *mailing::standardFormat(QStringLiteral("2x7")), mailing::LabelFit::Whole},
+        {"60x28", LabelFormat{QStringLiteral("personalizzato"), 3, 10, 60, 28, 5, 5, 62, 29},
+         mailing::LabelFit::Shrunk},
+        {"45x17", LabelFormat{QStringLiteral("personalizzato"), 4, 16, 45, 17, 5, 5, 47, 18},
+         mailing::LabelFit::Cut},
+    };
+    QTemporaryDir folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(c.format.problem(), QString());
+        QList<mailing::LabelFit> fits;
+        const report::Report sheets = mailing::labelSheets(c.format, {label}, 1, &fits);
+        ASSERT_EQ(fits.size(), 1);
+        EXPECT_EQ(fits.first(), c.fit);
+        const QString path = folder.filePath(QString::fromLatin1(c.name) + QStringLiteral(".pdf"));
+        ASSERT_TRUE(report::writePdf(report::prepare(sheets, QDate(2024, 3, 7)), path));
+        QStringList read;
+        const QRectF inside = pointsOf(c.format.labelRect(0)).adjusted(-0.5, -0.5, 0.5, 0.5);
+        for (const PageWord& word : pageWords(path, 1)) {
+            EXPECT_TRUE(inside.contains(word.box)) << qPrintable(word.text);
+            read.append(word.text);
+        }
+        const QString text = read.join(u' ');
+        if (c.fit != mailing::LabelFit::Cut) {
+            EXPECT_EQ(text, whole);
+            continue;
+        }
+        EXPECT_TRUE(text.contains(QChar(0x2026))) << qPrintable(text);
+        for (const char* kept :
+             {"Maria Vittoria Benedetta", "127/B", "50012 Bagno a Ripoli (FI)"}) {
+            EXPECT_TRUE(text.contains(QString::fromUtf8(kept)))
+                << kept << " in " << qPrintable(text);
+        }
+        EXPECT_TRUE(text.startsWith(QStringLiteral("Della"))) << qPrintable(text);
+    }
+}
+
 }  // namespace

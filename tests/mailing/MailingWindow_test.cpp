@@ -1,11 +1,14 @@
 #include "mailing/MailingWindow.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -148,6 +151,33 @@ TEST_F(MailingWindowTest, CardsAreSavedAsPdfWithTheAssociationsName) {
     EXPECT_TRUE(text.contains(QStringLiteral("Tessera associativa - Stagione 2023/2024")));
     EXPECT_TRUE(text.contains(QStringLiteral("C.F. BNCGUO70A01H501X")));
     EXPECT_EQ(mailing::association().name, QStringLiteral("Cacciatori del Chianti"));
+    EXPECT_EQ(messages().take(), QStringList{QStringLiteral("Il documento PDF è stato salvato "
+                                                            "in:\n") +
+                                             QDir::toNativeSeparators(pdf)});
+}
+
+// A long list of members left out scrolls in its own box: the number
+// fields above keep their height.
+TEST_F(MailingWindowTest, ALongListOfExcludedNamesSqueezesNoField) {
+    QList<TestHunter> many{TestHunter{.surname = "Rossi", .name = "Mario"}};
+    many.first().address = "Via Roma 1";
+    many.first().town = "Siena";
+    for (int i = 0; i < 60; ++i) many.append(TestHunter{.surname = "Senzacasa", .name = "Ugo"});
+    ASSERT_TRUE(writeHunters(dataPath(QStringLiteral("Cacciatori.pro")), many));
+    MailingWindow window(MailingWindow::Kind::Labels, hunters(),
+                         dataPath(QStringLiteral("Cacciatori.pro")), {});
+    window.show();
+    QApplication::processEvents();
+    auto* start = child<QSpinBox>(&window, "spnInizio");
+    const int height = start->height();
+    EXPECT_GE(height, start->sizeHint().height());
+    window.prepared();
+    QApplication::processEvents();
+    EXPECT_TRUE(child<QLabel>(&window, "lblEsclusi")
+                    ->text()
+                    .startsWith(QStringLiteral("Schede senza indirizzo, escluse: Senzacasa Ugo")));
+    EXPECT_EQ(start->height(), height);
+    EXPECT_EQ(child<QDoubleSpinBox>(&window, "spnLarghezza")->height(), height);
 }
 
 // "Annulla" while the labels or cards are written leaves the file the
@@ -269,6 +299,96 @@ TEST_F(LettersCardTest, AnUnknownFieldIsNamedAndNothingIsAskedOrWritten) {
     }
     EXPECT_TRUE(testSeams().printing.jobs.isEmpty());
     EXPECT_TRUE(testSeams().desktop.dialogs.isEmpty());
+}
+
+// A recipient's name that two members bear: the window asks which, both
+// ticked, each with date of birth, town and codice fiscale; only the
+// ticked one gets a letter, and Annulla makes none.
+TEST_F(LettersCardTest, NamesakesAreAskedForEachShownWithBirthTownAndTaxCode) {
+    TestHunter first{.surname = "Villa", .name = "Pietro", .codFisc = "VLLPTR61C12G999X"};
+    first.address = "Via Roma 1";
+    first.town = "Prato";
+    first.birthDate = "12/03/1961";
+    TestHunter second{.surname = "Villa", .name = "Pietro", .codFisc = "VLLPTR88E20D612K"};
+    second.address = "Via dei Pini 4";
+    second.town = "Firenze";
+    second.birthDate = "20/05/1988";
+    ASSERT_TRUE(writeHunters(dataPath(QStringLiteral("Cacciatori.pro")),
+                             {TestHunter{.surname = "Rossi", .name = "Mario"}, first, second}));
+    set("txtCacciatori", QStringLiteral("villa  pietro"));
+    for (const bool confirm : {true, false}) {
+        testSeams().printing.jobs.clear();
+        QStringList shown;
+        whenModal([&](QWidget* modal) {
+            EXPECT_EQ(modal->objectName(), QStringLiteral("TfrmOmonimi"));
+            for (const char* name : {"chkScheda2", "chkScheda3"}) {
+                auto* check = modal->findChild<QCheckBox*>(QString::fromLatin1(name));
+                ASSERT_NE(check, nullptr) << name;
+                EXPECT_TRUE(check->isChecked()) << name;
+                shown.append(check->text());
+            }
+            modal->findChild<QCheckBox*>(QStringLiteral("chkScheda2"))->setChecked(false);
+            QTest::mouseClick(modal->findChild<QPushButton*>(
+                                  QString::fromLatin1(confirm ? "btnConferma" : "btnAnnulla")),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(tool("btnLettere"), Qt::LeftButton);
+        EXPECT_EQ(shown, (QStringList{
+                             QStringLiteral("Scheda 2 - nato il 12/03/1961 - Prato - C.F. "
+                                            "VLLPTR61C12G999X"),
+                             QStringLiteral("Scheda 3 - nato il 20/05/1988 - Firenze - C.F. "
+                                            "VLLPTR88E20D612K"),
+                         }));
+        if (!confirm) {
+            EXPECT_TRUE(testSeams().printing.jobs.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(testSeams().printing.jobs.size(), 1);
+        EXPECT_EQ(testSeams().printing.jobs.first().pageCount, 1);
+        EXPECT_TRUE(testSeams().printing.jobs.first().texts.join(u'\n').contains(
+            QStringLiteral("Via dei Pini 4")));
+    }
+}
+
+// Campi lists every merge field, the salutations among them, and puts the
+// one chosen into the message where its cursor stands.
+TEST_F(LettersCardTest, CampiInsertsTheChosenFieldAtTheCursor) {
+    auto* text = card->findChild<QPlainTextEdit*>(QStringLiteral("txtMessaggio"));
+    ASSERT_NE(text, nullptr);
+    text->setPlainText(QStringLiteral("Caro , ciao."));
+    QTextCursor cursor = text->textCursor();
+    cursor.setPosition(5);
+    text->setTextCursor(cursor);
+    QMenu* menu = tool("btnCampi")->menu();
+    ASSERT_NE(menu, nullptr);
+    Q_EMIT menu->aboutToShow();  // as when it opens
+    QStringList offered;
+    for (QAction* action : menu->actions()) offered.append(action->text());
+    for (const char* name : {"{Nome}", "{Cognome}", "{Gentile}", "{Squadra}", "{DataInvio}"}) {
+        EXPECT_TRUE(offered.contains(QString::fromLatin1(name))) << name;
+    }
+    for (QAction* action : menu->actions()) {
+        if (action->text() == QLatin1String("{Nome}")) action->trigger();
+    }
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("Caro {Nome}, ciao."));
+}
+
+// The recipients without an address are named before the preview, which
+// holds no page for them.
+TEST_F(LettersCardTest, RecipientsWithoutAddressAreNamedAndGetNoPage) {
+    set("txtCacciatori", QStringLiteral("Rossi Mario\nNeri Carlo"));
+    QTest::mouseClick(tool("btnLettere"), Qt::LeftButton);
+    EXPECT_EQ(messages().take(),
+              QStringList{QStringLiteral("Destinatari senza indirizzo, lettere non stampate: Neri "
+                                         "Carlo.")});
+    ASSERT_EQ(testSeams().printing.jobs.size(), 1);
+    EXPECT_EQ(testSeams().printing.jobs.first().pageCount, 1);
+    set("txtCacciatori", QStringLiteral("Neri Carlo"));
+    QTest::mouseClick(tool("btnLettere"), Qt::LeftButton);
+    EXPECT_EQ(messages().take(),
+              QStringList{QStringLiteral("Destinatari senza indirizzo, lettere non stampate: Neri "
+                                         "Carlo.\nNessuna lettera da stampare.")});
+    EXPECT_EQ(testSeams().printing.jobs.size(), 1);
 }
 
 }  // namespace

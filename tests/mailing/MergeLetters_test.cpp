@@ -97,4 +97,51 @@ TEST(Merge, EncodedLinesStayWithinSeventySixCharacters) {
     }
 }
 
+// {Gentile} and {Caro} follow the recipient's sex, whatever its case; a
+// card that does not say gets both forms.
+TEST(Merge, SalutationsFollowTheSex) {
+    const ArchiveDefinition& people = *source().people;
+    EXPECT_TRUE(mailing::mergeNames(source()).contains(QStringLiteral("Gentile")));
+    const ArchiveDefinition& messages = *source().messages;
+    const FieldValues message(messages.layout->fields.size());
+    struct Case {
+        const char* sex;
+        const char* merged;
+    };
+    const Case cases[] = {
+        {"M", "Gentile signore Rossi, Caro"},
+        {"f", "Gentile signora Rossi, Cara"},
+        {"", "Gentile signora, gentile signore Rossi, Caro/a"},
+        {"X", "Gentile signora, gentile signore Rossi, Caro/a"},
+    };
+    for (const Case& c : cases) {
+        FieldValues recipient(people.layout->fields.size());
+        recipient[people.layout->indexOfField(u"Cognome")] = QStringLiteral("Rossi");
+        recipient[people.layout->indexOfField(u"Sesso")] = QString::fromLatin1(c.sex);
+        EXPECT_EQ(mailing::merge(QStringLiteral("{Gentile} {Cognome}, {Caro}"), source(), recipient,
+                                 message),
+                  QString::fromUtf8(c.merged))
+            << c.sex;
+    }
+}
+
+TEST(Merge, TheDateLineIsThePlaceAndTheLongItalianDate) {
+    struct Case {
+        const char* place;
+        const char* date;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"Prato", "11/12/2026", "Prato, 11 dicembre 2026"},
+        {" Prato ", "01/01/2025", "Prato, 1 gennaio 2025"},
+        {"", "31/08/2024", "31 agosto 2024"},
+        {"Siena", "presto", "Siena, presto"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(mailing::dateLine(QString::fromLatin1(c.place), QString::fromLatin1(c.date)),
+                  QString::fromLatin1(c.line))
+            << c.date;
+    }
+}
+
 }  // namespace

@@ -25,6 +25,8 @@ struct TestHunter {
     QByteArray province{};
     QByteArray email{};
     QByteArray huntingCard{};
+    QByteArray birthDate{};
+    QByteArray sex{};
 };
 
 inline QByteArray hunterRecord(const TestHunter& h) {
@@ -45,7 +47,9 @@ inline QByteArray hunterRecord(const TestHunter& h) {
         .set(HunterBytes::ComuneRes, h.town)
         .set(HunterBytes::ProvRes, h.province)
         .set(HunterBytes::Email, h.email)
-        .set(HunterBytes::Coniuge, h.huntingCard);
+        .set(HunterBytes::Coniuge, h.huntingCard)
+        .set(HunterBytes::DataNasc, h.birthDate)
+        .set(HunterBytes::Sesso, h.sex);
     return bytes.bytes;
 }
 

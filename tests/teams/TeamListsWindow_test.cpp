@@ -276,6 +276,7 @@ TEST_F(TeamListWindowTest, TheExportShowsNineTrimmedColumnsAndWritesSquadreXls) 
                 << column.header;
         }
         EXPECT_EQ(grid->model()->index(1, 9).data().toString(), QStringLiteral("No"));
+        testSeams().desktop.nextFileNames = {window->filePath()};
         QTest::mouseClick(window->findChild<QToolButton*>(QStringLiteral("cmdEsporta")),
                           Qt::LeftButton);
     });

@@ -313,6 +313,7 @@ TEST_F(WeaponListWindowTest, TheExportShowsSeventeenColumnsAndWritesSchedarioArm
             << column.header;
     }
 
+    testSeams().desktop.nextFileNames = {window.filePath()};
     QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("cmdEsporta")), Qt::LeftButton);
     const QByteArray file = readFile(QStringLiteral("Schedario_Armi.xls"));
     EXPECT_TRUE(file.contains("<x:Name>Schedario Armi</x:Name>"));

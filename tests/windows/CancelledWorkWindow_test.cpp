@@ -194,6 +194,7 @@ TEST_P(CancelledExport, LeavesTheEarlierFileWhole) {
     auto* exportButton = window.findChild<QToolButton*>(QStringLiteral("cmdEsporta"));
 
     progress().cancelAt(1, kExporting);
+    testSeams().desktop.nextFileNames = {window.filePath()};
     QTest::mouseClick(exportButton, Qt::LeftButton);
     EXPECT_EQ(progress().cancelledWork, kExporting);
     EXPECT_EQ(readFile(definition.fileName), "esportazione precedente");
@@ -202,6 +203,7 @@ TEST_P(CancelledExport, LeavesTheEarlierFileWhole) {
     EXPECT_EQ(messages().shown.front().kind, ShownMessage::Kind::Confirm);
     EXPECT_TRUE(desktop().opened.isEmpty());
 
+    testSeams().desktop.nextFileNames = {window.filePath()};
     QTest::mouseClick(exportButton, Qt::LeftButton);
     EXPECT_EQ(readFile(definition.fileName).count("<tr>"), 3);
     EXPECT_EQ(files(), before);
@@ -241,12 +243,14 @@ TEST_P(CancelledFormatExport, LeavesTheEarlierFileWhole) {
     auto* exportButton = window.findChild<QToolButton*>(QStringLiteral("cmdEsporta"));
 
     progress().cancelAt(1, kExporting);
+    testSeams().desktop.nextFileNames = {window.filePath()};
     QTest::mouseClick(exportButton, Qt::LeftButton);
     EXPECT_EQ(progress().cancelledWork, kExporting);
     EXPECT_EQ(readFile(name), "esportazione precedente");
     EXPECT_EQ(files(), before);
     EXPECT_TRUE(desktop().opened.isEmpty());
 
+    testSeams().desktop.nextFileNames = {window.filePath()};
     QTest::mouseClick(exportButton, Qt::LeftButton);
     EXPECT_NE(readFile(name), "esportazione precedente");
     EXPECT_EQ(files(), before);

@@ -1,6 +1,8 @@
 #include "windows/ExportWindow.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTableView>
 #include <QToolButton>
@@ -26,6 +28,7 @@ protected:
         window->show();
     }
     void clickExport() {
+        testSeams().desktop.nextFileNames = {window->filePath()};
         QTest::mouseClick(window->findChild<QToolButton*>(QStringLiteral("cmdEsporta")),
                           Qt::LeftButton);
     }
@@ -140,6 +143,7 @@ TEST_F(ExportWindowTest, TheChosenFormatWritesItsFile) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         formats->setCurrentIndex(c.item);
+        testSeams().desktop.nextFileNames = {typed.filePath()};
         QTest::mouseClick(typed.findChild<QToolButton*>(QStringLiteral("cmdEsporta")),
                           Qt::LeftButton);
         messages().take();
@@ -149,6 +153,43 @@ TEST_F(ExportWindowTest, TheChosenFormatWritesItsFile) {
                   u'"' + dataPath(name) + u'"');
     }
     EXPECT_FALSE(QFile::exists(dataPath(kXls)));
+    registry::install(nullptr);
+}
+
+// The texts name the format chosen; the file goes where the save dialog
+// says, and the next export proposes that folder.
+TEST_F(ExportWindowTest, TheSaveDialogPicksTheFileAndItsFolderIsProposedNextTime) {
+    registry::install(&archives::all);
+    ExportWindow typed(hunters::exporter());
+    typed.show();
+    typed.findChild<QComboBox*>(QStringLiteral("cboFormato"))->setCurrentIndex(2);
+    EXPECT_EQ(typed.findChild<QLabel*>(QStringLiteral("imgLogo"))->text(),
+              QStringLiteral("Esportazione in CSV"));
+    EXPECT_EQ(typed.findChild<QToolButton*>(QStringLiteral("cmdEsporta"))->toolTip(),
+              QStringLiteral("Esporta l'archivio in CSV."));
+    const QString elsewhere = dataPath(QStringLiteral("altrove"));
+    ASSERT_TRUE(QDir().mkpath(elsewhere));
+    const QString chosen = QDir(elsewhere).filePath(QStringLiteral("soci.csv"));
+    desktop().nextFileNames = {chosen};
+    QTest::mouseClick(typed.findChild<QToolButton*>(QStringLiteral("cmdEsporta")), Qt::LeftButton);
+    ASSERT_EQ(desktop().dialogs.size(), 1);
+    EXPECT_EQ(desktop().dialogs.first().folder,
+              dataPath(QStringLiteral("Anagrafica_Cacciatori.csv")));
+    EXPECT_EQ(desktop().dialogs.first().filter, QStringLiteral("File CSV (*.csv)"));
+    const QStringList said = messages().take();
+    ASSERT_EQ(said.size(), 2);
+    EXPECT_TRUE(said.at(0).startsWith(QStringLiteral("L'esportazione dei dati in CSV può")));
+    EXPECT_EQ(said.at(1), QStringLiteral("Le schede in archivio sono state esportate con "
+                                         "successo.\r\n\r\nSi vuole aprire il file CSV?"));
+    EXPECT_TRUE(QFile::exists(chosen));
+    EXPECT_FALSE(QFile::exists(dataPath(QStringLiteral("Anagrafica_Cacciatori.csv"))));
+    EXPECT_EQ(typed.filePath(),
+              QDir(elsewhere).filePath(QStringLiteral("Anagrafica_Cacciatori.csv")));
+    // Annulla in the dialog writes nothing.
+    desktop().nextFileNames = {QString()};
+    QTest::mouseClick(typed.findChild<QToolButton*>(QStringLiteral("cmdEsporta")), Qt::LeftButton);
+    EXPECT_EQ(messages().take().size(), 1);  // the question only
+    EXPECT_EQ(QDir(elsewhere).entryList(QDir::Files), QStringList{QStringLiteral("soci.csv")});
     registry::install(nullptr);
 }
 
