@@ -96,6 +96,10 @@ TEST_F(ImportWindowTest, TheDryRunComesFirstThenTheImportWritesTheAcceptedRows) 
     find<QPushButton>("btnProva")->click();
     messages().answers = {true};
     find<QPushButton>("btnImporta")->click();
+    // The result is only told: OK alone.
+    ASSERT_EQ(messages().shown.size(), 2);
+    EXPECT_EQ(messages().shown.last().kind, ShownMessage::Kind::Information);
+    EXPECT_FALSE(messages().shown.last().cancel);
     EXPECT_EQ(messages().take(),
               (QStringList{"Si vogliono aggiungere 2 schede all'archivio squadre?",
                            "Schede importate: 2 (dalla n. 1 alla n. 2)."}));
