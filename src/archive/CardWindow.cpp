@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
@@ -235,6 +236,14 @@ QString CardWindow::recordFilePath() const {
 
 void CardWindow::setRecordFile(const QString& path) {
     lblFile_->setText(path);
+}
+
+bool CardWindow::openRecordFile(const QString& path) {
+    if (definition_.fileInLabel) {
+        setRecordFile(path);
+        return true;
+    }
+    return QFileInfo(path) == QFileInfo(recordFilePath());
 }
 
 void CardWindow::setStartPanel(QWidget* panel) {
@@ -924,6 +933,20 @@ void CardWindow::last() {
 }
 
 void CardWindow::save() {
+    // The field being edited holds a text its leave rule would replace (no
+    // amount, which would be stored as zero): the user has not seen what
+    // would be stored, so nothing is, and the field is theirs to correct.
+    if (currentField_) {
+        const CardField* desc = fieldOf(currentField_);
+        const QString typed = widgetText(currentField_);
+        if (desc && !takesText(*desc, typed)) {
+            QString label = QString::fromUtf8(desc->label).trimmed();
+            if (label.endsWith(u':')) label.chop(1);
+            seams::messages().warning(archivemsg::notAnAmount(label, typed));
+            focusField(currentField_);
+            return;
+        }
+    }
     if (definition_.leaveFieldOnSave) {
         // Leave the field being edited, so that its text is final (an
         // amount is formatted) before the card is read.
@@ -972,14 +995,16 @@ void CardWindow::save() {
         file.close();
         if (!ok) return showAccessError(definition_.plainAccessErrorOnSave);
         showStored();
-        if (recordStored(shown, false)) seams::messages().information(archivemsg::recordUpdated());
+        if (recordStored(shown, false))
+            seams::messages().informationOkCancel(archivemsg::recordUpdated());
     } else {
         const qsizetype number = file.append(record);
         file.close();
         if (number == 0) return showAccessError(definition_.plainAccessErrorOnSave);
         showStored();
         setPosition(number);
-        if (recordStored(number, true)) seams::messages().information(definition_.insertedMessage);
+        if (recordStored(number, true))
+            seams::messages().informationOkCancel(definition_.insertedMessage);
     }
 }
 
@@ -1083,7 +1108,7 @@ void CardWindow::duplicate() {
     setPosition(0);
     focusFirstField();
     cardDuplicated();
-    seams::messages().information(archivemsg::duplicateReady());
+    seams::messages().informationOkCancel(archivemsg::duplicateReady());
 }
 
 QImage CardWindow::picture(const QSize&) const {
@@ -1127,7 +1152,7 @@ void CardWindow::showAccessError(bool plain) {
 }
 
 void CardWindow::showEmptyArchive() {
-    seams::messages().information(archivemsg::emptyArchive());
+    seams::messages().informationOkCancel(archivemsg::emptyArchive());
 }
 
 void CardWindow::showEvent(QShowEvent* event) {
