@@ -936,14 +936,18 @@ void CardWindow::save() {
     // The field being edited holds a text its leave rule would replace (no
     // amount, which would be stored as zero): the user has not seen what
     // would be stored, so nothing is, and the field is theirs to correct.
-    if (currentField_) {
-        const CardField* desc = fieldOf(currentField_);
-        const QString typed = widgetText(currentField_);
+    if (QWidget* field = currentField_) {
+        const CardField* desc = fieldOf(field);
+        const QString typed = widgetText(field);
         if (desc && !takesText(*desc, typed)) {
-            QString label = QString::fromUtf8(desc->label).trimmed();
-            if (label.endsWith(u':')) label.chop(1);
-            seams::messages().warning(archivemsg::notAnAmount(label, typed));
-            focusField(currentField_);
+            // The message takes the focus, which does not leave the field:
+            // it keeps the text typed, for the user to correct.
+            currentField_ = nullptr;
+            // The field as its label names it, without the colons.
+            const QString name = QString::fromUtf8(desc->label).remove(u':').simplified();
+            seams::messages().warning(archivemsg::notAnAmount(name, typed));
+            currentField_ = field;
+            focusField(field);
             return;
         }
     }

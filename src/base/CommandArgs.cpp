@@ -18,6 +18,7 @@ bool takeValue(QStringList& args, const QString& name, QString* value, QString* 
 }
 
 QStringList synopsis(const QString& helpEntry) {
+    if (helpEntry.trimmed().isEmpty()) return {};
     const QString name = helpEntry.section(u' ', 0, 0).section(u'\n', 0, 0);
     static const QRegularExpression gap(QStringLiteral("\\s{2,}"));
     QStringList forms;

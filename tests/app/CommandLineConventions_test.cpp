@@ -41,6 +41,9 @@ TEST(CommandLineConventions, AUsageErrorShowsTheUsageOfItsCommandOnly) {
         QStringList forms;
     } cases[] = {
         {{QStringLiteral("nessuno")}, QStringLiteral("Comando sconosciuto: nessuno"), {}},
+        {{QStringLiteral("cerca")},
+         QStringLiteral("Indicare l'archivio."),
+         {QStringLiteral("cerca ARCHIVIO [--anno AAAA] [Campo=testo ...]")}},
         {{QStringLiteral("lettere"), QStringLiteral("2")},
          QStringLiteral("Indicare il numero della comunicazione e una sola fra --pdf FILE e "
                         "--eml CARTELLA."),

@@ -269,8 +269,8 @@ TEST_P(AmountCardTest, ATextThatIsNoAmountIsNotSavedUnseen) {
         const auto& layoutField = card->definition().layout->fields[std::size_t(f.field.index)];
         if (amount == QLatin1String(layoutField.control)) label = QString::fromUtf8(f.label);
     }
-    ASSERT_TRUE(label.endsWith(u':')) << qPrintable(label);
-    label.chop(1);
+    ASSERT_FALSE(label.isEmpty());
+    label = label.remove(u':').simplified();
     card->setFieldText(amount, QString());
     typeInto(row.amount, QStringLiteral("12,3,4"));
     clickSave();

@@ -13,6 +13,7 @@
 #include "app/Archives.h"
 #include "archive/RecordCodec.h"
 #include "support/Fixtures.h"
+#include "support/TeamArchive.h"
 
 namespace {
 
@@ -116,6 +117,23 @@ TEST_F(ImportWindowTest, AnnullaDuringTheImportLeavesTheArchiveAsItWas) {
     find<QPushButton>("btnImporta")->click();
     EXPECT_TRUE(stored("squadre").isEmpty());
     EXPECT_EQ(messages().take().last(), "Importazione annullata: l'archivio è rimasto com'era.");
+}
+
+// The rows the trial would add were stored meanwhile (another station):
+// the import adds nothing and says why, never "0 schede" or an empty cause.
+TEST_F(ImportWindowTest, RowsStoredSinceTheTrialAreNotImportedAndTheMessageSaysWhy) {
+    choose("squadre", kTeams);
+    find<QPushButton>("btnProva")->click();
+    ASSERT_TRUE(find<QPushButton>("btnImporta")->isEnabled());
+    ASSERT_TRUE(writeTeams(archives::named(QStringLiteral("squadre"))->recordFile(),
+                           {{.name = "Alfa"}, {.name = "Beta"}}));
+    const QByteArray before = stored("squadre");
+    messages().answers = {true};
+    find<QPushButton>("btnImporta")->click();
+    EXPECT_EQ(messages().take().last(),
+              "Nessuna scheda importata: dopo la prova l'archivio è cambiato e nessuna riga del "
+              "file è più da aggiungere.");
+    EXPECT_EQ(stored("squadre"), before);
 }
 
 TEST_F(ImportWindowTest, TheLastMappingOfEachArchiveIsRemembered) {
