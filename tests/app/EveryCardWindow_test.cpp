@@ -16,6 +16,7 @@
 #include "archive/RecordCodec.h"
 #include "base/Cp1252.h"
 #include "base/GuiShell.h"
+#include "base/Seams.h"
 #include "communications/TfrmComunicazioni.h"
 #include "deadlines/TfrmScadenzario.h"
 #include "hunters/TfrmAnagrafica.h"
@@ -273,7 +274,23 @@ TEST_P(AmountCardTest, ATextThatIsNoAmountIsNotSavedUnseen) {
     label = label.remove(u':').simplified();
     card->setFieldText(amount, QString());
     typeInto(row.amount, QStringLiteral("12,3,4"));
+    // The message box takes the focus from the field while it shows.
+    struct FocusTakingMessages final : Messages {
+        void warning(const QString& text) override {
+            if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+            testSeams().messages.warning(text);
+        }
+        void information(const QString& text) override { testSeams().messages.information(text); }
+        void informationOkCancel(const QString& text) override {
+            testSeams().messages.informationOkCancel(text);
+        }
+        void error(const QString& text) override { testSeams().messages.error(text); }
+        void plain(const QString& text) override { testSeams().messages.plain(text); }
+        bool confirm(const QString& text) override { return testSeams().messages.confirm(text); }
+    } focusTaking;
+    seams::setMessages(&focusTaking);
     clickSave();
+    seams::setMessages(&testSeams().messages);
     ASSERT_EQ(messages().shown.size(), 1);
     EXPECT_EQ(messages().shown.front().kind, ShownMessage::Kind::Warning);
     EXPECT_EQ(messages().take(),
