@@ -999,16 +999,18 @@ void CardWindow::save() {
         file.close();
         if (!ok) return showAccessError(definition_.plainAccessErrorOnSave);
         showStored();
-        if (recordStored(shown, false))
+        if (recordStored(shown, false)) {
             seams::messages().informationOkCancel(archivemsg::recordUpdated());
+        }
     } else {
         const qsizetype number = file.append(record);
         file.close();
         if (number == 0) return showAccessError(definition_.plainAccessErrorOnSave);
         showStored();
         setPosition(number);
-        if (recordStored(number, true))
+        if (recordStored(number, true)) {
             seams::messages().informationOkCancel(definition_.insertedMessage);
+        }
     }
 }
 
