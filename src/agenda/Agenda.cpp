@@ -141,4 +141,25 @@ QList<AgendaLine> compute(const QList<const ArchiveDefinition*>& archives, const
     return lines;
 }
 
+QByteArray stamp(const QList<const ArchiveDefinition*>& archives, const QDate& today) {
+    QByteArray stamp = today.toString(Qt::ISODate).toLatin1();
+    for (const ArchiveDefinition* archive : archives) {
+        if (!archive->agenda) continue;
+        for (const AgendaCondition& condition : archive->agenda()) {
+            for (const QString& file : filesOf(*archive, condition, today)) {
+                const QFileInfo info(file);
+                stamp += '\n' + file.toUtf8();
+                if (!info.exists()) continue;
+                // Its length and times: a file put back with its old time of
+                // change (a restore) still shows by its status change.
+                const QDateTime changed = info.fileTime(QFileDevice::FileModificationTime);
+                stamp += ' ' + QByteArray::number(info.size()) + ' ' +
+                         QByteArray::number(changed.toMSecsSinceEpoch()) + ' ' +
+                         QByteArray::number(info.metadataChangeTime().toMSecsSinceEpoch());
+            }
+        }
+    }
+    return stamp;
+}
+
 }  // namespace agenda

@@ -57,4 +57,10 @@ inline constexpr qsizetype kNames = 3;
 QList<AgendaLine> compute(const QList<const ArchiveDefinition*>& archives, const QDate& today,
                           const std::atomic_bool* stop = nullptr);
 
+// What the agenda of `today` depends on, cheap to take (the day, and the
+// name, length and time of change of each file it reads; nothing is read
+// from them): two equal stamps, the same lines. Another station's save
+// shows as a changed stamp.
+QByteArray stamp(const QList<const ArchiveDefinition*>& archives, const QDate& today);
+
 }  // namespace agenda

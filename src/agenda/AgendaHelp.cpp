@@ -18,8 +18,14 @@ const HelpTopic& agendaTopic() {
                 "Il riquadro si compila dopo l'apertura della finestra, senza farla attendere: "
                 "si può aprire subito qualsiasi archivio. Un clic su una riga apre il riepilogo "
                 "corrispondente, oppure direttamente la scheda quando si tratta di una sola "
-                "scheda. Se un archivio non si può leggere, la sua riga lo dice con le parole "
-                "\"non leggibile\"."),
+                "scheda; nel riepilogo, un doppio clic su una voce apre la sua scheda. Se un "
+                "archivio non si può leggere, la sua riga lo dice con le parole \"non "
+                "leggibile\"."),
+            QStringLiteral(
+                "Il riquadro si aggiorna da solo quando gli archivi cambiano: tornando alla "
+                "finestra di avvio dopo aver salvato una scheda, dopo un'importazione o un "
+                "ripristino, e ogni minuto se un'altra postazione che usa la stessa cartella ha "
+                "salvato qualcosa."),
             QStringLiteral(
                 "Per nascondere il riquadro basta togliere il segno di spunta da Mostra le cose "
                 "da fare; la scelta viene ricordata nel file Selvadoro.ini della cartella dei "

@@ -34,24 +34,47 @@ AgendaWidget::~AgendaWidget() {
 }
 
 void AgendaWidget::start(Source source, const QDate& today) {
-    stop();
-    if (thread_.joinable()) thread_.join();
+    source_ = std::move(source);
+    today_ = today;
     ready_ = false;
-    lblStato_->setText(QStringLiteral("Lettura degli archivi in corso..."));
-    lblStato_->show();
+    if (lines_.isEmpty()) {
+        lblStato_->setText(QStringLiteral("Lettura degli archivi in corso..."));
+        lblStato_->show();
+    }
+    if (reading_) {
+        // Its lines may have been read before the change: read again once
+        // it has ended, rather than wait for it here.
+        stop();
+        readAgain_ = true;
+        return;
+    }
+    launch();
+}
+
+void AgendaWidget::launch() {
+    // The last reading has handed its lines over: its thread is ending.
+    if (thread_.joinable()) thread_.join();
+    reading_ = true;
+    readAgain_ = false;
     stop_ = std::make_shared<std::atomic_bool>(false);
     QPointer<AgendaWidget> self(this);
-    thread_ = std::thread([self, source = std::move(source), today, stop = stop_] {
+    thread_ = std::thread([self, source = source_, today = today_, stop = stop_] {
         QList<AgendaLine> lines = source(today, *stop);
-        if (stop->load()) return;
-        // Handed to the panel on its own thread; dropped if it is gone.
+        // Handed to the panel on its own thread, stopped or not, so that it
+        // knows the reading has ended; dropped if the panel is gone.
         QMetaObject::invokeMethod(
             self.data(),
             [self, lines = std::move(lines), stop] {
-                if (self && !stop->load()) self->show(lines);
+                if (self) self->ended(lines, stop->load());
             },
             Qt::QueuedConnection);
     });
+}
+
+void AgendaWidget::ended(const QList<AgendaLine>& lines, bool stopped) {
+    reading_ = false;
+    if (readAgain_) return launch();
+    if (!stopped) show(lines);
 }
 
 void AgendaWidget::stop() {
@@ -65,11 +88,8 @@ void AgendaWidget::show(const QList<AgendaLine>& lines) {
         delete item->widget();
         delete item;
     }
-    if (lines.isEmpty()) {
-        lblStato_->setText(QStringLiteral("Nulla da fare oggi."));
-    } else {
-        lblStato_->hide();
-    }
+    if (lines.isEmpty()) lblStato_->setText(QStringLiteral("Nulla da fare oggi."));
+    lblStato_->setVisible(lines.isEmpty());
     for (const AgendaLine& line : lines) {
         auto* button = new QPushButton(line.shown(), this);
         button->setObjectName(QStringLiteral("agendaLine"));

@@ -54,8 +54,7 @@ struct CardArguments {
 };
 
 CardArguments cardArguments(const QStringList& args, const char* option, bool required,
-                            bool (*has)(const ArchiveDefinition&), const QString& usageLine,
-                            QTextStream& err) {
+                            bool (*has)(const ArchiveDefinition&), QTextStream& err) {
     CardArguments result;
     const QString flag = QString::fromLatin1(option);
     QStringList positional;
@@ -82,7 +81,10 @@ CardArguments cardArguments(const QStringList& args, const char* option, bool re
         }
     }
     if (positional.size() != 2 || (required && !given)) {
-        result.status = usageError(err, QStringLiteral("Uso: selvadoro ") + usageLine);
+        result.status = usageError(
+            err, required && !given
+                     ? QStringLiteral("Manca l'opzione %1 con il file da scrivere.").arg(flag)
+                     : QStringLiteral("Indicare l'archivio e il numero della scheda."));
         return result;
     }
     result.archive = archives::named(positional.at(0));
@@ -112,8 +114,7 @@ CardArguments cardArguments(const QStringList& args, const char* option, bool re
 
 int runPrint(const QStringList& args, QTextStream&, QTextStream& err) {
     const CardArguments card = cardArguments(
-        args, "--pdf", true, [](const ArchiveDefinition& a) { return a.sheet != nullptr; },
-        QStringLiteral("stampa ARCHIVIO N [--anno AAAA] --pdf FILE"), err);
+        args, "--pdf", true, [](const ArchiveDefinition& a) { return a.sheet != nullptr; }, err);
     if (card.status != 0) return card.status;
     FieldValues texts;
     if (!readCard(*card.archive->layout, card.path, card.number, &texts, err)) return 1;
@@ -137,7 +138,7 @@ int runPrint(const QStringList& args, QTextStream&, QTextStream& err) {
 int runRtf(const QStringList& args, QTextStream& out, QTextStream& err) {
     const CardArguments card = cardArguments(
         args, "--file", false, [](const ArchiveDefinition& a) { return a.rtfCard != nullptr; },
-        QStringLiteral("rtf ARCHIVIO N [--file FILE]"), err);
+        err);
     if (card.status != 0) return card.status;
     const RecordLayout& layout = *card.archive->layout;
     FieldValues texts;

@@ -1,6 +1,7 @@
 #include "app/CommandGuide.h"
 
 #include "app/Archives.h"
+#include "app/CommandLine.h"
 #include "shell/AccessPassword.h"
 #include "shell/HelpTopics.h"
 #include "shell/PdfGuide.h"
@@ -48,18 +49,16 @@ int guideCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
             printTopic(*topic, out);
             return 0;
         }
-        err << "Argomento sconosciuto: " << args.at(0) << ". Argomenti: " << topicKeys() << ".\n";
-        return 2;
+        return usageError(err, QStringLiteral("Argomento sconosciuto: ") + args.at(0) +
+                                   QStringLiteral(". Argomenti: ") + topicKeys() + u'.');
     }
-    err << "Uso: selvadoro guida [ARGOMENTO | --titoli | --pdf FILE]\n"
-        << "Argomenti: " << topicKeys() << ".\n";
-    return 2;
+    return usageError(
+        err, QStringLiteral("Argomenti non validi. Argomenti della guida: ") + topicKeys() + u'.');
 }
 
 int firstPasswordCommand(const QStringList& args, QTextStream&, QTextStream& err) {
     if (args.size() != 1 || args.at(0).isEmpty() || args.at(0).startsWith(u'-')) {
-        err << "Uso: selvadoro password-iniziale FILE\n";
-        return 2;
+        return usageError(err, QStringLiteral("Indicare il file della password da scrivere."));
     }
     if (!accesspassword::writePasswordFile(
             args.at(0), accesspassword::normalized(accesspassword::firstAccessPassword()))) {

@@ -9,6 +9,7 @@
 #include "app/CommandGuide.h"
 #include "app/CommandLists.h"
 #include "app/CommandMailing.h"
+#include "base/CommandArgs.h"
 #include "base/Seams.h"
 #include "base/TextRules.h"
 #include "checks/CommandControlla.h"
@@ -160,6 +161,9 @@ const std::array kOptionCommands{
     OptionCommand{"--version", &version},
 };
 
+// The command running, whose usage a usage error shows.
+const Command* running = nullptr;
+
 const OptionCommand* optionCommand(const QString& name) {
     for (const OptionCommand& option : kOptionCommands) {
         if (name == QLatin1String(option.name)) return &option;
@@ -222,7 +226,8 @@ QString usage() {
         "indicata da --cartella o da SELVADORO_CARTELLA; altrimenti è la cartella\n"
         "del programma, se vi si può scrivere e contiene i suoi file (Guida.pdf),\n"
         "oppure, per il programma installato nel sistema, la cartella Selvadoro\n"
-        "dentro i Documenti dell'utente, creata al primo avvio.\n"
+        "dentro la cartella dei documenti del desktop (Documenti su un desktop in\n"
+        "italiano), creata al primo avvio.\n"
         "Ogni comando accetta --oggi, la data da usare come oggi. --anno sceglie\n"
         "l'anno di un archivio annuale (di solito quello di oggi).\n"
         "--help e -h mostrano questo testo, --version il nome e la versione.\n"
@@ -279,8 +284,8 @@ QString usage() {
 }
 
 int usageError(QTextStream& err, const QString& message) {
-    err << message << "\n\n" << usage();
-    return 2;
+    return commandargs::usageError(err, message,
+                                   running ? QString::fromUtf8(running->usageLine) : QString());
 }
 
 bool existingArchive(const QString& path, QTextStream& err) {
@@ -358,10 +363,13 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err) {
     for (const Command& c : kCommands) {
         if (name == QLatin1String(c.name)) command = &c;
     }
-    if (!command) {
-        err << "Comando sconosciuto: " << name << "\n\n" << usage();
-        return 2;
-    }
+    if (!command) return usageError(err, QStringLiteral("Comando sconosciuto: ") + name);
+    struct Running {
+        explicit Running(const Command* command) { running = command; }
+        ~Running() { running = nullptr; }
+        Running(const Running&) = delete;
+        Running& operator=(const Running&) = delete;
+    } runningNow(command);
     // "--oggi D" is today for the whole command.
     QStringList own = args.mid(2);
     const QString option = QStringLiteral("--oggi");

@@ -36,10 +36,10 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err);
 
 QString usage();
 
-// Shared by the subcommands: a usage error (the message, then the usage
-// text; returns 2), and whether an archive's file already exists (the
-// command line never creates one; false, with the message written, when it
-// is missing).
+// Shared by the subcommands: a usage error (the message, then the usage of
+// the command running and where the whole help is; returns 2), and whether an archive's file
+// already exists (the command line never creates one; false, with the message written, when it is
+// missing).
 int usageError(QTextStream& err, const QString& message);
 bool existingArchive(const QString& path, QTextStream& err);
 

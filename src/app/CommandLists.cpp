@@ -71,7 +71,11 @@ int unreadable(const QString& error, QTextStream& err) {
 
 const ArchiveDefinition* archiveArgument(const QStringList& args, QTextStream& err) {
     const ArchiveDefinition* archive = archives::named(args.value(0));
-    if (!archive) usageError(err, QStringLiteral("Archivio sconosciuto: ") + args.value(0));
+    if (!archive) {
+        usageError(err, args.value(0).isEmpty()
+                            ? QStringLiteral("Indicare l'archivio.")
+                            : QStringLiteral("Archivio sconosciuto: ") + args.value(0));
+    }
     return archive;
 }
 

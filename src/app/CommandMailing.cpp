@@ -90,9 +90,7 @@ int runLabels(const QStringList& args, QTextStream& out, QTextStream& err) {
         return status;
     }
     if (file.isEmpty()) {
-        return usageError(err, QStringLiteral("Uso: selvadoro etichette ARCHIVIO [Campo=testo ...] "
-                                              "[--formato 3x8|3x7|2x7|personalizzato] "
-                                              "[--inizio N] --pdf FILE"));
+        return usageError(err, QStringLiteral("Manca l'opzione --pdf con il file da scrivere."));
     }
     const ArchiveDefinition* archive = archiveWith(args.value(0), &mailing::makesLabels, err);
     if (!archive) return 2;
@@ -137,8 +135,9 @@ int runCards(const QStringList& args, QTextStream& out, QTextStream& err) {
         return status;
     }
     if (file.isEmpty() || season.isEmpty()) {
-        return usageError(err, QStringLiteral("Uso: selvadoro tessere ARCHIVIO [Campo=testo ...] "
-                                              "--stagione AAAA/AAAA --pdf FILE"));
+        return usageError(
+            err, file.isEmpty() ? QStringLiteral("Manca l'opzione --pdf con il file da scrivere.")
+                                : QStringLiteral("Manca l'opzione --stagione (AAAA/AAAA)."));
     }
     if (!mailing::isSeason(season)) {
         return usageError(err, QStringLiteral("Stagione non valida (AAAA/AAAA): ") + season);
@@ -173,11 +172,13 @@ int runLetters(const QStringList& args, QTextStream& out, QTextStream& err) {
     choice.everyNamesake = rest.removeAll(QStringLiteral("--tutti-gli-omonimi")) > 0;
     bool isNumber = false;
     const qsizetype number = rest.value(0).toLongLong(&isNumber);
-    if (rest.size() != 1 || !isNumber || pdf.isEmpty() == folder.isEmpty() ||
-        (choice.everyNamesake && !chosen.isEmpty())) {
-        return usageError(err,
-                          QStringLiteral("Uso: selvadoro lettere N --pdf FILE | --eml "
-                                         "CARTELLA [--tutti-gli-omonimi | --scheda N[,N...]]"));
+    if (rest.size() != 1 || !isNumber || pdf.isEmpty() == folder.isEmpty()) {
+        return usageError(err, QStringLiteral("Indicare il numero della comunicazione e una sola "
+                                              "fra --pdf FILE e --eml CARTELLA."));
+    }
+    if (choice.everyNamesake && !chosen.isEmpty()) {
+        return usageError(err, QStringLiteral("Indicare --tutti-gli-omonimi oppure --scheda, non "
+                                              "entrambe."));
     }
     if (!chosen.isEmpty()) {
         for (const QString& part : chosen.split(u',')) {

@@ -21,6 +21,7 @@
 #include "base/Seams.h"
 #include "import/ImportWindow.h"
 #include "mailing/TfrmAssociazione.h"
+#include "records/RecordFile.h"
 #include "shell/HelpTopics.h"
 #include "shell/ProgramInfo.h"
 #include "shell/TfrmGuida.h"
@@ -43,6 +44,10 @@ AgendaWidget::Source& agendaSource() {
 }
 
 constexpr const char* kAgendaKey = "avvio/mostraDaFare";
+
+// How often the launcher looks whether another station has changed the
+// archives (only the files' lengths and times, nothing read).
+constexpr int kAgendaCheckMs = 60 * 1000;
 
 }  // namespace
 
@@ -92,6 +97,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
     connect(imgImporta, &QToolButton::clicked, this, [this] {
         ImportWindow window(archives::all(), this, archives::captions(archives::all()));
         window.exec();
+        refreshAgenda();
     });
     connect(imgGuida, &QToolButton::clicked, this,
             [this] { showHelpTopic(this, help::general()); });
@@ -138,6 +144,9 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         if (!shown) agenda_->stop();
     });
     connect(agenda_, &AgendaWidget::lineClicked, this, &TfrmAvvio::openAgendaLine);
+    agendaTimer_ = new QTimer(this);
+    agendaTimer_->setInterval(kAgendaCheckMs);
+    connect(agendaTimer_, &QTimer::timeout, this, &TfrmAvvio::refreshAgendaIfChanged);
 
     auto* bottom = new QHBoxLayout;
     auto* imgCopyright = pictureButton(panel, QStringLiteral("imgCopyright"), "copyright", 32);
@@ -150,6 +159,8 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent) {
         BackupWindow window(archives::all(), this);
         window.exec();
         setBackupWarning(backup::readSettings().lastError);
+        // A restore may have put back older archives.
+        refreshAgenda();
     });
     auto* imgAssociazione = pictureButton(panel, QStringLiteral("imgAssociazione"), "info", 32);
     imgAssociazione->setToolTip(
@@ -247,38 +258,78 @@ void TfrmAvvio::setAgendaShown(bool shown) {
 
 void TfrmAvvio::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // After the launcher is on the screen, once per run.
-    if (!agendaStarted_ && agenda_->isVisibleTo(this)) {
+    agendaTimer_->start();
+    // After the launcher is on the screen: the first time, and again when
+    // it shows after a card whose saves changed the archives.
+    if (agenda_->isVisibleTo(this)) {
         QTimer::singleShot(0, this, [this] {
-            if (!agendaStarted_) startAgenda();
+            if (!agendaStarted_) {
+                startAgenda();
+            } else {
+                refreshAgendaIfChanged();
+            }
         });
     }
 }
 
+void TfrmAvvio::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    agendaTimer_->stop();
+}
+
 void TfrmAvvio::startAgenda() {
     agendaStarted_ = true;
-    agenda_->start(agendaSource(), seams::clock().today());
+    const QDate today = seams::clock().today();
+    agendaWrites_ = RecordFile::writesInThisRun();
+    agendaStamp_ = agenda::stamp(archives::all(), today);
+    agenda_->start(agendaSource(), today);
+}
+
+void TfrmAvvio::refreshAgenda() {
+    if (agendaStarted_ && isVisible() && agenda_->isVisibleTo(this)) startAgenda();
+}
+
+void TfrmAvvio::refreshAgendaIfChanged() {
+    if (!agendaStarted_ || !isVisible() || !agenda_->isVisibleTo(this)) return;
+    if (RecordFile::writesInThisRun() != agendaWrites_ ||
+        agenda::stamp(archives::all(), seams::clock().today()) != agendaStamp_) {
+        startAgenda();
+    }
+}
+
+CardWindow* TfrmAvvio::showCard(const char* windowName, const QString& file) {
+    CardWindow* card = windowName ? cards::cardWindow(QString::fromLatin1(windowName)) : nullptr;
+    if (!card) return nullptr;
+    connect(card, &CardWindow::closed, this, &TfrmAvvio::cardClosed, Qt::UniqueConnection);
+    card->showMaximized();
+    hide();
+    // A file it cannot work on: the card stays at its start.
+    return card->openRecordFile(file) ? card : nullptr;
 }
 
 void TfrmAvvio::openAgendaLine(const AgendaLine& line) {
     const QList<AgendaCondition> conditions = line.archive->agenda();
     const AgendaCondition& condition = conditions.at(line.condition);
+    const QString file = line.firstFile.isEmpty() ? line.archive->recordFile() : line.firstFile;
     // One record: its card, at that record.
     if (line.count == 1 && !line.unreadable && condition.summary && condition.summary->cardWindow &&
-        !line.archive->yearFile) {
-        if (CardWindow* card =
-                cards::cardWindow(QString::fromLatin1(condition.summary->cardWindow))) {
-            connect(card, &CardWindow::closed, this, &TfrmAvvio::cardClosed, Qt::UniqueConnection);
-            card->showMaximized();
+        cards::cardWindow(QString::fromLatin1(condition.summary->cardWindow))) {
+        if (CardWindow* card = showCard(condition.summary->cardWindow, file)) {
             card->loadRecord(line.firstRecord);
-            hide();
-            return;
         }
+        return;
     }
     if (condition.summary) {
-        const QString file = line.firstFile.isEmpty() ? line.archive->recordFile() : line.firstFile;
+        // A double-click opens the chosen record in its card, as the same
+        // list opened from the card does.
         SummaryWindow window(*condition.summary, this, file);
+        window.keepChosen();
         window.exec();
+        if (const auto& chosen = window.chosen()) {
+            if (CardWindow* card = showCard(condition.summary->cardWindow, file)) {
+                card->loadValues(chosen->values, chosen->number);
+            }
+        }
     } else if (condition.list) {
         ExportWindow window(*condition.list, this, {}, seams::clock().today());
         window.exec();

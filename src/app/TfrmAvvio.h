@@ -38,6 +38,13 @@ public:
     // kept in the data folder's Selvadoro.ini.
     static bool agendaShown();
     static void setAgendaShown(bool shown);
+    // Reads the panel's lines again (on its thread) when the archives have
+    // changed since they were read: a save or an import of this run, or a
+    // file changed by another station. Called by a timer while the
+    // launcher shows, and when it shows again after a card.
+    void refreshAgendaIfChanged();
+    // Reads them again in any case (after an import or a restore).
+    void refreshAgenda();
     // The failure of the last automatic backup, shown on the launcher until
     // one succeeds; empty hides it.
     void setBackupWarning(const QString& text);
@@ -49,6 +56,7 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -56,9 +64,17 @@ private:
                  const QString& caption, const char* icon);
     void cardClosed();
     void openAgendaLine(const AgendaLine& line);
+    // Shows the card window `windowName` in place of the launcher, at the
+    // record file `file`; null when there is none.
+    class CardWindow* showCard(const char* windowName, const QString& file);
     void startAgenda();
 
     QHash<QString, CardMaker> cards_;
     AgendaWidget* agenda_ = nullptr;
     bool agendaStarted_ = false;
+    // What the lines shown were read from: the run's writes and the stamp
+    // of the agenda's files when the reading began.
+    quint64 agendaWrites_ = 0;
+    QByteArray agendaStamp_;
+    class QTimer* agendaTimer_ = nullptr;
 };

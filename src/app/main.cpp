@@ -44,10 +44,7 @@ int main(int argc, char** argv) {
         QTextStream err(stderr);
         out.setEncoding(QStringConverter::Utf8);
         err.setEncoding(QStringConverter::Utf8);
-        if (!folderOk) {
-            err << error << "\n\n" << commandline::usage();
-            return 2;
-        }
+        if (!folderOk) return commandline::usageError(err, error);
         return commandline::run(args, out, err);
     }
 

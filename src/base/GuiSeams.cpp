@@ -50,6 +50,10 @@ void QtMessages::warning(const QString& text) {
 }
 
 void QtMessages::information(const QString& text) {
+    showBox(QMessageBox::Information, QStringLiteral("Informazione"), text, QMessageBox::Ok);
+}
+
+void QtMessages::informationOkCancel(const QString& text) {
     showBox(QMessageBox::Information, QStringLiteral("Informazione"), text,
             QMessageBox::Ok | QMessageBox::Cancel);
 }

@@ -13,6 +13,7 @@ class QtMessages final : public Messages {
 public:
     void warning(const QString& text) override;
     void information(const QString& text) override;
+    void informationOkCancel(const QString& text) override;
     void error(const QString& text) override;
     void plain(const QString& text) override;
     bool confirm(const QString& text) override;

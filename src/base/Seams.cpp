@@ -14,6 +14,7 @@ class SilentMessages final : public Messages {
 public:
     void warning(const QString&) override {}
     void information(const QString&) override {}
+    void informationOkCancel(const QString&) override {}
     void error(const QString&) override {}
     void plain(const QString&) override {}
     bool confirm(const QString&) override { return true; }

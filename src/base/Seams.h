@@ -9,15 +9,18 @@
 // interfaces. The program installs the Qt implementations (GuiSeams.h);
 // tests install doubles that record and answer from a script.
 
-// Message dialogs. Warnings, information and errors show the buttons OK and
-// Cancel (the answer is not used), plain messages OK only; a confirmation
-// shows Yes and No and returns false only for No. Texts are passed exactly
-// as the program words them, line breaks included.
+// Message dialogs. Warnings and errors show the buttons OK and Cancel (the
+// answer is not used), as do the card windows' and the checkers' information
+// messages (informationOkCancel); any other information, a result told (an
+// import done, a backup written), and plain messages show OK only. A
+// confirmation shows Yes and No and returns false only for No. Texts are
+// passed exactly as the program words them, line breaks included.
 class Messages {
 public:
     virtual ~Messages() = default;
     virtual void warning(const QString& text) = 0;
     virtual void information(const QString& text) = 0;
+    virtual void informationOkCancel(const QString& text) = 0;
     virtual void error(const QString& text) = 0;
     virtual void plain(const QString& text) = 0;
     virtual bool confirm(const QString& text) = 0;

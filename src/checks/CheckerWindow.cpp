@@ -126,7 +126,7 @@ void CheckerWindow::check() {
             focusField(edit_);
             return;
         case checks::Verdict::Outcome::Valid:
-            seams::messages().information(verdict.message);
+            seams::messages().informationOkCancel(verdict.message);
             break;
         case checks::Verdict::Outcome::Wrong:
             seams::messages().warning(verdict.message);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/CommandArgs.h"
 #include "base/TextRules.h"
 #include "checks/CartaCredito.h"
 #include "checks/CodiceFiscale.h"
@@ -36,10 +37,11 @@ QString asLines(const QString& message) {
 }  // namespace
 
 int controlla(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const QString usage = QStringLiteral("Uso: selvadoro controlla cf|piva|iban|carta VALORE\n");
+    const QString usage = QStringLiteral("controlla cf|piva|iban|carta VALORE");
     if (args.size() < 2) {
-        err << usage;
-        return 2;
+        return commandargs::usageError(
+            err, QStringLiteral("Indicare il tipo di controllo e il valore da controllare."),
+            usage);
     }
     for (const Checker& checker : kCheckers) {
         if (args.at(0) != QLatin1String(checker.kind)) continue;
@@ -58,8 +60,8 @@ int controlla(const QStringList& args, QTextStream& out, QTextStream& err) {
                 return 2;
         }
     }
-    err << "Tipo di controllo sconosciuto: " << args.at(0) << "\n" << usage;
-    return 2;
+    return commandargs::usageError(
+        err, QStringLiteral("Tipo di controllo sconosciuto: ") + args.at(0), usage);
 }
 
 }  // namespace commandline

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -314,6 +315,16 @@ void TfrmScadenzario::openYear() {
     setWindowTitle(QStringLiteral(" Selvadoro - Scadenze e pagamenti anno ") + year);
     showCardPanel();
     clearCard();
+}
+
+bool TfrmScadenzario::openRecordFile(const QString& path) {
+    const QString year = QFileInfo(path).completeBaseName();
+    if (!deadlines::isYear(year) || QFileInfo(deadlines::yearFilePath(year)) != QFileInfo(path)) {
+        return false;
+    }
+    txtAnno_->setText(year);
+    openYear();
+    return true;
 }
 
 void TfrmScadenzario::checkImminent() {

@@ -21,6 +21,8 @@ public:
     void openYear();
     // The imminence check of the start panel, run on every showing.
     void checkImminent();
+    // The card on the year of a year's file "<anno>.sca".
+    bool openRecordFile(const QString& path) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -18,8 +18,7 @@ const char* const kUsageLine =
 namespace {
 
 int usage(QTextStream& err, const QString& message) {
-    err << message << "\n\nUso: selvadoro " << kUsageLine << "\n";
-    return 2;
+    return commandargs::usageError(err, message, QString::fromUtf8(kUsageLine));
 }
 
 bool takeValue(QStringList& args, const QString& name, QString* value, QTextStream& err,

@@ -353,10 +353,24 @@ bool ImportWindow::importRows() {
             QStringLiteral("Importazione annullata: l'archivio è rimasto com'era."));
         return false;
     }
-    const QString failure = !imported.error.isEmpty() ? imported.error : imported.plan.error;
     if (!imported.written) {
-        seams::messages().plain(QStringLiteral("Impossibile scrivere l'archivio: ") + failure +
-                                QStringLiteral("\n\nNessuna scheda è stata importata."));
+        // The archive could not be written, or the file or the archive read
+        // (the plan's error says which and why).
+        const QString failure =
+            !imported.error.isEmpty()
+                ? QStringLiteral("Impossibile scrivere l'archivio: ") + imported.error
+                : imported.plan.error;
+        seams::messages().plain(failure + QStringLiteral("\n\nNessuna scheda è stata importata."));
+        return false;
+    }
+    if (imported.count == 0) {
+        // Since the trial the archive has changed (another station's
+        // saves): no row is to be added any more.
+        seams::messages().information(
+            QStringLiteral("Nessuna scheda importata: dopo la prova l'archivio è cambiato e "
+                           "nessuna riga del file è più da aggiungere."));
+        invalidate();
+        btnProva_->setEnabled(true);
         return false;
     }
     seams::messages().information(QStringLiteral("Schede importate: %1 (dalla n. %2 alla n. %3).")

@@ -372,8 +372,7 @@ FieldValues convertRow(const ArchiveDefinition& archive, const QList<qsizetype>&
                 }
                 value = items.at(found);
             }
-            if (f.accepts == &cardfilter::amount && !text::trimBlanks(value).isEmpty() &&
-                !fieldrules::amountUnits(text::trimBlanks(value), 4)) {
+            if (!takesText(f, value)) {
                 return refuse(QStringLiteral("il campo %1 vuole un importo con la virgola "
                                              "decimale, non %2.")
                                   .arg(quoted(label()), quoted(value)));

@@ -28,7 +28,8 @@ Members readMembers(const RecordLayout& layout, const QString& path,
             return result;
         }
         const qsizetype number = wanted.at(i);
-        if (number < 1 || number > file.count() || !file.readAt(number - 1, &record)) {
+        // A number the file does not have fails with its cause too.
+        if (!file.readAt(number - 1, &record)) {
             result.ok = false;
             result.error = file.errorString();
             return result;

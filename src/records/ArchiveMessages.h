@@ -31,6 +31,16 @@ inline QString duplicateNeedsStoredCard() {
         "inserita in archivio.");
 }
 
+// Save refused: the amount field `field` (its label, without the colon)
+// holds `typed`, which is no amount.
+inline QString notAnAmount(const QString& field, const QString& typed) {
+    return QStringLiteral(
+               "Attenzione: il campo %1 contiene \"%2\", che non è un importo.\n\r\n\rScrivere "
+               "l'importo con la virgola decimale (per esempio 12,50), oppure cancellarlo per "
+               "lo zero. La scheda non è stata salvata.")
+        .arg(field, typed);
+}
+
 inline QString duplicateReady() {
     return QStringLiteral(
         "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl termine "

@@ -1,5 +1,8 @@
 #include "records/CardFields.h"
 
+#include "base/TextRules.h"
+#include "records/FieldRules.h"
+
 namespace cardfilter {
 
 bool digits(QChar c) {
@@ -21,3 +24,9 @@ bool email(QChar c) {
 }
 
 }  // namespace cardfilter
+
+bool takesText(const CardField& field, const QString& text) {
+    if (field.accepts != &cardfilter::amount) return true;
+    const QString trimmed = text::trimBlanks(text);
+    return trimmed.isEmpty() || fieldrules::amountUnits(trimmed, 4).has_value();
+}

@@ -72,6 +72,12 @@ struct CardField {
     QStringList (*items)() = nullptr;
 };
 
+// Whether a field takes a text as it is typed: a field typed as an amount
+// (the amount filter) takes an amount by the one amount rule
+// (fieldrules::amountUnits) or nothing, which its leave rule would
+// otherwise turn into zero; any other field takes any text.
+bool takesText(const CardField& field, const QString& text);
+
 // What a card does to its texts when it is saved, without widgets: its
 // fields, the fields it derives from others and its checks. The card window
 // and the import (import/Importer) both go through these, so a record that

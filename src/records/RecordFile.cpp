@@ -17,6 +17,7 @@ namespace {
 // for the user not to wait on a station that hangs.
 std::chrono::milliseconds waitLimit{15000};
 bool osLocks = true;
+std::atomic<quint64> writes{0};
 
 using fileerror::Cause;
 }  // namespace
@@ -27,6 +28,10 @@ void RecordFile::setWaitLimit(std::chrono::milliseconds limit) {
 
 void RecordFile::setOsLocks(bool use) {
     osLocks = use;
+}
+
+quint64 RecordFile::writesInThisRun() {
+    return writes.load();
 }
 
 QString archivePath(const RecordLayout& layout) {
@@ -151,6 +156,7 @@ bool RecordFile::writeAt(qsizetype index, const QByteArray& record) {
     // opener finds the new record whole and keeps it.
     QFile::remove(journalPath);
     position_ = index + 1;
+    ++writes;
     return true;
 }
 
@@ -225,6 +231,7 @@ bool RecordFile::commitAppend() {
     // The records are on the disk: the append ends with its journal.
     QFile::remove(journal::pathOf(file_.fileName()));
     appending_.reset();
+    ++writes;
     return true;
 }
 

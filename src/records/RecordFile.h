@@ -101,6 +101,11 @@ public:
     static void setWaitLimit(std::chrono::milliseconds limit);
     static void setOsLocks(bool use);
 
+    // How many writes (a record written, an append committed) this run has
+    // made to any record file: what has changed since a moment is told by
+    // the number having grown.
+    static quint64 writesInThisRun();
+
 private:
     // The error becomes "<file>: <reason>"; the reason is in Italian
     // (fileerror).

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QShowEvent>
@@ -55,6 +56,14 @@ QString CardWindow::recordFilePath() const {
 
 void CardWindow::setRecordFile(const QString& path) {
     layout_.fileLabel()->setText(path);
+}
+
+bool CardWindow::openRecordFile(const QString& path) {
+    if (definition_.fileInLabel) {
+        setRecordFile(path);
+        return true;
+    }
+    return QFileInfo(path) == QFileInfo(recordFilePath());
 }
 
 void CardWindow::setStartPanel(QWidget* panel) {

@@ -47,6 +47,12 @@ public:
 
     // A card whose file is in `lblFile`: names the file it reads and writes.
     void setRecordFile(const QString& path);
+    // Shows the card, in front of its start panel if it has one, ready to
+    // read and write the record file `path`, as a list opened away from the
+    // card (the launcher's panel) asks before it loads a record: a card kept
+    // by year opens that file's year. False when the card cannot work on
+    // that file. The card must be shown (its showing starts a new card).
+    virtual bool openRecordFile(const QString& path);
 
     // A card may show a start panel in front of the card; these switch
     // between the two.

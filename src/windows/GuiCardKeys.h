@@ -27,6 +27,7 @@ public:
 
     // The field being edited, or null.
     QWidget* currentField() const { return currentField_; }
+    void setCurrentField(QWidget* field) { currentField_ = field; }
     void leaveField(QWidget* field, const CardField& desc);
     // The field's rule for a text it is left with (an amount formatted).
     void applyLeaveRule(QWidget* field, const CardField& desc);

@@ -121,6 +121,24 @@ void CardRecord::last() {
 }
 
 void CardRecord::save() {
+    // The field being edited holds a text its leave rule would replace (no
+    // amount, which would be stored as zero): the user has not seen what
+    // would be stored, so nothing is, and the field is theirs to correct.
+    if (QWidget* field = keys_.currentField()) {
+        const CardField* desc = layout_.fieldOf(field);
+        const QString typed = cardcontrols::widgetText(field);
+        if (desc && !takesText(*desc, typed)) {
+            // The message takes the focus, which does not leave the field:
+            // it keeps the text typed, for the user to correct.
+            keys_.setCurrentField(nullptr);
+            // The field as its label names it, without the colons.
+            const QString name = QString::fromUtf8(desc->label).remove(u':').simplified();
+            seams::messages().warning(archivemsg::notAnAmount(name, typed));
+            keys_.setCurrentField(field);
+            focusField(field);
+            return;
+        }
+    }
     if (definition_.leaveFieldOnSave) {
         // Leave the field being edited, so that its text is final (an
         // amount is formatted) before the card is read.
@@ -174,7 +192,7 @@ void CardRecord::save() {
         if (!ok) return showAccessError(definition_.plainAccessErrorOnSave);
         showStored();
         if (window_.recordStored(shown, false)) {
-            seams::messages().information(archivemsg::recordUpdated());
+            seams::messages().informationOkCancel(archivemsg::recordUpdated());
         }
     } else {
         const qsizetype number = file.append(record);
@@ -183,7 +201,7 @@ void CardRecord::save() {
         showStored();
         setPosition(number);
         if (window_.recordStored(number, true)) {
-            seams::messages().information(definition_.insertedMessage);
+            seams::messages().informationOkCancel(definition_.insertedMessage);
         }
     }
 }
@@ -284,7 +302,7 @@ void CardRecord::duplicate() {
     setPosition(0);
     keys_.focusFirstField();
     window_.cardDuplicated();
-    seams::messages().information(archivemsg::duplicateReady());
+    seams::messages().informationOkCancel(archivemsg::duplicateReady());
 }
 
 void CardRecord::clearAttachmentLabels() {
@@ -306,5 +324,5 @@ void CardRecord::showAccessError(bool plain) {
 }
 
 void CardRecord::showEmptyArchive() {
-    seams::messages().information(archivemsg::emptyArchive());
+    seams::messages().informationOkCancel(archivemsg::emptyArchive());
 }

@@ -54,8 +54,16 @@ int SummaryWindow::exec() {
 }
 
 void SummaryWindow::openChosen() {
-    const PickerMode load = loadIntoCard(definition_.cardWindow);
-    applyChosenLine(*list_, *definition_.layout, archive_, definition_.itemText, &load);
+    if (keepChosen_) {
+        const qsizetype index = list_->selectedIndex();
+        if (index >= 0) {
+            chosen_ = recordForLine(*definition_.layout, archive_, list_->lines().at(index),
+                                    definition_.itemText);
+        }
+    } else {
+        const PickerMode load = loadIntoCard(definition_.cardWindow);
+        applyChosenLine(*list_, *definition_.layout, archive_, definition_.itemText, &load);
+    }
     accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "lists/ListDefinitions.h"
 #include "windows/GuiListActions.h"
@@ -23,6 +24,12 @@ public:
     // the user stops it.
     bool build();
     void openChosen();
+    // Opened away from its card (the launcher's panel): a double-click
+    // closes the window with the chosen record kept in chosen(), which the
+    // opener shows in the card, instead of loading it into a card that is
+    // not on the screen.
+    void keepChosen() { keepChosen_ = true; }
+    const std::optional<FoundRecord>& chosen() const { return chosen_; }
     RecordListWidget* list() const { return list_; }
 
     // Reads the list before the window shows: a list the user stops never
@@ -36,5 +43,7 @@ private:
     const SummaryDefinition& definition_;
     QString archive_;
     RecordListWidget* list_;
+    bool keepChosen_ = false;
+    std::optional<FoundRecord> chosen_;
     ReadOnOpen opening_{this, [this] { return build(); }};
 };

@@ -32,6 +32,56 @@ TEST(CommandLineConventions, HelpAndVersionPrintAndEndWithoutWindows) {
     EXPECT_FALSE(commandline::wantsCommand({QStringLiteral("selvadoro"), QStringLiteral("-x")}));
 }
 
+// A usage error prints its problem, the usage of that command alone (every
+// form of it) and where the whole help is, with status 2.
+TEST(CommandLineConventions, AUsageErrorShowsTheUsageOfItsCommandOnly) {
+    const struct {
+        QStringList args;
+        QString problem;
+        QStringList forms;
+    } cases[] = {
+        {{QStringLiteral("nessuno")}, QStringLiteral("Comando sconosciuto: nessuno"), {}},
+        {{QStringLiteral("cerca")},
+         QStringLiteral("Indicare l'archivio."),
+         {QStringLiteral("cerca ARCHIVIO [--anno AAAA] [Campo=testo ...]")}},
+        {{QStringLiteral("lettere"), QStringLiteral("2")},
+         QStringLiteral("Indicare il numero della comunicazione e una sola fra --pdf FILE e "
+                        "--eml CARTELLA."),
+         {QStringLiteral("lettere N --pdf FILE | --eml CARTELLA")}},
+        {{QStringLiteral("controlla"), QStringLiteral("cf")},
+         QStringLiteral("Indicare il tipo di controllo e il valore da controllare."),
+         {QStringLiteral("controlla cf|piva|iban|carta VALORE")}},
+        {{QStringLiteral("esporta"), QStringLiteral("armeria")},
+         QStringLiteral("Archivio sconosciuto: armeria"),
+         {QStringLiteral("esporta ARCHIVIO [--anno AAAA] [--formato xls|xlsx|csv|ics] "
+                         "[--file PERCORSO]")}},
+        {{QStringLiteral("etichette"), QStringLiteral("anagrafica")},
+         QStringLiteral("Manca l'opzione --pdf con il file da scrivere."),
+         {QStringLiteral("etichette ARCHIVIO [Campo=testo ...] [--formato "
+                         "3x8|3x7|2x7|personalizzato] [--inizio N] --pdf FILE")}},
+        {{QStringLiteral("importa"), QStringLiteral("armeria")},
+         QStringLiteral("Archivio sconosciuto: armeria"),
+         {QStringLiteral("importa ARCHIVIO --file FILE [--anno AAAA] [--prova] [--separatore X] "
+                         "[--codifica utf-8|cp1252] [--colonne \"Titolo=Campo,...\"] "
+                         "[--tutto-o-niente] [--doppioni] [--taglia]")}},
+        {{QStringLiteral("backup"), QStringLiteral("--conserva")},
+         QStringLiteral("--conserva vuole un valore, una volta."),
+         {QStringLiteral("backup [--destinazione CARTELLA] [--conserva N]"),
+          QStringLiteral("backup --elenco [--destinazione CARTELLA]"),
+          QStringLiteral("backup --verifica FILE")}},
+        {{QStringLiteral("agenda"), QStringLiteral("--oggi"), QStringLiteral("31/02/2024")},
+         QStringLiteral("Data non valida: 31/02/2024"),
+         {QStringLiteral("agenda")}},
+    };
+    for (const auto& c : cases) {
+        const QString what = c.args.join(u' ');
+        const CommandResult result = runCommand(c.args);
+        EXPECT_EQ(result.status, 2) << qPrintable(what);
+        EXPECT_EQ(result.err, c.problem + u'\n' + usageTail(c.forms)) << qPrintable(what);
+        EXPECT_EQ(result.out, QString()) << qPrintable(what);
+    }
+}
+
 TEST(CommandLineConventions, TheWindowsNeedADisplayWhereThePlatformNeedsOne) {
     const struct {
         const char* platform;

@@ -478,4 +478,20 @@ TEST_F(MailingCommands, ALetterToTheLongestAddressWrapsItReadably) {
                              "Vecchia 127/B 50012 Bagno a Ripoli (FI)"));
 }
 
+// A communication the archive does not have is named with the cause, never
+// with an empty reason after the colon.
+TEST_F(MailingCommands, AMissingCommunicationIsNamedWithItsCause) {
+    writeMessage("Avviso", "Caro {Nome}.");
+    for (const char* number : {"99", "3", "0"}) {
+        const CommandResult result =
+            runCommand({QStringLiteral("lettere"), QString::fromLatin1(number),
+                        QStringLiteral("--pdf"), file("l.pdf")});
+        EXPECT_EQ(result.status, 1) << number;
+        EXPECT_EQ(result.err, QStringLiteral("La scheda %1 non si può leggere: %2: la scheda "
+                                             "richiesta non è presente nel file\n")
+                                  .arg(QString::fromLatin1(number), file("Comunicazioni.pro")));
+    }
+    EXPECT_FALSE(QFile::exists(file("l.pdf")));
+}
+
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "base/Cp1252.h"
 #include "base/GuiShell.h"
+#include "base/Seams.h"
 #include "communications/TfrmComunicazioni.h"
 #include "deadlines/TfrmScadenzario.h"
 #include "hunters/TfrmAnagrafica.h"
@@ -255,6 +256,54 @@ TEST_P(AmountCardTest, AnAmountSavedWithoutLeavingItsFieldIsStoredFormatted) {
     EXPECT_EQ(messages().take().front().left(10), QStringLiteral("La scheda "));
     EXPECT_EQ(storedText(row.amount), QStringLiteral("75,50"));
     EXPECT_EQ(card->controlText(QString::fromLatin1(row.amount)), QStringLiteral("75,50"));
+}
+
+// Save pressed in an amount field holding no amount ("12,3,4") would store
+// a zero the user never saw: it warns, naming the field and the text,
+// stores nothing and gives the field back as typed. Left, the field shows
+// what it takes (zero), and that is what Save then stores.
+TEST_P(AmountCardTest, ATextThatIsNoAmountIsNotSavedUnseen) {
+    const CardRow& row = GetParam();
+    const QString amount = QString::fromLatin1(row.amount);
+    QString label;
+    for (const CardField& f : card->definition().fields) {
+        const auto& layoutField = card->definition().layout->fields[std::size_t(f.field.index)];
+        if (amount == QLatin1String(layoutField.control)) label = QString::fromUtf8(f.label);
+    }
+    ASSERT_FALSE(label.isEmpty());
+    label = label.remove(u':').simplified();
+    card->setFieldText(amount, QString());
+    typeInto(row.amount, QStringLiteral("12,3,4"));
+    // The message box takes the focus from the field while it shows.
+    struct FocusTakingMessages final : Messages {
+        void warning(const QString& text) override {
+            if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+            testSeams().messages.warning(text);
+        }
+        void information(const QString& text) override { testSeams().messages.information(text); }
+        void informationOkCancel(const QString& text) override {
+            testSeams().messages.informationOkCancel(text);
+        }
+        void error(const QString& text) override { testSeams().messages.error(text); }
+        void plain(const QString& text) override { testSeams().messages.plain(text); }
+        bool confirm(const QString& text) override { return testSeams().messages.confirm(text); }
+    } focusTaking;
+    seams::setMessages(&focusTaking);
+    clickSave();
+    seams::setMessages(&testSeams().messages);
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown.front().kind, ShownMessage::Kind::Warning);
+    EXPECT_EQ(messages().take(),
+              QStringList{archivemsg::notAnAmount(label, QStringLiteral("12,3,4"))});
+    EXPECT_TRUE(stored().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), field(row.amount));
+    EXPECT_EQ(card->controlText(amount), QStringLiteral("12,3,4"));
+
+    card->control(card->definition().fields.front().field)->setFocus();
+    EXPECT_EQ(card->controlText(amount), QStringLiteral("0,00"));
+    clickSave();
+    EXPECT_EQ(messages().take().size(), 1);
+    EXPECT_EQ(storedText(row.amount), QStringLiteral("0,00"));
 }
 
 // Whether a button shows the focus mark: the frame inside its left and

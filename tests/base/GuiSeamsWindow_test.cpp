@@ -43,6 +43,35 @@ TEST(QtMessagesTest, ShowStoredTextAsPlainText) {
     }
 }
 
+// A message that only tells something offers OK alone; the card windows'
+// and the checkers' information, warnings and errors keep OK and Annulla.
+TEST(QtMessagesTest, EachKindOfMessageShowsItsButtons) {
+    using Buttons = QMessageBox::StandardButtons;
+    QtMessages messages;
+    const QString text = QStringLiteral("Schede importate: 3 (dalla n. 1 alla n. 3).");
+    const struct {
+        std::function<void()> show;
+        Buttons buttons;
+    } cases[] = {
+        {[&] { messages.information(text); }, QMessageBox::Ok},
+        {[&] { messages.plain(text); }, QMessageBox::Ok},
+        {[&] { messages.informationOkCancel(text); }, QMessageBox::Ok | QMessageBox::Cancel},
+        {[&] { messages.warning(text); }, QMessageBox::Ok | QMessageBox::Cancel},
+        {[&] { messages.error(text); }, QMessageBox::Ok | QMessageBox::Cancel},
+    };
+    for (const auto& c : cases) {
+        Buttons shown;
+        whenModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            shown = box->standardButtons();
+            box->done(QMessageBox::Ok);
+        });
+        c.show();
+        EXPECT_EQ(shown, c.buttons);
+    }
+}
+
 // The alert sound's module, which the program loads at its first sound,
 // loads beside the program's own libraries and has every function the
 // program looks up in it.

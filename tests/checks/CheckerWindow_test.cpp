@@ -169,6 +169,9 @@ TEST_F(CheckerWindowTest, AVerdictIsShownAndClosesTheWindow) {
         QTest::mouseClick(controlla, Qt::LeftButton);
         ASSERT_EQ(messages().shown.size(), 1) << c.value;
         EXPECT_EQ(messages().shown.front().kind, c.kind) << c.value;
+        // The checkers' verdicts keep the boxes of the card windows: OK and
+        // Annulla, the answer unused.
+        EXPECT_TRUE(messages().shown.front().cancel) << c.value;
         EXPECT_EQ(messages().take(), QStringList{c.check(QString::fromLatin1(c.value)).message});
         EXPECT_FALSE(window->isVisible()) << c.value;
         EXPECT_EQ(window->result(), QDialog::Accepted) << c.value;

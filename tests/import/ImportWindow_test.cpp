@@ -13,6 +13,7 @@
 #include "app/Archives.h"
 #include "records/RecordCodec.h"
 #include "support/Fixtures.h"
+#include "support/TeamArchive.h"
 
 namespace {
 
@@ -96,6 +97,10 @@ TEST_F(ImportWindowTest, TheDryRunComesFirstThenTheImportWritesTheAcceptedRows) 
     find<QPushButton>("btnProva")->click();
     messages().answers = {true};
     find<QPushButton>("btnImporta")->click();
+    // The result is only told: OK alone.
+    ASSERT_EQ(messages().shown.size(), 2);
+    EXPECT_EQ(messages().shown.last().kind, ShownMessage::Kind::Information);
+    EXPECT_FALSE(messages().shown.last().cancel);
     EXPECT_EQ(messages().take(),
               (QStringList{"Si vogliono aggiungere 2 schede all'archivio squadre?",
                            "Schede importate: 2 (dalla n. 1 alla n. 2)."}));
@@ -112,6 +117,23 @@ TEST_F(ImportWindowTest, AnnullaDuringTheImportLeavesTheArchiveAsItWas) {
     find<QPushButton>("btnImporta")->click();
     EXPECT_TRUE(stored("squadre").isEmpty());
     EXPECT_EQ(messages().take().last(), "Importazione annullata: l'archivio è rimasto com'era.");
+}
+
+// The rows the trial would add were stored meanwhile (another station):
+// the import adds nothing and says why, never "0 schede" or an empty cause.
+TEST_F(ImportWindowTest, RowsStoredSinceTheTrialAreNotImportedAndTheMessageSaysWhy) {
+    choose("squadre", kTeams);
+    find<QPushButton>("btnProva")->click();
+    ASSERT_TRUE(find<QPushButton>("btnImporta")->isEnabled());
+    ASSERT_TRUE(writeTeams(archives::named(QStringLiteral("squadre"))->recordFile(),
+                           {{.name = "Alfa"}, {.name = "Beta"}}));
+    const QByteArray before = stored("squadre");
+    messages().answers = {true};
+    find<QPushButton>("btnImporta")->click();
+    EXPECT_EQ(messages().take().last(),
+              "Nessuna scheda importata: dopo la prova l'archivio è cambiato e nessuna riga del "
+              "file è più da aggiungere.");
+    EXPECT_EQ(stored("squadre"), before);
 }
 
 TEST_F(ImportWindowTest, TheLastMappingOfEachArchiveIsRemembered) {

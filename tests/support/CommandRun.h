@@ -12,6 +12,17 @@ struct CommandResult {
     QString err;
 };
 
+// What a usage error prints after its problem: the command's usage (each
+// form on a line) and where the whole help is.
+inline QString usageTail(const QStringList& forms) {
+    QString text;
+    for (qsizetype i = 0; i < forms.size(); ++i) {
+        text += (i == 0 ? QStringLiteral("Uso: selvadoro ") : QStringLiteral("     selvadoro ")) +
+                forms.at(i) + u'\n';
+    }
+    return text + QStringLiteral("selvadoro --help per l'elenco completo\n");
+}
+
 inline CommandResult runCommand(const QStringList& args) {
     CommandResult result;
     QTextStream out(&result.out);

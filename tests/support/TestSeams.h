@@ -13,17 +13,25 @@ struct ShownMessage {
     enum class Kind { Warning, Information, Error, Plain, Confirm };
     Kind kind;
     QString text;
+    // The box offers Annulla beside OK (warnings, errors, the card windows'
+    // information); false: OK alone.
+    bool cancel = false;
 };
 
 class FakeMessages final : public Messages {
 public:
     void warning(const QString& text) override {
-        shown.append({ShownMessage::Kind::Warning, text});
+        shown.append({ShownMessage::Kind::Warning, text, true});
     }
     void information(const QString& text) override {
         shown.append({ShownMessage::Kind::Information, text});
     }
-    void error(const QString& text) override { shown.append({ShownMessage::Kind::Error, text}); }
+    void informationOkCancel(const QString& text) override {
+        shown.append({ShownMessage::Kind::Information, text, true});
+    }
+    void error(const QString& text) override {
+        shown.append({ShownMessage::Kind::Error, text, true});
+    }
     void plain(const QString& text) override { shown.append({ShownMessage::Kind::Plain, text}); }
     bool confirm(const QString& text) override;
 

@@ -492,6 +492,8 @@ TEST_F(TeamCardTest, DuplicateKeepsTheTextsAndTheFlagButNotTheAttachments) {
     click("cmdDuplica");
     EXPECT_EQ(messages().shown.size(), 1);
     EXPECT_EQ(messages().shown.front().kind, ShownMessage::Kind::Information);
+    // A card window's information keeps OK and Annulla.
+    EXPECT_TRUE(messages().shown.front().cancel);
     EXPECT_EQ(messages().take(), QStringList{archivemsg::duplicateReady()});
     EXPECT_EQ(position(), QString());
     EXPECT_EQ(QApplication::focusWidget(), field("txtSquadra"));
