@@ -10,6 +10,7 @@
 #include "app/CommandLists.h"
 #include "app/CommandMailing.h"
 #include "archive/FieldRules.h"
+#include "backup/Staging.h"
 #include "base/Seams.h"
 #include "base/TextRules.h"
 #include "checks/CommandControlla.h"
@@ -325,6 +326,13 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err) {
         err << "Comando sconosciuto: " << name << "\n\n" << usage();
         return 2;
     }
+    // A restore cut short is finished (or taken back) before anything reads,
+    // and what dead processes left in the staging place goes.
+    if (const QString settled = backup::staging::settleInterrupted(); !settled.isEmpty()) {
+        err << settled << '\n';
+        return 1;
+    }
+    backup::staging::removeStale();
     // "--oggi D" is today for the whole command.
     QStringList own = args.mid(2);
     const QString option = QStringLiteral("--oggi");
