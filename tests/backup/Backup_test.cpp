@@ -615,9 +615,12 @@ TEST_F(BackupTest, CommandsTakeCheckListAndTryARestore) {
         runCommand({QStringLiteral("backup"), QStringLiteral("--destinazione"), folder});
     ASSERT_EQ(taken.status, 0) << taken.err.toStdString();
     const QString zip = backup::list(folder).value(0).path;
-    EXPECT_EQ(taken.out.toStdString(), QStringLiteral("Backup scritto e verificato: %1 (7 file)\n")
-                                           .arg(QDir::toNativeSeparators(zip))
-                                           .toStdString());
+    EXPECT_EQ(
+        taken.out.toStdString(),
+        QStringLiteral("Backup scritto e verificato: %1 (7 file)\nLa cartella dei backup %2 "
+                       "è sullo stesso disco dei dati: non protegge da un guasto del disco.\n")
+            .arg(QDir::toNativeSeparators(zip), QDir::toNativeSeparators(folder))
+            .toStdString());
     const CommandResult checked =
         runCommand({QStringLiteral("backup"), QStringLiteral("--verifica"), zip});
     EXPECT_EQ(checked.status, 0) << checked.err.toStdString();
