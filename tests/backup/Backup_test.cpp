@@ -678,7 +678,8 @@ TEST_F(BackupTest, ARestoreStoppedAfterAnyStepIsFinishedByTheNextCommand) {
         ASSERT_EQ(restored.error, QStringLiteral("interrotto"));
         ASSERT_EQ(QDir(place).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
 
-        const CommandResult next = runCommand({QStringLiteral("cerca"), QStringLiteral("armi")});
+        const CommandResult next =
+            runCommand({QStringLiteral("cerca"), QStringLiteral("anagrafica")});
         EXPECT_EQ(next.status, 0) << next.err.toStdString();
         EXPECT_EQ(everything(), atBackup);
         EXPECT_TRUE(QDir(place).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
