@@ -66,8 +66,8 @@ protected:
         TestHunter homeless{.surname = "Rossini", .name = "Gioacchino"};
         ASSERT_TRUE(writeHunters(folder.filePath(QStringLiteral("Cacciatori.pro")),
                                  {rossi, nicolo, homeless}));
-        mailing::setAssociation({QStringLiteral("Associazione Cacciatori Senesi"), QString(),
-                                 QStringLiteral("segreteria@example.it")});
+        mailing::setAssociation({.name = QStringLiteral("Associazione Cacciatori Senesi"),
+                                 .email = QStringLiteral("segreteria@example.it")});
     }
     void TearDown() override { seams::setClock(nullptr); }
 
@@ -230,7 +230,7 @@ TEST_F(MailingCommands, AnUnreadableLogoIsSaidAndAMissingFolderWritesNothing) {
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("not a picture");
     broken.close();
-    mailing::setAssociation({QStringLiteral("Associazione"), file("logo.png"), QString()});
+    mailing::setAssociation({.name = QStringLiteral("Associazione"), .logo = file("logo.png")});
     const CommandResult cards = runCommand(
         {QStringLiteral("tessere"), QStringLiteral("anagrafica"), QStringLiteral("--stagione"),
          QStringLiteral("2024/2025"), QStringLiteral("--pdf"), file("tessere.pdf")});
