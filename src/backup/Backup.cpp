@@ -1026,6 +1026,9 @@ Outcome restore(const QString& zipPath, const QList<const ArchiveDefinition*>& a
         if (replacing) replacing(step, steps);
         return step != stopAt;
     };
+    // The folders that hold backups, remembered again if the settings of
+    // the backup forget them.
+    const QStringList backupFolders = listedFolders(readSettings());
     QString error;
     if (!staging::writeJournal(work.path(), journal, &error)) return failed(error);
     if (!next()) {
@@ -1056,6 +1059,10 @@ Outcome restore(const QString& zipPath, const QList<const ArchiveDefinition*>& a
     }
     held.clear();
     heldNew.clear();
+    for (auto it = backupFolders.crbegin(); it != backupFolders.crend(); ++it) {
+        QString ignored;
+        rememberFolder(*it, &ignored);
+    }
     if (progress) progress(6000, 6000);
     out.ok = true;
     out.path = before.path;  // the backup of the state before

@@ -98,12 +98,13 @@ bool removeFolder(const QString& folder) {
     return QDir(folder).removeRecursively();
 }
 
-// One move of a restore. The moves need no sync of their own: finish()
-// goes on from whatever subset of them reached the disk.
-bool move(const QString& from, const QString& to, QString* error) {
+// One move of a restore, its failure said of the data folder's file
+// `shown`. The moves need no sync of their own: finish() goes on from
+// whatever subset of them reached the disk.
+bool move(const QString& from, const QString& to, QString* error, const QString& shown = {}) {
     if (filelock::moveFile(from, to)) return true;
     if (error) {
-        *error = QDir::toNativeSeparators(to) + QStringLiteral(": ") +
+        *error = QDir::toNativeSeparators(shown.isEmpty() ? to : shown) + QStringLiteral(": ") +
                  fileerror::text(Cause::NotReplaced);
     }
     return false;
@@ -245,7 +246,7 @@ Result finish(const QString& folder, const Journal& journal, const std::function
         if (!QFileInfo::exists(fresh)) continue;  // already in place
         const QString old = oldPath(folder, i);
         if (QFileInfo::exists(target) && !QFileInfo::exists(old)) {
-            if (!move(target, old, error)) return Result::Failed;
+            if (!move(target, old, error, target)) return Result::Failed;
             if (!stepped()) return Result::Stopped;
         }
         if (!move(fresh, target, error)) return Result::Failed;
