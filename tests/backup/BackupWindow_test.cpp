@@ -150,9 +150,9 @@ TEST_F(BackupWindowTest, AFailedAutomaticBackupIsShownAtOnceAndOnTheLauncherAtTh
 TEST_F(BackupWindowTest, AFolderThatCannotWorkIsRefusedWhenSaved) {
     BackupWindow window(archives::all());
     window.show();
-    auto* folder = child<QLineEdit>(window, "edtCartella");
+    auto* folderEdit = child<QLineEdit>(window, "edtCartella");
     const QString stick = dataPath(QStringLiteral("chiavetta/Backup"));
-    folder->setText(QDir::toNativeSeparators(stick));
+    folderEdit->setText(QDir::toNativeSeparators(stick));
     QTest::mouseClick(child<QPushButton>(window, "btnSalva"), Qt::LeftButton);
     ASSERT_EQ(messages().shown.size(), 1);
     EXPECT_EQ(messages().shown.first().kind, ShownMessage::Kind::Error);
@@ -170,7 +170,7 @@ TEST_F(BackupWindowTest, AFolderThatCannotWorkIsRefusedWhenSaved) {
         probe.remove();
         GTEST_SKIP() << "permissions cannot be enforced here";
     }
-    folder->setText(QDir::toNativeSeparators(readOnly));
+    folderEdit->setText(QDir::toNativeSeparators(readOnly));
     QTest::mouseClick(child<QPushButton>(window, "btnSalva"), Qt::LeftButton);
     const QStringList shown = messages().take();
     ASSERT_EQ(shown.size(), 1);
