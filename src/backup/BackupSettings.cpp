@@ -111,14 +111,10 @@ bool writeSettings(const Settings& settings, QString* error) {
     return replaceFile(settingsPath(), content, error);
 }
 
-namespace {
-
 bool sameFolder(const QString& a, const QString& b) {
     return QDir::cleanPath(QFileInfo(a).absoluteFilePath()) ==
            QDir::cleanPath(QFileInfo(b).absoluteFilePath());
 }
-
-}  // namespace
 
 bool rememberFolder(const QString& folder, QString* error) {
     Settings settings = readSettings();

@@ -44,6 +44,8 @@ QString folderOf(const Settings& settings);
 Settings readSettings();
 bool writeSettings(const Settings& settings, QString* error);
 
+// Whether two paths name the same folder, whether it exists or not.
+bool sameFolder(const QString& a, const QString& b);
 // Remembers `folder` as one backups went to (when it is not the folder in
 // use), so that the list still shows them. False, with `error`, when the
 // settings cannot be written.

@@ -161,11 +161,12 @@ bool BackupWindow::storeSettings() {
     backup::Settings settings = backup::readSettings();
     const QString previous = backup::folderOf(settings);
     const QString folder = QDir::fromNativeSeparators(folder_->text().trimmed());
-    settings.folder = folder.isEmpty() || QFileInfo(folder) == QFileInfo(backup::defaultFolder())
+    // Compared by path: two folders not yet made are not the same one.
+    settings.folder = folder.isEmpty() || backup::sameFolder(folder, backup::defaultFolder())
                           ? QString()
                           : folder;
     const QString chosen = backup::folderOf(settings);
-    const bool changed = QFileInfo(chosen) != QFileInfo(previous);
+    const bool changed = !backup::sameFolder(chosen, previous);
     if (changed) {
         // A folder that cannot take backups is said now, not at the first
         // backup.

@@ -60,8 +60,12 @@ TEST_F(BackupWindowTest, ShowsTheSettingsWithTheAdviceAndTakesABackupWithProgres
     QTest::mouseClick(child<QPushButton>(window, "btnBackupOra"), Qt::LeftButton);
     const QList<backup::Listed> backups = backup::list(dataPath(QStringLiteral("Backup")));
     ASSERT_EQ(backups.size(), 1);
-    EXPECT_EQ(messages().take(), QStringList{QStringLiteral("Backup scritto e verificato:\n") +
-                                             QDir::toNativeSeparators(backups.first().path)});
+    EXPECT_EQ(messages().take(),
+              QStringList{QStringLiteral("Backup scritto e verificato:\n") +
+                          QDir::toNativeSeparators(backups.first().path) +
+                          QStringLiteral("\nLa cartella dei backup %1 è sullo stesso disco dei "
+                                         "dati: non protegge da un guasto del disco.")
+                              .arg(QDir::toNativeSeparators(dataPath(QStringLiteral("Backup"))))});
     EXPECT_TRUE(progress().begun.contains(QStringLiteral("Backup in corso...")));
     EXPECT_FALSE(progress().steps.isEmpty());
     EXPECT_EQ(child<QTreeWidget>(window, "lstBackup")->topLevelItemCount(), 1);
