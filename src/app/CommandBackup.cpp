@@ -47,6 +47,7 @@ int backupCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
         return usageError(err, QStringLiteral("Opzioni non valide: ") + options.join(u' '));
     }
     const backup::Settings settings = backup::readSettings();
+    const bool chosenFolder = !folder.isEmpty();
     if (folder.isEmpty()) folder = backup::folderOf(settings);
     int keep = settings.keep;
     if (!keepText.isEmpty()) {
@@ -71,19 +72,33 @@ int backupCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
         return 0;
     }
     if (listOnly) {
-        const QList<backup::Listed> backups = backup::list(folder);
-        if (backups.isEmpty()) {
-            out << "Nessun backup in " << QDir::toNativeSeparators(folder) << '\n';
-            return 0;
-        }
-        for (const backup::Listed& item : backups) {
-            out << QDir::toNativeSeparators(item.path) << "  "
-                << item.date.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) << "  "
-                << backup::sizeText(item.size) << '\n';
-            if (!item.error.isEmpty()) {
-                out << "  " << item.error << '\n';
-            } else {
-                printFiles(item.manifest, out);
+        // The folder in use, then those used before that still hold backups.
+        const QStringList folders =
+            chosenFolder ? QStringList{folder} : backup::listedFolders(settings);
+        for (const QString& listed : folders) {
+            const QList<backup::Listed> backups = backup::list(listed);
+            if (listed != folders.first() && backups.isEmpty()) continue;
+            if (backups.isEmpty()) {
+                out << "Nessun backup in " << QDir::toNativeSeparators(listed) << '\n';
+                continue;
+            }
+            if (listed != folders.first()) {
+                out << "Backup nella cartella usata prima " << QDir::toNativeSeparators(listed)
+                    << ":\n";
+            }
+            for (const backup::Listed& item : backups) {
+                out << QDir::toNativeSeparators(item.path) << "  "
+                    << item.date.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) << "  "
+                    << backup::sizeText(item.size);
+                if (const QString label = backup::label(item.manifest); !label.isEmpty()) {
+                    out << "  (" << label << ')';
+                }
+                out << '\n';
+                if (!item.error.isEmpty()) {
+                    out << "  " << item.error << '\n';
+                } else {
+                    printFiles(item.manifest, out);
+                }
             }
         }
         return 0;
@@ -95,6 +110,10 @@ int backupCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     out << "Backup scritto e verificato: " << QDir::toNativeSeparators(outcome.path) << " ("
         << outcome.manifest.files.size() << " file)\n";
+    if (!outcome.note.isEmpty()) out << outcome.note << '\n';
+    // Its backups are listed with those of the folder in use.
+    QString ignored;
+    if (chosenFolder) backup::rememberFolder(folder, &ignored);
     return 0;
 }
 
@@ -116,6 +135,14 @@ int restoreCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
             << outcome.manifest.date.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))
             << " cambierebbe (schede ora -> nel backup):\n";
         for (const backup::Change& change : backup::changes(outcome.manifest, archives::all())) {
+            if (change.isSettings) {
+                out << "  " << change.name << ": impostazioni "
+                    << (!change.inBackup ? "non nel backup (restano)"
+                        : change.differs ? "diverse (tornano quelle del backup) *"
+                                         : "uguali")
+                    << '\n';
+                continue;
+            }
             out << "  " << change.name << ": " << records(change.recordsNow) << " -> "
                 << records(change.recordsInBackup)
                 << (change.recordsNow == change.recordsInBackup ? "" : " *") << '\n';

@@ -9,6 +9,7 @@
 #include "app/CommandGuide.h"
 #include "app/CommandLists.h"
 #include "app/CommandMailing.h"
+#include "backup/Staging.h"
 #include "base/CommandArgs.h"
 #include "base/Seams.h"
 #include "base/TextRules.h"
@@ -364,6 +365,13 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err) {
         if (name == QLatin1String(c.name)) command = &c;
     }
     if (!command) return usageError(err, QStringLiteral("Comando sconosciuto: ") + name);
+    // A restore cut short is finished (or taken back) before anything reads,
+    // and what dead processes left in the staging place goes.
+    if (const QString settled = backup::staging::settleInterrupted(); !settled.isEmpty()) {
+        err << settled << '\n';
+        return 1;
+    }
+    backup::staging::removeStale();
     struct Running {
         explicit Running(const Command* command) { running = command; }
         ~Running() { running = nullptr; }

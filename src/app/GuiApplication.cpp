@@ -11,6 +11,7 @@
 #include "app/GuiArchives.h"
 #include "app/TfrmAvvio.h"
 #include "backup/BackupSettings.h"
+#include "backup/Staging.h"
 #include "base/GuiSeams.h"
 #include "base/GuiShell.h"
 #include "base/Paths.h"
@@ -134,6 +135,11 @@ int runGui(QApplication& app) {
     seams::setAlertSound(&sound);
     seams::setPrinting(&printing);
     seams::setProgress(&progress);
+    // A restore cut short is finished (or taken back) before any window reads.
+    if (const QString settled = backup::staging::settleInterrupted(); !settled.isEmpty()) {
+        messages.error(settled);
+    }
+    backup::staging::removeStale();
 
     int result;
     {

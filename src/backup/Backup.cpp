@@ -7,25 +7,27 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryDir>
+#include <QStorageInfo>
 #include <QThread>
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstring>
 #include <deque>
 #include <memory>
 #include <mutex>
 #include <numeric>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "backup/BackupSettings.h"
 #include "backup/Sha256.h"
+#include "backup/Staging.h"
 #include "backup/ZipArchive.h"
 #include "base/FileErrors.h"
 #include "base/FileLock.h"
@@ -44,6 +46,7 @@ namespace {
 using fileerror::Cause;
 
 const QString kTitle = QStringLiteral("Selvadoro - backup della cartella dei dati");
+constexpr char kBeforeRestore[] = "# prima del ripristino del backup del ";
 constexpr qint64 kManifestLimit = 16 * 1024 * 1024;
 constexpr qint64 kBlock = 1 << 20;
 
@@ -91,9 +94,14 @@ QRegularExpression yearPattern(const ArchiveDefinition& archive) {
     return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
 }
 
+// The password file and the settings: the backups' own (beside the
+// password file) and the windows' (Selvadoro.ini).
 QStringList plainOwnedNames() {
-    return {relative(accesspassword::passwordFilePath()), relative(settingsPath())};
+    return {relative(accesspassword::passwordFilePath()), relative(settingsPath()),
+            relative(paths::settingsFile())};
 }
+
+int stopAfter = -1;
 
 QString lockHolder(const QString& archive) {
     QFile lock(archive + QStringLiteral(".lock"));
@@ -347,6 +355,9 @@ QString checkEntries(const QString& zipPath, const QList<FileEntry>& files,
 // list must be that one.
 Outcome verifyZip(const QString& zipPath, const QList<const ArchiveDefinition*>& archives,
                   const WorkProgress& progress, const Manifest* expected) {
+    // A backup being written is checked against what was copied; any other
+    // one must fit the data folder's disk.
+    const qint64 room = expected ? -1 : QStorageInfo(paths::dataFolder()).bytesAvailable();
     Outcome out;
     out.path = zipPath;
     const auto failed = [&](const QString& reason) {
@@ -371,6 +382,12 @@ Outcome verifyZip(const QString& zipPath, const QList<const ArchiveDefinition*>&
     if (!reader.readAll(index.value(manifestName), &text, kManifestLimit)) {
         return failed(reader.errorString());
     }
+    if (reader.entries().at(index.value(manifestName)).size != text.size()) {
+        return failed(QStringLiteral("la voce %1 dichiara %2 byte, ne contiene %3")
+                          .arg(manifestName)
+                          .arg(reader.entries().at(index.value(manifestName)).size)
+                          .arg(text.size()));
+    }
     QString error;
     const auto manifest = parseManifest(text, &error);
     if (!manifest) return failed(error);
@@ -385,12 +402,41 @@ Outcome verifyZip(const QString& zipPath, const QList<const ArchiveDefinition*>&
             return failed(
                 QStringLiteral("la voce %1 non è un file della cartella dei dati").arg(file.name));
         }
+        if (!index.contains(file.name)) {
+            return failed(QStringLiteral("manca il file %1, indicato nell'elenco").arg(file.name));
+        }
+        const ziparchive::Entry& entry = reader.entries().at(index.value(file.name));
+        if (entry.isSpecial) {
+            return failed(
+                QStringLiteral("la voce %1 è un collegamento o un file speciale, non un file")
+                    .arg(file.name));
+        }
+        if (entry.size != file.size) {
+            return failed(QStringLiteral("la voce %1 dichiara %2 byte, l'elenco ne indica %3")
+                              .arg(file.name)
+                              .arg(entry.size)
+                              .arg(file.size));
+        }
+        if (isSettingsName(file.name) && file.size > kSettingsLimit) {
+            return failed(QStringLiteral("la voce %1 è troppo grande (%2) per un file di "
+                                         "impostazioni")
+                              .arg(file.name, sizeText(file.size)));
+        }
+        if (*kind > 0 && file.size % *kind != 0) {
+            return failed(QStringLiteral("la voce %1 non è fatta di schede intere (%2 byte, "
+                                         "ogni scheda ne ha %3)")
+                              .arg(file.name)
+                              .arg(file.size)
+                              .arg(*kind));
+        }
         if ((*kind > 0) != (file.records >= 0) ||
             (*kind > 0 && file.records != file.size / *kind)) {
             return failed(QStringLiteral("il numero di schede di %1 non torna").arg(file.name));
         }
-        if (!index.contains(file.name)) {
-            return failed(QStringLiteral("manca il file %1, indicato nell'elenco").arg(file.name));
+        if (room >= 0 && file.size > room) {
+            return failed(QStringLiteral("la voce %1 (%2) è più grande dello spazio libero sul "
+                                         "disco dei dati (%3)")
+                              .arg(file.name, sizeText(file.size), sizeText(room)));
         }
         listed.insert(file.name);
         total += file.size;
@@ -398,6 +444,11 @@ Outcome verifyZip(const QString& zipPath, const QList<const ArchiveDefinition*>&
     for (const ziparchive::Entry& entry : reader.entries()) {
         if (!listed.contains(entry.name)) {
             return failed(QStringLiteral("la voce %1 non è nell'elenco").arg(entry.name));
+        }
+        if (entry.isSpecial) {
+            return failed(
+                QStringLiteral("la voce %1 è un collegamento o un file speciale, non un file")
+                    .arg(entry.name));
         }
     }
     const QString reason = checkEntries(zipPath, manifest->files, index, progress, &out.cancelled);
@@ -433,8 +484,31 @@ bool isInside(const QString& folder, const QString& parent) {
     return a.startsWith(b);
 }
 
+// The nearest folder of `path` that exists (itself when it does).
+QString nearestExisting(const QString& path) {
+    QString at = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    while (!QFileInfo(at).isDir()) {
+        const QString up = QFileInfo(at).absolutePath();
+        if (up == at) break;
+        at = up;
+    }
+    return at;
+}
+
+// Why the last folder of `folder` cannot be made where it should be, or empty.
+QString missingParent(const QString& folder) {
+    const QString parent =
+        QFileInfo(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())).absolutePath();
+    if (QFileInfo(folder).isDir() || QFileInfo(parent).isDir()) return {};
+    return QStringLiteral(
+               "la cartella %1 non esiste: la chiavetta o il disco di rete è "
+               "collegato?")
+        .arg(QDir::toNativeSeparators(parent));
+}
+
 Outcome createWith(const QList<const ArchiveDefinition*>& archives, const QString& folder, int keep,
-                   const WorkProgress& progress, bool locksHeld, const QString& spared) {
+                   const WorkProgress& progress, bool locksHeld, const QString& spared,
+                   const QDateTime& beforeRestoreOf = {}) {
     Outcome out;
     const auto failed = [&](const QString& reason) {
         out.error = QStringLiteral("Backup non riuscito: ") + reason;
@@ -447,13 +521,23 @@ Outcome createWith(const QList<const ArchiveDefinition*>& archives, const QStrin
                               .arg(QDir::toNativeSeparators(folder), owned));
         }
     }
-    if (!QDir().mkpath(folder)) {
+    if (const QString missing = missingParent(folder); !missing.isEmpty()) return failed(missing);
+    if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) {
         return failed(QDir::toNativeSeparators(folder) + QStringLiteral(": ") +
                       fileerror::text(Cause::AccessDenied));
     }
-    QTemporaryDir staging(QDir::tempPath() + QStringLiteral("/selvadoro-backup-XXXXXX"));
+    if (!locksHeld) {
+        // A restore cut short is finished before its state is copied.
+        if (const QString settled = staging::settleInterrupted(); !settled.isEmpty()) {
+            return failed(settled);
+        }
+    }
+    staging::removeStale(folder);
+    const staging::Folder staging(QStringLiteral("backup"));
     if (!staging.isValid()) return failed(staging.errorString());
+    out.note = sameDiskNote(folder);
     Manifest manifest;
+    manifest.beforeRestoreOf = beforeRestoreOf;
     manifest.version = programinfo::version();
     manifest.date = seams::clock().now();
     manifest.date.setTime(QTime(manifest.date.time().hour(), manifest.date.time().minute(),
@@ -464,10 +548,9 @@ Outcome createWith(const QList<const ArchiveDefinition*>& archives, const QStrin
         return failed(out.cancelled ? QStringLiteral("annullato") : error);
     }
     // Written under a name of its own, then verified, then named.
+    // Named after its staging folder, which tells whether its process lives.
     const QString temporary =
-        QDir(folder).filePath(QStringLiteral(".Selvadoro-%1-%2.zip.tmp")
-                                  .arg(QCoreApplication::applicationPid())
-                                  .arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0')));
+        QDir(folder).filePath(QStringLiteral(".Selvadoro-%1.zip.tmp").arg(staging.id()));
     {
         ziparchive::Writer writer(temporary);
         bool ok = writer.isOpen();
@@ -525,6 +608,11 @@ QByteArray encodeManifest(const Manifest& manifest) {
         "data: " + manifest.date.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8() + '\n';
     text += "file: " + QByteArray::number(manifest.files.size()) + '\n';
     text += "# SHA-256, byte, schede, file\n";
+    if (manifest.beforeRestoreOf.isValid()) {
+        text += kBeforeRestore +
+                manifest.beforeRestoreOf.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8() +
+                '\n';
+    }
     for (const FileEntry& file : manifest.files) {
         text += file.sha256 + "  " + QByteArray::number(file.size) + "  " +
                 (file.records >= 0 ? QByteArray::number(file.records) : QByteArray("-")) + "  " +
@@ -558,6 +646,10 @@ std::optional<Manifest> parseManifest(const QByteArray& text, QString* error) {
         QStringLiteral("^([0-9a-f]{64})  ([0-9]+)  ([0-9]+|-)  (.+)$"));
     for (qsizetype i = 4; i < lines.size(); ++i) {
         const QString& row = lines.at(i);
+        if (row.startsWith(QLatin1String(kBeforeRestore))) {
+            manifest.beforeRestoreOf = QDateTime::fromString(
+                row.mid(int(std::strlen(kBeforeRestore))), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        }
         if (row.isEmpty() || row.startsWith(u'#')) continue;
         const auto match = line.match(row);
         if (!match.hasMatch()) return bad(QStringLiteral("riga %1").arg(i + 1));
@@ -616,6 +708,62 @@ std::optional<qsizetype> ownedKind(const QString& name,
         if (name.startsWith(folder + u'/')) return 0;
     }
     return std::nullopt;
+}
+
+bool isSettingsName(const QString& name) {
+    return plainOwnedNames().contains(name);
+}
+
+QString label(const Manifest& manifest) {
+    if (!manifest.beforeRestoreOf.isValid()) return {};
+    return QStringLiteral("prima del ripristino del ") +
+           manifest.beforeRestoreOf.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+}
+
+QString checkFolder(const QString& folder) {
+    if (const QString missing = missingParent(folder); !missing.isEmpty()) {
+        return QStringLiteral("La cartella dei backup non si può usare: ") + missing;
+    }
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir()) {
+        return QStringLiteral(
+                   "La cartella dei backup non si può usare: %1 è un file, non una "
+                   "cartella.")
+            .arg(QDir::toNativeSeparators(folder));
+    }
+    // Written where the first backup will write: the folder, or the folder
+    // that will hold it.
+    const QString where = info.isDir() ? folder : info.absolutePath();
+    QFile probe(QDir(where).filePath(
+        QStringLiteral(".Selvadoro-prova-%1").arg(QCoreApplication::applicationPid())));
+    const bool written = probe.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                         probe.write("prova\n", 6) == 6 && probe.flush();
+    const QString why = fileerror::of(probe);
+    probe.close();
+    const bool removed = probe.remove() || !probe.exists();
+    if (!written || !removed) {
+        return QStringLiteral("La cartella dei backup %1 non si può usare: %2.")
+            .arg(QDir::toNativeSeparators(folder),
+                 written ? fileerror::text(Cause::NotRemoved) : why);
+    }
+    return {};
+}
+
+QString sameDiskNote(const QString& folder) {
+    const QStorageInfo target(nearestExisting(folder));
+    const QStorageInfo data(paths::dataFolder());
+    if (!target.isValid() || !data.isValid() || target.rootPath() != data.rootPath() ||
+        target.device() != data.device()) {
+        return {};
+    }
+    return QStringLiteral(
+               "La cartella dei backup %1 è sullo stesso disco dei dati: non protegge "
+               "da un guasto del disco.")
+        .arg(QDir::toNativeSeparators(folder));
+}
+
+void stopNextRestoreAfter(int steps) {
+    stopAfter = steps;
 }
 
 QString sizeText(qint64 bytes) {
@@ -690,11 +838,31 @@ QList<Change> changes(const Manifest& manifest, const QList<const ArchiveDefinit
     for (auto it = now.cbegin(); it != now.cend(); ++it) rows.append({it.key(), it.value(), -1});
     std::sort(rows.begin(), rows.end(),
               [](const Change& a, const Change& b) { return a.name < b.name; });
+    // The settings after the archives, each saying whether it differs.
+    for (const QString& name : plainOwnedNames()) {
+        if (name == relative(accesspassword::passwordFilePath())) continue;
+        Change row;
+        row.name = name;
+        row.isSettings = true;
+        QFile file(paths::dataFile(name));
+        row.existsNow = file.open(QIODevice::ReadOnly);
+        Sha256 hash;
+        QByteArray piece;
+        while (row.existsNow && !(piece = file.read(kBlock)).isEmpty()) hash.add(piece);
+        for (const FileEntry& entry : manifest.files) {
+            if (entry.name != name) continue;
+            row.inBackup = true;
+            row.differs = !row.existsNow || entry.sha256 != hash.hex();
+        }
+        if (!row.inBackup) row.differs = false;
+        if (row.existsNow || row.inBackup) rows.append(row);
+    }
     return rows;
 }
 
 Outcome restore(const QString& zipPath, const QList<const ArchiveDefinition*>& archives,
                 const QString& backupFolder, int keep, const WorkProgress& progress) {
+    const int stopAt = std::exchange(stopAfter, -1);
     Outcome out;
     out.path = zipPath;
     const auto failed = [&](const QString& reason) {
@@ -703,6 +871,10 @@ Outcome restore(const QString& zipPath, const QList<const ArchiveDefinition*>& a
             QStringLiteral("Ripristino non eseguito, i file sono rimasti come erano: ") + reason;
         return out;
     };
+    if (const QString settled = staging::settleInterrupted(); !settled.isEmpty()) {
+        return failed(settled);
+    }
+    staging::removeStale();
     // The chosen backup, read whole before anything is touched.
     const Outcome checked = verifyZip(zipPath, archives, part(progress, 0, 6), nullptr);
     if (!checked.ok) {
@@ -717,12 +889,8 @@ Outcome restore(const QString& zipPath, const QList<const ArchiveDefinition*>& a
     for (const FileEntry& file : manifest.files) {
         if (file.records >= 0) recordNames.append(file.name);
     }
-    QHash<QString, qsizetype> sizes;
     for (const OwnedFile& file : ownedFiles(archives)) {
-        if (file.recordSize > 0) {
-            sizes.insert(file.name, file.recordSize);
-            if (!recordNames.contains(file.name)) recordNames.append(file.name);
-        }
+        if (file.recordSize > 0 && !recordNames.contains(file.name)) recordNames.append(file.name);
     }
     for (const QString& name : recordNames) {
         const QString path = paths::dataFile(name);
@@ -742,16 +910,26 @@ Outcome restore(const QString& zipPath, const QList<const ArchiveDefinition*>& a
             const auto kind = ownedKind(name, archives);
             auto file = std::make_unique<RecordFile>(path, kind.value_or(1));
             if (!file->open(RecordFile::Access::Write)) {
-                out.error = QStringLiteral("Ripristino impossibile: l'archivio %1 è in uso (%2).")
+                out.error = QStringLiteral(
+                                "Ripristino impossibile: l'archivio %1 non si può "
+                                "bloccare (%2).")
                                 .arg(name, file->errorString());
                 return out;
             }
             held.push_back(std::move(file));
         } else {
             auto lock = std::make_unique<LockFile>(path + QStringLiteral(".lock"));
-            if (lock->acquire(QDeadlineTimer(15000)) != LockFile::Result::Locked) {
+            const LockFile::Result locked = lock->acquire(QDeadlineTimer(15000));
+            if (locked == LockFile::Result::TimedOut) {
                 out.error =
                     QStringLiteral("Ripristino impossibile: l'archivio %1 è in uso.").arg(name);
+                return out;
+            }
+            if (locked != LockFile::Result::Locked) {
+                out.error = QStringLiteral(
+                                "Ripristino impossibile: l'archivio %1 non si può "
+                                "bloccare (%2).")
+                                .arg(name, lock->errorString());
                 return out;
             }
             heldNew.push_back(std::move(lock));
@@ -759,8 +937,8 @@ Outcome restore(const QString& zipPath, const QList<const ArchiveDefinition*>& a
     }
 
     // The present state first, so that the restore can itself be undone.
-    const Outcome before =
-        createWith(archives, backupFolder, keep, part(progress, 1, 6), true, zipPath);
+    const Outcome before = createWith(archives, backupFolder, keep, part(progress, 1, 6), true,
+                                      zipPath, manifest.date);
     if (!before.ok) {
         out.cancelled = before.cancelled;
         return failed(out.cancelled ? QStringLiteral("annullato")
@@ -769,35 +947,42 @@ Outcome restore(const QString& zipPath, const QList<const ArchiveDefinition*>& a
                                           before.error);
     }
 
-    // Every file of the backup written beside its place, checked again.
-    QTemporaryDir staging(paths::dataFile(QStringLiteral(".ripristino-XXXXXX")));
-    if (!staging.isValid()) {
-        return failed(QDir::toNativeSeparators(paths::dataFolder()) + QStringLiteral(": ") +
-                      staging.errorString());
+    // Room for every file of the backup beside the files it replaces.
+    qint64 total = 0;
+    for (const FileEntry& file : manifest.files) total += file.size;
+    const qint64 room = QStorageInfo(paths::dataFolder()).bytesAvailable();
+    if (room >= 0 && total > room) {
+        return failed(QStringLiteral("%1: il ripristino richiede %2, sul disco dei dati ne "
+                                     "restano %3.")
+                          .arg(fileerror::text(Cause::DiskFull), sizeText(total), sizeText(room)));
     }
+
+    // Every file of the backup written beside its place, checked again.
+    staging::Folder work(QStringLiteral("ripristino"));
+    if (!work.isValid()) return failed(work.errorString());
     ziparchive::Reader reader(zipPath);
     if (!reader.open()) return failed(reader.errorString());
     QHash<QString, qsizetype> index;
     for (qsizetype i = 0; i < reader.entries().size(); ++i)
         index.insert(reader.entries().at(i).name, i);
     const WorkProgress extracting = part(progress, 2, 6);
-    qint64 total = 0;
-    for (const FileEntry& file : manifest.files) total += file.size;
     qint64 done = 0;
+    QDir().mkpath(work.path() + QStringLiteral("/nuovi"));
     for (qsizetype i = 0; i < manifest.files.size(); ++i) {
         const FileEntry& file = manifest.files.at(i);
-        QFile target(staging.path() + QStringLiteral("/nuovi/") + QString::number(i));
-        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile target(work.path() + QStringLiteral("/nuovi/") + QString::number(i));
         if (!target.open(QIODevice::WriteOnly)) {
             return failed(target.fileName() + QStringLiteral(": ") + fileerror::of(target));
         }
         Sha256 hash;
         bool written = true;
+        qint64 size = 0;
         const bool read = reader.read(index.value(file.name), [&](QByteArrayView piece) {
             hash.add(piece);
             done += piece.size();
-            if (target.write(piece.data(), piece.size()) != piece.size()) {
-                written = false;
+            size += piece.size();
+            if (size > file.size || target.write(piece.data(), piece.size()) != piece.size()) {
+                written = size <= file.size;
                 return false;
             }
             if (extracting && !extracting(done, total)) {
@@ -810,74 +995,74 @@ Outcome restore(const QString& zipPath, const QList<const ArchiveDefinition*>& a
         if (!written || !filelock::syncFile(target)) {
             return failed(target.fileName() + QStringLiteral(": ") + fileerror::of(target));
         }
-        if (!read) return failed(reader.errorString());
-        if (hash.hex() != file.sha256) {
+        if (!read && size <= file.size) return failed(reader.errorString());
+        if (size != file.size || hash.hex() != file.sha256) {
             return failed(QStringLiteral("il file %1 non corrisponde all'elenco").arg(file.name));
         }
         target.close();
     }
 
-    // Each file replaced whole; every step is remembered so that a failure
-    // puts everything back.
-    struct Step {
-        QString target;
-        QString old;  // where the file it replaced was moved, empty if none
-        bool placed = false;
-    };
-    std::vector<Step> steps;
-    QStringList madeFolders;
-    const auto undo = [&] {
-        for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
-            if (it->placed) QFile::remove(it->target);
-            if (!it->old.isEmpty()) filelock::moveFile(it->old, it->target);
+    // The journal on the disk, then each file replaced whole: a failure
+    // puts everything back, a kill leaves it to the next start.
+    staging::Journal journal;
+    journal.zipPath = zipPath;
+    for (const FileEntry& file : manifest.files) {
+        journal.files.append({file.name, file.records >= 0});
+        QStringList missing;
+        for (QString f = QFileInfo(file.name).path(); f != u"." && !f.isEmpty();
+             f = QFileInfo(f).path()) {
+            if (QFileInfo(paths::dataFile(f)).isDir()) break;
+            missing.prepend(f);
         }
-        for (auto it = madeFolders.crbegin(); it != madeFolders.crend(); ++it) {
-            QDir().rmdir(*it);
+        for (const QString& f : missing) {
+            if (!journal.folders.contains(f)) journal.folders.append(f);
         }
-    };
-    const WorkProgress replacing = part(progress, 3, 6);
-    QDir().mkpath(staging.path() + QStringLiteral("/vecchi"));
-    for (qsizetype i = 0; i < manifest.files.size(); ++i) {
-        const FileEntry& file = manifest.files.at(i);
-        Step step;
-        step.target = paths::dataFile(file.name);
-        const QString folder = QFileInfo(step.target).absolutePath();
-        if (!QFileInfo(folder).isDir()) {
-            QStringList missing;
-            for (QString f = folder; !QFileInfo(f).exists(); f = QFileInfo(f).absolutePath()) {
-                missing.prepend(f);
-            }
-            if (!QDir().mkpath(folder)) {
-                undo();
-                return failed(QDir::toNativeSeparators(folder) + QStringLiteral(": ") +
-                              fileerror::text(Cause::AccessDenied));
-            }
-            madeFolders += missing;
-        }
-        if (QFileInfo::exists(step.target)) {
-            const QString old = staging.path() + QStringLiteral("/vecchi/") + QString::number(i);
-            if (!filelock::moveFile(step.target, old)) {
-                undo();
-                return failed(QDir::toNativeSeparators(step.target) + QStringLiteral(": ") +
-                              fileerror::text(Cause::NotReplaced));
-            }
-            step.old = old;
-        }
-        steps.push_back(step);
-        if (!filelock::moveFile(staging.path() + QStringLiteral("/nuovi/") + QString::number(i),
-                                step.target)) {
-            undo();
-            return failed(QDir::toNativeSeparators(step.target) + QStringLiteral(": ") +
-                          fileerror::text(Cause::NotReplaced));
-        }
-        steps.back().placed = true;
-        if (replacing) replacing(i + 1, manifest.files.size());
     }
-    QSet<QString> folders;
-    for (const Step& step : steps) folders.insert(QFileInfo(step.target).absolutePath());
-    for (const QString& folder : folders) filelock::syncFolder(folder);
+    const WorkProgress replacing = part(progress, 3, 6);
+    const qint64 steps = 2 * manifest.files.size() + journal.folders.size() + 2;
+    int step = 0;
+    const auto next = [&] {
+        ++step;
+        if (replacing) replacing(step, steps);
+        return step != stopAt;
+    };
+    // The folders that hold backups, remembered again if the settings of
+    // the backup forget them.
+    const QStringList backupFolders = listedFolders(readSettings());
+    QString error;
+    if (!staging::writeJournal(work.path(), journal, &error)) return failed(error);
+    if (!next()) {
+        work.keep();
+        out.error = QStringLiteral("interrotto");
+        return out;
+    }
+    const staging::Result result = staging::finish(work.path(), journal, next, &error);
+    if (result == staging::Result::Stopped) {
+        work.keep();
+        out.error = QStringLiteral("interrotto");
+        return out;
+    }
+    if (result == staging::Result::Failed) {
+        if (!staging::takeBack(work.path(), journal)) {
+            work.keep();  // the next start settles it
+            out.error = QStringLiteral("Ripristino non riuscito: ") + error +
+                        QStringLiteral("\nAl prossimo avvio Selvadoro lo completa o lo annulla.");
+            return out;
+        }
+        return failed(error);
+    }
+    staging::endJournal(work.path());
+    if (!next()) {
+        work.keep();
+        out.error = QStringLiteral("interrotto");
+        return out;
+    }
     held.clear();
     heldNew.clear();
+    for (auto it = backupFolders.crbegin(); it != backupFolders.crend(); ++it) {
+        QString ignored;
+        rememberFolder(*it, &ignored);
+    }
     if (progress) progress(6000, 6000);
     out.ok = true;
     out.path = before.path;  // the backup of the state before

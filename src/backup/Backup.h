@@ -42,7 +42,14 @@ struct Manifest {
     QString version;
     QDateTime date;
     QList<FileEntry> files;
+    // For the backup of the state before a restore: the date of the backup
+    // restored (a comment line of the list, which earlier versions skip).
+    QDateTime beforeRestoreOf;
 };
+
+// How the list tells a backup apart: "prima del ripristino del 07/03/2026
+// 10:30:00" for the state saved before a restore, else empty.
+QString label(const Manifest& manifest);
 
 QByteArray encodeManifest(const Manifest& manifest);
 // Nothing when the text is not a whole list (the reason in `error`).
@@ -53,6 +60,10 @@ struct OwnedFile {
     QString name;              // relative to the data folder, "/" between folders
     qsizetype recordSize = 0;  // a record file's record size, 0 for other files
 };
+// The largest settings or password file a backup may hold.
+inline constexpr qint64 kSettingsLimit = 1 << 20;
+// Whether a name is one of the settings or password files.
+bool isSettingsName(const QString& name);
 QList<OwnedFile> ownedFiles(const QList<const ArchiveDefinition*>& archives);
 // What a name stored in a backup may be: a record file (its record size),
 // another file the program owns (0), or nothing for a name it never
@@ -71,16 +82,31 @@ struct Outcome {
     bool cancelled = false;
     QString path;   // the backup written or read
     QString error;  // in Italian, when not ok
+    QString note;   // in Italian, what the user should know of a good one
     Manifest manifest;
 };
 
-// Takes a backup into `folder` (created when missing) and keeps the newest
-// `keep` backups there. `progress` hears how far it is and may cancel.
+// Whether `folder` can take backups: its parent must exist (only the last
+// folder is created: a missing parent is a USB stick or a network disk not
+// connected), and a probe file must be written there and removed. Empty
+// when it can; otherwise why not, in Italian. The folder is not created.
+QString checkFolder(const QString& folder);
+// "La cartella dei backup … è sullo stesso disco dei dati: non protegge da
+// un guasto del disco." when it is, else empty.
+QString sameDiskNote(const QString& folder);
+
+// Takes a backup into `folder` (the last folder created when missing) and
+// keeps the newest `keep` backups there. `progress` hears how far it is and
+// may cancel. Stale staging of processes that are gone is removed first.
 Outcome create(const QList<const ArchiveDefinition*>& archives, const QString& folder, int keep,
                const WorkProgress& progress = {});
 
 // Reads a backup whole: every entry decompressed and compared with the
-// list, every name one the program owns.
+// list, every name one the program owns, every entry a plain file whose
+// size the zip, the list and the kind of file agree on (a settings or
+// password file at most kSettingsLimit, a record file whole records, none
+// larger than the free space of the data folder's disk). Memory stays
+// bounded whatever the zip declares.
 Outcome verify(const QString& zipPath, const QList<const ArchiveDefinition*>& archives,
                const WorkProgress& progress = {});
 
@@ -97,19 +123,31 @@ QList<Listed> list(const QString& folder);
 
 // What a restore of `manifest` would change: per record file, its records
 // now (-1: no file) and in the backup (-1: not in the backup).
+// A settings file has a line of its own, saying whether it differs.
 struct Change {
     QString name;
     qint64 recordsNow = -1;
     qint64 recordsInBackup = -1;
+    bool isSettings = false;
+    bool existsNow = false;
+    bool inBackup = false;
+    bool differs = false;
 };
 QList<Change> changes(const Manifest& manifest, const QList<const ArchiveDefinition*>& archives);
 
 // Puts the files of the backup back in the data folder: first a backup of
 // the present state into `backupFolder`, then the chosen zip verified
-// whole, then each file replaced whole under its archive's lock. Refused
-// while another station holds the lock of an archive. Any failure leaves
-// every file as it was. Files the backup does not hold are left alone.
+// whole, then each file replaced whole under its archive's lock, through
+// the journal of staging::finish. Refused while another station holds the
+// lock of an archive, or when the disk lacks the room. Any failure leaves
+// every file as it was; a kill leaves it to the next start to finish. Files
+// the backup does not hold are left alone.
 Outcome restore(const QString& zipPath, const QList<const ArchiveDefinition*>& archives,
                 const QString& backupFolder, int keep, const WorkProgress& progress = {});
+
+// For the tests of a restore cut short: the next restore stops, as a kill
+// would, once `steps` steps are done (the journal on the disk is step 1,
+// each folder made and file moved the next ones). -1: never.
+void stopNextRestoreAfter(int steps);
 
 }  // namespace backup

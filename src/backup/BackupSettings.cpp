@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "backup/Backup.h"
 #include "base/Paths.h"
@@ -51,11 +52,21 @@ QString folderOf(const Settings& settings) {
     return settings.folder.isEmpty() ? defaultFolder() : settings.folder;
 }
 
+// The settings file, when it is no larger than a settings file can be.
+QByteArray settingsContent() {
+    QFile file(settingsPath());
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kSettingsLimit) return {};
+    return file.read(kSettingsLimit);
+}
+
+QString previousKey(int i) {
+    return QStringLiteral("Precedente%1").arg(i + 1);
+}
+
 Settings readSettings() {
     Settings settings;
-    QFile file(settingsPath());
-    if (!file.open(QIODevice::ReadOnly)) return settings;
-    const QByteArray content = file.readAll();
+    const QByteArray content = settingsContent();
+    if (content.isEmpty()) return settings;
     settings.folder =
         loaded(ini::value(content, kSection, QStringLiteral("Cartella")).value_or(QString()));
     const QString frequency =
@@ -70,14 +81,16 @@ Settings readSettings() {
     settings.lastError =
         loaded(ini::value(content, kSection, QStringLiteral("UltimoErrore")).value_or(QString()));
     settings.lastError.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+    for (int i = 0; i < kRemembered; ++i) {
+        const QString folder =
+            loaded(ini::value(content, kSection, previousKey(i)).value_or(QString()));
+        if (!folder.isEmpty()) settings.previousFolders.append(folder);
+    }
     return settings;
 }
 
 bool writeSettings(const Settings& settings, QString* error) {
-    QByteArray content;
-    QFile file(settingsPath());
-    if (file.open(QIODevice::ReadOnly)) content = file.readAll();
-    file.close();
+    QByteArray content = settingsContent();
     QString frequency;
     for (const FrequencyName& f : kFrequencies) {
         if (f.frequency == settings.frequency) frequency = QString::fromLatin1(f.key);
@@ -90,7 +103,38 @@ bool writeSettings(const Settings& settings, QString* error) {
     content = ini::withValue(content, kSection, QStringLiteral("Conserva"),
                              QString::number(settings.keep));
     content = ini::withValue(content, kSection, QStringLiteral("UltimoErrore"), stored(lastError));
+    for (int i = 0; i < kRemembered; ++i) {
+        const QString folder = settings.previousFolders.value(i);
+        if (folder.isEmpty() && !ini::value(content, kSection, previousKey(i))) continue;
+        content = ini::withValue(content, kSection, previousKey(i), stored(folder));
+    }
     return replaceFile(settingsPath(), content, error);
+}
+
+bool sameFolder(const QString& a, const QString& b) {
+    return QDir::cleanPath(QFileInfo(a).absoluteFilePath()) ==
+           QDir::cleanPath(QFileInfo(b).absoluteFilePath());
+}
+
+bool rememberFolder(const QString& folder, QString* error) {
+    Settings settings = readSettings();
+    if (folder.isEmpty() || sameFolder(folder, folderOf(settings))) return true;
+    if (!settings.previousFolders.isEmpty() && sameFolder(settings.previousFolders.first(), folder))
+        return true;
+    settings.previousFolders.removeIf([&](const QString& f) { return sameFolder(f, folder); });
+    settings.previousFolders.prepend(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    while (settings.previousFolders.size() > kRemembered) settings.previousFolders.removeLast();
+    return writeSettings(settings, error);
+}
+
+QStringList listedFolders(const Settings& settings) {
+    QStringList folders{folderOf(settings)};
+    for (const QString& folder : settings.previousFolders) {
+        const bool listed = std::any_of(folders.cbegin(), folders.cend(),
+                                        [&](const QString& f) { return sameFolder(f, folder); });
+        if (!listed && QFileInfo(folder).isDir()) folders.append(folder);
+    }
+    return folders;
 }
 
 QString frequencyText(Frequency frequency) {

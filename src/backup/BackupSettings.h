@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "base/Seams.h"
 
@@ -22,7 +23,12 @@ struct Settings {
     Frequency frequency = Frequency::Daily;
     int keep = 10;
     QString lastError;  // the failure of the last automatic backup, if any
+    // Folders backups went to before, newest first, at most kRemembered:
+    // their backups are still listed.
+    QStringList previousFolders;
 };
+
+inline constexpr int kRemembered = 5;
 
 inline constexpr int kMinKeep = 1;
 inline constexpr int kMaxKeep = 999;
@@ -33,9 +39,19 @@ QString defaultFolder();
 // The folder in use: the chosen one, or the default.
 QString folderOf(const Settings& settings);
 
-// Missing or unreadable settings read as the defaults.
+// Missing or unreadable settings read as the defaults, and so does a file
+// larger than kSettingsLimit, which is never read whole.
 Settings readSettings();
 bool writeSettings(const Settings& settings, QString* error);
+
+// Whether two paths name the same folder, whether it exists or not.
+bool sameFolder(const QString& a, const QString& b);
+// Remembers `folder` as one backups went to (when it is not the folder in
+// use), so that the list still shows them. False, with `error`, when the
+// settings cannot be written.
+bool rememberFolder(const QString& folder, QString* error);
+// The folder in use, then the remembered ones that still exist, each once.
+QStringList listedFolders(const Settings& settings);
 
 // The Italian names of the frequencies, as the window and the command line
 // show them.

@@ -28,6 +28,14 @@ QString recordsText(qint64 count) {
     return count < 0 ? QStringLiteral("(nessun file)") : QString::number(count);
 }
 
+// The date, and what tells the state before a restore apart.
+QString dateText(const backup::Listed& item) {
+    QString text = item.date.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    const QString label = backup::label(item.manifest);
+    if (!label.isEmpty()) text += QStringLiteral(" (") + label + u')';
+    return text;
+}
+
 QString recordSummary(const backup::Listed& item) {
     if (!item.error.isEmpty()) return item.error;
     QStringList parts;
@@ -90,10 +98,11 @@ BackupWindow::BackupWindow(QList<const ArchiveDefinition*> archives, QWidget* pa
     backups_->setObjectName(QStringLiteral("lstBackup"));
     backups_->setRootIsDecorated(false);
     backups_->setHeaderLabels({QStringLiteral("Data"), QStringLiteral("Dimensione"),
-                               QStringLiteral("Schede per archivio")});
+                               QStringLiteral("Schede per archivio"), QStringLiteral("Cartella")});
     backups_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     backups_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     backups_->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    backups_->header()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
     restoreLayout->addWidget(backups_, 2);
     restoreLayout->addWidget(new QLabel(
         QStringLiteral("Che cosa cambierebbe ripristinando il backup scelto:"), restoreBox));
@@ -150,14 +159,30 @@ BackupWindow::BackupWindow(QList<const ArchiveDefinition*> archives, QWidget* pa
 
 bool BackupWindow::storeSettings() {
     backup::Settings settings = backup::readSettings();
+    const QString previous = backup::folderOf(settings);
     const QString folder = QDir::fromNativeSeparators(folder_->text().trimmed());
-    settings.folder = folder.isEmpty() || QFileInfo(folder) == QFileInfo(backup::defaultFolder())
+    // Compared by path: two folders not yet made are not the same one.
+    settings.folder = folder.isEmpty() || backup::sameFolder(folder, backup::defaultFolder())
                           ? QString()
                           : folder;
+    const QString chosen = backup::folderOf(settings);
+    const bool changed = !backup::sameFolder(chosen, previous);
+    if (changed) {
+        // A folder that cannot take backups is said now, not at the first
+        // backup.
+        if (const QString unusable = backup::checkFolder(chosen); !unusable.isEmpty()) {
+            seams::messages().error(unusable);
+            status_->setText(unusable);
+            folder_->setFocus();
+            return false;
+        }
+    }
     settings.frequency = kFrequencies[qMax(0, frequency_->currentIndex())];
     settings.keep = keep_->value();
     QString error;
-    if (!backup::writeSettings(settings, &error)) {
+    // The backups of the folder left are still listed.
+    if (!backup::writeSettings(settings, &error) || (changed && !backup::list(previous).isEmpty() &&
+                                                     !backup::rememberFolder(previous, &error))) {
         seams::messages().error(QStringLiteral("Impossibile salvare le impostazioni dei backup: ") +
                                 error);
         return false;
@@ -167,20 +192,25 @@ bool BackupWindow::storeSettings() {
 
 void BackupWindow::saveSettings() {
     if (!storeSettings()) return;
-    status_->setText(QStringLiteral("Impostazioni salvate."));
+    QString text = QStringLiteral("Impostazioni salvate.");
+    const QString note = backup::sameDiskNote(backup::folderOf(backup::readSettings()));
+    if (!note.isEmpty()) text += u' ' + note;
+    status_->setText(text);
     refresh();
 }
 
 void BackupWindow::refresh() {
     backups_->clear();
     changes_->clear();
-    const QString folder = backup::folderOf(backup::readSettings());
-    for (const backup::Listed& item : backup::list(folder)) {
-        auto* row = new QTreeWidgetItem(backups_);
-        row->setText(0, item.date.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")));
-        row->setText(1, backup::sizeText(item.size));
-        row->setText(2, recordSummary(item));
-        row->setData(0, Qt::UserRole, item.path);
+    for (const QString& folder : backup::listedFolders(backup::readSettings())) {
+        for (const backup::Listed& item : backup::list(folder)) {
+            auto* row = new QTreeWidgetItem(backups_);
+            row->setText(0, dateText(item));
+            row->setText(1, backup::sizeText(item.size));
+            row->setText(2, recordSummary(item));
+            row->setText(3, QDir::toNativeSeparators(folder));
+            row->setData(0, Qt::UserRole, item.path);
+        }
     }
     restore_->setEnabled(backups_->topLevelItemCount() > 0);
     if (backups_->topLevelItemCount() > 0) backups_->setCurrentItem(backups_->topLevelItem(0));
@@ -196,9 +226,18 @@ void BackupWindow::showChanges() {
         for (const backup::Change& change : backup::changes(item.manifest, archives_)) {
             auto* row = new QTreeWidgetItem(changes_);
             row->setText(0, change.name);
-            row->setText(1, recordsText(change.recordsNow));
-            row->setText(2, recordsText(change.recordsInBackup));
-            if (change.recordsNow != change.recordsInBackup) {
+            if (change.isSettings) {
+                row->setText(1, change.existsNow ? QStringLiteral("impostazioni attuali")
+                                                 : QStringLiteral("(nessun file)"));
+                row->setText(2, !change.inBackup ? QStringLiteral("(non nel backup: restano)")
+                                : change.differs
+                                    ? QStringLiteral("diverse: tornano quelle del backup")
+                                    : QStringLiteral("uguali"));
+            } else {
+                row->setText(1, recordsText(change.recordsNow));
+                row->setText(2, recordsText(change.recordsInBackup));
+            }
+            if (change.isSettings ? change.differs : change.recordsNow != change.recordsInBackup) {
                 for (int c = 0; c < 3; ++c) row->setForeground(c, QColor(0xB0, 0x20, 0x20));
             }
         }
@@ -227,7 +266,8 @@ void BackupWindow::announce(const backup::Outcome& outcome, const QString& cance
         seams::messages().error(outcome.error);
         status_->setText(outcome.error);
     } else {
-        const QString text = done + QDir::toNativeSeparators(outcome.path);
+        QString text = done + QDir::toNativeSeparators(outcome.path);
+        if (!outcome.note.isEmpty()) text += QStringLiteral("\n") + outcome.note;
         status_->setText(text);
         seams::messages().information(text);
     }

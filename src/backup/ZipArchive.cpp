@@ -7,11 +7,13 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QThread>
 #include <algorithm>
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
+#include <limits>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -47,6 +49,8 @@ QString italian(zip_error_t* error) {
             return QStringLiteral("il file zip è danneggiato o incompleto");
         case ZIP_ER_NOENT:
             return fileerror::text(Cause::Missing);
+        case ZIP_ER_EXISTS:
+            return QStringLiteral("una voce è ripetuta");
         case ZIP_ER_MEMORY:
             return fileerror::text(Cause::ResourcesExhausted);
         case ZIP_ER_CANCELLED:
@@ -497,13 +501,22 @@ Reader::~Reader() {
 }
 
 bool Reader::open() {
+    if (QFileInfo(path_).isDir()) {
+        error_ = path_ + QStringLiteral(": ") + fileerror::text(Cause::IsAFolder);
+        return false;
+    }
     int code = 0;
     archive_ = zip_open(QFile::encodeName(path_).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
+    // The check refuses a name stored twice without naming it: the zip is
+    // read again without the check, only to name it.
+    const bool repeated = !archive_ && code == ZIP_ER_EXISTS;
+    if (repeated) archive_ = zip_open(QFile::encodeName(path_).constData(), ZIP_RDONLY, &code);
     if (!archive_) {
         error_ = path_ + QStringLiteral(": ") + italian(code);
         return false;
     }
     const zip_int64_t count = zip_get_num_entries(handle(archive_), 0);
+    QSet<QString> names;
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t st;
         zip_stat_init(&st);
@@ -513,9 +526,28 @@ bool Reader::open() {
         }
         Entry entry;
         entry.name = QString::fromUtf8(st.name);
-        entry.size = (st.valid & ZIP_STAT_SIZE) ? static_cast<qint64>(st.size) : 0;
+        entry.size = (st.valid & ZIP_STAT_SIZE) ? static_cast<qint64>(qMin<zip_uint64_t>(
+                                                      st.size, std::numeric_limits<qint64>::max()))
+                                                : 0;
         entry.isFolder = entry.name.endsWith(u'/');
+        zip_uint8_t system = 0;
+        zip_uint32_t attributes = 0;
+        if (zip_file_get_external_attributes(handle(archive_), static_cast<zip_uint64_t>(i), 0,
+                                             &system, &attributes) == 0 &&
+            system == ZIP_OPSYS_UNIX) {
+            const auto type = static_cast<mode_t>(attributes >> 16) & S_IFMT;
+            entry.isSpecial = type != 0 && type != S_IFREG && type != S_IFDIR;
+        }
+        if (names.contains(entry.name)) {
+            error_ = path_ + QStringLiteral(": la voce %1 è ripetuta").arg(entry.name);
+            return false;
+        }
+        names.insert(entry.name);
         entries_.append(entry);
+    }
+    if (repeated) {  // never reached: the check names no other cause
+        error_ = path_ + QStringLiteral(": ") + italian(ZIP_ER_EXISTS);
+        return false;
     }
     return true;
 }

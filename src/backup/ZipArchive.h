@@ -54,11 +54,17 @@ private:
 
 struct Entry {
     QString name;     // as stored, decoded as UTF-8 (or the old DOS code page)
-    qint64 size = 0;  // uncompressed
+    qint64 size = 0;  // uncompressed, as the zip's directory declares it
     bool isFolder = false;
+    // Stored with the type of a symbolic link, a device or anything else
+    // that is neither a plain file nor a folder.
+    bool isSpecial = false;
 };
 
-// Reads a zip file; open() checks the consistency of its directory.
+// Reads a zip file; open() checks the consistency of its directory and
+// refuses a name stored twice ("la voce … è ripetuta") or a folder given as
+// the file. Reading decompresses piece by piece: memory stays bounded
+// whatever an entry declares.
 class Reader {
 public:
     explicit Reader(const QString& path);

@@ -57,11 +57,15 @@ std::optional<QString> unsuitable(const QString& normalizedPassword) {
     return std::nullopt;
 }
 
+// A password file holds a few lines: a larger one is not read into memory
+// (it reads as unreadable).
+constexpr qint64 kLargestPasswordFile = 1 << 20;
+
 std::optional<QString> readPasswordFile(const QString& path) {
     QFile file(path);
     if (!file.exists()) return QString();
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray content = file.readAll();
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestPasswordFile) return std::nullopt;
+    const QByteArray content = file.read(kLargestPasswordFile);
     if (file.error() != QFileDevice::NoError) return std::nullopt;
     const std::optional<QString> hex = ini::value(content, kSection, kKey);
     if (!hex) return QString();
@@ -72,8 +76,10 @@ bool writePasswordFile(const QString& path, const QString& password) {
     QByteArray content;
     QFile existing(path);
     if (existing.exists()) {
-        if (!existing.open(QIODevice::ReadOnly)) return false;
-        content = existing.readAll();
+        if (!existing.open(QIODevice::ReadOnly) || existing.size() > kLargestPasswordFile) {
+            return false;
+        }
+        content = existing.read(kLargestPasswordFile);
         if (existing.error() != QFileDevice::NoError) return false;
         existing.close();
     }

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,8 +60,12 @@ TEST_F(BackupWindowTest, ShowsTheSettingsWithTheAdviceAndTakesABackupWithProgres
     QTest::mouseClick(child<QPushButton>(window, "btnBackupOra"), Qt::LeftButton);
     const QList<backup::Listed> backups = backup::list(dataPath(QStringLiteral("Backup")));
     ASSERT_EQ(backups.size(), 1);
-    EXPECT_EQ(messages().take(), QStringList{QStringLiteral("Backup scritto e verificato:\n") +
-                                             QDir::toNativeSeparators(backups.first().path)});
+    EXPECT_EQ(messages().take(),
+              QStringList{QStringLiteral("Backup scritto e verificato:\n") +
+                          QDir::toNativeSeparators(backups.first().path) +
+                          QStringLiteral("\nLa cartella dei backup %1 è sullo stesso disco dei "
+                                         "dati: non protegge da un guasto del disco.")
+                              .arg(QDir::toNativeSeparators(dataPath(QStringLiteral("Backup"))))});
     EXPECT_TRUE(progress().begun.contains(QStringLiteral("Backup in corso...")));
     EXPECT_FALSE(progress().steps.isEmpty());
     EXPECT_EQ(child<QTreeWidget>(window, "lstBackup")->topLevelItemCount(), 1);
@@ -142,6 +147,74 @@ TEST_F(BackupWindowTest, AFailedAutomaticBackupIsShownAtOnceAndOnTheLauncherAtTh
     EXPECT_TRUE(backup::readSettings().lastError.isEmpty());
     EXPECT_EQ(backup::list(dataPath(QStringLiteral("Backup"))).size(), 1);
     EXPECT_NE(launcher.findChild<QToolButton*>(QStringLiteral("imgBackup")), nullptr);
+}
+
+// A folder that cannot take backups is said when it is chosen, and the
+// settings stay as they were.
+TEST_F(BackupWindowTest, AFolderThatCannotWorkIsRefusedWhenSaved) {
+    BackupWindow window(archives::all());
+    window.show();
+    auto* folderEdit = child<QLineEdit>(window, "edtCartella");
+    const QString stick = dataPath(QStringLiteral("chiavetta/Backup"));
+    folderEdit->setText(QDir::toNativeSeparators(stick));
+    QTest::mouseClick(child<QPushButton>(window, "btnSalva"), Qt::LeftButton);
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown.first().kind, ShownMessage::Kind::Error);
+    EXPECT_TRUE(messages().take().first().endsWith(
+        QStringLiteral("la chiavetta o il disco di rete è collegato?")));
+    EXPECT_NE(child<QLabel>(window, "lblStato")->text(), QStringLiteral("Impostazioni salvate."));
+    EXPECT_TRUE(backup::readSettings().folder.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dataPath(QStringLiteral("chiavetta"))));
+
+    const QString readOnly = dataPath(QStringLiteral("sola lettura"));
+    QDir().mkpath(readOnly);
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner);
+    QFile probe(readOnly + QStringLiteral("/prova"));
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        GTEST_SKIP() << "permissions cannot be enforced here";
+    }
+    folderEdit->setText(QDir::toNativeSeparators(readOnly));
+    QTest::mouseClick(child<QPushButton>(window, "btnSalva"), Qt::LeftButton);
+    const QStringList shown = messages().take();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(
+        shown.first().startsWith(QStringLiteral("La cartella dei backup %1 non si può usare: ")
+                                     .arg(QDir::toNativeSeparators(readOnly))))
+        << shown.first().toStdString();
+    EXPECT_TRUE(backup::readSettings().folder.isEmpty());
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// After the folder changes the backups of the one before stay in the list,
+// with their folder; the state saved before a restore is labelled; a folder
+// on the data folder's disk is said not to protect from its failure.
+TEST_F(BackupWindowTest, ListsTheBackupsOfTheFolderBeforeAndLabelsThePreRestoreState) {
+    const QString before = dataPath(QStringLiteral("Backup"));
+    ASSERT_TRUE(backup::create(archives::all(), before, 10).ok);
+    BackupWindow window(archives::all());
+    window.show();
+    const QString now = dataPath(QStringLiteral("Nuova"));
+    child<QLineEdit>(window, "edtCartella")->setText(QDir::toNativeSeparators(now));
+    QTest::mouseClick(child<QPushButton>(window, "btnSalva"), Qt::LeftButton);
+    EXPECT_TRUE(messages().take().isEmpty());
+    EXPECT_TRUE(child<QLabel>(window, "lblStato")
+                    ->text()
+                    .endsWith(QStringLiteral("è sullo stesso disco dei dati: non protegge da un "
+                                             "guasto del disco.")));
+    auto* list = child<QTreeWidget>(window, "lstBackup");
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(list->topLevelItem(0)->text(3), QDir::toNativeSeparators(QDir::cleanPath(before)));
+
+    testSeams().clock.set(testSeams().clock.now().addSecs(60));
+    list->setCurrentItem(list->topLevelItem(0));
+    QTest::mouseClick(child<QPushButton>(window, "btnRipristina"), Qt::LeftButton);
+    messages().take();
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(0)->text(0),
+              QStringLiteral("07/03/2024 10:31:00 (prima del ripristino del 07/03/2024 10:30:00)"));
+    EXPECT_EQ(list->topLevelItem(0)->text(3), QDir::toNativeSeparators(now));
+    EXPECT_EQ(list->topLevelItem(1)->text(0), QStringLiteral("07/03/2024 10:30:00"));
 }
 
 }  // namespace

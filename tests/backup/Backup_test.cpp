@@ -1,18 +1,23 @@
 #include "backup/Backup.h"
 
 #include <gtest/gtest.h>
+#include <utime.h>
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <ctime>
 
 #include "app/Archives.h"
 #include "backup/BackupSettings.h"
+#include "backup/Staging.h"
 #include "backup/ZipArchive.h"
+#include "base/LockFile.h"
 #include "base/Paths.h"
 #include "base/Seams.h"
+#include "records/RecordFile.h"
 #include "support/CommandRun.h"
 #include "support/LockedElsewhere.h"
 #include "support/WriteFailure.h"
@@ -167,6 +172,8 @@ struct BadZip {
     const char* name;
     // Python that writes the zip sys.argv[2] from the good backup sys.argv[1].
     const char* script;
+    // What the message says, naming the entry (when it has one).
+    const char* says = nullptr;
 };
 
 const BadZip kBadZips[] = {
@@ -190,6 +197,82 @@ write(entries, text))"},
     {"ChecksumMismatch", R"(
 entries = {'unins000.dll': b'x'}
 write({'unins000.dll': b'y'}, manifest(entries)))"},
+    // A settings file of 256 MiB of zeros, its SHA-256 listed right: refused
+    // by its size before a byte of it is read.
+    {"HugeSettingsFile", R"(
+size = 256 << 20
+digest = hashlib.sha256()
+block = bytes(1 << 20)
+for i in range(size >> 20): digest.update(block)
+text = manifest({}).replace('file: 0', 'file: 1') + '%s  %d  -  Impostazioni.ini\n' % (digest.hexdigest(), size)
+with zipfile.ZipFile(sys.argv[2], 'w', zipfile.ZIP_DEFLATED) as z:
+    with z.open('Impostazioni.ini', 'w', force_zip64=True) as f:
+        for i in range(size >> 20): f.write(block)
+    z.writestr('selvadoro-backup.txt', text))",
+     "la voce Impostazioni.ini è troppo grande (256,0 MB) per un file di impostazioni"},
+    // A symbolic link stored as the hunters' archive, its text the link's.
+    {"SymlinkEntry", R"(
+link = b'/home/segretario/Cacciatori.pro'
+info = zipfile.ZipInfo('Cacciatori.pro')
+info.create_system = 3
+info.external_attr = 0o120777 << 16
+text = manifest({}).replace('file: 0', 'file: 1') + '%s  %d  0  Cacciatori.pro\n' % (hashlib.sha256(link).hexdigest(), len(link))
+with zipfile.ZipFile(sys.argv[2], 'w', zipfile.ZIP_DEFLATED) as z:
+    z.writestr(info, link)
+    z.writestr('selvadoro-backup.txt', text))",
+     "la voce Cacciatori.pro è un collegamento o un file speciale, non un file"},
+    {"DeviceEntry", R"(
+info = zipfile.ZipInfo('Documenti_Allegati/disco')
+info.create_system = 3
+info.external_attr = 0o060644 << 16
+text = manifest({}).replace('file: 0', 'file: 1') + '%s  0  -  Documenti_Allegati/disco\n' % hashlib.sha256(b'').hexdigest()
+with zipfile.ZipFile(sys.argv[2], 'w', zipfile.ZIP_DEFLATED) as z:
+    z.writestr(info, b'')
+    z.writestr('selvadoro-backup.txt', text))",
+     "la voce Documenti_Allegati/disco è un collegamento o un file speciale, non un file"},
+    {"RecordFileOfPartRecords", R"(
+data = b'c' * 100
+text = manifest({}).replace('file: 0', 'file: 1') + '%s  100  0  Cacciatori.pro\n' % hashlib.sha256(data).hexdigest()
+write({'Cacciatori.pro': data}, text))",
+     "la voce Cacciatori.pro non è fatta di schede intere"},
+    {"ListedSizeDiffersFromTheZips", R"(
+entries = {'unins000.dll': b'xyz'}
+write({'unins000.dll': b'xyzw'}, manifest(entries)))",
+     "la voce unins000.dll dichiara 4 byte, l'elenco ne indica 3"},
+    // An entry whose zip64 sizes declare 2^60 bytes, and a list that agrees.
+    {"Zip64EntryOf2To60Bytes", R"(
+import struct, zlib
+name = b'Documenti_Allegati/enorme.pdf'
+data = b'x'
+huge = 1 << 60
+crc = zlib.crc32(data)
+deflate = zlib.compressobj(9, zlib.DEFLATED, -15)
+packed = deflate.compress(data) + deflate.flush()
+extra = struct.pack('<HHQQ', 1, 16, huge, len(packed))
+local = struct.pack('<IHHHHHIIIHH', 0x04034b50, 45, 0x800, 8, 0, 0x21, crc, 0xFFFFFFFF, 0xFFFFFFFF, len(name), len(extra)) + name + extra + packed
+text = (manifest({}).replace('file: 0', 'file: 1') + '%s  %d  -  %s\n' % (hashlib.sha256(data).hexdigest(), huge, name.decode())).encode()
+mcrc = zlib.crc32(text)
+mname = b'selvadoro-backup.txt'
+mlocal = struct.pack('<IHHHHHIIIHH', 0x04034b50, 20, 0x800, 0, 0, 0x21, mcrc, len(text), len(text), len(mname), 0) + mname + text
+central = struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 45 | (3 << 8), 45, 0x800, 8, 0, 0x21, crc, 0xFFFFFFFF, 0xFFFFFFFF, len(name), len(extra), 0, 0, 0, 0o100644 << 16, 0) + name + extra
+central += struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 20 | (3 << 8), 20, 0x800, 0, 0, 0x21, mcrc, len(text), len(text), len(mname), 0, 0, 0, 0, 0o100644 << 16, len(local)) + mname
+body = local + mlocal
+end = struct.pack('<IHHHHIIH', 0x06054b50, 0, 0, 2, 2, len(central), len(body), 0)
+open(sys.argv[2], 'wb').write(body + central + end))",
+     "Documenti_Allegati/enorme.pdf"},
+    {"RepeatedEntry", R"(
+import warnings
+warnings.simplefilter('ignore')
+entries = {'unins000.dll': b'x'}
+with zipfile.ZipFile(sys.argv[2], 'w', zipfile.ZIP_DEFLATED) as z:
+    z.writestr('unins000.dll', b'x')
+    z.writestr('unins000.dll', b'y')
+    z.writestr('selvadoro-backup.txt', manifest(entries)))",
+     "la voce unins000.dll è ripetuta"},
+    {"FolderGivenAsTheZip", R"(
+import os
+os.mkdir(sys.argv[2]))",
+     "il nome indica una cartella, non un file"},
 };
 
 class BadZipTest : public BackupTest, public ::testing::WithParamInterface<BadZip> {};
@@ -225,6 +308,21 @@ def write(entries, text):
     EXPECT_FALSE(restored.ok);
     EXPECT_TRUE(restored.error.startsWith(QStringLiteral("Ripristino non eseguito")))
         << restored.error.toStdString();
+    EXPECT_EQ(everything(), before);
+    // The commands say the same, naming the entry, and change nothing.
+    const QString says = QString::fromUtf8(GetParam().says);
+    const QStringList commands[] = {{QStringLiteral("backup"), QStringLiteral("--verifica"), bad},
+                                    {QStringLiteral("ripristina"), bad, QStringLiteral("--prova")},
+                                    {QStringLiteral("ripristina"), bad}};
+    for (const QStringList& command : commands) {
+        const CommandResult result = runCommand(command);
+        EXPECT_EQ(result.status, 1) << command.join(u' ').toStdString();
+        EXPECT_TRUE(result.err.contains(says)) << result.err.toStdString();
+        EXPECT_FALSE(result.err.contains(QStringLiteral("errore del file system")))
+            << result.err.toStdString();
+        EXPECT_TRUE(result.out.isEmpty()) << result.out.toStdString();
+    }
+    EXPECT_TRUE(checked.error.contains(says)) << checked.error.toStdString();
     EXPECT_EQ(everything(), before);
     EXPECT_FALSE(
         QFile::exists(QFileInfo(data.path()).absolutePath() + QStringLiteral("/fuori.txt")));
@@ -517,9 +615,12 @@ TEST_F(BackupTest, CommandsTakeCheckListAndTryARestore) {
         runCommand({QStringLiteral("backup"), QStringLiteral("--destinazione"), folder});
     ASSERT_EQ(taken.status, 0) << taken.err.toStdString();
     const QString zip = backup::list(folder).value(0).path;
-    EXPECT_EQ(taken.out.toStdString(), QStringLiteral("Backup scritto e verificato: %1 (7 file)\n")
-                                           .arg(QDir::toNativeSeparators(zip))
-                                           .toStdString());
+    EXPECT_EQ(
+        taken.out.toStdString(),
+        QStringLiteral("Backup scritto e verificato: %1 (7 file)\nLa cartella dei backup %2 "
+                       "è sullo stesso disco dei dati: non protegge da un guasto del disco.\n")
+            .arg(QDir::toNativeSeparators(zip), QDir::toNativeSeparators(folder))
+            .toStdString());
     const CommandResult checked =
         runCommand({QStringLiteral("backup"), QStringLiteral("--verifica"), zip});
     EXPECT_EQ(checked.status, 0) << checked.err.toStdString();
@@ -544,6 +645,285 @@ TEST_F(BackupTest, CommandsTakeCheckListAndTryARestore) {
     EXPECT_EQ(runCommand({QStringLiteral("ripristina")}).status, 2);
 }
 
+// The files of a restore stopped after each of its steps, as a kill would
+// leave them: the next command finishes it before it reads, every archive is
+// then the backup's whole, and the next save and backup work.
+TEST_F(BackupTest, ARestoreStoppedAfterAnyStepIsFinishedByTheNextCommand) {
+    const backup::Outcome good = take();
+    ASSERT_TRUE(good.ok) << good.error.toStdString();
+    const auto atBackup = everything();
+    // The state the restore replaces: files changed, a file missing and a
+    // folder missing, which the restore puts back.
+    const auto change = [&] {
+        write(QStringLiteral("Cacciatori.pro"), records(QStringLiteral("Cacciatori.pro"), 5, 'x'));
+        write(QStringLiteral("2026.sca"), records(QStringLiteral("2026.sca"), 1, 'y'));
+        write(QStringLiteral("Schedario/Arma_1.jpg"), "nuova");
+        QFile::remove(data.filePath(QStringLiteral("2025.sca")));
+        QDir(data.filePath(QStringLiteral("Documenti_Allegati"))).removeRecursively();
+    };
+    const QString place = data.filePath(QString::fromLatin1(backup::staging::kPlaceName));
+    int steps = 0;
+    for (int stop = 1;; ++stop) {
+        SCOPED_TRACE("stopped after step " + std::to_string(stop));
+        change();
+        clock.now_ = clock.now_.addSecs(60);
+        backup::stopNextRestoreAfter(stop);
+        const backup::Outcome restored =
+            backup::restore(good.path, archives::all(), backups(), 100);
+        if (restored.ok) {
+            steps = stop - 1;
+            EXPECT_EQ(everything(), atBackup);
+            break;
+        }
+        ASSERT_EQ(restored.error, QStringLiteral("interrotto"));
+        ASSERT_EQ(QDir(place).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+
+        const CommandResult next =
+            runCommand({QStringLiteral("cerca"), QStringLiteral("anagrafica")});
+        EXPECT_EQ(next.status, 0) << next.err.toStdString();
+        EXPECT_EQ(everything(), atBackup);
+        EXPECT_TRUE(QDir(place).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+
+        // A save appends to the restored archive, and a backup holds it.
+        const QString hunters = data.filePath(QStringLiteral("Cacciatori.pro"));
+        const qsizetype size = recordSizeOf(QStringLiteral("Cacciatori.pro"));
+        {
+            RecordFile file(hunters, size);
+            ASSERT_TRUE(file.open(RecordFile::Access::Write)) << file.errorString().toStdString();
+            ASSERT_TRUE(file.writeAt(file.count(), QByteArray(size, 'n')))
+                << file.errorString().toStdString();
+        }
+        EXPECT_EQ(QFileInfo(hunters).size(), 4 * size);
+        const backup::Outcome after = take(100);
+        EXPECT_TRUE(after.ok) << after.error.toStdString();
+        write(QStringLiteral("Cacciatori.pro"), records(QStringLiteral("Cacciatori.pro"), 3, 'c'));
+    }
+    // The journal, the folder made, seven files each moved aside and in
+    // (but 2025.sca and the attachment, which had none to move aside), and
+    // the journal's removal.
+    EXPECT_EQ(steps, 1 + 1 + 7 + 5 + 1);
+}
+
+// A restore stopped part way is taken back when it cannot be finished: a
+// file of the backup that can no longer be put in place (its folder became
+// a file) leaves every file as before the restore.
+TEST_F(BackupTest, ARestoreThatCannotBeFinishedIsTakenBackWhole) {
+    const backup::Outcome good = take();
+    ASSERT_TRUE(good.ok) << good.error.toStdString();
+    write(QStringLiteral("Cacciatori.pro"), records(QStringLiteral("Cacciatori.pro"), 5, 'x'));
+    QDir(data.filePath(QStringLiteral("Documenti_Allegati"))).removeRecursively();
+    const auto before = everything();
+    clock.now_ = clock.now_.addSecs(60);
+    backup::stopNextRestoreAfter(1);  // the journal written, nothing moved
+    ASSERT_EQ(backup::restore(good.path, archives::all(), backups(), 10).error,
+              QStringLiteral("interrotto"));
+    write(QStringLiteral("Documenti_Allegati"), "un file dove andava la cartella");
+    const QString settled = backup::staging::settleInterrupted();
+    EXPECT_TRUE(
+        settled.startsWith(QStringLiteral("Un ripristino interrotto non si è potuto "
+                                          "completare: ")))
+        << settled.toStdString();
+    EXPECT_TRUE(settled.contains(QStringLiteral("tornati come prima"))) << settled.toStdString();
+    auto expected = before;
+    expected.insert(QStringLiteral("Documenti_Allegati"), "un file dove andava la cartella");
+    EXPECT_EQ(everything(), expected);
+    EXPECT_TRUE(backup::staging::settleInterrupted().isEmpty());
+}
+
+// Staging of processes that are gone (a killed backup's snapshot and
+// unfinished zip, a killed restore's folder, an earlier version's restore
+// folder) goes at the next backup; the work of a live process stays.
+TEST_F(BackupTest, StaleStagingOfKilledWorkGoesAtTheNextBackup) {
+    QDir().mkpath(backups());
+    const QString place = data.filePath(QString::fromLatin1(backup::staging::kPlaceName));
+    // A process id beyond any the system hands out.
+    const QByteArray deadOwner = LockFile::describe(
+        {LockFile::thisStation(), 99999999, QDateTime::currentDateTimeUtc()}, "99999999-0badcafe");
+    write(QStringLiteral(".Selvadoro-appoggio/backup-99999999-0badcafe/proprietario"), deadOwner);
+    write(QStringLiteral(".Selvadoro-appoggio/backup-99999999-0badcafe/Cacciatori.pro"), "copia");
+    write(QStringLiteral(".Selvadoro-appoggio/ripristino-99999999-0badcaff/proprietario"),
+          deadOwner);
+    write(QStringLiteral(".Selvadoro-appoggio/ripristino-99999999-0badcaff/nuovi/0"), "copia");
+    write(QStringLiteral("Backup/.Selvadoro-99999999-0badcafe.zip.tmp"), "zip a metà");
+    write(QStringLiteral("Backup/.Selvadoro-99999999-0badcafe.zip.tmp.Ab12Cd"), "zip a metà");
+    write(QStringLiteral("Backup/.Selvadoro-1234-12345678.zip.tmp"), "di una versione precedente");
+    write(QStringLiteral(".ripristino-Ab12Cd/nuovi/0"), "copia");
+    QDir().mkpath(data.filePath(QStringLiteral(".ripristino-Ab12Cd/vecchi")));
+    // An earlier version's restore folder still holding a file it took out
+    // of the data folder is kept.
+    write(QStringLiteral(".ripristino-Zz99Yy/vecchi/0"), "il solo originale");
+    for (const char* old : {".ripristino-Ab12Cd", ".ripristino-Zz99Yy"}) {
+        const QByteArray path = QFile::encodeName(data.filePath(QString::fromLatin1(old)));
+        const utimbuf times{std::time(nullptr) - 3600, std::time(nullptr) - 3600};
+        ASSERT_EQ(::utime(path.constData(), &times), 0);
+    }
+    // A live backup of this process.
+    const backup::staging::Folder live(QStringLiteral("backup"));
+    ASSERT_TRUE(live.isValid()) << live.errorString().toStdString();
+    const QString liveZip = QStringLiteral("Backup/.Selvadoro-%1.zip.tmp").arg(live.id());
+    write(liveZip, "in corso");
+
+    ASSERT_TRUE(take().ok);
+    EXPECT_EQ(QDir(place).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList{QFileInfo(live.path()).fileName()});
+    QStringList left = QDir(backups()).entryList(QDir::Files | QDir::Hidden);
+    left.removeIf([](const QString& name) { return backup::isBackupName(name); });
+    EXPECT_EQ(left, QStringList{QFileInfo(liveZip).fileName()});
+    EXPECT_FALSE(QFileInfo::exists(data.filePath(QStringLiteral(".ripristino-Ab12Cd"))));
+    EXPECT_EQ(read(QStringLiteral(".ripristino-Zz99Yy/vecchi/0")), "il solo originale");
+}
+
+// Copies of the members' data stay in the data folder's staging place,
+// readable by its owner alone: nothing reaches the system's temporary
+// folder, during a backup or a restore.
+TEST_F(BackupTest, SnapshotsStayInTheDataFoldersOwnStagingPlace) {
+    QTemporaryDir systemTemp;
+    const QByteArray previous = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(systemTemp.path()));
+    const QString place = data.filePath(QString::fromLatin1(backup::staging::kPlaceName));
+    QStringList seen;
+    const auto look = [&](qint64, qint64) {
+        QDirIterator it(place, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString name = QDir(place).relativeFilePath(it.next());
+            if (!seen.contains(name.section(u'/', 1))) seen.append(name.section(u'/', 1));
+        }
+        return true;
+    };
+    const backup::Outcome taken = backup::create(archives::all(), backups(), 10, look);
+    ASSERT_TRUE(taken.ok) << taken.error.toStdString();
+    EXPECT_TRUE(seen.contains(QStringLiteral("Cacciatori.pro"))) << seen.join(u' ').toStdString();
+    EXPECT_EQ(QFile::permissions(place) & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup |
+                                           QFile::WriteOther | QFile::ExeGroup | QFile::ExeOther),
+              QFile::Permissions());
+    clock.now_ = clock.now_.addSecs(60);
+    seen.clear();
+    const backup::Outcome restored =
+        backup::restore(taken.path, archives::all(), backups(), 10, look);
+    ASSERT_TRUE(restored.ok) << restored.error.toStdString();
+    EXPECT_TRUE(seen.contains(QStringLiteral("nuovi/0"))) << seen.join(u' ').toStdString();
+    if (previous.isNull()) {
+        qunsetenv("TMPDIR");
+    } else {
+        qputenv("TMPDIR", previous);
+    }
+    EXPECT_TRUE(
+        QDir(systemTemp.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    EXPECT_TRUE(QDir(place).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+// A restore onto a full disk says so, not that an archive is in use.
+TEST_F(BackupTest, ARestoreOntoAFullDiskSaysTheDiskIsFull) {
+    const backup::Outcome good = take();
+    ASSERT_TRUE(good.ok) << good.error.toStdString();
+    write(QStringLiteral("Cacciatori.pro"), records(QStringLiteral("Cacciatori.pro"), 5, 'x'));
+    const auto before = everything();
+    clock.now_ = clock.now_.addSecs(60);
+    backup::Outcome restored;
+    {
+        WriteFailure failure(WriteFailure::Kind::FullDisk, data.path());
+        if (!failure.possible()) GTEST_SKIP() << "the file size limit cannot be set here";
+        restored = backup::restore(good.path, archives::all(), backups(), 10);
+    }
+    EXPECT_FALSE(restored.ok);
+    EXPECT_TRUE(restored.error.contains(QStringLiteral("spazio su disco esaurito")))
+        << restored.error.toStdString();
+    EXPECT_FALSE(restored.error.contains(QStringLiteral("in uso"))) << restored.error.toStdString();
+    EXPECT_EQ(everything(), before);
+}
+
+// A destination is checked when it is chosen: its parent must be there
+// (only the last folder is made), and a probe file written and removed.
+TEST_F(BackupTest, ADestinationThatCannotWorkIsSaidWhenChosen) {
+    EXPECT_EQ(backup::checkFolder(backups()), QString());  // made at the first backup
+    EXPECT_FALSE(QFileInfo::exists(backups()));
+    const QString stick = data.filePath(QStringLiteral("chiavetta/backup"));
+    EXPECT_EQ(backup::checkFolder(stick),
+              QStringLiteral("La cartella dei backup non si può usare: la cartella %1 non esiste: "
+                             "la chiavetta o il disco di rete è collegato?")
+                  .arg(QDir::toNativeSeparators(data.filePath(QStringLiteral("chiavetta")))));
+    EXPECT_TRUE(backup::checkFolder(data.filePath(QStringLiteral("unins000.dll")))
+                    .contains(QStringLiteral("è un file, non una cartella")));
+    const QString readOnly = data.filePath(QStringLiteral("sola lettura"));
+    QDir().mkpath(readOnly);
+    QString refused;
+    {
+        WriteFailure failure(WriteFailure::Kind::ReadOnlyFolder, readOnly);
+        if (!failure.possible()) GTEST_SKIP() << "permissions cannot be enforced here";
+        refused = backup::checkFolder(readOnly);
+    }
+    EXPECT_TRUE(refused.startsWith(QStringLiteral("La cartella dei backup %1 non si può usare: ")
+                                       .arg(QDir::toNativeSeparators(readOnly))))
+        << refused.toStdString();
+    EXPECT_TRUE(refused.contains(QStringLiteral("accesso negato"))) << refused.toStdString();
+    EXPECT_TRUE(QDir(readOnly).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+// A destination whose parent is missing (a USB stick not plugged in) is an
+// error, and nothing is made; one on the data folder's disk works and says
+// it does not protect from a failure of that disk.
+TEST_F(BackupTest, TheBackupCommandRefusesAMissingParentAndNotesTheSameDisk) {
+    const QString stick = data.filePath(QStringLiteral("media/chiavetta/backup"));
+    const CommandResult refused =
+        runCommand({QStringLiteral("backup"), QStringLiteral("--destinazione"), stick});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err,
+              QStringLiteral("Backup non riuscito: la cartella %1 non esiste: la chiavetta o il "
+                             "disco di rete è collegato?\n")
+                  .arg(QDir::toNativeSeparators(data.filePath(QStringLiteral("media/chiavetta")))));
+    EXPECT_FALSE(QFileInfo::exists(data.filePath(QStringLiteral("media"))));
+
+    const CommandResult taken = runCommand({QStringLiteral("backup")});
+    ASSERT_EQ(taken.status, 0) << taken.err.toStdString();
+    EXPECT_TRUE(taken.out.endsWith(
+        QStringLiteral("La cartella dei backup %1 è sullo stesso disco dei dati: non protegge da "
+                       "un guasto del disco.\n")
+            .arg(QDir::toNativeSeparators(backups()))))
+        << taken.out.toStdString();
+}
+
+// The backups of a folder used before stay in the list; the state saved
+// before a restore is labelled; the windows' settings (Selvadoro.ini) are in
+// the backup, with a line of their own among the differences.
+TEST_F(BackupTest, ListsEarlierFoldersLabelsThePreRestoreStateAndKeepsTheWindowsSettings) {
+    write(QStringLiteral("Selvadoro.ini"), "[Importa]\r\nMappa=Cognome;Nome\r\n");
+    const QString earlier = data.filePath(QStringLiteral("vecchia chiavetta"));
+    const CommandResult first =
+        runCommand({QStringLiteral("backup"), QStringLiteral("--destinazione"), earlier});
+    ASSERT_EQ(first.status, 0) << first.err.toStdString();
+    const QString zip = backup::list(earlier).value(0).path;
+    clock.now_ = clock.now_.addSecs(60);
+    write(QStringLiteral("Selvadoro.ini"), "[Importa]\r\nMappa=Nome\r\n");
+
+    const CommandResult tried =
+        runCommand({QStringLiteral("ripristina"), zip, QStringLiteral("--prova")});
+    EXPECT_TRUE(tried.out.contains(
+        QStringLiteral("  Selvadoro.ini: impostazioni diverse (tornano quelle del backup) *\n")))
+        << tried.out.toStdString();
+    // The backups' settings now remember the folder, which the backup's do not.
+    EXPECT_TRUE(tried.out.contains(
+        QStringLiteral("  Impostazioni.ini: impostazioni diverse (tornano quelle del backup) *\n")))
+        << tried.out.toStdString();
+    const CommandResult restored = runCommand({QStringLiteral("ripristina"), zip});
+    ASSERT_EQ(restored.status, 0) << restored.err.toStdString();
+    EXPECT_EQ(read(QStringLiteral("Selvadoro.ini")), "[Importa]\r\nMappa=Cognome;Nome\r\n");
+
+    const CommandResult listed = runCommand({QStringLiteral("backup"), QStringLiteral("--elenco")});
+    EXPECT_EQ(listed.status, 0);
+    const QString pre = backup::list(backups()).value(0).path;
+    EXPECT_TRUE(listed.out.startsWith(QDir::toNativeSeparators(pre) +
+                                      QStringLiteral("  07/03/2026 10:31:00  ")))
+        << listed.out.toStdString();
+    EXPECT_TRUE(
+        listed.out.contains(QStringLiteral("  (prima del ripristino del 07/03/2026 "
+                                           "10:30:00)\n")))
+        << listed.out.toStdString();
+    EXPECT_TRUE(listed.out.contains(
+        QStringLiteral("Backup nella cartella usata prima %1:\n%2  07/03/2026 10:30:00  ")
+            .arg(QDir::toNativeSeparators(QDir::cleanPath(earlier)),
+                 QDir::toNativeSeparators(zip))))
+        << listed.out.toStdString();
+}
 }  // namespace
 
 // The list shows sizes in the units a user knows from the file manager, not
