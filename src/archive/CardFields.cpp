@@ -21,3 +21,13 @@ bool email(QChar c) {
 }
 
 }  // namespace cardfilter
+
+QString fieldTitle(const CardField& field) {
+    QString label = QString::fromUtf8(field.label).trimmed();
+    while (label.endsWith(u':')) label = label.chopped(1).trimmed();
+    if (label.isEmpty()) return label;
+    if (field.aside && *field.aside) {
+        label += QStringLiteral(" (") + QString::fromUtf8(field.aside) + u')';
+    }
+    return label;
+}
