@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -25,6 +25,10 @@
 namespace {
 
 const QString kNotImported = QStringLiteral("non importare");
+const QString kStale = QStringLiteral(
+    "RESOCONTO NON PIÙ VALIDO: l'abbinamento delle colonne o "
+    "le scelte sono cambiati dopo la prova. Premere Prova per "
+    "rifarlo.");
 
 QLabel* caption(const QString& text, QWidget* parent) {
     return new QLabel(text, parent);
@@ -38,7 +42,8 @@ ImportWindow::ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* pa
     setObjectName(QStringLiteral("TfrmImporta"));
     setWindowTitle(QStringLiteral(" Selvadoro - Importa un elenco"));
     setWindowIcon(programWindowIcon());
-    resize(1000, 700);
+    // Whole on a 1366 x 768 screen, with room for the task bar.
+    resize(1300, 690);
     auto* layout = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;
@@ -87,13 +92,51 @@ ImportWindow::ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* pa
     format->addStretch(1);
     layout->addLayout(format);
 
-    auto* split = new QSplitter(Qt::Vertical, this);
-    grdColonne_ = new QTableWidget(0, 2, split);
+    // The columns' mapping on the left, as tall as the window allows (a
+    // row for each column of the file); the preview and the report on the
+    // right.
+    auto* across = new QSplitter(Qt::Horizontal, this);
+    auto* left = new QWidget(across);
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    grdColonne_ = new QTableWidget(0, 3, left);
     grdColonne_->setObjectName(QStringLiteral("grdColonne"));
-    grdColonne_->setHorizontalHeaderLabels(
-        {QStringLiteral("Colonna del file"), QStringLiteral("Campo della scheda")});
-    grdColonne_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grdColonne_->setHorizontalHeaderLabels({QStringLiteral("Colonna del file"),
+                                            QStringLiteral("Campo della scheda"),
+                                            QStringLiteral("Nota")});
+    grdColonne_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grdColonne_->horizontalHeader()->setStretchLastSection(true);
+    grdColonne_->setColumnWidth(0, 150);
+    grdColonne_->setColumnWidth(1, 210);
     grdColonne_->verticalHeader()->hide();
+    grdColonne_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
+    grdColonne_->setWordWrap(false);
+    leftLayout->addWidget(grdColonne_, 1);
+    // A value for every row, for a field the file has no column of.
+    auto* fixed = new QHBoxLayout;
+    cboCampoFisso_ = new QComboBox(left);
+    cboCampoFisso_->setObjectName(QStringLiteral("cboCampoFisso"));
+    txtValoreFisso_ = new QLineEdit(left);
+    txtValoreFisso_->setObjectName(QStringLiteral("txtValoreFisso"));
+    auto* btnValore = new QPushButton(QStringLiteral("Aggiungi"), left);
+    btnValore->setObjectName(QStringLiteral("btnAggiungiValore"));
+    fixed->addWidget(caption(QStringLiteral("Valore per tutte le righe:"), left));
+    fixed->addWidget(cboCampoFisso_, 1);
+    fixed->addWidget(txtValoreFisso_);
+    fixed->addWidget(btnValore);
+    leftLayout->addLayout(fixed);
+    grdValori_ = new QTableWidget(0, 2, left);
+    grdValori_->setObjectName(QStringLiteral("grdValori"));
+    grdValori_->setHorizontalHeaderLabels(
+        {QStringLiteral("Campo senza colonna"), QStringLiteral("Valore (Canc lo toglie)")});
+    grdValori_->horizontalHeader()->setStretchLastSection(true);
+    grdValori_->setColumnWidth(0, 210);
+    grdValori_->verticalHeader()->hide();
+    grdValori_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    grdValori_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdValori_->setMaximumHeight(3 * (fontMetrics().height() + 8) + 30);
+    leftLayout->addWidget(grdValori_);
+    auto* split = new QSplitter(Qt::Vertical, across);
     grdAnteprima_ = new QTableWidget(0, 0, split);
     grdAnteprima_->setObjectName(QStringLiteral("grdAnteprima"));
     grdAnteprima_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -102,7 +145,20 @@ ImportWindow::ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* pa
     txtResoconto_->setObjectName(QStringLiteral("txtResoconto"));
     txtResoconto_->setReadOnly(true);
     txtResoconto_->setPlaceholderText(QStringLiteral("Il resoconto della prova comparirà qui."));
-    layout->addWidget(split, 1);
+    across->addWidget(left);
+    across->addWidget(split);
+    across->setStretchFactor(0, 2);
+    across->setStretchFactor(1, 3);
+    layout->addWidget(across, 1);
+    connect(btnValore, &QPushButton::clicked, this, [this] { addFixedValue(); });
+    auto* remove =
+        new QShortcut(QKeySequence::Delete, grdValori_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this, [this] {
+        if (grdValori_->currentRow() < 0) return;
+        grdValori_->removeRow(grdValori_->currentRow());
+        refreshPreview();
+        invalidate();
+    });
 
     chkDoppioni_ = new QCheckBox(QStringLiteral("Importa anche i possibili doppioni"), this);
     chkDoppioni_->setObjectName(QStringLiteral("chkDoppioni"));
@@ -176,6 +232,12 @@ importer::Options ImportWindow::options() const {
     options.year = archive().yearFile ? txtAnno_->text() : QString();
     options.cutToLimits = chkTaglia_->isChecked();
     options.importDuplicates = chkDoppioni_->isChecked();
+    const QList<qsizetype> fields = importer::importableFields(archive());
+    for (int r = 0; r < grdValori_->rowCount(); ++r) {
+        const qsizetype field = grdValori_->item(r, 0)->data(Qt::UserRole).toLongLong();
+        if (fields.contains(field))
+            options.fixedValues.append({field, grdValori_->item(r, 1)->text()});
+    }
     return options;
 }
 
@@ -190,13 +252,71 @@ QString ImportWindow::recordFile() const {
 
 void ImportWindow::archiveChanged() {
     txtAnno_->setEnabled(archive().yearFile != nullptr);
+    grdValori_->setRowCount(0);
+    cboCampoFisso_->clear();
+    for (const qsizetype field : importer::importableFields(archive())) {
+        cboCampoFisso_->addItem(importer::fieldLabel(archive(), field), QVariant::fromValue(field));
+    }
     fillColumns();
+}
+
+void ImportWindow::addFixedValue() {
+    const qsizetype field = cboCampoFisso_->currentData().toLongLong();
+    if (cboCampoFisso_->currentIndex() < 0) return;
+    if (columns().contains(field)) {
+        seams::messages().warning(
+            QStringLiteral("Attenzione: il campo %1 ha già una colonna del file. Il valore per "
+                           "tutte le righe vale per un campo che il file non ha.")
+                .arg(cboCampoFisso_->currentText()));
+        return;
+    }
+    int row = 0;
+    while (row < grdValori_->rowCount() &&
+           grdValori_->item(row, 0)->data(Qt::UserRole).toLongLong() != field) {
+        ++row;
+    }
+    if (row == grdValori_->rowCount()) grdValori_->insertRow(row);
+    auto* name = new QTableWidgetItem(cboCampoFisso_->currentText());
+    name->setData(Qt::UserRole, QVariant::fromValue(field));
+    grdValori_->setItem(row, 0, name);
+    grdValori_->setItem(row, 1, new QTableWidgetItem(txtValoreFisso_->text()));
+    txtValoreFisso_->clear();
+    refreshPreview();
+    invalidate();
+}
+
+void ImportWindow::markColumns() {
+    const QList<qsizetype> mapped = columns();
+    for (int r = 0; r < grdColonne_->rowCount(); ++r) {
+        bool data = false;
+        for (const importfile::Row& row : table_.rows) {
+            if (!row.cells.value(r).trimmed().isEmpty()) data = true;
+        }
+        const bool left = mapped.value(r) == importer::kNotImported;
+        QString note;
+        if (left && data) {
+            note = doubts_.value(r).isEmpty()
+                       ? QStringLiteral("Ha dei dati ma non viene importata: scegliere il campo.")
+                       : QStringLiteral("Ha dei dati ma non viene importata: ") + doubts_.value(r);
+        } else if (left) {
+            note = QStringLiteral("Vuota nelle prime righe.");
+        }
+        auto* item = new QTableWidgetItem(note);
+        item->setFlags(Qt::ItemIsEnabled);
+        item->setToolTip(note);
+        const QBrush mark = left && data ? QBrush(QColor(0xFF, 0xE0, 0xA0)) : QBrush();
+        item->setBackground(mark);
+        grdColonne_->setItem(r, 2, item);
+        if (QTableWidgetItem* title = grdColonne_->item(r, 0)) title->setBackground(mark);
+    }
 }
 
 void ImportWindow::browse() {
     const QString file = seams::desktop().openFileName(
         QStringLiteral("Scegli l'elenco da importare"), paths::dataFolder(),
-        QStringLiteral("Elenchi (*.csv *.txt *.xls);;Tutti i file (*)"));
+        QStringLiteral("Elenchi (*.xlsx *.xls *.ods *.csv *.txt);;Cartelle di lavoro di Excel "
+                       "(*.xlsx *.xls);;Fogli di calcolo OpenDocument (*.ods);;File CSV (*.csv "
+                       "*.txt);;Tutti i file (*)"));
     if (file.isEmpty()) return;
     txtFile_->setText(file);
     readFile();
@@ -237,6 +357,13 @@ void ImportWindow::fillColumns() {
     const QList<qsizetype> fields = importer::importableFields(chosen);
     QStringList items{kNotImported};
     for (const qsizetype field : fields) items.append(importer::fieldLabel(chosen, field));
+    doubts_.clear();
+    if (table_.ok) {
+        for (const importer::ColumnMatch& match :
+             importer::matchHeader(chosen, table_.header, sampleRows())) {
+            doubts_.append(match.doubt);
+        }
+    }
     const QList<qsizetype> mapping = table_.ok ? rememberedColumns() : QList<qsizetype>();
     grdColonne_->setRowCount(table_.ok ? int(table_.header.size()) : 0);
     for (int r = 0; r < grdColonne_->rowCount(); ++r) {
@@ -249,12 +376,14 @@ void ImportWindow::fillColumns() {
         box->setCurrentIndex(int(fields.indexOf(mapping.value(r, importer::kNotImported)) + 1));
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
             if (filling_) return;
+            markColumns();
             refreshPreview();
             invalidate();
         });
         grdColonne_->setCellWidget(r, 1, box);
     }
     filling_ = false;
+    markColumns();
     refreshPreview();
     invalidate();
 }
@@ -290,6 +419,10 @@ void ImportWindow::refreshPreview() {
 }
 
 void ImportWindow::invalidate() {
+    // The report of a mapping or choices no longer shown says so.
+    if (planCurrent_) {
+        txtResoconto_->setPlainText(kStale + QStringLiteral("\n\n") + txtResoconto_->toPlainText());
+    }
     planCurrent_ = false;
     btnImporta_->setEnabled(false);
     btnProva_->setEnabled(table_.ok);
@@ -363,46 +496,24 @@ bool ImportWindow::importRows() {
                                       .arg(imported.count)
                                       .arg(imported.first)
                                       .arg(imported.first + imported.count - 1));
+    planCurrent_ = false;
     invalidate();
     btnProva_->setEnabled(true);
     return true;
 }
 
 void ImportWindow::rememberColumns() const {
-    QSettings settings(paths::settingsFile(), QSettings::IniFormat);
-    QStringList pairs;
-    const QList<qsizetype> mapped = columns();
-    for (qsizetype c = 0; c < table_.header.size(); ++c) {
-        const qsizetype field = mapped.value(c, importer::kNotImported);
-        pairs.append(
-            importer::matchingName(table_.header.at(c)) + u'=' +
-            (field == importer::kNotImported
-                 ? QString()
-                 : QString::fromLatin1(archive().layout->fields[std::size_t(field)].name)));
-    }
-    settings.setValue(QString::fromLatin1(archive().name) + QStringLiteral("/colonne"), pairs);
+    importer::saveColumns(archive(), table_.header, columns());
 }
 
 QList<qsizetype> ImportWindow::rememberedColumns() const {
-    QList<qsizetype> mapping = importer::matchColumns(archive(), table_.header);
-    QSettings settings(paths::settingsFile(), QSettings::IniFormat);
-    const QStringList pairs =
-        settings.value(QString::fromLatin1(archive().name) + QStringLiteral("/colonne"))
-            .toStringList();
-    for (const QString& pair : pairs) {
-        const QString title = pair.section(u'=', 0, 0);
-        const QString name = pair.section(u'=', 1);
-        for (qsizetype c = 0; c < table_.header.size(); ++c) {
-            if (importer::matchingName(table_.header.at(c)) != title) continue;
-            const qsizetype field =
-                name.isEmpty() ? importer::kNotImported : archive().layout->indexOfField(name);
-            if (field != importer::kNotImported && field < 0) continue;
-            for (qsizetype& other : mapping) {
-                if (other == field && field != importer::kNotImported)
-                    other = importer::kNotImported;
-            }
-            mapping[c] = field;
-        }
-    }
+    QList<qsizetype> mapping = importer::matchColumns(archive(), table_.header, sampleRows());
+    importer::applySavedColumns(archive(), table_.header, &mapping);
     return mapping;
+}
+
+QList<QStringList> ImportWindow::sampleRows() const {
+    QList<QStringList> rows;
+    for (const importfile::Row& row : table_.rows) rows.append(row.cells);
+    return rows;
 }
