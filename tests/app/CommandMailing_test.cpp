@@ -66,8 +66,10 @@ protected:
         TestHunter homeless{.surname = "Rossini", .name = "Gioacchino"};
         ASSERT_TRUE(writeHunters(folder.filePath(QStringLiteral("Cacciatori.pro")),
                                  {rossi, nicolo, homeless}));
-        mailing::setAssociation({QStringLiteral("Associazione Cacciatori Senesi"), QString(),
-                                 QStringLiteral("segreteria@example.it")});
+        mailing::Association association;
+        association.name = QStringLiteral("Associazione Cacciatori Senesi");
+        association.email = QStringLiteral("segreteria@example.it");
+        mailing::setAssociation(association);
     }
     void TearDown() override { seams::setClock(nullptr); }
 
@@ -230,7 +232,10 @@ TEST_F(MailingCommands, AnUnreadableLogoIsSaidAndAMissingFolderWritesNothing) {
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("not a picture");
     broken.close();
-    mailing::setAssociation({QStringLiteral("Associazione"), file("logo.png"), QString()});
+    mailing::Association association;
+    association.name = QStringLiteral("Associazione");
+    association.logo = file("logo.png");
+    mailing::setAssociation(association);
     const CommandResult cards = runCommand(
         {QStringLiteral("tessere"), QStringLiteral("anagrafica"), QStringLiteral("--stagione"),
          QStringLiteral("2024/2025"), QStringLiteral("--pdf"), file("tessere.pdf")});

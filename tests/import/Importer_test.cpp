@@ -419,9 +419,10 @@ TEST_F(ImportTest, RowsTheCardWouldRefuseAreListedWithTheirLineAndTheCardsMessag
 // columns: each named column lands in the field named for it, never in
 // another's.
 TEST_F(ImportTest, ColumnsNamedOnTheCommandLineLandInTheirOwnFields) {
-    const QString file = writeFile(QStringLiteral("soci.csv"),
-                                   csvLine({"Cognome", "Nome", "Nato il", "Nato a"}) +
-                                       csvLine({"Rossi", "Mario", "02/03/1970", "Arezzo"}));
+    const QString file = writeFile(
+        QStringLiteral("soci.csv"),
+        csvLine({"Cognome", "Nome", "Nato il", "Nato a", "Rilasciato il", "Scade il"}) +
+            csvLine({"Rossi", "Mario", "02/03/1970", "Arezzo", "10/01/2024", "10/01/2029"}));
     const CommandResult run = runCommand({"importa", "anagrafica", "--file", file, "--colonne",
                                           "Nato il=DataNasc,Nato a=CittaNasc"});
     EXPECT_EQ(run.status, 0) << run.err.toStdString() << run.out.toStdString();
@@ -455,15 +456,18 @@ TEST_F(ImportTest, TheCommandLineTakesTheWindowsMappingAndValuesForEveryRow) {
         hunters, {"Cognome", "Nome", "Tessera"},
         {hunters.layout->indexOfField(u"Cognome"), hunters.layout->indexOfField(u"Nome"),
          hunters.layout->indexOfField(u"Civile")});
-    const CommandResult run = runCommand({"importa", "anagrafica", "--file", file, "--valore",
-                                          "Giorni di preavviso=45", "--valore", "Quota=10"});
+    const CommandResult run = runCommand(
+        {"importa", "anagrafica", "--file", file, "--valore", "Giorni di preavviso=45", "--valore",
+         "Quota=10", "--valore", "Rilasciato il=10/01/2024", "--valore", "Scade il=10/01/2029"});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     for (const char* line : {"Colonne abbinate come nell'ultima importazione dalla finestra",
                              "colonna 3 Tessera: Codice ID cacciatore\n",
                              "valore per tutte le righe Giorni di preavviso: 45\n"}) {
         EXPECT_TRUE(run.out.contains(QString::fromUtf8(line))) << line << run.out.toStdString();
     }
-    const FieldValues values = codec::decode(*hunters.layout, readAll(hunters.recordFile()));
+    const QByteArray stored = readAll(hunters.recordFile());
+    ASSERT_EQ(stored.size(), hunters.layout->recordSize()) << run.out.toStdString();
+    const FieldValues values = codec::decode(*hunters.layout, stored);
     EXPECT_EQ(values.at(hunters.layout->indexOfField(u"Civile")).trimmed(), "T-1");
     EXPECT_EQ(values.at(hunters.layout->indexOfField(u"Preavviso")).trimmed(), "45");
     EXPECT_EQ(values.at(hunters.layout->indexOfField(u"Totale")).trimmed(), "10,00");

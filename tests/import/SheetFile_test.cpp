@@ -61,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
     LibreOffice, WorkbookFixture,
     ::testing::Values(SheetCase{"soci.xlsx", true}, SheetCase{"soci.ods", true},
                       SheetCase{"soci.xls", false}),
-    [](const auto& info) {
-        return QString::fromLatin1(info.param.file).replace(u'.', u'_').toStdString();
+    [](const auto& testCase) {
+        return QString::fromLatin1(testCase.param.file).replace(u'.', u'_').toStdString();
     });
 
 TEST(SheetCells, NumbersAndSerialDatesAsTheCardWritesThem) {
