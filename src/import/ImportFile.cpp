@@ -523,21 +523,24 @@ Reader::Reader(const QString& path, const ReadOptions& options, ScanProgress pro
 
 Reader::~Reader() = default;
 
-// A first row made of values rather than titles: most of its cells are
-// numbers, dates, e-mail addresses or codici fiscali.
+// A first row of values rather than titles: a cell no title looks like (a
+// date, an e-mail address, a codice fiscale), or numbers alone.
 static bool valuesNotTitles(const QStringList& header) {
     static const QRegularExpression value(
-        QStringLiteral(
-            "^([0-9 .,/:+()-]+|[^@\\s]+@[^@\\s]+|[A-Z]{6}[0-9LMNPQRSTUV]{2}[A-Z][0-9LMNPQRSTUV]{2}"
-            "[A-Z][0-9LMNPQRSTUV]{3}[A-Z])$"),
+        QStringLiteral("^([0-9]{1,4}[/.-][0-9]{1,2}[/.-][0-9]{1,4}|[^@\\s]+@[^@\\s]+\\.[^@\\s]+|"
+                       "[A-Z]{6}[0-9LMNPQRSTUV]{2}[A-Z][0-9LMNPQRSTUV]{2}[A-Z][0-9LMNPQRSTUV]{3}"
+                       "[A-Z])$"),
         QRegularExpression::CaseInsensitiveOption);
-    qsizetype cells = 0, values = 0;
+    static const QRegularExpression number(QStringLiteral("^[0-9 .,+-]+$"));
+    qsizetype cells = 0, numbers = 0;
     for (const QString& cell : header) {
-        if (cell.trimmed().isEmpty()) continue;
+        const QString text = cell.trimmed();
+        if (text.isEmpty()) continue;
         ++cells;
-        if (value.match(cell.trimmed()).hasMatch()) ++values;
+        if (value.match(text).hasMatch()) return true;
+        if (number.match(text).hasMatch()) ++numbers;
     }
-    return values * 2 > cells;
+    return cells > 0 && numbers == cells;
 }
 
 bool Reader::State::headerless() {

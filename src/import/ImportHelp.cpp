@@ -21,7 +21,8 @@ const HelpTopic& helpTopic() {
                 "colonne. Le celle di tipo data diventano date, i numeri restano numeri (senza "
                 "decimali quando non ne hanno, con la virgola quando ne hanno), delle formule si "
                 "prende il valore calcolato e salvato dal foglio, le celle unite danno il loro "
-                "valore a ogni cella che coprono. Un CAP che il foglio teneva come numero (6012) "
+                "valore a ogni cella che coprono (nei .xls di Excel 97-2003 le formule arrivano "
+                "vuote e le celle unite solo nella prima: meglio salvarli come .xlsx). Un CAP che il foglio teneva come numero (6012) "
                 "riprende lo zero iniziale (06012) e il resoconto dice quanti. Un file protetto "
                 "da password o danneggiato non viene importato: il messaggio ne dice il "
                 "motivo."),
