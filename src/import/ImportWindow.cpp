@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -34,6 +35,20 @@ QLabel* caption(const QString& text, QWidget* parent) {
     return new QLabel(text, parent);
 }
 
+// Keeps the wheel that scrolls the list of columns from changing the field
+// of the column under the pointer: a drop-down takes it only with the focus.
+class WheelOnlyWithFocus : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 }  // namespace
 
 ImportWindow::ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* parent,
@@ -45,6 +60,7 @@ ImportWindow::ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* pa
     // Whole on a 1366 x 768 screen, with room for the task bar.
     resize(1300, 690);
     auto* layout = new QVBoxLayout(this);
+    wheelGuard_ = new WheelOnlyWithFocus(this);
 
     auto* top = new QHBoxLayout;
     cboArchivio_ = new QComboBox(this);
@@ -288,13 +304,13 @@ void ImportWindow::addFixedValue() {
 void ImportWindow::markColumns() {
     const QList<qsizetype> mapped = columns();
     for (int r = 0; r < grdColonne_->rowCount(); ++r) {
-        bool data = false;
+        bool holdsData = false;
         for (const importfile::Row& row : table_.rows) {
-            if (!row.cells.value(r).trimmed().isEmpty()) data = true;
+            if (!row.cells.value(r).trimmed().isEmpty()) holdsData = true;
         }
         const bool left = mapped.value(r) == importer::kNotImported;
         QString note;
-        if (left && data) {
+        if (left && holdsData) {
             note = doubts_.value(r).isEmpty()
                        ? QStringLiteral("Ha dei dati ma non viene importata: scegliere il campo.")
                        : QStringLiteral("Ha dei dati ma non viene importata: ") + doubts_.value(r);
@@ -304,7 +320,7 @@ void ImportWindow::markColumns() {
         auto* item = new QTableWidgetItem(note);
         item->setFlags(Qt::ItemIsEnabled);
         item->setToolTip(note);
-        const QBrush mark = left && data ? QBrush(QColor(0xFF, 0xE0, 0xA0)) : QBrush();
+        const QBrush mark = left && holdsData ? QBrush(QColor(0xFF, 0xE0, 0xA0)) : QBrush();
         item->setBackground(mark);
         grdColonne_->setItem(r, 2, item);
         if (QTableWidgetItem* title = grdColonne_->item(r, 0)) title->setBackground(mark);
@@ -374,8 +390,18 @@ void ImportWindow::fillColumns() {
         box->setObjectName(QStringLiteral("cboCampo%1").arg(r + 1));
         box->addItems(items);
         box->setCurrentIndex(int(fields.indexOf(mapping.value(r, importer::kNotImported)) + 1));
-        connect(box, &QComboBox::currentIndexChanged, this, [this] {
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->installEventFilter(wheelGuard_);
+        connect(box, &QComboBox::currentIndexChanged, this, [this, r](int picked) {
             if (filling_) return;
+            // A field goes to one column: the column that had it lets it go.
+            filling_ = true;
+            for (int other = 0; other < grdColonne_->rowCount() && picked > 0; ++other) {
+                auto* otherBox = qobject_cast<QComboBox*>(grdColonne_->cellWidget(other, 1));
+                if (other != r && otherBox && otherBox->currentIndex() == picked)
+                    otherBox->setCurrentIndex(0);
+            }
+            filling_ = false;
             markColumns();
             refreshPreview();
             invalidate();

@@ -68,6 +68,7 @@ private:
     QComboBox* cboCampoFisso_ = nullptr;
     QLineEdit* txtValoreFisso_ = nullptr;
     QTableWidget* grdValori_ = nullptr;
+    QObject* wheelGuard_ = nullptr;
     // Why each column was not matched, when its title named fields.
     QStringList doubts_;
     QCheckBox* chkDoppioni_ = nullptr;
