@@ -70,7 +70,9 @@ const TitleCase kTitles[] = {
     {"anagrafica", "Prov.", ""},
     {"anagrafica", "Provincia", ""},
     {"anagrafica", "Data rilascio", ""},
-    {"anagrafica", "Scadenza", ""},
+    {"anagrafica", "Data di rilascio", ""},
+    // A field's own record name is that field's alone.
+    {"anagrafica", "Scadenza", "Scadenza"},
     {"anagrafica", "Nato il/a", ""},
     // Not a prefix, nor a likeness.
     {"anagrafica", "Cogn", ""},
