@@ -16,6 +16,9 @@ PACKAGES += libzip-dev unzip python3
 # Their entries deflated on several threads (zlib) and the SHA-256 of their
 # files (OpenSSL's libcrypto).
 PACKAGES += zlib1g-dev libssl-dev
+# The import's Excel 97-2003 workbooks (.xls, BIFF), read by FreeXL
+# (src/import/XlsBook.cpp).
+PACKAGES += libfreexl-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 RELEASE_DIR := build/release

@@ -603,4 +603,49 @@ bool Reader::readAll(qsizetype index, QByteArray* bytes, qint64 limit) {
     return ok;
 }
 
+namespace {
+
+// An entry read through zip_fread as its reader asks.
+class EntryDevice : public QIODevice {
+public:
+    EntryDevice(zip_file_t* file, QString where) : file_(file), where_(std::move(where)) {
+        open(QIODevice::ReadOnly);
+    }
+    ~EntryDevice() override { zip_fclose(file_); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 size) override {
+        const zip_int64_t n = zip_fread(file_, data, static_cast<zip_uint64_t>(size));
+        if (n < 0) setErrorString(where_ + italian(zip_file_get_error(file_)));
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    zip_file_t* file_;
+    QString where_;
+};
+
+}  // namespace
+
+std::unique_ptr<QIODevice> Reader::device(qsizetype index) {
+    if (!archive_ || index < 0 || index >= entries_.size()) return nullptr;
+    zip_file_t* file = zip_fopen_index(handle(archive_), static_cast<zip_uint64_t>(index), 0);
+    const QString where =
+        path_ + QStringLiteral(" (") + entries_.at(index).name + QStringLiteral("): ");
+    if (!file) {
+        error_ = where + italian(zip_get_error(handle(archive_)));
+        return nullptr;
+    }
+    return std::make_unique<EntryDevice>(file, where);
+}
+
+qsizetype Reader::indexOf(const QString& name) const {
+    for (qsizetype i = 0; i < entries_.size(); ++i) {
+        if (entries_.at(i).name == name) return i;
+    }
+    return -1;
+}
+
 }  // namespace ziparchive

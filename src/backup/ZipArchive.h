@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -80,6 +81,13 @@ public:
     bool read(qsizetype index, const std::function<bool(QByteArrayView)>& sink);
     // Entry `index` whole, when it is not larger than `limit` bytes.
     bool readAll(qsizetype index, QByteArray* bytes, qint64 limit);
+    // Entry `index` as a sequential device the caller reads as it goes,
+    // decompressing no more than is asked for (a damaged entry fails a
+    // read, with the device's errorString()); null when it cannot be
+    // opened. It must not outlive the reader.
+    std::unique_ptr<QIODevice> device(qsizetype index);
+    // The index of the entry named `name`, or -1.
+    qsizetype indexOf(const QString& name) const;
     QString errorString() const { return error_; }
 
 private:

@@ -117,17 +117,14 @@ QStringList csvHeader(const ArchiveDefinition& archive) {
     for (qsizetype f = 0; f < qsizetype(layout.fields.size()); ++f) {
         QString label;
         for (const CardField& field : fields) {
-            if (field.field.index == f && field.label && *field.label) {
-                // Without the colon that ends it on the card.
-                label = QString::fromUtf8(field.label).trimmed();
-                while (label.endsWith(u':')) label.chop(1);
-                label = label.trimmed();
-            }
+            // Without the colon that ends it on the card, with what tells
+            // it apart from a field of the same label ("Prov. (nascita)").
+            if (field.field.index == f) label = fieldTitle(field);
         }
         header.append(label);
     }
-    // A title the import would not read as its own field (two "Prov." on
-    // one card, a label that is another field's name) and a field the card
+    // A title the import would not read as its own field (a label that is
+    // another field's name) and a field the card
     // does not show take the field's name, which the import always reads.
     const QList<qsizetype> matched = importer::matchColumns(archive, header);
     for (qsizetype f = 0; f < header.size(); ++f) {

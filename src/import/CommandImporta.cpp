@@ -11,9 +11,11 @@ const char* const kUsageLine =
     "importa ARCHIVIO --file FILE [--anno AAAA] [--prova]\n"
     "                             [--separatore X] [--codifica utf-8|cp1252]\n"
     "                             [--colonne \"Titolo=Campo,...\"] [--tutto-o-niente]\n"
-    "                             [--doppioni] [--taglia]\n"
-    "                             importa le righe di un file CSV o di un'esportazione\n"
-    "                             .xls nell'archivio (--prova: solo il resoconto)";
+    "                             [--valore \"Campo=valore\"] [--doppioni] [--taglia]\n"
+    "                             importa le righe di un foglio di calcolo (.xlsx,\n"
+    "                             .xls, .ods) o di un file CSV (.csv, .txt)\n"
+    "                             nell'archivio (--prova: solo il resoconto); senza\n"
+    "                             --colonne vale l'abbinamento ricordato dalla finestra";
 
 namespace {
 
@@ -46,6 +48,16 @@ int importa(const QList<const ArchiveDefinition*>& archives, const QStringList& 
         !takeValue(args, QStringLiteral("--codifica"), &encoding, err, &status) ||
         !takeValue(args, QStringLiteral("--colonne"), &columnsSpec, err, &status)) {
         return status;
+    }
+    // Each --valore names a field and the value every row takes for it.
+    QStringList fixed;
+    for (qsizetype at = args.indexOf(QStringLiteral("--valore")); at >= 0;
+         at = args.indexOf(QStringLiteral("--valore"))) {
+        if (at + 1 >= args.size() || !args.at(at + 1).contains(u'=')) {
+            return usage(err, QStringLiteral("--valore vuole Campo=valore."));
+        }
+        fixed.append(args.at(at + 1));
+        args.remove(at, 2);
     }
     const bool dryRun = takeFlag(args, QStringLiteral("--prova"));
     const bool allOrNothing = takeFlag(args, QStringLiteral("--tutto-o-niente"));
@@ -112,17 +124,39 @@ int importa(const QList<const ArchiveDefinition*>& archives, const QStringList& 
         return 1;
     }
     const QStringList& header = reader.header();
-    QList<qsizetype> columns = matchColumns(*archive, header);
+    const QList<importer::ColumnMatch> matched = matchHeader(*archive, header, reader.sample());
+    QList<qsizetype> columns;
+    for (const ColumnMatch& match : matched) columns.append(match.field);
     QString error;
-    if (!columnsSpec.isEmpty() && !applyColumns(*archive, header, columnsSpec, &columns, &error)) {
+    if (columnsSpec.isEmpty()) {
+        if (applySavedColumns(*archive, header, &columns)) {
+            out << "Colonne abbinate come nell'ultima importazione dalla finestra (--colonne "
+                   "per cambiarle).\n";
+        }
+    } else if (!applyColumns(*archive, header, columnsSpec, &columns, &error)) {
         return usage(err, error);
+    }
+    for (const QString& pair : fixed) {
+        const qsizetype equals = pair.indexOf(u'=');
+        const qsizetype field = fieldNamed(*archive, pair.left(equals).trimmed(), &error);
+        if (field == kNotImported) return usage(err, error);
+        if (columns.contains(field)) {
+            return usage(err, QStringLiteral("Il campo %1 ha già una colonna del file: --valore "
+                                             "vale per un campo che il file non ha.")
+                                  .arg(fieldLabel(*archive, field)));
+        }
+        options.fixedValues.append({field, pair.mid(equals + 1)});
+        out << "valore per tutte le righe " << fieldLabel(*archive, field) << ": "
+            << pair.mid(equals + 1) << "\n";
     }
     for (qsizetype c = 0; c < header.size(); ++c) {
         out << "colonna " << (c + 1) << " " << header.at(c) << ": "
-            << (columns.at(c) == kNotImported
-                    ? QStringLiteral("non importare")
-                    : QString::fromLatin1(archive->layout->fields[std::size_t(columns.at(c))].name))
-            << "\n";
+            << (columns.at(c) == kNotImported ? QStringLiteral("non importare")
+                                              : fieldLabel(*archive, columns.at(c)));
+        if (columns.at(c) == kNotImported && !matched.at(c).doubt.isEmpty()) {
+            out << " (" << matched.at(c).doubt << ")";
+        }
+        out << "\n";
     }
     const QString path = archive->recordFile(year);
     // The file's rows parsed on a second thread while these are checked

@@ -13,6 +13,7 @@
 #include "base/Cp1252.h"
 #include "base/FileErrors.h"
 #include "import/CsvReader.h"
+#include "import/SheetFile.h"
 
 namespace importfile {
 namespace {
@@ -275,11 +276,14 @@ struct Reader::State {
     Survey found;
     std::unique_ptr<QIODevice> device;
     std::unique_ptr<CsvReader> parser;
+    // A workbook's sheet (.xlsx, .ods, .xls), read instead of a text.
+    std::unique_ptr<sheetfile::Sheet> sheet;
     QByteArray pending;
     qint64 line = 0;      // the last physical line fed
     qint64 parsed = 0;    // bytes of the second pass read
     qint64 rowBytes = 0;  // bytes of the row being read
     bool headerRead = false;
+    qint64 headerLine = 1;
     bool ended = false;
     bool stopped = false;
     // The rows of the block read last, and the first not yet handed out.
@@ -313,6 +317,10 @@ struct Reader::State {
         return !stopped && queued();
     }
     bool survey();
+    bool startSheet(sheetfile::Kind kind);
+    // Refuses a header that is a row of values.
+    bool headerless();
+    bool fillSheet();
     bool acceptRow(qint64 at, const QList<QByteArrayView>& cells);
     bool feedLine(QByteArrayView bytes);
     bool fill();
@@ -453,6 +461,7 @@ bool Reader::State::fill() {
         queue.clear();
         front = 0;
     }
+    if (sheet) return fillSheet();
     // Read after the line left open by the block before, into the same
     // buffer each time (a new megabyte for each block costs the
     // allocator more than the parsing).
@@ -514,8 +523,110 @@ Reader::Reader(const QString& path, const ReadOptions& options, ScanProgress pro
 
 Reader::~Reader() = default;
 
+// A first row of values rather than titles: a cell no title looks like (a
+// date, an e-mail address, a codice fiscale), or numbers alone.
+static bool valuesNotTitles(const QStringList& header) {
+    static const QRegularExpression value(
+        QStringLiteral("^([0-9]{1,4}[/.-][0-9]{1,2}[/.-][0-9]{1,4}|[^@\\s]+@[^@\\s]+\\.[^@\\s]+|"
+                       "[A-Z]{6}[0-9LMNPQRSTUV]{2}[A-Z][0-9LMNPQRSTUV]{2}[A-Z][0-9LMNPQRSTUV]{3}"
+                       "[A-Z])$"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression number(QStringLiteral("^[0-9 .,+-]+$"));
+    qsizetype cells = 0, numbers = 0;
+    for (const QString& cell : header) {
+        const QString text = cell.trimmed();
+        if (text.isEmpty()) continue;
+        ++cells;
+        if (value.match(text).hasMatch()) return true;
+        if (number.match(text).hasMatch()) ++numbers;
+    }
+    return cells > 0 && numbers == cells;
+}
+
+bool Reader::State::headerless() {
+    if (!valuesNotTitles(table.header)) return false;
+    QStringList first = table.header.mid(0, 3);
+    fail(headerLine, QStringLiteral("la prima riga con dei dati (%1...) non ha i titoli delle "
+                                    "colonne: aggiungere in cima all'elenco una riga con i "
+                                    "titoli (Cognome, Nome...).")
+                         .arg(first.join(QStringLiteral(", "))));
+    return true;
+}
+
+bool Reader::State::startSheet(sheetfile::Kind kind) {
+    QString error;
+    sheet = sheetfile::open(name, kind, &error);
+    if (!sheet) return fail(0, error);
+    table.encoding = Encoding::Utf8;
+    qint64 row = 0;
+    QStringList cells;
+    if (!sheet->next(&row, &cells)) {
+        return fail(0, sheet->error().isEmpty()
+                           ? QStringLiteral("Il file %1 non ha un foglio con dei dati da "
+                                            "importare.")
+                                 .arg(name)
+                           : sheet->error());
+    }
+    // A column with data but no title is named by its letters.
+    for (qsizetype c = 0; c < cells.size(); ++c) {
+        if (!cells.at(c).trimmed().isEmpty()) continue;
+        QString letters;
+        for (qsizetype n = c + 1; n > 0; n = (n - 1) / 26)
+            letters.prepend(QChar(u'A' + int((n - 1) % 26)));
+        cells[c] = QStringLiteral("Colonna ") + letters;
+    }
+    table.header = cells;
+    headerLine = row;
+    headerRead = true;
+    queue.setShape(Encoding::Utf8, cells.size());
+    found.size = sheet->total();
+    return true;
+}
+
+// The next rows of the sheet, a few hundred at a time.
+bool Reader::State::fillSheet() {
+    Row row;
+    for (int n = 0; n < 512; ++n) {
+        if (!sheet->next(&row.line, &row.cells)) {
+            if (!sheet->error().isEmpty()) return fail(row.line, sheet->error());
+            ended = true;
+            break;
+        }
+        if (row.cells.size() > table.header.size()) {
+            return fail(row.line, QStringLiteral("la riga ha %1 celle, più delle %2 "
+                                                 "dell'intestazione.")
+                                      .arg(row.cells.size())
+                                      .arg(table.header.size()));
+        }
+        queue.append(row);
+    }
+    parsed = qMin(sheet->done(), found.size);
+    if (progress && !progress(found.size + parsed, qMax<qint64>(found.size, 1) * 2)) {
+        return cancel();
+    }
+    return true;
+}
+
 bool Reader::start() {
     State& d = *d_;
+    {
+        // A workbook is told by its first bytes, whatever its name.
+        const std::unique_ptr<QIODevice> device = d.open();
+        const sheetfile::Kind kind =
+            device && device->isOpen() ? sheetfile::kindOf(device->peek(8)) : sheetfile::Kind::Text;
+        if (kind != sheetfile::Kind::Text) {
+            if (!d.startSheet(kind)) return false;
+            if (!d.refill()) {
+                if (d.stopped) return false;
+                return d.fail(d.headerLine, QStringLiteral("il file contiene solo "
+                                                           "l'intestazione, nessuna riga da "
+                                                           "importare."));
+            }
+            if (d.headerless()) return false;
+            d.table.ok = true;
+            return true;
+        }
+    }
     if (!d.survey()) return false;
     if (d.found.blank) return d.fail(0, QStringLiteral("Il file %1 è vuoto.").arg(d.name));
     d.device = d.open();
@@ -551,6 +662,7 @@ bool Reader::start() {
         return d.fail(1, QStringLiteral("il file contiene solo l'intestazione, nessuna riga da "
                                         "importare."));
     }
+    if (d.headerless()) return false;
     d.table.ok = true;
     return true;
 }
@@ -589,6 +701,17 @@ qint64 Reader::total() const {
 qint64 Reader::errorLine() const {
     return d_->table.errorLine;
 }
+QList<QStringList> Reader::sample(qsizetype count) const {
+    const State& d = *d_;
+    QList<QStringList> rows;
+    QStringList cells;
+    for (qsizetype r = d.front; r < d.queue.size() && rows.size() < count; ++r) {
+        d.queue.cells(r, &cells);
+        rows.append(cells);
+    }
+    return rows;
+}
+
 const QStringList& Reader::header() const {
     return d_->table.header;
 }

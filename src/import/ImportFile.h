@@ -147,6 +147,9 @@ public:
 
     qint64 errorLine() const;
     const QStringList& header() const;
+    // The cells of the first rows after start(), at most `count`, still to
+    // be handed out: what the columns hold, for matching their titles.
+    QList<QStringList> sample(qsizetype count = 50) const;
     char separator() const;
     Encoding encoding() const;
     bool spreadsheet() const;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -10,7 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -25,10 +26,28 @@
 namespace {
 
 const QString kNotImported = QStringLiteral("non importare");
+const QString kStale = QStringLiteral(
+    "RESOCONTO NON PIÙ VALIDO: l'abbinamento delle colonne o "
+    "le scelte sono cambiati dopo la prova. Premere Prova per "
+    "rifarlo.");
 
 QLabel* caption(const QString& text, QWidget* parent) {
     return new QLabel(text, parent);
 }
+
+// Keeps the wheel that scrolls the list of columns from changing the field
+// of the column under the pointer: a drop-down takes it only with the focus.
+class WheelOnlyWithFocus : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 }  // namespace
 
@@ -38,8 +57,10 @@ ImportWindow::ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* pa
     setObjectName(QStringLiteral("TfrmImporta"));
     setWindowTitle(QStringLiteral(" Selvadoro - Importa un elenco"));
     setWindowIcon(programWindowIcon());
-    resize(1000, 700);
+    // Whole on a 1366 x 768 screen, with room for the task bar.
+    resize(1300, 690);
     auto* layout = new QVBoxLayout(this);
+    wheelGuard_ = new WheelOnlyWithFocus(this);
 
     auto* top = new QHBoxLayout;
     cboArchivio_ = new QComboBox(this);
@@ -87,13 +108,51 @@ ImportWindow::ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* pa
     format->addStretch(1);
     layout->addLayout(format);
 
-    auto* split = new QSplitter(Qt::Vertical, this);
-    grdColonne_ = new QTableWidget(0, 2, split);
+    // The columns' mapping on the left, as tall as the window allows (a
+    // row for each column of the file); the preview and the report on the
+    // right.
+    auto* across = new QSplitter(Qt::Horizontal, this);
+    auto* left = new QWidget(across);
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    grdColonne_ = new QTableWidget(0, 3, left);
     grdColonne_->setObjectName(QStringLiteral("grdColonne"));
-    grdColonne_->setHorizontalHeaderLabels(
-        {QStringLiteral("Colonna del file"), QStringLiteral("Campo della scheda")});
-    grdColonne_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grdColonne_->setHorizontalHeaderLabels({QStringLiteral("Colonna del file"),
+                                            QStringLiteral("Campo della scheda"),
+                                            QStringLiteral("Nota")});
+    grdColonne_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grdColonne_->horizontalHeader()->setStretchLastSection(true);
+    grdColonne_->setColumnWidth(0, 150);
+    grdColonne_->setColumnWidth(1, 210);
     grdColonne_->verticalHeader()->hide();
+    grdColonne_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
+    grdColonne_->setWordWrap(false);
+    leftLayout->addWidget(grdColonne_, 1);
+    // A value for every row, for a field the file has no column of.
+    auto* fixed = new QHBoxLayout;
+    cboCampoFisso_ = new QComboBox(left);
+    cboCampoFisso_->setObjectName(QStringLiteral("cboCampoFisso"));
+    txtValoreFisso_ = new QLineEdit(left);
+    txtValoreFisso_->setObjectName(QStringLiteral("txtValoreFisso"));
+    auto* btnValore = new QPushButton(QStringLiteral("Aggiungi"), left);
+    btnValore->setObjectName(QStringLiteral("btnAggiungiValore"));
+    fixed->addWidget(caption(QStringLiteral("Valore per tutte le righe:"), left));
+    fixed->addWidget(cboCampoFisso_, 1);
+    fixed->addWidget(txtValoreFisso_);
+    fixed->addWidget(btnValore);
+    leftLayout->addLayout(fixed);
+    grdValori_ = new QTableWidget(0, 2, left);
+    grdValori_->setObjectName(QStringLiteral("grdValori"));
+    grdValori_->setHorizontalHeaderLabels(
+        {QStringLiteral("Campo senza colonna"), QStringLiteral("Valore (Canc lo toglie)")});
+    grdValori_->horizontalHeader()->setStretchLastSection(true);
+    grdValori_->setColumnWidth(0, 210);
+    grdValori_->verticalHeader()->hide();
+    grdValori_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    grdValori_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdValori_->setMaximumHeight(3 * (fontMetrics().height() + 8) + 30);
+    leftLayout->addWidget(grdValori_);
+    auto* split = new QSplitter(Qt::Vertical, across);
     grdAnteprima_ = new QTableWidget(0, 0, split);
     grdAnteprima_->setObjectName(QStringLiteral("grdAnteprima"));
     grdAnteprima_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -102,7 +161,20 @@ ImportWindow::ImportWindow(QList<const ArchiveDefinition*> archives, QWidget* pa
     txtResoconto_->setObjectName(QStringLiteral("txtResoconto"));
     txtResoconto_->setReadOnly(true);
     txtResoconto_->setPlaceholderText(QStringLiteral("Il resoconto della prova comparirà qui."));
-    layout->addWidget(split, 1);
+    across->addWidget(left);
+    across->addWidget(split);
+    across->setStretchFactor(0, 2);
+    across->setStretchFactor(1, 3);
+    layout->addWidget(across, 1);
+    connect(btnValore, &QPushButton::clicked, this, [this] { addFixedValue(); });
+    auto* remove =
+        new QShortcut(QKeySequence::Delete, grdValori_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this, [this] {
+        if (grdValori_->currentRow() < 0) return;
+        grdValori_->removeRow(grdValori_->currentRow());
+        refreshPreview();
+        invalidate();
+    });
 
     chkDoppioni_ = new QCheckBox(QStringLiteral("Importa anche i possibili doppioni"), this);
     chkDoppioni_->setObjectName(QStringLiteral("chkDoppioni"));
@@ -176,6 +248,12 @@ importer::Options ImportWindow::options() const {
     options.year = archive().yearFile ? txtAnno_->text() : QString();
     options.cutToLimits = chkTaglia_->isChecked();
     options.importDuplicates = chkDoppioni_->isChecked();
+    const QList<qsizetype> fields = importer::importableFields(archive());
+    for (int r = 0; r < grdValori_->rowCount(); ++r) {
+        const qsizetype field = grdValori_->item(r, 0)->data(Qt::UserRole).toLongLong();
+        if (fields.contains(field))
+            options.fixedValues.append({field, grdValori_->item(r, 1)->text()});
+    }
     return options;
 }
 
@@ -190,13 +268,71 @@ QString ImportWindow::recordFile() const {
 
 void ImportWindow::archiveChanged() {
     txtAnno_->setEnabled(archive().yearFile != nullptr);
+    grdValori_->setRowCount(0);
+    cboCampoFisso_->clear();
+    for (const qsizetype field : importer::importableFields(archive())) {
+        cboCampoFisso_->addItem(importer::fieldLabel(archive(), field), QVariant::fromValue(field));
+    }
     fillColumns();
+}
+
+void ImportWindow::addFixedValue() {
+    const qsizetype field = cboCampoFisso_->currentData().toLongLong();
+    if (cboCampoFisso_->currentIndex() < 0) return;
+    if (columns().contains(field)) {
+        seams::messages().warning(
+            QStringLiteral("Attenzione: il campo %1 ha già una colonna del file. Il valore per "
+                           "tutte le righe vale per un campo che il file non ha.")
+                .arg(cboCampoFisso_->currentText()));
+        return;
+    }
+    int row = 0;
+    while (row < grdValori_->rowCount() &&
+           grdValori_->item(row, 0)->data(Qt::UserRole).toLongLong() != field) {
+        ++row;
+    }
+    if (row == grdValori_->rowCount()) grdValori_->insertRow(row);
+    auto* name = new QTableWidgetItem(cboCampoFisso_->currentText());
+    name->setData(Qt::UserRole, QVariant::fromValue(field));
+    grdValori_->setItem(row, 0, name);
+    grdValori_->setItem(row, 1, new QTableWidgetItem(txtValoreFisso_->text()));
+    txtValoreFisso_->clear();
+    refreshPreview();
+    invalidate();
+}
+
+void ImportWindow::markColumns() {
+    const QList<qsizetype> mapped = columns();
+    for (int r = 0; r < grdColonne_->rowCount(); ++r) {
+        bool holdsData = false;
+        for (const importfile::Row& row : table_.rows) {
+            if (!row.cells.value(r).trimmed().isEmpty()) holdsData = true;
+        }
+        const bool left = mapped.value(r) == importer::kNotImported;
+        QString note;
+        if (left && holdsData) {
+            note = doubts_.value(r).isEmpty()
+                       ? QStringLiteral("Ha dei dati ma non viene importata: scegliere il campo.")
+                       : QStringLiteral("Ha dei dati ma non viene importata: ") + doubts_.value(r);
+        } else if (left) {
+            note = QStringLiteral("Vuota nelle prime righe.");
+        }
+        auto* item = new QTableWidgetItem(note);
+        item->setFlags(Qt::ItemIsEnabled);
+        item->setToolTip(note);
+        const QBrush mark = left && holdsData ? QBrush(QColor(0xFF, 0xE0, 0xA0)) : QBrush();
+        item->setBackground(mark);
+        grdColonne_->setItem(r, 2, item);
+        if (QTableWidgetItem* title = grdColonne_->item(r, 0)) title->setBackground(mark);
+    }
 }
 
 void ImportWindow::browse() {
     const QString file = seams::desktop().openFileName(
         QStringLiteral("Scegli l'elenco da importare"), paths::dataFolder(),
-        QStringLiteral("Elenchi (*.csv *.txt *.xls);;Tutti i file (*)"));
+        QStringLiteral("Elenchi (*.xlsx *.xls *.ods *.csv *.txt);;Cartelle di lavoro di Excel "
+                       "(*.xlsx *.xls);;Fogli di calcolo OpenDocument (*.ods);;File CSV (*.csv "
+                       "*.txt);;Tutti i file (*)"));
     if (file.isEmpty()) return;
     txtFile_->setText(file);
     readFile();
@@ -237,6 +373,13 @@ void ImportWindow::fillColumns() {
     const QList<qsizetype> fields = importer::importableFields(chosen);
     QStringList items{kNotImported};
     for (const qsizetype field : fields) items.append(importer::fieldLabel(chosen, field));
+    doubts_.clear();
+    if (table_.ok) {
+        for (const importer::ColumnMatch& match :
+             importer::matchHeader(chosen, table_.header, sampleRows())) {
+            doubts_.append(match.doubt);
+        }
+    }
     const QList<qsizetype> mapping = table_.ok ? rememberedColumns() : QList<qsizetype>();
     grdColonne_->setRowCount(table_.ok ? int(table_.header.size()) : 0);
     for (int r = 0; r < grdColonne_->rowCount(); ++r) {
@@ -247,14 +390,26 @@ void ImportWindow::fillColumns() {
         box->setObjectName(QStringLiteral("cboCampo%1").arg(r + 1));
         box->addItems(items);
         box->setCurrentIndex(int(fields.indexOf(mapping.value(r, importer::kNotImported)) + 1));
-        connect(box, &QComboBox::currentIndexChanged, this, [this] {
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->installEventFilter(wheelGuard_);
+        connect(box, &QComboBox::currentIndexChanged, this, [this, r](int picked) {
             if (filling_) return;
+            // A field goes to one column: the column that had it lets it go.
+            filling_ = true;
+            for (int other = 0; other < grdColonne_->rowCount() && picked > 0; ++other) {
+                auto* otherBox = qobject_cast<QComboBox*>(grdColonne_->cellWidget(other, 1));
+                if (other != r && otherBox && otherBox->currentIndex() == picked)
+                    otherBox->setCurrentIndex(0);
+            }
+            filling_ = false;
+            markColumns();
             refreshPreview();
             invalidate();
         });
         grdColonne_->setCellWidget(r, 1, box);
     }
     filling_ = false;
+    markColumns();
     refreshPreview();
     invalidate();
 }
@@ -290,6 +445,10 @@ void ImportWindow::refreshPreview() {
 }
 
 void ImportWindow::invalidate() {
+    // The report of a mapping or choices no longer shown says so.
+    if (planCurrent_) {
+        txtResoconto_->setPlainText(kStale + QStringLiteral("\n\n") + txtResoconto_->toPlainText());
+    }
     planCurrent_ = false;
     btnImporta_->setEnabled(false);
     btnProva_->setEnabled(table_.ok);
@@ -377,46 +536,24 @@ bool ImportWindow::importRows() {
                                       .arg(imported.count)
                                       .arg(imported.first)
                                       .arg(imported.first + imported.count - 1));
+    planCurrent_ = false;
     invalidate();
     btnProva_->setEnabled(true);
     return true;
 }
 
 void ImportWindow::rememberColumns() const {
-    QSettings settings(paths::settingsFile(), QSettings::IniFormat);
-    QStringList pairs;
-    const QList<qsizetype> mapped = columns();
-    for (qsizetype c = 0; c < table_.header.size(); ++c) {
-        const qsizetype field = mapped.value(c, importer::kNotImported);
-        pairs.append(
-            importer::matchingName(table_.header.at(c)) + u'=' +
-            (field == importer::kNotImported
-                 ? QString()
-                 : QString::fromLatin1(archive().layout->fields[std::size_t(field)].name)));
-    }
-    settings.setValue(QString::fromLatin1(archive().name) + QStringLiteral("/colonne"), pairs);
+    importer::saveColumns(archive(), table_.header, columns());
 }
 
 QList<qsizetype> ImportWindow::rememberedColumns() const {
-    QList<qsizetype> mapping = importer::matchColumns(archive(), table_.header);
-    QSettings settings(paths::settingsFile(), QSettings::IniFormat);
-    const QStringList pairs =
-        settings.value(QString::fromLatin1(archive().name) + QStringLiteral("/colonne"))
-            .toStringList();
-    for (const QString& pair : pairs) {
-        const QString title = pair.section(u'=', 0, 0);
-        const QString name = pair.section(u'=', 1);
-        for (qsizetype c = 0; c < table_.header.size(); ++c) {
-            if (importer::matchingName(table_.header.at(c)) != title) continue;
-            const qsizetype field =
-                name.isEmpty() ? importer::kNotImported : archive().layout->indexOfField(name);
-            if (field != importer::kNotImported && field < 0) continue;
-            for (qsizetype& other : mapping) {
-                if (other == field && field != importer::kNotImported)
-                    other = importer::kNotImported;
-            }
-            mapping[c] = field;
-        }
-    }
+    QList<qsizetype> mapping = importer::matchColumns(archive(), table_.header, sampleRows());
+    importer::applySavedColumns(archive(), table_.header, &mapping);
     return mapping;
+}
+
+QList<QStringList> ImportWindow::sampleRows() const {
+    QList<QStringList> rows;
+    for (const importfile::Row& row : table_.rows) rows.append(row.cells);
+    return rows;
 }

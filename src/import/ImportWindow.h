@@ -17,8 +17,10 @@ class QTableWidget;
 
 // The one window that imports a list into any archive of the registry:
 // the archive (and a yearly archive's year), the file, its columns matched
-// to the card's fields, the first 20 rows as they would be stored, the dry
-// run's report, then the import under one journal with progress and "Annulla".
+// to the card's fields (those with data left out marked), values for
+// fields the file lacks, the first 20 rows as they would be stored, the dry
+// run's report (marked out of date when a choice changes), then the import
+// under one journal with progress and "Annulla".
 class ImportWindow : public QDialog {
     Q_OBJECT
 public:
@@ -45,11 +47,15 @@ private:
     void fillColumns();
     void refreshPreview();
     void invalidate();
+    void addFixedValue();
+    // Marks the columns with data that are not imported, with the reason.
+    void markColumns();
     importer::Options options() const;
     QString recordFile() const;
     bool yearValid() const;
     void rememberColumns() const;
     QList<qsizetype> rememberedColumns() const;
+    QList<QStringList> sampleRows() const;
 
     QList<const ArchiveDefinition*> archives_;
     QComboBox* cboArchivio_ = nullptr;
@@ -59,6 +65,12 @@ private:
     QComboBox* cboCodifica_ = nullptr;
     QTableWidget* grdColonne_ = nullptr;
     QTableWidget* grdAnteprima_ = nullptr;
+    QComboBox* cboCampoFisso_ = nullptr;
+    QLineEdit* txtValoreFisso_ = nullptr;
+    QTableWidget* grdValori_ = nullptr;
+    QObject* wheelGuard_ = nullptr;
+    // Why each column was not matched, when its title named fields.
+    QStringList doubts_;
     QCheckBox* chkDoppioni_ = nullptr;
     QCheckBox* chkTaglia_ = nullptr;
     QPlainTextEdit* txtResoconto_ = nullptr;

@@ -3,14 +3,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSettings>
 #include <QThread>
 #include <string>
 #include <vector>
 
 #include "base/Cp1252.h"
 #include "base/InOrderWork.h"
+#include "base/Paths.h"
 #include "base/TextRules.h"
 #include "records/ArchiveMessages.h"
 #include "records/FieldRules.h"
@@ -49,6 +52,12 @@ const QList<qsizetype>& dateFields(const ArchiveDefinition& archive) {
         }
     }
     return found.insert(&archive, dates).value();
+}
+
+// The shape of a field's values, as its card declares it.
+ValueShape shapeOf(const ArchiveDefinition& archive, qsizetype field) {
+    const CardField* f = cardField(archive, field);
+    return f ? f->shape : ValueShape::Any;
 }
 
 // The longest text a field stores. The card's typing aids (the characters
@@ -134,6 +143,51 @@ QString matchingName(const QString& text) {
     return name.isEmpty() ? words.join(QString()) : name;
 }
 
+QString titleWords(const QString& text) {
+    QString spaced;
+    spaced.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (i > 0 && c.isUpper() && text.at(i - 1).isLower()) spaced.append(u' ');
+        spaced.append(c);
+    }
+    const QString plain = spaced.normalized(QString::NormalizationForm_KD).toLower();
+    // The words and what stands between each and the next: a hyphen joins
+    // ("E-mail"), so do dots between single letters ("C.A.P."); anything
+    // else parts.
+    QStringList words;
+    QStringList between;
+    QString word;
+    QString gap;
+    for (const QChar c : plain) {
+        if (c.category() == QChar::Mark_NonSpacing) continue;
+        if (c.isLetterOrNumber()) {
+            if (!gap.isEmpty() || word.isEmpty()) {
+                if (!word.isEmpty()) {
+                    words.append(word);
+                    between.append(gap);
+                }
+                word.clear();
+                gap.clear();
+            }
+            word.append(c);
+        } else {
+            if (!word.isEmpty()) gap.append(c);
+        }
+    }
+    if (!word.isEmpty()) words.append(word);
+    QString joined;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const bool join =
+            i > 0 &&
+            (between.at(i - 1) == u"-" ||
+             (between.at(i - 1) == u"." && words.at(i - 1).size() == 1 && words.at(i).size() == 1));
+        if (i > 0 && !join) joined.append(u' ');
+        joined.append(words.at(i));
+    }
+    return joined;
+}
+
 QList<qsizetype> importableFields(const ArchiveDefinition& archive) {
     QList<qsizetype> fields;
     if (!archive.card) return fields;
@@ -143,84 +197,243 @@ QList<qsizetype> importableFields(const ArchiveDefinition& archive) {
 
 QString fieldLabel(const ArchiveDefinition& archive, qsizetype field) {
     const CardField* card = cardField(archive, field);
-    QString label = card ? QString::fromUtf8(card->label).trimmed() : QString();
-    while (label.endsWith(u':')) label = label.chopped(1).trimmed();
-    if (label.isEmpty())
-        label = QString::fromLatin1(archive.layout->fields[std::size_t(field)].name);
-    return label;
+    const QString label = card ? fieldTitle(*card) : QString();
+    return label.isEmpty() ? QString::fromLatin1(archive.layout->fields[std::size_t(field)].name)
+                           : label;
 }
 
 namespace {
 
-// Every name of each importable field, in the order they are tried.
-QList<QPair<QString, qsizetype>> namesOfFields(const ArchiveDefinition& archive) {
+// The fields each name names, by its words (titleWords()) and by its
+// words without the little ones (matchingName()).
+struct FieldNames {
+    QHash<QString, QList<qsizetype>> byWords;
+    QHash<QString, QList<qsizetype>> byName;
+    // Every name a user may write, one for each field first (its label).
+    QStringList shown;
+
+    // The fields `text` names: those of its words, else those of its
+    // words without the little ones.
+    QList<qsizetype> of(const QString& text) const {
+        const auto words = byWords.constFind(titleWords(text));
+        if (words != byWords.cend()) return words.value();
+        return byName.value(matchingName(text));
+    }
+};
+
+// Every name of each importable field: its label (with what tells it
+// apart), the titles the card declares for it, the export's column
+// titles, the search's captions and the record's field name.
+const FieldNames& namesOfFields(const ArchiveDefinition& archive) {
+    static QHash<const ArchiveDefinition*, FieldNames> found;
+    static QMutex guard;
+    QMutexLocker lock(&guard);
+    const auto known = found.constFind(&archive);
+    if (known != found.cend()) return known.value();
     const QList<qsizetype> fields = importableFields(archive);
-    QList<QPair<QString, qsizetype>> names;
+    FieldNames names;
     const auto add = [&](const QString& name, qsizetype field) {
-        if (!fields.contains(field)) return;
-        const QString matching = matchingName(name);
-        if (!matching.isEmpty()) names.append({matching, field});
+        if (!fields.contains(field) || titleWords(name).isEmpty()) return;
+        QList<qsizetype>& words = names.byWords[titleWords(name)];
+        if (!words.contains(field)) words.append(field);
+        QList<qsizetype>& plain = names.byName[matchingName(name)];
+        if (!plain.contains(field)) plain.append(field);
     };
+    for (const qsizetype field : fields) {
+        add(fieldLabel(archive, field), field);
+        names.shown.append(fieldLabel(archive, field));
+    }
+    for (const CardField& f : archive.card->fields) {
+        add(QString::fromUtf8(f.label), f.field.index);
+        if (!f.titles) continue;
+        for (const QString& title : QString::fromUtf8(f.titles).split(u'|', Qt::SkipEmptyParts)) {
+            add(title, f.field.index);
+        }
+    }
     if (archive.exporter) {
         for (const ExportColumn& column : archive.exporter->columns) {
             if (column.fields.size() == 1) add(column.header, column.fields.first());
         }
     }
-    for (const qsizetype field : fields) add(fieldLabel(archive, field), field);
     if (archive.search) {
         for (const SearchCriterionSpec& criterion : archive.search->criteria) {
             add(QString::fromUtf8(criterion.caption), criterion.field.index);
         }
     }
     for (const qsizetype field : fields) {
-        add(QString::fromLatin1(archive.layout->fields[std::size_t(field)].name), field);
+        const QString name = QString::fromLatin1(archive.layout->fields[std::size_t(field)].name);
+        add(name, field);
+        names.shown.append(name);
     }
-    return names;
+    return found.insert(&archive, names).value();
 }
 
-qsizetype fieldNamed(const QList<QPair<QString, qsizetype>>& names, const QString& text) {
-    const QString matching = matchingName(text);
-    for (const auto& [name, field] : names) {
-        if (name == matching) return field;
+// The field whose record name is `text` (as the search criteria name it).
+qsizetype fieldOwnNamed(const ArchiveDefinition& archive, const QString& text) {
+    for (const qsizetype f : importableFields(archive)) {
+        if (text.trimmed().compare(QLatin1String(archive.layout->fields[std::size_t(f)].name),
+                                   Qt::CaseInsensitive) == 0) {
+            return f;
+        }
     }
     return kNotImported;
 }
 
+// The shape most of a column's values share: a date, a codice fiscale, an
+// e-mail address, a CAP; Any for anything else, nullopt for no values.
+std::optional<std::optional<ValueShape>> columnShape(const QList<QStringList>& sample,
+                                                     qsizetype column) {
+    static const QRegularExpression taxCode(
+        QStringLiteral("^([A-Z]{6}[0-9LMNPQRSTUV]{2}[A-Z][0-9LMNPQRSTUV]{2}[A-Z][0-9LMNPQRSTUV]{"
+                       "3}[A-Z]|[0-9]{11})$"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression email(QStringLiteral("^[^@\\s]+@[^@\\s]+\\.[^@\\s]+$"));
+    static const QRegularExpression postCode(QStringLiteral("^[0-9]{4,5}$"));
+    static const QRegularExpression date(
+        QStringLiteral("^[0-9]{1,4}[/.-][0-9]{1,2}[/.-][0-9]{1,4}$"));
+    qsizetype values = 0;
+    QHash<int, qsizetype> counts;  // -1 a date, else a ValueShape
+    for (const QStringList& row : sample) {
+        const QString value = row.value(column).trimmed();
+        if (value.isEmpty()) continue;
+        ++values;
+        if (taxCode.match(value).hasMatch()) {
+            ++counts[int(ValueShape::TaxCode)];
+        } else if (email.match(value).hasMatch()) {
+            ++counts[int(ValueShape::Email)];
+        } else if (postCode.match(value).hasMatch()) {
+            ++counts[int(ValueShape::PostCode)];
+        } else if (date.match(value).hasMatch() && dateValue(value)) {
+            ++counts[-1];
+        }
+    }
+    if (values == 0) return std::nullopt;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() * 5 >= values * 4) {
+            if (it.key() < 0) return std::optional<ValueShape>();
+            return std::optional<ValueShape>(ValueShape(it.key()));
+        }
+    }
+    return std::optional<ValueShape>(ValueShape::Any);
+}
+
+QString quotedLabels(const ArchiveDefinition& archive, const QList<qsizetype>& fields) {
+    QStringList labels;
+    for (const qsizetype f : fields) labels.append(quoted(fieldLabel(archive, f)));
+    return labels.join(QStringLiteral(" o "));
+}
+
 }  // namespace
 
-QList<qsizetype> matchColumns(const ArchiveDefinition& archive, const QStringList& header) {
-    const auto names = namesOfFields(archive);
-    const QList<qsizetype> fields = importableFields(archive);
-    QList<qsizetype> columns(header.size(), kNotImported);
-    // A title that is a field's own name (as the search criteria name it)
-    // names that field; the others take the first field of that name (an
-    // export title, a card label...) not taken by a column before them.
+QList<ColumnMatch> matchHeader(const ArchiveDefinition& archive, const QStringList& header,
+                               const QList<QStringList>& sample) {
+    QList<ColumnMatch> matches(header.size());
+    if (!archive.card) return matches;
+    const FieldNames& names = namesOfFields(archive);
+    const QList<qsizetype> order = importableFields(archive);
+    const QList<qsizetype>& dates = dateFields(archive);
+    QList<QList<qsizetype>> candidates(header.size());
     for (qsizetype c = 0; c < header.size(); ++c) {
-        for (const qsizetype field : fields) {
-            if (header.at(c).trimmed().compare(
-                    QLatin1String(archive.layout->fields[std::size_t(field)].name),
-                    Qt::CaseInsensitive) == 0 &&
-                !columns.contains(field)) {
-                columns[c] = field;
+        // A field's own record name names that field alone.
+        const qsizetype own = fieldOwnNamed(archive, header.at(c));
+        candidates[c] = own != kNotImported ? QList<qsizetype>{own} : names.of(header.at(c));
+        // What the column holds rules out the fields whose values look
+        // otherwise: dates in a date field, a codice fiscale in its own.
+        if (candidates.at(c).size() < 2) continue;
+        const auto shape = columnShape(sample, c);
+        if (!shape) continue;
+        QList<qsizetype> fit;
+        for (const qsizetype f : candidates.at(c)) {
+            const std::optional<ValueShape> wanted =
+                dates.contains(f) ? std::optional<ValueShape>() : shapeOf(archive, f);
+            if (wanted == *shape) fit.append(f);
+        }
+        if (!fit.isEmpty()) candidates[c] = fit;
+    }
+    const auto taken = [&](qsizetype field, qsizetype except) {
+        for (qsizetype c = 0; c < matches.size(); ++c) {
+            if (c != except && matches.at(c).field == field) return c;
+        }
+        return qsizetype(-1);
+    };
+    // The titles that name one field first, then those that name several,
+    // settled by their neighbours: a field that follows, on the card, the
+    // field of the column before it (the province after the town of
+    // residence) or precedes that of the column after it. Each settled
+    // one may settle another.
+    for (qsizetype c = 0; c < header.size(); ++c) {
+        if (candidates.at(c).size() == 1 && taken(candidates.at(c).first(), c) < 0) {
+            matches[c].field = candidates.at(c).first();
+        }
+    }
+    for (bool settled = true; settled;) {
+        settled = false;
+        for (qsizetype c = 0; c < header.size(); ++c) {
+            if (matches.at(c).field != kNotImported || candidates.at(c).size() < 2) continue;
+            const qsizetype before = c > 0 ? order.indexOf(matches.at(c - 1).field) : -1;
+            const qsizetype after =
+                c + 1 < header.size() ? order.indexOf(matches.at(c + 1).field) : -1;
+            QList<qsizetype> near;
+            for (const qsizetype f : candidates.at(c)) {
+                const qsizetype at = order.indexOf(f);
+                if (taken(f, c) >= 0) continue;
+                if ((before >= 0 && at > before && at - before <= 2) ||
+                    (after >= 0 && after > at && after - at <= 2)) {
+                    near.append(f);
+                }
+            }
+            if (near.size() == 1) {
+                matches[c].field = near.first();
+                settled = true;
             }
         }
     }
     for (qsizetype c = 0; c < header.size(); ++c) {
-        if (columns.at(c) != kNotImported) continue;
-        const QString matching = matchingName(header.at(c));
-        for (const auto& [name, field] : names) {
-            if (name == matching && !columns.contains(field)) {
-                columns[c] = field;
-                break;
-            }
+        if (matches.at(c).field != kNotImported || candidates.at(c).isEmpty()) continue;
+        if (candidates.at(c).size() > 1) {
+            matches[c].doubt = QStringLiteral("il titolo può indicare %1: scegliere il campo.")
+                                   .arg(quotedLabels(archive, candidates.at(c)));
+        } else {
+            const qsizetype other = taken(candidates.at(c).first(), c);
+            matches[c].doubt = QStringLiteral("il campo %1 è già della colonna %2: scegliere.")
+                                   .arg(quoted(fieldLabel(archive, candidates.at(c).first())),
+                                        quoted(header.at(other)));
         }
+    }
+    return matches;
+}
+
+QList<qsizetype> matchColumns(const ArchiveDefinition& archive, const QStringList& header,
+                              const QList<QStringList>& sample) {
+    QList<qsizetype> columns;
+    for (const ColumnMatch& match : matchHeader(archive, header, sample)) {
+        columns.append(match.field);
     }
     return columns;
 }
 
+qsizetype fieldNamed(const ArchiveDefinition& archive, const QString& text, QString* error) {
+    if (!archive.card) return kNotImported;
+    const qsizetype own = fieldOwnNamed(archive, text);
+    if (own != kNotImported) return own;
+    const FieldNames& names = namesOfFields(archive);
+    const QList<qsizetype> fields = names.of(text);
+    if (fields.size() == 1) return fields.first();
+    if (fields.size() > 1) {
+        *error = QStringLiteral("Il campo %1 può essere %2: indicarlo per intero.")
+                     .arg(quoted(text), quotedLabels(archive, fields));
+    } else {
+        QStringList valid = names.shown;
+        valid.removeDuplicates();
+        *error = QStringLiteral("L'archivio %1 non ha il campo %2. Campi validi: %3.")
+                     .arg(QString::fromLatin1(archive.name), quoted(text),
+                          valid.join(QStringLiteral(", ")));
+    }
+    return kNotImported;
+}
+
 bool applyColumns(const ArchiveDefinition& archive, const QStringList& header,
                   const QString& mapping, QList<qsizetype>* columns, QString* error) {
-    const auto names = namesOfFields(archive);
     for (const QString& pair : mapping.split(u',', Qt::SkipEmptyParts)) {
         const qsizetype equals = pair.indexOf(u'=');
         const QString title = pair.left(equals).trimmed();
@@ -230,34 +443,38 @@ bool applyColumns(const ArchiveDefinition& archive, const QStringList& header,
                      pair.trimmed();
             return false;
         }
-        qsizetype column = -1;
+        // The column whose title is the one given; else the one column
+        // whose title reads the same but for case, blanks and punctuation.
+        // "Nato il" and "Nato a" are two columns, whatever the little words.
+        QList<qsizetype> found;
         for (qsizetype c = 0; c < header.size(); ++c) {
-            if (matchingName(header.at(c)) == matchingName(title)) {
-                column = c;
-                break;
+            if (header.at(c).trimmed().compare(title, Qt::CaseInsensitive) == 0) found.append(c);
+        }
+        for (const auto& same : {&titleWords, &matchingName}) {
+            if (!found.isEmpty()) break;
+            for (qsizetype c = 0; c < header.size(); ++c) {
+                if (same(header.at(c)) == same(title)) found.append(c);
             }
         }
-        if (column < 0) {
+        if (found.isEmpty()) {
             *error = QStringLiteral("La colonna %1 non è nell'intestazione del file.")
                          .arg(quoted(title));
             return false;
         }
+        if (found.size() > 1) {
+            QStringList titles;
+            for (const qsizetype c : found) titles.append(quoted(header.at(c)));
+            *error = QStringLiteral(
+                         "Il titolo %1 può indicare più colonne del file (%2): "
+                         "scriverlo esattamente come nell'intestazione.")
+                         .arg(quoted(title), titles.join(QStringLiteral(", ")));
+            return false;
+        }
+        const qsizetype column = found.first();
         qsizetype field = kNotImported;
         if (matchingName(fieldText) != matchingName(QStringLiteral("non importare"))) {
-            // The field's name first, as the search criteria name it, then
-            // any name the matching knows.
-            for (const qsizetype f : importableFields(archive)) {
-                if (fieldText.compare(QLatin1String(archive.layout->fields[std::size_t(f)].name),
-                                      Qt::CaseInsensitive) == 0) {
-                    field = f;
-                }
-            }
-            if (field == kNotImported) field = fieldNamed(names, fieldText);
-            if (field == kNotImported) {
-                *error = QStringLiteral("L'archivio %1 non ha il campo %2.")
-                             .arg(QString::fromLatin1(archive.name), quoted(fieldText));
-                return false;
-            }
+            field = fieldNamed(archive, fieldText, error);
+            if (field == kNotImported) return false;
         }
         for (qsizetype& other : *columns) {
             if (other == field && field != kNotImported) other = kNotImported;
@@ -265,6 +482,60 @@ bool applyColumns(const ArchiveDefinition& archive, const QStringList& header,
         (*columns)[column] = field;
     }
     return true;
+}
+
+namespace {
+
+QString savedKey(const ArchiveDefinition& archive) {
+    return QString::fromLatin1(archive.name) + QStringLiteral("/colonne");
+}
+
+}  // namespace
+
+void saveColumns(const ArchiveDefinition& archive, const QStringList& header,
+                 const QList<qsizetype>& columns) {
+    QSettings settings(paths::settingsFile(), QSettings::IniFormat);
+    QStringList pairs;
+    for (qsizetype c = 0; c < header.size(); ++c) {
+        const qsizetype field = columns.value(c, kNotImported);
+        pairs.append(titleWords(header.at(c)) + u'=' +
+                     (field == kNotImported
+                          ? QString()
+                          : QString::fromLatin1(archive.layout->fields[std::size_t(field)].name)));
+    }
+    settings.setValue(savedKey(archive), pairs);
+}
+
+bool applySavedColumns(const ArchiveDefinition& archive, const QStringList& header,
+                       QList<qsizetype>* columns) {
+    const QSettings settings(paths::settingsFile(), QSettings::IniFormat);
+    const QStringList pairs = settings.value(savedKey(archive)).toStringList();
+    const QList<qsizetype> fields = importableFields(archive);
+    bool any = false;
+    for (const QString& pair : pairs) {
+        const QString title = pair.section(u'=', 0, 0);
+        const QString name = pair.section(u'=', 1);
+        const qsizetype field = name.isEmpty() ? kNotImported : archive.layout->indexOfField(name);
+        if (field != kNotImported && !fields.contains(field)) continue;
+        // By the title's words; a mapping saved before them named a title
+        // by its words without the little ones.
+        QList<qsizetype> found;
+        for (qsizetype c = 0; c < header.size(); ++c) {
+            if (titleWords(header.at(c)) == title) found.append(c);
+        }
+        if (found.isEmpty()) {
+            for (qsizetype c = 0; c < header.size(); ++c) {
+                if (matchingName(header.at(c)) == title) found.append(c);
+            }
+        }
+        if (found.size() != 1) continue;
+        for (qsizetype& other : *columns) {
+            if (other == field && field != kNotImported) other = kNotImported;
+        }
+        (*columns)[found.first()] = field;
+        any = true;
+    }
+    return any;
 }
 
 std::optional<QString> dateValue(const QString& text) {
@@ -313,7 +584,8 @@ namespace {
 // cells' texts.
 FieldValues convertRow(const ArchiveDefinition& archive, const QList<qsizetype>& dates,
                        const QStringList& cells, const QList<qsizetype>& columns,
-                       const Options& options, QString* refusal, QStringList* cut) {
+                       const Options& options, QString* refusal, QStringList* cut,
+                       int* padded = nullptr) {
     const RecordLayout& layout = *archive.layout;
     FieldValues values(qsizetype(layout.fields.size()));
     const auto refuse = [&](const QString& message) {
@@ -325,6 +597,12 @@ FieldValues convertRow(const ArchiveDefinition& archive, const QList<qsizetype>&
         if (columns.at(c) != kNotImported) {
             values[columns.at(c)] = cells.at(c);
             given[columns.at(c)] = true;
+        }
+    }
+    for (const auto& [field, value] : options.fixedValues) {
+        if (field >= 0 && field < values.size() && !given.at(field)) {
+            values[field] = value;
+            given[field] = true;
         }
     }
     if (archive.card) {
@@ -346,6 +624,15 @@ FieldValues convertRow(const ArchiveDefinition& archive, const QList<qsizetype>&
                 return refuse(QStringLiteral("il campo %1 è di una riga sola, ma il valore va a "
                                              "capo.")
                                   .arg(quoted(label())));
+            }
+            // A CAP a spreadsheet kept as a number (6012) gets back the
+            // leading zeros it lost.
+            if (f.shape == ValueShape::PostCode) {
+                const QString digits = text::trimBlanks(value);
+                if (digits.size() >= 3 && digits.size() < 5 && text::isAllDigits(digits)) {
+                    value = QString(5 - digits.size(), u'0') + digits;
+                    if (padded) ++*padded;
+                }
             }
             if (f.kind == CardFieldKind::Check) {
                 const auto flag = checkValue(value);
@@ -433,6 +720,7 @@ namespace {
 struct Outcome {
     QString refusal;  // why the row is not imported; empty when it may be
     QStringList cuts;
+    int padded = 0;   // its CAPs given back their leading zeros
     QString key;      // its natural key (keyText()), case folded
     QString keyText;  // the same as given
 };
@@ -467,9 +755,10 @@ public:
         for (qsizetype i = 0; i < batch.rows.size(); ++i) {
             Outcome& outcome = batch.outcomes[std::size_t(i)];
             outcome.cuts.clear();
+            outcome.padded = 0;
             batch.rows.cells(i, &cells);
             const FieldValues values = convertRow(archive_, dates_, cells, columns_, options_,
-                                                  &outcome.refusal, &outcome.cuts);
+                                                  &outcome.refusal, &outcome.cuts, &outcome.padded);
             if (!outcome.refusal.isEmpty()) {
                 outcome.key.clear();
                 outcome.keyText.clear();
@@ -529,6 +818,7 @@ public:
             return false;
         }
         for (const QString& c : outcome.cuts) plan->cuts.append(Cut{line, c});
+        plan->postCodesPadded += outcome.padded;
         if (!outcome.key.isEmpty()) {
             bool duplicate = false;
             // The key as the report shows it, for a duplicate only.
@@ -647,6 +937,12 @@ QString report(const ArchiveDefinition& archive, const Plan& plan, bool duplicat
                                   .arg(d.line)
                                   .arg(d.key)
                                   .arg(d.earlierLine);
+    }
+    if (plan.postCodesPadded > 0) {
+        out += QStringLiteral(
+                   "CAP completati con lo zero iniziale (il foglio li teneva come "
+                   "numeri): %1\n")
+                   .arg(plan.postCodesPadded);
     }
     if (!plan.cuts.isEmpty()) {
         out += QStringLiteral("Tagliati ai limiti: %1\n").arg(plan.cuts.size());

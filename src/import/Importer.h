@@ -27,20 +27,54 @@ constexpr qsizetype kNotImported = -1;
 // ("DataNasc" as "data nasc"), and without the little words ("di", "del"
 // ...): "Data di nascita", "DATA NASCITA" and "data_nascita" are one.
 QString matchingName(const QString& text);
+// A header's words as matching reads them, little words kept: no case,
+// accents, dots or symbols, words split as matchingName() splits them,
+// joined by one blank ("Nato il/a" is "nato il a", "C.A.P." is "c a p").
+QString titleWords(const QString& text);
 
 // The fields a file may fill: the card's fields, in the card's order.
 QList<qsizetype> importableFields(const ArchiveDefinition& archive);
 // A field's name for the user: its card label without the colon.
 QString fieldLabel(const ArchiveDefinition& archive, qsizetype field);
-// The field each header cell names (by the export's column titles, the
-// card's labels, the search's captions and the record's field names), or
-// kNotImported. A field is taken by its first column only.
-QList<qsizetype> matchColumns(const ArchiveDefinition& archive, const QStringList& header);
-// Applies "Titolo=Campo,..." (a header title, then a field as matching
-// names it, or "non importare"); false with the message when a title or
+// How a column of the file was matched to a field.
+struct ColumnMatch {
+    qsizetype field = kNotImported;
+    // Why a column whose title names fields was left out, in Italian: the
+    // fields it could be, or the column that has its field. Empty: none.
+    QString doubt;
+};
+// The field each header cell names, by the card's labels (with what tells
+// same-labelled fields apart), the titles the card declares for each field,
+// the export's column titles, the search's captions and the record's field
+// names: by their words, then by their words without the little ones. A
+// title that names several fields is settled by the fields of the columns
+// beside it (the province after the town of residence) and by what the
+// column's first rows (`sample`) hold (dates, codici fiscali, e-mail
+// addresses, CAPs); one still unsettled is left out with its doubt, never
+// guessed. A field goes to one column only: a later column that names it
+// is left out with its doubt.
+QList<ColumnMatch> matchHeader(const ArchiveDefinition& archive, const QStringList& header,
+                               const QList<QStringList>& sample = {});
+QList<qsizetype> matchColumns(const ArchiveDefinition& archive, const QStringList& header,
+                              const QList<QStringList>& sample = {});
+// The field `text` names for the user: a card label, a field's name or one
+// of its titles; kNotImported with the message (naming the valid names)
+// when it names none or several.
+qsizetype fieldNamed(const ArchiveDefinition& archive, const QString& text, QString* error);
+// Applies "Titolo=Campo,..." (a header title, then a field as fieldNamed()
+// takes it, or "non importare"); false with the message when a title or
 // field is unknown.
 bool applyColumns(const ArchiveDefinition& archive, const QStringList& header,
                   const QString& mapping, QList<qsizetype>* columns, QString* error);
+
+// The mapping of titles to fields the window keeps for each archive in the
+// data folder's settings, so that the command line's import takes the
+// same: saved for the header's titles, and applied over `columns` for those
+// of a header it names (true when it named any).
+void saveColumns(const ArchiveDefinition& archive, const QStringList& header,
+                 const QList<qsizetype>& columns);
+bool applySavedColumns(const ArchiveDefinition& archive, const QStringList& header,
+                       QList<qsizetype>* columns);
 
 // The values of a date field: gg/mm/aaaa, g/m/aa, aaaa-mm-gg and a
 // spreadsheet's serial day number become "dd/mm/yyyy"; std::nullopt for
@@ -57,6 +91,9 @@ struct Options {
     // Write nothing unless every row is imported (no refusal, no duplicate
     // left out).
     bool allOrNothing = false;
+    // Values given to every row for fields no column fills (the days of
+    // notice a sheet does not have): field, text as a cell would hold it.
+    QList<QPair<qsizetype, QString>> fixedValues = {};
 };
 
 // A row not imported, with the message that says why (the card's own for
@@ -85,6 +122,9 @@ struct Plan {
     QList<Refusal> refused;
     QList<Duplicate> duplicates;
     QList<Cut> cuts;
+    // The CAPs of the rows to be added that were given back the leading
+    // zeros a spreadsheet's number lost ("6012" as "06012").
+    qint64 postCodesPadded = 0;
 };
 
 // Converts and checks every row for the archive file at `path` (which may

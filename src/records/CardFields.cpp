@@ -30,3 +30,13 @@ bool takesText(const CardField& field, const QString& text) {
     const QString trimmed = text::trimBlanks(text);
     return trimmed.isEmpty() || fieldrules::amountUnits(trimmed, 4).has_value();
 }
+
+QString fieldTitle(const CardField& field) {
+    QString label = QString::fromUtf8(field.label).trimmed();
+    while (label.endsWith(u':')) label = label.chopped(1).trimmed();
+    if (label.isEmpty()) return label;
+    if (field.aside && *field.aside) {
+        label += QStringLiteral(" (") + QString::fromUtf8(field.aside) + u')';
+    }
+    return label;
+}

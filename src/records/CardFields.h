@@ -43,6 +43,16 @@ bool alphanumeric(QChar c);  // 0-9, A-Z and a-z
 bool email(QChar c);
 }  // namespace cardfilter
 
+// What a field's values look like, so that the import can tell a column
+// by what it holds when its title could name several fields. The date
+// fields are known by their kind and label.
+enum class ValueShape {
+    Any,
+    TaxCode,   // a codice fiscale (or a company's 11 digits)
+    Email,     // e-mail addresses
+    PostCode,  // a CAP: five digits, leading zeros kept
+};
+
 // One field of a card, bound to a field of the archive's record layout;
 // its control is the one the layout names for that field. Rows are written
 // with designated initializers and only what differs from the defaults:
@@ -70,6 +80,15 @@ struct CardField {
     const char* restFill = nullptr;
     // The items of a drop-down, in order.
     QStringList (*items)() = nullptr;
+    // The other titles a spreadsheet's column of this field goes by,
+    // separated by "|" ("Cell.|Cellulare"): synonyms and abbreviations
+    // the import matches beside the label.
+    const char* titles = nullptr;
+    // What tells the field apart from another of the same label ("nascita"
+    // for one of two "Prov."), shown after its label where fields are
+    // named without the card around them: "Prov. (nascita)".
+    const char* aside = nullptr;
+    ValueShape shape = ValueShape::Any;
 };
 
 // Whether a field takes a text as it is typed: a field typed as an amount
@@ -77,6 +96,9 @@ struct CardField {
 // (fieldrules::amountUnits) or nothing, which its leave rule would
 // otherwise turn into zero; any other field takes any text.
 bool takesText(const CardField& field, const QString& text);
+// A field's name without the card around it: its label without the colon,
+// then what tells it apart ("Prov. (residenza)"); empty for no label.
+QString fieldTitle(const CardField& field);
 
 // What a card does to its texts when it is saved, without widgets: its
 // fields, the fields it derives from others and its checks. The card window

@@ -216,12 +216,12 @@ TEST_F(ExportFormatsTest, CsvHoldsEveryFieldUnderItsCardLabel) {
     EXPECT_EQ(rows.at(0)[H::Cognome].toString(), "Cognome");  // the card's "Cognome:"
     EXPECT_EQ(rows.at(0)[H::Cap].toString(), "CAP");
     EXPECT_EQ(rows.at(0)[H::File01].toString(), "File01");  // no label on the card
-    // "Scadenza" (the credit card's) is also another field's name: the
-    // import would take it for that one, so the column takes its own name.
-    EXPECT_EQ(rows.at(0)[H::ScadeCarta].toString(), "ScadeCarta");
-    // "Prov." twice, as on the card: the import reads them in order.
-    EXPECT_EQ(rows.at(0)[H::StatoNasc].toString(), "Prov.");
-    EXPECT_EQ(rows.at(0)[H::ProvRes].toString(), "Prov.");
+    // Fields of one label on the card say what tells them apart.
+    EXPECT_EQ(rows.at(0)[H::ScadeCarta].toString(), "Scadenza (carta di credito)");
+    EXPECT_EQ(rows.at(0)[H::StatoNasc].toString(), "Prov. (nascita)");
+    EXPECT_EQ(rows.at(0)[H::ProvRes].toString(), "Prov. (residenza)");
+    EXPECT_EQ(rows.at(0)[H::DataRil].toString(), "Data di rilascio (documento)");
+    EXPECT_EQ(rows.at(0)[H::Decorrenza].toString(), "Data rilascio (porto di fucile)");
     // Every title is read back by the import as its own field.
     QStringList header;
     for (const QJsonValue& title : rows.at(0).toArray()) header.append(title.toString());

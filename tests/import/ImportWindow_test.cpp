@@ -49,7 +49,7 @@ protected:
 };
 
 const QByteArray kTeams =
-    "Squadra;Capo squadra;Membri;Colonna in piu\r\n"
+    "Squadra;Capo squadra;Nominativi;Colonna in piu\r\n"
     "Alfa;Rossi Mario;\"Rossi Mario\nVerdi Anna\";x\r\n"
     ";Bianchi Ugo;;y\r\n"
     "Beta;Neri Eva;;z\r\n";
@@ -156,6 +156,72 @@ TEST_F(ImportWindowTest, ABadFileIsNamedWithItsLine) {
               (QStringList{"riga 2: virgolette non bilanciate: la cella tra virgolette aperta "
                            "qui non si chiude fino alla fine del file."}));
     EXPECT_FALSE(find<QPushButton>("btnProva")->isEnabled());
+}
+
+// A secretary's members' sheet, titled as secretaries title it.
+QByteArray membersSheet() {
+    QByteArray csv =
+        "Cognome;Nome;Sesso;Data di nascita;Luogo di nascita;Prov.;Indirizzo;CAP;Città;Prov.;"
+        "Telefono;Cellulare;E-mail;Codice fiscale;N. porto d'armi;Rilasciato il;Scade il;"
+        "Data iscrizione;Squadra;Quota;Tessera socio\r\n";
+    for (int i = 0; i < 30; ++i) {
+        csv += "Rossi;Mario " + QByteArray::number(i) +
+               ";M;02/03/1970;Arezzo;AR;Via Roma 1;6012;Città di Castello;PG;075 123;333 123;"
+               "m@esempio.it;RSSMRA70C02A390X;AB123;10/01/2024;10/01/2029;15/01/2020;Alfa;"
+               "120,50;T-" +
+               QByteArray::number(i) + "\r\n";
+    }
+    return csv;
+}
+
+// On a 1366 x 768 screen: ten columns and more in sight, the column with
+// data that no field takes marked, a value for a field the sheet lacks, and
+// a report that says it is out of date once the mapping changes.
+TEST_F(ImportWindowTest, ASecretarysSheetOnALaptopScreen) {
+    choose("anagrafica", membersSheet());
+    EXPECT_LE(window->frameGeometry().width(), 1366);
+    EXPECT_LE(window->frameGeometry().height(), 740);
+    auto* columns = find<QTableWidget>("grdColonne");
+    ASSERT_EQ(columns->rowCount(), 21);
+    EXPECT_GE(columns->rowAt(columns->viewport()->height() - 1), 9);
+    const auto fieldOf = [&](int row) {
+        return qobject_cast<QComboBox*>(columns->cellWidget(row, 1))->currentText();
+    };
+    EXPECT_EQ(fieldOf(5), "Prov. (nascita)");
+    EXPECT_EQ(fieldOf(9), "Prov. (residenza)");
+    EXPECT_EQ(fieldOf(15), "Data rilascio (porto di fucile)");
+    EXPECT_EQ(fieldOf(16), "Prossima scadenza");
+    EXPECT_EQ(fieldOf(17), "Data iscrizione");
+    EXPECT_EQ(fieldOf(20), "non importare");
+    EXPECT_TRUE(columns->item(20, 2)->text().startsWith(
+        QStringLiteral("Ha dei dati ma non viene importata")));
+    EXPECT_TRUE(columns->item(0, 2)->text().isEmpty());
+
+    auto* fields = find<QComboBox>("cboCampoFisso");
+    fields->setCurrentIndex(fields->findText(QStringLiteral("Giorni di preavviso")));
+    find<QLineEdit>("txtValoreFisso")->setText(QStringLiteral("30"));
+    find<QPushButton>("btnAggiungiValore")->click();
+    auto* preview = find<QTableWidget>("grdAnteprima");
+    int notice = -1;
+    for (int c = 0; c < preview->columnCount(); ++c) {
+        if (preview->horizontalHeaderItem(c)->text() == u"Giorni di preavviso") notice = c;
+    }
+    ASSERT_GE(notice, 0);
+    EXPECT_EQ(preview->item(0, notice)->text(), "30");
+    EXPECT_EQ(preview->item(0, 1)->text(), "da aggiungere");
+
+    find<QPushButton>("btnProva")->click();
+    auto* report = find<QPlainTextEdit>("txtResoconto");
+    EXPECT_TRUE(
+        report->toPlainText().startsWith(QStringLiteral("Righe lette: 30\nDa aggiungere: 30\n")))
+        << report->toPlainText().toStdString();
+    EXPECT_TRUE(report->toPlainText().contains(QStringLiteral(
+        "CAP completati con lo zero iniziale (il foglio li teneva come numeri): 30")));
+    qobject_cast<QComboBox*>(columns->cellWidget(2, 1))->setCurrentIndex(0);
+    EXPECT_TRUE(report->toPlainText().startsWith(QStringLiteral("RESOCONTO NON PIÙ VALIDO")));
+    EXPECT_TRUE(columns->item(2, 2)->text().startsWith(
+        QStringLiteral("Ha dei dati ma non viene importata")));
+    EXPECT_FALSE(find<QPushButton>("btnImporta")->isEnabled());
 }
 
 }  // namespace

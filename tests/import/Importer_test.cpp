@@ -11,6 +11,7 @@
 #include "base/Cp1252.h"
 #include "base/Paths.h"
 #include "base/TextRules.h"
+#include "export/ExportFormats.h"
 #include "lists/Spreadsheet.h"
 #include "records/RecordCodec.h"
 #include "support/CommandRun.h"
@@ -414,6 +415,71 @@ TEST_F(ImportTest, RowsTheCardWouldRefuseAreListedWithTheirLineAndTheCardsMessag
     EXPECT_EQ(values.at(hunters.layout->indexOfField(u"Totale")), "0,00");
 }
 
+// Titles that differ only in their little words ("il", "a") are two
+// columns: each named column lands in the field named for it, never in
+// another's.
+TEST_F(ImportTest, ColumnsNamedOnTheCommandLineLandInTheirOwnFields) {
+    const QString file = writeFile(
+        QStringLiteral("soci.csv"),
+        csvLine({"Cognome", "Nome", "Nato il", "Nato a", "Rilasciato il", "Scade il"}) +
+            csvLine({"Rossi", "Mario", "02/03/1970", "Arezzo", "10/01/2024", "10/01/2029"}));
+    const CommandResult run = runCommand({"importa", "anagrafica", "--file", file, "--colonne",
+                                          "Nato il=DataNasc,Nato a=CittaNasc"});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString() << run.out.toStdString();
+    const ArchiveDefinition& hunters = archiveNamed("anagrafica");
+    const QByteArray stored = readAll(hunters.recordFile());
+    ASSERT_EQ(stored.size(), hunters.layout->recordSize()) << run.out.toStdString();
+    const FieldValues values = codec::decode(*hunters.layout, stored);
+    EXPECT_EQ(values.at(hunters.layout->indexOfField(u"DataNasc")), "02/03/1970");
+    EXPECT_EQ(values.at(hunters.layout->indexOfField(u"CittaNasc")).trimmed(), "Arezzo");
+
+    // A title that could be either of two columns is refused, not guessed.
+    const QString twice = writeFile(QStringLiteral("doppio.csv"),
+                                    csvLine({"Cognome", "Nome", "Nato il", "Nato a"}) +
+                                        csvLine({"Rossi", "Mario", "02/03/1970", "Arezzo"}));
+    const CommandResult refused = runCommand(
+        {"importa", "anagrafica", "--file", twice, "--prova", "--colonne", "nato=DataNasc"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("più colonne del file («Nato il», «Nato a»)")))
+        << refused.err.toStdString();
+}
+
+// The mapping the window saved is the command line's when --colonne is
+// absent, and it says so; a value for every row fills a field the file
+// lacks.
+TEST_F(ImportTest, TheCommandLineTakesTheWindowsMappingAndValuesForEveryRow) {
+    const QString file =
+        writeFile(QStringLiteral("soci.csv"),
+                  csvLine({"Cognome", "Nome", "Tessera"}) + csvLine({"Rossi", "Mario", "T-1"}));
+    const ArchiveDefinition& hunters = archiveNamed("anagrafica");
+    importer::saveColumns(
+        hunters, {"Cognome", "Nome", "Tessera"},
+        {hunters.layout->indexOfField(u"Cognome"), hunters.layout->indexOfField(u"Nome"),
+         hunters.layout->indexOfField(u"Civile")});
+    const CommandResult run = runCommand(
+        {"importa", "anagrafica", "--file", file, "--valore", "Giorni di preavviso=45", "--valore",
+         "Quota=10", "--valore", "Rilasciato il=10/01/2024", "--valore", "Scade il=10/01/2029"});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    for (const char* line : {"Colonne abbinate come nell'ultima importazione dalla finestra",
+                             "colonna 3 Tessera: Codice ID cacciatore\n",
+                             "valore per tutte le righe Giorni di preavviso: 45\n"}) {
+        EXPECT_TRUE(run.out.contains(QString::fromUtf8(line))) << line << run.out.toStdString();
+    }
+    const QByteArray stored = readAll(hunters.recordFile());
+    ASSERT_EQ(stored.size(), hunters.layout->recordSize()) << run.out.toStdString();
+    const FieldValues values = codec::decode(*hunters.layout, stored);
+    EXPECT_EQ(values.at(hunters.layout->indexOfField(u"Civile")).trimmed(), "T-1");
+    EXPECT_EQ(values.at(hunters.layout->indexOfField(u"Preavviso")).trimmed(), "45");
+    EXPECT_EQ(values.at(hunters.layout->indexOfField(u"Totale")).trimmed(), "10,00");
+
+    // A field named by none of its names is refused with the valid ones.
+    const CommandResult unknown =
+        runCommand({"importa", "anagrafica", "--file", file, "--colonne", "Tessera=Tesserà"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("Campi validi: Cognome, Nome, ")))
+        << unknown.err.toStdString();
+}
+
 TEST_F(ImportTest, AllOrNothingAndTheDryRunWriteNothing) {
     const QString file =
         writeFile(QStringLiteral("soci.csv"),
@@ -538,7 +604,8 @@ TEST_F(ImportTest, TeamsTakeAColumnNamedOnTheCommandLine) {
     const CommandResult run = runCommand(
         {"importa", "squadre", "--file", file, "--colonne", "Cacciatori membri=Cacciatori"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.out.contains(QStringLiteral("colonna 3 Cacciatori membri: Cacciatori\n")))
+    EXPECT_TRUE(
+        run.out.contains(QStringLiteral("colonna 3 Cacciatori membri: Cacciatori membri\n")))
         << run.out.toStdString();
     EXPECT_TRUE(
         run.out.contains(QStringLiteral("  riga 4: Attenzione: per salvare la scheda è "
@@ -717,9 +784,8 @@ TEST_F(ImportTest, TheProgramsOwnSpreadsheetExportComesBack) {
         // Every column of one field is matched to its field.
         for (const ExportColumn& column : archive->exporter->columns) {
             if (column.fields.size() != 1) continue;
-            const QString name = QString::fromLatin1(
-                archive->layout->fields[std::size_t(column.fields.first())].name);
             if (!importer::importableFields(*archive).contains(column.fields.first())) continue;
+            const QString name = importer::fieldLabel(*archive, column.fields.first());
             EXPECT_TRUE(run.out.contains(QStringLiteral(": ") + name + u'\n'))
                 << column.header.toStdString() << "\n"
                 << run.out.toStdString();
@@ -730,6 +796,47 @@ TEST_F(ImportTest, TheProgramsOwnSpreadsheetExportComesBack) {
         EXPECT_TRUE(table.spreadsheet);
         ASSERT_EQ(table.rows.size(), 1);
         EXPECT_EQ(table.rows.first().cells, exportRow(archive->exporter->columns, values));
+    }
+}
+
+// The typed workbook the program exports (.xlsx) comes back: every column
+// of one field gives that field the value it was exported from (dates from
+// date cells, amounts from number cells, codes from text cells).
+TEST_F(ImportTest, TheProgramsOwnWorkbookExportComesBack) {
+    for (const ArchiveDefinition* archive : archives::all()) {
+        SCOPED_TRACE(archive->name);
+        const FieldValues values = cardValues(*archive);
+        const QString source = folder.filePath(QStringLiteral("origine-%1.dat").arg(archive->name));
+        {
+            QFile f(source);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(codec::encode(*archive->layout, values));
+        }
+        const QString xlsx = folder.filePath(QStringLiteral("export-%1.xlsx").arg(archive->name));
+        QString error;
+        ASSERT_TRUE(exportformat::exportRecords(
+            {archive, archive->exporter, exportformat::Format::Xlsx, {source}, xlsx}, nullptr,
+            &error))
+            << error.toStdString();
+        const importfile::Table table = importfile::read(xlsx);
+        ASSERT_TRUE(table.ok) << table.error.toStdString();
+        ASSERT_EQ(table.rows.size(), 1);
+        const QList<qsizetype> columns = importer::matchColumns(*archive, table.header);
+        importer::Options options;
+        options.year = QStringLiteral("2024");
+        const FieldValues back =
+            importer::rowValues(*archive, table.rows.first().cells, columns, options);
+        for (qsizetype c = 0; c < archive->exporter->columns.size(); ++c) {
+            const ExportColumn& column = archive->exporter->columns.at(c);
+            if (column.fields.size() != 1 ||
+                !importer::importableFields(*archive).contains(column.fields.first())) {
+                continue;
+            }
+            const qsizetype field = column.fields.first();
+            EXPECT_EQ(columns.value(c), field) << column.header.toStdString();
+            EXPECT_EQ(back.value(field).trimmed(), values.at(field).trimmed())
+                << column.header.toStdString();
+        }
     }
 }
 
