@@ -380,7 +380,12 @@ TEST_F(ExportFormatsTest, CsvGuardsFormulaLikeCellsAndTheImportTakesTheGuardOff)
         {H::Precedenti, "'virgolette", "''virgolette"},
         {H::Figli, "a=b", "a=b"},
     };
-    FieldValues values = recordWith<TRecCacciatore>({{H::Cognome, "Rossi"}, {H::Nome, "Mario"}});
+    // A card the import saves: a permit with its dates.
+    FieldValues values = recordWith<TRecCacciatore>({{H::Cognome, "Rossi"},
+                                                     {H::Nome, "Mario"},
+                                                     {H::Decorrenza, "01/01/2022"},
+                                                     {H::Scadenza, "01/01/2027"},
+                                                     {H::Preavviso, "30"}});
     for (const Case& c : cases) values[FieldId(c.field).index] = QString::fromUtf8(c.value);
     const QString archive = file("Cacciatori.pro");
     writeRecords<TRecCacciatore>(archive, {values});
