@@ -1,6 +1,7 @@
 #include "export/ExportFormats.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "base/TextRules.h"
 #include "export/Calendar.h"
@@ -63,7 +64,12 @@ QString fileName(const QString& xlsFileName, Format format, const QString& year)
 }
 
 QString yearOf(const ArchiveDefinition& archive, const QString& recordFile) {
-    return archive.yearFile ? QFileInfo(recordFile).completeBaseName() : QString();
+    if (!archive.yearFile) return {};
+    // A list of a day reads no one year's file: its path holds the year's
+    // placeholder, which names no year.
+    const QString base = QFileInfo(recordFile).completeBaseName();
+    static const QRegularExpression year(QStringLiteral("^[0-9]{4}$"));
+    return year.match(base).hasMatch() && base != QLatin1String("0000") ? base : QString();
 }
 
 QString intoFormat(Format format) {

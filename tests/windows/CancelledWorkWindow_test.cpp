@@ -253,7 +253,15 @@ TEST_P(CancelledFormatExport, LeavesTheEarlierFileWhole) {
     testSeams().desktop.nextFileNames = {window.filePath()};
     QTest::mouseClick(exportButton, Qt::LeftButton);
     EXPECT_NE(readFile(name), "esportazione precedente");
-    EXPECT_EQ(files(), before);
+    // A calendar keeps its events' versions beside the archives.
+    QStringList after = before;
+    if (GetParam().format == exportformat::Format::Ics) {
+        after.append(QStringLiteral("CalendarioVersioni.txt"));
+    }
+    after.sort(Qt::CaseInsensitive);
+    QStringList now = files();
+    now.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(now, after);
     EXPECT_EQ(desktop().opened.size(), 1);
     registry::install(nullptr);
 }
