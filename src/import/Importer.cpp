@@ -103,10 +103,9 @@ QString oneLine(QString text) {
     return text.simplified();
 }
 
-}  // namespace
-
-QString matchingName(const QString& text) {
-    // Words split where a lower-case letter meets a capital.
+// A text in lower case, its accents apart from their letters (NFKD), a
+// blank where a lower-case letter met a capital ("CodFisc": "cod fisc").
+QString plainLowerCase(const QString& text) {
     QString spaced;
     spaced.reserve(text.size() + 8);
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -114,7 +113,13 @@ QString matchingName(const QString& text) {
         if (i > 0 && c.isUpper() && text.at(i - 1).isLower()) spaced.append(u' ');
         spaced.append(c);
     }
-    const QString plain = spaced.normalized(QString::NormalizationForm_KD).toLower();
+    return spaced.normalized(QString::NormalizationForm_KD).toLower();
+}
+
+}  // namespace
+
+QString matchingName(const QString& text) {
+    const QString plain = plainLowerCase(text);
     QStringList words;
     QString word;
     for (const QChar c : plain) {
@@ -144,14 +149,7 @@ QString matchingName(const QString& text) {
 }
 
 QString titleWords(const QString& text) {
-    QString spaced;
-    spaced.reserve(text.size() + 8);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (i > 0 && c.isUpper() && text.at(i - 1).isLower()) spaced.append(u' ');
-        spaced.append(c);
-    }
-    const QString plain = spaced.normalized(QString::NormalizationForm_KD).toLower();
+    const QString plain = plainLowerCase(text);
     // The words and what stands between each and the next: a hyphen joins
     // ("E-mail"), so do dots between single letters ("C.A.P."); anything
     // else parts.
