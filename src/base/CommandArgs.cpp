@@ -22,13 +22,16 @@ QStringList synopsis(const QString& helpEntry) {
     const QString name = helpEntry.section(u' ', 0, 0).section(u'\n', 0, 0);
     static const QRegularExpression gap(QStringLiteral("\\s{2,}"));
     QStringList forms;
+    // Whether the line before belongs to a form, which the next line may
+    // go on with; a description ends it.
+    bool inForm = false;
     for (const QString& line : helpEntry.split(u'\n')) {
         const QString text = line.trimmed();
         // A form starts at the margin, where a description never does.
         const bool form = line.indexOf(text) < 4 && (text == name || text.startsWith(name + u' '));
-        if (!form && !(!forms.isEmpty() && (text.startsWith(u'[') || text.startsWith(u'-')))) {
-            continue;
-        }
+        const bool goesOn = inForm && (text.startsWith(u'[') || text.startsWith(u'-'));
+        inForm = form || goesOn;
+        if (!inForm) continue;
         // The words before a gap of two blanks; the description follows.
         const QString words = text.section(gap, 0, 0);
         if (form) {

@@ -15,6 +15,7 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/GuiShell.h"
 #include "base/Paths.h"
@@ -417,9 +418,13 @@ void ImportWindow::fillColumns() {
 void ImportWindow::refreshPreview() {
     const ArchiveDefinition& chosen = archive();
     const QList<qsizetype> mapped = columns();
+    const importer::Options given = options();
+    // The fields the file's columns fill, and those a value for every row fills.
     QList<qsizetype> shown;
     for (const qsizetype field : importer::importableFields(chosen)) {
-        if (mapped.contains(field)) shown.append(field);
+        const bool fixed = std::any_of(given.fixedValues.cbegin(), given.fixedValues.cend(),
+                                       [&](const auto& value) { return value.first == field; });
+        if (mapped.contains(field) || fixed) shown.append(field);
     }
     QStringList header{QStringLiteral("Riga"), QStringLiteral("Esito")};
     for (const qsizetype field : shown) header.append(importer::fieldLabel(chosen, field));
@@ -431,8 +436,7 @@ void ImportWindow::refreshPreview() {
     for (int r = 0; r < rows; ++r) {
         const importfile::Row& row = table_.rows.at(r);
         QString refusal;
-        const FieldValues values =
-            importer::rowValues(chosen, row.cells, mapped, options(), &refusal);
+        const FieldValues values = importer::rowValues(chosen, row.cells, mapped, given, &refusal);
         grdAnteprima_->setItem(r, 0, new QTableWidgetItem(QString::number(row.line)));
         grdAnteprima_->setItem(
             r, 1,

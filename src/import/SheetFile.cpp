@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QHash>
 #include <QIODevice>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTime>
 #include <QXmlStreamReader>
@@ -263,6 +264,23 @@ private:
         });
     }
 
+    // A workbook's text with its escaped characters back: "_x000D_" is a
+    // carriage return, "_x005F_" an underscore that would start one.
+    static QString unescaped(const QString& text) {
+        if (!text.contains(QStringLiteral("_x"))) return text;
+        static const QRegularExpression escape(QStringLiteral("_x([0-9A-Fa-f]{4})_"));
+        QString out;
+        qsizetype from = 0;
+        for (auto it = escape.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            out += QStringView(text).mid(from, match.capturedStart() - from);
+            out += QChar(char16_t(match.captured(1).toUShort(nullptr, 16)));
+            from = match.capturedEnd();
+        }
+        out += QStringView(text).mid(from);
+        return out;
+    }
+
     // A rich text's runs, without its phonetic guides.
     static QString runs(QXmlStreamReader& xml, QStringView end) {
         QString text;
@@ -271,7 +289,7 @@ private:
             xml.readNext();
             if (xml.isStartElement()) {
                 if (xml.name() == u"rPh") ++phonetic;
-                if (xml.name() == u"t" && phonetic == 0) text += xml.readElementText();
+                if (xml.name() == u"t" && phonetic == 0) text += unescaped(xml.readElementText());
             } else if (xml.isEndElement()) {
                 if (xml.name() == u"rPh") --phonetic;
                 if (xml.name() == end) break;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/TextRules.h"
 #include "membership/MembershipRules.h"
 #include "membership/MembershipSettings.h"
 #include "membership/TRecTessera.h"
@@ -80,10 +81,17 @@ const CardRules& cardRules() {
             [](FieldValues& values) {
                 TRecTessera card = TRecTessera::fromValues(values);
                 card.Importo = formatAmount(card.Importo);
+                // A season's file is named by its first year, which is what
+                // an import into it sets: the card holds the whole season.
+                const QString first = text::trimBlanks(card.Stagione);
+                if (first.size() == 4 && text::isAllDigits(first)) {
+                    card.Stagione = seasonOfYear(first);
+                }
                 values = card.toValues();
             },
         .check =
             [](const FieldValues& values) { return checkForSave(TRecTessera::fromValues(values)); },
+        .yearField = F::Stagione,
     };
     return rules;
 }

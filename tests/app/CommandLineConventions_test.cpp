@@ -47,7 +47,8 @@ TEST(CommandLineConventions, AUsageErrorShowsTheUsageOfItsCommandOnly) {
         {{QStringLiteral("lettere"), QStringLiteral("2")},
          QStringLiteral("Indicare il numero della comunicazione e una sola fra --pdf FILE e "
                         "--eml CARTELLA."),
-         {QStringLiteral("lettere N --pdf FILE | --eml CARTELLA")}},
+         {QStringLiteral("lettere N --pdf FILE | --eml CARTELLA [--tutti-gli-omonimi | --scheda "
+                         "N[,N...]]")}},
         {{QStringLiteral("controlla"), QStringLiteral("cf")},
          QStringLiteral("Indicare il tipo di controllo e il valore da controllare."),
          {QStringLiteral("controlla cf|piva|iban|carta VALORE")}},
@@ -63,7 +64,8 @@ TEST(CommandLineConventions, AUsageErrorShowsTheUsageOfItsCommandOnly) {
          QStringLiteral("Archivio sconosciuto: armeria"),
          {QStringLiteral("importa ARCHIVIO --file FILE [--anno AAAA] [--prova] [--separatore X] "
                          "[--codifica utf-8|cp1252] [--colonne \"Titolo=Campo,...\"] "
-                         "[--tutto-o-niente] [--doppioni] [--taglia]")}},
+                         "[--tutto-o-niente] [--valore \"Campo=valore\"] [--doppioni] "
+                         "[--taglia]")}},
         {{QStringLiteral("backup"), QStringLiteral("--conserva")},
          QStringLiteral("--conserva vuole un valore, una volta."),
          {QStringLiteral("backup [--destinazione CARTELLA] [--conserva N]"),

@@ -68,7 +68,7 @@ TEST(DeadlineHelp, TheRegistryListsTheThreeTopics) {
               (QList<const HelpTopic*>{&deadlines::cardTopic(), &deadlines::listsTopic(),
                                        &deadlines::exportTopic()}));
     EXPECT_EQ(archives::named(QStringLiteral("scadenzario")), &archive);
-    EXPECT_EQ(archives::all().last(), &archive);
+    EXPECT_TRUE(archives::all().contains(&archive));
     EXPECT_TRUE(archives::helpTopics().contains(&deadlines::listsTopic()));
     EXPECT_FALSE(archives::helpTopics().contains(&deadlines::monthListTopic()));
 }

@@ -148,7 +148,7 @@ TEST_F(ExportFormatsTest, WorkbookCellsAreTypedAndFormulaLikeTextsStayText) {
         {1, "Cognome", "Rossi", "s", "General"},
         {1, "Nome", "Mario", "s", "General"},
         {1, "CAP", "00123", "s", "@"},
-        {1, "Prov.", "SI", "s", "General"},
+        {1, "Prov. (residenza)", "SI", "s", "General"},
         {1, "Data di nascita", "1970-03-05", "d", "dd/mm/yyyy"},
         {1, "Partita IVA", "01234567890", "s", "@"},
         {1, "Tel. preferenziale", "0577 123456", "s", "@"},
