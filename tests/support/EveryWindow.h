@@ -19,6 +19,8 @@
 #include "import/ImportWindow.h"
 #include "mailing/MailingJobs.h"
 #include "mailing/MailingWindow.h"
+#include "mailing/TfrmAssociazione.h"
+#include "membership/TfrmImpostazioniTesseramento.h"
 #include "shell/HelpTopics.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmGuida.h"
@@ -94,6 +96,8 @@ inline QList<WindowRow> programWindows() {
                                                    archives::captions(archives::all()));
          }},
         {"BackupWindow", owned<BackupWindow>(archives::all())},
+        {"TfrmAssociazione", owned<TfrmAssociazione>()},
+        {"TfrmImpostazioniTesseramento", owned<TfrmImpostazioniTesseramento>()},
     };
     for (const HelpTopic* topic : archives::helpTopics()) {
         QString key = topic->key;
