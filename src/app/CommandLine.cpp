@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <QFileInfo>
+#include <QScopedValueRollback>
 #include <array>
 
 #include "app/Archives.h"
@@ -372,12 +373,7 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err) {
         return 1;
     }
     backup::staging::removeStale();
-    struct Running {
-        explicit Running(const Command* command) { running = command; }
-        ~Running() { running = nullptr; }
-        Running(const Running&) = delete;
-        Running& operator=(const Running&) = delete;
-    } runningNow(command);
+    const QScopedValueRollback<const Command*> runningNow(running, command);
     // "--oggi D" is today for the whole command.
     QStringList own = args.mid(2);
     const QString option = QStringLiteral("--oggi");

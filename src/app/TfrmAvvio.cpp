@@ -277,11 +277,11 @@ void TfrmAvvio::hideEvent(QHideEvent* event) {
     agendaTimer_->stop();
 }
 
-void TfrmAvvio::startAgenda() {
+void TfrmAvvio::startAgenda(QByteArray stamp) {
     agendaStarted_ = true;
     const QDate today = seams::clock().today();
     agendaWrites_ = RecordFile::writesInThisRun();
-    agendaStamp_ = agenda::stamp(archives::all(), today);
+    agendaStamp_ = stamp.isEmpty() ? agenda::stamp(archives::all(), today) : std::move(stamp);
     agenda_->start(agendaSource(), today);
 }
 
@@ -291,9 +291,10 @@ void TfrmAvvio::refreshAgenda() {
 
 void TfrmAvvio::refreshAgendaIfChanged() {
     if (!agendaStarted_ || !isVisible() || !agenda_->isVisibleTo(this)) return;
-    if (RecordFile::writesInThisRun() != agendaWrites_ ||
-        agenda::stamp(archives::all(), seams::clock().today()) != agendaStamp_) {
-        startAgenda();
+    // The files' stamp, taken once: compared, then kept by the new reading.
+    QByteArray now = agenda::stamp(archives::all(), seams::clock().today());
+    if (RecordFile::writesInThisRun() != agendaWrites_ || now != agendaStamp_) {
+        startAgenda(std::move(now));
     }
 }
 

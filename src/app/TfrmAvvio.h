@@ -67,7 +67,9 @@ private:
     // Shows the card window `windowName` in place of the launcher, at the
     // record file `file`; null when there is none.
     class CardWindow* showCard(const char* windowName, const QString& file);
-    void startAgenda();
+    // Reads the panel again; `stamp` is the files' stamp when the caller
+    // has just taken it.
+    void startAgenda(QByteArray stamp = {});
 
     QHash<QString, CardMaker> cards_;
     AgendaWidget* agenda_ = nullptr;

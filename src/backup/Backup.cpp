@@ -874,7 +874,8 @@ Outcome restore(const QString& zipPath, const QList<const ArchiveDefinition*>& a
     if (const QString settled = staging::settleInterrupted(); !settled.isEmpty()) {
         return failed(settled);
     }
-    staging::removeStale();
+    // What dead processes left goes with the backup of the present state,
+    // taken below.
     // The chosen backup, read whole before anything is touched.
     const Outcome checked = verifyZip(zipPath, archives, part(progress, 0, 6), nullptr);
     if (!checked.ok) {

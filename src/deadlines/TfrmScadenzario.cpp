@@ -130,14 +130,7 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent) : CardWindow(deadlineCard(), p
         {"btnCodFisc", "controlla", QStringLiteral("Controlla il codice fiscale."), [this] {
              checks::showCodiceFiscaleChecker(controlText(QStringLiteral("txtCodFisc")), this);
          }});
-    for (const auto& [button, field] :
-         {std::pair{"impApertura", "txtApertura"}, std::pair{"impChiusura", "txtChiusura"}}) {
-        addFieldButton({button, "calendario", QStringLiteral("Inserisci la data corrente."),
-                        [this, target = field] {
-                            setFieldText(QString::fromLatin1(target),
-                                         fieldrules::formatDate(seams::clock().today()));
-                        }});
-    }
+    addTodayButtons({{"impApertura", "txtApertura"}, {"impChiusura", "txtChiusura"}});
 
     // The year of the open file, large beside the date.
     auto* year = qobject_cast<QLabel*>(control(QStringLiteral("lblAnno")));

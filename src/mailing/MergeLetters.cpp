@@ -226,8 +226,7 @@ LetterPlan planLetters(const MergeSource& source, const FieldValues& message,
             letter.address = addressLines(people, member.values);
             if (people.email) {
                 letter.email = fieldText(member.values, *people.email);
-                bool valid = false;
-                letter.emails = emailAddresses(letter.email, &valid);
+                letter.emails = emailAddresses(letter.email, nullptr);
             }
             letter.subject = merge(subject, source, member.values, message);
             letter.text = merge(text, source, member.values, message);

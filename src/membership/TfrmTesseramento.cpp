@@ -121,14 +121,7 @@ TfrmTesseramento::TfrmTesseramento(QWidget* parent) : CardWindow(membershipCard(
         {"btnCodFisc", "controlla", QStringLiteral("Controlla il codice fiscale."), [this] {
              checks::showCodiceFiscaleChecker(controlText(QStringLiteral("txtCodFisc")), this);
          }});
-    for (const auto& [button, field] :
-         {std::pair{"impDataPag", "txtDataPag"}, std::pair{"impDataUscita", "txtDataUscita"}}) {
-        addFieldButton({button, "calendario", QStringLiteral("Inserisci la data corrente."),
-                        [this, target = field] {
-                            setFieldText(QString::fromLatin1(target),
-                                         fieldrules::formatDate(seams::clock().today()));
-                        }});
-    }
+    addTodayButtons({{"impDataPag", "txtDataPag"}, {"impDataUscita", "txtDataUscita"}});
 
     auto* seasonLabel = qobject_cast<QLabel*>(control(QStringLiteral("lblStagione")));
     seasonLabel->setStyleSheet(

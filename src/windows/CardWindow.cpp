@@ -9,6 +9,8 @@
 #include <QToolButton>
 
 #include "base/GuiShell.h"
+#include "base/Seams.h"
+#include "records/FieldRules.h"
 #include "records/RecordFile.h"
 #include "shell/TfrmGuida.h"
 #include "windows/ExportWindow.h"
@@ -131,6 +133,17 @@ void CardWindow::addToolGroup(std::initializer_list<ToolSpec> buttons) {
 
 QToolButton* CardWindow::addFieldButton(const ToolSpec& desc) {
     return layout_.addFieldButton(desc);
+}
+
+void CardWindow::addTodayButtons(
+    std::initializer_list<std::pair<const char*, const char*>> buttons) {
+    for (const auto& [button, field] : buttons) {
+        addFieldButton({button, "calendario", QStringLiteral("Inserisci la data corrente."),
+                        [this, target = field] {
+                            setFieldText(QString::fromLatin1(target),
+                                         fieldrules::formatDate(seams::clock().today()));
+                        }});
+    }
 }
 
 CardWindow::ToolSpec CardWindow::newTool() {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 #include <initializer_list>
+#include <utility>
 
 #include "lists/ListDefinitions.h"
 #include "lists/RtfDocument.h"
@@ -105,6 +106,9 @@ protected:
     // beside a field (a checker, the e-mail button); like the toolbar
     // buttons it shows its hint in the status line and as a tooltip.
     QToolButton* addFieldButton(const ToolSpec& desc);
+    // A calendar button beside each date field (button name, field's
+    // control name) that writes today's date into it.
+    void addTodayButtons(std::initializer_list<std::pair<const char*, const char*>> buttons);
 
     // The buttons every card has, for the archives to place in their groups.
     ToolSpec newTool();
